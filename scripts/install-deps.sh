@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs every Debian package Tablora needs to build, run and test.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libboost-regex-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libwxgtk3.2-dev
+  unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc
+  xvfb xauth fonts-wqy-microhei imagemagick
+  clang libclang-rt-14-dev
+  default-jdk-headless
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tablora::cli {
+
+/// Runs one command line of tablora-cli (without the program name); returns the exit code.
+int Run(const std::vector<std::string>& args);
+
+}  // namespace tablora::cli

@@ -1,0 +1,18 @@
+#include "app/prompts.h"
+
+#include <cstdio>
+
+#include "app/text_codec.h"
+
+namespace tablora {
+
+bool SilentPrompts::AskYesNo(const std::string& text, const std::string& caption) {
+  return false;
+}
+
+void SilentPrompts::ShowMessage(const std::string& text, const std::string& caption) {
+  lastMessage_ = text;
+  std::fprintf(stderr, "%s\n", TextCodec::Cp936ToUtf8(text).c_str());
+}
+
+}  // namespace tablora

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+
+namespace tablora {
+
+/// What a file dialog shows. Paths are file-system paths (UTF-8 on this platform);
+/// every other text is code page 936.
+struct FileDialogSpec {
+  std::string title;
+  std::string defaultExtension;  ///< without the dot; empty for none
+  std::string proposedName;      ///< the file name the dialog starts with
+  std::string startFolder;       ///< empty: the program folder
+};
+
+/// The questions and messages the core puts to the user. The program answers with real
+/// dialogs; tests answer with scripted ones. Texts are code page 936 bytes.
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+
+  /// A question with the buttons yes and no; true for yes.
+  virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+  /// A message with an OK button.
+  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+  /// The path the user chose to save to, or empty when cancelled.
+  virtual std::string ChooseSaveFile(const FileDialogSpec& spec) = 0;
+  /// The path the user chose to open, or empty when cancelled.
+  virtual std::string ChooseOpenFile(const FileDialogSpec& spec) = 0;
+  /// The folder the user chose, or empty when cancelled.
+  virtual std::string ChooseFolder(const std::string& startFolder) = 0;
+  /// The database kind chooser ("请选择数据库类型"): false when cancelled; otherwise
+  /// `kind` holds the chosen kind. `kind` comes in as the current kind.
+  virtual bool ChooseDatabaseKind(int& kind) = 0;
+};
+
+/// Answers nothing and cancels every dialog; messages go to standard error. For headless
+/// runs where no question may block.
+class SilentPrompts : public Prompts {
+ public:
+  bool AskYesNo(const std::string& text, const std::string& caption) override;
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+  std::string ChooseSaveFile(const FileDialogSpec& spec) override { return {}; }
+  std::string ChooseOpenFile(const FileDialogSpec& spec) override { return {}; }
+  std::string ChooseFolder(const std::string& startFolder) override { return {}; }
+  bool ChooseDatabaseKind(int& kind) override { return false; }
+
+  /// The last message shown, code page 936.
+  const std::string& lastMessage() const { return lastMessage_; }
+
+ private:
+  std::string lastMessage_;
+};
+
+}  // namespace tablora

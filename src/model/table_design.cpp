@@ -1,0 +1,61 @@
+#include "model/table_design.h"
+
+#include <cstdio>
+
+namespace tablora {
+
+ColumnDesign::ColumnDesign(const ColumnDesign& o)
+    : displayName(o.displayName),
+      actualName(o.actualName),
+      typeName(o.typeName),
+      length(o.length),
+      scale(o.scale),
+      identity(o.identity),
+      defaultValue(o.defaultValue),
+      note(o.note),
+      nullable(o.nullable),
+      primaryKey(o.primaryKey),
+      foreignKey(o.foreignKey),
+      checkExpression(o.checkExpression),
+      foreignKeyRef(o.foreignKeyRef ? std::make_unique<ForeignKeyRef>(*o.foreignKeyRef) : nullptr) {}
+
+ColumnDesign& ColumnDesign::operator=(const ColumnDesign& o) {
+  if (this != &o) {
+    ColumnDesign copy(o);
+    *this = std::move(copy);
+  }
+  return *this;
+}
+
+bool ColumnDesign::operator==(const ColumnDesign& o) const {
+  const bool refsEqual = (!foreignKeyRef && !o.foreignKeyRef) ||
+                         (foreignKeyRef && o.foreignKeyRef && *foreignKeyRef == *o.foreignKeyRef);
+  return displayName == o.displayName && actualName == o.actualName && typeName == o.typeName &&
+         length == o.length && scale == o.scale && identity == o.identity &&
+         defaultValue == o.defaultValue && note == o.note && nullable == o.nullable &&
+         primaryKey == o.primaryKey && foreignKey == o.foreignKey &&
+         checkExpression == o.checkExpression && refsEqual;
+}
+
+bool TableDesign::operator==(const TableDesign& o) const {
+  return displayName == o.displayName && actualName == o.actualName && comment == o.comment &&
+         group == o.group && owner == o.owner && columns == o.columns;
+}
+
+std::string TypeText(const ColumnDesign& column) {
+  char size[48];
+  if (column.length <= 0) return column.typeName;
+  if (column.scale <= 0) {
+    std::snprintf(size, sizeof size, "(%d)", column.length);
+  } else {
+    std::snprintf(size, sizeof size, "(%d,%d)", column.length, column.scale);
+  }
+  return column.typeName + size;
+}
+
+std::string TreeText(const std::string& actualName, const std::string& displayName) {
+  if (!displayName.empty() && displayName != actualName) return actualName + "(" + displayName + ")";
+  return actualName;
+}
+
+}  // namespace tablora
