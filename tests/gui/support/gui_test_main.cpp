@@ -1,0 +1,50 @@
+// Runner for GUI tests: starts wx on the (virtual) display, runs every test inside an
+// active event loop, then shuts wx down. Tests pump events with PumpEvents().
+#include <gtest/gtest.h>
+#include <wx/evtloop.h>
+#include <wx/wx.h>
+
+#include "support/gui_test_support.h"
+
+namespace {
+class GuiTestApp : public wxApp {
+ public:
+  bool OnInit() override { return true; }
+};
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(GuiTestApp);
+
+namespace tablora::testing {
+
+void PumpEvents(int milliseconds) {
+  const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+  do {
+    wxTheApp->Yield(true);
+    wxMilliSleep(5);
+  } while (wxGetLocalTimeMillis() < end);
+  wxTheApp->Yield(true);
+}
+
+}  // namespace tablora::testing
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  wxApp::GTKAllowDiagnosticsControl();
+  wxApp::GTKSuppressDiagnostics();
+  wxLog::SetActiveTarget(new wxLogStderr);
+  if (!wxEntryStart(argc, argv)) {
+    fprintf(stderr, "cannot start wx (no display?)\n");
+    return 1;
+  }
+  wxTheApp->CallOnInit();
+  int rc = 0;
+  {
+    wxEventLoop loop;
+    wxEventLoopActivator activate(&loop);
+    rc = RUN_ALL_TESTS();
+  }
+  wxTheApp->OnExit();
+  wxEntryCleanup();
+  return rc;
+}
