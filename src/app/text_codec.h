@@ -21,3 +21,11 @@ class TextCodec {
 };
 
 }  // namespace tablora
+
+namespace tablora {
+
+/// A UTF-8 literal of the source (a message, a caption) as the code page 936 text the
+/// core works with. Hot paths keep the result in a static.
+inline std::string Cp936(std::string_view utf8) { return TextCodec::Utf8ToCp936(utf8); }
+
+}  // namespace tablora
