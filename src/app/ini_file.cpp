@@ -1,5 +1,6 @@
 #include "app/ini_file.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <utility>
@@ -117,23 +118,22 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
 int IniFile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
   const Entry* entry = Find(section, key);
   if (!entry || entry->valueBegin == entry->valueEnd) return defaultValue;
-  const std::string_view text =
-      std::string_view(bytes_).substr(entry->valueBegin, entry->valueEnd - entry->valueBegin);
+  return ParseInt(
+      std::string_view(bytes_).substr(entry->valueBegin, entry->valueEnd - entry->valueBegin));
+}
+
+int IniFile::ParseInt(std::string_view text) {
   std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
   bool negative = false;
-  if (text[0] == '-' || text[0] == '+') {
-    negative = text[0] == '-';
-    i = 1;
-  }
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  const long long limit = static_cast<long long>(INT_MAX) + 1;
   long long value = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+    value = std::min(value * 10 + (text[i] - '0'), limit);
   }
-  if (negative) value = -value;
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
+  if (negative) return static_cast<int>(-value);
+  return static_cast<int>(std::min<long long>(value, INT_MAX));
 }
 
 std::size_t IniFile::KeyCount(std::string_view section) const {

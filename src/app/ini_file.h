@@ -35,6 +35,10 @@ class IniFile {
   /// without digits gives 0; a missing key or an empty value gives defaultValue.
   int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
 
+  /// The leading decimal digits (optional sign, leading blanks skipped) of a text as an int,
+  /// clamped to the int range; 0 when there are none.
+  static int ParseInt(std::string_view text);
+
   /// Number of distinct keys the section holds (0 when it is missing).
   std::size_t KeyCount(std::string_view section) const;
 

@@ -1,7 +1,6 @@
 #include "app/settings.h"
 
-#include <algorithm>
-#include <climits>
+#include "app/ini_file.h"
 
 namespace tablora {
 
@@ -18,7 +17,7 @@ std::string LookupOr(const TextMap& map, const std::string& key, const std::stri
 
 int WidthOf(const TextMap& map, const std::string& key) {
   const auto it = map.find(key);
-  return it == map.end() ? -1 : Settings::ParseLeadingInt(it->second);
+  return it == map.end() ? -1 : IniFile::ParseInt(it->second);
 }
 
 int HexDigit(char c) {
@@ -112,20 +111,6 @@ Rgb Settings::ParseColour(std::string_view text) {
     return static_cast<std::uint8_t>(HexDigit(digits[i]) * 16 + HexDigit(digits[i + 1]));
   };
   return {byteAt(0), byteAt(2), byteAt(4)};
-}
-
-int Settings::ParseLeadingInt(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long long value = 0;
-  const long long limit = static_cast<long long>(INT_MAX) + 1;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = std::min(value * 10 + (text[i] - '0'), limit);
-  }
-  if (negative) return static_cast<int>(-value);
-  return static_cast<int>(std::min<long long>(value, INT_MAX));
 }
 
 }  // namespace tablora

@@ -110,9 +110,6 @@ struct Settings {
 
   /// "RRGGBB" to a colour; any character that is not a hex digit counts as 0.
   static Rgb ParseColour(std::string_view text);
-  /// The leading decimal digits (optional sign, leading blanks skipped) as an int, clamped
-  /// to the int range; 0 when there are none.
-  static int ParseLeadingInt(std::string_view text);
 };
 
 }  // namespace tablora

@@ -13,6 +13,9 @@ namespace {
 constexpr std::size_t kColourBuffer = 8;
 constexpr std::size_t kTextBuffer = 128;
 constexpr std::size_t kStyleBuffer = 256;
+/// Table window sizes and gaps stay within a window coordinate range, so that the layout's
+/// "client width / (Width + MarginW)" never divides by zero or overflows.
+constexpr int kMaxPixels = 32767;
 
 /// The number of entries to read from a section: its "Count", bounded as LoadSettings says.
 int EntryCount(const IniFile& ini, std::string_view section) {
@@ -66,10 +69,10 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
   s.dialogBkColor = ini.GetString("Dialog", "BKColor", "007777", kColourBuffer);
   s.dialogTextColor = ini.GetString("Dialog", "TextColor", "FF77FF", kColourBuffer);
 
-  s.tableWinWidth = ini.GetInt("TableWin", "Width", 150);
-  s.tableWinHeight = ini.GetInt("TableWin", "Height", 150);
-  s.marginW = ini.GetInt("TableWin", "MarginW", 10);
-  s.marginH = ini.GetInt("TableWin", "MarginH", 20);
+  s.tableWinWidth = std::clamp(ini.GetInt("TableWin", "Width", 150), 1, kMaxPixels);
+  s.tableWinHeight = std::clamp(ini.GetInt("TableWin", "Height", 150), 1, kMaxPixels);
+  s.marginW = std::clamp(ini.GetInt("TableWin", "MarginW", 10), 0, kMaxPixels);
+  s.marginH = std::clamp(ini.GetInt("TableWin", "MarginH", 20), 0, kMaxPixels);
 
   s.databaseKindNames = ReadList(ini, "SuportDB", "Type", kTextBuffer);
   s.gridWidths = ReadMap(ini, "DesignTableCols");

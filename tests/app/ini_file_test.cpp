@@ -92,6 +92,17 @@ TEST(IniFileRead, IntegersTakeLeadingDigitsAndMissingOrEmptyGivesTheDefault) {
   EXPECT_EQ(ini.GetInt("missing", "a", 20), 20);
 }
 
+TEST(IniFileRead, ParseIntIsTheRuleOfGetInt) {
+  EXPECT_EQ(IniFile::ParseInt(" \t12 px"), 12);
+  EXPECT_EQ(IniFile::ParseInt("-0"), 0);
+  EXPECT_EQ(IniFile::ParseInt("--1"), 0);
+  EXPECT_EQ(IniFile::ParseInt(""), 0);
+  EXPECT_EQ(IniFile::ParseInt("2147483647"), INT_MAX);
+  EXPECT_EQ(IniFile::ParseInt("2147483648"), INT_MAX);
+  EXPECT_EQ(IniFile::ParseInt("-2147483648"), INT_MIN);
+  EXPECT_EQ(IniFile::ParseInt("-2147483649"), INT_MIN);
+}
+
 TEST(IniFileRead, GbkFixtureWithCrLf) {
   const IniFile ini = IniFile::FromBytes(ReadFixture("settings_gbk_crlf.ini"));
   EXPECT_EQ(ini.GetString("Dialog", "BKColor", ""), "0077ZZ");

@@ -81,7 +81,7 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
       u8"[TypeJavaExName]\r\nCount=1\r\nTypeA1=String\r\nTypeB1=str\r\n"
       u8"[Table2OdbcC]\r\nCount=1\r\nTypeA1=varchar\r\nTypeB1=SQL_C_CHAR\r\n"
       u8"[Sql2OracleType]\r\nCount=1\r\nTypeA1=varchar\r\nTypeB1=VARCHAR2\r\n"
-      u8"[ColType]\r\nCount=2\r\nTypeA1=实际列名\r\nTypeB1=80\r\nTypeA2=数据类型\r\nTypeB2=60px\r\n"
+      u8"[ColType]\r\nCount=2\r\nTypeA1=实际列名\r\nTypeB1=80\r\nTypeA2=数据类型\r\nTypeB2= 60px\r\n"
       u8"[DefaultCol]\r\nDefaultTypeHead=2\r\nDefaultType=1\r\n"
       u8"[ShowTypeHead]\r\nCount=2\r\nType1=实际表名\r\nType2=名称表名\r\n"
       u8"[ShowType]\r\nCount=1\r\nType1=实际列名 数据类型\r\n");
@@ -198,6 +198,20 @@ TEST(SettingsLoaderEdgeCases, MissingEntriesReadAsEmptyAndAreStillAdded) {
   EXPECT_EQ(s.databaseKindNames, (Strings{"a", "", "c", ""}));
   EXPECT_EQ(s.gridCaptions, (Strings{"x", ""}));
   EXPECT_EQ(s.gridWidths, (TextMap{{"x", "10"}, {"", ""}}));
+}
+
+TEST(SettingsLoaderEdgeCases, TableWindowNumbersStayUsableForTheLayout) {
+  // The layout divides the view width by Width + MarginW.
+  Settings s = FromText("[TableWin]\nWidth=0\nHeight=-40\nMarginW=-10\nMarginH=99999999999\n");
+  EXPECT_EQ(s.tableWinWidth, 1);
+  EXPECT_EQ(s.tableWinHeight, 1);
+  EXPECT_EQ(s.marginW, 0);
+  EXPECT_EQ(s.marginH, 32767);
+  s = FromText("[TableWin]\nWidth=160px\nHeight=x\nMarginW=\nMarginH=0\n");
+  EXPECT_EQ(s.tableWinWidth, 160);
+  EXPECT_EQ(s.tableWinHeight, 1);  // no digits read as 0
+  EXPECT_EQ(s.marginW, 10);        // an empty value gives the default
+  EXPECT_EQ(s.marginH, 0);
 }
 
 TEST(SettingsLoaderEdgeCases, EntriesAreCutToTheirBuffers) {
