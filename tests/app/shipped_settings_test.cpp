@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>
@@ -206,20 +205,6 @@ TEST(ShippedSettingsFile, KeywordsAreLowerCaseReservedWords) {
   for (const auto& word : keywords) {
     EXPECT_EQ(gbk::ToLowerAscii(word), word);  // the procedure view searches lower case
   }
-}
-
-TEST(ShippedSettingsFile, ScalarsAreUsable) {
-  const Settings& s = Shipped();
-  EXPECT_GE(s.tableWinWidth, 100);
-  EXPECT_GE(s.tableWinHeight, 100);
-  EXPECT_GT(s.marginW, 0);
-  EXPECT_GT(s.marginH, 0);
-  EXPECT_EQ(s.dialogBkColor.size(), 6u);
-  EXPECT_EQ(s.dialogTextColor.size(), 6u);
-  // Background and text must be told apart.
-  const Rgb bk = s.DialogBackground();
-  const Rgb fg = s.DialogText();
-  EXPECT_GT(std::abs((bk.red + bk.green + bk.blue) - (fg.red + fg.green + fg.blue)), 300);
 }
 
 TEST(ShippedSettingsFile, LoadsFast) {
