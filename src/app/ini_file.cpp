@@ -24,6 +24,20 @@ std::string_view TrimBlanks(std::string_view text) {
 /// The lookup form of a section or key name: trimmed, ASCII letters folded to lower case.
 std::string Fold(std::string_view name) { return gbk::ToLowerAscii(TrimBlanks(name)); }
 
+/// The last "]" of text at or after `from` that is a character of its own, not the second
+/// byte of a double-byte character; npos when there is none.
+std::size_t LastCloseBracket(std::string_view text, std::size_t from) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (gbk::IsLeadByte(static_cast<unsigned char>(text[i]))) {
+      ++i;
+    } else if (text[i] == ']') {
+      found = i;
+    }
+  }
+  return found;
+}
+
 /// A name or value as one line of the file: line breaks become blanks.
 std::string OneLine(std::string_view text) {
   std::string out(text);
@@ -70,8 +84,8 @@ void IniFile::Index() {
     while (e > b && IsBlank(text[e - 1])) --e;
     if (b == e) continue;
     if (text[b] == '[') {
-      const std::size_t close = text.substr(0, e).rfind(']');
-      if (close != std::string_view::npos && close > b) {
+      const std::size_t close = LastCloseBracket(text.substr(0, e), b + 1);
+      if (close != std::string_view::npos) {
         current = sections_.size();
         sections_.push_back(Section{next, open, {}});
         sectionIndex_.emplace(Fold(text.substr(b + 1, close - b - 1)), current);

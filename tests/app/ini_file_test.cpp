@@ -109,11 +109,17 @@ TEST(IniFileRead, GbkFixtureWithCrLf) {
   EXPECT_EQ(ini.GetString(Cp936(u8"表格"), "last", ""), "no line end");
 }
 
-TEST(IniFileRead, TrailBytesThatLookLikeLettersDoNotFoldCase) {
-  // 0xB0 0x41 and 0xB0 0x61 are two different double-byte characters.
-  const IniFile ini = IniFile::FromBytes("[S]\n\xB0\x41=upper\n\xB0\x61=lower\n");
+TEST(IniFileRead, SecondBytesOfDoubleByteCharactersAreNeitherLettersNorBrackets) {
+  // 0xB0 0x41 and 0xB0 0x61 are two different double-byte characters; 0x81 0x5D ends in
+  // the byte of "]".
+  const IniFile ini = IniFile::FromBytes(
+      "[S]\n\xB0\x41=upper\n\xB0\x61=lower\n"
+      "[\x81\x5D]\nk=1\n"
+      "[T] ; \x81\x5D\nk=2\n");
   EXPECT_EQ(ini.GetString("S", "\xB0\x41", ""), "upper");
   EXPECT_EQ(ini.GetString("S", "\xB0\x61", ""), "lower");
+  EXPECT_EQ(ini.GetString("\x81\x5D", "k", ""), "1");
+  EXPECT_EQ(ini.GetString("T", "k", ""), "2");
 }
 
 TEST(IniFileWrite, ChangingOneKeyKeepsEveryOtherByteOfAGbkCrLfFile) {
