@@ -116,6 +116,9 @@ class TableEditor {
   /// Button "更新(&U)": takes the shown text (unless the extra statements are shown),
   /// parses it into the definition, refills the grid and rebuilds the text.
   void ApplySqlText();
+  /// The one-table parse: the table text followed by the extra statements replaces the
+  /// table's definition (the grid is refilled from it). False when no table was found.
+  bool ParseSqlText();
 
   /// The colouring of `text`: data type names of `typeNames` standing alone, "--"
   /// comments up to a line feed, "/* */" comments.
@@ -126,8 +129,6 @@ class TableEditor {
  private:
   void CreatePage(int page);
   void ShowText(const std::string& text);
-  /// The one-table parse: true when the text yielded a record.
-  bool ParseBack();
   void NotifyTreeText();
 
   const AppState& app_;
