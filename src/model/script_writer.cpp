@@ -214,7 +214,9 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
       if (!keys.empty()) keys += ",";
       keys += PrimaryKeyClause(names.actualName, keyColumns);
     } else {
-      if (!keys.empty()) keys += ",\n";
+      // A CHECK clause has no line break of its own in front: the first one gets one, so
+      // that "ADD" and "CONSTRAINT" stay apart.
+      keys += keys.empty() ? "\n" : ",\n";
       keys += item;
     }
   }
