@@ -64,7 +64,8 @@ const std::vector<TableDesign>& Design::RefreshTableDefinitions() {
   for (auto& entry : entries_) {
     TableEditor& editor = *entry->editor;
     if (editor.SqlText().empty()) continue;
-    editor.ParseSqlText();
+    // The grid is not refilled: edits made since the text was built stay in it.
+    editor.ParseSqlText(false);
   }
   return definitions_;
 }

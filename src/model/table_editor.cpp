@@ -168,7 +168,7 @@ void TableEditor::ShowText(const std::string& text) {
   highlights_ = Highlight(text, s.DataTypes(app_.databaseKind), s.dataTypeColour, s.commentColour);
 }
 
-bool TableEditor::ParseSqlText() {
+bool TableEditor::ParseSqlText(bool refillGrid) {
   const std::string text = SqlText();
   if (text.empty()) return false;
   std::optional<TableDesign> record = parser_.ParseFirstTable(text);
@@ -177,8 +177,10 @@ bool TableEditor::ParseSqlText() {
   const std::size_t k = static_cast<std::size_t>(tableIndex_);
   if (k < definitions.size()) {
     definitions[k] = std::move(*record);
-    ClearGrid();
-    FillFromDefinition(definitions, tableIndex_);
+    if (refillGrid) {
+      ClearGrid();
+      FillFromDefinition(definitions, tableIndex_);
+    }
   } else {
     // Tables created before this one whose editors have not built their text yet keep
     // empty places, so that definition i stays table i.

@@ -117,8 +117,9 @@ class TableEditor {
   /// parses it into the definition, refills the grid and rebuilds the text.
   void ApplySqlText();
   /// The one-table parse: the table text followed by the extra statements replaces the
-  /// table's definition (the grid is refilled from it). False when no table was found.
-  bool ParseSqlText();
+  /// table's definition, and with `refillGrid` the grid is refilled from it. False when
+  /// no table was found.
+  bool ParseSqlText(bool refillGrid = true);
 
   /// The colouring of `text`: data type names of `typeNames` standing alone, "--"
   /// comments up to a line feed, "/* */" comments.
