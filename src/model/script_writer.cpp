@@ -257,6 +257,9 @@ std::string ScriptWriter::BuildScript(Design& design, int index) const {
     script += oneTableEnd;
   }
 
+  std::size_t expected = 0;
+  for (const auto& entry : design.entries()) expected += 2 * entry->editor->SqlText().size();
+  script.reserve(script.size() + expected);
   std::string extra;
   for (int i = 0; i < tables; ++i) {
     if (index >= 0 && i != index) continue;
