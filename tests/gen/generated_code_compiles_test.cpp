@@ -19,7 +19,7 @@
 #include "gen/cpp_class_generator.h"
 #include "gen/java_class_generator.h"
 #include "gen/sample_design.h"
-#include "gen/sql_server_type_maps.h"
+#include "app/settings_loader.h"
 
 namespace tablora {
 namespace {
@@ -102,8 +102,11 @@ class GeneratedCodeCompiles : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
-    settings = testing::SqlServerTypeMaps();
+    // The settings file the program ships, with its MS SQL Server types and type maps.
+    settings = LoadSettingsFile(std::string(TABLORA_SOURCE_DIR) + "/resources");
     ASSERT_GE(settings.DataTypes(kSqlServer).size(), 20u);
+    ASSERT_FALSE(settings.typeC.empty());
+    ASSERT_FALSE(settings.typeJava.empty());
     designs = {GeneratedDesign(settings, 200), SampleDesignOfValidNames()};
   }
   void TearDown() override {
