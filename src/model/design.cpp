@@ -63,7 +63,7 @@ int Design::AddTable(bool show, int index) {
 const std::vector<TableDesign>& Design::RefreshTableDefinitions() {
   for (auto& entry : entries_) {
     TableEditor& editor = *entry->editor;
-    if (editor.SqlText().empty()) continue;
+    if (editor.tableText().empty() && editor.extraStatements().empty()) continue;
     // The grid is not refilled: edits made since the text was built stay in it.
     editor.ParseSqlText(false);
   }

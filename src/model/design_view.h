@@ -23,7 +23,8 @@ class DesignView {
   virtual void ScrollToOrigin() = 0;
 
   /// Table `index` was appended: create its window at its entry's rectangle and its tree
-  /// item; `show` when its editor sheet is to be shown.
+  /// item, and show "表(%d)" with the table count on the tables node; `show` when its
+  /// editor sheet is to be shown.
   virtual void TableAdded(int index, bool show) = 0;
   /// Table `index`'s definition changed: redraw its window.
   virtual void TableChanged(int index) = 0;

@@ -347,6 +347,11 @@ TEST_F(HighlightTest, TheSecondByteOfACharacterIsNotPartOfAWord) {
   EXPECT_EQ(Spans("\xB0\xA1int"), (std::vector<HighlightSpan>{{1, 4, blue}}));
 }
 
+TEST_F(HighlightTest, CommentMarkInsideAMalformedPairStaysInTheText) {
+  // 0x81 0x2D is no valid character but is read as one: the comment starts inside it.
+  EXPECT_EQ(Spans("a\x81--b\n"), (std::vector<HighlightSpan>{{1, 4, green}}));
+}
+
 TEST_F(HighlightTest, LineCommentWithoutLineFeedIsNotColoured) {
   EXPECT_EQ(Spans("a --one\nb --two"), (std::vector<HighlightSpan>{{2, 7, green}}));
 }
