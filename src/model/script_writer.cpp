@@ -236,8 +236,9 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
 }
 
 std::string ScriptWriter::ProposedFileName(const Design& design, int index) const {
-  if (index >= 0 && index < static_cast<int>(design.definitions().size())) {
-    return design.definitions()[index].actualName + ".txt";
+  const auto& definitions = design.definitions();
+  if (index >= 0 && index < static_cast<int>(definitions.size()) && !definitions[index].actualName.empty()) {
+    return definitions[index].actualName + ".txt";
   }
   if (!app_.lastHost.empty()) return app_.lastDatabase + "(" + app_.lastHost + ")";
   return app_.lastDatabase;
