@@ -160,9 +160,12 @@ TextMeasurer::Extent GridModel::CellExtent(int row, int column,
   if (column == 0) {
     // Column 0 holds titles and row headings that may break into several lines; the
     // title row may use the whole grid width.
+    // Without room to wrap in (FitAll starts from zero widths) the text keeps one line.
     const int wrapWidth = (row == 0 ? ContentWidth() : GetColumnWidth(0)) - 2 * margin_;
-    const int wrapped = measurer.WrappedHeight(cell->text, wrapWidth, bold) + 2 * margin_;
-    extent.height = std::max(extent.height, wrapped);
+    if (wrapWidth > 0) {
+      const int wrapped = measurer.WrappedHeight(cell->text, wrapWidth, bold) + 2 * margin_;
+      extent.height = std::max(extent.height, wrapped);
+    }
   }
   if (cell->image >= 0) {
     const TextMeasurer::Extent image = measurer.ImageExtent(cell->image);

@@ -28,7 +28,7 @@ void WrapParagraph(std::string_view text, int width, const GridTextWrap::Measure
       pos = next;
     }
     std::size_t cut = fit;
-    if (fit < text.size() && lastBreak > 0) cut = lastBreak;
+    if (fit < text.size() && text[fit] != ' ' && lastBreak > 0) cut = lastBreak;
     std::string_view line = text.substr(0, cut);
     while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
     lines.emplace_back(line);
