@@ -54,8 +54,10 @@ class DataGrid : public wxWindow {
   /// Shows the row menu; the default pops it up at `position` (client coordinates).
   using MenuPresenter = std::function<void(wxMenu& menu, const wxPoint& position)>;
 
-  static constexpr int kIdDeleteRow = 32806;
-  static constexpr int kIdInsertRow = 32807;
+  /// Row menu commands "删除行(&D)" (32806 in saved resources) and "插入行(&I)" (32807);
+  /// wx menu ids must stay below 32768, so they live above wxID_HIGHEST.
+  static constexpr int kIdDeleteRow = wxID_HIGHEST + 806;
+  static constexpr int kIdInsertRow = wxID_HIGHEST + 807;
 
   DataGrid(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
            const wxSize& size = wxDefaultSize, long style = 0);

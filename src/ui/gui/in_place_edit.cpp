@@ -99,7 +99,8 @@ void InPlaceEdit::OnKillFocus(wxFocusEvent& event) {
 }
 
 void InPlaceEdit::Grow() {
-  const int wanted = GetTextExtent(GetValue() + "  ").x + 8;  // two blanks plus the border
+  // The text plus two blanks, and the control's own border and padding.
+  const int wanted = GetSizeFromTextSize(GetTextExtent(GetValue() + "  ").x).x;
   const int room = std::max(maxRight_ - GetPosition().x, minWidth_);
   const int width = std::clamp(wanted, minWidth_, room);
   if (width != GetSize().x) SetSize(width, GetSize().y);
