@@ -5,6 +5,8 @@
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
+#include <wx/dcmemory.h>
+#include <wx/settings.h>
 #include <wx/utils.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
@@ -483,6 +485,129 @@ TEST_F(DataGridTest, ScreenshotOfAGridBeingEdited) {
   ASSERT_TRUE(grid->IsEditing()) << "taking the picture must not end the edit";
   Key(WXK_RETURN);
   EXPECT_EQ(Text(2, 2), "user_name_x" + Cp936(u8"（登录名）"));
+}
+
+}  // namespace
+}  // namespace tablora
+
+namespace tablora {
+namespace {
+
+/// Draws models into a memory bitmap and reads pixels back: what a table window or a
+/// printout gets from the renderer without any grid window.
+class GridRendererTest : public ::testing::Test {
+ protected:
+  GridRendererTest() {
+    model.SetRowCount(3);
+    model.SetColumnCount(3);
+    GridColours& colours = model.Colours();
+    colours.cellBack = {255, 255, 255};
+    colours.cellText = {0, 0, 0};
+    colours.gridBack = {128, 128, 128};
+    colours.fixedBack = {200, 200, 160};
+    colours.fixedText = {0, 0, 0};
+    colours.gridLine = {192, 192, 192};
+    for (int c = 0; c < 3; ++c) model.SetColumnWidth(c, 60);
+  }
+
+  wxImage Draw(int scrollX = 0, int scrollY = 0, wxSize size = wxSize(240, 100)) {
+    wxBitmap bitmap(size.x, size.y, 24);
+    {
+      wxMemoryDC dc(bitmap);
+      GridDrawOptions options;
+      options.font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+      GridRenderer(model, options).Draw(dc, size, scrollX, scrollY);
+    }
+    return bitmap.ConvertToImage();
+  }
+
+  static wxColour At(const wxImage& image, int x, int y) {
+    return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+  }
+
+  /// Bounding box of the pixels darker than mid grey inside `area`.
+  static wxRect InkBox(const wxImage& image, const wxRect& area) {
+    int left = area.GetRight() + 1, right = -1, top = area.GetBottom() + 1, bottom = -1;
+    for (int y = area.y; y <= area.GetBottom(); ++y) {
+      for (int x = area.x; x <= area.GetRight(); ++x) {
+        if (image.GetRed(x, y) + image.GetGreen(x, y) + image.GetBlue(x, y) < 3 * 100) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+      }
+    }
+    return right < 0 ? wxRect() : wxRect(wxPoint(left, top), wxPoint(right, bottom));
+  }
+
+  GridModel model;
+};
+
+const wxColour kLine(192, 192, 192);
+const wxColour kWhite(255, 255, 255);
+const wxColour kGridBack(128, 128, 128);
+
+TEST_F(GridRendererTest, CellsGridLinesAndTheAreaOutsideTheCells) {
+  const wxImage image = Draw();
+  EXPECT_EQ(At(image, 10, 10), kWhite);
+  EXPECT_EQ(At(image, 59, 10), kLine) << "right edge of column 0";
+  EXPECT_EQ(At(image, 10, 19), kLine) << "bottom edge of row 0";
+  EXPECT_EQ(At(image, 119, 50), kLine);
+  EXPECT_EQ(At(image, 200, 10), kGridBack) << "right of the last column";
+  EXPECT_EQ(At(image, 10, 80), kGridBack) << "below the last row";
+}
+
+TEST_F(GridRendererTest, MergedBlocksDrawOneCellWithTheOwnersText) {
+  model.SetCellText(0, 0, "title");
+  ASSERT_TRUE(model.MergeBlock(0, 0, 0, 2, 1));
+  model.SetCell(0, 0, kMaskFormat, "", kFormatCenter | kFormatWordBreak);
+  const wxImage image = Draw();
+  EXPECT_EQ(At(image, 59, 10), kWhite) << "no line inside the block";
+  EXPECT_EQ(At(image, 179, 10), kLine) << "the block's own right edge";
+  const wxRect ink = InkBox(image, wxRect(0, 0, 179, 19));
+  ASSERT_FALSE(ink.IsEmpty());
+  // Centred across all three columns (180 pixels), not within the first one.
+  EXPECT_NEAR(ink.x + ink.width / 2, 90, 3);
+}
+
+TEST_F(GridRendererTest, AlignmentAndWordBreakFollowTheCellFormat) {
+  model.SetRowHeight(1, 60);
+  model.SetCell(0, 0, kMaskText | kMaskFormat, "ab", kFormatRight | kFormatVCenter | kFormatSingleLine);
+  model.SetCell(0, 1, kMaskText | kMaskFormat, "ab", kFormatLeft | kFormatVCenter | kFormatSingleLine);
+  model.SetCell(1, 2, kMaskText | kMaskFormat, "aaaa bbbb cccc", kFormatWordBreak);
+  model.SetCell(1, 1, kMaskText | kMaskFormat, "aaaa bbbb cccc", kFormatSingleLine | kFormatVCenter);
+  const wxImage image = Draw();
+  const wxRect right = InkBox(image, wxRect(0, 0, 59, 19));
+  const wxRect left = InkBox(image, wxRect(60, 0, 59, 19));
+  EXPECT_GT(right.x - 0, 20) << "right-aligned text sits at the right";
+  EXPECT_LT(left.x - 60, 6) << "left-aligned text sits at the left";
+  const wxRect wrapped = InkBox(image, wxRect(120, 20, 59, 59));
+  const wxRect single = InkBox(image, wxRect(60, 20, 59, 59));
+  EXPECT_GT(wrapped.height, 2 * single.height) << "three lines against one";
+  EXPECT_LT(wrapped.y + 10, single.y) << "broken text starts at the top, single lines are centred";
+}
+
+TEST_F(GridRendererTest, CellFixedAndSelectedColours) {
+  model.SetFixedRowCount(1);
+  model.Cell(1, 1)->backColour = Rgb{255, 0, 0};
+  model.Cell(2, 2)->state |= kCellSelected;
+  const wxImage image = Draw();
+  EXPECT_EQ(At(image, 10, 10), wxColour(200, 200, 160)) << "fixed row";
+  EXPECT_EQ(At(image, 70, 30), wxColour(255, 0, 0)) << "the cell's own colour";
+  EXPECT_EQ(At(image, 130, 50), wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
+}
+
+TEST_F(GridRendererTest, FixedRowsStayWhileTheBodyScrolls) {
+  model.SetRowCount(6);
+  model.SetFixedRowCount(1);
+  model.Cell(0, 0)->backColour = Rgb{0, 0, 255};
+  model.Cell(3, 0)->backColour = Rgb{0, 255, 0};
+  const wxImage still = Draw();
+  EXPECT_EQ(At(still, 10, 65), wxColour(0, 255, 0)) << "row 3 at 60..79";
+  const wxImage scrolled = Draw(0, 40);
+  EXPECT_EQ(At(scrolled, 10, 10), wxColour(0, 0, 255)) << "the fixed row stays";
+  EXPECT_EQ(At(scrolled, 10, 25), wxColour(0, 255, 0)) << "row 3 moved up by 40";
 }
 
 }  // namespace
