@@ -44,8 +44,9 @@ int Design::AddTable(bool show, int index) {
   entry->editor = std::make_unique<TableEditor>(app_, parser_, *this, index);
   TableEditor& editor = *entry->editor;
   entries_.push_back(std::move(entry));
-  view_->TableAdded(index, show);
 
+  // The view hears of the table once it is complete: no change notes before that.
+  addingIndex_ = index;
   if (show) {
     editor.Show();
   } else {
@@ -53,17 +54,18 @@ int Design::AddTable(bool show, int index) {
     editor.ActivatePage(TableEditor::kDesignPage);
     editor.ActivatePage(TableEditor::kSqlPage);
     editor.FillFromDefinition(definitions_, index);
-    view_->TableChanged(index);
     editor.ActivatePage(TableEditor::kDesignPage);
     editor.ActivatePage(TableEditor::kSqlPage);
   }
+  addingIndex_ = -1;
+  view_->TableAdded(index, show);
   return index;
 }
 
 const std::vector<TableDesign>& Design::RefreshTableDefinitions() {
   for (auto& entry : entries_) {
     TableEditor& editor = *entry->editor;
-    if (editor.SqlText().empty()) continue;
+    if (editor.tableText().empty() && editor.extraStatements().empty()) continue;
     // The grid is not refilled: edits made since the text was built stay in it.
     editor.ParseSqlText(false);
   }
@@ -78,9 +80,11 @@ void Design::ClearDesign() {
 }
 
 void Design::TreeTextChanged(int tableIndex, const std::string& treeText) {
-  view_->TableTreeTextChanged(tableIndex, treeText);
+  if (tableIndex != addingIndex_) view_->TableTreeTextChanged(tableIndex, treeText);
 }
 
-void Design::TableChanged(int tableIndex) { view_->TableChanged(tableIndex); }
+void Design::TableChanged(int tableIndex) {
+  if (tableIndex != addingIndex_) view_->TableChanged(tableIndex);
+}
 
 }  // namespace tablora

@@ -88,6 +88,7 @@ class Design : public TableEditorHost {
   std::vector<TableDesign> definitions_;
   std::vector<std::unique_ptr<TableEntry>> entries_;
   int tablesPerRow_ = 3;
+  int addingIndex_ = -1;  ///< the table AddTable is making, whose notes the view does not get
   std::vector<ProcedureDesign> procedures_;
   std::string currentPath_;
 };

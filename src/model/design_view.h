@@ -22,8 +22,10 @@ class DesignView {
   /// Repaints the whole view and scrolls it to its origin.
   virtual void ScrollToOrigin() = 0;
 
-  /// Table `index` was appended: create its window at its entry's rectangle and its tree
-  /// item; `show` when its editor sheet is to be shown.
+  /// Table `index` was appended, its editor filled and its definition (if any) built:
+  /// create its window at its entry's rectangle and its tree item, and show "表(%d)" with
+  /// the table count on the tables node; `show` when its editor sheet is to be shown.
+  /// No other note about the table comes before this one.
   virtual void TableAdded(int index, bool show) = 0;
   /// Table `index`'s definition changed: redraw its window.
   virtual void TableChanged(int index) = 0;

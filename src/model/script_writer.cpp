@@ -78,6 +78,15 @@ std::string PrimaryKeyClause(const std::string& tableName, const std::vector<std
          "]\n)\nON [PRIMARY]";
 }
 
+/// Appends `text` with every CR LF turned into a line feed.
+void AppendLf(std::string& out, const std::string& text) {
+  if (text.find('\r') == std::string::npos) {
+    out += text;
+  } else {
+    out += gbk::ReplaceAll(text, "\r\n", "\n");
+  }
+}
+
 std::string OwnerOrDbo(const std::string& owner) { return owner.empty() ? "dbo" : owner; }
 
 }  // namespace
@@ -227,8 +236,9 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
 }
 
 std::string ScriptWriter::ProposedFileName(const Design& design, int index) const {
-  if (index >= 0 && index < static_cast<int>(design.definitions().size())) {
-    return design.definitions()[index].actualName + ".txt";
+  const auto& definitions = design.definitions();
+  if (index >= 0 && index < static_cast<int>(definitions.size()) && !definitions[index].actualName.empty()) {
+    return definitions[index].actualName + ".txt";
   }
   if (!app_.lastHost.empty()) return app_.lastDatabase + "(" + app_.lastHost + ")";
   return app_.lastDatabase;
@@ -258,14 +268,17 @@ std::string ScriptWriter::BuildScript(Design& design, int index) const {
   }
 
   std::size_t expected = 0;
-  for (const auto& entry : design.entries()) expected += 2 * entry->editor->SqlText().size();
+  for (const auto& entry : design.entries()) {
+    expected += 2 * (entry->editor->tableText().size() + entry->editor->extraStatements().size());
+  }
   script.reserve(script.size() + expected);
   std::string extra;
   for (int i = 0; i < tables; ++i) {
     if (index >= 0 && i != index) continue;
     const TableEditor& editor = *design.entries()[i]->editor;
-    script += gbk::ReplaceAll(editor.tableText(), "\r\n", "\n") + "\n\n";
-    extra += gbk::ReplaceAll(editor.extraStatements(), "\r\n", "\n");
+    AppendLf(script, editor.tableText());
+    script += "\n\n";
+    AppendLf(extra, editor.extraStatements());
   }
   BuildSqlServerComments(definitions, script, false, true, index);
   script += extra;

@@ -13,17 +13,18 @@ bool IsWordChar(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-/// Byte offsets where characters start (plus the end), so that a search never lands on
-/// the second byte of a double-byte character.
-std::vector<bool> CharacterStarts(const std::string& text) {
-  std::vector<bool> starts(text.size() + 1, false);
+/// For each byte offset (and the end), the number of characters before it, or npos for
+/// the second byte of a double-byte character, so that a search never lands inside one.
+std::vector<std::size_t> CharacterPositions(const std::string& text) {
+  std::vector<std::size_t> positions(text.size() + 1, std::string::npos);
   std::size_t i = 0;
+  std::size_t chars = 0;
   while (i < text.size()) {
-    starts[i] = true;
+    positions[i] = chars++;
     i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
   }
-  starts[std::min(i, text.size())] = true;
-  return starts;
+  positions[std::min(i, text.size())] = chars;
+  return positions;
 }
 
 }  // namespace
@@ -240,17 +241,23 @@ std::vector<HighlightSpan> TableEditor::Highlight(const std::string& text,
                                                   const std::vector<std::string>& typeNames,
                                                   Rgb typeColour, Rgb commentColour) {
   std::vector<HighlightSpan> spans;
-  const std::vector<bool> starts = CharacterStarts(text);
+  const std::vector<std::size_t> chars = CharacterPositions(text);
+  auto starts = [&](std::size_t byte) { return chars[byte] != std::string::npos; };
+  // A comment mark inside a malformed double-byte pair counts from that character.
+  auto charAt = [&](std::size_t byte) {
+    while (!starts(byte)) --byte;
+    return chars[byte];
+  };
   auto add = [&](std::size_t begin, std::size_t end, Rgb colour) {
-    spans.push_back({gbk::CharIndex(text, begin), gbk::CharIndex(text, end), colour});
+    spans.push_back({charAt(begin), charAt(end), colour});
   };
 
   for (const std::string& name : typeNames) {
     if (name.empty()) continue;
     for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
       const std::size_t end = at + name.size();
-      if (!starts[at] || !starts[end]) continue;
-      if (at > 0 && starts[at - 1] && IsWordChar(text[at - 1])) continue;
+      if (!starts(at) || !starts(end)) continue;
+      if (at > 0 && starts(at - 1) && IsWordChar(text[at - 1])) continue;
       if (end < text.size() && IsWordChar(text[end])) continue;
       add(at, end, typeColour);
     }

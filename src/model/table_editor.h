@@ -44,6 +44,7 @@ struct EditorGridLayout {
   int fixedColumns = 1;
   std::vector<std::string> captions;  ///< header row texts, one per column
   std::vector<int> widths;            ///< pixels; -1 when the settings give none
+  Rgb cellBackground{128, 255, 128};
 };
 
 /// The data of one table's editor sheet: the name page with its following flag, the

@@ -157,8 +157,11 @@ TEST_F(DesignTest, LoadedTableFillsItsHiddenEditorAndIsParsedBack) {
   const TableDesign& parsed = design.definitions()[0];
   EXPECT_EQ(parsed.columns[1].checkExpression, "");
   EXPECT_TRUE(parsed.columns[0].primaryKey);
-  EXPECT_EQ(view.events, (std::vector<std::string>{"added 0 hidden", "tree 0 t_user(t_user_d)", "changed 0",
-                                                   "tree 0 t_user(t_user_d)", "changed 0"}));
+  EXPECT_EQ(view.events, (std::vector<std::string>{"added 0 hidden"}));
+  // Later builds are told.
+  editor.ActivatePage(TableEditor::kDesignPage);
+  editor.ActivatePage(TableEditor::kSqlPage);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"added 0 hidden", "tree 0 t_user(t_user_d)", "changed 0"}));
 }
 
 TEST_F(DesignTest, RefreshSeesTheLastBuiltTextNotLaterGridEdits) {

@@ -86,28 +86,6 @@ TEST_F(ScriptSaveTest, FourTablesCarryA69ByteLayoutIn94Characters) {
   EXPECT_EQ(design.currentPath(), "");
 }
 
-TEST_F(ScriptSaveTest, WholeFileIsTablesThenCommentsThenStatements) {
-  AddLoaded("t_a");
-  AddLoaded("t_b");
-  const std::string path = TempPath("writer_two.sql");
-  ASSERT_TRUE(writer.SaveScript(design, prompts, path, -1));
-  const std::string bytes = ReadFile(path);
-  const std::string encoded = LayoutBlock::Encode({{0, 0, 0, 0x0080FF80}, {160, 0, 0, 0x0080FF80}});
-  const std::string expected =
-      "/* TABLORA V1.5 :" + std::to_string(encoded.size()) + ":" + encoded + "      */\n\n\n\n\n\n\n\n" +
-      "CREATE TABLE [dbo].[t_a] (\t\t\t\n[id] [int] NOT NULL   --k'ey\n) ON [PRIMARY]\n\n"
-      "CREATE TABLE [dbo].[t_b] (\t\t\t\n[id] [int] NOT NULL   --k'ey\n) ON [PRIMARY]\n\n"
-      "\n\nexec sp_dropextendedproperty N'MS_Description', N'user', N'dbo', N'table', N't_a'\nGO\n"
-      "exec sp_dropextendedproperty N'MS_Description', N'user', N'dbo', N'table', N't_a', N'column', N'id'\nGO\n"
-      "exec sp_addextendedproperty N'MS_Description', N'k''ey', N'user', N'dbo', N'table', N't_a', N'column', N'id'\nGO\n"
-      "\n\nexec sp_dropextendedproperty N'MS_Description', N'user', N'dbo', N'table', N't_b'\nGO\n"
-      "exec sp_dropextendedproperty N'MS_Description', N'user', N'dbo', N'table', N't_b', N'column', N'id'\nGO\n"
-      "exec sp_addextendedproperty N'MS_Description', N'k''ey', N'user', N'dbo', N'table', N't_b', N'column', N'id'\nGO\n"
-      "\n\nALTER TABLE [dbo].[t_a] WITH NOCHECK ADD\nCONSTRAINT [PK_T_A] PRIMARY KEY  CLUSTERED\n(\n[id]\n)\nON [PRIMARY]\nGO\n\n"
-      "\n\nALTER TABLE [dbo].[t_b] WITH NOCHECK ADD\nCONSTRAINT [PK_T_B] PRIMARY KEY  CLUSTERED\n(\n[id]\n)\nON [PRIMARY]\nGO\n\n";
-  EXPECT_EQ(bytes, TextFile::ToCrLf(expected));
-}
-
 TEST_F(ScriptSaveTest, OneTableIsProposedByNameAndHasNoLayout) {
   AddLoaded("t_a");
   AddLoaded("t_b");

@@ -333,25 +333,18 @@ TEST_F(HighlightTest, TypeNamesStandingAloneAreColoured) {
   // "int" in [int] and (int); not in pint, int_x or varchar's "char".
   EXPECT_EQ(Spans("[int] pint int_x (int) varchar"),
             (std::vector<HighlightSpan>{{1, 4, blue}, {18, 21, blue}, {23, 30, blue}}));
-}
-
-TEST_F(HighlightTest, PositionsCountDoubleByteCharactersOnce) {
-  const std::string text = Cp936(u8"--用户\n[int]");
-  EXPECT_EQ(Spans(text), (std::vector<HighlightSpan>{{6, 9, blue}, {0, 4, green}}));
-}
-
-TEST_F(HighlightTest, TheSecondByteOfACharacterIsNotPartOfAWord) {
-  // 0xB0 0x69 is one character whose second byte reads as "i".
+  // 0xB0 0x69 is one character whose second byte reads as "i"; a character before a
+  // type name is not a letter, digit or "_".
   EXPECT_EQ(Spans("\xB0int int"), (std::vector<HighlightSpan>{{4, 7, blue}}));
-  // A character before a type name is not a letter, digit or "_".
   EXPECT_EQ(Spans("\xB0\xA1int"), (std::vector<HighlightSpan>{{1, 4, blue}}));
 }
 
-TEST_F(HighlightTest, LineCommentWithoutLineFeedIsNotColoured) {
+TEST_F(HighlightTest, CommentsAreColouredInCharacterPositions) {
+  EXPECT_EQ(Spans(Cp936(u8"--用户\n[int]")), (std::vector<HighlightSpan>{{6, 9, blue}, {0, 4, green}}));
+  // A "--" comment on the last line without a line feed is not coloured.
   EXPECT_EQ(Spans("a --one\nb --two"), (std::vector<HighlightSpan>{{2, 7, green}}));
-}
-
-TEST_F(HighlightTest, BlockCommentsNeedTheirClose) {
+  // 0x81 0x2D is no valid character but is read as one: the comment starts inside it.
+  EXPECT_EQ(Spans("a\x81--b\n"), (std::vector<HighlightSpan>{{1, 4, green}}));
   EXPECT_EQ(Spans("/* a */ x /* open"), (std::vector<HighlightSpan>{{0, 7, green}}));
   EXPECT_EQ(Spans("/**/"), (std::vector<HighlightSpan>{{0, 4, green}}));
 }
