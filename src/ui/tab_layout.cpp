@@ -131,7 +131,12 @@ TabContent LayoutTabContent(int tabWidth, bool hasIcon, std::string_view title,
   content.textY = kTextTop;
   // The right margin matches the padding a tab gets beyond its title.
   const int available = tabWidth - content.textX - (kTextPadding - kTextLeft);
-  content.shownTitle = ShortenTitle(title, available, measure);
+  // Titles are drawn on one line: line breaks show as spaces.
+  std::string line(title);
+  for (char& c : line) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  content.shownTitle = ShortenTitle(line, available, measure);
   return content;
 }
 

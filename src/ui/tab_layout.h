@@ -80,7 +80,8 @@ std::vector<PixelRect> TabRects(const PixelRect& strip, int style,
 /// at most ten steps; a shortened title ends in "...".
 std::string ShortenTitle(std::string_view title, int available, const TextMeasure& measure);
 
-/// Where the icon and the title go in a tab of the given width.
+/// Where the icon and the title go in a tab of the given width; line breaks in the
+/// title become spaces.
 TabContent LayoutTabContent(int tabWidth, bool hasIcon, std::string_view title,
                             const TextMeasure& measure);
 

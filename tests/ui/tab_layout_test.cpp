@@ -206,6 +206,7 @@ TEST(TabLayoutContentTest, NaturalWidthHoldsTheWholeTitle) {
   EXPECT_EQ("...", LayoutTabContent(20, false, "ab", measure).shownTitle);
   EXPECT_EQ("ab", LayoutTabContent(39, true, "ab", measure).shownTitle);
   EXPECT_EQ("...", LayoutTabContent(38, true, "ab", measure).shownTitle);
+  EXPECT_EQ("a  b", LayoutTabContent(100, false, "a\r\nb", measure).shownTitle);
 }
 
 TEST(TabLayoutHitTest, PointsOnEdgesAndInTheGap) {

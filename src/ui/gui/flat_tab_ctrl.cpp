@@ -105,6 +105,9 @@ FlatTabCtrl::~FlatTabCtrl() {
 
 void FlatTabCtrl::AddPage(wxWindow* page, const wxString& title, const wxBitmap& icon, bool owned) {
   if (page == nullptr) return;
+  for (const Page& existing : m_pages) {
+    if (existing.window == page) return;
+  }
   if (page->GetParent() != this) page->Reparent(this);
   Page entry;
   entry.window = page;

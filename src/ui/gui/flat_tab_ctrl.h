@@ -24,7 +24,8 @@ class FlatTabCtrl : public wxWindow {
 
   /// Appends a page; the window is made a child of this control, moved to the page
   /// area and hidden unless it is the active page. An owned page is destroyed with the
-  /// control; a page that is not owned is handed back to this control's parent.
+  /// control; a page that is not owned is handed back to this control's parent. A
+  /// window that already is a page is not added again.
   void AddPage(wxWindow* page, const wxString& title, const wxBitmap& icon = wxNullBitmap,
                bool owned = false);
   /// Recomputes the tabs and the page positions, shows the active page (the first when
