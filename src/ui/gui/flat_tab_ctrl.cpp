@@ -293,7 +293,8 @@ void FlatTabCtrl::DrawTab(wxDC& dc, const Page& page, bool active) const {
   const int left = tab.x;
   const int right = tab.GetRight();
   // The active tab reaches over the page frame's edge so that the two join; the
-  // others stand back two pixels.
+  // others stand back two pixels. The outer edge is outlined in the shadow colour as
+  // well, since on light themes the highlight alone vanishes into the face colour.
   const int join = m_borderStyle + 1;
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(wxBrush(face));
@@ -301,8 +302,9 @@ void FlatTabCtrl::DrawTab(wxDC& dc, const Page& page, bool active) const {
     const int top = active ? tab.y - join + 1 : tab.y + 1;
     const int bottom = active ? tab.GetBottom() : tab.GetBottom() - 2;
     dc.DrawRectangle(left, top, tab.width, bottom - top + 1);
-    DrawVLine(dc, light, left, top, bottom - 2);
-    DrawHLine(dc, light, left + 1, left + 1, bottom - 1);
+    DrawVLine(dc, shadow, left, top, bottom - 2);
+    DrawVLine(dc, light, left + 1, top, bottom - 2);
+    DrawHLine(dc, shadow, left + 1, left + 1, bottom - 1);
     DrawHLine(dc, shadow, left + 2, right - 2, bottom - 1);
     DrawHLine(dc, dark, left + 2, right - 2, bottom);
     DrawVLine(dc, shadow, right - 1, top, bottom - 1);
@@ -312,9 +314,11 @@ void FlatTabCtrl::DrawTab(wxDC& dc, const Page& page, bool active) const {
     const int top = active ? tab.y : tab.y + 2;
     const int bottom = active ? tab.GetBottom() + join - 1 : tab.GetBottom();
     dc.DrawRectangle(left, top, tab.width, bottom - top + 1);
-    DrawVLine(dc, light, left, top + 2, bottom);
-    DrawHLine(dc, light, left + 1, left + 1, top + 1);
-    DrawHLine(dc, light, left + 2, right - 2, top);
+    DrawVLine(dc, shadow, left, top + 2, bottom);
+    DrawHLine(dc, shadow, left + 1, left + 1, top + 1);
+    DrawHLine(dc, shadow, left + 2, right - 2, top);
+    DrawVLine(dc, light, left + 1, top + 2, bottom);
+    DrawHLine(dc, light, left + 2, right - 2, top + 1);
     DrawVLine(dc, shadow, right - 1, top + 1, bottom);
     DrawVLine(dc, dark, right, top + 2, bottom);
     DrawHLine(dc, dark, right - 1, right - 1, top + 1);
