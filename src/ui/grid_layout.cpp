@@ -61,6 +61,26 @@ int GridLayout::ColumnAt(int x) const {
   return -1;
 }
 
+int GridLayout::ColumnEdgeAt(int x, int tolerance) const {
+  int found = -1;
+  for (int c = 0; c < model_.GetColumnCount(); ++c) {
+    const int edge = ColumnLeft(c) + model_.GetColumnWidth(c);
+    const bool hidden = c >= model_.GetFixedColumnCount() && edge <= model_.FixedColumnsWidth();
+    if (!hidden && x >= edge - tolerance && x <= edge + tolerance) found = c;
+  }
+  return found;
+}
+
+int GridLayout::RowEdgeAt(int y, int tolerance) const {
+  int found = -1;
+  for (int r = 0; r < model_.GetRowCount(); ++r) {
+    const int edge = RowTop(r) + model_.GetRowHeight(r);
+    const bool hidden = r >= model_.GetFixedRowCount() && edge <= model_.FixedRowsHeight();
+    if (!hidden && y >= edge - tolerance && y <= edge + tolerance) found = r;
+  }
+  return found;
+}
+
 CellId GridLayout::HitTest(int x, int y) const {
   const int row = RowAt(y);
   const int column = ColumnAt(x);

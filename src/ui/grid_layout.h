@@ -36,6 +36,11 @@ class GridLayout {
   /// The row and column under a point without resolving merges; -1 outside.
   int RowAt(int y) const;
   int ColumnAt(int x) const;
+  /// The column whose right edge lies within `tolerance` pixels of x (the rightmost when
+  /// several do), -1 when none: where a drag resizes a column.
+  int ColumnEdgeAt(int x, int tolerance) const;
+  /// The row whose bottom edge lies within `tolerance` pixels of y, -1 when none.
+  int RowEdgeAt(int y, int tolerance) const;
 
  private:
   const GridModel& model_;

@@ -275,7 +275,26 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   DoubleClick(2, 2);
   EXPECT_NE(TextEditor(), nullptr) << "a column without a list gets a plain edit";
   Key(WXK_ESCAPE);
-  EXPECT_EQ(asked, (std::vector<int>{3, 3, 2}));
+
+  DoubleClick(4, 3);
+  list = dynamic_cast<wxComboBox*>(grid->Editor());
+  ASSERT_NE(list, nullptr);
+  list->SetSelection(0);
+  Key(WXK_TAB);
+  EXPECT_FALSE(grid->IsEditing()) << "Tab ends the list";
+  EXPECT_EQ(Text(4, 3), "int");
+  EXPECT_EQ(grid->Model().FocusCell(), (CellId{4, 4}));
+
+  DoubleClick(5, 3);
+  list = dynamic_cast<wxComboBox*>(grid->Editor());
+  ASSERT_NE(list, nullptr);
+  list->SetSelection(1);
+  Click(7, 1);
+  EXPECT_FALSE(grid->IsEditing()) << "losing the focus ends the list";
+  EXPECT_EQ(Text(5, 3), "varchar");
+  EXPECT_EQ(events.back().row, 5);
+  EXPECT_EQ(events.back().key, 0);
+  EXPECT_EQ(asked, (std::vector<int>{3, 3, 2, 3, 3}));
 }
 
 TEST_F(DataGridTest, CopyAndPasteGoThroughTheClipboard) {
@@ -434,6 +453,54 @@ TEST_F(DataGridTest, TitleTipShowsTheWholeTextOfATruncatedCell) {
   PumpEvents(150);
   EXPECT_FALSE(grid->GetTitleTip()->IsShownTip()) << "a click hides it";
   EXPECT_EQ(grid->Model().FocusCell(), (CellId{2, 4})) << "and reaches the grid";
+}
+
+TEST_F(DataGridTest, DraggingAHeaderEdgeResizesColumnsAndRows) {
+  const wxRect header = grid->CellRect(CellId{0, 2});
+  sim.MouseMove(grid->ClientToScreen(wxPoint(header.GetRight() + 1, header.y + 5)));
+  PumpEvents(50);
+  sim.MouseDown();
+  PumpEvents(50);
+  sim.MouseMove(grid->ClientToScreen(wxPoint(header.GetRight() + 41, header.y + 5)));
+  PumpEvents(50);
+  sim.MouseUp();
+  PumpEvents(100);
+  EXPECT_EQ(grid->Model().GetColumnWidth(2), 140);
+  EXPECT_EQ(grid->Model().GetColumnWidth(1), 100);
+  EXPECT_FALSE(grid->Model().SelectedRange().IsValid()) << "a resize selects nothing";
+
+  const wxRect rowHeader = grid->CellRect(CellId{3, 0});
+  sim.MouseMove(grid->ClientToScreen(wxPoint(rowHeader.x + 10, rowHeader.GetBottom() + 1)));
+  PumpEvents(50);
+  sim.MouseDown();
+  PumpEvents(50);
+  sim.MouseMove(grid->ClientToScreen(wxPoint(rowHeader.x + 10, rowHeader.GetBottom() + 16)));
+  PumpEvents(50);
+  sim.MouseUp();
+  PumpEvents(100);
+  EXPECT_EQ(grid->Model().GetRowHeight(3), 35);
+
+  grid->SetColumnResize(false);
+  const wxRect again = grid->CellRect(CellId{0, 1});
+  sim.MouseMove(grid->ClientToScreen(wxPoint(again.GetRight() + 1, again.y + 5)));
+  PumpEvents(50);
+  sim.MouseDown();
+  sim.MouseMove(grid->ClientToScreen(wxPoint(again.GetRight() + 30, again.y + 5)));
+  sim.MouseUp();
+  PumpEvents(100);
+  EXPECT_EQ(grid->Model().GetColumnWidth(1), 100) << "resizing switched off";
+}
+
+TEST_F(DataGridTest, AKeyPressHidesTheTitleTip) {
+  if (!wxTheApp->IsActive()) GTEST_SKIP() << "the application has no focus on this display";
+  grid->Model().SetCellText(2, 4, "a text far too long for its narrow cell");
+  Click(5, 1);
+  sim.MouseMove(CellCentre(2, 4));
+  PumpEvents(150);
+  ASSERT_TRUE(grid->GetTitleTip()->IsShownTip());
+  Key(WXK_DOWN);
+  EXPECT_FALSE(grid->GetTitleTip()->IsShownTip());
+  EXPECT_EQ(grid->Model().FocusCell(), (CellId{6, 1})) << "the key still reaches the grid";
 }
 
 /// A grid whose column 0 is an ordinary column: typing there drives column 1.
