@@ -479,7 +479,11 @@ void DataGrid::OnKeyDown(wxKeyEvent& event) {
     case WXK_END:
       return ctrl ? MoveFocus(kToEdge, kToEdge, shift) : MoveFocus(0, kToEdge, shift);
     case WXK_TAB:
-      if (ctrl) break;
+      if (ctrl) {
+        // Ctrl+Tab leaves the grid for the next control.
+        Navigate(shift ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+        return;
+      }
       return MoveFocus(0, shift ? -1 : 1, false);
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:
