@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
@@ -83,6 +85,14 @@ class DataGridTest : public ::testing::Test {
     PumpEvents(100);
   }
 
+  /// Pumps events until `done` holds or `milliseconds` pass; a loaded machine may need
+  /// longer than the usual pauses.
+  static bool PumpUntil(const std::function<bool()>& done, int milliseconds = 1000) {
+    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+    while (!done() && wxGetLocalTimeMillis() < end) PumpEvents(20);
+    return done();
+  }
+
   void DoubleClick(int row, int column) {
     // GTK drops a double-click that follows another one too closely.
     static wxLongLong last = 0;
@@ -91,13 +101,18 @@ class DataGridTest : public ::testing::Test {
     sim.MouseMove(CellCentre(row, column));
     PumpEvents(50);
     sim.MouseDblClick();
-    PumpEvents(200);
+    PumpEvents(100);
+    PumpUntil([this] { return grid->IsEditing(); }, 600);
     last = wxGetLocalTimeMillis();
   }
 
   void Key(int key, int modifiers = 0) {
+    const bool editing = grid->IsEditing();
     sim.Char(key, modifiers);
     PumpEvents(150);
+    if (editing && (key == WXK_RETURN || key == WXK_TAB || key == WXK_ESCAPE)) {
+      PumpUntil([this] { return !grid->IsEditing(); });
+    }
   }
 
   void Type(const char* text) {
