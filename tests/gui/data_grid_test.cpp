@@ -18,6 +18,7 @@
 #include "app/text_codec.h"
 #include "support/gui_test_support.h"
 #include "ui/gui/grid_renderer.h"
+#include "ui/gui/in_place_list.h"
 #include "ui/gui/title_tip.h"
 
 namespace tablora {
@@ -153,6 +154,23 @@ TEST_F(DataGridTest, DoubleClickEditEndedByEnterKeepsTheTextAndNotifies) {
   EXPECT_TRUE(grid->HasFocus());
 }
 
+TEST_F(DataGridTest, EditorTakesItsAlignmentFromTheCellFormat) {
+  grid->Model().SetCell(2, 1, kMaskFormat, "", kFormatCenter | kFormatVCenter | kFormatSingleLine);
+  grid->Model().SetCell(2, 2, kMaskFormat, "", kFormatRight | kFormatVCenter | kFormatSingleLine);
+  DoubleClick(2, 1);
+  ASSERT_NE(TextEditor(), nullptr);
+  EXPECT_TRUE(TextEditor()->HasFlag(wxTE_CENTRE));
+  Key(WXK_ESCAPE);
+  DoubleClick(2, 2);
+  ASSERT_NE(TextEditor(), nullptr);
+  EXPECT_TRUE(TextEditor()->HasFlag(wxTE_RIGHT));
+  Key(WXK_ESCAPE);
+  DoubleClick(2, 3);
+  ASSERT_NE(TextEditor(), nullptr);
+  EXPECT_FALSE(TextEditor()->HasFlag(wxTE_RIGHT) || TextEditor()->HasFlag(wxTE_CENTRE));
+  Key(WXK_ESCAPE);
+}
+
 TEST_F(DataGridTest, TypedCharacterReplacesTheTextAndTabMovesRight) {
   grid->Model().SetCellText(3, 1, "old");
   Click(3, 1);
@@ -272,6 +290,8 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   EXPECT_EQ(list->GetCount(), 3u);
   EXPECT_EQ(list->GetString(2), wxString::FromUTF8(u8"日期"));
   EXPECT_EQ(list->GetSelection(), 1) << "the item equal to the cell text";
+  EXPECT_EQ(list->GetPosition(), grid->CellRect(CellId{2, 3}).GetPosition());
+  EXPECT_GE(list->GetSize().x, InPlaceList::WidthForItems(*list, list->GetStrings()));
   list->SetSelection(2);
   Key(WXK_RETURN);
   EXPECT_FALSE(grid->IsEditing());
@@ -457,7 +477,10 @@ TEST_F(DataGridTest, TitleTipShowsTheWholeTextOfATruncatedCell) {
   PumpEvents(150);
   ASSERT_TRUE(grid->GetTitleTip()->IsShownTip());
   EXPECT_EQ(grid->GetTitleTip()->Text(), " " + GridTextToWx(longText) + " ");
-  EXPECT_EQ(grid->GetTitleTip()->GetScreenPosition(), grid->ClientToScreen(grid->CellRect(CellId{2, 4}).GetPosition()));
+  const wxRect cell = grid->CellRect(CellId{2, 4});
+  EXPECT_EQ(grid->GetTitleTip()->GetScreenPosition(), grid->ClientToScreen(cell.GetPosition()));
+  EXPECT_EQ(grid->GetTitleTip()->GetSize().y, cell.height);
+  EXPECT_GT(grid->GetTitleTip()->GetSize().x, cell.width);
   sim.MouseMove(CellCentre(5, 2));
   PumpEvents(150);
   EXPECT_FALSE(grid->GetTitleTip()->IsShownTip()) << "leaving the cell hides it";
