@@ -1,16 +1,30 @@
 #include "ui/grid_layout.h"
 
+#include <algorithm>
+
 namespace tablora {
 
+GridLayout::GridLayout(const GridModel& model, int scrollX, int scrollY)
+    : model_(model), scrollX_(scrollX), scrollY_(scrollY) {
+  rowStarts_.reserve(model.GetRowCount() + 1);
+  rowStarts_.push_back(0);
+  for (int r = 0; r < model.GetRowCount(); ++r) {
+    rowStarts_.push_back(rowStarts_.back() + model.GetRowHeight(r));
+  }
+  columnStarts_.reserve(model.GetColumnCount() + 1);
+  columnStarts_.push_back(0);
+  for (int c = 0; c < model.GetColumnCount(); ++c) {
+    columnStarts_.push_back(columnStarts_.back() + model.GetColumnWidth(c));
+  }
+}
+
 int GridLayout::RowTop(int row) const {
-  int y = 0;
-  for (int r = 0; r < row; ++r) y += model_.GetRowHeight(r);
+  const int y = rowStarts_[std::clamp<int>(row, 0, rowStarts_.size() - 1)];
   return row < model_.GetFixedRowCount() ? y : y - scrollY_;
 }
 
 int GridLayout::ColumnLeft(int column) const {
-  int x = 0;
-  for (int c = 0; c < column; ++c) x += model_.GetColumnWidth(c);
+  const int x = columnStarts_[std::clamp<int>(column, 0, columnStarts_.size() - 1)];
   return column < model_.GetFixedColumnCount() ? x : x - scrollX_;
 }
 
