@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/command_table.h"
+#include "app/gui/command_ids.h"
 #include "app/gui/wx_text.h"
 #include "app/program_folder.h"
 
@@ -36,7 +37,7 @@ void AddEntries(wxMenu* menu, const std::vector<MenuEntry>& entries) {
         const wxItemKind kind = info != nullptr && info->checkable ? wxITEM_CHECK : wxITEM_NORMAL;
         const wxString help =
             info != nullptr ? to_wx(CommandTable::PlainCaption(info->caption)) : wxString();
-        menu->Append(entry.id, to_wx(table.MenuLabel(entry)), help, kind);
+        menu->Append(ToWxId(entry.id), to_wx(table.MenuLabel(entry)), help, kind);
         break;
       }
     }
@@ -98,8 +99,8 @@ void CommandBars::FillToolBar(wxToolBar* toolBar, const std::string& iconFolder)
     const CommandInfo* info = table.Find(id);
     const wxString tip = to_wx(CommandTable::PlainCaption(info->caption));
     const wxBitmap icon = LoadIcon(ProgramFolder::Join(iconFolder, IconName(id)));
-    toolBar->AddTool(id, tip, icon, tip, info->checkable ? wxITEM_CHECK : wxITEM_NORMAL);
-    toolBar->SetToolLongHelp(id, tip);
+    toolBar->AddTool(ToWxId(id), tip, icon, tip, info->checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+    toolBar->SetToolLongHelp(ToWxId(id), tip);
   }
   toolBar->Realize();
 }
@@ -109,7 +110,7 @@ void CommandBars::ShowRecentFiles(wxMenuBar* menuBar, const wxFileHistory& histo
   wxMenu* file = menuBar->GetMenu(0);
   int position = -1;
   for (int i = 0; i < cmd::kRecentFileCount; ++i) {
-    const int id = cmd::kRecentFile1 + i;
+    const int id = ToWxId(cmd::kRecentFile1 + i);
     int index = 0;
     for (wxMenuItem* item : file->GetMenuItems()) {
       if (item->GetId() == id) {
@@ -123,14 +124,14 @@ void CommandBars::ShowRecentFiles(wxMenuBar* menuBar, const wxFileHistory& histo
   if (position < 0) return;
   const size_t count = std::min<size_t>(history.GetCount(), cmd::kRecentFileCount);
   if (count == 0) {
-    file->Insert(position, cmd::kRecentFile1,
+    file->Insert(position, ToWxId(cmd::kRecentFile1),
                  to_wx(CommandTable::Get().Find(cmd::kRecentFile1)->caption));
     return;
   }
   for (size_t i = 0; i < count; ++i) {
     wxString path = history.GetHistoryFile(i);
     path.Replace("&", "&&");
-    file->Insert(position + i, cmd::kRecentFile1 + static_cast<int>(i),
+    file->Insert(position + i, ToWxId(cmd::kRecentFile1 + static_cast<int>(i)),
                  wxString::Format("&%d %s", static_cast<int>(i + 1), path));
   }
 }
@@ -140,7 +141,7 @@ wxAcceleratorTable CommandBars::ExtraAccelerators() {
   for (const CommandInfo& info : CommandTable::Get().ExtraAccelerators()) {
     wxAcceleratorEntry entry;
     if (entry.FromString(wxString::FromUTF8(info.accelerator))) {
-      entry.Set(entry.GetFlags(), entry.GetKeyCode(), info.id);
+      entry.Set(entry.GetFlags(), entry.GetKeyCode(), ToWxId(info.id));
       entries.push_back(entry);
     }
   }

@@ -12,6 +12,7 @@
 #include "app/document_titles.h"
 #include "app/gui/about_dialog.h"
 #include "app/gui/command_bars.h"
+#include "app/gui/command_ids.h"
 #include "app/gui/design_view.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/work_box.h"
@@ -67,7 +68,7 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
                        wxSize(1024, 720), wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
       state_(state),
       config_(config),
-      fileHistory_(cmd::kRecentFileCount, cmd::kRecentFile1),
+      fileHistory_(cmd::kRecentFileCount, ToWxId(cmd::kRecentFile1)),
       indicatorTimer_(this) {
   ownPrompts_ = std::make_unique<WxPrompts>(this, state_.settings);
   launchBrowser_ = [](const wxString& url) { return wxLaunchDefaultBrowser(url); };
@@ -104,13 +105,18 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
   for (const CommandInfo& info : CommandTable::Get().ExtraAccelerators()) ids.push_back(info.id);
   for (int i = 1; i < cmd::kRecentFileCount; ++i) ids.push_back(cmd::kRecentFile1 + i);
   for (int id : ids) {
-    Bind(wxEVT_MENU, &MainFrame::OnCommand, this, id);
-    Bind(wxEVT_UPDATE_UI, &MainFrame::OnUpdateCommand, this, id);
+    Bind(wxEVT_MENU, &MainFrame::OnCommand, this, ToWxId(id));
+    Bind(wxEVT_UPDATE_UI, &MainFrame::OnUpdateCommand, this, ToWxId(id));
   }
   Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
   Bind(wxEVT_SIZE, &MainFrame::OnSize, this);
   Bind(wxEVT_DROP_FILES, &MainFrame::OnDropFiles, this);
   Bind(wxEVT_TIMER, [this](wxTimerEvent&) { UpdateIndicators(); });
+  // A tab chosen with the mouse activates its document without telling the frame first.
+  Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+    if (!closing_ && ActiveDocument() != lastActive_) UpdateMenusAndTitle();
+    event.Skip();
+  });
   indicatorTimer_.Start(300);
   SetTitle(DocumentTitles::kProgramName);
 }
@@ -142,6 +148,9 @@ DocumentFrame* MainFrame::CreateDocument(const std::string& title) {
     event.Skip();
   });
   document->Show();
+  // GTK brings a new tab to the front at the next idle time, which would undo a later
+  // activation of another document made before then: let that happen now.
+  OnInternalIdle();
   document->Activate();
   UpdateMenusAndTitle();
   return document;
@@ -163,6 +172,7 @@ DocumentFrame* MainFrame::FindView(const std::string& title) {
   for (DocumentFrame* document : documents_) {
     if (DocumentTitles::SameTitle(document->title(), title)) {
       document->Activate();
+      UpdateMenusAndTitle();
       return document;
     }
   }
@@ -191,6 +201,7 @@ void MainFrame::UpdateMenusAndTitle() {
   wxMenuBar* wanted = documents_.empty() ? emptyMenuBar_ : documentMenuBar_;
   if (GetMenuBar() != wanted) SetMenuBar(wanted);
   const DocumentFrame* active = ActiveDocument();
+  lastActive_ = active;
   SetTitle(to_wx(DocumentTitles::FrameTitle(active != nullptr ? active->title() : "")));
 }
 
@@ -247,7 +258,7 @@ bool MainFrame::IsCommandChecked(int id) const {
 }
 
 void MainFrame::OnCommand(wxCommandEvent& event) {
-  const int id = event.GetId();
+  const int id = FromWxId(event.GetId());
   if (!IsCommandEnabled(id)) return;
   if (registry_.Has(id)) {
     registry_.Run(id);
@@ -259,9 +270,10 @@ void MainFrame::OnCommand(wxCommandEvent& event) {
 }
 
 void MainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
-  event.Enable(IsCommandEnabled(event.GetId()));
-  const CommandInfo* info = CommandTable::Get().Find(event.GetId());
-  if (info != nullptr && info->checkable) event.Check(IsCommandChecked(event.GetId()));
+  const int id = FromWxId(event.GetId());
+  event.Enable(IsCommandEnabled(id));
+  const CommandInfo* info = CommandTable::Get().Find(id);
+  if (info != nullptr && info->checkable) event.Check(IsCommandChecked(id));
 }
 
 void MainFrame::FileNew() { NewDocument(); }

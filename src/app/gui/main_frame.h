@@ -43,7 +43,7 @@ class MainFrame : public wxMDIParentFrame {
   /// Opens a script into the design, reopening the design window when it was closed.
   bool OpenDesignScript(const std::string& path);
 
-  // Commands.
+  // Commands: ids are the program's command numbers (window ids: command_ids.h).
   bool IsCommandEnabled(int id) const;
   bool IsCommandChecked(int id) const;
   /// Handlers other subsystems register for commands of the menus.
@@ -127,6 +127,7 @@ class MainFrame : public wxMDIParentFrame {
   wxFileHistory fileHistory_;
   wxTimer indicatorTimer_;
   wxString indicators_[3];
+  const DocumentFrame* lastActive_ = nullptr;  ///< the document the title was made for
   bool closing_ = false;
 };
 

@@ -66,7 +66,6 @@ bool TabloraApp::OnInit() {
 
   // The dialog colours, applied to each of our dialogs as it opens.
   colours_ = DialogColours::FromSettings(state_.settings);
-  Bind(wxEVT_INIT_DIALOG, &TabloraApp::OnInitDialog, this);
 
   // The recent-file list lives in the user's configuration under the program's name.
   config_ = std::make_unique<wxFileConfig>(GetAppName(), wxEmptyString, wxEmptyString,
@@ -93,9 +92,12 @@ MainFrame* TabloraApp::mainFrame() const {
   return frame_ != nullptr && GetTopWindow() == frame_ ? frame_ : nullptr;
 }
 
-void TabloraApp::OnInitDialog(wxInitDialogEvent& event) {
-  if (auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog)) colours_.Apply(dialog);
-  event.Skip();
+int TabloraApp::FilterEvent(wxEvent& event) {
+  // A dialog handles its own initialisation event, so the application sees it only here.
+  if (event.GetEventType() == wxEVT_INIT_DIALOG) {
+    if (auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog)) colours_.Apply(dialog);
+  }
+  return Event_Skip;
 }
 
 void TabloraApp::OnIdleUntilShown(wxIdleEvent& event) {

@@ -25,6 +25,8 @@ class TabloraApp : public wxApp {
   int OnExit() override;
   void OnInitCmdLine(wxCmdLineParser& parser) override;
   bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+  /// Gives every dialog the dialog colours as it opens.
+  int FilterEvent(wxEvent& event) override;
 
   AppState& state() { return state_; }
   /// The main window, or nullptr once it is gone.
@@ -35,7 +37,6 @@ class TabloraApp : public wxApp {
   static Settings LoadProgramSettings(const std::string& programFolder);
 
  private:
-  void OnInitDialog(wxInitDialogEvent& event);
   void OnIdleUntilShown(wxIdleEvent& event);
 
   AppState state_;
