@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include <cstdlib>
+#include "app/ini_file.h"
 
 namespace tablora {
 
@@ -17,7 +17,7 @@ std::string LookupOr(const TextMap& map, const std::string& key, const std::stri
 
 int WidthOf(const TextMap& map, const std::string& key) {
   const auto it = map.find(key);
-  return it == map.end() ? -1 : std::atoi(it->second.c_str());
+  return it == map.end() ? -1 : IniFile::ParseInt(it->second);
 }
 
 int HexDigit(char c) {

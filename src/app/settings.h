@@ -104,6 +104,10 @@ struct Settings {
   /// The no-text of a yes/no grid column (item 1 of its list), or "" when it has none.
   std::string NoText(int column) const;
 
+  /// The colours of dialogBkColor and dialogTextColor.
+  Rgb DialogBackground() const { return ParseColour(dialogBkColor); }
+  Rgb DialogText() const { return ParseColour(dialogTextColor); }
+
   /// "RRGGBB" to a colour; any character that is not a hex digit counts as 0.
   static Rgb ParseColour(std::string_view text);
 };

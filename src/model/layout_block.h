@@ -27,6 +27,8 @@ class LayoutBlock {
   /// Base64 of the packed block with CR LF inserted each time an output line reaches
   /// 76 characters (after full three-byte groups only, never after the padded group).
   static std::string Encode(const std::vector<LayoutRecord>& records);
+  /// The Base64 form of any bytes, with the same line breaks as Encode.
+  static std::string Base64(std::string_view bytes);
   /// Decodes Base64 text, skipping every byte outside the alphabet, and reads the records
   /// within the decoded bytes: a count larger than the data yields only the whole records
   /// present; a negative count yields none.

@@ -5,17 +5,31 @@
 namespace tablora::cli {
 
 namespace {
+
+struct Command {
+  const char* name;
+  const char* usage;  ///< arguments and a short description, for the help text
+  int (*run)(const std::vector<std::string>& args);
+};
+
+/// Every command of the tool; add a line here for a new one.
+constexpr Command kCommands[] = {
+    {"new-sample", "OUT          write the saved script of a small sample design", NewSampleCommand},
+};
+
 int Usage() {
-  std::fprintf(stderr,
-               "usage: tablora-cli COMMAND ...\n"
-               "commands:\n"
-               "  help                 this text\n");
+  std::fprintf(stderr, "usage: tablora-cli COMMAND ...\ncommands:\n  help                    this text\n");
+  for (const Command& command : kCommands) std::fprintf(stderr, "  %s %s\n", command.name, command.usage);
   return 2;
 }
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args) {
   if (args.empty() || args[0] == "help" || args[0] == "--help") return Usage();
+  for (const Command& command : kCommands) {
+    if (args[0] == command.name) return command.run({args.begin() + 1, args.end()});
+  }
   std::fprintf(stderr, "tablora-cli: unknown command '%s'\n", args[0].c_str());
   return Usage();
 }

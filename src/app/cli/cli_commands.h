@@ -8,4 +8,7 @@ namespace tablora::cli {
 /// Runs one command line of tablora-cli (without the program name); returns the exit code.
 int Run(const std::vector<std::string>& args);
 
+/// The commands, each in its own <command>_command.cpp. `args` follow the command name.
+int NewSampleCommand(const std::vector<std::string>& args);
+
 }  // namespace tablora::cli

@@ -1,0 +1,90 @@
+#include "model/design.h"
+
+#include <algorithm>
+
+#include "app/text_codec.h"
+
+namespace tablora {
+
+Design::Design(AppState& app, Prompts& prompts, TableTextParser& parser, DesignView* view)
+    : app_(app), prompts_(prompts), parser_(parser), view_(view ? view : &headlessView_) {}
+
+Design::~Design() = default;
+
+TableWindowState Design::PlaceWindow(int index) {
+  const Settings& s = app_.settings;
+  const int cell = s.tableWinWidth + s.marginW;
+  // A view narrower than one window and its margin still holds one table per row.
+  tablesPerRow_ = std::max(1, cell > 0 ? view_->ClientWidth() / cell : 1);
+  TableWindowState window;
+  window.left = cell * (index % tablesPerRow_);
+  window.top = (index / tablesPerRow_) * (s.tableWinHeight + s.marginH);
+  window.right = window.left + s.tableWinWidth;
+  window.bottom = window.top + s.tableWinHeight;
+  return window;
+}
+
+int Design::AddTable(bool show, int index) {
+  if (index < 0) {
+    if (entries_.empty()) {
+      int kind = app_.databaseKind;
+      if (prompts_.ChooseDatabaseKind(kind)) app_.databaseKind = kind;
+    }
+    index = tableCount();
+  }
+  if (!view_->IsOpen()) return -1;
+  view_->ScrollToOrigin();
+
+  auto entry = std::make_unique<TableEntry>();
+  entry->tableIndex = index;
+  entry->window = PlaceWindow(index);
+  if (view_->ScrollHeight() - 10 < entry->window.bottom) {
+    view_->SetScrollHeight(view_->ScrollHeight() + view_->ClientHeight());
+  }
+  entry->editor = std::make_unique<TableEditor>(app_, parser_, *this, index);
+  TableEditor& editor = *entry->editor;
+  entries_.push_back(std::move(entry));
+
+  // The view hears of the table once it is complete: no change notes before that.
+  addingIndex_ = index;
+  if (show) {
+    editor.Show();
+  } else {
+    editor.ActivatePage(TableEditor::kNamePage);
+    editor.ActivatePage(TableEditor::kDesignPage);
+    editor.ActivatePage(TableEditor::kSqlPage);
+    editor.FillFromDefinition(definitions_, index);
+    editor.ActivatePage(TableEditor::kDesignPage);
+    editor.ActivatePage(TableEditor::kSqlPage);
+  }
+  addingIndex_ = -1;
+  view_->TableAdded(index, show);
+  return index;
+}
+
+const std::vector<TableDesign>& Design::RefreshTableDefinitions() {
+  for (auto& entry : entries_) {
+    TableEditor& editor = *entry->editor;
+    if (editor.tableText().empty() && editor.extraStatements().empty()) continue;
+    // The grid is not refilled: edits made since the text was built stay in it.
+    editor.ParseSqlText(false);
+  }
+  return definitions_;
+}
+
+void Design::ClearDesign() {
+  definitions_.clear();
+  entries_.clear();
+  procedures_.clear();
+  view_->DesignCleared();
+}
+
+void Design::TreeTextChanged(int tableIndex, const std::string& treeText) {
+  if (tableIndex != addingIndex_) view_->TableTreeTextChanged(tableIndex, treeText);
+}
+
+void Design::TableChanged(int tableIndex) {
+  if (tableIndex != addingIndex_) view_->TableChanged(tableIndex);
+}
+
+}  // namespace tablora

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/prompts.h"
+#include "db/procedure_design.h"
+#include "model/design_view.h"
+#include "model/table_design.h"
+#include "model/table_editor.h"
+#include "model/table_text_parser.h"
+
+namespace tablora {
+
+/// The rectangle and colours of a table window, in the view's client coordinates. The
+/// window program keeps them current when a window is moved or recoloured.
+struct TableWindowState {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  std::uint32_t textColour = 0;           ///< COLORREF 0x00BBGGRR, black
+  std::uint32_t bkColour = 0x0080FF80;    ///< COLORREF of RGB(128, 255, 128)
+};
+
+/// One table on screen: its window and its editor. Index i of the table list is table i.
+struct TableEntry {
+  int tableIndex = 0;
+  TableWindowState window;
+  std::unique_ptr<TableEditor> editor;
+};
+
+/// The design the main frame holds: the table definition list, the table list, the
+/// procedure list and the current file path, with the operations that create, refresh
+/// and release tables.
+class Design : public TableEditorHost {
+ public:
+  /// `parser` turns an editor's SQL text back into a record. `view` (not owned) is the
+  /// window side; null means no windows (a HeadlessDesignView).
+  Design(AppState& app, Prompts& prompts, TableTextParser& parser, DesignView* view = nullptr);
+  ~Design() override;
+  Design(const Design&) = delete;
+  Design& operator=(const Design&) = delete;
+
+  /// Creates table `index` (-1: the next one). `show`: a new empty table whose editor is
+  /// shown; otherwise definition `index` exists and fills the hidden editor. Asks for the
+  /// database kind when the first new table of an empty design is made. Returns the
+  /// table's index, or -1 when no table was made (no open design view).
+  int AddTable(bool show, int index);
+  /// Parses every editor's SQL text back into its definition (editors without text keep
+  /// their definitions) and returns the definition list.
+  const std::vector<TableDesign>& RefreshTableDefinitions();
+  /// Releases every table, editor and procedure.
+  void ClearDesign();
+
+  const std::vector<TableDesign>& definitions() const { return definitions_; }
+  std::vector<TableDesign>& definitions() { return definitions_; }
+  const std::vector<std::unique_ptr<TableEntry>>& entries() const { return entries_; }
+  TableEntry& entry(int index) { return *entries_.at(index); }
+  TableEditor& editor(int index) { return *entries_.at(index)->editor; }
+  int tableCount() const { return static_cast<int>(entries_.size()); }
+  int tablesPerRow() const { return tablesPerRow_; }
+  std::vector<ProcedureDesign>& procedures() { return procedures_; }
+  const std::string& currentPath() const { return currentPath_; }
+  void setCurrentPath(const std::string& path) { currentPath_ = path; }
+
+  AppState& app() { return app_; }
+  const AppState& app() const { return app_; }
+  DesignView& view() { return *view_; }
+
+  // TableEditorHost
+  std::vector<TableDesign>& Definitions() override { return definitions_; }
+  void TreeTextChanged(int tableIndex, const std::string& treeText) override;
+  void TableChanged(int tableIndex) override;
+
+ private:
+  TableWindowState PlaceWindow(int index);
+
+  AppState& app_;
+  Prompts& prompts_;
+  TableTextParser& parser_;
+  HeadlessDesignView headlessView_;
+  DesignView* view_;
+
+  std::vector<TableDesign> definitions_;
+  std::vector<std::unique_ptr<TableEntry>> entries_;
+  int tablesPerRow_ = 3;
+  int addingIndex_ = -1;  ///< the table AddTable is making, whose notes the view does not get
+  std::vector<ProcedureDesign> procedures_;
+  std::string currentPath_;
+};
+
+}  // namespace tablora

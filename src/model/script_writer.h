@@ -1,0 +1,78 @@
+#pragma once
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/prompts.h"
+#include "model/grid_cells.h"
+#include "model/table_names.h"
+
+namespace tablora {
+
+class Design;
+
+/// Grid columns of the table editor, by index (column 0 is the row header).
+namespace grid_column {
+constexpr int kDisplayName = 1;
+constexpr int kActualName = 2;
+constexpr int kType = 3;
+constexpr int kNullable = 4;
+constexpr int kIdentity = 5;
+constexpr int kDefault = 6;
+constexpr int kNote = 7;
+constexpr int kPrimaryKey = 8;
+constexpr int kForeignKey = 9;
+constexpr int kForeignKeyName = 10;
+constexpr int kRefTable = 11;
+constexpr int kRefColumn = 12;
+constexpr int kCheck = 13;
+constexpr int kCount = 14;
+}  // namespace grid_column
+
+/// What BuildColumnLines makes of an editor grid.
+struct ColumnLines {
+  std::string lines;            ///< one line per column, each ending with "\n"
+  std::string extraStatements;  ///< the ALTER TABLE statements (keys, CHECKs, foreign keys)
+};
+
+/// Writes the CREATE TABLE script of a design: the text of one table from its editor's
+/// names and grid, and the saved script file. Texts are code page 936 with LF line ends;
+/// the file stores each LF as CR LF.
+class ScriptWriter {
+ public:
+  /// The program's literal pieces of the script format.
+  static constexpr const char* kFileHeader = "/* TABLORA V1.5 ";
+  static constexpr const char* kContentPlaceholder = "%content%";
+
+  explicit ScriptWriter(const AppState& app) : app_(app) {}
+
+  /// The header of one table with "%content%" where the column lines go, or "" when the
+  /// actual name is empty.
+  std::string BuildTableHeader(const TableNames& names) const;
+
+  /// The column lines of grid rows 1, 2, ... up to the first row with an empty display
+  /// name (or the last row), and the table's ALTER TABLE statements. The key columns
+  /// share one PRIMARY KEY clause.
+  ColumnLines BuildColumnLines(const GridCells& grid, const TableNames& names) const;
+
+  /// The whole script as SaveScript writes it, before CR LF conversion: all tables
+  /// (`index` -1, with the window layout block) or the one table at `index`. Runs
+  /// RefreshTableDefinitions first; "" when the definition list is then empty.
+  std::string BuildScript(Design& design, int index) const;
+
+  /// Saves the script of all tables (`index` -1) or of one table. An empty `path` asks
+  /// the user (the chosen path becomes the design's current path). Returns true when the
+  /// file was written; the user is told when there is no data or the file cannot be
+  /// written, and an existing file is then left as it was.
+  bool SaveScript(Design& design, Prompts& prompts, const std::string& path, int index) const;
+
+  /// The file name SaveScript proposes ("" for none).
+  std::string ProposedFileName(const Design& design, int index) const;
+
+ private:
+  bool IsYes(const GridCells& grid, int row, int column) const;
+
+  const AppState& app_;
+};
+
+}  // namespace tablora

@@ -1,0 +1,226 @@
+#include "model/design.h"
+
+#include <gtest/gtest.h>
+
+#include "app/text_codec.h"
+#include "model/editor_text_parser.h"
+#include "support/model_fixture.h"
+#include "support/scripted_prompts.h"
+
+namespace tablora {
+namespace {
+
+class DesignTest : public ::testing::Test {
+ protected:
+  DesignTest() : design(app, prompts, parser, &view) { app.settings = testing::EditorSettings(); }
+
+  /// A definition of `name` with one key column and one note column.
+  static TableDesign Definition(const std::string& name) {
+    TableDesign t;
+    t.displayName = name + "_d";
+    t.actualName = name;
+    ColumnDesign id;
+    id.actualName = "id";
+    id.typeName = "int";
+    id.primaryKey = true;
+    ColumnDesign note;
+    note.displayName = "n";
+    note.actualName = "note";
+    note.typeName = "varchar";
+    note.length = 40;
+    note.nullable = true;
+    t.columns = {id, note};
+    return t;
+  }
+
+  AppState app;
+  testing::ScriptedPrompts prompts;
+  EditorTextParser parser;
+  testing::RecordingDesignView view;
+  Design design;
+};
+
+TEST_F(DesignTest, TablesArePlacedRowByRowInTheViewWidth) {
+  view.clientWidth = 500;  // 500 / (150 + 10): three tables per row
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(design.AddTable(true, -1), i);
+  EXPECT_EQ(design.tablesPerRow(), 3);
+  const auto at = [&](int i) {
+    const TableWindowState& w = design.entry(i).window;
+    return std::vector<int>{w.left, w.top, w.right, w.bottom};
+  };
+  EXPECT_EQ(at(0), (std::vector<int>{0, 0, 150, 150}));
+  EXPECT_EQ(at(2), (std::vector<int>{320, 0, 470, 150}));
+  EXPECT_EQ(at(3), (std::vector<int>{0, 170, 150, 320}));
+  EXPECT_EQ(at(4), (std::vector<int>{160, 170, 310, 320}));
+  EXPECT_EQ(design.entry(4).tableIndex, 4);
+  EXPECT_EQ(design.entry(4).window.bkColour, 0x0080FF80u);
+  EXPECT_EQ(design.entry(4).window.textColour, 0u);
+}
+
+TEST_F(DesignTest, AViewNarrowerThanOneTableStillHoldsOnePerRow) {
+  view.clientWidth = 100;
+  design.AddTable(true, -1);
+  design.AddTable(true, -1);
+  EXPECT_EQ(design.tablesPerRow(), 1);
+  EXPECT_EQ(design.entry(1).window.left, 0);
+  EXPECT_EQ(design.entry(1).window.top, 170);
+}
+
+TEST_F(DesignTest, TablesPerRowFollowTheCurrentViewWidth) {
+  view.clientWidth = 500;
+  design.AddTable(true, -1);
+  view.clientWidth = 1000;  // 1000 / 160 = 6
+  design.AddTable(true, -1);
+  EXPECT_EQ(design.tablesPerRow(), 6);
+  EXPECT_EQ(design.entry(1).window.left, 160);
+}
+
+TEST_F(DesignTest, ScrollHeightGrowsByOneClientHeightWhenATableReachesTheEnd) {
+  view.clientWidth = 500;
+  view.clientHeight = 300;
+  std::vector<int> heights;
+  for (int i = 0; i < 22; ++i) {
+    design.AddTable(true, -1);
+    heights.push_back(view.scrollHeight);
+  }
+  // Row 5 (tables 15..17) ends at 1000 > 1000 - 10; row 7 (tables 21..) ends at 1340 > 1290.
+  EXPECT_EQ(heights[14], 1000);
+  EXPECT_EQ(heights[15], 1300);
+  EXPECT_EQ(heights[20], 1300);
+  EXPECT_EQ(heights[21], 1600);
+}
+
+TEST_F(DesignTest, HeadlessViewIsAThousandPixelsWide) {
+  Design headless(app, prompts, parser);
+  for (int i = 0; i < 7; ++i) headless.AddTable(true, -1);
+  EXPECT_EQ(headless.tablesPerRow(), 6);
+  EXPECT_EQ(headless.entry(6).window.top, 170);
+  EXPECT_EQ(headless.view().ClientHeight(), 700);
+  EXPECT_EQ(headless.view().ScrollHeight(), 1000);
+}
+
+TEST_F(DesignTest, OnlyTheFirstNewTableAsksForTheDatabaseKind) {
+  prompts.databaseKinds = {kOracle, kAccess};
+  design.AddTable(true, -1);
+  EXPECT_EQ(prompts.databaseKindDialogs, 1);
+  EXPECT_EQ(app.databaseKind, kOracle);
+  EXPECT_EQ(design.editor(0).names().owner, "SYSTEM");
+  design.AddTable(true, -1);
+  EXPECT_EQ(prompts.databaseKindDialogs, 1);
+
+  design.ClearDesign();
+  design.definitions().push_back(Definition("t"));
+  design.AddTable(false, 0);  // loaded tables never ask
+  EXPECT_EQ(prompts.databaseKindDialogs, 1);
+}
+
+TEST_F(DesignTest, CancellingTheKindQuestionKeepsTheKindAndStillMakesTheTable) {
+  app.databaseKind = kAccess;
+  prompts.databaseKinds = {-1};
+  EXPECT_EQ(design.AddTable(true, -1), 0);
+  EXPECT_EQ(prompts.databaseKindDialogs, 1);
+  EXPECT_EQ(app.databaseKind, kAccess);
+  EXPECT_EQ(design.tableCount(), 1);
+}
+
+TEST_F(DesignTest, NoOpenViewMakesNoTable) {
+  view.open = false;
+  EXPECT_EQ(design.AddTable(true, -1), -1);
+  EXPECT_EQ(design.tableCount(), 0);
+  EXPECT_TRUE(view.events.empty());
+}
+
+TEST_F(DesignTest, NewTableShowsItsEditorAndHasNoDefinitionYet) {
+  design.AddTable(true, -1);
+  EXPECT_TRUE(design.editor(0).visible());
+  EXPECT_EQ(design.editor(0).activePage(), TableEditor::kNamePage);
+  EXPECT_TRUE(design.RefreshTableDefinitions().empty());
+  EXPECT_EQ(view.events, (std::vector<std::string>{"added 0 show"}));
+}
+
+TEST_F(DesignTest, LoadedTableFillsItsHiddenEditorAndIsParsedBack) {
+  TableDesign t = Definition("t_user");
+  t.columns[1].checkExpression = "len(note) > 0";  // names no bracketed column: dropped
+  design.definitions().push_back(t);
+  ASSERT_EQ(design.AddTable(false, 0), 0);
+  TableEditor& editor = design.editor(0);
+  EXPECT_FALSE(editor.visible());
+  EXPECT_EQ(editor.names().displayName, "t_user_d");
+  EXPECT_EQ(editor.grid().GetCellText(2, 3), "varchar(40)");
+  EXPECT_EQ(editor.tableText(),
+            "CREATE TABLE [dbo].[t_user] (\t\t\t--t_user_d:\n"
+            "[id] [int] NOT NULL ,  \n"
+            "[note] [varchar](40) NULL   --n:\n"
+            ") ON [PRIMARY]");
+  EXPECT_NE(editor.extraStatements().find("CONSTRAINT [CK_note] CHECK (len(note) > 0)"), std::string::npos);
+
+  const TableDesign& parsed = design.definitions()[0];
+  EXPECT_EQ(parsed.columns[1].checkExpression, "");
+  EXPECT_TRUE(parsed.columns[0].primaryKey);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"added 0 hidden"}));
+  // Later builds are told.
+  editor.ActivatePage(TableEditor::kDesignPage);
+  editor.ActivatePage(TableEditor::kSqlPage);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"added 0 hidden", "tree 0 t_user(t_user_d)", "changed 0"}));
+}
+
+TEST_F(DesignTest, RefreshSeesTheLastBuiltTextNotLaterGridEdits) {
+  design.definitions().push_back(Definition("t"));
+  design.AddTable(false, 0);
+  TableEditor& editor = design.editor(0);
+  editor.grid().SetCellText(2, 3, "char(8)");
+  EXPECT_EQ(design.RefreshTableDefinitions()[0].columns[1].typeName, "varchar");
+  EXPECT_EQ(editor.grid().GetCellText(2, 3), "char(8)");  // the edit is not lost
+
+  editor.ActivatePage(TableEditor::kDesignPage);
+  editor.ActivatePage(TableEditor::kSqlPage);
+  const TableDesign& refreshed = design.RefreshTableDefinitions()[0];
+  EXPECT_EQ(refreshed.columns[1].typeName, "char");
+  EXPECT_EQ(refreshed.columns[1].length, 8);
+}
+
+TEST_F(DesignTest, RefreshTakesUpTextTypedIntoAnEditorOnlyWhenApplied) {
+  design.definitions().push_back(Definition("t"));
+  design.AddTable(false, 0);
+  TableEditor& editor = design.editor(0);
+  editor.EditShownText("CREATE TABLE [dbo].[t] (\t\t\t\n[only] [int] NULL   \n) ON [PRIMARY]");
+  EXPECT_EQ(design.RefreshTableDefinitions()[0].columns.size(), 2u);
+  editor.ApplySqlText();
+  ASSERT_EQ(design.RefreshTableDefinitions()[0].columns.size(), 1u);
+  EXPECT_EQ(design.definitions()[0].columns[0].actualName, "only");
+}
+
+TEST_F(DesignTest, DefinitionsStayIndexedByTableWhenALaterTableIsBuiltFirst) {
+  design.AddTable(true, -1);
+  design.AddTable(true, -1);
+  TableEditor& second = design.editor(1);
+  second.DisplayNameChanged("second");
+  second.Close();
+  ASSERT_EQ(design.definitions().size(), 2u);
+  EXPECT_EQ(design.definitions()[0].actualName, "");
+  EXPECT_EQ(design.definitions()[1].actualName, "second");
+
+  TableEditor& first = design.editor(0);
+  first.DisplayNameChanged("first");
+  first.Close();
+  EXPECT_EQ(design.definitions()[0].actualName, "first");
+  EXPECT_EQ(design.definitions()[1].actualName, "second");
+}
+
+TEST_F(DesignTest, ClearDesignReleasesEverything) {
+  design.definitions().push_back(Definition("t"));
+  design.AddTable(false, 0);
+  design.procedures().push_back(ProcedureDesign{"p", "dbo", "create proc p as select 1", {}});
+  design.ClearDesign();
+  EXPECT_EQ(design.tableCount(), 0);
+  EXPECT_TRUE(design.definitions().empty());
+  EXPECT_TRUE(design.procedures().empty());
+  EXPECT_EQ(view.events.back(), "cleared");
+  // The next table starts again at the origin.
+  design.AddTable(true, -1);
+  EXPECT_EQ(design.entry(0).window.left, 0);
+  EXPECT_EQ(design.entry(0).window.top, 0);
+}
+
+}  // namespace
+}  // namespace tablora

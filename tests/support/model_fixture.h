@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "model/design_view.h"
+
+namespace tablora::testing {
+
+/// Settings with the table editor's 14 grid columns, yes/no lists "No"/"Yes" for the
+/// nullable, identity, primary key and foreign key columns, and small data type lists.
+Settings EditorSettings();
+
+/// A design view that records what the design tells it; width and height are settable.
+class RecordingDesignView : public DesignView {
+ public:
+  bool open = true;
+  int clientWidth = 1000;
+  int clientHeight = 700;
+  int scrollHeight = 1000;
+  int scrollResets = 0;
+  std::vector<std::string> events;  ///< "added 0 show", "changed 1", "tree 0 t(x)", "cleared"
+
+  bool IsOpen() const override { return open; }
+  int ClientWidth() const override { return clientWidth; }
+  int ClientHeight() const override { return clientHeight; }
+  int ScrollHeight() const override { return scrollHeight; }
+  void SetScrollHeight(int totalHeight) override { scrollHeight = totalHeight; }
+  void ScrollToOrigin() override { ++scrollResets; }
+  void TableAdded(int index, bool show) override;
+  void TableChanged(int index) override;
+  void TableTreeTextChanged(int index, const std::string& treeText) override;
+  void DesignCleared() override { events.push_back("cleared"); }
+};
+
+}  // namespace tablora::testing
