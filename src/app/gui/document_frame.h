@@ -6,7 +6,7 @@
 
 namespace tablora {
 
-class DesignView;
+class TableDocumentView;
 
 /// One document window. Documents hold no data: the title decides what the view shows
 /// ("表视图": the design; any other title: the procedure view, empty for now).
@@ -18,12 +18,12 @@ class DocumentFrame : public wxMDIChildFrame {
   const std::string& title() const { return title_; }
   bool IsDesignView() const;
   /// The design view, or nullptr in any other document.
-  DesignView* designView() const { return designView_; }
-  void SetDesignView(DesignView* view) { designView_ = view; }
+  TableDocumentView* tableView() const { return tableView_; }
+  void SetTableView(TableDocumentView* view) { tableView_ = view; }
 
  private:
   std::string title_;
-  DesignView* designView_ = nullptr;
+  TableDocumentView* tableView_ = nullptr;
 };
 
 }  // namespace tablora

@@ -13,7 +13,7 @@
 #include "app/gui/about_dialog.h"
 #include "app/gui/command_bars.h"
 #include "app/gui/command_ids.h"
-#include "app/gui/design_view.h"
+#include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/work_box.h"
 #include "app/gui/wx_prompts.h"
@@ -133,10 +133,10 @@ MainFrame::~MainFrame() {
 DocumentFrame* MainFrame::CreateDocument(const std::string& title) {
   auto* document = new DocumentFrame(this, title);
   if (document->IsDesignView()) {
-    auto* view = new DesignView(document, state_, [this] {
+    auto* view = new TableDocumentView(document, state_, [this] {
       return session_ != nullptr ? session_->Tables() : std::vector<TableSummary>{};
     });
-    document->SetDesignView(view);
+    document->SetTableView(view);
   }
   documents_.push_back(document);
   document->Bind(wxEVT_CLOSE_WINDOW, [this, document](wxCloseEvent& event) {
@@ -207,7 +207,7 @@ void MainFrame::UpdateMenusAndTitle() {
 
 void MainFrame::RefreshDesignViews() {
   for (DocumentFrame* document : documents_) {
-    if (document->designView() != nullptr) document->designView()->RefreshDesign();
+    if (document->tableView() != nullptr) document->tableView()->RefreshDesign();
   }
 }
 

@@ -15,7 +15,7 @@
 #include "app/gui/command_ids.h"
 #include "app/document_titles.h"
 #include "app/gui/about_dialog.h"
-#include "app/gui/design_view.h"
+#include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/wx_text.h"
@@ -254,8 +254,8 @@ void FocusDesignWindow() {
   Frame().Raise();
   ASSERT_FALSE(Frame().documents().empty());
   Frame().documents().front()->SetFocus();
-  if (Frame().documents().front()->designView() != nullptr) {
-    Frame().documents().front()->designView()->SetFocus();
+  if (Frame().documents().front()->tableView() != nullptr) {
+    Frame().documents().front()->tableView()->SetFocus();
   }
   PumpEvents(100);
 }

@@ -10,7 +10,7 @@
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
 #include "app/document_titles.h"
-#include "app/gui/design_view.h"
+#include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/tablora_app.h"
@@ -48,7 +48,7 @@ TEST(MainFrameDocuments, FindViewActivatesByTitleOrOpensThatWindow) {
   ASSERT_NE(procedures, nullptr);
   EXPECT_NE(procedures, design);
   EXPECT_EQ(Utf8(procedures->title()), u8"存储过程视图");
-  EXPECT_EQ(procedures->designView(), nullptr);
+  EXPECT_EQ(procedures->tableView(), nullptr);
   EXPECT_TRUE(WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 存储过程视图"); }));
 
   EXPECT_EQ(Frame().FindView(DocumentTitles::DesignView()), design);
@@ -77,7 +77,7 @@ TEST(MainFrameDocuments, ClosingTheDesignWindowDoesNotStrandTheDesign) {
   // The new-document command brings the design window back under its own title.
   Frame().NewDocument();
   EXPECT_TRUE(Frame().documents().back()->IsDesignView());
-  EXPECT_NE(Frame().documents().back()->designView(), nullptr);
+  EXPECT_NE(Frame().documents().back()->tableView(), nullptr);
 }
 
 TEST(MainFrameDocuments, MenuAndTitleFollowWhetherADocumentIsOpen) {
@@ -93,11 +93,11 @@ TEST(MainFrameDocuments, MenuAndTitleFollowWhetherADocumentIsOpen) {
 TEST(MainFrameDocuments, DesignViewShowsWelcomeThenTheTableList) {
   Frame().appState().designHasContent = false;
   ResetToOneDesignWindow();
-  DesignView* view = Frame().documents().front()->designView();
+  TableDocumentView* view = Frame().documents().front()->tableView();
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->ShowsWelcome());
   EXPECT_EQ(view->tableList(), nullptr);
-  EXPECT_EQ(DesignView::WelcomeLines().size(), 11u);
+  EXPECT_EQ(TableDocumentView::WelcomeLines().size(), 11u);
 
   auto owned = std::make_unique<RecordingSession>();
   owned->tables = {{Cp936(u8"用户"), "t_user", 5}, {Cp936(u8"订单"), "t_order", 12}};

@@ -15,11 +15,11 @@ struct AppState;
 
 /// The view of the document "表视图". While the design has no content it draws the welcome
 /// text; afterwards it lists the design's tables (display name, actual name, columns).
-class DesignView : public wxScrolledWindow {
+class TableDocumentView : public wxScrolledWindow {
  public:
   using TableSource = std::function<std::vector<TableSummary>()>;
 
-  DesignView(wxWindow* parent, const AppState& state, TableSource tables);
+  TableDocumentView(wxWindow* parent, const AppState& state, TableSource tables);
 
   /// Re-reads the tables and repaints.
   void RefreshDesign();

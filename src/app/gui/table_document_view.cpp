@@ -1,4 +1,4 @@
-#include "app/gui/design_view.h"
+#include "app/gui/table_document_view.h"
 
 #include <wx/dcclient.h>
 #include <wx/listctrl.h>
@@ -9,7 +9,7 @@
 
 namespace tablora {
 
-const std::vector<DesignView::WelcomeLine>& DesignView::WelcomeLines() {
+const std::vector<TableDocumentView::WelcomeLine>& TableDocumentView::WelcomeLines() {
   static const std::vector<WelcomeLine> lines = {
       {10, 10, u8"名称：Tablora(Tablora)"},
       {10, 40, u8"版本：1.5 版"},
@@ -26,7 +26,7 @@ const std::vector<DesignView::WelcomeLine>& DesignView::WelcomeLines() {
   return lines;
 }
 
-DesignView::DesignView(wxWindow* parent, const AppState& state, TableSource tables)
+TableDocumentView::TableDocumentView(wxWindow* parent, const AppState& state, TableSource tables)
     : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                        wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
       state_(state),
@@ -35,14 +35,14 @@ DesignView::DesignView(wxWindow* parent, const AppState& state, TableSource tabl
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetScrollRate(10, 10);
   SetVirtualSize(1000, 1000);
-  Bind(wxEVT_PAINT, &DesignView::OnPaint, this);
-  Bind(wxEVT_SIZE, &DesignView::OnSize, this);
+  Bind(wxEVT_PAINT, &TableDocumentView::OnPaint, this);
+  Bind(wxEVT_SIZE, &TableDocumentView::OnSize, this);
   RefreshDesign();
 }
 
-bool DesignView::ShowsWelcome() const { return !state_.designHasContent; }
+bool TableDocumentView::ShowsWelcome() const { return !state_.designHasContent; }
 
-void DesignView::RefreshDesign() {
+void TableDocumentView::RefreshDesign() {
   if (state_.designHasContent) {
     if (list_ == nullptr) {
       list_ = new wxListCtrl(this, wxID_ANY, wxPoint(0, 0), GetClientSize(),
@@ -64,12 +64,12 @@ void DesignView::RefreshDesign() {
   Refresh();
 }
 
-void DesignView::OnSize(wxSizeEvent& event) {
+void TableDocumentView::OnSize(wxSizeEvent& event) {
   if (list_ != nullptr) list_->SetSize(GetClientSize());
   event.Skip();
 }
 
-void DesignView::OnPaint(wxPaintEvent&) {
+void TableDocumentView::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(this);
   DoPrepareDC(dc);
   dc.SetBackground(*wxWHITE_BRUSH);
