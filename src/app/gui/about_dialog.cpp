@@ -14,7 +14,16 @@ namespace tablora {
 
 namespace {
 const wxColour kLineColour(0, 255, 125);
+const wxColour kLineColourOnLight(0, 130, 64);
+
+/// The bright green of the lines is unreadable on a light dialog colour: use a darker
+/// green of the same hue there.
+wxColour LineColourOn(const wxColour& background) {
+  const double luminance =
+      (0.299 * background.Red() + 0.587 * background.Green() + 0.114 * background.Blue()) / 255;
+  return luminance > 0.6 ? kLineColourOnLight : kLineColour;
 }
+}  // namespace
 
 AboutDialog::AboutDialog(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8(u8"关于 Tablora")), timer_(this) {
@@ -45,7 +54,7 @@ void AboutDialog::DrawFrame() {
   dc.SetBackground(wxBrush(canvas_->GetBackgroundColour()));
   dc.Clear();
   dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Scaled(1.2f));
-  dc.SetTextForeground(kLineColour);
+  dc.SetTextForeground(LineColourOn(canvas_->GetBackgroundColour()));
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   const auto& lines = scroller_->lines();
   for (size_t i = 0; i < lines.size(); ++i) {

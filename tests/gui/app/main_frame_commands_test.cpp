@@ -309,3 +309,27 @@ TEST(MainFrameAccelerators, F6MovesToTheNextDocumentWindow) {
 
 }  // namespace
 }  // namespace tablora::testing
+
+namespace tablora::testing {
+namespace {
+
+TEST(MainFrameStatusBar, LockKeysShowTheirIndicators) {
+  ResetToOneDesignWindow();
+  FocusDesignWindow();
+  ASSERT_EQ(Frame().GetStatusBar()->GetFieldsCount(), 4);
+  const wxString capsBefore = Frame().IndicatorText(1);
+  wxUIActionSimulator sim;
+  sim.Char(WXK_CAPITAL);
+  EXPECT_TRUE(WaitFor([&] { return Frame().IndicatorText(1) != capsBefore; }, 1500));
+  EXPECT_EQ(Frame().GetStatusBar()->GetStatusText(1), Frame().IndicatorText(1));
+  sim.Char(WXK_CAPITAL);
+  EXPECT_TRUE(WaitFor([&] { return Frame().IndicatorText(1) == capsBefore; }, 1500));
+  const wxString numBefore = Frame().IndicatorText(2);
+  sim.Char(WXK_NUMLOCK);
+  EXPECT_TRUE(WaitFor([&] { return Frame().IndicatorText(2) != numBefore; }, 1500));
+  sim.Char(WXK_NUMLOCK);
+  EXPECT_TRUE(WaitFor([&] { return Frame().IndicatorText(2) == numBefore; }, 1500));
+}
+
+}  // namespace
+}  // namespace tablora::testing
