@@ -348,7 +348,7 @@ void MainFrame::LayoutChildren() {
   const wxSize client = GetClientSize();
   int left = 0;
   if (IsWorkBoxShown()) {
-    const int width = std::max(workBox_->bar()->GetSize().x, 40);
+    const int width = workBox_->WantedWidth();
     workBox_->bar()->SetSize(0, 0, width, client.y);
     left = width;
   }

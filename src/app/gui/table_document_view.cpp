@@ -27,7 +27,7 @@ const std::vector<TableDocumentView::WelcomeLine>& TableDocumentView::WelcomeLin
 }
 
 TableDocumentView::TableDocumentView(wxWindow* parent, const AppState& state, TableSource tables)
-    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+    : wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, parent->GetClientSize(),
                        wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
       state_(state),
       tables_(std::move(tables)) {

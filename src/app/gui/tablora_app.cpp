@@ -12,13 +12,8 @@
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/wx_text.h"
 #include "app/program_folder.h"
-
-#if __has_include("app/settings_loader.h")
 #include "app/settings_loader.h"
-#define TABLORA_HAS_SETTINGS_LOADER 1
-#else
-#define TABLORA_HAS_SETTINGS_LOADER 0
-#endif
+
 
 namespace tablora {
 
@@ -27,14 +22,7 @@ TabloraApp::TabloraApp() { SetAppName("Tablora"); }
 TabloraApp::~TabloraApp() = default;
 
 Settings TabloraApp::LoadProgramSettings(const std::string& programFolder) {
-#if TABLORA_HAS_SETTINGS_LOADER
   return LoadSettingsFile(programFolder);
-#else
-  Settings settings;
-  settings.programFolder = programFolder;
-  settings.settingsPath = ProgramFolder::Join(programFolder, ProgramFolder::kSettingsFile);
-  return settings;
-#endif
 }
 
 void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {

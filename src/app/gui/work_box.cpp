@@ -44,6 +44,12 @@ WorkBox::WorkBox(wxWindow* frame) {
 int WorkBox::PageCount() const { return static_cast<FlatTabCtrl*>(tabs_)->GetPageCount(); }
 int WorkBox::ActivePage() const { return static_cast<FlatTabCtrl*>(tabs_)->GetActivePage(); }
 void WorkBox::SetActivePage(int page) { static_cast<FlatTabCtrl*>(tabs_)->SetActivePage(page); }
+int WorkBox::WantedWidth() const { return static_cast<WorkBar*>(bar_)->GetBestWidth(); }
+
+wxRect WorkBox::CloseButtonScreenRect() const {
+  const wxRect rect = static_cast<WorkBar*>(bar_)->GetCloseButtonRect();
+  return wxRect(bar_->ClientToScreen(rect.GetTopLeft()), rect.GetSize());
+}
 
 #else
 
@@ -76,6 +82,8 @@ WorkBox::WorkBox(wxWindow* frame) {
 int WorkBox::PageCount() const { return static_cast<int>(static_cast<wxNotebook*>(tabs_)->GetPageCount()); }
 int WorkBox::ActivePage() const { return static_cast<wxNotebook*>(tabs_)->GetSelection(); }
 void WorkBox::SetActivePage(int page) { static_cast<wxNotebook*>(tabs_)->SetSelection(page); }
+int WorkBox::WantedWidth() const { return kDefaultWidth; }
+wxRect WorkBox::CloseButtonScreenRect() const { return closeButton_->GetScreenRect(); }
 
 #endif
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include <functional>
@@ -35,8 +36,11 @@ class WorkBox {
   int PageCount() const;
   int ActivePage() const;
   void SetActivePage(int page);
-  /// The bar's own close control (a child window), or nullptr when the bar draws it.
-  wxWindow* closeButton() const { return closeButton_; }
+  /// The width the frame gives the bar while it is docked at the left: the default
+  /// width until the user drags the bar's edge.
+  int WantedWidth() const;
+  /// Where the bar's close button is on the screen.
+  wxRect CloseButtonScreenRect() const;
 
  private:
   wxWindow* bar_ = nullptr;

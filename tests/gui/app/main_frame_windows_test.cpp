@@ -210,12 +210,11 @@ TEST(MainFrameWorkBox, ToolbarButtonHidesAndShowsItAndFollowsTheState) {
 TEST(MainFrameWorkBox, CloseButtonHidesItAndTheMenuShowsItAgainAtTheLeft) {
   ResetToOneDesignWindow();
   ASSERT_TRUE(Frame().IsWorkBoxShown());
-  wxWindow* close = Frame().workBox().closeButton();
-  ASSERT_NE(close, nullptr);
   Frame().Raise();
   PumpEvents(100);
   wxUIActionSimulator sim;
-  const wxRect rect = close->GetScreenRect();
+  const wxRect rect = Frame().workBox().CloseButtonScreenRect();
+  ASSERT_FALSE(rect.IsEmpty());
   sim.MouseMove(rect.GetLeft() + rect.GetWidth() / 2, rect.GetTop() + rect.GetHeight() / 2);
   PumpEvents(50);
   sim.MouseClick();
