@@ -12,10 +12,15 @@ class TableDocumentView;
 /// ("表视图": the design; any other title: the procedure view, empty for now).
 class DocumentFrame : public wxMDIChildFrame {
  public:
-  /// `title` is code page 936. `view` is the window the frame shows (owned by the frame).
+  /// `title` is the document's title, code page 936.
   DocumentFrame(wxMDIParentFrame* parent, const std::string& title);
 
+  /// The document's title; several windows of one document share it.
   const std::string& title() const { return title_; }
+  /// The window's own caption: the title, or "title:n" for the n-th window of a document
+  /// that has several.
+  std::string caption() const { return caption_; }
+  void SetWindowNumber(int number);
   bool IsDesignView() const;
   /// The design view, or nullptr in any other document.
   TableDocumentView* tableView() const { return tableView_; }
@@ -23,6 +28,7 @@ class DocumentFrame : public wxMDIChildFrame {
 
  private:
   std::string title_;
+  std::string caption_;
   TableDocumentView* tableView_ = nullptr;
 };
 

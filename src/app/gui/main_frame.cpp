@@ -54,6 +54,7 @@ const std::vector<MainFrame::Route>& MainFrame::Routes() {
       {cmd::kWorkBox, &F::ToggleWorkBox, nullptr, &F::IsWorkBoxShown},
       {cmd::kNextPane, &F::NextPane, &F::HasSeveralDocuments, nullptr},
       {cmd::kPrevPane, &F::PreviousPane, &F::HasSeveralDocuments, nullptr},
+      {cmd::kWindowNew, &F::WindowNew, &F::HasActiveDocument, nullptr},
       {cmd::kWindowCascade, &F::WindowCascade, &F::CanArrangeWindows, nullptr},
       {cmd::kWindowTile, &F::WindowTile, &F::CanArrangeWindows, nullptr},
       {cmd::kWindowArrange, &F::WindowArrange, &F::CanArrangeWindows, nullptr},
@@ -190,7 +191,18 @@ DocumentFrame* MainFrame::ActiveDocument() const {
 
 void MainFrame::OnDocumentClosed(DocumentFrame* document) {
   documents_.erase(std::remove(documents_.begin(), documents_.end(), document), documents_.end());
+  if (!closing_) NumberWindows(document->title());
   if (!closing_) CallAfter([this] { UpdateMenusAndTitle(); });
+}
+
+void MainFrame::NumberWindows(const std::string& title) {
+  std::vector<DocumentFrame*> windows;
+  for (DocumentFrame* document : documents_) {
+    if (document->title() == title) windows.push_back(document);
+  }
+  for (size_t i = 0; i < windows.size(); ++i) {
+    windows[i]->SetWindowNumber(windows.size() > 1 ? static_cast<int>(i + 1) : 0);
+  }
 }
 
 void MainFrame::OnDocumentActivated() {
@@ -202,7 +214,7 @@ void MainFrame::UpdateMenusAndTitle() {
   if (GetMenuBar() != wanted) SetMenuBar(wanted);
   const DocumentFrame* active = ActiveDocument();
   lastActive_ = active;
-  SetTitle(to_wx(DocumentTitles::FrameTitle(active != nullptr ? active->title() : "")));
+  SetTitle(to_wx(DocumentTitles::FrameTitle(active != nullptr ? active->caption() : "")));
 }
 
 void MainFrame::RefreshDesignViews() {
@@ -323,6 +335,14 @@ void MainFrame::ToggleWorkBox() {
 
 void MainFrame::NextPane() { ActivateNext(); }
 void MainFrame::PreviousPane() { ActivatePrevious(); }
+void MainFrame::WindowNew() {
+  // Another window of the active document: documents hold no data, so it shows the same.
+  const std::string title = ActiveDocument()->title();
+  CreateDocument(title);
+  NumberWindows(title);
+  UpdateMenusAndTitle();
+}
+
 void MainFrame::WindowCascade() { Cascade(); }
 void MainFrame::WindowTile() { Tile(); }
 void MainFrame::WindowArrange() { ArrangeIcons(); }

@@ -74,6 +74,8 @@ class MainFrame : public wxMDIParentFrame {
 
   DocumentFrame* CreateDocument(const std::string& title);
   void OnDocumentClosed(DocumentFrame* document);
+  /// Numbers the windows of a document that has several ("title:1", "title:2").
+  void NumberWindows(const std::string& title);
   void OnDocumentActivated();
   void UpdateMenusAndTitle();
   void RefreshDesignViews();
@@ -99,6 +101,7 @@ class MainFrame : public wxMDIParentFrame {
   void ToggleWorkBox();
   void NextPane();
   void PreviousPane();
+  void WindowNew();
   void WindowCascade();
   void WindowTile();
   void WindowArrange();

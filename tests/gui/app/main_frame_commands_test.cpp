@@ -7,6 +7,7 @@
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
@@ -78,6 +79,21 @@ std::map<int, std::function<void()>> Effects(RecordingSession* session) {
     const size_t before = Frame().documents().size();
     RunCommand(cmd::kFileNew);
     EXPECT_EQ(Frame().documents().size(), before + 1);
+  };
+  effects[cmd::kWindowNew] = [] {
+    DocumentFrame* first = Frame().ActiveDocument();
+    const std::string title = first->title();
+    const size_t before = Frame().documents().size();
+    RunCommand(cmd::kWindowNew);
+    ASSERT_EQ(Frame().documents().size(), before + 1);
+    DocumentFrame* second = Frame().documents().back();
+    EXPECT_EQ(second->title(), title);
+    EXPECT_EQ(first->caption(), title + ":1");
+    EXPECT_EQ(second->caption(), title + ":2");
+    EXPECT_EQ(second->IsDesignView(), first->IsDesignView());
+    EXPECT_TRUE(WaitFor([&] { return Frame().GetTitle() == "Tablora - " + to_wx(title) + ":2"; }));
+    second->Close(true);
+    EXPECT_TRUE(WaitFor([&] { return first->caption() == title; }));
   };
   effects[cmd::kFileClose] = [] {
     const size_t before = Frame().documents().size();
@@ -169,7 +185,10 @@ void CheckEveryMenuItem(RecordingSession* session, const std::set<int>& expected
     if (item.enabled) enabled.insert(item.id);
   }
   EXPECT_EQ(enabled, expectedEnabled);
-  for (int id : enabled) {
+  // Closing the window goes last: the other commands need the open document.
+  std::vector<int> order(enabled.begin(), enabled.end());
+  std::stable_partition(order.begin(), order.end(), [](int id) { return id != cmd::kFileClose; });
+  for (int id : order) {
     const auto effect = effects.find(id);
     ASSERT_NE(effect, effects.end()) << "no effect check for enabled command " << id;
     SCOPED_TRACE(id);
@@ -182,7 +201,8 @@ TEST(MainFrameCommands, DocumentMenuWithoutDesignFilesEnablesOnlyWhatWorks) {
   Frame().SetSession(nullptr);
   ASSERT_EQ(Frame().GetMenuBar()->GetMenuCount(), 6u);
   CheckEveryMenuItem(nullptr, {cmd::kFileClose, cmd::kExit, cmd::kViewToolbar,
-                               cmd::kViewStatusBar, cmd::kWorkBox, cmd::kAbout, cmd::kHelp});
+                               cmd::kViewStatusBar, cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout,
+                               cmd::kHelp});
   Frame().SetSession(nullptr);
   ResetToOneDesignWindow();
 }
@@ -197,8 +217,8 @@ TEST(MainFrameCommands, DocumentMenuWithDesignFilesEnablesOpenSaveAndRecentFiles
   ASSERT_GE(Frame().fileHistory().GetCount(), 2u);
   CheckEveryMenuItem(session, {cmd::kFileOpen, cmd::kFileSaveAs, cmd::kFileClose,
                                cmd::kRecentFile1, cmd::kRecentFile1 + 1, cmd::kExit,
-                               cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kWorkBox, cmd::kAbout,
-                               cmd::kHelp});
+                               cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kWorkBox,
+                               cmd::kWindowNew, cmd::kAbout, cmd::kHelp});
   Frame().SetSession(nullptr);
   ResetToOneDesignWindow();
 }
