@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "app/document_titles.h"
 #include "app/text_codec.h"
 #include "app/text_file.h"
 #include "gen/c_struct_generator.h"
@@ -44,7 +45,7 @@ bool CodeGeneration::HasTables(int index) {
   const bool inRange = index == -1 || (index >= 0 && static_cast<std::size_t>(index) < tables_->size());
   if (tables_->empty() || !inRange) {
     static const std::string kNoData = Cp936(u8"没有数据!");
-    prompts_.ShowMessage(kNoData, "Tablora");
+    prompts_.ShowMessage(kNoData, DocumentTitles::kProgramName);
     return false;
   }
   return true;
@@ -63,7 +64,7 @@ bool CodeGeneration::Write(const std::string& path, const std::string& text) {
   std::string error;
   if (!TextFile::WriteText(path, text, &error)) {
     static const std::string kCannotWrite = Cp936(u8"无法写入文件: ");
-    prompts_.ShowMessage(kCannotWrite + TextCodec::Utf8ToCp936(path) + "\n" + error, "Tablora");
+    prompts_.ShowMessage(kCannotWrite + TextCodec::Utf8ToCp936(path) + "\n" + error, DocumentTitles::kProgramName);
     return false;
   }
   writtenFiles_.push_back(path);

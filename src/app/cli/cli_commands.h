@@ -12,5 +12,6 @@ int Run(const std::vector<std::string>& args);
 int NewSampleCommand(const std::vector<std::string>& args);
 int DumpCommand(const std::vector<std::string>& args);
 int SaveCommand(const std::vector<std::string>& args);
+int GenCommand(const std::vector<std::string>& args);
 
 }  // namespace tablora::cli

@@ -2,12 +2,13 @@
 
 #include "app/design_session.h"
 #include "app/gui/main_frame.h"
+#include "gen/gui/generator_commands.h"
 
 namespace tablora {
 
 void InstallSubsystemCommands(MainFrame& frame) {
-  // Subsystems register here, e.g. RegisterGeneratorCommands(frame);
-  (void)frame;
+  // Subsystems register here, one line each.
+  RegisterGeneratorCommands(frame);
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {

@@ -1,0 +1,42 @@
+#include "gen/gui/generator_commands.h"
+
+#include "app/app_state.h"
+#include "app/command_table.h"
+#include "app/design_session.h"
+#include "app/gui/main_frame.h"
+#include "gen/code_generation.h"
+#include "gen/gui/options_dialog.h"
+#include "model/design.h"
+
+namespace tablora {
+
+namespace {
+
+/// The definition list of the frame's design after its refresh, or an empty list when
+/// the frame has no design.
+const std::vector<TableDesign>& RefreshedDefinitions(MainFrame& frame) {
+  static const std::vector<TableDesign> kNoTables;
+  Design* design = frame.session() != nullptr ? frame.session()->design() : nullptr;
+  return design != nullptr ? design->RefreshTableDefinitions() : kNoTables;
+}
+
+void Run(MainFrame& frame, GenerationResult (CodeGeneration::*generate)(int)) {
+  WxOptionsPrompt options(&frame);
+  CodeGeneration generation(frame.appState().settings, frame.prompts(), options,
+                            [&frame]() -> const std::vector<TableDesign>& {
+                              return RefreshedDefinitions(frame);
+                            });
+  (generation.*generate)(-1);
+}
+
+}  // namespace
+
+void RegisterGeneratorCommands(MainFrame& frame) {
+  CommandRegistry& registry = frame.commandRegistry();
+  registry.Register(cmd::kGenCStruct, [&frame] { Run(frame, &CodeGeneration::GenerateCStruct); });
+  registry.Register(cmd::kGenJavaClass,
+                    [&frame] { Run(frame, &CodeGeneration::GenerateJavaClass); });
+  registry.Register(cmd::kGenCppClass, [&frame] { Run(frame, &CodeGeneration::GenerateCppClass); });
+}
+
+}  // namespace tablora
