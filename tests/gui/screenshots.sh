@@ -60,9 +60,9 @@ key Escape Escape Escape
 sleep 0.2
 
 # Work box pages: the tabs sit at the bottom of the bar.
-xdotool mousemove $((X + 165)) $((Y + HEIGHT - 45)) click 1
+xdotool mousemove $((X + 120)) $((Y + HEIGHT - 33)) click 1
 shot work_box_group_page
-xdotool mousemove $((X + 60)) $((Y + HEIGHT - 45)) click 1
+xdotool mousemove $((X + 40)) $((Y + HEIGHT - 33)) click 1
 shot work_box_table_page
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
 key ctrl+l

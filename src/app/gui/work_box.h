@@ -10,6 +10,9 @@ class wxWindow;
 
 namespace tablora {
 
+class FlatTabCtrl;
+class WorkBar;
+
 /// The work box at the left of the main window: the docking bar "bar1" holding a tab
 /// control with the two trees (ids 102 and 103) as pages "表设计(排序)" and "表设计(分组)".
 class WorkBox {
@@ -24,7 +27,7 @@ class WorkBox {
   explicit WorkBox(wxWindow* frame);
 
   /// The bar window the frame lays out.
-  wxWindow* bar() const { return bar_; }
+  wxWindow* bar() const;
   wxTreeCtrl* tableTree() const { return tableTree_; }
   wxTreeCtrl* groupTree() const { return groupTree_; }
 
@@ -43,9 +46,8 @@ class WorkBox {
   wxRect CloseButtonScreenRect() const;
 
  private:
-  wxWindow* bar_ = nullptr;
-  wxWindow* tabs_ = nullptr;
-  wxWindow* closeButton_ = nullptr;
+  WorkBar* bar_ = nullptr;
+  FlatTabCtrl* tabs_ = nullptr;
   wxTreeCtrl* tableTree_ = nullptr;
   wxTreeCtrl* groupTree_ = nullptr;
   std::function<void()> onClose_;

@@ -302,10 +302,11 @@ TEST(MainFrameAccelerators, CtrlOOpensAndCtrlSSaves) {
   EXPECT_TRUE(WaitFor([&] { return session->opened.size() == 1; }));
   sim.Char('S', wxMOD_CONTROL);
   EXPECT_TRUE(WaitFor([&] { return session->saved.size() == 1; }));
-  // Ctrl+N and Ctrl+D belong to commands that are not there yet: nothing happens.
+  // Ctrl+N, Ctrl+D and Ctrl+P belong to commands that are not there yet: nothing happens.
   const size_t documents = Frame().documents().size();
   sim.Char('N', wxMOD_CONTROL);
   sim.Char('D', wxMOD_CONTROL);
+  sim.Char('P', wxMOD_CONTROL);
   PumpEvents(200);
   EXPECT_EQ(Frame().documents().size(), documents);
   Frame().SetSession(nullptr);
