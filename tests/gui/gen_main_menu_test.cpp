@@ -165,6 +165,16 @@ TEST_F(GenMainMenu, JavaClassesOfAllTablesIntoTheChosenFolder) {
   EXPECT_TRUE(fs::exists(dir / "beans" / "TLog.java"));
 }
 
+TEST_F(GenMainMenu, CommandsWaitForADesign) {
+  for (int id : {cmd::kGenCStruct, cmd::kGenJavaClass, cmd::kGenCppClass}) {
+    EXPECT_FALSE(frame->IsCommandEnabled(id)) << id;
+  }
+  UseDesign({});
+  for (int id : {cmd::kGenCStruct, cmd::kGenJavaClass, cmd::kGenCppClass}) {
+    EXPECT_TRUE(frame->IsCommandEnabled(id)) << id;
+  }
+}
+
 TEST_F(GenMainMenu, CancelledOptionsAndEmptyDesignWriteNothing) {
   UseDesign(testing::SampleDesign());
   prompts.saveFiles.push_back((dir / "never.h").string());

@@ -12,11 +12,15 @@ namespace tablora {
 
 namespace {
 
+Design* DesignOf(MainFrame& frame) {
+  return frame.session() != nullptr ? frame.session()->design() : nullptr;
+}
+
 /// The definition list of the frame's design after its refresh, or an empty list when
 /// the frame has no design.
 const std::vector<TableDesign>& RefreshedDefinitions(MainFrame& frame) {
   static const std::vector<TableDesign> kNoTables;
-  Design* design = frame.session() != nullptr ? frame.session()->design() : nullptr;
+  Design* design = DesignOf(frame);
   return design != nullptr ? design->RefreshTableDefinitions() : kNoTables;
 }
 
@@ -33,10 +37,14 @@ void Run(MainFrame& frame, GenerationResult (CodeGeneration::*generate)(int)) {
 
 void RegisterGeneratorCommands(MainFrame& frame) {
   CommandRegistry& registry = frame.commandRegistry();
-  registry.Register(cmd::kGenCStruct, [&frame] { Run(frame, &CodeGeneration::GenerateCStruct); });
+  // Enabled while a design stands behind the window; an empty design says "没有数据!".
+  const auto hasDesign = [&frame] { return DesignOf(frame) != nullptr; };
+  registry.Register(cmd::kGenCStruct, [&frame] { Run(frame, &CodeGeneration::GenerateCStruct); },
+                    hasDesign);
   registry.Register(cmd::kGenJavaClass,
-                    [&frame] { Run(frame, &CodeGeneration::GenerateJavaClass); });
-  registry.Register(cmd::kGenCppClass, [&frame] { Run(frame, &CodeGeneration::GenerateCppClass); });
+                    [&frame] { Run(frame, &CodeGeneration::GenerateJavaClass); }, hasDesign);
+  registry.Register(cmd::kGenCppClass, [&frame] { Run(frame, &CodeGeneration::GenerateCppClass); },
+                    hasDesign);
 }
 
 }  // namespace tablora
