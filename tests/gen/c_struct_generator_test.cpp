@@ -11,34 +11,6 @@ using testing::Column;
 using testing::SampleDesign;
 using testing::SampleTypeMaps;
 
-TEST(CStructGenerator, WholeDesignWithPrefixes) {
-  GenerationOptions options;
-  options.prefix = true;
-  const std::string expected = Cp936(
-      u8"// 用户: 系统的登录用户\n"
-      u8"typedef struct{\n"
-      u8"int nId;\t// 编号:主键\n"
-      u8"char acName[20];\t// 姓名:\n"
-      u8"double adbPrice[18];\t// 单价\n"
-      u8"time_t tmCreated;\t// 创建时间:\n"
-      u8"smalldatetime Changed;\t// 修改时间:\n"
-      u8"image Photo[16];\t// 照片:\n"
-      u8"bool bActive;\t// 有效:1有效\n"
-      u8"int n;\t// :\n"
-      u8"}TUser;\n"
-      u8"\n"
-      u8"\n"
-      u8"typedef struct{\n"
-      u8"}TEmpty;\n"
-      u8"\n"
-      u8"// 日志\n"
-      u8"typedef struct{\n"
-      u8"char acCode[4];\t\n"
-      u8"}TLog;\n"
-      u8"\n");
-  EXPECT_EQ(CStructGenerator::Build(SampleDesign(), SampleTypeMaps(), options, -1), expected);
-}
-
 TEST(CStructGenerator, WithoutPrefixOptionNamesStayBare) {
   const std::string expected = Cp936(
       u8"// 日志\n"

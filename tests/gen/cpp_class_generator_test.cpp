@@ -21,23 +21,6 @@ TableDesign Goods() {
   return t;
 }
 
-TEST(CppClassGenerator, PublicMembersWithoutOptions) {
-  const std::string expected = Cp936(
-      u8"// 商品: 在售商品\n"
-      u8"class Goods\n"
-      u8"{\n"
-      u8"public:\n"
-      u8"int Id;\t// 编号:主键\n"
-      u8"char Name[20];\t// 名称:\n"
-      u8"double Price[18];\t// 单价\n"
-      u8"bool Flag;\t\n"
-      u8"money Code[4];\t\n"
-      u8"\n"
-      u8"};\n"
-      u8"\n");
-  EXPECT_EQ(CppClassGenerator::Build({Goods()}, SampleTypeMaps(), {}, 0), expected);
-}
-
 TEST(CppClassGenerator, AccessorsWithPrefixes) {
   GenerationOptions options;
   options.prefix = true;

@@ -33,19 +33,6 @@ const char* const kHeader =
     u8"public class Goods\n"
     u8"{\n";
 
-TEST(JavaClassGenerator, PublicFieldsWithoutOptions) {
-  const std::string expected = Cp936(std::string(u8"package shop;\n") + kHeader +
-                                     u8"public int Id;\t// 编号:主键\n"
-                                     u8"public String Name;\t// 名称:[20]\n"
-                                     u8"public double Price;\t// 单价[18]\n"
-                                     u8"public DateTime Added;\t\n"
-                                     u8"public money Code;\t// [4]\n"
-                                     u8"\n"
-                                     u8"}\n"
-                                     u8"\n");
-  EXPECT_EQ(JavaClassGenerator::BuildClass(Goods(), SampleTypeMaps(), {}, "shop", 2031), expected);
-}
-
 TEST(JavaClassGenerator, AccessorsPrefixesAndSkippedTimeField) {
   GenerationOptions options;
   options.prefix = true;
