@@ -139,6 +139,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
 
   std::vector<TableDesign> tables = parser_.ParseTables(text);
   const std::string parseError = parser_.error();
+  const std::vector<std::string> fileOrder = parser_.fileOrder();
   if (tables.empty()) return Fail(parseError.empty() ? notTables : parseError);
 
   // Asked only now, so that a file that holds no tables never costs the open design.
@@ -149,17 +150,23 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     design_.AddTable(false, i);
   }
 
-  for (std::size_t i = 0; i < layout.records.size() && i < design_.entries().size(); ++i) {
-    TableWindowState& window = design_.entry(static_cast<int>(i)).window;
-    const LayoutRecord& record = layout.records[i];
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    window.left = record.left;
-    window.top = record.top;
-    window.right = record.left + width;
-    window.bottom = record.top + height;
-    window.textColour = record.textColour;
-    window.bkColour = record.bkColour;
+  // The writer stores one record per table in the order it writes the tables, so record
+  // i belongs to the i-th CREATE TABLE of the file, whatever index that table got here.
+  for (std::size_t i = 0; i < layout.records.size() && i < fileOrder.size(); ++i) {
+    for (int t = firstNew; t < design_.tableCount(); ++t) {
+      if (design_.definitions()[t].actualName != fileOrder[i]) continue;
+      TableWindowState& window = design_.entry(t).window;
+      const LayoutRecord& record = layout.records[i];
+      const int width = window.right - window.left;
+      const int height = window.bottom - window.top;
+      window.left = record.left;
+      window.top = record.top;
+      window.right = record.left + width;
+      window.bottom = record.top + height;
+      window.textColour = record.textColour;
+      window.bkColour = record.bkColour;
+      break;
+    }
   }
   design_.setCurrentPath(path);
   if (!parseError.empty()) {
