@@ -1,6 +1,7 @@
 #include "model/script_clauses.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "app/gbk_text.h"
 #include "model/sql_cursor.h"
@@ -119,12 +120,30 @@ void ForColumnsNamed(TableDesign& table, const std::string& name, Fn fn) {
   }
 }
 
-TableDesign* FindTable(std::vector<TableDesign>& tables, std::string_view name) {
-  for (TableDesign& table : tables) {
-    if (gbk::EqualsIgnoreCase(table.actualName, name)) return &table;
+/// The tables by actual name ignoring letter case, each name's tables in list order.
+class TableIndex {
+ public:
+  explicit TableIndex(std::vector<TableDesign>& tables) : tables_(tables) {
+    for (std::size_t i = 0; i < tables.size(); ++i) byName_[gbk::ToLowerAscii(tables[i].actualName)].push_back(i);
   }
-  return nullptr;
-}
+  /// Every table of that name (ignoring case), in list order.
+  std::vector<TableDesign*> All(std::string_view name) const {
+    std::vector<TableDesign*> found;
+    auto it = byName_.find(gbk::ToLowerAscii(name));
+    if (it != byName_.end()) {
+      for (std::size_t i : it->second) found.push_back(&tables_[i]);
+    }
+    return found;
+  }
+  TableDesign* First(std::string_view name) const {
+    auto it = byName_.find(gbk::ToLowerAscii(name));
+    return it == byName_.end() ? nullptr : &tables_[it->second.front()];
+  }
+
+ private:
+  std::vector<TableDesign>& tables_;
+  std::unordered_map<std::string, std::vector<std::size_t>> byName_;
+};
 
 std::string StripLineBreaks(std::string_view text) {
   std::string out;
@@ -285,6 +304,7 @@ void ScriptClauses::ApplyColumnConstraints(ColumnDesign& column, std::string_vie
 }
 
 void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::string_view text) {
+  const TableIndex index(tables);
   const std::vector<std::size_t> starts = FindCodeWords(text, "alter table");
   for (std::size_t k = 0; k < starts.size(); ++k) {
     const std::size_t pos = starts[k];
@@ -297,7 +317,7 @@ void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::stri
     cursor.Keyword("alter table");
     auto name = cursor.QualifiedName();
     if (!name) continue;
-    TableDesign* table = FindTable(tables, *name);
+    TableDesign* table = index.First(*name);
     if (!table) continue;
     if (!cursor.Keyword("with check")) cursor.Keyword("with nocheck");
     if (!cursor.Keyword("add")) continue;
@@ -311,6 +331,7 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
   static const std::string kGroupMark = "(\xD7\xE9)";  // "(组)"
   static const char* const kArgNames[] = {"@name",       "@value",      "@level0type", "@level0name",
                                           "@level1type", "@level1name", "@level2type", "@level2name"};
+  const TableIndex index(tables);
   const std::string_view keyword = "sp_addextendedproperty";
   for (const std::size_t pos : FindCodeWords(text, keyword)) {
     SqlCursor cursor(text, pos + keyword.size());
@@ -351,7 +372,7 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
         display = description.substr(0, colon);
         note = description.substr(colon + 1);
       }
-      TableDesign* table = FindTable(tables, tableName);
+      TableDesign* table = index.First(tableName);
       if (!table) continue;
       for (ColumnDesign& column : table->columns) {
         if (column.actualName != args[7]) continue;
@@ -375,11 +396,10 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
       display = rest.substr(0, colon);
       comment = rest.substr(colon + 1);
     }
-    for (TableDesign& table : tables) {
-      if (!gbk::EqualsIgnoreCase(table.actualName, tableName)) continue;
-      if (!display.empty()) table.displayName = Cut(display, width::kName);
-      if (!comment.empty()) table.comment = Cut(comment, width::kComment);
-      if (!group.empty()) table.group = Cut(group, width::kName);
+    for (TableDesign* table : index.All(tableName)) {
+      if (!display.empty()) table->displayName = Cut(display, width::kName);
+      if (!comment.empty()) table->comment = Cut(comment, width::kComment);
+      if (!group.empty()) table->group = Cut(group, width::kName);
     }
   }
 }
