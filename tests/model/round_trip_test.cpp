@@ -234,5 +234,46 @@ TEST_P(RoundTripTest, WrittenDesignsOpenAsTheSameDesigns) {
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, RoundTripTest, ::testing::Values(kSqlServer, kAccess, kOracle));
 
+// Where the format cannot carry a design, this is what comes back.
+TEST(RoundTripLimitsTest, TextsBeyondTheFormatComeBackAsFollows) {
+  AppState app;
+  app.settings = testing::EditorSettings();
+  testing::ScriptedPrompts prompts;
+  ScriptParser parser(testing::ResourceFolder(), &prompts);
+  Design written(app, prompts, parser);
+  const std::string groupMark = Cp936(u8"(组)");
+  TableInput colonInDisplay{"a:b", "t1", "c", "", "dbo", {}};
+  colonInDisplay.columns.push_back(ColumnInput{"x", "x", "int", "", "n:o"});  // display equals actual
+  TableInput groupMarkInComment{"d", "t2", "before" + groupMark + "after", "", "dbo", {}};
+  groupMarkInComment.columns.push_back(ColumnInput{"y", "y", "int"});
+  TableInput checkOfAnother{"t3", "t3", "k:v", "", "dbo", {}};  // display equals actual
+  checkOfAnother.columns.push_back(ColumnInput{"p", "p", "int"});
+  checkOfAnother.columns.back().check = "[q] > 0";
+  checkOfAnother.columns.push_back(ColumnInput{"q", "q", "int"});
+  Enter(written, {colonInDisplay, groupMarkInComment, checkOfAnother});
+
+  const std::string path = ::testing::TempDir() + "reader_round_trip_limits.sql";
+  ASSERT_TRUE(ScriptWriter(app).SaveScript(written, prompts, path, -1));
+  Design opened(app, prompts, parser);
+  ScriptOpener opener(opened, parser, prompts);
+  ASSERT_TRUE(opener.OpenScript(path));
+  const auto& tables = opened.definitions();
+  ASSERT_EQ(tables.size(), 3u);
+  // The first ":" of a comment ends the display name.
+  EXPECT_EQ(tables[0].displayName, "a");
+  EXPECT_EQ(tables[0].comment, "b:c");
+  EXPECT_EQ(tables[0].columns[0].displayName, "n");
+  EXPECT_EQ(tables[0].columns[0].note, "o");
+  // The comment is written up to its first "(组)": without a group the rest is lost.
+  EXPECT_EQ(tables[1].comment, "before");
+  EXPECT_EQ(tables[1].group, "");
+  // A display name equal to the actual name is not written, so "k:v" reads as display k.
+  EXPECT_EQ(tables[2].displayName, "k");
+  EXPECT_EQ(tables[2].comment, "v");
+  // A CHECK stays with the column of its "CK_" name, whatever columns it mentions.
+  EXPECT_EQ(tables[2].columns[0].checkExpression, "[q] > 0");
+  EXPECT_EQ(tables[2].columns[1].checkExpression, "");
+}
+
 }  // namespace
 }  // namespace tablora
