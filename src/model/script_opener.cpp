@@ -144,6 +144,12 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
 
   // Asked only now, so that a file that holds no tables never costs the open design.
   if (ConfirmReplace()) design_.ClearDesign();
+  // A new table whose editor has not built its text yet has no definition; an empty one
+  // keeps its index so that the file's tables get indexes of their own (the editor's
+  // first parse replaces it).
+  if (static_cast<int>(design_.definitions().size()) < design_.tableCount()) {
+    design_.definitions().resize(static_cast<std::size_t>(design_.tableCount()));
+  }
   const int firstNew = static_cast<int>(design_.definitions().size());
   for (TableDesign& table : tables) design_.definitions().push_back(std::move(table));
   for (int i = firstNew; i < static_cast<int>(design_.definitions().size()); ++i) {
@@ -153,7 +159,8 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   // The writer stores one record per table in the order it writes the tables, so record
   // i belongs to the i-th CREATE TABLE of the file, whatever index that table got here.
   for (std::size_t i = 0; i < layout.records.size() && i < fileOrder.size(); ++i) {
-    for (int t = firstNew; t < design_.tableCount(); ++t) {
+    const int last = std::min(design_.tableCount(), static_cast<int>(design_.definitions().size()));
+    for (int t = firstNew; t < last; ++t) {
       if (design_.definitions()[t].actualName != fileOrder[i]) continue;
       TableWindowState& window = design_.entry(t).window;
       const LayoutRecord& record = layout.records[i];

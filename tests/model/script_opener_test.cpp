@@ -136,6 +136,20 @@ TEST_F(ScriptOpenerTest, AsksBeforeReplacingAnOpenDesign) {
   EXPECT_EQ(design.definitions()[0].actualName, "log");
 }
 
+TEST_F(ScriptOpenerTest, TablesAddedBesideANewUnnamedTableGetIndexesOfTheirOwn) {
+  prompts.databaseKinds = {kSqlServer};
+  ASSERT_EQ(design.AddTable(true, -1), 0);  // being typed: no definition yet
+  ASSERT_TRUE(design.definitions().empty());
+  prompts.yesNoAnswers = {false};
+  ASSERT_TRUE(Open(Fixture("reader_gbk_crlf.sql")));
+  ASSERT_EQ(design.tableCount(), 3);
+  ASSERT_EQ(design.definitions().size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(design.entry(i).tableIndex, i);
+  EXPECT_EQ(design.definitions()[1], SavedSampleTables()[0]);
+  EXPECT_EQ(design.definitions()[2], SavedSampleTables()[1]);
+  EXPECT_EQ(design.entry(2).window.left, 320);
+}
+
 TEST_F(ScriptOpenerTest, FailuresLeaveTheOpenDesignAsItWas) {
   ASSERT_TRUE(Open(Fixture("reader_one_table.sql")));
   const std::vector<TableDesign> before = design.definitions();
