@@ -15,6 +15,15 @@ class GuiTestApp : public wxApp {
 
 wxIMPLEMENT_APP_NO_MAIN(GuiTestApp);
 
+/// A failed wx assertion fails the running test instead of opening a dialog that
+/// would hang the headless run.
+static void FailTestOnAssert(const wxString& file, int line, const wxString& func,
+                      const wxString& cond, const wxString& msg) {
+  ADD_FAILURE_AT(file.utf8_str(), line)
+      << "wx assertion " << cond.utf8_str() << " in " << func.utf8_str() << ": "
+      << msg.utf8_str();
+}
+
 namespace tablora::testing {
 
 void PumpEvents(int milliseconds) {
@@ -33,6 +42,7 @@ int main(int argc, char** argv) {
   wxApp::GTKAllowDiagnosticsControl();
   wxApp::GTKSuppressDiagnostics();
   wxLog::SetActiveTarget(new wxLogStderr);
+  wxSetAssertHandler(FailTestOnAssert);
   if (!wxEntryStart(argc, argv)) {
     fprintf(stderr, "cannot start wx (no display?)\n");
     return 1;

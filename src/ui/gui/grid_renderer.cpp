@@ -1,0 +1,191 @@
+#include "ui/gui/grid_renderer.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include <wx/settings.h>
+
+#include "app/text_codec.h"
+#include "ui/grid_text_wrap.h"
+
+namespace tablora {
+
+wxString GridTextToWx(const std::string& cp936) {
+  return wxString::FromUTF8(TextCodec::Cp936ToUtf8(cp936));
+}
+
+std::string GridTextFromWx(const wxString& text) {
+  const wxScopedCharBuffer utf8 = text.utf8_str();
+  return TextCodec::Utf8ToCp936(std::string_view(utf8.data(), utf8.length()));
+}
+
+wxColour GridColourToWx(const Rgb& colour) {
+  return wxColour(colour.red, colour.green, colour.blue);
+}
+
+DcTextMeasurer::DcTextMeasurer(wxDC& dc, const wxFont& font, const wxImageList* images)
+    : dc_(dc), font_(font), boldFont_(GridRenderer::FixedFont(font)), images_(images) {}
+
+void DcTextMeasurer::Select(bool bold) const { dc_.SetFont(bold ? boldFont_ : font_); }
+
+TextMeasurer::Extent DcTextMeasurer::TextExtent(const std::string& text, bool bold) const {
+  Select(bold);
+  wxCoord width = 0;
+  wxCoord height = 0;
+  dc_.GetTextExtent(text.empty() ? wxString(" ") : GridTextToWx(text), &width, &height);
+  return {text.empty() ? 0 : width + 2 * GridRenderer::kTextPadding, height};
+}
+
+int DcTextMeasurer::WrappedHeight(const std::string& text, int width, bool bold) const {
+  Select(bold);
+  const int lineHeight = dc_.GetCharHeight();
+  // The same room DrawCellText leaves: padding on both sides and the grid line.
+  const auto lines = GridTextWrap::Lines(text, width - 2 * GridRenderer::kTextPadding - 1,
+                                         [this](std::string_view piece) {
+                                           return dc_.GetTextExtent(GridTextToWx(std::string(piece))).x;
+                                         });
+  return lineHeight * static_cast<int>(lines.size());
+}
+
+TextMeasurer::Extent DcTextMeasurer::ImageExtent(int index) const {
+  if (!images_ || index < 0 || index >= images_->GetImageCount()) return {};
+  int width = 0;
+  int height = 0;
+  images_->GetSize(index, width, height);
+  return {width, height};
+}
+
+wxFont GridRenderer::FixedFont(const wxFont& font) {
+  wxFont bold = font;
+  bold.SetNumericWeight(600);
+  return bold;
+}
+
+void GridRenderer::Draw(wxDC& dc, const wxSize& clientSize, int scrollX, int scrollY) const {
+  dc.SetBrush(wxBrush(GridColourToWx(model_.Colours().gridBack)));
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.DrawRectangle(0, 0, clientSize.x, clientSize.y);
+  const GridLayout layout(model_, scrollX, scrollY);
+  const int fixedRows = model_.GetFixedRowCount();
+  const int fixedColumns = model_.GetFixedColumnCount();
+  const int rows = model_.GetRowCount();
+  const int columns = model_.GetColumnCount();
+  const int fixedWidth = std::min(model_.FixedColumnsWidth(), clientSize.x);
+  const int fixedHeight = std::min(model_.FixedRowsHeight(), clientSize.y);
+  // The scrolled body first, then the fixed bands over it, the corner last.
+  DrawArea(dc, layout, wxRect(fixedWidth, fixedHeight, clientSize.x - fixedWidth, clientSize.y - fixedHeight),
+           fixedRows, rows - 1, fixedColumns, columns - 1);
+  DrawArea(dc, layout, wxRect(fixedWidth, 0, clientSize.x - fixedWidth, fixedHeight), 0,
+           fixedRows - 1, fixedColumns, columns - 1);
+  DrawArea(dc, layout, wxRect(0, fixedHeight, fixedWidth, clientSize.y - fixedHeight), fixedRows,
+           rows - 1, 0, fixedColumns - 1);
+  DrawArea(dc, layout, wxRect(0, 0, fixedWidth, fixedHeight), 0, fixedRows - 1, 0,
+           fixedColumns - 1);
+}
+
+void GridRenderer::DrawArea(wxDC& dc, const GridLayout& layout, const wxRect& area, int firstRow,
+                            int lastRow, int firstColumn, int lastColumn) const {
+  if (area.IsEmpty() || firstRow > lastRow || firstColumn > lastColumn) return;
+  wxDCClipper clip(dc, area);
+  std::set<std::pair<int, int>> drawn;
+  for (int r = firstRow; r <= lastRow; ++r) {
+    const int top = layout.RowTop(r);
+    if (top >= area.GetBottom() + 1) break;
+    if (top + model_.GetRowHeight(r) <= area.y) continue;
+    for (int c = firstColumn; c <= lastColumn; ++c) {
+      const int left = layout.ColumnLeft(c);
+      if (left >= area.GetRight() + 1) break;
+      if (left + model_.GetColumnWidth(c) <= area.x) continue;
+      const CellId owner = model_.OwnerOf(r, c);
+      if (drawn.insert({owner.row, owner.column}).second) DrawBlock(dc, layout, owner);
+    }
+  }
+}
+
+void GridRenderer::DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) const {
+  const GridCell& cell = *model_.Cell(owner.row, owner.column);
+  const GridRect block = layout.BlockRect(owner.row, owner.column);
+  if (block.width <= 0 || block.height <= 0) return;
+  const wxRect rect(block.x, block.y, block.width, block.height);
+  const bool fixed = model_.IsFixed(owner.row, owner.column);
+  const bool focused = options_.showFocus && model_.FocusCell() == owner;
+  const bool selected = options_.showSelection && !focused && (cell.state & kCellSelected);
+  const GridColours& colours = model_.Colours();
+
+  wxColour back = GridColourToWx(cell.backColour ? *cell.backColour
+                                 : fixed          ? colours.fixedBack
+                                                  : colours.cellBack);
+  wxColour text = GridColourToWx(cell.textColour ? *cell.textColour
+                                 : fixed          ? colours.fixedText
+                                                  : colours.cellText);
+  if (selected) {
+    back = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+    text = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT);
+  }
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(wxBrush(back));
+  dc.DrawRectangle(rect);
+
+  wxRect content = rect;
+  content.width -= 1;  // the grid lines own the last column and row of pixels
+  content.height -= 1;
+  if (options_.images && cell.image >= 0 && cell.image < options_.images->GetImageCount()) {
+    int width = 0;
+    int height = 0;
+    options_.images->GetSize(cell.image, width, height);
+    options_.images->Draw(cell.image, dc, content.x + 1, content.y + (content.height - height) / 2,
+                          wxIMAGELIST_DRAW_TRANSPARENT);
+    content.x += width + 1;
+    content.width -= width + 1;
+  }
+  dc.SetTextForeground(text);
+  dc.SetFont(fixed ? FixedFont(options_.font) : options_.font);
+  DrawCellText(dc, cell, content);
+
+  dc.SetPen(wxPen(GridColourToWx(colours.gridLine)));
+  dc.DrawLine(rect.GetRight(), rect.y, rect.GetRight(), rect.GetBottom() + 1);
+  dc.DrawLine(rect.x, rect.GetBottom(), rect.GetRight() + 1, rect.GetBottom());
+  if (focused) {
+    dc.SetPen(wxPen(*wxBLACK));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(rect.x, rect.y, rect.width - 1, rect.height - 1);
+  }
+}
+
+void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& rect) const {
+  if (cell.text.empty() || rect.width <= 0 || rect.height <= 0) return;
+  const int margin = model_.GetCellMargin() + kTextPadding;
+  wxRect inner = rect;
+  inner.Deflate(margin, model_.GetCellMargin());
+  if (inner.width <= 0) return;
+  wxDCClipper clip(dc, rect);
+  const unsigned format = cell.format;
+  std::vector<wxString> lines;
+  if (format & kFormatWordBreak) {
+    for (const std::string& line : GridTextWrap::Lines(cell.text, inner.width, [&dc](std::string_view piece) {
+           return dc.GetTextExtent(GridTextToWx(std::string(piece))).x;
+         })) {
+      lines.push_back(GridTextToWx(line));
+    }
+  } else {
+    lines.push_back(GridTextToWx(cell.text));
+  }
+  const int lineHeight = dc.GetCharHeight();
+  const int total = lineHeight * static_cast<int>(lines.size());
+  int y = inner.y;
+  if (!(format & kFormatWordBreak)) {
+    if (format & kFormatVCenter) y = inner.y + (inner.height - total) / 2;
+    if (format & kFormatBottom) y = inner.GetBottom() + 1 - total;
+  }
+  for (const wxString& line : lines) {
+    const int width = dc.GetTextExtent(line).x;
+    int x = inner.x;
+    if (format & kFormatCenter) x = inner.x + (inner.width - width) / 2;
+    if (format & kFormatRight) x = inner.GetRight() + 1 - width;
+    dc.DrawText(line, x, y);
+    y += lineHeight;
+  }
+}
+
+}  // namespace tablora

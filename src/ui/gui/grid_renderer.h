@@ -1,0 +1,73 @@
+#pragma once
+
+#include <string>
+
+#include <wx/dc.h>
+#include <wx/font.h>
+#include <wx/imaglist.h>
+
+#include "ui/grid_layout.h"
+#include "ui/grid_model.h"
+#include "ui/text_measurer.h"
+
+namespace tablora {
+
+/// Code page 936 text to wxString and back; an unconvertible byte becomes "?" instead of
+/// emptying the whole text.
+wxString GridTextToWx(const std::string& cp936);
+std::string GridTextFromWx(const wxString& text);
+wxColour GridColourToWx(const Rgb& colour);
+
+/// Measures cell texts with a device context in the grid font (semi-bold for fixed cells).
+class DcTextMeasurer : public TextMeasurer {
+ public:
+  /// `dc` and `images` (may be null) must outlive the measurer.
+  DcTextMeasurer(wxDC& dc, const wxFont& font, const wxImageList* images = nullptr);
+  Extent TextExtent(const std::string& text, bool bold) const override;
+  int WrappedHeight(const std::string& text, int width, bool bold) const override;
+  Extent ImageExtent(int index) const override;
+
+ private:
+  void Select(bool bold) const;
+  wxDC& dc_;
+  wxFont font_;
+  wxFont boldFont_;
+  const wxImageList* images_;
+};
+
+/// How a grid is drawn besides its model.
+struct GridDrawOptions {
+  wxFont font;                          ///< the grid font; fixed cells use it semi-bold
+  wxImageList* images = nullptr;  ///< cell images; not owned
+  bool showSelection = true;            ///< highlight selected cells
+  bool showFocus = true;                ///< frame the focus cell
+};
+
+/// Draws a `GridModel` into any device context: screen, memory bitmap or printer.
+/// Fixed rows and columns stay put, the rest is shifted by the scroll position.
+class GridRenderer {
+ public:
+  GridRenderer(const GridModel& model, const GridDrawOptions& options)
+      : model_(model), options_(options) {}
+
+  /// Paints a client area of `clientSize` pixels scrolled by (scrollX, scrollY): every
+  /// visible cell with its colours and text, the grid lines, and the grid background
+  /// outside the cells.
+  void Draw(wxDC& dc, const wxSize& clientSize, int scrollX, int scrollY) const;
+
+  /// The semi-bold font of fixed cells.
+  static wxFont FixedFont(const wxFont& font);
+  /// The inner padding between a cell's edge and its text, in pixels.
+  static constexpr int kTextPadding = 2;
+
+ private:
+  void DrawArea(wxDC& dc, const GridLayout& layout, const wxRect& area, int firstRow,
+                int lastRow, int firstColumn, int lastColumn) const;
+  void DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) const;
+  void DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& rect) const;
+
+  const GridModel& model_;
+  GridDrawOptions options_;
+};
+
+}  // namespace tablora
