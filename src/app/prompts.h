@@ -13,6 +13,9 @@ struct FileDialogSpec {
   std::string startFolder;       ///< empty: the program folder
 };
 
+/// The answer to a question with yes, no and cancel.
+enum class Answer { kYes, kNo, kCancel };
+
 /// The questions and messages the core puts to the user. The program answers with real
 /// dialogs; tests answer with scripted ones. Texts are code page 936 bytes.
 class Prompts {
@@ -21,6 +24,11 @@ class Prompts {
 
   /// A question with the buttons yes and no; true for yes.
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+  /// A question with the buttons yes, no and cancel. Prompts that cannot cancel answer
+  /// as AskYesNo does.
+  virtual Answer AskYesNoCancel(const std::string& text, const std::string& caption) {
+    return AskYesNo(text, caption) ? Answer::kYes : Answer::kNo;
+  }
   /// A message with an OK button.
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
   /// The path the user chose to save to, or empty when cancelled.

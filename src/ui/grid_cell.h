@@ -31,7 +31,7 @@ enum GridCellFormat : unsigned {
   kFormatEndEllipsis = 0x8000,
 };
 
-/// Which parts `GridModel::SetCell` writes.
+/// Which fields `GridModel::SetCell` writes.
 enum GridCellMask : unsigned {
   kMaskText = 0x1,
   kMaskFormat = 0x40,

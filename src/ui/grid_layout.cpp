@@ -1,16 +1,30 @@
 #include "ui/grid_layout.h"
 
+#include <algorithm>
+
 namespace tablora {
 
+GridLayout::GridLayout(const GridModel& model, int scrollX, int scrollY)
+    : model_(model), scrollX_(scrollX), scrollY_(scrollY) {
+  rowStarts_.reserve(model.GetRowCount() + 1);
+  rowStarts_.push_back(0);
+  for (int r = 0; r < model.GetRowCount(); ++r) {
+    rowStarts_.push_back(rowStarts_.back() + model.GetRowHeight(r));
+  }
+  columnStarts_.reserve(model.GetColumnCount() + 1);
+  columnStarts_.push_back(0);
+  for (int c = 0; c < model.GetColumnCount(); ++c) {
+    columnStarts_.push_back(columnStarts_.back() + model.GetColumnWidth(c));
+  }
+}
+
 int GridLayout::RowTop(int row) const {
-  int y = 0;
-  for (int r = 0; r < row; ++r) y += model_.GetRowHeight(r);
+  const int y = rowStarts_[std::clamp<int>(row, 0, rowStarts_.size() - 1)];
   return row < model_.GetFixedRowCount() ? y : y - scrollY_;
 }
 
 int GridLayout::ColumnLeft(int column) const {
-  int x = 0;
-  for (int c = 0; c < column; ++c) x += model_.GetColumnWidth(c);
+  const int x = columnStarts_[std::clamp<int>(column, 0, columnStarts_.size() - 1)];
   return column < model_.GetFixedColumnCount() ? x : x - scrollX_;
 }
 
@@ -59,6 +73,26 @@ int GridLayout::ColumnAt(int x) const {
     left += width;
   }
   return -1;
+}
+
+int GridLayout::ColumnEdgeAt(int x, int tolerance) const {
+  int found = -1;
+  for (int c = 0; c < model_.GetColumnCount(); ++c) {
+    const int edge = ColumnLeft(c) + model_.GetColumnWidth(c);
+    const bool hidden = c >= model_.GetFixedColumnCount() && edge <= model_.FixedColumnsWidth();
+    if (!hidden && x >= edge - tolerance && x <= edge + tolerance) found = c;
+  }
+  return found;
+}
+
+int GridLayout::RowEdgeAt(int y, int tolerance) const {
+  int found = -1;
+  for (int r = 0; r < model_.GetRowCount(); ++r) {
+    const int edge = RowTop(r) + model_.GetRowHeight(r);
+    const bool hidden = r >= model_.GetFixedRowCount() && edge <= model_.FixedRowsHeight();
+    if (!hidden && y >= edge - tolerance && y <= edge + tolerance) found = r;
+  }
+  return found;
 }
 
 CellId GridLayout::HitTest(int x, int y) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "ui/grid_model.h"
 
 namespace tablora {
@@ -22,8 +24,8 @@ struct GridRect {
 /// fixed rows stay at the top and fixed columns at the left, the rest moves.
 class GridLayout {
  public:
-  GridLayout(const GridModel& model, int scrollX, int scrollY)
-      : model_(model), scrollX_(scrollX), scrollY_(scrollY) {}
+  /// Takes the row heights and column widths as they are now.
+  GridLayout(const GridModel& model, int scrollX, int scrollY);
 
   int RowTop(int row) const;
   int ColumnLeft(int column) const;
@@ -36,11 +38,18 @@ class GridLayout {
   /// The row and column under a point without resolving merges; -1 outside.
   int RowAt(int y) const;
   int ColumnAt(int x) const;
+  /// The column whose right edge lies within `tolerance` pixels of x (the rightmost when
+  /// several do), -1 when none: where a drag resizes a column.
+  int ColumnEdgeAt(int x, int tolerance) const;
+  /// The row whose bottom edge lies within `tolerance` pixels of y, -1 when none.
+  int RowEdgeAt(int y, int tolerance) const;
 
  private:
   const GridModel& model_;
   int scrollX_;
   int scrollY_;
+  std::vector<int> rowStarts_;     ///< unscrolled top of each row, then the total height
+  std::vector<int> columnStarts_;  ///< unscrolled left of each column, then the total width
 };
 
 }  // namespace tablora

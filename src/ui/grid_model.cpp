@@ -27,9 +27,7 @@ void GridModel::SetRowCount(int count) {
   rowHeights_.resize(count, defaultRowHeight_);
   fixedRows_ = std::min(fixedRows_, count);
   if (!IsValid(focus_.row, focus_.column)) focus_ = CellId{};
-  if (selectedRange_.IsValid() && selectedRange_.maxRow >= count) {
-    selectedRange_ = CellRange{};
-  }
+  if (selectedRange_.IsValid() && selectedRange_.maxRow >= count) ClearSelection();
 }
 
 void GridModel::SetColumnCount(int count) {
@@ -39,9 +37,7 @@ void GridModel::SetColumnCount(int count) {
   columnCount_ = count;
   fixedColumns_ = std::min(fixedColumns_, count);
   if (!IsValid(focus_.row, focus_.column)) focus_ = CellId{};
-  if (selectedRange_.IsValid() && selectedRange_.maxColumn >= count) {
-    selectedRange_ = CellRange{};
-  }
+  if (selectedRange_.IsValid() && selectedRange_.maxColumn >= count) ClearSelection();
 }
 
 void GridModel::SetFixedRowCount(int count) {

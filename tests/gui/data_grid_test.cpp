@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
@@ -16,6 +18,7 @@
 #include "app/text_codec.h"
 #include "support/gui_test_support.h"
 #include "ui/gui/grid_renderer.h"
+#include "ui/gui/in_place_list.h"
 #include "ui/gui/title_tip.h"
 
 namespace tablora {
@@ -83,6 +86,14 @@ class DataGridTest : public ::testing::Test {
     PumpEvents(100);
   }
 
+  /// Pumps events until `done` holds or `milliseconds` pass; a loaded machine may need
+  /// longer than the usual pauses.
+  static bool PumpUntil(const std::function<bool()>& done, int milliseconds = 1000) {
+    const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+    while (!done() && wxGetLocalTimeMillis() < end) PumpEvents(20);
+    return done();
+  }
+
   void DoubleClick(int row, int column) {
     // GTK drops a double-click that follows another one too closely.
     static wxLongLong last = 0;
@@ -91,13 +102,18 @@ class DataGridTest : public ::testing::Test {
     sim.MouseMove(CellCentre(row, column));
     PumpEvents(50);
     sim.MouseDblClick();
-    PumpEvents(200);
+    PumpEvents(100);
+    PumpUntil([this] { return grid->IsEditing(); }, 600);
     last = wxGetLocalTimeMillis();
   }
 
   void Key(int key, int modifiers = 0) {
+    const bool editing = grid->IsEditing();
     sim.Char(key, modifiers);
     PumpEvents(150);
+    if (editing && (key == WXK_RETURN || key == WXK_TAB || key == WXK_ESCAPE)) {
+      PumpUntil([this] { return !grid->IsEditing(); });
+    }
   }
 
   void Type(const char* text) {
@@ -136,6 +152,23 @@ TEST_F(DataGridTest, DoubleClickEditEndedByEnterKeepsTheTextAndNotifies) {
   EXPECT_EQ(events[0].key, WXK_RETURN);
   EXPECT_EQ(grid->Model().FocusCell(), (CellId{2, 2})) << "Enter stays on the cell";
   EXPECT_TRUE(grid->HasFocus());
+}
+
+TEST_F(DataGridTest, EditorTakesItsAlignmentFromTheCellFormat) {
+  grid->Model().SetCell(2, 1, kMaskFormat, "", kFormatCenter | kFormatVCenter | kFormatSingleLine);
+  grid->Model().SetCell(2, 2, kMaskFormat, "", kFormatRight | kFormatVCenter | kFormatSingleLine);
+  DoubleClick(2, 1);
+  ASSERT_NE(TextEditor(), nullptr);
+  EXPECT_TRUE(TextEditor()->HasFlag(wxTE_CENTRE));
+  Key(WXK_ESCAPE);
+  DoubleClick(2, 2);
+  ASSERT_NE(TextEditor(), nullptr);
+  EXPECT_TRUE(TextEditor()->HasFlag(wxTE_RIGHT));
+  Key(WXK_ESCAPE);
+  DoubleClick(2, 3);
+  ASSERT_NE(TextEditor(), nullptr);
+  EXPECT_FALSE(TextEditor()->HasFlag(wxTE_RIGHT) || TextEditor()->HasFlag(wxTE_CENTRE));
+  Key(WXK_ESCAPE);
 }
 
 TEST_F(DataGridTest, TypedCharacterReplacesTheTextAndTabMovesRight) {
@@ -257,6 +290,8 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   EXPECT_EQ(list->GetCount(), 3u);
   EXPECT_EQ(list->GetString(2), wxString::FromUTF8(u8"日期"));
   EXPECT_EQ(list->GetSelection(), 1) << "the item equal to the cell text";
+  EXPECT_EQ(list->GetPosition(), grid->CellRect(CellId{2, 3}).GetPosition());
+  EXPECT_GE(list->GetSize().x, InPlaceList::WidthForItems(*list, list->GetStrings()));
   list->SetSelection(2);
   Key(WXK_RETURN);
   EXPECT_FALSE(grid->IsEditing());
@@ -275,7 +310,26 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   DoubleClick(2, 2);
   EXPECT_NE(TextEditor(), nullptr) << "a column without a list gets a plain edit";
   Key(WXK_ESCAPE);
-  EXPECT_EQ(asked, (std::vector<int>{3, 3, 2}));
+
+  DoubleClick(4, 3);
+  list = dynamic_cast<wxComboBox*>(grid->Editor());
+  ASSERT_NE(list, nullptr);
+  list->SetSelection(0);
+  Key(WXK_TAB);
+  EXPECT_FALSE(grid->IsEditing()) << "Tab ends the list";
+  EXPECT_EQ(Text(4, 3), "int");
+  EXPECT_EQ(grid->Model().FocusCell(), (CellId{4, 4}));
+
+  DoubleClick(5, 3);
+  list = dynamic_cast<wxComboBox*>(grid->Editor());
+  ASSERT_NE(list, nullptr);
+  list->SetSelection(1);
+  Click(7, 1);
+  EXPECT_FALSE(grid->IsEditing()) << "losing the focus ends the list";
+  EXPECT_EQ(Text(5, 3), "varchar");
+  EXPECT_EQ(events.back().row, 5);
+  EXPECT_EQ(events.back().key, 0);
+  EXPECT_EQ(asked, (std::vector<int>{3, 3, 2, 3, 3}));
 }
 
 TEST_F(DataGridTest, CopyAndPasteGoThroughTheClipboard) {
@@ -423,7 +477,10 @@ TEST_F(DataGridTest, TitleTipShowsTheWholeTextOfATruncatedCell) {
   PumpEvents(150);
   ASSERT_TRUE(grid->GetTitleTip()->IsShownTip());
   EXPECT_EQ(grid->GetTitleTip()->Text(), " " + GridTextToWx(longText) + " ");
-  EXPECT_EQ(grid->GetTitleTip()->GetScreenPosition(), grid->ClientToScreen(grid->CellRect(CellId{2, 4}).GetPosition()));
+  const wxRect cell = grid->CellRect(CellId{2, 4});
+  EXPECT_EQ(grid->GetTitleTip()->GetScreenPosition(), grid->ClientToScreen(cell.GetPosition()));
+  EXPECT_EQ(grid->GetTitleTip()->GetSize().y, cell.height);
+  EXPECT_GT(grid->GetTitleTip()->GetSize().x, cell.width);
   sim.MouseMove(CellCentre(5, 2));
   PumpEvents(150);
   EXPECT_FALSE(grid->GetTitleTip()->IsShownTip()) << "leaving the cell hides it";
@@ -434,6 +491,54 @@ TEST_F(DataGridTest, TitleTipShowsTheWholeTextOfATruncatedCell) {
   PumpEvents(150);
   EXPECT_FALSE(grid->GetTitleTip()->IsShownTip()) << "a click hides it";
   EXPECT_EQ(grid->Model().FocusCell(), (CellId{2, 4})) << "and reaches the grid";
+}
+
+TEST_F(DataGridTest, DraggingAHeaderEdgeResizesColumnsAndRows) {
+  const wxRect header = grid->CellRect(CellId{0, 2});
+  sim.MouseMove(grid->ClientToScreen(wxPoint(header.GetRight() + 1, header.y + 5)));
+  PumpEvents(50);
+  sim.MouseDown();
+  PumpEvents(50);
+  sim.MouseMove(grid->ClientToScreen(wxPoint(header.GetRight() + 41, header.y + 5)));
+  PumpEvents(50);
+  sim.MouseUp();
+  PumpEvents(100);
+  EXPECT_EQ(grid->Model().GetColumnWidth(2), 140);
+  EXPECT_EQ(grid->Model().GetColumnWidth(1), 100);
+  EXPECT_FALSE(grid->Model().SelectedRange().IsValid()) << "a resize selects nothing";
+
+  const wxRect rowHeader = grid->CellRect(CellId{3, 0});
+  sim.MouseMove(grid->ClientToScreen(wxPoint(rowHeader.x + 10, rowHeader.GetBottom() + 1)));
+  PumpEvents(50);
+  sim.MouseDown();
+  PumpEvents(50);
+  sim.MouseMove(grid->ClientToScreen(wxPoint(rowHeader.x + 10, rowHeader.GetBottom() + 16)));
+  PumpEvents(50);
+  sim.MouseUp();
+  PumpEvents(100);
+  EXPECT_EQ(grid->Model().GetRowHeight(3), 35);
+
+  grid->SetColumnResize(false);
+  const wxRect again = grid->CellRect(CellId{0, 1});
+  sim.MouseMove(grid->ClientToScreen(wxPoint(again.GetRight() + 1, again.y + 5)));
+  PumpEvents(50);
+  sim.MouseDown();
+  sim.MouseMove(grid->ClientToScreen(wxPoint(again.GetRight() + 30, again.y + 5)));
+  sim.MouseUp();
+  PumpEvents(100);
+  EXPECT_EQ(grid->Model().GetColumnWidth(1), 100) << "resizing switched off";
+}
+
+TEST_F(DataGridTest, AKeyPressHidesTheTitleTip) {
+  if (!wxTheApp->IsActive()) GTEST_SKIP() << "the application has no focus on this display";
+  grid->Model().SetCellText(2, 4, "a text far too long for its narrow cell");
+  Click(5, 1);
+  sim.MouseMove(CellCentre(2, 4));
+  PumpEvents(150);
+  ASSERT_TRUE(grid->GetTitleTip()->IsShownTip());
+  Key(WXK_DOWN);
+  EXPECT_FALSE(grid->GetTitleTip()->IsShownTip());
+  EXPECT_EQ(grid->Model().FocusCell(), (CellId{6, 1})) << "the key still reaches the grid";
 }
 
 /// A grid whose column 0 is an ordinary column: typing there drives column 1.

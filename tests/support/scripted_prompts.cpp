@@ -17,6 +17,11 @@ bool ScriptedPrompts::AskYesNo(const std::string& text, const std::string& capti
   return Take(yesNoAnswers, false);
 }
 
+Answer ScriptedPrompts::AskYesNoCancel(const std::string& text, const std::string& caption) {
+  questions.push_back(text);
+  return Take(yesNoCancelAnswers, Answer::kCancel);
+}
+
 void ScriptedPrompts::ShowMessage(const std::string& text, const std::string& caption) {
   messages.push_back(text);
 }

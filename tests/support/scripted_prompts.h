@@ -17,6 +17,7 @@ class ScriptedPrompts : public Prompts {
   std::deque<std::string> openFiles;
   std::deque<std::string> folders;
   std::deque<int> databaseKinds;  ///< -1 means cancel
+  std::deque<Answer> yesNoCancelAnswers;  ///< an empty queue answers cancel
 
   std::vector<std::string> questions;  ///< every AskYesNo text, in order
   std::vector<std::string> messages;   ///< every ShowMessage text, in order
@@ -24,6 +25,8 @@ class ScriptedPrompts : public Prompts {
   int databaseKindDialogs = 0;
 
   bool AskYesNo(const std::string& text, const std::string& caption) override;
+  /// Recorded in `questions` like AskYesNo.
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   std::string ChooseSaveFile(const FileDialogSpec& spec) override;
   std::string ChooseOpenFile(const FileDialogSpec& spec) override;

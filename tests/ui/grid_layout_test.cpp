@@ -62,5 +62,21 @@ TEST(GridLayoutHit, ScrolledRowsUnderTheFixedRowCannotBeHit) {
   EXPECT_EQ(sideways.ColumnAt(40), 2) << "column 1 is hidden under column 0";
 }
 
+TEST(GridLayoutEdges, FindTheEdgeNearThePointerIncludingZeroSizedColumns) {
+  GridModel grid = MakeGrid();
+  const GridLayout layout(grid, 0, 0);
+  // Column edges at 40, 70, 100, 130; row edges at 20, 40, 60, 80, 100.
+  EXPECT_EQ(layout.ColumnEdgeAt(41, 3), 0);
+  EXPECT_EQ(layout.ColumnEdgeAt(67, 3), 1);
+  EXPECT_EQ(layout.ColumnEdgeAt(55, 3), -1);
+  EXPECT_EQ(layout.RowEdgeAt(58, 2), 2);
+  EXPECT_EQ(layout.RowEdgeAt(50, 2), -1);
+  grid.SetColumnWidth(2, 0);  // edges of columns 1 and 2 both at 70
+  EXPECT_EQ(layout.ColumnEdgeAt(70, 3), 2) << "the rightmost, so a hidden column can be widened again";
+  const GridLayout scrolled(grid, 0, 30);
+  EXPECT_EQ(scrolled.RowEdgeAt(10, 3), -1) << "row 1's edge (10) is under the fixed row";
+  EXPECT_EQ(scrolled.RowEdgeAt(20, 1), 0);
+}
+
 }  // namespace
 }  // namespace tablora

@@ -308,6 +308,14 @@ TEST(GridModelRows, RowChangesClearTheSelection) {
   grid.InsertRow("", 0);
   EXPECT_FALSE(grid.SelectedRange().IsValid());
   EXPECT_EQ(grid.Cell(2, 1)->state & kCellSelected, 0u);
+
+  // Shrinking the grid past the selected range drops the range and every selected flag.
+  grid.Cell(1, 0)->state |= kCellSelected;
+  grid.Cell(3, 1)->state |= kCellSelected;
+  grid.SetSelectedRangeField({1, 0, 3, 1});
+  grid.SetRowCount(3);
+  EXPECT_FALSE(grid.SelectedRange().IsValid());
+  EXPECT_EQ(grid.Cell(1, 0)->state & kCellSelected, 0u);
 }
 
 TEST(GridModelClear, RemovesEverythingIncludingSelectionAndFocus) {

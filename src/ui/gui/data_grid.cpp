@@ -286,6 +286,14 @@ void DataGrid::OnLeftDown(wxMouseEvent& event) {
   titleTip_->HideTip();
   if (IsEditing()) EndEdit();
   SetFocus();
+  bool rows = false;
+  const int edge = ResizeEdgeAt(event.GetPosition(), rows);
+  if (edge >= 0) {
+    edgeDrag_ = EdgeDrag{true, rows, edge, rows ? event.GetY() : event.GetX(),
+                         rows ? model_.GetRowHeight(edge) : model_.GetColumnWidth(edge)};
+    if (!HasCapture()) CaptureMouse();
+    return;
+  }
   const GridLayout layout(model_, scrollX_, scrollY_);
   const int row = layout.RowAt(event.GetY());
   const int column = layout.ColumnAt(event.GetX());
@@ -314,10 +322,34 @@ void DataGrid::OnLeftDown(wxMouseEvent& event) {
 
 void DataGrid::OnLeftUp(wxMouseEvent&) {
   dragging_ = false;
+  edgeDrag_.active = false;
   if (HasCapture()) ReleaseMouse();
 }
 
-void DataGrid::OnCaptureLost(wxMouseCaptureLostEvent&) { dragging_ = false; }
+void DataGrid::OnCaptureLost(wxMouseCaptureLostEvent&) {
+  dragging_ = false;
+  edgeDrag_.active = false;
+}
+
+int DataGrid::ResizeEdgeAt(const wxPoint& position, bool& rows) const {
+  constexpr int kTolerance = 3;
+  const GridLayout layout(model_, scrollX_, scrollY_);
+  if (columnResize_ && position.y < model_.FixedRowsHeight()) {
+    rows = false;
+    return layout.ColumnEdgeAt(position.x, kTolerance);
+  }
+  if (rowResize_ && position.x < model_.FixedColumnsWidth()) {
+    rows = true;
+    return layout.RowEdgeAt(position.y, kTolerance);
+  }
+  return -1;
+}
+
+void DataGrid::UpdateResizeCursor(const wxPoint& position) {
+  bool rows = false;
+  const bool onEdge = ResizeEdgeAt(position, rows) >= 0;
+  SetCursor(onEdge ? wxCursor(rows ? wxCURSOR_SIZENS : wxCURSOR_SIZEWE) : wxNullCursor);
+}
 
 void DataGrid::OnLeftDClick(wxMouseEvent& event) {
   const CellId cell = GridLayout(model_, scrollX_, scrollY_).HitTest(event.GetX(), event.GetY());
@@ -327,7 +359,19 @@ void DataGrid::OnLeftDClick(wxMouseEvent& event) {
 }
 
 void DataGrid::OnMotion(wxMouseEvent& event) {
+  if (edgeDrag_.active && event.LeftIsDown()) {
+    const int moved = (edgeDrag_.rows ? event.GetY() : event.GetX()) - edgeDrag_.startPointer;
+    const int size = std::max(0, edgeDrag_.startSize + moved);
+    if (edgeDrag_.rows) {
+      model_.SetRowHeight(edgeDrag_.index, size);
+    } else {
+      model_.SetColumnWidth(edgeDrag_.index, size);
+    }
+    ModelChanged();
+    return;
+  }
   if (!dragging_ || !event.LeftIsDown()) {
+    UpdateResizeCursor(event.GetPosition());
     UpdateTitleTip(event.GetPosition());
     return;
   }
@@ -435,7 +479,11 @@ void DataGrid::OnKeyDown(wxKeyEvent& event) {
     case WXK_END:
       return ctrl ? MoveFocus(kToEdge, kToEdge, shift) : MoveFocus(0, kToEdge, shift);
     case WXK_TAB:
-      if (ctrl) break;
+      if (ctrl) {
+        // Ctrl+Tab leaves the grid for the next control.
+        Navigate(shift ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+        return;
+      }
       return MoveFocus(0, shift ? -1 : 1, false);
     case WXK_RETURN:
     case WXK_NUMPAD_ENTER:

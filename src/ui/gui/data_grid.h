@@ -79,6 +79,9 @@ class DataGrid : public wxWindow {
   void SetWheelScrollLines(int lines) { wheelLines_ = lines; }
   int GetWheelScrollLines() const { return wheelLines_; }
   void SetTitleTips(bool enabled);
+  /// Whether dragging an edge in the fixed row (column) resizes columns (rows); both on.
+  void SetColumnResize(bool allowed) { columnResize_ = allowed; }
+  void SetRowResize(bool allowed) { rowResize_ = allowed; }
   /// While a cell of column `source` is edited, column `target` of its row follows the
   /// typed text (see GridEditRules::FollowColumnZero); -1 switches it off.
   void SetFollowColumns(int source, int target);
@@ -132,6 +135,10 @@ class DataGrid : public wxWindow {
   void OnUpdateCommand(wxUpdateUIEvent& event);
 
   void UpdateScrollBars();
+  /// The column (vertical = false) or row edge under a point of the fixed cells that a
+  /// drag would move, or -1.
+  int ResizeEdgeAt(const wxPoint& position, bool& vertical) const;
+  void UpdateResizeCursor(const wxPoint& position);
   void MoveFocus(int rows, int columns, bool extend);
   void SelectAt(CellId cell, const wxMouseEvent& event);
   void EditorEnded(const wxString& text, int key);
@@ -158,6 +165,15 @@ class DataGrid : public wxWindow {
   bool destroying_ = false;
   bool updatingScrollBars_ = false;
   int dragAnchor_ = -1;  ///< first row or column of a header drag
+  bool columnResize_ = true;
+  bool rowResize_ = true;
+  struct EdgeDrag {
+    bool active = false;
+    bool rows = false;  ///< resizing a row height, else a column width
+    int index = -1;
+    int startPointer = 0;
+    int startSize = 0;
+  } edgeDrag_;
   enum class DragKind { kCells, kRows, kColumns } dragKind_ = DragKind::kCells;
   CellId editing_;
   InPlaceEdit* edit_ = nullptr;

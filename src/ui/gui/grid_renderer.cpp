@@ -140,7 +140,7 @@ void GridRenderer::DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) c
     content.width -= width + 1;
   }
   dc.SetTextForeground(text);
-  dc.SetFont(fixed ? FixedFont(options_.font) : options_.font);
+  dc.SetFont(fixed ? fixedFont_ : options_.font);
   DrawCellText(dc, cell, content);
 
   dc.SetPen(wxPen(GridColourToWx(colours.gridLine)));

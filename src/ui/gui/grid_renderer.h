@@ -48,11 +48,12 @@ struct GridDrawOptions {
 class GridRenderer {
  public:
   GridRenderer(const GridModel& model, const GridDrawOptions& options)
-      : model_(model), options_(options) {}
+      : model_(model), options_(options), fixedFont_(FixedFont(options.font)) {}
 
   /// Paints a client area of `clientSize` pixels scrolled by (scrollX, scrollY): every
   /// visible cell with its colours and text, the grid lines, and the grid background
-  /// outside the cells.
+  /// outside the cells. The area's top-left corner is the device origin (move it with
+  /// SetDeviceOrigin to draw a grid elsewhere).
   void Draw(wxDC& dc, const wxSize& clientSize, int scrollX, int scrollY) const;
 
   /// The semi-bold font of fixed cells.
@@ -68,6 +69,7 @@ class GridRenderer {
 
   const GridModel& model_;
   GridDrawOptions options_;
+  wxFont fixedFont_;
 };
 
 }  // namespace tablora

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Redraws the 16x16 toolbar icons with ImageMagick. Run from this folder.
+set -euo pipefail
+c() { convert -size 16x16 xc:none "$@"; }
+# New table: a white sheet with a grid of rows and a blue title bar, green plus.
+c -fill white -stroke '#404040' -draw 'rectangle 1,2 12,14' \
+  -fill '#3060c0' -stroke none -draw 'rectangle 2,3 11,5' \
+  -stroke '#808080' -draw 'line 2,8 11,8' -draw 'line 2,11 11,11' -draw 'line 6,6 6,13' \
+  -stroke '#109010' -strokewidth 2 -draw 'line 13,9 13,15' -draw 'line 10,12 15,12' new_table.png
+# Open: a yellow folder with its flap lifted.
+c -fill '#e0b030' -stroke '#806010' -draw 'polygon 1,4 5,4 6,6 13,6 13,14 1,14' \
+  -fill '#f8d860' -draw 'polygon 3,8 15,8 13,14 1,14' open.png
+# Save: a blue floppy disk with a white label and a shutter.
+c -fill '#3050a0' -stroke '#102050' -draw 'rectangle 1,1 14,14' \
+  -fill white -stroke none -draw 'rectangle 3,2 12,7' \
+  -fill '#c0c0c0' -draw 'rectangle 4,10 11,14' -fill '#3050a0' -draw 'rectangle 9,11 10,13' save.png
+# Print: a grey printer with a paper sheet.
+c -fill white -stroke '#404040' -draw 'rectangle 4,1 11,6' \
+  -fill '#b0b0b0' -draw 'rectangle 1,6 14,11' \
+  -fill white -draw 'rectangle 4,10 11,14' -stroke none -fill '#20c020' -draw 'point 12,8' print.png
+# Work box: a window with a left pane holding a small tree.
+c -fill white -stroke '#404040' -draw 'rectangle 1,1 14,14' \
+  -fill '#3060c0' -stroke none -draw 'rectangle 2,2 13,3' \
+  -fill '#d8e4f8' -draw 'rectangle 2,4 6,13' -stroke '#404040' -draw 'line 6,4 6,13' \
+  -stroke '#303030' -draw 'line 3,6 3,11' -draw 'line 3,8 5,8' -draw 'line 3,11 5,11' work_box.png
+# Text colour: a red letter A over a red bar.
+c -fill '#202020' -stroke '#202020' -strokewidth 1.5 -draw 'line 3,11 8,1' -draw 'line 8,1 13,11' \
+  -draw 'line 5,7 11,7' -stroke none -fill '#e02020' -draw 'rectangle 1,13 14,15' text_colour.png
+# Background colour: a paint bucket pouring over a green bar.
+c -fill '#c0c0c0' -stroke '#404040' -draw 'polygon 2,6 7,1 12,6 7,11' \
+  -fill '#20b040' -stroke none -draw 'rectangle 12,7 13,10' -draw 'rectangle 1,13 14,15' back_colour.png
+# About: a blue circle with a white "i".
+c -fill '#2060d0' -stroke '#103070' -draw 'circle 7.5,7.5 7.5,0.5' \
+  -fill white -stroke none -draw 'rectangle 7,3 8,4' -draw 'rectangle 7,6 8,12' about.png

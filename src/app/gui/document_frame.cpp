@@ -1,0 +1,20 @@
+#include "app/gui/document_frame.h"
+
+#include "app/document_titles.h"
+#include "app/gui/wx_text.h"
+
+namespace tablora {
+
+DocumentFrame::DocumentFrame(wxMDIParentFrame* parent, const std::string& title)
+    : wxMDIChildFrame(parent, wxID_ANY, to_wx(title)), title_(title), caption_(title) {}
+
+void DocumentFrame::SetWindowNumber(int number) {
+  caption_ = number > 0 ? title_ + ":" + std::to_string(number) : title_;
+  SetTitle(to_wx(caption_));
+}
+
+bool DocumentFrame::IsDesignView() const {
+  return DocumentTitles::SameTitle(title_, DocumentTitles::DesignView());
+}
+
+}  // namespace tablora

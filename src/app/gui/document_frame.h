@@ -1,0 +1,35 @@
+#pragma once
+
+#include <wx/mdi.h>
+
+#include <string>
+
+namespace tablora {
+
+class TableDocumentView;
+
+/// One document window. Documents hold no data: the title decides what the view shows
+/// ("表视图": the design; any other title: the procedure view, empty for now).
+class DocumentFrame : public wxMDIChildFrame {
+ public:
+  /// `title` is the document's title, code page 936.
+  DocumentFrame(wxMDIParentFrame* parent, const std::string& title);
+
+  /// The document's title; several windows of one document share it.
+  const std::string& title() const { return title_; }
+  /// The window's own caption: the title, or "title:n" for the n-th window of a document
+  /// that has several.
+  std::string caption() const { return caption_; }
+  void SetWindowNumber(int number);
+  bool IsDesignView() const;
+  /// The design view, or nullptr in any other document.
+  TableDocumentView* tableView() const { return tableView_; }
+  void SetTableView(TableDocumentView* view) { tableView_ = view; }
+
+ private:
+  std::string title_;
+  std::string caption_;
+  TableDocumentView* tableView_ = nullptr;
+};
+
+}  // namespace tablora

@@ -1,0 +1,3 @@
+#include "app/gui/tablora_app.h"
+
+wxIMPLEMENT_APP(tablora::TabloraApp);

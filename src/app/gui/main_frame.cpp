@@ -1,0 +1,419 @@
+#include "app/gui/main_frame.h"
+
+#include <wx/config.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+#include "app/app_state.h"
+#include "app/command_table.h"
+#include "app/document_titles.h"
+#include "app/gui/about_dialog.h"
+#include "app/gui/command_bars.h"
+#include "app/gui/command_ids.h"
+#include "app/gui/table_document_view.h"
+#include "app/gui/document_frame.h"
+#include "app/gui/work_box.h"
+#include "app/gui/wx_prompts.h"
+#include "app/gui/wx_text.h"
+#include "app/program_folder.h"
+#include "app/text_codec.h"
+
+namespace tablora {
+
+struct MainFrame::Route {
+  int id;
+  void (MainFrame::*run)();
+  bool (MainFrame::*enabled)() const;  ///< nullptr: always enabled
+  bool (MainFrame::*checked)() const;  ///< nullptr: no check mark
+};
+
+namespace {
+const char* const kRecentFilesPath = "/Recent File List";
+const char* const kIdleMessage = u8"双击鼠标显示全表, 右击弹出属性等!";
+const char* const kIndicatorTexts[] = {"CAP", "NUM", "SCRL"};
+const wxKeyCode kIndicatorKeys[] = {WXK_CAPITAL, WXK_NUMLOCK, WXK_SCROLL};
+
+bool IsRecentFileId(int id) {
+  return id >= cmd::kRecentFile1 && id < cmd::kRecentFile1 + cmd::kRecentFileCount;
+}
+}  // namespace
+
+const std::vector<MainFrame::Route>& MainFrame::Routes() {
+  using F = MainFrame;
+  static const std::vector<Route> routes = {
+      {cmd::kFileNew, &F::FileNew, nullptr, nullptr},
+      {cmd::kFileOpen, &F::FileOpen, &F::HasSession, nullptr},
+      {cmd::kFileSaveAs, &F::FileSaveAs, &F::HasSession, nullptr},
+      {cmd::kFileClose, &F::FileClose, &F::HasActiveDocument, nullptr},
+      {cmd::kExit, &F::Exit, nullptr, nullptr},
+      {cmd::kViewToolbar, &F::ToggleToolBar, nullptr, &F::ToolBarShown},
+      {cmd::kViewStatusBar, &F::ToggleStatusBar, nullptr, &F::StatusBarShown},
+      {cmd::kWorkBox, &F::ToggleWorkBox, nullptr, &F::IsWorkBoxShown},
+      {cmd::kNextPane, &F::NextPane, &F::HasSeveralDocuments, nullptr},
+      {cmd::kPrevPane, &F::PreviousPane, &F::HasSeveralDocuments, nullptr},
+      {cmd::kWindowNew, &F::WindowNew, &F::HasActiveDocument, nullptr},
+      {cmd::kWindowCascade, &F::WindowCascade, &F::CanArrangeWindows, nullptr},
+      {cmd::kWindowTile, &F::WindowTile, &F::CanArrangeWindows, nullptr},
+      {cmd::kWindowArrange, &F::WindowArrange, &F::CanArrangeWindows, nullptr},
+      {cmd::kAbout, &F::ShowAbout, nullptr, nullptr},
+      {cmd::kHelp, &F::ShowHelp, nullptr, nullptr},
+  };
+  return routes;
+}
+
+MainFrame::MainFrame(AppState& state, wxConfigBase* config)
+    : wxMDIParentFrame(nullptr, wxID_ANY, DocumentTitles::kProgramName, wxDefaultPosition,
+                       wxSize(1024, 720), wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
+      state_(state),
+      config_(config),
+      fileHistory_(cmd::kRecentFileCount, ToWxId(cmd::kRecentFile1)),
+      indicatorTimer_(this) {
+  ownPrompts_ = std::make_unique<WxPrompts>(this, state_.settings);
+  launchBrowser_ = [](const wxString& url) { return wxLaunchDefaultBrowser(url); };
+  if (config_ != nullptr) {
+    config_->SetPath(kRecentFilesPath);
+    fileHistory_.Load(*config_);
+    config_->SetPath("/");
+  }
+  emptyMenuBar_ = CommandBars::BuildMenuBar(false);
+  documentMenuBar_ = CommandBars::BuildMenuBar(true);
+  CommandBars::ShowRecentFiles(emptyMenuBar_, fileHistory_);
+  CommandBars::ShowRecentFiles(documentMenuBar_, fileHistory_);
+  SetMenuBar(emptyMenuBar_);
+
+  CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL);
+  CommandBars::FillToolBar(GetToolBar(), ProgramFolder::Join(state_.settings.programFolder, "icons"));
+  CreateStatusBar(4);
+  const int widths[] = {-1, FromDIP(44), FromDIP(44), FromDIP(44)};
+  GetStatusBar()->SetStatusWidths(4, widths);
+  SetStatusText(wxString::FromUTF8(kIdleMessage), 0);
+  UpdateIndicators();
+
+  DragAcceptFiles(true);
+  workBox_ = std::make_unique<WorkBox>(this);
+  workBox_->bar()->SetSize(WorkBox::kDefaultWidth, WorkBox::kDefaultHeight);
+  workBox_->SetOnClose([this] {
+    if (IsWorkBoxShown()) ToggleWorkBox();
+  });
+  workBox_->SetOnResized([this] { LayoutChildren(); });
+  SetAcceleratorTable(CommandBars::ExtraAccelerators());
+
+  std::vector<int> ids;
+  for (const CommandInfo& info : CommandTable::Get().commands()) ids.push_back(info.id);
+  for (const CommandInfo& info : CommandTable::Get().ExtraAccelerators()) ids.push_back(info.id);
+  for (int i = 1; i < cmd::kRecentFileCount; ++i) ids.push_back(cmd::kRecentFile1 + i);
+  for (int id : ids) {
+    Bind(wxEVT_MENU, &MainFrame::OnCommand, this, ToWxId(id));
+    Bind(wxEVT_UPDATE_UI, &MainFrame::OnUpdateCommand, this, ToWxId(id));
+  }
+  Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
+  Bind(wxEVT_SIZE, &MainFrame::OnSize, this);
+  Bind(wxEVT_DROP_FILES, &MainFrame::OnDropFiles, this);
+  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { UpdateIndicators(); });
+  // A tab chosen with the mouse activates its document without telling the frame first.
+  Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+    if (!closing_ && ActiveDocument() != lastActive_) UpdateMenusAndTitle();
+    event.Skip();
+  });
+  indicatorTimer_.Start(300);
+  SetTitle(DocumentTitles::kProgramName);
+}
+
+MainFrame::~MainFrame() {
+  indicatorTimer_.Stop();
+  // The attached menu bar goes with the frame; the other one is ours.
+  if (GetMenuBar() != emptyMenuBar_) delete emptyMenuBar_;
+  if (GetMenuBar() != documentMenuBar_) delete documentMenuBar_;
+}
+
+// Documents --------------------------------------------------------------------------
+
+DocumentFrame* MainFrame::CreateDocument(const std::string& title) {
+  auto* document = new DocumentFrame(this, title);
+  if (document->IsDesignView()) {
+    auto* view = new TableDocumentView(document, state_, [this] {
+      return session_ != nullptr ? session_->Tables() : std::vector<TableSummary>{};
+    });
+    document->SetTableView(view);
+  }
+  documents_.push_back(document);
+  document->Bind(wxEVT_CLOSE_WINDOW, [this, document](wxCloseEvent& event) {
+    OnDocumentClosed(document);
+    event.Skip();
+  });
+  document->Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
+    OnDocumentActivated();
+    event.Skip();
+  });
+  document->Show();
+  // GTK brings a new tab to the front at the next idle time, which would undo a later
+  // activation of another document made before then: let that happen now.
+  OnInternalIdle();
+  document->Activate();
+  UpdateMenusAndTitle();
+  return document;
+}
+
+DocumentFrame* MainFrame::NewDocument() {
+  ++untitledCounter_;
+  const std::string design = DocumentTitles::DesignView();
+  for (DocumentFrame* document : documents_) {
+    if (document->IsDesignView()) {
+      return CreateDocument(DocumentTitles::TitleOfNewDocument(
+          DocumentTitles::UntitledName(untitledCounter_)));
+    }
+  }
+  return CreateDocument(design);
+}
+
+DocumentFrame* MainFrame::FindView(const std::string& title) {
+  for (DocumentFrame* document : documents_) {
+    if (DocumentTitles::SameTitle(document->title(), title)) {
+      document->Activate();
+      UpdateMenusAndTitle();
+      return document;
+    }
+  }
+  ++untitledCounter_;
+  return CreateDocument(title);
+}
+
+DocumentFrame* MainFrame::ActiveDocument() const {
+  auto* active = dynamic_cast<DocumentFrame*>(GetActiveChild());
+  for (DocumentFrame* document : documents_) {
+    if (document == active) return document;
+  }
+  return documents_.empty() ? nullptr : documents_.back();
+}
+
+void MainFrame::OnDocumentClosed(DocumentFrame* document) {
+  documents_.erase(std::remove(documents_.begin(), documents_.end(), document), documents_.end());
+  if (!closing_) NumberWindows(document->title());
+  if (!closing_) CallAfter([this] { UpdateMenusAndTitle(); });
+}
+
+void MainFrame::NumberWindows(const std::string& title) {
+  std::vector<DocumentFrame*> windows;
+  for (DocumentFrame* document : documents_) {
+    if (document->title() == title) windows.push_back(document);
+  }
+  for (size_t i = 0; i < windows.size(); ++i) {
+    windows[i]->SetWindowNumber(windows.size() > 1 ? static_cast<int>(i + 1) : 0);
+  }
+}
+
+void MainFrame::OnDocumentActivated() {
+  if (!closing_) CallAfter([this] { UpdateMenusAndTitle(); });
+}
+
+void MainFrame::UpdateMenusAndTitle() {
+  wxMenuBar* wanted = documents_.empty() ? emptyMenuBar_ : documentMenuBar_;
+  if (GetMenuBar() != wanted) SetMenuBar(wanted);
+  const DocumentFrame* active = ActiveDocument();
+  lastActive_ = active;
+  SetTitle(to_wx(DocumentTitles::FrameTitle(active != nullptr ? active->caption() : "")));
+}
+
+void MainFrame::RefreshDesignViews() {
+  for (DocumentFrame* document : documents_) {
+    if (document->tableView() != nullptr) document->tableView()->RefreshDesign();
+  }
+}
+
+bool MainFrame::OpenDesignScript(const std::string& path) {
+  if (session_ == nullptr) return false;
+  FindView(DocumentTitles::DesignView());
+  if (!session_->OpenScript(path)) return false;
+  state_.designHasContent = true;
+  AddToRecentFiles(session_->currentPath());
+  RefreshDesignViews();
+  return true;
+}
+
+void MainFrame::SetSession(std::unique_ptr<DesignSession> session) {
+  session_ = std::move(session);
+  RefreshDesignViews();
+}
+
+void MainFrame::AddToRecentFiles(const std::string& path) {
+  if (path.empty()) return;
+  fileHistory_.AddFileToHistory(path_to_wx(path));
+  CommandBars::ShowRecentFiles(emptyMenuBar_, fileHistory_);
+  CommandBars::ShowRecentFiles(documentMenuBar_, fileHistory_);
+}
+
+// Commands ---------------------------------------------------------------------------
+
+const MainFrame::Route* MainFrame::FindRoute(int id) const {
+  for (const Route& route : Routes()) {
+    if (route.id == id) return &route;
+  }
+  return nullptr;
+}
+
+bool MainFrame::IsCommandEnabled(int id) const {
+  if (registry_.Has(id)) return registry_.IsEnabled(id);
+  if (IsRecentFileId(id)) {
+    return HasSession() && static_cast<size_t>(id - cmd::kRecentFile1) < fileHistory_.GetCount();
+  }
+  const Route* route = FindRoute(id);
+  if (route == nullptr) return false;
+  return route->enabled == nullptr || (this->*route->enabled)();
+}
+
+bool MainFrame::IsCommandChecked(int id) const {
+  const Route* route = FindRoute(id);
+  return route != nullptr && route->checked != nullptr && (this->*route->checked)();
+}
+
+void MainFrame::OnCommand(wxCommandEvent& event) {
+  const int id = FromWxId(event.GetId());
+  if (!IsCommandEnabled(id)) return;
+  if (registry_.Has(id)) {
+    registry_.Run(id);
+  } else if (IsRecentFileId(id)) {
+    OpenRecentFile(id - cmd::kRecentFile1);
+  } else if (const Route* route = FindRoute(id)) {
+    (this->*route->run)();
+  }
+}
+
+void MainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
+  const int id = FromWxId(event.GetId());
+  event.Enable(IsCommandEnabled(id));
+  const CommandInfo* info = CommandTable::Get().Find(id);
+  if (info != nullptr && info->checkable) event.Check(IsCommandChecked(id));
+}
+
+void MainFrame::FileNew() { NewDocument(); }
+
+void MainFrame::FileOpen() { OpenDesignScript(""); }
+
+void MainFrame::FileSaveAs() {
+  if (session_->SaveScript("")) AddToRecentFiles(session_->currentPath());
+}
+
+void MainFrame::FileClose() { ActiveDocument()->Close(); }
+
+void MainFrame::OpenRecentFile(int index) {
+  const std::string path = path_from_wx(fileHistory_.GetHistoryFile(index));
+  if (OpenDesignScript(path)) return;
+  if (!wxFileExists(path_to_wx(path))) {
+    fileHistory_.RemoveFileFromHistory(index);
+    CommandBars::ShowRecentFiles(emptyMenuBar_, fileHistory_);
+    CommandBars::ShowRecentFiles(documentMenuBar_, fileHistory_);
+  }
+}
+
+void MainFrame::Exit() { Close(); }
+
+bool MainFrame::ToolBarShown() const { return GetToolBar() != nullptr && GetToolBar()->IsShown(); }
+
+bool MainFrame::StatusBarShown() const {
+  return GetStatusBar() != nullptr && GetStatusBar()->IsShown();
+}
+
+void MainFrame::ToggleToolBar() {
+  GetToolBar()->Show(!ToolBarShown());
+  SendSizeEvent();
+}
+
+void MainFrame::ToggleStatusBar() {
+  GetStatusBar()->Show(!StatusBarShown());
+  SendSizeEvent();
+}
+
+bool MainFrame::IsWorkBoxShown() const { return workBox_->bar()->IsShown(); }
+
+void MainFrame::ToggleWorkBox() {
+  workBox_->bar()->Show(!IsWorkBoxShown());
+  LayoutChildren();
+}
+
+void MainFrame::NextPane() { ActivateNext(); }
+void MainFrame::PreviousPane() { ActivatePrevious(); }
+void MainFrame::WindowNew() {
+  // Another window of the active document: documents hold no data, so it shows the same.
+  const std::string title = ActiveDocument()->title();
+  CreateDocument(title);
+  NumberWindows(title);
+  UpdateMenusAndTitle();
+}
+
+void MainFrame::WindowCascade() { Cascade(); }
+void MainFrame::WindowTile() { Tile(); }
+void MainFrame::WindowArrange() { ArrangeIcons(); }
+
+void MainFrame::ShowAbout() {
+  AboutDialog about(this);
+  about.ShowModal();
+}
+
+void MainFrame::ShowHelp() {
+  const std::string page = ProgramFolder::Join(state_.settings.programFolder, "help/index.htm");
+  if (!wxFileExists(path_to_wx(page))) {
+    prompts().ShowMessage(Cp936(u8"找不到使用说明文档：") + TextCodec::Utf8ToCp936(page),
+                          DocumentTitles::kProgramName);
+    return;
+  }
+  launchBrowser_(wxFileName::FileNameToURL(wxFileName(path_to_wx(page))));
+}
+
+// Window events ----------------------------------------------------------------------
+
+void MainFrame::LayoutChildren() {
+  const wxSize client = GetClientSize();
+  int left = 0;
+  if (IsWorkBoxShown()) {
+    const int width = workBox_->WantedWidth();
+    workBox_->bar()->SetSize(0, 0, width, client.y);
+    left = width;
+  }
+  if (GetClientWindow() != nullptr) {
+    GetClientWindow()->SetSize(left, 0, std::max(client.x - left, 0), client.y);
+  }
+}
+
+void MainFrame::OnSize(wxSizeEvent&) { LayoutChildren(); }
+
+void MainFrame::OnDropFiles(wxDropFilesEvent& event) {
+  // Only the first of several dropped files is opened.
+  if (event.GetNumberOfFiles() < 1 || !HasSession()) return;
+  OpenDesignScript(path_from_wx(event.GetFiles()[0]));
+}
+
+void MainFrame::OnClose(wxCloseEvent& event) {
+  if (session_ != nullptr && !session_->ConfirmDiscard(prompts()) && event.CanVeto()) {
+    event.Veto();
+    return;
+  }
+  closing_ = true;
+  indicatorTimer_.Stop();
+  if (config_ != nullptr) {
+    config_->SetPath(kRecentFilesPath);
+    fileHistory_.Save(*config_);
+    config_->SetPath("/");
+    config_->Flush();
+  }
+  Destroy();
+}
+
+void MainFrame::UpdateIndicators() {
+  if (GetStatusBar() == nullptr) return;
+  for (int i = 0; i < 3; ++i) {
+    const wxString text = wxGetKeyState(kIndicatorKeys[i]) ? kIndicatorTexts[i] : "";
+    if (text != indicators_[i]) {
+      indicators_[i] = text;
+      SetStatusText(text, i + 1);
+    }
+  }
+}
+
+wxString MainFrame::IndicatorText(int pane) const {
+  return pane >= 1 && pane <= 3 ? indicators_[pane - 1] : wxString();
+}
+
+}  // namespace tablora

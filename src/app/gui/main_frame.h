@@ -1,0 +1,137 @@
+#pragma once
+
+#include <wx/filehistory.h>
+#include <wx/mdi.h>
+#include <wx/timer.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_registry.h"
+#include "app/design_session.h"
+#include "app/prompts.h"
+
+class wxConfigBase;
+class wxDropFilesEvent;
+
+namespace tablora {
+
+struct AppState;
+class DocumentFrame;
+class WorkBox;
+
+/// The main window: documents as tabs, menus, toolbar, status bar and the work box at the
+/// left. It routes each command to one handler; commands whose work is not part of the
+/// program yet stay disabled.
+class MainFrame : public wxMDIParentFrame {
+ public:
+  /// `config` keeps the recent-file list (not owned; may be nullptr).
+  MainFrame(AppState& state, wxConfigBase* config);
+  ~MainFrame() override;
+
+  // Documents.
+  /// The new-document command: the next "TabloraD%d" document with its title rule, except
+  /// that a new document is the design window "表视图" while none is open.
+  DocumentFrame* NewDocument();
+  /// Activates the document titled `title` (ignoring ASCII case) and returns it; when there
+  /// is none, opens a new document with that title and returns it.
+  DocumentFrame* FindView(const std::string& title);
+  const std::vector<DocumentFrame*>& documents() const { return documents_; }
+  DocumentFrame* ActiveDocument() const;
+  /// Opens a script into the design, reopening the design window when it was closed.
+  bool OpenDesignScript(const std::string& path);
+
+  // Commands: ids are the program's command numbers (window ids: command_ids.h).
+  bool IsCommandEnabled(int id) const;
+  bool IsCommandChecked(int id) const;
+  /// Handlers other subsystems register for commands of the menus.
+  CommandRegistry& commandRegistry() { return registry_; }
+
+  // Parts and collaborators.
+  AppState& appState() { return state_; }
+  /// The prompts dialogs and questions go through (the real dialogs unless replaced).
+  Prompts& prompts() { return prompts_ != nullptr ? *prompts_ : *ownPrompts_; }
+  void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
+  /// The design's file side; while none is set the file commands are disabled.
+  void SetSession(std::unique_ptr<DesignSession> session);
+  DesignSession* session() const { return session_.get(); }
+  /// How the help page is shown (default: the desktop's browser).
+  void SetBrowserLauncher(std::function<bool(const wxString& url)> launcher) {
+    launchBrowser_ = std::move(launcher);
+  }
+  WorkBox& workBox() { return *workBox_; }
+  bool IsWorkBoxShown() const;
+  wxFileHistory& fileHistory() { return fileHistory_; }
+  /// The status bar text of the CAP, NUM and SCRL panes (1, 2, 3) as last updated.
+  wxString IndicatorText(int pane) const;
+
+ private:
+  struct Route;
+  static const std::vector<Route>& Routes();
+  const Route* FindRoute(int id) const;
+
+  DocumentFrame* CreateDocument(const std::string& title);
+  void OnDocumentClosed(DocumentFrame* document);
+  /// Numbers the windows of a document that has several ("title:1", "title:2").
+  void NumberWindows(const std::string& title);
+  void OnDocumentActivated();
+  void UpdateMenusAndTitle();
+  void RefreshDesignViews();
+  void AddToRecentFiles(const std::string& path);
+  void LayoutChildren();
+  void UpdateIndicators();
+
+  void OnCommand(wxCommandEvent& event);
+  void OnUpdateCommand(wxUpdateUIEvent& event);
+  void OnClose(wxCloseEvent& event);
+  void OnSize(wxSizeEvent& event);
+  void OnDropFiles(wxDropFilesEvent& event);
+
+  // One handler per command.
+  void FileNew();
+  void FileOpen();
+  void FileSaveAs();
+  void FileClose();
+  void OpenRecentFile(int index);
+  void Exit();
+  void ToggleToolBar();
+  void ToggleStatusBar();
+  void ToggleWorkBox();
+  void NextPane();
+  void PreviousPane();
+  void WindowNew();
+  void WindowCascade();
+  void WindowTile();
+  void WindowArrange();
+  void ShowAbout();
+  void ShowHelp();
+
+  bool HasSession() const { return session_ != nullptr; }
+  bool HasActiveDocument() const { return ActiveDocument() != nullptr; }
+  bool HasSeveralDocuments() const { return documents_.size() > 1; }
+  bool CanArrangeWindows() const { return !IsTDI(); }
+  bool ToolBarShown() const;
+  bool StatusBarShown() const;
+
+  AppState& state_;
+  wxConfigBase* config_;
+  std::unique_ptr<Prompts> ownPrompts_;
+  Prompts* prompts_ = nullptr;
+  std::unique_ptr<DesignSession> session_;
+  CommandRegistry registry_;
+  std::function<bool(const wxString&)> launchBrowser_;
+  std::unique_ptr<WorkBox> workBox_;
+  std::vector<DocumentFrame*> documents_;
+  int untitledCounter_ = 0;
+  wxMenuBar* emptyMenuBar_ = nullptr;     ///< menu 128; owned while not shown
+  wxMenuBar* documentMenuBar_ = nullptr;  ///< menu 129; owned while not shown
+  wxFileHistory fileHistory_;
+  wxTimer indicatorTimer_;
+  wxString indicators_[3];
+  const DocumentFrame* lastActive_ = nullptr;  ///< the document the title was made for
+  bool closing_ = false;
+};
+
+}  // namespace tablora

@@ -1,0 +1,103 @@
+#include "app/gui/tablora_app.h"
+
+#include <wx/cmdline.h>
+#include <wx/dialog.h>
+#include <wx/fileconf.h>
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+
+#include <cstdio>
+
+#include "app/gui/main_frame.h"
+#include "app/gui/subsystem_hooks.h"
+#include "app/gui/wx_text.h"
+#include "app/program_folder.h"
+#include "app/settings_loader.h"
+
+
+namespace tablora {
+
+TabloraApp::TabloraApp() { SetAppName("Tablora"); }
+
+TabloraApp::~TabloraApp() = default;
+
+Settings TabloraApp::LoadProgramSettings(const std::string& programFolder) {
+  return LoadSettingsFile(programFolder);
+}
+
+void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {
+  parser.AddSwitch("", "exit-when-shown", "quit as soon as the main window is shown");
+  parser.AddParam("script", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+}
+
+bool TabloraApp::OnCmdLineParsed(wxCmdLineParser& parser) {
+  exitWhenShown_ = parser.Found("exit-when-shown");
+  if (parser.GetParamCount() > 0) {
+    wxFileName file(parser.GetParam(0));
+    file.MakeAbsolute();
+    fileToOpen_ = file.GetFullPath();
+  }
+  return true;
+}
+
+bool TabloraApp::OnInit() {
+  startMillis_ = wxGetLocalTimeMillis();
+  if (!wxApp::OnInit()) return false;
+
+  // The program folder, then the settings read from it.
+  const wxFileName executable(wxStandardPaths::Get().GetExecutablePath());
+  const std::string folder =
+      ProgramFolder::Choose(path_from_wx(executable.GetPath()), path_from_wx(wxGetCwd()));
+  wxSetWorkingDirectory(path_to_wx(folder));
+  state_.settings = LoadProgramSettings(folder);
+  state_.settings.programFolder = folder;
+
+  // The dialog colours, applied to each of our dialogs as it opens.
+  colours_ = DialogColours::FromSettings(state_.settings);
+
+  // The recent-file list lives in the user's configuration under the program's name.
+  config_ = std::make_unique<wxFileConfig>(GetAppName(), wxEmptyString, wxEmptyString,
+                                           wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
+
+  frame_ = new MainFrame(state_, config_.get());
+  frame_->SetSession(CreateDesignSession(*frame_));
+  InstallSubsystemCommands(*frame_);
+  SetTopWindow(frame_);
+  frame_->NewDocument();
+  if (!fileToOpen_.empty()) frame_->OpenDesignScript(path_from_wx(fileToOpen_));
+  frame_->Show();
+  if (exitWhenShown_) Bind(wxEVT_IDLE, &TabloraApp::OnIdleUntilShown, this);
+  return true;
+}
+
+int TabloraApp::OnExit() {
+  frame_ = nullptr;
+  config_.reset();
+  return wxApp::OnExit();
+}
+
+MainFrame* TabloraApp::mainFrame() const {
+  return frame_ != nullptr && GetTopWindow() == frame_ ? frame_ : nullptr;
+}
+
+int TabloraApp::FilterEvent(wxEvent& event) {
+  // A dialog handles its own initialisation event, so the application sees it only here.
+  if (event.GetEventType() == wxEVT_INIT_DIALOG) {
+    if (auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog)) colours_.Apply(dialog);
+  }
+  return Event_Skip;
+}
+
+void TabloraApp::OnIdleUntilShown(wxIdleEvent& event) {
+  event.Skip();
+  if (frame_ == nullptr || !frame_->IsShownOnScreen()) {
+    event.RequestMore();
+    return;
+  }
+  Unbind(wxEVT_IDLE, &TabloraApp::OnIdleUntilShown, this);
+  std::printf("shown after %lld ms\n", (wxGetLocalTimeMillis() - startMillis_).GetValue());
+  std::fflush(stdout);
+  frame_->Close(true);
+}
+
+}  // namespace tablora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <wx/app.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/gui/dialog_colours.h"
+
+class wxFileConfig;
+
+namespace tablora {
+
+class MainFrame;
+
+/// The application object: owns the settings and the process-wide state, applies the
+/// dialog colours to every dialog, and opens the main window with the design window.
+class TabloraApp : public wxApp {
+ public:
+  TabloraApp();
+  ~TabloraApp() override;
+
+  bool OnInit() override;
+  int OnExit() override;
+  void OnInitCmdLine(wxCmdLineParser& parser) override;
+  bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+  /// Gives every dialog the dialog colours as it opens.
+  int FilterEvent(wxEvent& event) override;
+
+  AppState& state() { return state_; }
+  /// The main window, or nullptr once it is gone.
+  MainFrame* mainFrame() const;
+  const DialogColours& dialogColours() const { return colours_; }
+
+  /// Reads the settings of a program folder (a missing settings file gives the defaults).
+  static Settings LoadProgramSettings(const std::string& programFolder);
+
+ private:
+  void OnIdleUntilShown(wxIdleEvent& event);
+
+  AppState state_;
+  DialogColours colours_;
+  std::unique_ptr<wxFileConfig> config_;
+  MainFrame* frame_ = nullptr;
+  bool exitWhenShown_ = false;
+  wxString fileToOpen_;
+  wxLongLong startMillis_;
+};
+
+}  // namespace tablora
+
+wxDECLARE_APP(tablora::TabloraApp);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "app/prompts.h"
+
+class wxWindow;
+
+namespace tablora {
+
+struct Settings;
+
+/// The Prompts of the program: our own message box, the desktop's file and folder
+/// dialogs, and the database kind chooser. Dialogs open over `parent`.
+class WxPrompts : public Prompts {
+ public:
+  WxPrompts(wxWindow* parent, const Settings& settings) : parent_(parent), settings_(settings) {}
+
+  bool AskYesNo(const std::string& text, const std::string& caption) override;
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+  std::string ChooseSaveFile(const FileDialogSpec& spec) override;
+  std::string ChooseOpenFile(const FileDialogSpec& spec) override;
+  std::string ChooseFolder(const std::string& startFolder) override;
+  bool ChooseDatabaseKind(int& kind) override;
+
+ private:
+  std::string ChooseFile(const FileDialogSpec& spec, bool save);
+
+  wxWindow* parent_;
+  const Settings& settings_;
+};
+
+}  // namespace tablora

@@ -1,0 +1,102 @@
+// Starts the real application object under the (virtual) display, runs every test inside
+// an active event loop, then closes the main window and shuts wx down.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <wx/evtloop.h>
+#include <wx/timer.h>
+#include <wx/wx.h>
+
+#include "app/gui/main_frame.h"
+#include "app/gui/tablora_app.h"
+#include "app_test_support.h"
+
+wxIMPLEMENT_APP_NO_MAIN(tablora::TabloraApp);
+
+namespace tablora::testing {
+
+void PumpEvents(int milliseconds) {
+  const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+  do {
+    wxTheApp->Yield(true);
+    wxMilliSleep(5);
+  } while (wxGetLocalTimeMillis() < end);
+  wxTheApp->Yield(true);
+}
+
+bool WaitFor(const std::function<bool()>& done, int milliseconds) {
+  const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
+  while (!done() && wxGetLocalTimeMillis() < end) PumpEvents(10);
+  return done();
+}
+
+MainFrame& Frame() {
+  MainFrame* frame = wxGetApp().mainFrame();
+  if (frame == nullptr) {
+    fprintf(stderr, "the main window is gone\n");
+    abort();
+  }
+  return *frame;
+}
+
+void Later(std::function<void()> action, int delayMilliseconds) {
+  // A one-shot timer fires inside modal loops as well.
+  auto* timer = new wxTimer;
+  timer->Bind(wxEVT_TIMER, [timer, action](wxTimerEvent&) {
+    action();
+    wxTheApp->CallAfter([timer] { delete timer; });
+  });
+  timer->StartOnce(delayMilliseconds);
+}
+
+bool RecordingSession::OpenScript(const std::string& target) {
+  opened.push_back(target);
+  if (!openSucceeds) return false;
+  path = target.empty() ? chosenOpenPath : target;
+  isModified = false;
+  return true;
+}
+
+bool RecordingSession::SaveScript(const std::string& target) {
+  saved.push_back(target);
+  if (saveLog != nullptr) saveLog->push_back(target);
+  if (!saveSucceeds) return false;
+  path = target.empty() ? chosenSavePath : target;
+  isModified = false;
+  return true;
+}
+
+}  // namespace tablora::testing
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // The recent-file list must not touch the real user's configuration.
+  char home[] = "/tmp/tablora_app_test_XXXXXX";
+  if (mkdtemp(home) == nullptr) return 1;
+  setenv("HOME", home, 1);
+  wxApp::GTKAllowDiagnosticsControl();
+  wxApp::GTKSuppressDiagnostics();
+  wxLog::SetActiveTarget(new wxLogStderr);
+  if (!wxEntryStart(argc, argv)) {
+    fprintf(stderr, "cannot start wx (no display?)\n");
+    return 1;
+  }
+  if (!wxTheApp->CallOnInit()) {
+    fprintf(stderr, "the program did not start\n");
+    return 1;
+  }
+  int rc = 0;
+  {
+    wxEventLoop loop;
+    wxEventLoopActivator activate(&loop);
+    tablora::testing::PumpEvents(300);
+    rc = RUN_ALL_TESTS();
+    if (tablora::MainFrame* frame = wxGetApp().mainFrame()) {
+      frame->SetSession(nullptr);
+      frame->Close(true);
+      tablora::testing::PumpEvents(100);
+    }
+  }
+  wxTheApp->OnExit();
+  wxEntryCleanup();
+  return rc;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <wx/string.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/design_session.h"
+
+namespace tablora {
+class MainFrame;
+}
+
+namespace tablora::testing {
+
+/// Processes pending events for at least `milliseconds`.
+void PumpEvents(int milliseconds = 50);
+/// The program's main window as the real application object made it.
+MainFrame& Frame();
+/// Pumps events until `done` holds or `milliseconds` pass; returns `done()`.
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 2000);
+/// Runs `action` on the next pass of whatever event loop runs (a modal dialog's too).
+void Later(std::function<void()> action, int delayMilliseconds = 100);
+
+/// A design whose file side records what the window asked of it.
+class RecordingSession : public DesignSession {
+ public:
+  std::vector<std::string> opened;  ///< every OpenScript path, "" for "let the user choose"
+  std::vector<std::string> saved;
+  std::vector<TableSummary> tables;
+  std::string path;
+  bool isModified = false;
+  bool openSucceeds = true;
+  bool saveSucceeds = true;
+  std::string chosenOpenPath = "/tmp/chosen.sql";  ///< what "the user" picks for ""
+  std::string chosenSavePath = "/tmp/saved.sql";
+  std::vector<std::string>* saveLog = nullptr;  ///< also records saves; outlives the session
+
+  bool OpenScript(const std::string& target) override;
+  bool SaveScript(const std::string& target) override;
+  std::string currentPath() const override { return path; }
+  bool modified() const override { return isModified; }
+  std::vector<TableSummary> Tables() const override { return tables; }
+};
+
+}  // namespace tablora::testing

@@ -1,0 +1,154 @@
+// Our own message box, the database kind chooser and the about box, as the program shows them.
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+
+#include "app/app_state.h"
+#include "app/gui/about_dialog.h"
+#include "app/gui/database_kind_dialog.h"
+#include "app/gui/dialog_colours.h"
+#include "app/gui/main_frame.h"
+#include "app/gui/message_dialog.h"
+#include "app/gui/tablora_app.h"
+#include "app/gui/wx_prompts.h"
+#include "app/text_codec.h"
+#include "app_test_support.h"
+
+namespace tablora::testing {
+namespace {
+
+template <typename T>
+T* FindOpenDialog() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (auto* dialog = dynamic_cast<T*>(window)) {
+      if (dialog->IsShown()) return dialog;
+    }
+  }
+  return nullptr;
+}
+
+struct SeenBox {
+  bool found = false;
+  wxColour background;
+  wxColour labelColour;
+  wxString labelText;
+  std::vector<wxString> buttons;
+};
+
+SeenBox InspectAndAnswer(int answer) {
+  SeenBox seen;
+  MessageDialog* box = FindOpenDialog<MessageDialog>();
+  if (box == nullptr) return seen;
+  seen.found = true;
+  seen.background = box->GetBackgroundColour();
+  for (wxWindow* child : box->GetChildren()) {
+    if (auto* button = dynamic_cast<wxButton*>(child)) seen.buttons.push_back(button->GetLabel());
+    if (auto* label = dynamic_cast<wxStaticText*>(child)) {
+      seen.labelColour = label->GetForegroundColour();
+      seen.labelText = label->GetLabel();
+    }
+  }
+  box->EndModal(answer);
+  return seen;
+}
+
+TEST(OurMessageBox, QuestionWithCancelInTheDialogColours) {
+  WxPrompts prompts(&Frame(), Frame().appState().settings);
+  SeenBox seen;
+  Later([&] { seen = InspectAndAnswer(wxID_NO); });
+  const Answer answer = prompts.AskYesNoCancel(Cp936(u8"将改动保存到 a.sql？"), "Tablora");
+  EXPECT_EQ(answer, Answer::kNo);
+  ASSERT_TRUE(seen.found);
+  const DialogColours& colours = wxGetApp().dialogColours();
+  EXPECT_EQ(seen.background, colours.background());
+  EXPECT_EQ(seen.labelColour, colours.text());
+  EXPECT_EQ(seen.labelText, wxString::FromUTF8(u8"将改动保存到 a.sql？"));
+  EXPECT_EQ(seen.buttons, (std::vector<wxString>{wxString::FromUTF8(u8"是(&Y)"), wxString::FromUTF8(u8"否(&N)"),
+                                                 wxString::FromUTF8(u8"取消")}));
+}
+
+TEST(OurMessageBox, YesNoAndOkBoxes) {
+  WxPrompts prompts(&Frame(), Frame().appState().settings);
+  SeenBox seen;
+  Later([&] { seen = InspectAndAnswer(wxID_YES); });
+  EXPECT_TRUE(prompts.AskYesNo(Cp936(u8"替换当前的设计吗？"), ""));
+  EXPECT_EQ(seen.buttons, (std::vector<wxString>{wxString::FromUTF8(u8"是(&Y)"), wxString::FromUTF8(u8"否(&N)")}));
+
+  Later([&] { seen = InspectAndAnswer(wxID_OK); });
+  prompts.ShowMessage(Cp936(u8"没有数据!"), "");
+  EXPECT_EQ(seen.buttons, (std::vector<wxString>{wxString::FromUTF8(u8"确定")}));
+  EXPECT_EQ(seen.labelText, wxString::FromUTF8(u8"没有数据!"));
+}
+
+TEST(OurMessageBox, UndecodableBytesDoNotBlankTheText) {
+  WxPrompts prompts(&Frame(), Frame().appState().settings);
+  SeenBox seen;
+  Later([&] { seen = InspectAndAnswer(wxID_OK); });
+  prompts.ShowMessage("abc\xFF" "def", "");
+  EXPECT_EQ(seen.labelText, "abc?def");
+}
+
+TEST(DatabaseKindChooser, ListsTheKindsAndReturnsTheChoice) {
+  Settings& settings = Frame().appState().settings;
+  const std::vector<std::string> saved = settings.databaseKindNames;
+  settings.databaseKindNames = {"MS SQL Server", "MS Access", "Oracle"};
+  WxPrompts prompts(&Frame(), settings);
+  int listed = -1;
+  int preselected = -2;
+  Later([&] {
+    DatabaseKindDialog* dialog = FindOpenDialog<DatabaseKindDialog>();
+    if (dialog == nullptr) return;
+    for (wxWindow* child : dialog->GetChildren()) {
+      if (auto* list = dynamic_cast<wxListBox*>(child)) {
+        listed = static_cast<int>(list->GetCount());
+        preselected = list->GetSelection();
+        list->SetSelection(2);
+      }
+    }
+    dialog->EndModal(wxID_OK);
+  });
+  int kind = 1;
+  EXPECT_TRUE(prompts.ChooseDatabaseKind(kind));
+  EXPECT_EQ(kind, 2);
+  EXPECT_EQ(listed, 3);
+  EXPECT_EQ(preselected, 1);
+
+  Later([&] {
+    if (auto* dialog = FindOpenDialog<DatabaseKindDialog>()) dialog->EndModal(wxID_CANCEL);
+  });
+  kind = 0;
+  EXPECT_FALSE(prompts.ChooseDatabaseKind(kind));
+  EXPECT_EQ(kind, 0);
+  settings.databaseKindNames = saved;
+}
+
+TEST(AboutBox, ScrollsPausesOnLeftClickAndSwitchesLinesOnRightClick) {
+  AboutDialog about(&Frame());
+  about.Show();
+  const int start = about.scroller().offset();
+  EXPECT_EQ(start, about.canvas()->GetClientSize().y - 100);
+  EXPECT_TRUE(WaitFor([&] { return about.scroller().offset() <= start - 5; }, 3000));
+
+  wxMouseEvent left(wxEVT_LEFT_DOWN);
+  left.SetEventObject(about.canvas());
+  about.canvas()->ProcessWindowEvent(left);
+  const int paused = about.scroller().offset();
+  PumpEvents(200);
+  EXPECT_EQ(about.scroller().offset(), paused);
+  about.canvas()->ProcessWindowEvent(left);
+  EXPECT_TRUE(WaitFor([&] { return about.scroller().offset() < paused; }));
+
+  wxMouseEvent right(wxEVT_RIGHT_DOWN);
+  right.SetEventObject(about.canvas());
+  about.canvas()->ProcessWindowEvent(right);
+  EXPECT_EQ(about.scroller().lineSet(), AboutScroller::LineSet::kSecond);
+  wxMouseEvent rightDouble(wxEVT_RIGHT_DCLICK);
+  rightDouble.SetEventObject(about.canvas());
+  about.canvas()->ProcessWindowEvent(rightDouble);
+  EXPECT_EQ(about.scroller().lineSet(), AboutScroller::LineSet::kSingle);
+  about.Hide();
+}
+
+}  // namespace
+}  // namespace tablora::testing

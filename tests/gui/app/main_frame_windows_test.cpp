@@ -1,0 +1,305 @@
+// The main window's documents, work box, dropped files and the question on close.
+#include <gtest/gtest.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+#include <wx/treectrl.h>
+#include <wx/uiaction.h>
+
+#include "app/app_state.h"
+#include "app/command_table.h"
+#include "app/gui/command_ids.h"
+#include "app/document_titles.h"
+#include "app/gui/table_document_view.h"
+#include "app/gui/document_frame.h"
+#include "app/gui/main_frame.h"
+#include "app/gui/tablora_app.h"
+#include "app/gui/work_box.h"
+#include "app/gui/wx_text.h"
+#include "app/text_codec.h"
+#include "app_test_support.h"
+#include "support/scripted_prompts.h"
+
+namespace tablora::testing {
+namespace {
+
+void CloseAllDocuments() {
+  while (!Frame().documents().empty()) {
+    Frame().documents().back()->Close(true);
+    PumpEvents(30);
+  }
+}
+
+void ResetToOneDesignWindow() {
+  CloseAllDocuments();
+  Frame().NewDocument();
+  PumpEvents(50);
+}
+
+std::string Utf8(const std::string& cp936) { return TextCodec::Cp936ToUtf8(cp936); }
+
+TEST(MainFrameDocuments, FindViewActivatesByTitleOrOpensThatWindow) {
+  ResetToOneDesignWindow();
+  DocumentFrame* design = Frame().documents().front();
+  ASSERT_TRUE(design->IsDesignView());
+  EXPECT_EQ(Frame().GetTitle(), wxString::FromUTF8(u8"Tablora - 表视图"));
+
+  DocumentFrame* procedures = Frame().FindView(DocumentTitles::ProcedureView());
+  ASSERT_NE(procedures, nullptr);
+  EXPECT_NE(procedures, design);
+  EXPECT_EQ(Utf8(procedures->title()), u8"存储过程视图");
+  EXPECT_EQ(procedures->tableView(), nullptr);
+  EXPECT_TRUE(WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 存储过程视图"); }));
+
+  EXPECT_EQ(Frame().FindView(DocumentTitles::DesignView()), design);
+  EXPECT_TRUE(WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 表视图"); }));
+  EXPECT_EQ(Frame().documents().size(), 2u);
+}
+
+TEST(MainFrameDocuments, FurtherNewDocumentsAreNumberedAndFoundIgnoringCase) {
+  ResetToOneDesignWindow();
+  DocumentFrame* next = Frame().NewDocument();
+  ASSERT_EQ(next->title().rfind("TabloraD", 0), 0u);
+  EXPECT_FALSE(next->IsDesignView());
+  std::string upper = next->title();
+  for (char& c : upper) c = static_cast<char>(toupper(c));
+  EXPECT_EQ(Frame().FindView(upper), next);
+  EXPECT_EQ(Frame().documents().size(), 2u);
+}
+
+TEST(MainFrameDocuments, ClosingTheDesignWindowDoesNotStrandTheDesign) {
+  ResetToOneDesignWindow();
+  Frame().FindView(DocumentTitles::ProcedureView());
+  Frame().FindView(DocumentTitles::DesignView())->Close(true);
+  PumpEvents(50);
+  ASSERT_EQ(Frame().documents().size(), 1u);
+  EXPECT_FALSE(Frame().documents().front()->IsDesignView());
+  // The new-document command brings the design window back under its own title.
+  Frame().NewDocument();
+  EXPECT_TRUE(Frame().documents().back()->IsDesignView());
+  EXPECT_NE(Frame().documents().back()->tableView(), nullptr);
+}
+
+TEST(MainFrameDocuments, MenuAndTitleFollowWhetherADocumentIsOpen) {
+  CloseAllDocuments();
+  EXPECT_TRUE(WaitFor([] { return Frame().GetTitle() == "Tablora"; }));
+  EXPECT_EQ(Frame().GetMenuBar()->GetMenuCount(), 3u);
+  EXPECT_EQ(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kFileOpen))->GetItemLabel(),
+            wxString::FromUTF8(u8"打开(&O)...\tCtrl+O"));
+  Frame().NewDocument();
+  EXPECT_TRUE(WaitFor([] { return Frame().GetMenuBar()->GetMenuCount() == 6u; }));
+}
+
+TEST(MainFrameDocuments, DesignViewShowsWelcomeThenTheTableList) {
+  Frame().appState().designHasContent = false;
+  ResetToOneDesignWindow();
+  TableDocumentView* view = Frame().documents().front()->tableView();
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->ShowsWelcome());
+  EXPECT_EQ(view->tableList(), nullptr);
+  EXPECT_EQ(TableDocumentView::WelcomeLines().size(), 11u);
+
+  auto owned = std::make_unique<RecordingSession>();
+  owned->tables = {{Cp936(u8"用户"), "t_user", 5}, {Cp936(u8"订单"), "t_order", 12}};
+  RecordingSession* session = owned.get();
+  Frame().SetSession(std::move(owned));
+  ASSERT_TRUE(Frame().OpenDesignScript("/tmp/two_tables.sql"));
+  EXPECT_EQ(session->opened, (std::vector<std::string>{"/tmp/two_tables.sql"}));
+  EXPECT_TRUE(Frame().appState().designHasContent);
+  EXPECT_FALSE(view->ShowsWelcome());
+  wxListCtrl* list = view->tableList();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->GetItemCount(), 2);
+  EXPECT_EQ(list->GetItemText(0, 0), wxString::FromUTF8(u8"用户"));
+  EXPECT_EQ(list->GetItemText(0, 1), "t_user");
+  EXPECT_EQ(list->GetItemText(1, 2), "12");
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+  ResetToOneDesignWindow();
+}
+
+TEST(MainFrameFiles, DroppingThreeFilesOpensOnlyTheFirst) {
+  ResetToOneDesignWindow();
+  auto owned = std::make_unique<RecordingSession>();
+  RecordingSession* session = owned.get();
+  Frame().SetSession(std::move(owned));
+  auto* files = new wxString[3]{"/tmp/first.sql", "/tmp/second.sql", "/tmp/third.sql"};
+  wxDropFilesEvent drop(wxEVT_DROP_FILES, 3, files);  // the event owns the array
+  Frame().GetEventHandler()->ProcessEvent(drop);
+  EXPECT_EQ(session->opened, (std::vector<std::string>{"/tmp/first.sql"}));
+  // The opened script heads the recent files, in both menus.
+  EXPECT_EQ(Frame().fileHistory().GetHistoryFile(0), "/tmp/first.sql");
+  EXPECT_EQ(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1))->GetItemLabel(), "&1 /tmp/first.sql");
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+TEST(MainFrameFiles, OpeningWithTheDesignWindowClosedReopensIt) {
+  auto owned = std::make_unique<RecordingSession>();
+  RecordingSession* session = owned.get();
+  Frame().SetSession(std::move(owned));
+  CloseAllDocuments();
+  wxCommandEvent open(wxEVT_MENU, ToWxId(cmd::kFileOpen));
+  Frame().GetEventHandler()->ProcessEvent(open);
+  EXPECT_EQ(session->opened, (std::vector<std::string>{""}));
+  ASSERT_EQ(Frame().documents().size(), 1u);
+  EXPECT_TRUE(Frame().documents().front()->IsDesignView());
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+TEST(MainFrameFiles, ARecentFileThatIsGoneLeavesTheList) {
+  ResetToOneDesignWindow();
+  auto owned = std::make_unique<RecordingSession>();
+  owned->openSucceeds = false;
+  Frame().SetSession(std::move(owned));
+  Frame().fileHistory().AddFileToHistory("/tmp/does/not/exist.sql");
+  const size_t before = Frame().fileHistory().GetCount();
+  wxCommandEvent recent(wxEVT_MENU, ToWxId(cmd::kRecentFile1));
+  Frame().GetEventHandler()->ProcessEvent(recent);
+  EXPECT_EQ(Frame().fileHistory().GetCount(), before - 1);
+  Frame().SetSession(nullptr);
+}
+
+bool ClientWindowStartsAt(int x) { return Frame().GetClientWindow()->GetPosition().x == x; }
+
+TEST(MainFrameWorkBox, DockedLeftWithTwoTreePages) {
+  ResetToOneDesignWindow();
+  if (!Frame().IsWorkBoxShown()) {
+    wxCommandEvent toggle(wxEVT_MENU, ToWxId(cmd::kWorkBox));
+    Frame().GetEventHandler()->ProcessEvent(toggle);
+  }
+  WorkBox& box = Frame().workBox();
+  EXPECT_EQ(box.bar()->GetPosition(), wxPoint(0, 0));
+  EXPECT_EQ(box.bar()->GetSize().x, 230);
+  EXPECT_EQ(box.bar()->GetSize().y, Frame().GetClientSize().y);
+  EXPECT_TRUE(ClientWindowStartsAt(230));
+  EXPECT_EQ(box.PageCount(), 2);
+  ASSERT_NE(box.tableTree(), nullptr);
+  EXPECT_EQ(box.tableTree()->GetId(), 102);
+  EXPECT_EQ(box.groupTree()->GetId(), 103);
+  EXPECT_TRUE(box.tableTree()->HasFlag(wxTR_HAS_BUTTONS));
+  EXPECT_TRUE(box.tableTree()->HasFlag(wxTR_LINES_AT_ROOT));
+  box.SetActivePage(1);
+  EXPECT_EQ(box.ActivePage(), 1);
+  box.SetActivePage(0);
+  EXPECT_EQ(box.ActivePage(), 0);
+}
+
+TEST(MainFrameWorkBox, ToolbarButtonHidesAndShowsItAndFollowsTheState) {
+  ResetToOneDesignWindow();
+  ASSERT_TRUE(Frame().IsWorkBoxShown());
+  wxToolBar* tools = Frame().GetToolBar();
+  const auto clickTool = [tools] {
+    wxCommandEvent click(wxEVT_TOOL, ToWxId(cmd::kWorkBox));
+    click.SetEventObject(tools);
+    tools->ProcessWindowEvent(click);
+    Frame().UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    PumpEvents(30);
+  };
+  clickTool();
+  EXPECT_FALSE(Frame().IsWorkBoxShown());
+  EXPECT_FALSE(tools->GetToolState(ToWxId(cmd::kWorkBox)));
+  EXPECT_TRUE(ClientWindowStartsAt(0));
+  clickTool();
+  EXPECT_TRUE(Frame().IsWorkBoxShown());
+  EXPECT_TRUE(tools->GetToolState(ToWxId(cmd::kWorkBox)));
+  EXPECT_TRUE(ClientWindowStartsAt(230));
+}
+
+TEST(MainFrameWorkBox, CloseButtonHidesItAndTheMenuShowsItAgainAtTheLeft) {
+  ResetToOneDesignWindow();
+  ASSERT_TRUE(Frame().IsWorkBoxShown());
+  Frame().Raise();
+  PumpEvents(100);
+  wxUIActionSimulator sim;
+  const wxRect rect = Frame().workBox().CloseButtonScreenRect();
+  ASSERT_FALSE(rect.IsEmpty());
+  sim.MouseMove(rect.GetLeft() + rect.GetWidth() / 2, rect.GetTop() + rect.GetHeight() / 2);
+  PumpEvents(50);
+  sim.MouseClick();
+  EXPECT_TRUE(WaitFor([] { return !Frame().IsWorkBoxShown(); }));
+  Frame().GetMenuBar()->UpdateMenus();
+  EXPECT_FALSE(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kWorkBox))->IsChecked());
+  wxCommandEvent show(wxEVT_MENU, ToWxId(cmd::kWorkBox));
+  Frame().GetEventHandler()->ProcessEvent(show);
+  EXPECT_TRUE(Frame().IsWorkBoxShown());
+  Frame().GetMenuBar()->UpdateMenus();
+  EXPECT_TRUE(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kWorkBox))->IsChecked());
+  EXPECT_EQ(Frame().workBox().bar()->GetPosition(), wxPoint(0, 0));
+}
+
+/// A second main window of the same class, so that closing it leaves the program running.
+struct ClosingFrame {
+  MainFrame* frame = new MainFrame(wxGetApp().state(), nullptr);
+  RecordingSession* session = nullptr;
+  ScriptedPrompts prompts;
+  std::vector<std::string> saves;  ///< the session's saves; the session dies with the frame
+  bool destroyed = false;
+
+  ClosingFrame() {
+    auto owned = std::make_unique<RecordingSession>();
+    owned->isModified = true;
+    session = owned.get();
+    session->saveLog = &saves;
+    frame->SetSession(std::move(owned));
+    frame->SetPrompts(&prompts);
+    frame->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+      if (event.GetEventObject() == frame) destroyed = true;
+      event.Skip();
+    });
+    frame->NewDocument();
+  }
+  ~ClosingFrame() {
+    if (!destroyed) frame->Destroy();
+    PumpEvents(50);
+  }
+  bool Close() {
+    frame->Close();
+    PumpEvents(50);
+    return destroyed || frame->IsBeingDeleted() || wxTheApp->IsScheduledForDestruction(frame);
+  }
+};
+
+TEST(MainFrameClose, CancelKeepsTheProgramOpen) {
+  ClosingFrame closing;
+  closing.prompts.yesNoCancelAnswers = {Answer::kCancel};
+  EXPECT_FALSE(closing.Close());
+  ASSERT_EQ(closing.prompts.questions.size(), 1u);
+  EXPECT_EQ(Utf8(closing.prompts.questions[0]), u8"将改动保存到 表视图？");
+  EXPECT_TRUE(closing.session->saved.empty());
+}
+
+TEST(MainFrameClose, NoDiscardsTheChanges) {
+  ClosingFrame closing;
+  closing.prompts.yesNoCancelAnswers = {Answer::kNo};
+  EXPECT_TRUE(closing.Close());
+  EXPECT_TRUE(closing.saves.empty());
+}
+
+TEST(MainFrameClose, YesSavesToTheScriptThenCloses) {
+  ClosingFrame closing;
+  closing.session->path = "/tmp/design.sql";
+  closing.prompts.yesNoCancelAnswers = {Answer::kYes};
+  EXPECT_TRUE(closing.Close());
+  EXPECT_EQ(Utf8(closing.prompts.questions.at(0)), u8"将改动保存到 /tmp/design.sql？");
+  EXPECT_EQ(closing.saves, (std::vector<std::string>{"/tmp/design.sql"}));
+}
+
+TEST(MainFrameClose, YesWhoseSaveIsCancelledKeepsTheProgramOpen) {
+  ClosingFrame closing;
+  closing.session->saveSucceeds = false;
+  closing.prompts.yesNoCancelAnswers = {Answer::kYes};
+  EXPECT_FALSE(closing.Close());
+  EXPECT_EQ(closing.session->saved, (std::vector<std::string>{""}));
+}
+
+TEST(MainFrameClose, UnchangedDesignClosesWithoutAQuestion) {
+  ClosingFrame closing;
+  closing.session->isModified = false;
+  EXPECT_TRUE(closing.Close());
+  EXPECT_TRUE(closing.prompts.questions.empty());
+}
+
+}  // namespace
+}  // namespace tablora::testing
