@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/text_file.h"
 
@@ -21,6 +24,30 @@ TEST(NewSampleCommand, WritesTheSampleDesignScript) {
   ASSERT_TRUE(TextFile::ReadBytes(out, actual));
   ASSERT_TRUE(TextFile::ReadBytes(std::string(TABLORA_TEST_DATA) + "/writer_sample.sql", expected));
   EXPECT_EQ(actual, expected);
+}
+
+std::vector<std::string> SortedLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::istringstream in(bytes);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+TEST(NewSampleCommand, SampleOpensAndSavesAgainWithEveryLineKept) {
+  const std::string sample = std::string(TABLORA_TEST_DATA) + "/writer_sample.sql";
+  const std::string once = ::testing::TempDir() + "/writer_sample_once.sql";
+  const std::string twice = ::testing::TempDir() + "/writer_sample_twice.sql";
+  ASSERT_EQ(RunCli("save " + sample + " " + once), 0);
+  ASSERT_EQ(RunCli("save " + once + " " + twice), 0);
+  std::string original, first, second;
+  ASSERT_TRUE(TextFile::ReadBytes(sample, original));
+  ASSERT_TRUE(TextFile::ReadBytes(once, first));
+  ASSERT_TRUE(TextFile::ReadBytes(twice, second));
+  // Opening sorts the tables by actual name; nothing else may change.
+  EXPECT_NE(first, original);
+  EXPECT_EQ(SortedLines(first), SortedLines(original));
+  EXPECT_EQ(second, first);
 }
 
 TEST(NewSampleCommand, RejectsMissingOrUnwritableTargets) {
