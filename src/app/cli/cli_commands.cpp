@@ -1,9 +1,17 @@
 #include "app/cli/cli_commands.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace tablora::cli {
+
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const auto absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.string();
+}
 
 namespace {
 
