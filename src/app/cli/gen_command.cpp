@@ -54,8 +54,8 @@ bool ParseArguments(const std::vector<std::string>& args, GenArguments& parsed) 
   }
   if (positional.size() != 3) return false;
   parsed.language = positional[0];
-  parsed.designPath = positional[1];
-  parsed.out = positional[2];
+  parsed.designPath = AbsolutePath(positional[1]);
+  parsed.out = AbsolutePath(positional[2]);
   if (parsed.language != "c" && parsed.language != "java" && parsed.language != "cpp") {
     std::fprintf(stderr, "tablora-cli gen: unknown language '%s'\n", parsed.language.c_str());
     return false;
