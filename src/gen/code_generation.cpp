@@ -42,7 +42,8 @@ CodeGeneration::CodeGeneration(const Settings& settings, Prompts& prompts, Optio
 bool CodeGeneration::HasTables(int index) {
   writtenFiles_.clear();
   tables_ = &refresh_();
-  const bool inRange = index == -1 || (index >= 0 && static_cast<std::size_t>(index) < tables_->size());
+  const bool inRange =
+      index == -1 || (index >= 0 && static_cast<std::size_t>(index) < tables_->size());
   if (tables_->empty() || !inRange) {
     static const std::string kNoData = Cp936(u8"没有数据!");
     prompts_.ShowMessage(kNoData, DocumentTitles::kProgramName);
@@ -64,7 +65,8 @@ bool CodeGeneration::Write(const std::string& path, const std::string& text) {
   std::string error;
   if (!TextFile::WriteText(path, text, &error)) {
     static const std::string kCannotWrite = Cp936(u8"无法写入文件: ");
-    prompts_.ShowMessage(kCannotWrite + TextCodec::Utf8ToCp936(path) + "\n" + error, DocumentTitles::kProgramName);
+    prompts_.ShowMessage(kCannotWrite + TextCodec::Utf8ToCp936(path) + "\n" + error,
+                         DocumentTitles::kProgramName);
     return false;
   }
   writtenFiles_.push_back(path);
