@@ -7,7 +7,7 @@
 #include "gen/fixed_options_prompt.h"
 #include "gen/sample_design.h"
 #include "model/design.h"
-#include "model/editor_text_parser.h"
+#include "model/script_parser.h"
 #include "support/model_fixture.h"
 #include "support/scripted_prompts.h"
 
@@ -25,7 +25,7 @@ TEST(CodeGenerationOnADesign, GeneratesFromTheEditorsAfterRefreshing) {
   app.settings.prefixC = maps.prefixC;
   testing::ScriptedPrompts prompts;
   prompts.databaseKinds.push_back(kSqlServer);
-  EditorTextParser parser;
+  ScriptParser parser{std::string(TABLORA_SOURCE_DIR) + "/resources"};
   Design design(app, prompts, parser);
 
   ASSERT_EQ(design.AddTable(true, -1), 0);

@@ -19,7 +19,7 @@
 #include "gen/gui/options_dialog.h"
 #include "gen/sample_design.h"
 #include "model/design.h"
-#include "model/editor_text_parser.h"
+#include "model/script_parser.h"
 #include "support/gui_test_support.h"
 #include "support/scripted_prompts.h"
 
@@ -116,7 +116,7 @@ class GenMainMenu : public ::testing::Test {
   fs::path dir;
   AppState state;
   testing::ScriptedPrompts prompts;
-  EditorTextParser parser;
+  ScriptParser parser{std::string(TABLORA_SOURCE_DIR) + "/resources"};
   std::unique_ptr<Design> design;
   MainFrame* frame = nullptr;
   int optionDialogs = 0;
