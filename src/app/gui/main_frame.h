@@ -20,6 +20,7 @@ namespace tablora {
 
 struct AppState;
 class DocumentFrame;
+class FrameDesignView;
 class WorkBox;
 
 /// The main window: documents as tabs, menus, toolbar, status bar and the work box at the
@@ -42,6 +43,10 @@ class MainFrame : public wxMDIParentFrame {
   DocumentFrame* ActiveDocument() const;
   /// Opens a script into the design, reopening the design window when it was closed.
   bool OpenDesignScript(const std::string& path);
+  /// Shows the design's current tables in every design window.
+  void RefreshDesignViews();
+  /// The design's window side, for the design the session holds.
+  FrameDesignView& designWindow() { return *designWindow_; }
 
   // Commands: ids are the program's command numbers (window ids: command_ids.h).
   bool IsCommandEnabled(int id) const;
@@ -78,7 +83,6 @@ class MainFrame : public wxMDIParentFrame {
   void NumberWindows(const std::string& title);
   void OnDocumentActivated();
   void UpdateMenusAndTitle();
-  void RefreshDesignViews();
   void AddToRecentFiles(const std::string& path);
   void LayoutChildren();
   void UpdateIndicators();
@@ -119,6 +123,7 @@ class MainFrame : public wxMDIParentFrame {
   wxConfigBase* config_;
   std::unique_ptr<Prompts> ownPrompts_;
   Prompts* prompts_ = nullptr;
+  std::unique_ptr<FrameDesignView> designWindow_;
   std::unique_ptr<DesignSession> session_;
   CommandRegistry registry_;
   std::function<bool(const wxString&)> launchBrowser_;

@@ -12,6 +12,7 @@
 #include "app/document_titles.h"
 #include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
+#include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
@@ -299,6 +300,53 @@ TEST(MainFrameClose, UnchangedDesignClosesWithoutAQuestion) {
   closing.session->isModified = false;
   EXPECT_TRUE(closing.Close());
   EXPECT_TRUE(closing.prompts.questions.empty());
+}
+
+}  // namespace
+}  // namespace tablora::testing
+
+namespace tablora::testing {
+namespace {
+
+TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
+  CloseAllDocuments();
+  FrameDesignView& window = Frame().designWindow();
+  EXPECT_TRUE(window.IsOpen());
+  ASSERT_EQ(Frame().documents().size(), 1u);
+  EXPECT_TRUE(Frame().documents().front()->IsDesignView());
+  PumpEvents(100);
+  const wxSize client = Frame().documents().front()->tableView()->GetClientSize();
+  EXPECT_EQ(window.ClientWidth(), client.x);
+  EXPECT_EQ(window.ClientHeight(), client.y);
+  EXPECT_GT(window.ClientWidth(), 300);
+  window.SetScrollHeight(2345);
+  EXPECT_EQ(window.ScrollHeight(), 2345);
+}
+
+TEST(FrameDesignWindow, DesignNotesRefreshTheTableListOnce) {
+  Frame().appState().designHasContent = true;
+  ResetToOneDesignWindow();
+  auto owned = std::make_unique<RecordingSession>();
+  RecordingSession* session = owned.get();
+  Frame().SetSession(std::move(owned));
+  TableDocumentView* view = Frame().documents().front()->tableView();
+  ASSERT_NE(view->tableList(), nullptr);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
+  session->tables = {{"a", "t_a", 1}, {"b", "t_b", 2}, {"c", "t_c", 3}};
+  FrameDesignView& window = Frame().designWindow();
+  window.TableAdded(0, false);
+  window.TableAdded(1, false);
+  window.TableChanged(2);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 0);  // not yet: once, after the notes
+  PumpEvents(50);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 3);
+  session->tables.clear();
+  window.DesignCleared();
+  PumpEvents(50);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+  ResetToOneDesignWindow();
 }
 
 }  // namespace
