@@ -15,6 +15,8 @@ struct Command {
 /// Every command of the tool; add a line here for a new one.
 constexpr Command kCommands[] = {
     {"new-sample", "OUT          write the saved script of a small sample design", NewSampleCommand},
+    {"dump", "FILE               open a script and print the design as JSON (UTF-8)", DumpCommand},
+    {"save", "IN OUT             open a script and save all its tables with the writer", SaveCommand},
 };
 
 int Usage() {

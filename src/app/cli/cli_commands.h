@@ -10,5 +10,7 @@ int Run(const std::vector<std::string>& args);
 
 /// The commands, each in its own <command>_command.cpp. `args` follow the command name.
 int NewSampleCommand(const std::vector<std::string>& args);
+int DumpCommand(const std::vector<std::string>& args);
+int SaveCommand(const std::vector<std::string>& args);
 
 }  // namespace tablora::cli

@@ -1,0 +1,22 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/cli/cli_commands.h"
+#include "app/cli/opened_design.h"
+#include "model/script_writer.h"
+
+namespace tablora::cli {
+
+int SaveCommand(const std::vector<std::string>& args) {
+  if (args.size() != 2) {
+    std::fprintf(stderr, "usage: tablora-cli save IN OUT\n");
+    return 2;
+  }
+  OpenedDesign opened;
+  if (!opened.Open(args[0])) return 1;
+  // SaveScript tells the user (here: standard error) why it could not write.
+  return ScriptWriter(opened.app).SaveScript(opened.design, opened.prompts, args[1], -1) ? 0 : 1;
+}
+
+}  // namespace tablora::cli

@@ -1,0 +1,60 @@
+#include "model/pattern_file.h"
+
+#include <sys/stat.h>
+
+#include "app/text_file.h"
+
+namespace tablora {
+
+std::string PatternFile::StripComments(const std::string& stored) {
+  std::string out;
+  out.reserve(stored.size());
+  std::size_t pos = 0;
+  while (pos < stored.size()) {
+    std::size_t lineEnd = stored.find('\n', pos);
+    if (lineEnd == std::string::npos) lineEnd = stored.size();
+    std::size_t cut = stored.find("//", pos);
+    if (cut == std::string::npos || cut > lineEnd) cut = lineEnd;
+    for (std::size_t i = pos; i < cut; ++i) {
+      if (stored[i] != '\r') out += stored[i];
+    }
+    pos = lineEnd + 1;
+  }
+  return out;
+}
+
+bool PatternFile::Refresh() {
+  struct stat info {};
+  if (::stat(path_.c_str(), &info) != 0) {
+    regex_.reset();
+    size_ = mtimeNs_ = -1;
+    error_ = "cannot read " + path_;
+    return false;
+  }
+  const std::int64_t mtimeNs =
+      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+  if (regex_ && info.st_size == size_ && mtimeNs == mtimeNs_) return true;
+
+  regex_.reset();
+  size_ = mtimeNs_ = -1;
+  std::string stored;
+  if (!TextFile::ReadBytes(path_, stored, &error_)) return false;
+  ++loadCount_;
+  const std::string pattern = StripComments(stored);
+  if (pattern.empty()) {
+    error_ = "empty pattern in " + path_;
+    return false;
+  }
+  try {
+    regex_ = std::make_unique<boost::regex>(pattern, boost::regex::perl);
+  } catch (const std::exception& e) {
+    error_ = path_ + ": " + e.what();
+    return false;
+  }
+  size_ = info.st_size;
+  mtimeNs_ = mtimeNs;
+  error_.clear();
+  return true;
+}
+
+}  // namespace tablora

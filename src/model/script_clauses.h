@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/table_design.h"
+
+namespace tablora {
+
+/// The parts of a script that refine the tables after their CREATE TABLE statements:
+/// constraint clauses (in ALTER TABLE statements or inside the column list) and the
+/// MS_Description extended properties. Texts are code page 936.
+class ScriptClauses {
+ public:
+  /// One constraint clause ("CONSTRAINT [n] PRIMARY KEY (...)", "FOREIGN KEY (...)
+  /// REFERENCES ...", "CHECK (...)", "DEFAULT (...) FOR [c]"), applied to `table`'s columns
+  /// by exact actual name. Anything else is ignored.
+  static void ApplyConstraint(TableDesign& table, std::string_view clause);
+
+  /// The constraints written inside a column definition (`options` is the text after its
+  /// type): PRIMARY KEY, REFERENCES t (c) with an optional CONSTRAINT name before it.
+  static void ApplyColumnConstraints(ColumnDesign& column, std::string_view options);
+
+  /// Every "ALTER TABLE name [WITH [NO]CHECK] ADD clause, clause, ..." statement of `text`
+  /// (ending at the next line "GO", the next ALTER TABLE or the end), applied to the
+  /// table of that name (ignoring letter case); statements for other tables are ignored.
+  static void ApplyAlterTables(std::vector<TableDesign>& tables, std::string_view text);
+
+  /// Every "sp_addextendedproperty" call naming MS_Description (positional or @name=
+  /// arguments): a table description "display:comment(组)group" goes to every table of
+  /// that name (ignoring case), a column description "display:note" to the first such
+  /// table's column of exactly that name. Doubled apostrophes read as one.
+  static void ApplyDescriptions(std::vector<TableDesign>& tables, std::string_view text);
+
+  /// Case-insensitive find of an ASCII word in code page 936 text (a trail byte is never
+  /// taken for a letter); npos when absent.
+  static std::size_t FindWord(std::string_view text, std::string_view word, std::size_t from = 0);
+
+  /// Every full-width colon ("：") as ":", replaced at character boundaries only.
+  static std::string NormaliseColons(std::string_view text);
+};
+
+}  // namespace tablora

@@ -1,0 +1,172 @@
+#include "model/script_opener.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/gbk_text.h"
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "app/text_file.h"
+#include "db/procedure_script.h"
+#include "model/design.h"
+#include "model/script_clauses.h"
+#include "model/script_parser.h"
+
+namespace tablora {
+
+namespace {
+
+bool EndsWithIgnoreCase(const std::string& text, const std::string& suffix) {
+  return text.size() >= suffix.size() &&
+         gbk::EqualsIgnoreCase(std::string_view(text).substr(text.size() - suffix.size()), suffix);
+}
+
+/// CR LF pairs as LF; the text ends at the first byte 0x1A.
+std::string TextModeRead(std::string_view bytes) {
+  const std::size_t eof = bytes.find('\x1A');
+  if (eof != std::string_view::npos) bytes = bytes.substr(0, eof);
+  std::string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+    text += bytes[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+ScriptOpener::ScriptOpener(Design& design, ScriptParser& parser, Prompts& prompts)
+    : design_(design), parser_(parser), prompts_(prompts) {}
+
+bool ScriptOpener::DecodeFile(const std::string& bytes, std::string& text) {
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    text = TextModeRead(TextCodec::Utf16LeToCp936(std::string_view(bytes).substr(2)));
+    return !text.empty();
+  }
+  if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+    text = TextModeRead(TextCodec::Utf8ToCp936(std::string_view(bytes).substr(3)));
+    return !text.empty();
+  }
+  text = TextModeRead(bytes);
+  return true;
+}
+
+ScriptOpener::StoredLayout ScriptOpener::ReadLayout(const std::string& text) {
+  static const std::string kHeader = "/* TABLORA V1.5 ";
+  StoredLayout layout;
+  if (text.compare(0, kHeader.size() - 6, kHeader, 0, kHeader.size() - 6) != 0) return layout;
+  // The layout lives inside the header comment; nothing past its "*/" is taken for it.
+  const std::size_t commentEnd = std::min(text.find("*/", 2), text.size());
+  std::size_t pos = std::min(kHeader.size(), commentEnd);
+  const std::size_t mark = text.find_first_of(":*", pos);
+  pos = mark == std::string::npos ? text.size() : mark + 1;
+  long long n = 0;
+  while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && n < (1LL << 40)) {
+    n = n * 10 + (text[pos++] - '0');
+  }
+  if (n <= 0) {
+    layout.textStart = pos;
+    return layout;
+  }
+  const std::size_t colon = text.find(':', pos);
+  if (colon == std::string::npos || colon >= commentEnd) {
+    layout.textStart = pos;
+    return layout;
+  }
+  const std::size_t start = colon + 1;
+  const std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(n), commentEnd - start);
+  layout.records = LayoutBlock::Decode(std::string_view(text).substr(start, length));
+  layout.textStart = start + length;
+  return layout;
+}
+
+bool ScriptOpener::Fail(const std::string& message, bool tellUser) {
+  error_ = message;
+  if (tellUser) prompts_.ShowMessage(message, "");
+  return false;
+}
+
+bool ScriptOpener::ConfirmReplace() {
+  if (design_.definitions().empty() && design_.tableCount() == 0) return false;
+  static const std::string question =
+      Cp936(u8"严重警告---请把程序关闭, 再重新打开!!\n\t要删除原来的表吗?");
+  return prompts_.AskYesNo(question, "");
+}
+
+bool ScriptOpener::OpenScript(const std::string& givenPath) {
+  error_.clear();
+  readProcedures_ = false;
+  design_.app().designHasContent = true;
+
+  std::string path = givenPath;
+  if (path.empty()) {
+    path = prompts_.ChooseOpenFile(FileDialogSpec{});
+    if (path.empty()) return false;
+  }
+  if (EndsWithIgnoreCase(path, ".mdb")) {
+    static const std::string refused = Cp936(u8"还不能打开MS Access数据库文件(.mdb)!");
+    return Fail(refused);
+  }
+
+  std::string bytes;
+  std::string readError;
+  if (!TextFile::ReadBytes(path, bytes, &readError)) {
+    static const std::string unreadable = Cp936(u8"无法读取文件!");
+    return Fail(unreadable + " " + readError);
+  }
+  std::string text;
+  if (!DecodeFile(bytes, text)) return Fail("UTF-16/UTF-8 conversion gave no text", false);
+  bytes.clear();
+
+  const StoredLayout layout = ReadLayout(text);
+  text.erase(0, layout.textStart);
+
+  if (ProcedureScript::IsProcedureScript(text)) {
+    std::vector<ProcedureDesign> procedures = ProcedureScript::ParseProcedureScript(text);
+    if (ConfirmReplace()) design_.ClearDesign();
+    for (ProcedureDesign& procedure : procedures) design_.procedures().push_back(std::move(procedure));
+    readProcedures_ = true;
+    design_.setCurrentPath(path);
+    return true;
+  }
+
+  static const std::string notTables = Cp936(u8"不是表的SQL脚本文件!");
+  text = ScriptClauses::NormaliseColons(text);
+  const std::size_t first = ScriptClauses::FindWord(text, "create table");
+  if (first == std::string::npos) return Fail(notTables);
+  text.erase(0, first);
+
+  std::vector<TableDesign> tables = parser_.ParseTables(text);
+  const std::string parseError = parser_.error();
+  if (tables.empty()) return Fail(parseError.empty() ? notTables : parseError);
+
+  // Asked only now, so that a file that holds no tables never costs the open design.
+  if (ConfirmReplace()) design_.ClearDesign();
+  const int firstNew = static_cast<int>(design_.definitions().size());
+  for (TableDesign& table : tables) design_.definitions().push_back(std::move(table));
+  for (int i = firstNew; i < static_cast<int>(design_.definitions().size()); ++i) {
+    design_.AddTable(false, i);
+  }
+
+  for (std::size_t i = 0; i < layout.records.size() && i < design_.entries().size(); ++i) {
+    TableWindowState& window = design_.entry(static_cast<int>(i)).window;
+    const LayoutRecord& record = layout.records[i];
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    window.left = record.left;
+    window.top = record.top;
+    window.right = record.left + width;
+    window.bottom = record.top + height;
+    window.textColour = record.textColour;
+    window.bkColour = record.bkColour;
+  }
+  design_.setCurrentPath(path);
+  if (!parseError.empty()) {
+    error_ = parseError;
+    prompts_.ShowMessage(parseError, "");
+  }
+  return true;
+}
+
+}  // namespace tablora

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/layout_block.h"
+
+namespace tablora {
+
+class Design;
+class Prompts;
+class ScriptParser;
+
+/// The open command: reads a script file into the design. Table scripts add one table
+/// per CREATE TABLE (through AddTable, so each passes its editor's build-and-parse cycle)
+/// and restore the stored window layout; procedure scripts add procedures.
+class ScriptOpener {
+ public:
+  /// The stored window layout of a script's first comment and where the script text
+  /// starts after it.
+  struct StoredLayout {
+    std::vector<LayoutRecord> records;
+    std::size_t textStart = 0;
+  };
+
+  /// `parser` is the design's own parser (patterns loaded once); none is owned.
+  ScriptOpener(Design& design, ScriptParser& parser, Prompts& prompts);
+
+  /// Opens `path` (empty: asks with an open dialog). Returns true when tables or
+  /// procedures were added; otherwise the design is unchanged and error() tells why
+  /// (the user was told through the prompts, except for a cancelled dialog).
+  bool OpenScript(const std::string& path);
+
+  /// The failure of the last OpenScript (code page 936); empty after success or cancel.
+  const std::string& error() const { return error_; }
+  /// True when the last OpenScript read a procedure script.
+  bool readProcedures() const { return readProcedures_; }
+
+  /// A file's bytes as the script text: UTF-16 LE and UTF-8 with a byte-order mark are
+  /// converted to code page 936; CR LF becomes LF; a byte 0x1A ends the text. False when a
+  /// byte-order-marked file converts to nothing.
+  static bool DecodeFile(const std::string& bytes, std::string& text);
+  /// The layout block after the file header "/* TABLORA", read within the header comment;
+  /// a text without the header has no layout and starts at 0.
+  static StoredLayout ReadLayout(const std::string& text);
+
+ private:
+  bool Fail(const std::string& message, bool tellUser = true);
+  bool ConfirmReplace();
+
+  Design& design_;
+  ScriptParser& parser_;
+  Prompts& prompts_;
+  std::string error_;
+  bool readProcedures_ = false;
+};
+
+}  // namespace tablora

@@ -1,0 +1,211 @@
+#include "model/script_parser.h"
+
+#include <cstdlib>
+#include <map>
+#include <string_view>
+
+#include "app/gbk_text.h"
+#include "app/prompts.h"
+#include "app/text_codec.h"
+#include "model/script_clauses.h"
+
+namespace tablora {
+
+namespace {
+
+using Iter = std::string::const_iterator;
+
+/// Group numbers of the table pattern (setting/e1.dat).
+enum TableGroup { kOwner = 2, kTableName = 3, kTableDisplay = 6, kTableComment = 7, kBody = 9 };
+/// Group numbers of the column pattern (setting/e2.dat).
+enum ColumnGroup {
+  kColumnName = 1,
+  kTypeName = 2,
+  kSize = 4,
+  kPrecision = 6,
+  kScale = 7,
+  kIdentity = 8,
+  kDefault = 10,
+  kBareDefault = 11,
+  kNotBeforeNull = 12,
+  kCheck = 13,
+  kColumnComment = 14,
+  kColumnDisplay = 15,
+  kNote = 16,
+};
+
+const std::string& GroupMark() {
+  static const std::string mark = "(\xD7\xE9)";  // "(组)"
+  return mark;
+}
+
+std::string Text(const boost::smatch& m, int group) {
+  return m[group].matched ? m[group].str() : std::string();
+}
+
+std::string Cut(const std::string& text, std::size_t width) { return gbk::CutToWidth(text, width); }
+
+/// Where each CREATE TABLE statement starts: the keywords in any letter case, not inside
+/// a "--" comment on their line.
+std::vector<std::size_t> StatementStarts(const std::string& text) {
+  std::vector<std::size_t> starts;
+  std::size_t pos = ScriptClauses::FindWord(text, "create table");
+  while (pos != std::string::npos) {
+    const std::size_t lineStart = text.rfind('\n', pos == 0 ? 0 : pos - 1);
+    const std::size_t from = (lineStart == std::string::npos || pos == 0) ? 0 : lineStart + 1;
+    if (std::string_view(text).substr(from, pos - from).find("--") == std::string_view::npos) {
+      starts.push_back(pos);
+    }
+    pos = ScriptClauses::FindWord(text, "create table", pos + 1);
+  }
+  return starts;
+}
+
+/// One table as the table pattern found it, before its body is read.
+struct FoundTable {
+  std::string owner;
+  std::string displayName;
+  std::string comment;
+  std::string body;
+};
+
+ColumnDesign ReadColumn(const boost::smatch& m) {
+  ColumnDesign column;
+  column.actualName = Cut(m[kColumnName].str(), width::kName);
+  std::string typeName = Text(m, kTypeName);
+  const std::string size = Text(m, kSize);
+  if (gbk::EqualsIgnoreCase(size, "max")) {
+    typeName += "(max)";  // kept in the name: a zero length would shrink the column to 1
+  } else if (m[kPrecision].matched) {
+    column.length = std::atoi(m[kPrecision].str().c_str());
+    column.scale = std::atoi(Text(m, kScale).c_str());
+  } else if (m[kSize].matched) {
+    column.length = std::atoi(size.c_str());
+  }
+  column.typeName = Cut(typeName, width::kTypeName);
+  column.identity = Cut(Text(m, kIdentity), width::kIdentity);
+  if (m[kDefault].matched) {
+    column.defaultValue = Cut(m[kDefault].str(), width::kDefault);
+  } else if (m[kBareDefault].matched) {
+    column.defaultValue = Cut(m[kBareDefault].str(), width::kDefault);
+  }
+  column.nullable = !gbk::EqualsIgnoreCase(Text(m, kNotBeforeNull), "not");
+  if (m[kCheck].matched) {
+    const std::string check = m[kCheck].str();
+    column.checkExpression = Cut(check.substr(1, check.size() - 2), width::kCheck);
+  }
+  column.displayName = Cut(Text(m, kColumnDisplay), width::kName);
+  column.note = Cut(gbk::TrimChars(Text(m, kNote), "\r\n"), width::kNote);
+
+  // Keys and references written inside the column definition.
+  const Iter optionsBegin = m[kTypeName].second;
+  const Iter optionsEnd = m[kColumnComment].matched ? m[kColumnComment].first : m[0].second;
+  if (optionsBegin < optionsEnd) {
+    const std::string options(optionsBegin, optionsEnd);
+    const bool explicitNull = m[kNotBeforeNull].matched ||
+                              ScriptClauses::FindWord(options, "null") != std::string::npos;
+    ScriptClauses::ApplyColumnConstraints(column, options);
+    if (column.primaryKey && !explicitNull) column.nullable = false;
+  }
+  return column;
+}
+
+}  // namespace
+
+ScriptParser::ScriptParser(std::string programFolder, Prompts* prompts)
+    : tablePattern_(programFolder + "/setting/e1.dat"),
+      columnPattern_(programFolder + "/setting/e2.dat"),
+      prompts_(prompts) {}
+
+bool ScriptParser::LoadPatterns() {
+  const bool tableOk = tablePattern_.Refresh();
+  const bool columnOk = columnPattern_.Refresh();
+  if (tableOk && columnOk) {
+    reportedMissing_ = false;
+    return true;
+  }
+  error_ = !tableOk ? tablePattern_.error() : columnPattern_.error();
+  if (prompts_ && !reportedMissing_) {
+    static const std::string missing = Cp936(u8"缺少文件!");
+    prompts_->ShowMessage(missing, missing);
+  }
+  reportedMissing_ = true;
+  return false;
+}
+
+std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
+  error_.clear();
+  std::vector<TableDesign> tables;
+  if (!tablePattern_.regex() || !columnPattern_.regex()) {
+    if (!LoadPatterns()) return tables;
+  }
+  const boost::regex& tableRx = *tablePattern_.regex();
+  const boost::regex& columnRx = *columnPattern_.regex();
+
+  // Each search is bounded by the next CREATE TABLE, so an unclosed statement can
+  // neither swallow the next table nor make the matcher scan the rest of the script.
+  std::map<std::string, FoundTable> found;
+  const std::vector<std::size_t> starts = StatementStarts(text);
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    const Iter begin = text.begin() + static_cast<std::ptrdiff_t>(starts[i]);
+    const Iter end = i + 1 < starts.size() ? text.begin() + static_cast<std::ptrdiff_t>(starts[i + 1])
+                                           : text.end();
+    boost::smatch m;
+    try {
+      if (!boost::regex_search(begin, end, m, tableRx, boost::match_continuous)) continue;
+    } catch (const std::runtime_error& e) {
+      error_ = e.what();
+      continue;
+    }
+    FoundTable table;
+    table.owner = Text(m, kOwner);
+    table.displayName = Text(m, kTableDisplay);
+    table.comment = Text(m, kTableComment);
+    table.body = Text(m, kBody);
+    found[Cut(m[kTableName].str(), width::kName)] = std::move(table);
+  }
+
+  for (auto& [name, foundTable] : found) {
+    TableDesign table;
+    table.actualName = name;
+    table.owner = Cut(foundTable.owner, width::kName);
+    table.displayName = Cut(foundTable.displayName, width::kName);
+    const std::string comment = gbk::TrimChars(foundTable.comment, "\r\n");
+    table.comment = Cut(comment, width::kComment);
+    const std::size_t mark = comment.find(GroupMark());
+    if (mark != std::string::npos) table.group = Cut(comment.substr(mark + GroupMark().size()), width::kName);
+
+    const std::string& body = foundTable.body;
+    boost::smatch m;
+    auto flags = boost::match_not_null;
+    try {
+      for (Iter it = body.begin(); boost::regex_search(it, body.end(), m, columnRx, flags);
+           it = m[0].second) {
+        flags = flags | boost::match_prev_avail;
+        if (m[kColumnName].matched) {
+          table.columns.push_back(ReadColumn(m));
+        } else {
+          ScriptClauses::ApplyConstraint(table, gbk::Trim(std::string(m[0].first, m[0].second)));
+        }
+      }
+    } catch (const std::runtime_error& e) {
+      error_ = e.what();
+    }
+    tables.push_back(std::move(table));
+  }
+
+  ScriptClauses::ApplyDescriptions(tables, text);
+  ScriptClauses::ApplyAlterTables(tables, text);
+  return tables;
+}
+
+std::optional<TableDesign> ScriptParser::ParseTableText(const std::string& text) {
+  error_.clear();
+  if (text.empty()) return std::nullopt;
+  if (!LoadPatterns()) return std::nullopt;
+  std::vector<TableDesign> tables = ParseTables(ScriptClauses::NormaliseColons(text));
+  if (tables.empty()) return std::nullopt;
+  return std::move(tables.front());
+}
+
+}  // namespace tablora

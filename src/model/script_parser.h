@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/pattern_file.h"
+#include "model/table_design.h"
+#include "model/table_text_parser.h"
+
+namespace tablora {
+
+class Prompts;
+
+/// Reads CREATE TABLE scripts (code page 936) back into table records: the tables and
+/// their columns through the two pattern files (setting/e1.dat, setting/e2.dat), then the
+/// MS_Description extended properties and the ALTER TABLE constraints.
+///
+/// One parser serves both the open command (whole scripts) and the table editors'
+/// build-and-parse cycle (one table). Patterns are compiled once and reloaded only when
+/// their file changed on disk.
+class ScriptParser : public TableTextParser {
+ public:
+  /// `programFolder` holds setting/e1.dat and setting/e2.dat. `prompts` (may be null)
+  /// shows "缺少文件!" when a pattern file cannot be read; it is shown once per failure,
+  /// not on every parse while the file stays missing.
+  explicit ScriptParser(std::string programFolder, Prompts* prompts = nullptr);
+
+  /// Loads (or reloads when changed on disk) both patterns. False when either is missing,
+  /// unreadable or does not compile; error() then tells which.
+  bool LoadPatterns();
+
+  /// Every table found in `text`, sorted by actual name (byte order); a table defined
+  /// twice keeps its last definition. Empty when the patterns are missing or the text
+  /// holds no table; error() is set when a search failed (for example a pathological
+  /// input exhausting the matcher), and the tables found before it are still returned.
+  std::vector<TableDesign> ParseTables(const std::string& text);
+
+  /// The one-table parse for a table editor: full-width colons read as ":", patterns
+  /// refreshed, the first table of `text` or nothing.
+  std::optional<TableDesign> ParseTableText(const std::string& text);
+
+  std::optional<TableDesign> ParseFirstTable(const std::string& text) override {
+    return ParseTableText(text);
+  }
+
+  /// The last failure, code page 936; empty when the last call succeeded.
+  const std::string& error() const { return error_; }
+
+ private:
+  PatternFile tablePattern_;
+  PatternFile columnPattern_;
+  Prompts* prompts_;
+  bool reportedMissing_ = false;
+  std::string error_;
+};
+
+}  // namespace tablora
