@@ -70,6 +70,7 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
                        wxSize(1024, 720), wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
       state_(state),
       config_(config),
+      forwardingPrompts_([this]() -> Prompts& { return prompts_ != nullptr ? *prompts_ : *ownPrompts_; }),
       fileHistory_(cmd::kRecentFileCount, ToWxId(cmd::kRecentFile1)),
       indicatorTimer_(this) {
   ownPrompts_ = std::make_unique<WxPrompts>(this, state_.settings);

@@ -11,6 +11,7 @@
 
 #include "app/command_registry.h"
 #include "app/design_session.h"
+#include "app/gui/forwarding_prompts.h"
 #include "app/prompts.h"
 
 class wxConfigBase;
@@ -56,8 +57,10 @@ class MainFrame : public wxMDIParentFrame {
 
   // Parts and collaborators.
   AppState& appState() { return state_; }
-  /// The prompts dialogs and questions go through (the real dialogs unless replaced).
-  Prompts& prompts() { return prompts_ != nullptr ? *prompts_ : *ownPrompts_; }
+  /// The prompts dialogs and questions go through: the real dialogs, or the prompts
+  /// SetPrompts put in force (also for objects that were given prompts() before).
+  Prompts& prompts() { return forwardingPrompts_; }
+  /// Replaces the real dialogs (not owned); nullptr brings them back.
   void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
   /// The design's file side; while none is set the file commands are disabled.
   void SetSession(std::unique_ptr<DesignSession> session);
@@ -123,6 +126,7 @@ class MainFrame : public wxMDIParentFrame {
   wxConfigBase* config_;
   std::unique_ptr<Prompts> ownPrompts_;
   Prompts* prompts_ = nullptr;
+  ForwardingPrompts forwardingPrompts_;
   std::unique_ptr<FrameDesignView> designWindow_;
   std::unique_ptr<DesignSession> session_;
   CommandRegistry registry_;

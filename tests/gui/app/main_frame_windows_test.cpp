@@ -14,10 +14,12 @@
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/subsystem_hooks.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
 #include "app/gui/wx_text.h"
 #include "app/text_codec.h"
+#include "app/text_file.h"
 #include "app_test_support.h"
 #include "support/scripted_prompts.h"
 
@@ -133,6 +135,38 @@ TEST(MainFrameFiles, DroppingThreeFilesOpensOnlyTheFirst) {
   EXPECT_EQ(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1))->GetItemLabel(), "&1 /tmp/first.sql");
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
+}
+
+TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
+  const std::string path = "/tmp/tablora_app_test_drop.sql";
+  ASSERT_TRUE(TextFile::WriteBytes(path,
+                                   "CREATE TABLE [dbo].[t_user] (\r\n\t[id] [int] NOT NULL ,\r\n"
+                                   "\t[name] [varchar] (50) NULL \r\n) ON [PRIMARY]\r\nGO\r\n"));
+  Frame().appState().designHasContent = false;
+  ResetToOneDesignWindow();
+  Frame().SetSession(CreateDesignSession(Frame()));
+  ScriptedPrompts prompts;
+  Frame().SetPrompts(&prompts);
+  auto* files = new wxString[2]{wxString::FromUTF8(path), "/tmp/not_opened.sql"};
+  wxDropFilesEvent drop(wxEVT_DROP_FILES, 2, files);
+  Frame().GetEventHandler()->ProcessEvent(drop);
+  PumpEvents(100);
+  EXPECT_TRUE(prompts.messages.empty()) << (prompts.messages.empty() ? "" : Utf8(prompts.messages[0]));
+  EXPECT_EQ(Frame().session()->currentPath(), path);
+  EXPECT_FALSE(Frame().session()->modified());
+  wxListCtrl* list = Frame().documents().front()->tableView()->tableList();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->GetItemCount(), 1);
+  EXPECT_EQ(list->GetItemText(0, 1), "t_user");
+  EXPECT_EQ(list->GetItemText(0, 2), "2");
+  EXPECT_EQ(Frame().fileHistory().GetHistoryFile(0), wxString::FromUTF8(path));
+  // Closing the program now asks nothing: the design is as it was opened.
+  EXPECT_TRUE(Frame().session()->ConfirmDiscard(prompts));
+  EXPECT_TRUE(prompts.questions.empty());
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+  std::remove(path.c_str());
 }
 
 TEST(MainFrameFiles, OpeningWithTheDesignWindowClosedReopensIt) {
