@@ -22,8 +22,7 @@ std::string OwnerOf(const std::string& line, const std::string& lowerLine) {
        cut = FindFirstOf(part, " [(")) {
     part = part.substr(cut + 1);
   }
-  return part.substr(0, FindFirstOf(part, " ]).") == std::string::npos ? part.size()
-                                                                        : FindFirstOf(part, " ])."));
+  return part.substr(0, FindFirstOf(part, " ])."));
 }
 
 std::string NameOf(const std::string& line, const std::string& lowerLine) {

@@ -1,6 +1,7 @@
 #include "model/script_clauses.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "app/gbk_text.h"
 #include "model/sql_cursor.h"
@@ -119,12 +120,30 @@ void ForColumnsNamed(TableDesign& table, const std::string& name, Fn fn) {
   }
 }
 
-TableDesign* FindTable(std::vector<TableDesign>& tables, std::string_view name) {
-  for (TableDesign& table : tables) {
-    if (gbk::EqualsIgnoreCase(table.actualName, name)) return &table;
+/// The tables by actual name ignoring letter case, each name's tables in list order.
+class TableIndex {
+ public:
+  explicit TableIndex(std::vector<TableDesign>& tables) : tables_(tables) {
+    for (std::size_t i = 0; i < tables.size(); ++i) byName_[gbk::ToLowerAscii(tables[i].actualName)].push_back(i);
   }
-  return nullptr;
-}
+  /// Every table of that name (ignoring case), in list order.
+  std::vector<TableDesign*> All(std::string_view name) const {
+    std::vector<TableDesign*> found;
+    auto it = byName_.find(gbk::ToLowerAscii(name));
+    if (it != byName_.end()) {
+      for (std::size_t i : it->second) found.push_back(&tables_[i]);
+    }
+    return found;
+  }
+  TableDesign* First(std::string_view name) const {
+    auto it = byName_.find(gbk::ToLowerAscii(name));
+    return it == byName_.end() ? nullptr : &tables_[it->second.front()];
+  }
+
+ private:
+  std::vector<TableDesign>& tables_;
+  std::unordered_map<std::string, std::vector<std::size_t>> byName_;
+};
 
 std::string StripLineBreaks(std::string_view text) {
   std::string out;
@@ -153,6 +172,49 @@ std::size_t ScriptClauses::FindWord(std::string_view text, std::string_view word
     ++i;
   }
   return std::string_view::npos;
+}
+
+std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text, std::string_view word) {
+  std::vector<std::size_t> found;
+  bool blockCommentsClosed = true;  // false once a "/*" without "*/" was seen
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (gbk::IsLeadByte(static_cast<unsigned char>(c))) {
+      i += 2;
+    } else if (c == '-' && i + 1 < text.size() && text[i + 1] == '-') {
+      const std::size_t nl = text.find('\n', i);
+      i = nl == std::string_view::npos ? text.size() : nl + 1;
+    } else if (c == '/' && blockCommentsClosed && i + 1 < text.size() && text[i + 1] == '*') {
+      const std::size_t close = text.find("*/", i + 2);
+      if (close == std::string_view::npos) {
+        blockCommentsClosed = false;
+        i += 2;
+      } else {
+        i = close + 2;
+      }
+    } else if (c == '\'') {
+      std::size_t j = i + 1;
+      while (j < text.size() && text[j] != '\n') {
+        if (text[j] == '\'') {
+          if (j + 1 < text.size() && text[j + 1] == '\'') {
+            j += 2;
+            continue;
+          }
+          break;
+        }
+        ++j;
+      }
+      i = j + 1;
+    } else {
+      if (Lower(c) == Lower(word[0]) && (i == 0 || !IsWordByte(static_cast<unsigned char>(text[i - 1]))) &&
+          MatchWordAt(text, i, word) != 0) {
+        found.push_back(i);
+      }
+      ++i;
+    }
+  }
+  return found;
 }
 
 void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause) {
@@ -242,20 +304,20 @@ void ScriptClauses::ApplyColumnConstraints(ColumnDesign& column, std::string_vie
 }
 
 void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::string_view text) {
-  std::size_t pos = FindWord(text, "alter table");
-  while (pos != std::string_view::npos) {
-    const std::size_t next = FindWord(text, "alter table", pos + 1);
-    std::size_t end = FindGoLine(text, pos);
-    if (next < end) end = next;
-    if (end == std::string_view::npos) end = text.size();
+  const TableIndex index(tables);
+  const std::vector<std::size_t> starts = FindCodeWords(text, "alter table");
+  for (std::size_t k = 0; k < starts.size(); ++k) {
+    const std::size_t pos = starts[k];
+    const std::size_t next = k + 1 < starts.size() ? starts[k + 1] : text.size();
+    const std::size_t go = FindGoLine(text, pos);
+    const std::size_t end = go < next ? go : next;
     const std::string_view statement = SqlCursor::SplitTopLevel(text.substr(pos, end - pos), ';')[0];
-    pos = next;
 
     SqlCursor cursor(statement);
     cursor.Keyword("alter table");
     auto name = cursor.QualifiedName();
     if (!name) continue;
-    TableDesign* table = FindTable(tables, *name);
+    TableDesign* table = index.First(*name);
     if (!table) continue;
     if (!cursor.Keyword("with check")) cursor.Keyword("with nocheck");
     if (!cursor.Keyword("add")) continue;
@@ -269,9 +331,9 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
   static const std::string kGroupMark = "(\xD7\xE9)";  // "(组)"
   static const char* const kArgNames[] = {"@name",       "@value",      "@level0type", "@level0name",
                                           "@level1type", "@level1name", "@level2type", "@level2name"};
+  const TableIndex index(tables);
   const std::string_view keyword = "sp_addextendedproperty";
-  std::size_t pos = FindWord(text, keyword);
-  while (pos != std::string_view::npos) {
+  for (const std::size_t pos : FindCodeWords(text, keyword)) {
     SqlCursor cursor(text, pos + keyword.size());
     std::string args[8];
     bool present[8] = {};
@@ -295,7 +357,6 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
         present[slot] = true;
       }
     }
-    pos = FindWord(text, keyword, pos + keyword.size());
 
     if (!present[0] || !gbk::EqualsIgnoreCase(args[0], "MS_Description") || !present[5] ||
         !gbk::EqualsIgnoreCase(args[4], "table")) {
@@ -311,7 +372,7 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
         display = description.substr(0, colon);
         note = description.substr(colon + 1);
       }
-      TableDesign* table = FindTable(tables, tableName);
+      TableDesign* table = index.First(tableName);
       if (!table) continue;
       for (ColumnDesign& column : table->columns) {
         if (column.actualName != args[7]) continue;
@@ -335,11 +396,10 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
       display = rest.substr(0, colon);
       comment = rest.substr(colon + 1);
     }
-    for (TableDesign& table : tables) {
-      if (!gbk::EqualsIgnoreCase(table.actualName, tableName)) continue;
-      if (!display.empty()) table.displayName = Cut(display, width::kName);
-      if (!comment.empty()) table.comment = Cut(comment, width::kComment);
-      if (!group.empty()) table.group = Cut(group, width::kName);
+    for (TableDesign* table : index.All(tableName)) {
+      if (!display.empty()) table->displayName = Cut(display, width::kName);
+      if (!comment.empty()) table->comment = Cut(comment, width::kComment);
+      if (!group.empty()) table->group = Cut(group, width::kName);
     }
   }
 }

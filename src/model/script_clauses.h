@@ -37,6 +37,11 @@ class ScriptClauses {
   /// taken for a letter); npos when absent.
   static std::size_t FindWord(std::string_view text, std::string_view word, std::size_t from = 0);
 
+  /// Where `word` (as for FindWord) stands as code: outside "--" comments, closed "/* */"
+  /// comments and '...' literals. A literal is taken to end at its line's end at the
+  /// latest, so that a stray apostrophe cannot hide the rest of a script.
+  static std::vector<std::size_t> FindCodeWords(std::string_view text, std::string_view word);
+
   /// Every full-width colon ("：") as ":", replaced at character boundaries only.
   static std::string NormaliseColons(std::string_view text);
 };

@@ -113,7 +113,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   std::string readError;
   if (!TextFile::ReadBytes(path, bytes, &readError)) {
     static const std::string unreadable = Cp936(u8"无法读取文件!");
-    return Fail(unreadable + " " + readError);
+    return Fail(unreadable + " " + TextCodec::Utf8ToCp936(readError));
   }
   std::string text;
   if (!DecodeFile(bytes, text)) return Fail("UTF-16/UTF-8 conversion gave no text", false);
@@ -139,27 +139,41 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
 
   std::vector<TableDesign> tables = parser_.ParseTables(text);
   const std::string parseError = parser_.error();
+  const std::vector<std::string> fileOrder = parser_.fileOrder();
   if (tables.empty()) return Fail(parseError.empty() ? notTables : parseError);
 
   // Asked only now, so that a file that holds no tables never costs the open design.
   if (ConfirmReplace()) design_.ClearDesign();
+  // A new table whose editor has not built its text yet has no definition; an empty one
+  // keeps its index so that the file's tables get indexes of their own (the editor's
+  // first parse replaces it).
+  if (static_cast<int>(design_.definitions().size()) < design_.tableCount()) {
+    design_.definitions().resize(static_cast<std::size_t>(design_.tableCount()));
+  }
   const int firstNew = static_cast<int>(design_.definitions().size());
   for (TableDesign& table : tables) design_.definitions().push_back(std::move(table));
   for (int i = firstNew; i < static_cast<int>(design_.definitions().size()); ++i) {
     design_.AddTable(false, i);
   }
 
-  for (std::size_t i = 0; i < layout.records.size() && i < design_.entries().size(); ++i) {
-    TableWindowState& window = design_.entry(static_cast<int>(i)).window;
-    const LayoutRecord& record = layout.records[i];
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    window.left = record.left;
-    window.top = record.top;
-    window.right = record.left + width;
-    window.bottom = record.top + height;
-    window.textColour = record.textColour;
-    window.bkColour = record.bkColour;
+  // The writer stores one record per table in the order it writes the tables, so record
+  // i belongs to the i-th CREATE TABLE of the file, whatever index that table got here.
+  for (std::size_t i = 0; i < layout.records.size() && i < fileOrder.size(); ++i) {
+    const int last = std::min(design_.tableCount(), static_cast<int>(design_.definitions().size()));
+    for (int t = firstNew; t < last; ++t) {
+      if (design_.definitions()[t].actualName != fileOrder[i]) continue;
+      TableWindowState& window = design_.entry(t).window;
+      const LayoutRecord& record = layout.records[i];
+      const int width = window.right - window.left;
+      const int height = window.bottom - window.top;
+      window.left = record.left;
+      window.top = record.top;
+      window.right = record.left + width;
+      window.bottom = record.top + height;
+      window.textColour = record.textColour;
+      window.bkColour = record.bkColour;
+      break;
+    }
   }
   design_.setCurrentPath(path);
   if (!parseError.empty()) {

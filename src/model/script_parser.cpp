@@ -45,22 +45,6 @@ std::string Text(const boost::smatch& m, int group) {
 
 std::string Cut(const std::string& text, std::size_t width) { return gbk::CutToWidth(text, width); }
 
-/// Where each CREATE TABLE statement starts: the keywords in any letter case, not inside
-/// a "--" comment on their line.
-std::vector<std::size_t> StatementStarts(const std::string& text) {
-  std::vector<std::size_t> starts;
-  std::size_t pos = ScriptClauses::FindWord(text, "create table");
-  while (pos != std::string::npos) {
-    const std::size_t lineStart = text.rfind('\n', pos == 0 ? 0 : pos - 1);
-    const std::size_t from = (lineStart == std::string::npos || pos == 0) ? 0 : lineStart + 1;
-    if (std::string_view(text).substr(from, pos - from).find("--") == std::string_view::npos) {
-      starts.push_back(pos);
-    }
-    pos = ScriptClauses::FindWord(text, "create table", pos + 1);
-  }
-  return starts;
-}
-
 /// One table as the table pattern found it, before its body is read.
 struct FoundTable {
   std::string owner;
@@ -135,6 +119,7 @@ bool ScriptParser::LoadPatterns() {
 
 std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
   error_.clear();
+  fileOrder_.clear();
   std::vector<TableDesign> tables;
   if (!tablePattern_.regex() || !columnPattern_.regex()) {
     if (!LoadPatterns()) return tables;
@@ -145,7 +130,7 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
   // Each search is bounded by the next CREATE TABLE, so an unclosed statement can
   // neither swallow the next table nor make the matcher scan the rest of the script.
   std::map<std::string, FoundTable> found;
-  const std::vector<std::size_t> starts = StatementStarts(text);
+  const std::vector<std::size_t> starts = ScriptClauses::FindCodeWords(text, "create table");
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const Iter begin = text.begin() + static_cast<std::ptrdiff_t>(starts[i]);
     const Iter end = i + 1 < starts.size() ? text.begin() + static_cast<std::ptrdiff_t>(starts[i + 1])
@@ -162,7 +147,9 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
     table.displayName = Text(m, kTableDisplay);
     table.comment = Text(m, kTableComment);
     table.body = Text(m, kBody);
-    found[Cut(m[kTableName].str(), width::kName)] = std::move(table);
+    std::string key = Cut(m[kTableName].str(), width::kName);
+    fileOrder_.push_back(key);
+    found[std::move(key)] = std::move(table);
   }
 
   for (auto& [name, foundTable] : found) {

@@ -44,6 +44,10 @@ class ScriptParser : public TableTextParser {
     return ParseTableText(text);
   }
 
+  /// The actual names of the tables of the last ParseTables in the order their CREATE
+  /// TABLE statements stand in the text (a table defined twice appears twice).
+  const std::vector<std::string>& fileOrder() const { return fileOrder_; }
+
   /// The last failure, code page 936; empty when the last call succeeded.
   const std::string& error() const { return error_; }
 
@@ -53,6 +57,7 @@ class ScriptParser : public TableTextParser {
   Prompts* prompts_;
   bool reportedMissing_ = false;
   std::string error_;
+  std::vector<std::string> fileOrder_;
 };
 
 }  // namespace tablora

@@ -66,16 +66,18 @@ std::vector<TableDesign> SavedSampleTables() {
 TEST_F(ScriptOpenerTest, OpensASavedGbkScriptWithItsLayout) {
   ASSERT_TRUE(Open(Fixture("reader_gbk_crlf.sql"))) << opener.error();
   ExpectDesign(SavedSampleTables());
-  const TableWindowState& first = design.entry(0).window;
-  EXPECT_EQ((std::vector<int>{320, 40, 470, 190}),
-            (std::vector<int>{first.left, first.top, first.right, first.bottom}));
-  EXPECT_EQ(first.textColour, 0x000000FFu);
-  EXPECT_EQ(first.bkColour, 0x00FFEEDDu);
-  const TableWindowState& second = design.entry(1).window;
+  // The file holds t_user first: the first layout record is t_user's, although t_user
+  // becomes table 1 once the tables are sorted by name.
+  const TableWindowState& order = design.entry(0).window;
   EXPECT_EQ((std::vector<int>{-5, 700, 145, 850}),
-            (std::vector<int>{second.left, second.top, second.right, second.bottom}));
-  EXPECT_EQ(second.textColour, 0x00123456u);
-  EXPECT_EQ(second.bkColour, 0x00ABCDEFu);
+            (std::vector<int>{order.left, order.top, order.right, order.bottom}));
+  EXPECT_EQ(order.textColour, 0x00123456u);
+  EXPECT_EQ(order.bkColour, 0x00ABCDEFu);
+  const TableWindowState& user = design.entry(1).window;
+  EXPECT_EQ((std::vector<int>{320, 40, 470, 190}),
+            (std::vector<int>{user.left, user.top, user.right, user.bottom}));
+  EXPECT_EQ(user.textColour, 0x000000FFu);
+  EXPECT_EQ(user.bkColour, 0x00FFEEDDu);
   EXPECT_EQ(design.currentPath(), Fixture("reader_gbk_crlf.sql"));
   EXPECT_TRUE(app.designHasContent);
   EXPECT_TRUE(prompts.messages.empty());
@@ -132,6 +134,20 @@ TEST_F(ScriptOpenerTest, AsksBeforeReplacingAnOpenDesign) {
   ASSERT_TRUE(Open(Fixture("reader_one_table.sql")));
   ASSERT_EQ(design.tableCount(), 1);
   EXPECT_EQ(design.definitions()[0].actualName, "log");
+}
+
+TEST_F(ScriptOpenerTest, TablesAddedBesideANewUnnamedTableGetIndexesOfTheirOwn) {
+  prompts.databaseKinds = {kSqlServer};
+  ASSERT_EQ(design.AddTable(true, -1), 0);  // being typed: no definition yet
+  ASSERT_TRUE(design.definitions().empty());
+  prompts.yesNoAnswers = {false};
+  ASSERT_TRUE(Open(Fixture("reader_gbk_crlf.sql")));
+  ASSERT_EQ(design.tableCount(), 3);
+  ASSERT_EQ(design.definitions().size(), 3u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(design.entry(i).tableIndex, i);
+  EXPECT_EQ(design.definitions()[1], SavedSampleTables()[0]);
+  EXPECT_EQ(design.definitions()[2], SavedSampleTables()[1]);
+  EXPECT_EQ(design.entry(2).window.left, 320);
 }
 
 TEST_F(ScriptOpenerTest, FailuresLeaveTheOpenDesignAsItWas) {

@@ -166,17 +166,22 @@ TEST_F(ScriptParserTest, AppliesDescriptionsToTablesAndColumns) {
 
 TEST_F(ScriptParserTest, ReadsAlterTableConstraintsAsOrdinaryScriptsWriteThem) {
   const std::string text =
-      "CREATE TABLE [dbo].[t] (\n[a] [int] NULL ,\n[b] [int] NULL, [c] [int] NULL\n)\nGO\n"
+      "CREATE TABLE [dbo].[t] (\n[a] [int] NULL ,\n[b] [int] NULL, [c] [int] NULL, [d] [char](10) NULL\n)\nGO\n"
       "ALTER TABLE [dbo].[t] WITH NOCHECK ADD CONSTRAINT [DF_t_a] DEFAULT (0) FOR [a]\nGO\n"
       "ALTER TABLE [dbo].[t] WITH NOCHECK ADD\n CONSTRAINT [PK_t] PRIMARY KEY CLUSTERED\n (\n"
       "  [a],\n  [b]\n ) ON [PRIMARY]\nGO\n"
       "ALTER TABLE [dbo].[missing] ADD CONSTRAINT [DF_x] DEFAULT (1) FOR [c]\nGO\n"
       "ALTER TABLE t ADD CONSTRAINT ck_b CHECK ([b] > 0 AND [a] < 9), CONSTRAINT df_c DEFAULT 'x,y' FOR c;\n"
-      "ALTER TABLE [dbo].[t] CHECK CONSTRAINT [ck_b]\nGO\n";
+      "ALTER TABLE [dbo].[t] CHECK CONSTRAINT [ck_b]\nGO\n"
+      "ALTER TABLE [dbo].[t] ADD CONSTRAINT [DF_d] DEFAULT (CONVERT(varchar(10),getdate(),120)) FOR [d],"
+      " CONSTRAINT [CK_d] CHECK ([d] IN ('a,b', 'c)'))\nGO\n"
+      "-- ALTER TABLE [dbo].[t] ADD CONSTRAINT [DF_x] DEFAULT (9) FOR [a]\n";
   ExpectTables({Table("t", "", "", "", "dbo",
                       {Col("a", "int").Nullable().Default("0").Key(),
                        Col("b", "int").Nullable().Key().Check("[b] > 0 AND [a] < 9"),
-                       Col("c", "int").Nullable().Default("'x,y'")})},
+                       Col("c", "int").Nullable().Default("'x,y'"),
+                       Col("d", "char").Size(10).Nullable().Default("CONVERT(varchar(10),getdate(),120)")
+                           .Check("[d] IN ('a,b', 'c)')")})},
                Parse(text));
 }
 

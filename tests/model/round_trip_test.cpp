@@ -1,0 +1,279 @@
+// Designs written by the script writer open again as the same designs.
+//
+// What the format carries, and so what these designs stay within:
+// - a display name holds no ":" (the first ":" of a "--" comment ends it);
+// - when a display name equals its actual name it is not written, so the table comment or
+//   column note that follows holds no ":" either;
+// - no text holds "(组)", a line break or a full-width colon "：" (read as ":");
+// - names hold no "[" or "]"; actual table names differ ignoring letter case, column
+//   names within a table differ;
+// - defaults and CHECK expressions have balanced parentheses and quotes; a CHECK belongs
+//   to the column its "CK_" name gives;
+// - a foreign key is written only with its referenced column;
+// - MS Access scripts carry no owner, identity or default; Oracle scripts no identity.
+#include <algorithm>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "app/text_file.h"
+#include "model/design.h"
+#include "model/script_opener.h"
+#include "model/script_parser.h"
+#include "model/script_writer.h"
+#include "support/model_fixture.h"
+#include "support/script_test_support.h"
+#include "support/scripted_prompts.h"
+
+namespace tablora {
+namespace {
+
+using testing::Describe;
+
+/// What a user types for one column: the editor grid's cells 1..13.
+struct ColumnInput {
+  std::string display, actual, type, defaultValue, note, fkName, refTable, refColumn, check;
+  bool nullable = false, identity = false, key = false, foreignKey = false;
+};
+struct TableInput {
+  std::string display, actual, comment, group, owner;
+  std::vector<ColumnInput> columns;
+};
+
+class Generator {
+ public:
+  explicit Generator(unsigned seed) : random_(seed) {}
+
+  std::vector<TableInput> Design() {
+    std::vector<TableInput> tables(Pick(1, 4));
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+      TableInput& table = tables[t];
+      table.actual = Name() + "_t" + std::to_string(t);  // unique ignoring case
+      table.display = Chance(4) ? table.actual : Text(1, 3, false);
+      const bool plain = table.display == table.actual;
+      table.comment = Chance(3) ? "" : Text(0, 6, !plain);
+      table.group = Chance(2) ? "" : Text(1, 2, false);
+      table.owner = Chance(2) ? "dbo" : "s" + Name();
+      table.columns.resize(Pick(1, 6));
+      for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        ColumnInput& col = table.columns[c];
+        col.actual = Name() + std::to_string(c);
+        col.display = Chance(3) ? col.actual : Text(1, 2, false);
+        col.type = Type();
+        col.nullable = Chance(2);
+        col.identity = Chance(5);
+        col.key = Chance(4);
+        if (Chance(3)) col.defaultValue = Pick({"0", "''", "'it''s, (x)'", "getdate()", "((1))",
+                                                 "CONVERT(varchar(10),getdate(),120)", "N'a:b'"});
+        col.note = Chance(3) ? "" : Text(1, 5, col.display != col.actual);
+        if (Chance(4)) {
+          col.foreignKey = true;
+          col.fkName = "FK_" + Name();
+          col.refTable = Name();
+          col.refColumn = Name();
+        }
+        if (Chance(4)) col.check = Pick({"[" + col.actual + "] > 0", "[" + col.actual + "] IN (1,2)",
+                                         "len([" + col.actual + "]) < 9 AND 1 = 1", "1 <> ','"});
+      }
+    }
+    return tables;
+  }
+
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+  bool Chance(int oneIn) { return Pick(1, oneIn) == 1; }
+  std::string Pick(std::initializer_list<std::string> items) {
+    return *(items.begin() + Pick(0, static_cast<int>(items.size()) - 1));
+  }
+
+ private:
+  std::string Name() {
+    static const std::vector<std::string> parts = {"id", "name", "Order", "x", Cp936(u8"名称"), Cp936(u8"表"),
+                                                   "a_b", "Z9"};
+    std::string name = parts[Pick(0, static_cast<int>(parts.size()) - 1)];
+    if (Chance(2)) name += parts[Pick(0, static_cast<int>(parts.size()) - 1)];
+    return name;
+  }
+  std::string Type() {
+    return Pick({"int", "varchar(" + std::to_string(Pick(1, 8000)) + ")",
+                 "decimal(" + std::to_string(Pick(1, 38)) + "," + std::to_string(Pick(1, 9)) + ")", "datetime",
+                 "nvarchar(max)", "char(10)", "money"});
+  }
+  /// Words of Chinese and ASCII text; with `colons` also ":".
+  std::string Text(int minWords, int maxWords, bool colons) {
+    static const std::vector<std::string> words = {
+        Cp936(u8"用户"), Cp936(u8"订单"), "null", "not null", "it's", "(a)", "b)", ",", ", c", "GO", "--", "/*",
+        "create table", "x''y", "N'q'", "[k]", Cp936(u8"中文说明"), "DEFAULT (1)", "100%"};
+    std::string text;
+    const int count = Pick(minWords, maxWords);
+    for (int i = 0; i < count; ++i) {
+      if (i > 0) text += Chance(3) ? " " : "";
+      text += words[Pick(0, static_cast<int>(words.size()) - 1)];
+      if (colons && Chance(4)) text += ":";
+    }
+    // A name cannot be all spaces and a display name must not start empty.
+    return text.empty() ? "t" : text;
+  }
+
+  std::mt19937 random_;
+};
+
+std::string YesNo(const Settings& s, int column, bool yes) { return yes ? s.YesText(column) : s.NoText(column); }
+
+/// Types the tables into new editors as a user would and closes each editor.
+void Enter(Design& design, const std::vector<TableInput>& tables) {
+  const Settings& s = design.app().settings;
+  for (const TableInput& table : tables) {
+    const int index = design.AddTable(true, -1);
+    ASSERT_GE(index, 0);
+    TableEditor& editor = design.editor(index);
+    editor.DisplayNameChanged(table.display);
+    editor.ActualNameChanged(table.actual, true);
+    editor.CommentChanged(table.comment);
+    editor.GroupChanged(table.group);
+    editor.OwnerChanged(table.owner);
+    editor.ActivatePage(TableEditor::kDesignPage);
+    GridCells& grid = editor.grid();
+    for (std::size_t r = 0; r < table.columns.size(); ++r) {
+      const ColumnInput& c = table.columns[r];
+      const int row = static_cast<int>(r) + 1;
+      const std::string cells[] = {c.display, c.actual, c.type, YesNo(s, 4, c.nullable), YesNo(s, 5, c.identity),
+                                   c.defaultValue, c.note, YesNo(s, 8, c.key), YesNo(s, 9, c.foreignKey),
+                                   c.fkName, c.refTable, c.refColumn, c.check};
+      for (int col = 1; col <= 13; ++col) grid.SetCellText(row, col, cells[col - 1]);
+    }
+    editor.Close();
+  }
+}
+
+/// The record the format is expected to carry for one typed table.
+TableDesign Expected(const TableInput& in, int kind) {
+  static const std::string groupMark = Cp936(u8"(组)");
+  TableDesign t;
+  t.actualName = in.actual;
+  t.displayName = in.display == in.actual ? "" : in.display;
+  t.comment = in.comment + (in.group.empty() ? "" : groupMark + in.group);
+  t.group = in.group;
+  t.owner = kind == kAccess ? "" : in.owner;
+  for (const ColumnInput& c : in.columns) {
+    ColumnDesign col;
+    col.actualName = c.actual;
+    col.displayName = c.display == c.actual ? "" : c.display;
+    const std::size_t open = c.type.find('(');
+    col.typeName = open == std::string::npos ? c.type : c.type.substr(0, open);
+    if (c.type == "nvarchar(max)") {
+      col.typeName = c.type;
+    } else if (open != std::string::npos) {
+      col.length = std::atoi(c.type.c_str() + open + 1);
+      const std::size_t comma = c.type.find(',');
+      if (comma != std::string::npos) col.scale = std::atoi(c.type.c_str() + comma + 1);
+    }
+    col.nullable = c.nullable;
+    if (c.identity && kind == kSqlServer) col.identity = "IDENTITY (1,1)";
+    if (kind != kAccess) col.defaultValue = c.defaultValue;
+    col.note = c.note;
+    col.primaryKey = c.key;
+    if (c.foreignKey) {
+      col.foreignKey = true;
+      col.foreignKeyRef = std::make_unique<ForeignKeyRef>(ForeignKeyRef{c.fkName, c.refTable, c.refColumn});
+    }
+    col.checkExpression = c.check;
+    t.columns.push_back(std::move(col));
+  }
+  return t;
+}
+
+class RoundTripTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(RoundTripTest, WrittenDesignsOpenAsTheSameDesigns) {
+  const int kind = GetParam();
+  const std::string path = ::testing::TempDir() + "reader_round_trip_" + std::to_string(kind) + ".sql";
+  Generator generator(20261207u + static_cast<unsigned>(kind));
+  for (int round = 0; round < 100; ++round) {
+    const std::vector<TableInput> input = generator.Design();
+    AppState app;
+    app.settings = testing::EditorSettings();
+    app.databaseKind = kind;
+    testing::ScriptedPrompts prompts;
+    ScriptParser parser(testing::ResourceFolder(), &prompts);
+    Design written(app, prompts, parser);
+    Enter(written, input);
+    // Windows moved and recoloured by the user.
+    for (int i = 0; i < written.tableCount(); ++i) {
+      TableWindowState& w = written.entry(i).window;
+      w.left = generator.Pick(-50, 3000);
+      w.top = generator.Pick(0, 9000);
+      w.textColour = static_cast<std::uint32_t>(generator.Pick(0, 0xFFFFFF));
+      w.bkColour = static_cast<std::uint32_t>(generator.Pick(0, 0xFFFFFF));
+    }
+    ASSERT_TRUE(ScriptWriter(app).SaveScript(written, prompts, path, -1));
+
+    Design opened(app, prompts, parser);
+    ScriptOpener opener(opened, parser, prompts);
+    ASSERT_TRUE(opener.OpenScript(path)) << opener.error();
+    EXPECT_TRUE(prompts.messages.empty()) << "round " << round;
+
+    // Tables come back sorted by actual name; each keeps its own window.
+    std::vector<std::size_t> order(input.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return input[a].actual < input[b].actual; });
+    ASSERT_EQ(opened.tableCount(), static_cast<int>(input.size())) << "round " << round;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      const TableDesign expected = Expected(input[order[i]], kind);
+      const TableDesign& actual = opened.definitions()[i];
+      ASSERT_EQ(expected, actual) << "round " << round << "\nexpected:\n" << Describe(expected) << "actual:\n"
+                                  << Describe(actual);
+      EXPECT_EQ(written.definitions()[order[i]], actual) << "round " << round;
+      const TableWindowState& before = written.entry(static_cast<int>(order[i])).window;
+      const TableWindowState& after = opened.entry(static_cast<int>(i)).window;
+      EXPECT_EQ((std::vector<long long>{before.left, before.top, before.textColour, before.bkColour}),
+                (std::vector<long long>{after.left, after.top, after.textColour, after.bkColour}))
+          << "round " << round << " table " << i;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKinds, RoundTripTest, ::testing::Values(kSqlServer, kAccess, kOracle));
+
+// Where the format cannot carry a design, this is what comes back.
+TEST(RoundTripLimitsTest, TextsBeyondTheFormatComeBackAsFollows) {
+  AppState app;
+  app.settings = testing::EditorSettings();
+  testing::ScriptedPrompts prompts;
+  ScriptParser parser(testing::ResourceFolder(), &prompts);
+  Design written(app, prompts, parser);
+  const std::string groupMark = Cp936(u8"(组)");
+  TableInput colonInDisplay{"a:b", "t1", "c", "", "dbo", {}};
+  colonInDisplay.columns.push_back(ColumnInput{"x", "x", "int", "", "n:o"});  // display equals actual
+  TableInput groupMarkInComment{"d", "t2", "before" + groupMark + "after", "", "dbo", {}};
+  groupMarkInComment.columns.push_back(ColumnInput{"y", "y", "int"});
+  TableInput checkOfAnother{"t3", "t3", "k:v", "", "dbo", {}};  // display equals actual
+  checkOfAnother.columns.push_back(ColumnInput{"p", "p", "int"});
+  checkOfAnother.columns.back().check = "[q] > 0";
+  checkOfAnother.columns.push_back(ColumnInput{"q", "q", "int"});
+  Enter(written, {colonInDisplay, groupMarkInComment, checkOfAnother});
+
+  const std::string path = ::testing::TempDir() + "reader_round_trip_limits.sql";
+  ASSERT_TRUE(ScriptWriter(app).SaveScript(written, prompts, path, -1));
+  Design opened(app, prompts, parser);
+  ScriptOpener opener(opened, parser, prompts);
+  ASSERT_TRUE(opener.OpenScript(path));
+  const auto& tables = opened.definitions();
+  ASSERT_EQ(tables.size(), 3u);
+  // The first ":" of a comment ends the display name.
+  EXPECT_EQ(tables[0].displayName, "a");
+  EXPECT_EQ(tables[0].comment, "b:c");
+  EXPECT_EQ(tables[0].columns[0].displayName, "n");
+  EXPECT_EQ(tables[0].columns[0].note, "o");
+  // The comment is written up to its first "(组)": without a group the rest is lost.
+  EXPECT_EQ(tables[1].comment, "before");
+  EXPECT_EQ(tables[1].group, "");
+  // A display name equal to the actual name is not written, so "k:v" reads as display k.
+  EXPECT_EQ(tables[2].displayName, "k");
+  EXPECT_EQ(tables[2].comment, "v");
+  // A CHECK stays with the column of its "CK_" name, whatever columns it mentions.
+  EXPECT_EQ(tables[2].columns[0].checkExpression, "[q] > 0");
+  EXPECT_EQ(tables[2].columns[1].checkExpression, "");
+}
+
+}  // namespace
+}  // namespace tablora
