@@ -1,5 +1,6 @@
 // The main window's documents, work box, dropped files and the question on close.
 #include <gtest/gtest.h>
+#include <wx/fileconf.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
@@ -341,6 +342,51 @@ TEST(MainFrameClose, UnchangedDesignClosesWithoutAQuestion) {
 
 namespace tablora::testing {
 namespace {
+
+TEST(MainFrameFiles, RecentFilesAreKeptInTheConfigurationAcrossRuns) {
+  const wxString configPath = "/tmp/tablora_app_test_recent.ini";
+  wxRemoveFile(configPath);
+  {
+    wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
+                        wxCONFIG_USE_LOCAL_FILE);
+    auto* frame = new MainFrame(wxGetApp().state(), &config);
+    frame->fileHistory().AddFileToHistory("/tmp/older.sql");
+    frame->fileHistory().AddFileToHistory("/tmp/newer.sql");
+    frame->Close(true);
+    PumpEvents(50);
+  }
+  wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
+                      wxCONFIG_USE_LOCAL_FILE);
+  EXPECT_EQ(config.Read("/Recent File List/file1", ""), "/tmp/newer.sql");
+  auto* frame = new MainFrame(wxGetApp().state(), &config);
+  ASSERT_EQ(frame->fileHistory().GetCount(), 2u);
+  EXPECT_EQ(frame->fileHistory().GetHistoryFile(1), "/tmp/older.sql");
+  frame->NewDocument();
+  PumpEvents(50);
+  EXPECT_EQ(frame->GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1 + 1))->GetItemLabel(),
+            "&2 /tmp/older.sql");
+  frame->Destroy();
+  PumpEvents(50);
+  wxRemoveFile(configPath);
+}
+
+TEST(MainFrameHelp, AMissingHelpPageIsReportedInsteadOfOpeningNothing) {
+  Settings& settings = Frame().appState().settings;
+  const std::string folder = settings.programFolder;
+  settings.programFolder = "/tmp/tablora_no_such_folder";
+  ScriptedPrompts prompts;
+  Frame().SetPrompts(&prompts);
+  int launches = 0;
+  Frame().SetBrowserLauncher([&](const wxString&) { return ++launches > 0; });
+  wxCommandEvent help(wxEVT_MENU, ToWxId(cmd::kHelp));
+  Frame().GetEventHandler()->ProcessEvent(help);
+  settings.programFolder = folder;
+  Frame().SetPrompts(nullptr);
+  EXPECT_EQ(launches, 0);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(Utf8(prompts.messages[0]),
+            u8"找不到使用说明文档：/tmp/tablora_no_such_folder/help/index.htm");
+}
 
 TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
   CloseAllDocuments();
