@@ -33,7 +33,9 @@ void FrameDesignView::ScrollToOrigin() {
 
 void FrameDesignView::TableAdded(int index, bool show) { RefreshSoon(); }
 void FrameDesignView::TableChanged(int index) { RefreshSoon(); }
-void FrameDesignView::TableTreeTextChanged(int index, const std::string& treeText) { RefreshSoon(); }
+void FrameDesignView::TableTreeTextChanged(int index, const std::string& treeText) {
+  RefreshSoon();
+}
 void FrameDesignView::DesignCleared() { RefreshSoon(); }
 
 void FrameDesignView::RefreshSoon() {

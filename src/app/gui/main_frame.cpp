@@ -70,7 +70,9 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
                        wxSize(1024, 720), wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
       state_(state),
       config_(config),
-      forwardingPrompts_([this]() -> Prompts& { return prompts_ != nullptr ? *prompts_ : *ownPrompts_; }),
+      forwardingPrompts_([this]() -> Prompts& {
+        return prompts_ != nullptr ? *prompts_ : *ownPrompts_;
+      }),
       fileHistory_(cmd::kRecentFileCount, ToWxId(cmd::kRecentFile1)),
       indicatorTimer_(this) {
   ownPrompts_ = std::make_unique<WxPrompts>(this, state_.settings);
@@ -88,7 +90,8 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
   SetMenuBar(emptyMenuBar_);
 
   CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL);
-  CommandBars::FillToolBar(GetToolBar(), ProgramFolder::Join(state_.settings.programFolder, "icons"));
+  CommandBars::FillToolBar(GetToolBar(),
+                           ProgramFolder::Join(state_.settings.programFolder, "icons"));
   CreateStatusBar(4);
   const int widths[] = {-1, FromDIP(44), FromDIP(44), FromDIP(44)};
   GetStatusBar()->SetStatusWidths(4, widths);
