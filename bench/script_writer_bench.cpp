@@ -8,7 +8,7 @@
 #include "app/app_state.h"
 #include "app/prompts.h"
 #include "model/design.h"
-#include "model/editor_text_parser.h"
+#include "model/script_parser.h"
 #include "model/script_writer.h"
 
 namespace tablora {
@@ -50,10 +50,16 @@ TableDesign BenchTable(int t) {
   return table;
 }
 
+/// The shipped pattern files, beside this source in the repository.
+std::string ProgramFolder() {
+  const std::string source = __FILE__;
+  return source.substr(0, source.find_last_of('/') + 1) + "../resources";
+}
+
 struct BenchDesign {
   AppState app;
   SilentPrompts prompts;
-  EditorTextParser parser;
+  ScriptParser parser{ProgramFolder()};
   Design design{app, prompts, parser};
 
   explicit BenchDesign(int tables) {
@@ -70,6 +76,9 @@ struct BenchDesign {
 void BM_BuildDesign(benchmark::State& state) {
   for (auto _ : state) {
     BenchDesign bench(static_cast<int>(state.range(0)));
+    if (bench.design.definitions().empty() || bench.design.editor(0).tableText().empty()) {
+      state.SkipWithError("no table was built");
+    }
     benchmark::DoNotOptimize(bench.design.definitions().data());
   }
   state.SetComplexityN(state.range(0));

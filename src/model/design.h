@@ -51,11 +51,14 @@ class Design : public TableEditorHost {
   /// table's index, or -1 when no table was made (no open design view).
   int AddTable(bool show, int index);
   /// Parses every editor's SQL text back into its definition (editors without text keep
-  /// their definitions) and returns the definition list.
+  /// their definitions) and returns the definition list. Grids are not refilled, so grid
+  /// edits made since an editor last built its text stay in the grid.
   const std::vector<TableDesign>& RefreshTableDefinitions();
   /// Releases every table, editor and procedure.
   void ClearDesign();
 
+  /// Definition i describes table i. A record with an empty actual name holds the place
+  /// of a new table whose editor has not built its text yet (a later table's had): skip it.
   const std::vector<TableDesign>& definitions() const { return definitions_; }
   std::vector<TableDesign>& definitions() { return definitions_; }
   const std::vector<std::unique_ptr<TableEntry>>& entries() const { return entries_; }

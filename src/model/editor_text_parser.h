@@ -8,9 +8,9 @@
 namespace tablora {
 
 /// Reads back exactly the text the table editor builds (its CREATE TABLE statement with
-/// "--" comments, and its ALTER TABLE key, CHECK and foreign key statements), line by
-/// line and without patterns. It stands in for the script parser where that is not
-/// available; texts of other shapes may give partial records.
+/// "--" comments, and its ALTER TABLE key, CHECK and foreign key statements),
+/// line by line and without pattern files. A light stand-in for ScriptParser in tests
+/// that have no program folder; texts of other shapes may give partial records.
 class EditorTextParser : public TableTextParser {
  public:
   std::optional<TableDesign> ParseFirstTable(const std::string& text) override;

@@ -289,10 +289,10 @@ bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::strin
                               int index) const {
   std::string target = path;
   if (target.empty()) {
-    FileDialogSpec spec;
-    spec.defaultExtension = "txt";
-    spec.proposedName = ProposedFileName(design, index);
-    target = prompts.ChooseSaveFile(spec);
+    FileDialogSpec dialog;
+    dialog.defaultExtension = "txt";
+    dialog.proposedName = ProposedFileName(design, index);
+    target = prompts.ChooseSaveFile(dialog);
     if (target.empty()) return false;
     design.setCurrentPath(target);
   }

@@ -8,7 +8,7 @@
 #include "app/text_file.h"
 #include "db/sql_server_comments.h"
 #include "model/design.h"
-#include "model/editor_text_parser.h"
+#include "model/script_parser.h"
 #include "model/layout_block.h"
 #include "model/script_writer.h"
 #include "support/model_fixture.h"
@@ -53,7 +53,7 @@ class ScriptSaveTest : public ::testing::Test {
 
   AppState app;
   testing::ScriptedPrompts prompts;
-  EditorTextParser parser;
+  ScriptParser parser{std::string(TABLORA_SOURCE_DIR) + "/resources"};
   testing::RecordingDesignView view;
   Design design;
   ScriptWriter writer;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/text_codec.h"
-#include "model/editor_text_parser.h"
+#include "model/script_parser.h"
 #include "support/model_fixture.h"
 
 namespace tablora {
@@ -52,7 +52,7 @@ class TableEditorTest : public ::testing::Test {
   }
 
   AppState app;
-  EditorTextParser parser;
+  ScriptParser parser{std::string(TABLORA_SOURCE_DIR) + "/resources"};
   FakeHost host;
   std::unique_ptr<TableEditor> editor;
   const std::string yonghu = Cp936(u8"用户");
@@ -353,7 +353,7 @@ TEST_F(HighlightTest, EditorColoursItsShownTextWithTheKindsTypes) {
   AppState app;
   app.settings = testing::EditorSettings();
   app.databaseKind = kOracle;
-  EditorTextParser parser;
+  ScriptParser parser{std::string(TABLORA_SOURCE_DIR) + "/resources"};
   FakeHost host;
   TableEditor e(app, parser, host, 0);
   for (int page : {0, 1, 2}) e.ActivatePage(page);

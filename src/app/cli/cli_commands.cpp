@@ -1,27 +1,40 @@
 #include "app/cli/cli_commands.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 namespace tablora::cli {
+
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const auto absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.string();
+}
 
 namespace {
 
 struct Command {
   const char* name;
-  const char* usage;  ///< arguments and a short description, for the help text
+  const char* arguments;
+  const char* summary;
   int (*run)(const std::vector<std::string>& args);
 };
 
 /// Every command of the tool; add a line here for a new one.
 constexpr Command kCommands[] = {
-    {"new-sample", "OUT          write the saved script of a small sample design", NewSampleCommand},
-    {"dump", "FILE               open a script and print the design as JSON (UTF-8)", DumpCommand},
-    {"save", "IN OUT             open a script and save all its tables with the writer", SaveCommand},
+    {"new-sample", "OUT", "write the saved script of a small sample design", NewSampleCommand},
+    {"dump", "FILE", "open a script and print the design as JSON (UTF-8)", DumpCommand},
+    {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand},
 };
 
 int Usage() {
-  std::fprintf(stderr, "usage: tablora-cli COMMAND ...\ncommands:\n  help                    this text\n");
-  for (const Command& command : kCommands) std::fprintf(stderr, "  %s %s\n", command.name, command.usage);
+  std::fprintf(stderr, "usage: tablora-cli COMMAND ...\ncommands:\n  %-24s this text\n", "help");
+  for (const Command& command : kCommands) {
+    const std::string synopsis = std::string(command.name) + " " + command.arguments;
+    std::fprintf(stderr, "  %-24s %s\n", synopsis.c_str(), command.summary);
+  }
   return 2;
 }
 

@@ -8,6 +8,10 @@ namespace tablora::cli {
 /// Runs one command line of tablora-cli (without the program name); returns the exit code.
 int Run(const std::vector<std::string>& args);
 
+/// `path` made absolute against the current folder: the core resolves relative paths
+/// against the program folder, a command line against where it was started.
+std::string AbsolutePath(const std::string& path);
+
 /// The commands, each in its own <command>_command.cpp. `args` follow the command name.
 int NewSampleCommand(const std::vector<std::string>& args);
 int DumpCommand(const std::vector<std::string>& args);

@@ -4,10 +4,11 @@
 
 #include "app/app_state.h"
 #include "app/cli/cli_commands.h"
+#include "app/cli/opened_design.h"
 #include "app/prompts.h"
 #include "app/text_codec.h"
 #include "model/design.h"
-#include "model/editor_text_parser.h"
+#include "model/script_parser.h"
 #include "model/script_writer.h"
 
 namespace tablora::cli {
@@ -96,11 +97,15 @@ int NewSampleCommand(const std::vector<std::string>& args) {
   AppState app;
   app.settings = SampleSettings();
   SilentPrompts prompts;  // keeps the current database kind, MS SQL Server
-  EditorTextParser parser;
+  ScriptParser parser(ExecutableFolder(), &prompts);
+  if (!parser.LoadPatterns()) {
+    std::fprintf(stderr, "tablora-cli: %s\n", TextCodec::Cp936ToUtf8(parser.error()).c_str());
+    return 1;
+  }
   Design design(app, prompts, parser);
   app.designHasContent = true;
   for (const SampleTable& table : SampleTables()) EnterTable(design, table);
-  if (!ScriptWriter(app).SaveScript(design, prompts, args[0], -1)) {
+  if (!ScriptWriter(app).SaveScript(design, prompts, AbsolutePath(args[0]), -1)) {
     std::fprintf(stderr, "tablora-cli: cannot write %s\n", args[0].c_str());
     return 1;
   }
