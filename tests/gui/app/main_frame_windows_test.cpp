@@ -27,18 +27,6 @@
 namespace tablora::testing {
 namespace {
 
-void CloseAllDocuments() {
-  while (!Frame().documents().empty()) {
-    Frame().documents().back()->Close(true);
-    PumpEvents(30);
-  }
-}
-
-void ResetToOneDesignWindow() {
-  CloseAllDocuments();
-  Frame().NewDocument();
-  PumpEvents(50);
-}
 
 std::string Utf8(const std::string& cp936) { return TextCodec::Cp936ToUtf8(cp936); }
 
