@@ -169,7 +169,9 @@ std::string CommandTable::PlainCaption(const std::string& caption) {
     if (c != '&') plain.push_back(static_cast<char>(c));
     ++i;
   }
-  while (plain.size() >= 3 && plain.compare(plain.size() - 3, 3, "...") == 0) plain.resize(plain.size() - 3);
+  while (plain.size() >= 3 && plain.compare(plain.size() - 3, 3, "...") == 0) {
+    plain.resize(plain.size() - 3);
+  }
   return plain;
 }
 

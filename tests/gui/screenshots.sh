@@ -5,6 +5,7 @@
 # The pictures land in BUILD_DIR/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source_dir=$(pwd)
 build_dir=$(cd "${1:-build}" && pwd)
 out="$build_dir/screenshots"
 mkdir -p "$out"
@@ -75,6 +76,15 @@ key alt+h Return
 shot about_box 1.0
 key Escape
 sleep 0.3
+
+# A saved design opened from the command line: the design window lists its tables.
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+HOME="$home" ./tablora "$source_dir/tests/data/writer_sample.sql" &
+pid=$!
+sleep 2
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+shot opened_script 0.5
 
 # No document open: the short menus.
 key alt+f

@@ -15,6 +15,7 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
+#include "app/gui/frame_design_view.h"
 #include "app/gui/work_box.h"
 #include "app/gui/wx_prompts.h"
 #include "app/gui/wx_text.h"
@@ -69,9 +70,13 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
                        wxSize(1024, 720), wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
       state_(state),
       config_(config),
+      forwardingPrompts_([this]() -> Prompts& {
+        return prompts_ != nullptr ? *prompts_ : *ownPrompts_;
+      }),
       fileHistory_(cmd::kRecentFileCount, ToWxId(cmd::kRecentFile1)),
       indicatorTimer_(this) {
   ownPrompts_ = std::make_unique<WxPrompts>(this, state_.settings);
+  designWindow_ = std::make_unique<FrameDesignView>(*this);
   launchBrowser_ = [](const wxString& url) { return wxLaunchDefaultBrowser(url); };
   if (config_ != nullptr) {
     config_->SetPath(kRecentFilesPath);
@@ -85,7 +90,8 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
   SetMenuBar(emptyMenuBar_);
 
   CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL);
-  CommandBars::FillToolBar(GetToolBar(), ProgramFolder::Join(state_.settings.programFolder, "icons"));
+  CommandBars::FillToolBar(GetToolBar(),
+                           ProgramFolder::Join(state_.settings.programFolder, "icons"));
   CreateStatusBar(4);
   const int widths[] = {-1, FromDIP(44), FromDIP(44), FromDIP(44)};
   GetStatusBar()->SetStatusWidths(4, widths);
@@ -124,6 +130,7 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
 
 MainFrame::~MainFrame() {
   indicatorTimer_.Stop();
+  session_.reset();  // before the window side it notifies
   // The attached menu bar goes with the frame; the other one is ours.
   if (GetMenuBar() != emptyMenuBar_) delete emptyMenuBar_;
   if (GetMenuBar() != documentMenuBar_) delete documentMenuBar_;

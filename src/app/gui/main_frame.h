@@ -11,6 +11,7 @@
 
 #include "app/command_registry.h"
 #include "app/design_session.h"
+#include "app/gui/forwarding_prompts.h"
 #include "app/prompts.h"
 
 class wxConfigBase;
@@ -20,6 +21,7 @@ namespace tablora {
 
 struct AppState;
 class DocumentFrame;
+class FrameDesignView;
 class WorkBox;
 
 /// The main window: documents as tabs, menus, toolbar, status bar and the work box at the
@@ -42,6 +44,10 @@ class MainFrame : public wxMDIParentFrame {
   DocumentFrame* ActiveDocument() const;
   /// Opens a script into the design, reopening the design window when it was closed.
   bool OpenDesignScript(const std::string& path);
+  /// Shows the design's current tables in every design window.
+  void RefreshDesignViews();
+  /// The design's window side, for the design the session holds.
+  FrameDesignView& designWindow() { return *designWindow_; }
 
   // Commands: ids are the program's command numbers (window ids: command_ids.h).
   bool IsCommandEnabled(int id) const;
@@ -51,8 +57,10 @@ class MainFrame : public wxMDIParentFrame {
 
   // Parts and collaborators.
   AppState& appState() { return state_; }
-  /// The prompts dialogs and questions go through (the real dialogs unless replaced).
-  Prompts& prompts() { return prompts_ != nullptr ? *prompts_ : *ownPrompts_; }
+  /// The prompts dialogs and questions go through: the real dialogs, or the prompts
+  /// SetPrompts put in force (also for objects that were given prompts() before).
+  Prompts& prompts() { return forwardingPrompts_; }
+  /// Replaces the real dialogs (not owned); nullptr brings them back.
   void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
   /// The design's file side; while none is set the file commands are disabled.
   void SetSession(std::unique_ptr<DesignSession> session);
@@ -78,7 +86,6 @@ class MainFrame : public wxMDIParentFrame {
   void NumberWindows(const std::string& title);
   void OnDocumentActivated();
   void UpdateMenusAndTitle();
-  void RefreshDesignViews();
   void AddToRecentFiles(const std::string& path);
   void LayoutChildren();
   void UpdateIndicators();
@@ -119,6 +126,8 @@ class MainFrame : public wxMDIParentFrame {
   wxConfigBase* config_;
   std::unique_ptr<Prompts> ownPrompts_;
   Prompts* prompts_ = nullptr;
+  ForwardingPrompts forwardingPrompts_;
+  std::unique_ptr<FrameDesignView> designWindow_;
   std::unique_ptr<DesignSession> session_;
   CommandRegistry registry_;
   std::function<bool(const wxString&)> launchBrowser_;

@@ -1,7 +1,8 @@
 #include "app/gui/subsystem_hooks.h"
 
-#include "app/design_session.h"
+#include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/script_design_session.h"
 #include "gen/gui/generator_commands.h"
 
 namespace tablora {
@@ -12,8 +13,8 @@ void InstallSubsystemCommands(MainFrame& frame) {
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {
-  (void)frame;
-  return nullptr;
+  return std::make_unique<ScriptDesignSession>(frame.appState(), frame.prompts(),
+                                               &frame.designWindow());
 }
 
 }  // namespace tablora

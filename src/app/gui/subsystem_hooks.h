@@ -11,9 +11,8 @@ class MainFrame;
 /// one line here that registers its command handlers with frame.commandRegistry().
 void InstallSubsystemCommands(MainFrame& frame);
 
-/// The design's file side for the frame's open, save, recent-file and drop commands;
-/// nullptr while the script reader and writer are not part of the build (the commands
-/// then stay disabled).
+/// The design with its script files, for the frame's open, save, recent-file and drop
+/// commands; the design's notes go to the frame's design window.
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame);
 
 }  // namespace tablora

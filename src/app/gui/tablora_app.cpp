@@ -21,10 +21,6 @@ TabloraApp::TabloraApp() { SetAppName("Tablora"); }
 
 TabloraApp::~TabloraApp() = default;
 
-Settings TabloraApp::LoadProgramSettings(const std::string& programFolder) {
-  return LoadSettingsFile(programFolder);
-}
-
 void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {
   parser.AddSwitch("", "exit-when-shown", "quit as soon as the main window is shown");
   parser.AddParam("script", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
@@ -49,7 +45,7 @@ bool TabloraApp::OnInit() {
   const std::string folder =
       ProgramFolder::Choose(path_from_wx(executable.GetPath()), path_from_wx(wxGetCwd()));
   wxSetWorkingDirectory(path_to_wx(folder));
-  state_.settings = LoadProgramSettings(folder);
+  state_.settings = LoadSettingsFile(folder);
   state_.settings.programFolder = folder;
 
   // The dialog colours, applied to each of our dialogs as it opens.
@@ -60,6 +56,10 @@ bool TabloraApp::OnInit() {
                                            wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
 
   frame_ = new MainFrame(state_, config_.get());
+  frame_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+    if (event.GetEventObject() == frame_) frame_ = nullptr;
+    event.Skip();
+  });
   frame_->SetSession(CreateDesignSession(*frame_));
   InstallSubsystemCommands(*frame_);
   SetTopWindow(frame_);
@@ -76,9 +76,7 @@ int TabloraApp::OnExit() {
   return wxApp::OnExit();
 }
 
-MainFrame* TabloraApp::mainFrame() const {
-  return frame_ != nullptr && GetTopWindow() == frame_ ? frame_ : nullptr;
-}
+MainFrame* TabloraApp::mainFrame() const { return frame_; }
 
 int TabloraApp::FilterEvent(wxEvent& event) {
   // A dialog handles its own initialisation event, so the application sees it only here.

@@ -33,9 +33,6 @@ class TabloraApp : public wxApp {
   MainFrame* mainFrame() const;
   const DialogColours& dialogColours() const { return colours_; }
 
-  /// Reads the settings of a program folder (a missing settings file gives the defaults).
-  static Settings LoadProgramSettings(const std::string& programFolder);
-
  private:
   void OnIdleUntilShown(wxIdleEvent& event);
 

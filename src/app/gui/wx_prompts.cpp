@@ -43,7 +43,8 @@ std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
   if (dialog.ShowModal() != wxID_OK) return {};
   std::string path = path_from_wx(dialog.GetPath());
   // The save dialog adds the default extension when the name has none.
-  if (save && !spec.defaultExtension.empty() && path.find('.', path.rfind('/') + 1) == std::string::npos) {
+  const bool hasExtension = path.find('.', path.rfind('/') + 1) != std::string::npos;
+  if (save && !spec.defaultExtension.empty() && !hasExtension) {
     path += "." + spec.defaultExtension;
   }
   return path;
@@ -51,7 +52,9 @@ std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
 
 std::string WxPrompts::ChooseSaveFile(const FileDialogSpec& spec) { return ChooseFile(spec, true); }
 
-std::string WxPrompts::ChooseOpenFile(const FileDialogSpec& spec) { return ChooseFile(spec, false); }
+std::string WxPrompts::ChooseOpenFile(const FileDialogSpec& spec) {
+  return ChooseFile(spec, false);
+}
 
 std::string WxPrompts::ChooseFolder(const std::string& startFolder) {
   wxDirDialog dialog(parent_, wxString::FromUTF8(u8"请选择文件夹"), path_to_wx(startFolder));

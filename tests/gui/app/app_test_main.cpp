@@ -6,6 +6,7 @@
 #include <wx/timer.h>
 #include <wx/wx.h>
 
+#include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/tablora_app.h"
 #include "app_test_support.h"
@@ -46,6 +47,20 @@ void Later(std::function<void()> action, int delayMilliseconds) {
     wxTheApp->CallAfter([timer] { delete timer; });
   });
   timer->StartOnce(delayMilliseconds);
+}
+
+void CloseAllDocuments() {
+  for (int attempt = 0; attempt < 50 && !Frame().documents().empty(); ++attempt) {
+    Frame().documents().back()->Close(true);
+    PumpEvents(30);
+  }
+  if (!Frame().documents().empty()) ADD_FAILURE() << "a document window did not close";
+}
+
+void ResetToOneDesignWindow() {
+  CloseAllDocuments();
+  Frame().NewDocument();
+  PumpEvents(50);
 }
 
 bool RecordingSession::OpenScript(const std::string& target) {

@@ -23,6 +23,11 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 2000);
 /// Runs `action` on the next pass of whatever event loop runs (a modal dialog's too).
 void Later(std::function<void()> action, int delayMilliseconds = 100);
 
+/// Closes every document window (a test fails when one will not close).
+void CloseAllDocuments();
+/// Leaves exactly one document open: the design window.
+void ResetToOneDesignWindow();
+
 /// A design whose file side records what the window asked of it.
 class RecordingSession : public DesignSession {
  public:

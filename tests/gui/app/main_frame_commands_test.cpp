@@ -58,18 +58,6 @@ void RunCommand(int id) {
   PumpEvents(30);
 }
 
-void CloseAllDocuments() {
-  while (!Frame().documents().empty()) {
-    Frame().documents().back()->Close(true);
-    PumpEvents(30);
-  }
-}
-
-void ResetToOneDesignWindow() {
-  CloseAllDocuments();
-  Frame().NewDocument();
-  PumpEvents(50);
-}
 
 /// Effects of the commands that can run; each function fails the test when its command
 /// did not do its work.
@@ -273,6 +261,10 @@ TEST(MainFrameCommands, RegisteredHandlersRunAndUnregisteredCommandsStayDisabled
 void FocusDesignWindow() {
   Frame().Raise();
   ASSERT_FALSE(Frame().documents().empty());
+  // Without a window manager the keyboard goes to the window under the pointer.
+  const wxRect client = Frame().GetClientWindow()->GetScreenRect();
+  wxUIActionSimulator().MouseMove(client.GetLeft() + client.GetWidth() / 2,
+                                  client.GetTop() + client.GetHeight() / 2);
   Frame().documents().front()->SetFocus();
   if (Frame().documents().front()->tableView() != nullptr) {
     Frame().documents().front()->tableView()->SetFocus();

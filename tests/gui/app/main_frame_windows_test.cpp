@@ -1,5 +1,6 @@
 // The main window's documents, work box, dropped files and the question on close.
 #include <gtest/gtest.h>
+#include <wx/fileconf.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
@@ -12,29 +13,20 @@
 #include "app/document_titles.h"
 #include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
+#include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/subsystem_hooks.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
 #include "app/gui/wx_text.h"
 #include "app/text_codec.h"
+#include "app/text_file.h"
 #include "app_test_support.h"
 #include "support/scripted_prompts.h"
 
 namespace tablora::testing {
 namespace {
 
-void CloseAllDocuments() {
-  while (!Frame().documents().empty()) {
-    Frame().documents().back()->Close(true);
-    PumpEvents(30);
-  }
-}
-
-void ResetToOneDesignWindow() {
-  CloseAllDocuments();
-  Frame().NewDocument();
-  PumpEvents(50);
-}
 
 std::string Utf8(const std::string& cp936) { return TextCodec::Cp936ToUtf8(cp936); }
 
@@ -132,6 +124,38 @@ TEST(MainFrameFiles, DroppingThreeFilesOpensOnlyTheFirst) {
   EXPECT_EQ(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1))->GetItemLabel(), "&1 /tmp/first.sql");
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
+}
+
+TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
+  const std::string path = "/tmp/tablora_app_test_drop.sql";
+  ASSERT_TRUE(TextFile::WriteBytes(path,
+                                   "CREATE TABLE [dbo].[t_user] (\r\n\t[id] [int] NOT NULL ,\r\n"
+                                   "\t[name] [varchar] (50) NULL \r\n) ON [PRIMARY]\r\nGO\r\n"));
+  Frame().appState().designHasContent = false;
+  ResetToOneDesignWindow();
+  Frame().SetSession(CreateDesignSession(Frame()));
+  ScriptedPrompts prompts;
+  Frame().SetPrompts(&prompts);
+  auto* files = new wxString[2]{wxString::FromUTF8(path), "/tmp/not_opened.sql"};
+  wxDropFilesEvent drop(wxEVT_DROP_FILES, 2, files);
+  Frame().GetEventHandler()->ProcessEvent(drop);
+  PumpEvents(100);
+  EXPECT_TRUE(prompts.messages.empty()) << (prompts.messages.empty() ? "" : Utf8(prompts.messages[0]));
+  EXPECT_EQ(Frame().session()->currentPath(), path);
+  EXPECT_FALSE(Frame().session()->modified());
+  wxListCtrl* list = Frame().documents().front()->tableView()->tableList();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->GetItemCount(), 1);
+  EXPECT_EQ(list->GetItemText(0, 1), "t_user");
+  EXPECT_EQ(list->GetItemText(0, 2), "2");
+  EXPECT_EQ(Frame().fileHistory().GetHistoryFile(0), wxString::FromUTF8(path));
+  // Closing the program now asks nothing: the design is as it was opened.
+  EXPECT_TRUE(Frame().session()->ConfirmDiscard(prompts));
+  EXPECT_TRUE(prompts.questions.empty());
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+  std::remove(path.c_str());
 }
 
 TEST(MainFrameFiles, OpeningWithTheDesignWindowClosedReopensIt) {
@@ -299,6 +323,98 @@ TEST(MainFrameClose, UnchangedDesignClosesWithoutAQuestion) {
   closing.session->isModified = false;
   EXPECT_TRUE(closing.Close());
   EXPECT_TRUE(closing.prompts.questions.empty());
+}
+
+}  // namespace
+}  // namespace tablora::testing
+
+namespace tablora::testing {
+namespace {
+
+TEST(MainFrameFiles, RecentFilesAreKeptInTheConfigurationAcrossRuns) {
+  const wxString configPath = "/tmp/tablora_app_test_recent.ini";
+  wxRemoveFile(configPath);
+  {
+    wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
+                        wxCONFIG_USE_LOCAL_FILE);
+    auto* frame = new MainFrame(wxGetApp().state(), &config);
+    frame->fileHistory().AddFileToHistory("/tmp/older.sql");
+    frame->fileHistory().AddFileToHistory("/tmp/newer.sql");
+    frame->Close(true);
+    PumpEvents(50);
+  }
+  wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
+                      wxCONFIG_USE_LOCAL_FILE);
+  EXPECT_EQ(config.Read("/Recent File List/file1", ""), "/tmp/newer.sql");
+  auto* frame = new MainFrame(wxGetApp().state(), &config);
+  ASSERT_EQ(frame->fileHistory().GetCount(), 2u);
+  EXPECT_EQ(frame->fileHistory().GetHistoryFile(1), "/tmp/older.sql");
+  frame->NewDocument();
+  PumpEvents(50);
+  EXPECT_EQ(frame->GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1 + 1))->GetItemLabel(),
+            "&2 /tmp/older.sql");
+  frame->Destroy();
+  PumpEvents(50);
+  wxRemoveFile(configPath);
+}
+
+TEST(MainFrameHelp, AMissingHelpPageIsReportedInsteadOfOpeningNothing) {
+  Settings& settings = Frame().appState().settings;
+  const std::string folder = settings.programFolder;
+  settings.programFolder = "/tmp/tablora_no_such_folder";
+  ScriptedPrompts prompts;
+  Frame().SetPrompts(&prompts);
+  int launches = 0;
+  Frame().SetBrowserLauncher([&](const wxString&) { return ++launches > 0; });
+  wxCommandEvent help(wxEVT_MENU, ToWxId(cmd::kHelp));
+  Frame().GetEventHandler()->ProcessEvent(help);
+  settings.programFolder = folder;
+  Frame().SetPrompts(nullptr);
+  EXPECT_EQ(launches, 0);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(Utf8(prompts.messages[0]),
+            u8"找不到使用说明文档：/tmp/tablora_no_such_folder/help/index.htm");
+}
+
+TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
+  CloseAllDocuments();
+  FrameDesignView& window = Frame().designWindow();
+  EXPECT_TRUE(window.IsOpen());
+  ASSERT_EQ(Frame().documents().size(), 1u);
+  EXPECT_TRUE(Frame().documents().front()->IsDesignView());
+  PumpEvents(100);
+  const wxSize client = Frame().documents().front()->tableView()->GetClientSize();
+  EXPECT_EQ(window.ClientWidth(), client.x);
+  EXPECT_EQ(window.ClientHeight(), client.y);
+  EXPECT_GT(window.ClientWidth(), 300);
+  window.SetScrollHeight(2345);
+  EXPECT_EQ(window.ScrollHeight(), 2345);
+}
+
+TEST(FrameDesignWindow, DesignNotesRefreshTheTableListOnce) {
+  Frame().appState().designHasContent = true;
+  ResetToOneDesignWindow();
+  auto owned = std::make_unique<RecordingSession>();
+  RecordingSession* session = owned.get();
+  Frame().SetSession(std::move(owned));
+  TableDocumentView* view = Frame().documents().front()->tableView();
+  ASSERT_NE(view->tableList(), nullptr);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
+  session->tables = {{"a", "t_a", 1}, {"b", "t_b", 2}, {"c", "t_c", 3}};
+  FrameDesignView& window = Frame().designWindow();
+  window.TableAdded(0, false);
+  window.TableAdded(1, false);
+  window.TableChanged(2);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 0);  // not yet: once, after the notes
+  PumpEvents(50);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 3);
+  session->tables.clear();
+  window.DesignCleared();
+  PumpEvents(50);
+  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+  ResetToOneDesignWindow();
 }
 
 }  // namespace

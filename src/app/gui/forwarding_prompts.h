@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+#include "app/prompts.h"
+
+namespace tablora {
+
+/// Prompts that pass every question on to the prompts `target` names at the time of the
+/// question, so that objects made early follow a later change of prompts.
+class ForwardingPrompts : public Prompts {
+ public:
+  explicit ForwardingPrompts(std::function<Prompts&()> target) : target_(std::move(target)) {}
+
+  bool AskYesNo(const std::string& text, const std::string& caption) override {
+    return target_().AskYesNo(text, caption);
+  }
+  Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
+    return target_().AskYesNoCancel(text, caption);
+  }
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    target_().ShowMessage(text, caption);
+  }
+  std::string ChooseSaveFile(const FileDialogSpec& spec) override {
+    return target_().ChooseSaveFile(spec);
+  }
+  std::string ChooseOpenFile(const FileDialogSpec& spec) override {
+    return target_().ChooseOpenFile(spec);
+  }
+  std::string ChooseFolder(const std::string& startFolder) override {
+    return target_().ChooseFolder(startFolder);
+  }
+  bool ChooseDatabaseKind(int& kind) override { return target_().ChooseDatabaseKind(kind); }
+
+ private:
+  std::function<Prompts&()> target_;
+};
+
+}  // namespace tablora

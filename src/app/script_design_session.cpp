@@ -1,0 +1,61 @@
+#include "app/script_design_session.h"
+
+namespace tablora {
+
+ScriptDesignSession::ScriptDesignSession(AppState& app, Prompts& prompts, DesignView* view)
+    : prompts_(prompts),
+      view_(view != nullptr ? view : &headless_),
+      parser_(app.settings.programFolder, &prompts),
+      design_(app, prompts, parser_, this),
+      opener_(design_, parser_, prompts),
+      writer_(app) {}
+
+bool ScriptDesignSession::OpenScript(const std::string& path) {
+  opening_ = true;
+  const bool opened = opener_.OpenScript(path);
+  opening_ = false;
+  if (opened) modified_ = false;
+  return opened;
+}
+
+bool ScriptDesignSession::SaveScript(const std::string& path) {
+  if (!writer_.SaveScript(design_, prompts_, path, -1)) return false;
+  // The writer records a path the user chose; a given path becomes current here.
+  if (!path.empty()) design_.setCurrentPath(path);
+  modified_ = false;
+  return true;
+}
+
+std::vector<TableSummary> ScriptDesignSession::Tables() const {
+  std::vector<TableSummary> tables;
+  for (const TableDesign& table : design_.definitions()) {
+    tables.push_back({table.displayName, table.actualName, static_cast<int>(table.columns.size())});
+  }
+  return tables;
+}
+
+void ScriptDesignSession::MarkChanged() {
+  if (!opening_) modified_ = true;
+}
+
+void ScriptDesignSession::TableAdded(int index, bool show) {
+  MarkChanged();
+  view_->TableAdded(index, show);
+}
+
+void ScriptDesignSession::TableChanged(int index) {
+  MarkChanged();
+  view_->TableChanged(index);
+}
+
+void ScriptDesignSession::TableTreeTextChanged(int index, const std::string& treeText) {
+  MarkChanged();
+  view_->TableTreeTextChanged(index, treeText);
+}
+
+void ScriptDesignSession::DesignCleared() {
+  MarkChanged();
+  view_->DesignCleared();
+}
+
+}  // namespace tablora

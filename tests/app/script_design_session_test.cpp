@@ -1,0 +1,121 @@
+#include "app/script_design_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "app/settings_loader.h"
+#include "app/text_file.h"
+#include "support/scripted_prompts.h"
+
+namespace tablora {
+namespace {
+
+const char kScript[] =
+    "CREATE TABLE [dbo].[t_user] (\r\n"
+    "\t[id] [int] NOT NULL ,\r\n"
+    "\t[name] [varchar] (50) NULL \r\n"
+    ") ON [PRIMARY]\r\n"
+    "GO\r\n"
+    "\r\n"
+    "CREATE TABLE [dbo].[t_order] (\r\n"
+    "\t[id] [int] NOT NULL ,\r\n"
+    "\t[user_id] [int] NOT NULL ,\r\n"
+    "\t[amount] [decimal] (10, 2) NULL \r\n"
+    ") ON [PRIMARY]\r\n"
+    "GO\r\n";
+
+/// Records the notes the design passes on to its window side.
+class RecordingView : public HeadlessDesignView {
+ public:
+  std::vector<std::string> notes;
+  void TableAdded(int index, bool show) override { notes.push_back("added " + std::to_string(index)); }
+  void TableChanged(int index) override { notes.push_back("changed " + std::to_string(index)); }
+  void DesignCleared() override { notes.push_back("cleared"); }
+};
+
+class ScriptDesignSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("tablora_session_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+    app_.settings = LoadSettingsFile(TABLORA_SOURCE_DIR "/resources");
+    app_.settings.programFolder = TABLORA_SOURCE_DIR "/resources";
+    scriptPath_ = (folder_ / "two.sql").string();
+    ASSERT_TRUE(TextFile::WriteBytes(scriptPath_, kScript));
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::filesystem::path folder_;
+  std::string scriptPath_;
+  AppState app_;
+  testing::ScriptedPrompts prompts_;
+  RecordingView view_;
+};
+
+TEST_F(ScriptDesignSessionTest, OpenListsTheTablesUnchangedAndPassesNotesOn) {
+  app_.databaseKind = kSqlServer;
+  ScriptDesignSession session(app_, prompts_, &view_);
+  ASSERT_TRUE(session.OpenScript(scriptPath_)) << (prompts_.messages.empty() ? "" : prompts_.messages[0]);
+  const std::vector<TableSummary> tables = session.Tables();
+  ASSERT_EQ(tables.size(), 2u);
+  // Tables come sorted by actual name.
+  EXPECT_EQ(tables[0].actualName, "t_order");
+  EXPECT_EQ(tables[0].columnCount, 3);
+  EXPECT_EQ(tables[1].actualName, "t_user");
+  EXPECT_EQ(tables[1].columnCount, 2);
+  EXPECT_FALSE(session.modified());
+  EXPECT_EQ(session.currentPath(), scriptPath_);
+  EXPECT_TRUE(app_.designHasContent);
+  EXPECT_EQ(std::count(view_.notes.begin(), view_.notes.end(), "added 0"), 1);
+  EXPECT_EQ(std::count(view_.notes.begin(), view_.notes.end(), "added 1"), 1);
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(ScriptDesignSessionTest, ChangesAskOnCloseAndSavingClearsThem) {
+  ScriptDesignSession session(app_, prompts_, &view_);
+  ASSERT_TRUE(session.OpenScript(scriptPath_));
+  session.design()->TableChanged(0);
+  EXPECT_TRUE(session.modified());
+  EXPECT_EQ(view_.notes.back(), "changed 0");
+
+  prompts_.yesNoCancelAnswers = {Answer::kCancel};
+  EXPECT_FALSE(session.ConfirmDiscard(prompts_));
+  const std::string savedPath = (folder_ / "saved.sql").string();
+  ASSERT_TRUE(session.SaveScript(savedPath));
+  EXPECT_FALSE(session.modified());
+  EXPECT_EQ(session.currentPath(), savedPath);
+  EXPECT_TRUE(session.ConfirmDiscard(prompts_));
+
+  // The saved script opens again as the same tables.
+  AppState again = app_;
+  testing::ScriptedPrompts otherPrompts;
+  ScriptDesignSession reopened(again, otherPrompts);
+  ASSERT_TRUE(reopened.OpenScript(savedPath));
+  EXPECT_EQ(reopened.Tables(), session.Tables());
+}
+
+TEST_F(ScriptDesignSessionTest, AFailedOpenChangesNothing) {
+  ScriptDesignSession session(app_, prompts_, &view_);
+  ASSERT_TRUE(session.OpenScript(scriptPath_));
+  const std::vector<TableSummary> before = session.Tables();
+  EXPECT_FALSE(session.OpenScript((folder_ / "missing.sql").string()));
+  EXPECT_EQ(session.Tables(), before);
+  EXPECT_EQ(session.currentPath(), scriptPath_);
+  EXPECT_FALSE(session.modified());
+}
+
+TEST_F(ScriptDesignSessionTest, SavingAnEmptyDesignWritesNothing) {
+  ScriptDesignSession session(app_, prompts_);
+  const std::string target = (folder_ / "empty.sql").string();
+  EXPECT_FALSE(session.SaveScript(target));
+  EXPECT_FALSE(std::filesystem::exists(target));
+  EXPECT_EQ(prompts_.messages.size(), 1u);  // "没有数据!"
+}
+
+}  // namespace
+}  // namespace tablora
