@@ -90,11 +90,13 @@ int main(int argc, char** argv) {
   setenv("HOME", home, 1);
   wxApp::GTKAllowDiagnosticsControl();
   wxApp::GTKSuppressDiagnostics();
-  wxLog::SetActiveTarget(new wxLogStderr);
   if (!wxEntryStart(argc, argv)) {
     fprintf(stderr, "cannot start wx (no display?)\n");
     return 1;
   }
+  // After the start: wxEntryStart drops any earlier target, and a message left for the
+  // GUI log target would open a modal box at exit that nobody answers.
+  delete wxLog::SetActiveTarget(new wxLogStderr);
   if (!wxTheApp->CallOnInit()) {
     fprintf(stderr, "the program did not start\n");
     return 1;

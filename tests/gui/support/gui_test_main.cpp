@@ -41,12 +41,14 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   wxApp::GTKAllowDiagnosticsControl();
   wxApp::GTKSuppressDiagnostics();
-  wxLog::SetActiveTarget(new wxLogStderr);
   wxSetAssertHandler(FailTestOnAssert);
   if (!wxEntryStart(argc, argv)) {
     fprintf(stderr, "cannot start wx (no display?)\n");
     return 1;
   }
+  // After the start: wxEntryStart drops any earlier target, and a message left for the
+  // GUI log target would open a modal box at exit that nobody answers.
+  delete wxLog::SetActiveTarget(new wxLogStderr);
   wxTheApp->CallOnInit();
   int rc = 0;
   {
