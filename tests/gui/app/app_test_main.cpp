@@ -90,11 +90,12 @@ int main(int argc, char** argv) {
   setenv("HOME", home, 1);
   wxApp::GTKAllowDiagnosticsControl();
   wxApp::GTKSuppressDiagnostics();
-  wxLog::SetActiveTarget(new wxLogStderr);
   if (!wxEntryStart(argc, argv)) {
     fprintf(stderr, "cannot start wx (no display?)\n");
     return 1;
   }
+  // Log messages go to standard error: a log message box would wait for a click forever.
+  delete wxLog::SetActiveTarget(new wxLogStderr);
   if (!wxTheApp->CallOnInit()) {
     fprintf(stderr, "the program did not start\n");
     return 1;
