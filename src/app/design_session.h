@@ -7,6 +7,8 @@
 
 namespace tablora {
 
+class Design;
+
 /// One line of the plain table list the design window shows. Texts are code page 936.
 struct TableSummary {
   std::string displayName;
@@ -35,6 +37,9 @@ class DesignSession {
   /// True when the design changed since it was opened or saved.
   virtual bool modified() const = 0;
   virtual std::vector<TableSummary> Tables() const = 0;
+  /// The design behind the session, for the commands that read its tables (the code
+  /// generators); nullptr when there is none.
+  virtual Design* design() { return nullptr; }
 
   /// Before a changed design is discarded: asks "将改动保存到 %1？" (the current path, or
   /// "表视图" when there is none). Yes saves (asking for a path when there is none), no

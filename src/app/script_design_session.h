@@ -26,7 +26,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   bool modified() const override { return modified_; }
   std::vector<TableSummary> Tables() const override;
 
-  Design& design() { return design_; }
+  Design* design() override { return &design_; }
 
  private:
   // DesignView: passed on to the window side; every change marks the design changed,

@@ -79,7 +79,7 @@ TEST_F(ScriptDesignSessionTest, OpenListsTheTablesUnchangedAndPassesNotesOn) {
 TEST_F(ScriptDesignSessionTest, ChangesAskOnCloseAndSavingClearsThem) {
   ScriptDesignSession session(app_, prompts_, &view_);
   ASSERT_TRUE(session.OpenScript(scriptPath_));
-  session.design().TableChanged(0);
+  session.design()->TableChanged(0);
   EXPECT_TRUE(session.modified());
   EXPECT_EQ(view_.notes.back(), "changed 0");
 

@@ -27,6 +27,8 @@ constexpr Command kCommands[] = {
     {"new-sample", "OUT", "write the saved script of a small sample design", NewSampleCommand},
     {"dump", "FILE", "open a script and print the design as JSON (UTF-8)", DumpCommand},
     {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand},
+    {"gen", "c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] [--skip-time]",
+     "generate C structures, Java classes or C++ classes", GenCommand},
 };
 
 int Usage() {

@@ -16,5 +16,6 @@ std::string AbsolutePath(const std::string& path);
 int NewSampleCommand(const std::vector<std::string>& args);
 int DumpCommand(const std::vector<std::string>& args);
 int SaveCommand(const std::vector<std::string>& args);
+int GenCommand(const std::vector<std::string>& args);
 
 }  // namespace tablora::cli

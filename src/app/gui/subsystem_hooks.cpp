@@ -3,12 +3,13 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/script_design_session.h"
+#include "gen/gui/generator_commands.h"
 
 namespace tablora {
 
 void InstallSubsystemCommands(MainFrame& frame) {
-  // Subsystems register here, e.g. RegisterGeneratorCommands(frame);
-  (void)frame;
+  // Subsystems register here, one line each.
+  RegisterGeneratorCommands(frame);
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {

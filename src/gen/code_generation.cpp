@@ -1,0 +1,134 @@
+#include "gen/code_generation.h"
+
+#include <ctime>
+#include <filesystem>
+
+#include "app/document_titles.h"
+#include "app/text_codec.h"
+#include "app/text_file.h"
+#include "gen/c_struct_generator.h"
+#include "gen/cpp_class_generator.h"
+#include "gen/java_class_generator.h"
+
+namespace tablora {
+
+namespace {
+
+int CurrentLocalYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
+
+/// The folder a chosen file lies in, made absolute so that a bare file name still has one.
+std::string FolderOf(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  if (ec) absolute = path;
+  return absolute.parent_path().string();
+}
+
+}  // namespace
+
+CodeGeneration::CodeGeneration(const Settings& settings, Prompts& prompts, OptionsPrompt& options,
+                               RefreshDefinitions refresh)
+    : settings_(settings),
+      prompts_(prompts),
+      options_(options),
+      refresh_(std::move(refresh)),
+      year_(CurrentLocalYear()) {}
+
+bool CodeGeneration::HasTables(int index) {
+  writtenFiles_.clear();
+  tables_ = &refresh_();
+  const bool inRange =
+      index == -1 || (index >= 0 && static_cast<std::size_t>(index) < tables_->size());
+  if (tables_->empty() || !inRange) {
+    static const std::string kNoData = Cp936(u8"没有数据!");
+    prompts_.ShowMessage(kNoData, DocumentTitles::kProgramName);
+    return false;
+  }
+  return true;
+}
+
+std::string CodeGeneration::AskSaveFile(int index, const std::string& extension) {
+  FileDialogSpec spec;
+  spec.defaultExtension = extension;
+  if (index >= 0) {
+    spec.proposedName = TextCodec::Cp936ToUtf8((*tables_)[index].actualName) + "." + extension;
+  }
+  return prompts_.ChooseSaveFile(spec);
+}
+
+bool CodeGeneration::Write(const std::string& path, const std::string& text) {
+  std::string error;
+  if (!TextFile::WriteText(path, text, &error)) {
+    static const std::string kCannotWrite = Cp936(u8"无法写入文件: ");
+    prompts_.ShowMessage(kCannotWrite + TextCodec::Utf8ToCp936(path) + "\n" + error,
+                         DocumentTitles::kProgramName);
+    return false;
+  }
+  writtenFiles_.push_back(path);
+  return true;
+}
+
+GenerationResult CodeGeneration::GenerateCStruct(int index) {
+  if (!HasTables(index)) return GenerationResult::kNoData;
+  const std::string path = AskSaveFile(index, "h");
+  if (path.empty()) return GenerationResult::kCancelled;
+  GenerationOptions options;
+  OptionsDialogLayout layout;
+  layout.showAccessors = false;
+  layout.showSkipTime = false;
+  if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
+  const std::string text = CStructGenerator::Build(*tables_, settings_, options, index);
+  return Write(path, text) ? GenerationResult::kWritten : GenerationResult::kFailed;
+}
+
+GenerationResult CodeGeneration::GenerateCppClass(int index) {
+  if (!HasTables(index)) return GenerationResult::kNoData;
+  const std::string path = AskSaveFile(index, "hpp");
+  if (path.empty()) return GenerationResult::kCancelled;
+  GenerationOptions options;
+  OptionsDialogLayout layout;
+  layout.showAccessors = true;
+  layout.showSkipTime = false;
+  if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
+  const std::string text = CppClassGenerator::Build(*tables_, settings_, options, index);
+  return Write(path, text) ? GenerationResult::kWritten : GenerationResult::kFailed;
+}
+
+GenerationResult CodeGeneration::GenerateJavaClass(int index) {
+  if (!HasTables(index)) return GenerationResult::kNoData;
+  std::string folder;
+  std::string onePath;
+  if (index == -1) {
+    folder = prompts_.ChooseFolder(settings_.programFolder);
+    if (folder.empty()) return GenerationResult::kCancelled;
+  } else {
+    onePath = AskSaveFile(index, "java");
+    if (onePath.empty()) return GenerationResult::kCancelled;
+    folder = FolderOf(onePath);
+  }
+  GenerationOptions options;
+  OptionsDialogLayout layout;
+  layout.showAccessors = true;
+  layout.showSkipTime = true;
+  if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
+
+  const std::string package = TextCodec::Utf8ToCp936(JavaClassGenerator::PackageNameOf(folder));
+  for (const JavaSource& source :
+       JavaClassGenerator::Build(*tables_, settings_, options, index, package, year_)) {
+    const std::string path =
+        index == -1
+            ? (std::filesystem::path(folder) / (TextCodec::Cp936ToUtf8(source.className) + ".java"))
+                  .string()
+            : onePath;
+    // One failure usually means the folder cannot be written: say so once and stop.
+    if (!Write(path, source.text)) return GenerationResult::kFailed;
+  }
+  return GenerationResult::kWritten;
+}
+
+}  // namespace tablora

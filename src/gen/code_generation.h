@@ -1,0 +1,64 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/prompts.h"
+#include "app/settings.h"
+#include "gen/generation_options.h"
+#include "model/table_design.h"
+
+namespace tablora {
+
+/// How a generator command ended.
+enum class GenerationResult {
+  kWritten,    ///< every file was written
+  kNoData,     ///< the design has no tables (or no table at the index): "没有数据!" was shown
+  kCancelled,  ///< a file, folder or options dialog was cancelled; nothing was written
+  kFailed,     ///< a file could not be written; the message was shown
+};
+
+/// The three generator commands of the main menu and of a table window's menu: refresh
+/// the definitions, ask where to write and which options, and write code page 936 files
+/// with CR LF line ends.
+class CodeGeneration {
+ public:
+  /// Brings the definition list up to date with the open editors and returns it
+  /// (the design's RefreshTableDefinitions).
+  using RefreshDefinitions = std::function<const std::vector<TableDesign>&()>;
+
+  /// Keeps references to `settings`, `prompts` and `options` for its lifetime.
+  CodeGeneration(const Settings& settings, Prompts& prompts, OptionsPrompt& options,
+                 RefreshDefinitions refresh);
+
+  /// Table `index` of the table list, or every table for -1, into one "%s.h" file.
+  GenerationResult GenerateCStruct(int index);
+  /// Every table into its own "%s.java" file in a chosen folder (package = the folder's
+  /// name), or table `index` into a chosen file (package = the name of the file's folder).
+  GenerationResult GenerateJavaClass(int index);
+  /// Table `index`, or every table for -1, into one "%s.hpp" file.
+  GenerationResult GenerateCppClass(int index);
+
+  /// The year of the Java copyright line; by default the current local year.
+  void setYear(int year) { year_ = year; }
+  /// The files of the last command, file-system paths, in the order written.
+  const std::vector<std::string>& writtenFiles() const { return writtenFiles_; }
+
+ private:
+  /// Runs the refresh; false (after "没有数据!") when there is nothing to generate.
+  bool HasTables(int index);
+  /// The save dialog for one file: empty when cancelled.
+  std::string AskSaveFile(int index, const std::string& extension);
+  bool Write(const std::string& path, const std::string& text);
+
+  const Settings& settings_;
+  Prompts& prompts_;
+  OptionsPrompt& options_;
+  RefreshDefinitions refresh_;
+  const std::vector<TableDesign>* tables_ = nullptr;
+  int year_;
+  std::vector<std::string> writtenFiles_;
+};
+
+}  // namespace tablora

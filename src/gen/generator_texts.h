@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/table_design.h"
+
+/// Pieces of text shared by the C, Java and C++ generators. All texts are code page 936.
+namespace tablora::gen_text {
+
+/// The comment written after a member: "// " + display name + ":" when the display name
+/// is set, then the note (with "// " before it when nothing was written yet). With
+/// `markNamelessColumns` a column without display and actual name still gets "// :".
+std::string ColumnComment(const ColumnDesign& column, bool markNamelessColumns = false);
+
+/// The comment line above a C structure or C++ class, without its line end: "// " + display
+/// name + ":" and the table comment (after " " or "// "); empty when both are empty.
+std::string TableHeader(const TableDesign& table);
+
+/// True when the design type begins with "datetime" in any case ("smalldatetime" does not).
+bool IsDateTimeType(const std::string& typeName);
+
+/// The tables a generator works on: every table for index -1, otherwise the one at
+/// `index`; nothing for an index outside the list.
+std::vector<const TableDesign*> SelectTables(const std::vector<TableDesign>& tables, int index);
+
+}  // namespace tablora::gen_text

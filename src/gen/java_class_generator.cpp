@@ -1,0 +1,76 @@
+#include "gen/java_class_generator.h"
+
+#include "gen/generator_texts.h"
+
+namespace tablora {
+
+std::vector<JavaSource> JavaClassGenerator::Build(const std::vector<TableDesign>& tables,
+                                                  const Settings& settings,
+                                                  const GenerationOptions& options, int index,
+                                                  const std::string& packageName, int year) {
+  std::vector<JavaSource> sources;
+  for (const TableDesign* table : gen_text::SelectTables(tables, index)) {
+    sources.push_back(
+        {table->actualName, BuildClass(*table, settings, options, packageName, year)});
+  }
+  return sources;
+}
+
+std::string JavaClassGenerator::BuildClass(const TableDesign& table, const Settings& settings,
+                                           const GenerationOptions& options,
+                                           const std::string& packageName, int year) {
+  std::string out;
+  if (!packageName.empty()) out += "package " + packageName + ";\n";
+  out += " /* <p>Title:" + table.displayName + "</p>\n";
+  out += " * <p>Description:" + table.comment + "</p>\n";
+  out += " * <p>Copyright: Copyright (c) " + std::to_string(year) + "</p>\n";
+  out += " * <p>Company: </p>\n"
+         " * @author Tablora1.5\n"
+         " * @version 1.5\n"
+         " */\n"
+         "\n";
+  out += "public class " + table.actualName + "\n{\n";
+
+  std::string methods;
+  for (const ColumnDesign& column : table.columns) {
+    if (options.skipTime && gen_text::IsDateTimeType(column.typeName)) continue;
+    const std::string javaType = settings.LookupJavaType(column.typeName);
+    const std::string prefix = options.prefix ? settings.LookupJavaPrefix(javaType) : "";
+    const std::string& name = column.actualName;
+
+    out += options.accessors ? "private " : "public ";
+    out += javaType;
+    out += ' ';
+    out += prefix;
+    out += name;
+    out += ";\t";
+    const std::string comment = gen_text::ColumnComment(column);
+    out += comment;
+    if (column.length > 0) {
+      if (comment.empty()) out += "// ";
+      out += '[';
+      out += std::to_string(column.length);
+      out += ']';
+    }
+    out += '\n';
+
+    if (options.accessors) {
+      methods += "\npublic " + javaType + " get" + name + "()\n{\nreturn " + prefix + name +
+                 ";\n}\n ";
+      methods += "public void  set" + name + "(" + javaType + " " + name + ")\n{\nthis." +
+                 prefix + name + " = " + name + ";\n}\n ";
+    }
+  }
+  out += methods;
+  out += "\n}\n\n";
+  return out;
+}
+
+std::string JavaClassGenerator::PackageNameOf(const std::string& folder) {
+  std::string path = folder;
+  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+  const std::size_t cut = path.find_last_of("/\\:");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace tablora

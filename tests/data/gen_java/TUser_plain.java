@@ -1,0 +1,22 @@
+package beans;
+ /* <p>Title:用户</p>
+ * <p>Description:系统的登录用户</p>
+ * <p>Copyright: Copyright (c) 2026</p>
+ * <p>Company: </p>
+ * @author Tablora1.5
+ * @version 1.5
+ */
+
+public class TUser
+{
+public int Id;	// 编号:主键
+public String Name;	// 姓名:[20]
+public double Price;	// 单价[18]
+public java.util.Date Created;	// 创建时间:
+public smalldatetime Changed;	// 修改时间:
+public image Photo;	// 照片:[16]
+public boolean Active;	// 有效:1有效
+public int ;	
+
+}
+

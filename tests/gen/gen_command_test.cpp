@@ -1,0 +1,146 @@
+// tablora-cli gen: a design script in, code files out, with the shipped settings' type maps.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "app/text_codec.h"
+#include "app/text_file.h"
+
+namespace tablora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GenCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::path(::testing::TempDir()) / ("gen_cli_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  /// Exit code of tablora-cli gen with `args` (shell words); output goes to dir/log.
+  int Gen(const std::string& args) {
+    const std::string command = std::string("'") + TABLORA_CLI + "' gen " + args + " >'" +
+                                (dir / "log").string() + "' 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string Read(const fs::path& path) {
+    std::string bytes;
+    EXPECT_TRUE(TextFile::ReadBytes(path.string(), bytes)) << path;
+    return bytes;
+  }
+  std::string Log() { return Read(dir / "log"); }
+  /// Expected file bytes: code page 936 with CR LF.
+  static std::string Cp936CrLf(const char* utf8) { return TextFile::ToCrLf(Cp936(utf8)); }
+
+  fs::path dir;
+  const std::string design = std::string(TABLORA_TEST_DATA) + "/gen_cli/goods.sql";
+};
+
+TEST_F(GenCommand, CStructuresOfAllTablesWithPrefixes) {
+  ASSERT_EQ(Gen("c '" + design + "' '" + (dir / "all.h").string() + "' --prefix"), 0) << Log();
+  EXPECT_EQ(Read(dir / "all.h"), Cp936CrLf(u8"// 商品: 在售商品\n"
+                                            u8"typedef struct{\n"
+                                            u8"int nId;\t// 编号:主键\n"
+                                            u8"char acName[20];\t// 名称:\n"
+                                            u8"double dAdded;\t// 添加时间:\n"
+                                            u8"}Goods;\n"
+                                            u8"\n"
+                                            u8"\n"
+                                            u8"typedef struct{\n"
+                                            u8"char acBody[200];\t// 内容\n"
+                                            u8"}Note;\n"
+                                            u8"\n"));
+}
+
+TEST_F(GenCommand, OneCppClassWithAccessors) {
+  ASSERT_EQ(Gen("cpp '" + design + "' '" + (dir / "goods.hpp").string() +
+                "' --table Goods --accessors --skip-time"),
+            0)
+      << Log();
+  EXPECT_EQ(Read(dir / "goods.hpp"),
+            Cp936CrLf(u8"// 商品: 在售商品\n"
+                      u8"class Goods\n"
+                      u8"{\n"
+                      u8"private:\n"
+                      u8"int m_Id;\t// 编号:主键\n"
+                      u8"char m_Name[20];\t// 名称:\n"
+                      u8"double m_Added;\t// 添加时间:\n"
+                      u8"\n"
+                      u8"public:\n"
+                      u8"Goods() { }\n"
+                      u8"~Goods() { }\n"
+                      u8"int GetId()\n{\nreturn m_Id;\n}\n "
+                      u8"void  SetId(const int Id)\n{\nm_Id = Id;\n}\n "
+                      u8"void GetName(char* Name)\n{\nstrcpy(Name, m_Name);\n}\n "
+                      u8"void  SetName(const char* Name)\n{\nstrcpy(m_Name, Name);\n}\n "
+                      u8"double GetAdded()\n{\nreturn m_Added;\n}\n "
+                      u8"void  SetAdded(const double Added)\n{\nm_Added = Added;\n}\n "
+                      u8"\n"
+                      u8"};\n"
+                      u8"\n"));
+}
+
+TEST_F(GenCommand, JavaIntoAFolderAndIntoOneFile) {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  const std::string year = std::to_string(local.tm_year + 1900);
+  const std::string header = std::string(u8" /* <p>Title:商品</p>\n"
+                                         u8" * <p>Description:在售商品</p>\n"
+                                         u8" * <p>Copyright: Copyright (c) ") +
+                             year +
+                             u8"</p>\n"
+                             u8" * <p>Company: </p>\n"
+                             u8" * @author Tablora1.5\n"
+                             u8" * @version 1.5\n"
+                             u8" */\n"
+                             u8"\n"
+                             u8"public class Goods\n"
+                             u8"{\n";
+  // Every table into a folder that does not exist yet: the package is its name.
+  ASSERT_EQ(Gen("java '" + design + "' '" + (dir / "beans").string() + "' --prefix --skip-time"), 0)
+      << Log();
+  EXPECT_EQ(Read(dir / "beans" / "Goods.java"),
+            Cp936CrLf((u8"package beans;\n" + header +
+                       u8"public int nId;\t// 编号:主键\n"
+                       u8"public String strName;\t// 名称:[20]\n"
+                       u8"\n"
+                       u8"}\n"
+                       u8"\n")
+                          .c_str()));
+  EXPECT_TRUE(fs::exists(dir / "beans" / "Note.java"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "beans"), fs::directory_iterator()), 2);
+
+  // One table into a file: the package is the name of the file's folder.
+  fs::create_directories(dir / "model");
+  ASSERT_EQ(Gen("java '" + design + "' '" + (dir / "model" / "G.java").string() + "' --table Goods"), 0)
+      << Log();
+  const std::string one = Read(dir / "model" / "G.java");
+  EXPECT_EQ(one.substr(0, 16), "package model;\r\n");
+  EXPECT_NE(one.find("public String Added;\t// " + Cp936(u8"添加时间:") + "\r\n"), std::string::npos);
+}
+
+TEST_F(GenCommand, BadArgumentsAndMissingInputs) {
+  const std::string out = "'" + (dir / "x.h").string() + "'";
+  EXPECT_EQ(Gen(""), 2);
+  EXPECT_EQ(Gen("rust '" + design + "' " + out), 2);
+  EXPECT_NE(Log().find("unknown language 'rust'"), std::string::npos);
+  EXPECT_EQ(Gen("c '" + design + "' " + out + " --public"), 2);
+  EXPECT_NE(Log().find("unknown option '--public'"), std::string::npos);
+  EXPECT_EQ(Gen("c '" + design + "' " + out + " --table"), 2);
+  EXPECT_EQ(Gen("c '" + design + "' " + out + " --table Missing"), 1);
+  EXPECT_NE(Log().find("no table 'Missing'"), std::string::npos);
+  EXPECT_EQ(Gen("c '" + (dir / "none.sql").string() + "' " + out), 1);
+  EXPECT_FALSE(fs::exists(dir / "x.h"));
+  // A file that cannot be written is an error, not a success.
+  EXPECT_EQ(Gen("c '" + design + "' '" + (dir / "no" / "x.h").string() + "'"), 1);
+}
+
+}  // namespace
+}  // namespace tablora
