@@ -333,7 +333,7 @@ namespace {
 
 TEST(MainFrameFiles, RecentFilesAreKeptInTheConfigurationAcrossRuns) {
   const wxString configPath = "/tmp/tablora_app_test_recent.ini";
-  wxRemoveFile(configPath);
+  if (wxFileExists(configPath)) wxRemoveFile(configPath);
   {
     wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
                         wxCONFIG_USE_LOCAL_FILE);
@@ -355,7 +355,7 @@ TEST(MainFrameFiles, RecentFilesAreKeptInTheConfigurationAcrossRuns) {
             "&2 /tmp/older.sql");
   frame->Destroy();
   PumpEvents(50);
-  wxRemoveFile(configPath);
+  if (wxFileExists(configPath)) wxRemoveFile(configPath);
 }
 
 TEST(MainFrameHelp, AMissingHelpPageIsReportedInsteadOfOpeningNothing) {
