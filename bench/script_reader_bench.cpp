@@ -22,14 +22,10 @@ using namespace tablora;
 
 const std::string kProgramFolder = std::string(TABLORA_BENCH_SOURCE_DIR) + "/resources";
 
-class QuietPrompts : public Prompts {
+/// Answers yes (replace the open design) and keeps quiet.
+class QuietPrompts : public SilentPrompts {
  public:
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  void ShowMessage(const std::string&, const std::string&) override {}
-  std::string ChooseSaveFile(const FileDialogSpec&) override { return {}; }
-  std::string ChooseOpenFile(const FileDialogSpec&) override { return {}; }
-  std::string ChooseFolder(const std::string&) override { return {}; }
-  bool ChooseDatabaseKind(int&) override { return false; }
+  QuietPrompts() : SilentPrompts(true, false) {}
 };
 
 Settings EditorSettings() {

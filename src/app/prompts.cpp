@@ -7,12 +7,12 @@
 namespace tablora {
 
 bool SilentPrompts::AskYesNo(const std::string& text, const std::string& caption) {
-  return false;
+  return answerYes_;
 }
 
 void SilentPrompts::ShowMessage(const std::string& text, const std::string& caption) {
   lastMessage_ = text;
-  std::fprintf(stderr, "%s\n", TextCodec::Cp936ToUtf8(text).c_str());
+  if (echoMessages_) std::fprintf(stderr, "%s\n", TextCodec::Cp936ToUtf8(text).c_str());
 }
 
 }  // namespace tablora

@@ -42,10 +42,13 @@ class Prompts {
   virtual bool ChooseDatabaseKind(int& kind) = 0;
 };
 
-/// Answers nothing and cancels every dialog; messages go to standard error. For headless
-/// runs where no question may block.
+/// Cancels every dialog and answers questions with a fixed answer (no by default);
+/// messages go to standard error unless told to stay quiet. For headless runs where no
+/// question may block.
 class SilentPrompts : public Prompts {
  public:
+  explicit SilentPrompts(bool answerYes = false, bool echoMessages = true)
+      : answerYes_(answerYes), echoMessages_(echoMessages) {}
   bool AskYesNo(const std::string& text, const std::string& caption) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   std::string ChooseSaveFile(const FileDialogSpec& spec) override { return {}; }
@@ -57,6 +60,8 @@ class SilentPrompts : public Prompts {
   const std::string& lastMessage() const { return lastMessage_; }
 
  private:
+  bool answerYes_;
+  bool echoMessages_;
   std::string lastMessage_;
 };
 

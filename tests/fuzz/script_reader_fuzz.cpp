@@ -17,14 +17,10 @@ namespace {
 
 using namespace tablora;
 
-class QuietPrompts : public Prompts {
+/// Answers yes (replace the open design) and keeps quiet.
+class QuietPrompts : public SilentPrompts {
  public:
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  void ShowMessage(const std::string&, const std::string&) override {}
-  std::string ChooseSaveFile(const FileDialogSpec&) override { return {}; }
-  std::string ChooseOpenFile(const FileDialogSpec&) override { return {}; }
-  std::string ChooseFolder(const std::string&) override { return {}; }
-  bool ChooseDatabaseKind(int&) override { return false; }
+  QuietPrompts() : SilentPrompts(true, false) {}
 };
 
 Settings EditorSettings() {
