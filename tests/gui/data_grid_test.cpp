@@ -476,7 +476,7 @@ TEST_F(DataGridTest, TitleTipShowsTheWholeTextOfATruncatedCell) {
   sim.MouseMove(CellCentre(2, 4));
   PumpEvents(150);
   ASSERT_TRUE(grid->GetTitleTip()->IsShownTip());
-  EXPECT_EQ(grid->GetTitleTip()->Text(), " " + GridTextToWx(longText) + " ");
+  EXPECT_EQ(grid->GetTitleTip()->Text(), " " + to_wx(longText) + " ");
   const wxRect cell = grid->CellRect(CellId{2, 4});
   EXPECT_EQ(grid->GetTitleTip()->GetScreenPosition(), grid->ClientToScreen(cell.GetPosition()));
   EXPECT_EQ(grid->GetTitleTip()->GetSize().y, cell.height);

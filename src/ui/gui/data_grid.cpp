@@ -402,7 +402,7 @@ void DataGrid::UpdateTitleTip(const wxPoint& position) {
   const wxRect rect = CellRect(cell);
   const bool fixed = model_.IsFixed(cell.row, cell.column);
   const wxFont font = fixed ? GridRenderer::FixedFont(font_) : font_;
-  const wxString text = GridTextToWx(data->text);
+  const wxString text = to_wx(data->text);
   wxClientDC dc(this);
   dc.SetFont(font);
   const int needed = dc.GetTextExtent(text).x +
@@ -536,7 +536,7 @@ bool DataGrid::StartEdit(CellId cell, EditStartKind kind, const wxString& typed)
   if (!(model_.Cell(owner.row, owner.column)->state & kCellSelected)) selection_.SelectCell(owner);
   model_.SetFocusCellField(owner);
   const GridCell& data = *model_.Cell(owner.row, owner.column);
-  const wxString initial = GridTextToWx(data.text);
+  const wxString initial = to_wx(data.text);
   const wxRect rect = CellRect(owner);
   editing_ = owner;
   InPlaceCallbacks callbacks{[this](const wxString& text, int key) { EditorEnded(text, key); },
@@ -546,7 +546,7 @@ bool DataGrid::StartEdit(CellId cell, EditStartKind kind, const wxString& typed)
   if (items) {
     list_ = new InPlaceList(this, rect, font_, *items, initial, std::move(callbacks));
   } else {
-    const EditStart start = GridEditRules::Start(data.text, kind, GridTextFromWx(typed));
+    const EditStart start = GridEditRules::Start(data.text, kind, from_wx(typed));
     edit_ = new InPlaceEdit(this, rect, GridEditRules::Alignment(data.format), font_, start, initial,
                             kind, GetClientSize().x, std::move(callbacks));
     // A typed first character or a removed last one already changed the text.
@@ -564,7 +564,7 @@ void DataGrid::EndEdit() {
 void DataGrid::EditorChanged(const wxString& text) {
   if (!editing_.IsValid() || editing_.column != followSource_ || followTarget_ < 0) return;
   const int row = editing_.row;
-  const auto follow = GridEditRules::FollowColumnZero(GridTextFromWx(text),
+  const auto follow = GridEditRules::FollowColumnZero(from_wx(text),
                                                       model_.GetCellText(row, followTarget_));
   GridCell* target = model_.Cell(row, followTarget_);
   if (!follow || !target || target->text == *follow) return;
@@ -580,7 +580,7 @@ void DataGrid::EditorEnded(const wxString& text, int key) {
   wxWindow* editor = Editor();
   edit_ = nullptr;
   list_ = nullptr;
-  const std::string newText = GridTextFromWx(text);
+  const std::string newText = from_wx(text);
   if (GridCell* data = model_.Cell(cell.row, cell.column); data && data->text != newText) {
     data->text = newText;
     data->state |= kCellModified;
@@ -654,7 +654,7 @@ void DataGrid::Copy() {
   if (text.empty()) return;
   wxClipboardLocker lock;
   if (!lock) return;
-  wxTheClipboard->SetData(new wxTextDataObject(GridTextToWx(text)));
+  wxTheClipboard->SetData(new wxTextDataObject(to_wx(text)));
 }
 
 void DataGrid::Cut() {
@@ -674,7 +674,7 @@ void DataGrid::Paste() {
     if (!wxTheClipboard->GetData(data)) return;
     text = data.GetText();
   }
-  GridClipboard::Paste(model_, GridTextFromWx(text), ClipboardCallbacks());
+  GridClipboard::Paste(model_, from_wx(text), ClipboardCallbacks());
   Refresh();
 }
 

@@ -4,7 +4,7 @@
 #include <wx/fontenum.h>
 #include <wx/settings.h>
 
-#include "app/text_codec.h"
+#include "app/gui/wx_text.h"
 
 namespace tablora {
 
@@ -12,14 +12,6 @@ namespace {
 
 constexpr int kSlideTimerId = 100;
 constexpr int kSlideIntervalMs = 15;
-
-wxString ToWxText(std::string_view cp936) {
-  return wxString::FromUTF8(TextCodec::Cp936ToUtf8(cp936));
-}
-
-std::string FromWxText(const wxString& text) {
-  return TextCodec::Utf8ToCp936(std::string(text.utf8_str()));
-}
 
 wxRect ToWxRect(const PixelRect& r) { return wxRect(r.x, r.y, r.width, r.height); }
 
@@ -42,7 +34,7 @@ class WindowTextMeasure : public TextMeasure {
   explicit WindowTextMeasure(const wxWindow& window) : window_(window) {}
   int TextWidth(std::string_view cp936) const override {
     if (cp936.empty()) return 0;
-    return window_.GetTextExtent(ToWxText(cp936)).x;
+    return window_.GetTextExtent(to_wx(std::string(cp936))).x;
   }
 
  private:
@@ -113,7 +105,7 @@ void FlatTabCtrl::AddPage(wxWindow* page, const wxString& title, const wxBitmap&
   entry.window = page;
   entry.owned = owned;
   entry.title = title;
-  entry.titleCp936 = FromWxText(title);
+  entry.titleCp936 = from_wx(title);
   entry.icon = icon;
   m_pages.push_back(entry);
   page->Bind(wxEVT_DESTROY, &FlatTabCtrl::OnPageDestroyed, this);
@@ -184,7 +176,7 @@ wxRect FlatTabCtrl::GetPageArea() const {
 
 wxString FlatTabCtrl::GetShownTitle(int index) const {
   if (index < 0 || index >= GetPageCount()) return wxString();
-  return ToWxText(m_pages[index].content.shownTitle);
+  return to_wx(std::string(m_pages[index].content.shownTitle));
 }
 
 void FlatTabCtrl::SetBorderStyle(int borderStyle) {
@@ -333,7 +325,7 @@ void FlatTabCtrl::DrawTab(wxDC& dc, const Page& page, bool active) const {
     }
     dc.DrawBitmap(icon, left + content.iconX, tab.y + content.iconY, true);
   }
-  dc.DrawText(ToWxText(content.shownTitle), left + content.textX, tab.y + content.textY);
+  dc.DrawText(to_wx(std::string(content.shownTitle)), left + content.textX, tab.y + content.textY);
 }
 
 }  // namespace tablora

@@ -11,15 +11,6 @@
 
 namespace tablora {
 
-wxString GridTextToWx(const std::string& cp936) {
-  return wxString::FromUTF8(TextCodec::Cp936ToUtf8(cp936));
-}
-
-std::string GridTextFromWx(const wxString& text) {
-  const wxScopedCharBuffer utf8 = text.utf8_str();
-  return TextCodec::Utf8ToCp936(std::string_view(utf8.data(), utf8.length()));
-}
-
 wxColour GridColourToWx(const Rgb& colour) {
   return wxColour(colour.red, colour.green, colour.blue);
 }
@@ -33,7 +24,7 @@ TextMeasurer::Extent DcTextMeasurer::TextExtent(const std::string& text, bool bo
   Select(bold);
   wxCoord width = 0;
   wxCoord height = 0;
-  dc_.GetTextExtent(text.empty() ? wxString(" ") : GridTextToWx(text), &width, &height);
+  dc_.GetTextExtent(text.empty() ? wxString(" ") : to_wx(text), &width, &height);
   return {text.empty() ? 0 : width + 2 * GridRenderer::kTextPadding, height};
 }
 
@@ -43,7 +34,7 @@ int DcTextMeasurer::WrappedHeight(const std::string& text, int width, bool bold)
   // The same room DrawCellText leaves: padding on both sides and the grid line.
   const auto lines = GridTextWrap::Lines(text, width - 2 * GridRenderer::kTextPadding - 1,
                                          [this](std::string_view piece) {
-                                           return dc_.GetTextExtent(GridTextToWx(std::string(piece))).x;
+                                           return dc_.GetTextExtent(to_wx(std::string(piece))).x;
                                          });
   return lineHeight * static_cast<int>(lines.size());
 }
@@ -164,12 +155,12 @@ void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& re
   std::vector<wxString> lines;
   if (format & kFormatWordBreak) {
     for (const std::string& line : GridTextWrap::Lines(cell.text, inner.width, [&dc](std::string_view piece) {
-           return dc.GetTextExtent(GridTextToWx(std::string(piece))).x;
+           return dc.GetTextExtent(to_wx(std::string(piece))).x;
          })) {
-      lines.push_back(GridTextToWx(line));
+      lines.push_back(to_wx(line));
     }
   } else {
-    lines.push_back(GridTextToWx(cell.text));
+    lines.push_back(to_wx(cell.text));
   }
   const int lineHeight = dc.GetCharHeight();
   const int total = lineHeight * static_cast<int>(lines.size());

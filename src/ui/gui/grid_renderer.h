@@ -7,15 +7,12 @@
 #include <wx/imaglist.h>
 
 #include "ui/grid_layout.h"
+#include "app/gui/wx_text.h"
 #include "ui/grid_model.h"
 #include "ui/text_measurer.h"
 
 namespace tablora {
 
-/// Code page 936 text to wxString and back; an unconvertible byte becomes "?" instead of
-/// emptying the whole text.
-wxString GridTextToWx(const std::string& cp936);
-std::string GridTextFromWx(const wxString& text);
 wxColour GridColourToWx(const Rgb& colour);
 
 /// Measures cell texts with a device context in the grid font (semi-bold for fixed cells).

@@ -12,7 +12,7 @@ namespace {
 
 wxArrayString ToChoices(const std::vector<std::string>& items) {
   wxArrayString choices;
-  for (const std::string& item : items) choices.Add(GridTextToWx(item));
+  for (const std::string& item : items) choices.Add(to_wx(item));
   return choices;
 }
 
