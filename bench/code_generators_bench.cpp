@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "gen/c_struct_generator.h"
 #include "gen/cpp_class_generator.h"
 #include "gen/java_class_generator.h"

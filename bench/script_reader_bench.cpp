@@ -7,10 +7,10 @@
 #include <map>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/text_file.h"
+#include "base/app_state.h"
+#include "base/prompts.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
 #include "model/design.h"
 #include "model/layout_block.h"
 #include "model/script_opener.h"

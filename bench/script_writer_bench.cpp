@@ -5,8 +5,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/app_state.h"
-#include "app/prompts.h"
+#include "base/app_state.h"
+#include "base/prompts.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 #include "model/script_writer.h"

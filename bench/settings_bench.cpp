@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/settings_loader.h"
-#include "app/text_file.h"
+#include "base/settings_loader.h"
+#include "base/text_file.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/about_scroller.h"
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 

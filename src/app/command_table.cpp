@@ -1,7 +1,7 @@
 #include "app/command_table.h"
 
-#include "app/gbk_text.h"
-#include "app/text_codec.h"
+#include "base/gbk_text.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 

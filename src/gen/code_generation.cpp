@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "app/document_titles.h"
-#include "app/text_codec.h"
-#include "app/text_file.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
 #include "gen/c_struct_generator.h"
 #include "gen/cpp_class_generator.h"
 #include "gen/java_class_generator.h"

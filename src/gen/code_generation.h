@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/prompts.h"
-#include "app/settings.h"
+#include "base/prompts.h"
+#include "base/settings.h"
 #include "gen/generation_options.h"
 #include "model/table_design.h"
 

@@ -1,6 +1,6 @@
 #include "gen/generator_texts.h"
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace tablora::gen_text {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/prompts.h"
-#include "db/procedure_design.h"
+#include "base/app_state.h"
+#include "base/prompts.h"
+#include "model/procedure_design.h"
 #include "model/design_view.h"
 #include "model/table_design.h"
 #include "model/table_editor.h"

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 namespace tablora {
 

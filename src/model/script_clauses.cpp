@@ -3,7 +3,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 #include "model/sql_cursor.h"
 
 namespace tablora {

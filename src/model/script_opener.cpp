@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/gbk_text.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
-#include "app/text_file.h"
-#include "db/procedure_script.h"
+#include "base/gbk_text.h"
+#include "base/prompts.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
+#include "model/procedure_script.h"
 #include "model/design.h"
 #include "model/script_clauses.h"
 #include "model/script_parser.h"

@@ -4,9 +4,9 @@
 #include <map>
 #include <string_view>
 
-#include "app/gbk_text.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
+#include "base/gbk_text.h"
+#include "base/prompts.h"
+#include "base/text_codec.h"
 #include "model/script_clauses.h"
 
 namespace tablora {

@@ -3,10 +3,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/gbk_text.h"
-#include "app/text_codec.h"
-#include "app/text_file.h"
-#include "db/sql_server_comments.h"
+#include "base/gbk_text.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
+#include "model/sql_server_comments.h"
 #include "model/design.h"
 #include "model/layout_block.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "app/prompts.h"
+#include "base/app_state.h"
+#include "base/prompts.h"
 #include "model/grid_cells.h"
 #include "model/table_names.h"
 

@@ -1,6 +1,6 @@
 #include "model/sql_cursor.h"
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace tablora {
 

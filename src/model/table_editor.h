@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "model/cell_grid.h"
 #include "model/table_design.h"
 #include "model/table_names.h"

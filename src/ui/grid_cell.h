@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace tablora {
 

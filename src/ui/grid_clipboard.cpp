@@ -1,6 +1,6 @@
 #include "ui/grid_clipboard.h"
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace tablora {
 

@@ -1,6 +1,6 @@
 #include "ui/grid_edit_rules.h"
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace tablora {
 

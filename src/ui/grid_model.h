@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "model/grid_cells.h"
 #include "ui/grid_cell.h"
 #include "ui/text_measurer.h"

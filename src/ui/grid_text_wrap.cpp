@@ -1,6 +1,6 @@
 #include "ui/grid_text_wrap.h"
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace tablora {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace tablora {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 namespace {

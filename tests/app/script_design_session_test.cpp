@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/settings_loader.h"
-#include "app/text_file.h"
+#include "base/settings_loader.h"
+#include "base/text_file.h"
 #include "support/scripted_prompts.h"
 
 namespace tablora {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/prompts.h"
-#include "app/text_file.h"
-#include "db/procedure_script.h"
+#include "base/app_state.h"
+#include "base/prompts.h"
+#include "base/text_file.h"
+#include "model/procedure_script.h"
 #include "model/design.h"
 #include "model/script_opener.h"
 #include "model/script_parser.h"

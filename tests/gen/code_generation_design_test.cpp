@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "gen/code_generation.h"
 #include "gen/fixed_options_prompt.h"
 #include "gen/sample_design.h"

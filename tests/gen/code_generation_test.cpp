@@ -5,7 +5,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "gen/fixed_options_prompt.h"
 #include "gen/sample_design.h"
 #include "support/scripted_prompts.h"

@@ -5,8 +5,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "app/text_codec.h"
-#include "app/text_file.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
 
 namespace tablora {
 namespace {

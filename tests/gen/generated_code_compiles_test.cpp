@@ -14,12 +14,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "gen/c_struct_generator.h"
 #include "gen/cpp_class_generator.h"
 #include "gen/java_class_generator.h"
 #include "gen/sample_design.h"
-#include "app/settings_loader.h"
+#include "base/settings_loader.h"
 
 namespace tablora {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/text_codec.h"
+#include "base/settings.h"
+#include "base/text_codec.h"
 #include "model/table_design.h"
 
 namespace tablora::testing {

@@ -15,7 +15,7 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "support/gui_test_support.h"
 #include "ui/gui/grid_renderer.h"
 #include "ui/gui/in_place_list.h"

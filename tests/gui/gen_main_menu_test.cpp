@@ -9,12 +9,12 @@
 #include <functional>
 #include <memory>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "app/command_table.h"
 #include "app/design_session.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/main_frame.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "gen/gui/generator_commands.h"
 #include "gen/gui/options_dialog.h"
 #include "gen/sample_design.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "model/script_parser.h"
 #include "support/model_fixture.h"
 #include "support/scripted_prompts.h"

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 namespace tablora {
 namespace {

@@ -1,7 +1,7 @@
 // The stored window layout of a script's first comment, read as the open command reads it.
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "model/layout_block.h"
 #include "model/script_opener.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 #include "support/model_fixture.h"

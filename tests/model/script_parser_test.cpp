@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "support/script_test_support.h"
 
 namespace tablora {

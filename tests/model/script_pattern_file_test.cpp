@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
-#include "app/text_file.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
 #include "support/script_test_support.h"
 
 namespace tablora {

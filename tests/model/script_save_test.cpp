@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/text_codec.h"
-#include "app/text_file.h"
-#include "db/sql_server_comments.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
+#include "model/sql_server_comments.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 #include "model/layout_block.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "model/cell_grid.h"
 #include "support/model_fixture.h"
 

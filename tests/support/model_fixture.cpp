@@ -1,6 +1,6 @@
 #include "support/model_fixture.h"
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 namespace tablora::testing {
 

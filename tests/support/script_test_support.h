@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "model/table_design.h"
 
 namespace tablora::testing {

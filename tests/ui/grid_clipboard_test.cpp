@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "ui/grid_selection.h"
 
 namespace tablora {

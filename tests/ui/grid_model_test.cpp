@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/gbk_text.h"
-#include "app/text_codec.h"
+#include "base/gbk_text.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/opened_design.h"
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 namespace tablora::cli {
 

@@ -5,8 +5,8 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/opened_design.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
+#include "base/prompts.h"
+#include "base/text_codec.h"
 #include "gen/code_generation.h"
 #include "gen/fixed_options_prompt.h"
 

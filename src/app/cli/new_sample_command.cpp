@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/opened_design.h"
-#include "app/prompts.h"
-#include "app/text_codec.h"
+#include "base/prompts.h"
+#include "base/text_codec.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 #include "model/script_writer.h"

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "app/settings_loader.h"
-#include "app/text_codec.h"
+#include "base/settings_loader.h"
+#include "base/text_codec.h"
 
 namespace tablora::cli {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "app/prompts.h"
+#include "base/app_state.h"
+#include "base/prompts.h"
 #include "model/design.h"
 #include "model/script_opener.h"
 #include "model/script_parser.h"

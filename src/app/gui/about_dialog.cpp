@@ -8,7 +8,7 @@
 #include <wx/settings.h>
 #include <wx/sizer.h>
 
-#include "app/gui/wx_text.h"
+#include "base/gui/wx_text.h"
 
 namespace tablora {
 

@@ -12,8 +12,8 @@
 
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
-#include "app/gui/wx_text.h"
-#include "app/program_folder.h"
+#include "base/gui/wx_text.h"
+#include "base/program_folder.h"
 
 namespace tablora {
 

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "app/gui/wx_text.h"
+#include "base/gui/wx_text.h"
 
 namespace tablora {
 

@@ -8,7 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/window.h>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace tablora {
 

@@ -1,7 +1,7 @@
 #include "app/gui/document_frame.h"
 
 #include "app/document_titles.h"
-#include "app/gui/wx_text.h"
+#include "base/gui/wx_text.h"
 
 namespace tablora {
 

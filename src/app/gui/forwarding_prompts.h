@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 namespace tablora {
 

@@ -7,7 +7,7 @@
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "app/command_table.h"
 #include "app/document_titles.h"
 #include "app/gui/about_dialog.h"
@@ -18,9 +18,9 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/work_box.h"
 #include "app/gui/wx_prompts.h"
-#include "app/gui/wx_text.h"
-#include "app/program_folder.h"
-#include "app/text_codec.h"
+#include "base/gui/wx_text.h"
+#include "base/program_folder.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 

@@ -12,7 +12,7 @@
 #include "app/command_registry.h"
 #include "app/design_session.h"
 #include "app/gui/forwarding_prompts.h"
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 class wxConfigBase;
 class wxDropFilesEvent;

@@ -4,8 +4,8 @@
 #include <wx/listctrl.h>
 #include <wx/settings.h>
 
-#include "app/app_state.h"
-#include "app/gui/wx_text.h"
+#include "base/app_state.h"
+#include "base/gui/wx_text.h"
 
 namespace tablora {
 

@@ -10,9 +10,9 @@
 
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
-#include "app/gui/wx_text.h"
-#include "app/program_folder.h"
-#include "app/settings_loader.h"
+#include "base/gui/wx_text.h"
+#include "base/program_folder.h"
+#include "base/settings_loader.h"
 
 
 namespace tablora {

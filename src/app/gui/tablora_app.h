@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "app/gui/dialog_colours.h"
 
 class wxFileConfig;

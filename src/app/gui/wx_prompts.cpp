@@ -5,8 +5,8 @@
 
 #include "app/gui/database_kind_dialog.h"
 #include "app/gui/message_dialog.h"
-#include "app/gui/wx_text.h"
-#include "app/settings.h"
+#include "base/gui/wx_text.h"
+#include "base/settings.h"
 
 namespace tablora {
 

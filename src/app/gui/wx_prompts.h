@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 class wxWindow;
 

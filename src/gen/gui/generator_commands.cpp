@@ -1,6 +1,6 @@
 #include "gen/gui/generator_commands.h"
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "app/command_table.h"
 #include "app/design_session.h"
 #include "app/gui/main_frame.h"

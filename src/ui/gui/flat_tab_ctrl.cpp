@@ -4,7 +4,7 @@
 #include <wx/fontenum.h>
 #include <wx/settings.h>
 
-#include "app/gui/wx_text.h"
+#include "base/gui/wx_text.h"
 
 namespace tablora {
 

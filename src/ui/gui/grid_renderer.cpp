@@ -6,7 +6,7 @@
 
 #include <wx/settings.h>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "ui/grid_text_wrap.h"
 
 namespace tablora {

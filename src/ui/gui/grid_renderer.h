@@ -7,7 +7,7 @@
 #include <wx/imaglist.h>
 
 #include "ui/grid_layout.h"
-#include "app/gui/wx_text.h"
+#include "base/gui/wx_text.h"
 #include "ui/grid_model.h"
 #include "ui/text_measurer.h"
 

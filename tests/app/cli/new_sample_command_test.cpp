@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "model/layout_block.h"
 
 namespace tablora {

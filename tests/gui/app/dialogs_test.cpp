@@ -4,7 +4,7 @@
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "app/gui/about_dialog.h"
 #include "app/gui/database_kind_dialog.h"
 #include "app/gui/dialog_colours.h"
@@ -12,7 +12,7 @@
 #include "app/gui/message_dialog.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/wx_prompts.h"
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 #include "app_test_support.h"
 
 namespace tablora::testing {

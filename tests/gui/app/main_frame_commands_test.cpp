@@ -19,7 +19,7 @@
 #include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
-#include "app/gui/wx_text.h"
+#include "base/gui/wx_text.h"
 #include "app_test_support.h"
 #include "support/scripted_prompts.h"
 

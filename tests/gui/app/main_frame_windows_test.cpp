@@ -7,7 +7,7 @@
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
 #include "app/document_titles.h"
@@ -18,9 +18,9 @@
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
-#include "app/gui/wx_text.h"
-#include "app/text_codec.h"
-#include "app/text_file.h"
+#include "base/gui/wx_text.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
 #include "app_test_support.h"
 #include "support/scripted_prompts.h"
 

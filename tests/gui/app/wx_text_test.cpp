@@ -1,8 +1,8 @@
-#include "app/gui/wx_text.h"
+#include "base/gui/wx_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 namespace {

@@ -1,0 +1,91 @@
+#include "model/procedure_script.h"
+
+#include "base/gbk_text.h"
+
+namespace tablora {
+
+namespace {
+
+std::size_t FindFirstOf(const std::string& text, const char* chars, std::size_t from = 0) {
+  return text.find_first_of(chars, from);
+}
+
+/// Owner from the create line: the part from the procedure keyword up to and including the
+/// first "."; everything up to the last of " ", "[", "(" dropped; then up to " ]).".
+std::string OwnerOf(const std::string& line, const std::string& lowerLine) {
+  const std::size_t dot = line.find('.');
+  if (dot == std::string::npos) return {};
+  const std::size_t proc = lowerLine.find("proc");
+  if (proc == std::string::npos || proc > dot) return {};
+  std::string part = line.substr(proc, dot - proc + 1);
+  for (std::size_t cut = FindFirstOf(part, " [("); cut != std::string::npos;
+       cut = FindFirstOf(part, " [(")) {
+    part = part.substr(cut + 1);
+  }
+  return part.substr(0, FindFirstOf(part, " ])."));
+}
+
+std::string NameOf(const std::string& line, const std::string& lowerLine) {
+  std::size_t start;
+  const std::size_t dot = line.find('.');
+  if (dot != std::string::npos) {
+    start = dot + 1;
+  } else {
+    // No owner: the word after the procedure keyword ("proc" or "procedure").
+    const std::size_t proc = lowerLine.find("proc");
+    start = proc + 4;
+    while (start < line.size() && line[start] != ' ' && line[start] != '\t' && line[start] != '[' &&
+           line[start] != '(') {
+      ++start;
+    }
+  }
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t' || line[start] == '[')) ++start;
+  std::size_t end = start;
+  static const std::string kEnds(" [](\n\t\r)");
+  while (end < line.size() && kEnds.find(line[end]) == std::string::npos) {
+    end += (gbk::IsLeadByte(static_cast<unsigned char>(line[end])) && end + 1 < line.size()) ? 2 : 1;
+  }
+  return line.substr(start, end - start);
+}
+
+}  // namespace
+
+bool ProcedureScript::IsProcedureScript(const std::string& text) {
+  const std::string lower = gbk::ToLowerAscii(text);
+  const std::size_t create = lower.find("create");
+  if (create == std::string::npos) return false;
+  const std::size_t lineEnd = lower.find('\n', create);
+  if (lineEnd == std::string::npos) return false;
+  return lower.substr(create, lineEnd - create).find("proc") != std::string::npos;
+}
+
+std::vector<ProcedureDesign> ProcedureScript::ParseProcedureScript(const std::string& text) {
+  std::vector<ProcedureDesign> procedures;
+  const std::string lower = gbk::ToLowerAscii(text);
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t create = lower.find("create", pos);
+    if (create == std::string::npos) break;
+    const std::size_t lineEnd = lower.find('\n', create);
+    if (lineEnd == std::string::npos) break;
+    const std::string line = text.substr(create, lineEnd - create);
+    const std::string lowerLine = lower.substr(create, lineEnd - create);
+    if (lowerLine.find("proc") == std::string::npos) break;
+
+    ProcedureDesign procedure;
+    procedure.owner = OwnerOf(line, lowerLine);
+    procedure.name = NameOf(line, lowerLine);
+    const std::size_t go = lower.find("\ngo", lineEnd);
+    if (go == std::string::npos) {
+      procedure.text = text.substr(create);
+      pos = text.size();
+    } else {
+      procedure.text = text.substr(create, go + 4 - create);
+      pos = go;
+    }
+    procedures.push_back(std::move(procedure));
+  }
+  return procedures;
+}
+
+}  // namespace tablora

@@ -1,0 +1,60 @@
+#include "model/procedure_script.h"
+
+#include <gtest/gtest.h>
+
+namespace tablora {
+namespace {
+
+struct Proc {
+  std::string name, owner, text;
+};
+
+void ExpectProcedures(const std::vector<Proc>& expected, const std::vector<ProcedureDesign>& actual) {
+  ASSERT_EQ(expected.size(), actual.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(expected[i].name, actual[i].name) << i;
+    EXPECT_EQ(expected[i].owner, actual[i].owner) << i;
+    EXPECT_EQ(expected[i].text, actual[i].text) << i;
+    EXPECT_TRUE(actual[i].parameters.empty());
+  }
+}
+
+TEST(ProcedureScriptTest, RecognisesProcedureScriptsByTheirFirstCreateLine) {
+  EXPECT_TRUE(ProcedureScript::IsProcedureScript("-- x\nCREATE PROCEDURE p AS\nselect 1\n"));
+  EXPECT_TRUE(ProcedureScript::IsProcedureScript("create proc p\n"));
+  EXPECT_FALSE(ProcedureScript::IsProcedureScript("CREATE TABLE t (a int)\nCREATE PROC p\n"));
+  EXPECT_FALSE(ProcedureScript::IsProcedureScript("CREATE PROCEDURE p AS select 1"));  // no line break
+  EXPECT_FALSE(ProcedureScript::IsProcedureScript("select 1\n"));
+  EXPECT_FALSE(ProcedureScript::IsProcedureScript(""));
+}
+
+TEST(ProcedureScriptTest, SplitsProceduresAtTheirGoLines) {
+  const std::string text =
+      "CREATE PROCEDURE [dbo].[p_x] (@a int)\nAS\nselect @a\ngo\n"
+      "create proc sales.p_y\nas select 2\nGO\n";
+  ExpectProcedures({{"p_x", "dbo", "CREATE PROCEDURE [dbo].[p_x] (@a int)\nAS\nselect @a\ngo\n"},
+                    {"p_y", "sales", "create proc sales.p_y\nas select 2\nGO\n"}},
+                   ProcedureScript::ParseProcedureScript(text));
+}
+
+TEST(ProcedureScriptTest, TakesTheWordAfterTheKeywordWithoutAnOwner) {
+  ExpectProcedures({{"p_z", "", "CREATE PROCEDURE p_z @a int\nAS select 1"}},
+                   ProcedureScript::ParseProcedureScript("CREATE PROCEDURE p_z @a int\nAS select 1"));
+  ExpectProcedures({{"p_w", "", "create proc [p_w]\nas\n"}},
+                   ProcedureScript::ParseProcedureScript("create proc [p_w]\nas\n"));
+}
+
+TEST(ProcedureScriptTest, StopsAtTheFirstCreateThatIsNotAProcedure) {
+  const std::string text = "create proc a.p1\nas\ngo\ncreate table t (x int)\ngo\ncreate proc a.p2\nas\ngo\n";
+  ExpectProcedures({{"p1", "a", "create proc a.p1\nas\ngo\n"}},
+                   ProcedureScript::ParseProcedureScript(text));
+}
+
+TEST(ProcedureScriptTest, KeepsDoubleByteNamesWhole) {
+  const std::string name = "\xB4\xE6\xB4\xA2";  // 存储
+  const std::string text = "CREATE PROC [dbo].[" + name + "]\nAS\n";
+  ExpectProcedures({{name, "dbo", text}}, ProcedureScript::ParseProcedureScript(text));
+}
+
+}  // namespace
+}  // namespace tablora
