@@ -19,7 +19,9 @@ Settings TypeMaps() {
   Settings s;
   s.typeC = {{"varchar", "char"}, {"int", "int"}, {"decimal", "double"}, {"datetime", "time_t"}};
   s.prefixC = {{"char", "c"}, {"int", "n"}, {"double", "db"}, {"time_t", "tm"}};
-  s.typeJava = {{"varchar", "String"}, {"int", "int"}, {"decimal", "double"},
+  s.typeJava = {{"varchar", "String"},
+                {"int", "int"},
+                {"decimal", "double"},
                 {"datetime", "java.sql.Timestamp"}};
   s.prefixJava = {{"String", "str"}, {"int", "n"}, {"double", "db"}};
   return s;

@@ -15,7 +15,8 @@ tablora::GridModel MakeResultGrid(int rows, int columns) {
   grid.SetFixedRowCount(1);
   grid.SetFixedColumnCount(1);
   for (int r = 1; r < rows; ++r)
-    for (int c = 1; c < columns; ++c) grid.SetCellText(r, c, "value " + std::to_string(r * columns + c));
+    for (int c = 1; c < columns; ++c)
+      grid.SetCellText(r, c, "value " + std::to_string(r * columns + c));
   return grid;
 }
 

@@ -53,7 +53,8 @@ std::string Script(int tables) {
       } else if (c % 3 == 0) {
         body += "[" + col + "] [decimal](10,2) DEFAULT (0) NULL ,  --" + display + ":\n";
       } else {
-        body += "[" + col + "] [varchar](50) NULL " + std::string(c == 19 ? "  " : ",  ") + "--" + note + "\n";
+        body += "[" + col + "] [varchar](50) NULL " + std::string(c == 19 ? "  " : ",  ") + "--" +
+                note + "\n";
       }
     }
     body += ") ON [PRIMARY]\n\n";
@@ -92,12 +93,18 @@ void BM_OpenScript(benchmark::State& state) {
     app.settings = EditorSettings();
     Design design(app, prompts, parser);
     ScriptOpener opener(design, parser, prompts);
-    if (!opener.OpenScript(path) || design.tableCount() != tables) state.SkipWithError("open failed");
+    if (!opener.OpenScript(path) || design.tableCount() != tables)
+      state.SkipWithError("open failed");
     benchmark::DoNotOptimize(design.definitions().data());
   }
   state.counters["peak_MB"] = PeakMegabytes();
 }
-BENCHMARK(BM_OpenScript)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_OpenScript)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 
 void BM_ParseTables(benchmark::State& state) {
   const int tables = static_cast<int>(state.range(0));
@@ -110,7 +117,8 @@ void BM_ParseTables(benchmark::State& state) {
     const auto result = parser.ParseTables(text);
     if (static_cast<int>(result.size()) != tables) state.SkipWithError("parse failed");
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size()));
   state.counters["script_MB"] = text.size() / 1048576.0;
 }
 BENCHMARK(BM_ParseTables)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);

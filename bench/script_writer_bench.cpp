@@ -1,9 +1,9 @@
 // Cost of building designs through the table editors and of saving them as scripts.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "base/app_state.h"
 #include "base/prompts.h"
@@ -91,7 +91,8 @@ void BM_SaveScript(benchmark::State& state) {
   const std::string path = "/tmp/tablora_writer_bench_" + std::to_string(::getpid()) + ".sql";
   const ScriptWriter writer(bench.app);
   for (auto _ : state) {
-    if (!writer.SaveScript(bench.design, bench.prompts, path, -1)) state.SkipWithError("save failed");
+    if (!writer.SaveScript(bench.design, bench.prompts, path, -1))
+      state.SkipWithError("save failed");
   }
   std::remove(path.c_str());
   state.SetComplexityN(state.range(0));
@@ -109,9 +110,24 @@ void BM_BuildScript(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
-BENCHMARK(BM_BuildDesign)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_BuildScript)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_SaveScript)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_BuildDesign)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK(BM_BuildScript)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK(BM_SaveScript)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 }  // namespace
 }  // namespace tablora

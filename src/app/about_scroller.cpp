@@ -52,9 +52,12 @@ const std::vector<std::string>& AboutScroller::Lines(LineSet set) {
   });
   static const std::vector<std::string> single = ToCp936({u8" ( ^ 0 ^ )  Tablora"});
   switch (set) {
-    case LineSet::kCredits: return credits;
-    case LineSet::kSecond: return second;
-    case LineSet::kSingle: return single;
+    case LineSet::kCredits:
+      return credits;
+    case LineSet::kSecond:
+      return second;
+    case LineSet::kSingle:
+      return single;
   }
   return credits;
 }

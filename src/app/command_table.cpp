@@ -96,8 +96,8 @@ CommandTable::CommandTable() {
 
   emptyMenu_ = {
       Submenu(u8"文件(&F)", {Command(kFileNew), Command(kFileOpen, u8"打开(&O)..."), Separator(),
-                            Command(kPrintSetup), Separator(), Command(kRecentFile1), Separator(),
-                            Command(kExit)}),
+                             Command(kPrintSetup), Separator(), Command(kRecentFile1), Separator(),
+                             Command(kExit)}),
       Submenu(u8"查看(&V)", {Command(kViewToolbar), Command(kViewStatusBar), Command(kWorkBox)}),
       Submenu(u8"帮助(&H)", {Command(kAbout)}),
   };
@@ -107,25 +107,25 @@ CommandTable::CommandTable() {
                Command(kConnect), Command(kBrowseServers), Command(kFileClose), Separator(),
                Command(kPrint), Command(kPrintPreview), Command(kPrintSetup), Separator(),
                Command(kRecentFile1), Separator(), Command(kExit)}),
-      Submenu(u8"查看(&V)", {Command(kViewToolbar), Command(kViewStatusBar), Separator(),
-                            Command(kWorkBox)}),
+      Submenu(u8"查看(&V)",
+              {Command(kViewToolbar), Command(kViewStatusBar), Separator(), Command(kWorkBox)}),
       Submenu(u8"产生(&D)",
               {Command(kGenCStruct), Command(kGenJavaClass), Command(kGenCppClass), Separator(),
                Submenu(u8"产生SQL语句(&A)", {Command(kSelectStatement), Command(kInsertStatement)}),
                Separator(),
                Submenu(u8"产生注释(B)", {Command(kGroupCommentScript), Command(kAllCommentScript),
-                                       Command(kGroupCommentToDb), Command(kAllCommentToDb)}),
+                                         Command(kGroupCommentToDb), Command(kAllCommentToDb)}),
                Separator(),
                Submenu(u8"其他功能(&O)", {Command(kMacroToJava), Command(kStructToTable)})}),
       Submenu(u8"显示(&S)", {Command(kArrange), Separator(),
-                            Submenu(u8"颜色(&C)", {Command(kTextColour), Command(kBackColour)}),
-                            Command(kDisplayStyles)}),
+                             Submenu(u8"颜色(&C)", {Command(kTextColour), Command(kBackColour)}),
+                             Command(kDisplayStyles)}),
       Submenu(u8"窗口(&W)", {Command(kWindowNew), Command(kWindowCascade), Command(kWindowTile),
-                            Command(kWindowArrange)}),
+                             Command(kWindowArrange)}),
       Submenu(u8"帮助(&H)", {Command(kAbout), Command(kHelp)}),
   };
-  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs, 0, kPrint, 0, kWorkBox, kTextColour, kBackColour,
-              kAbout};
+  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs, 0,           kPrint,
+              0,         kWorkBox,  kTextColour, kBackColour, kAbout};
 }
 
 const CommandInfo* CommandTable::Find(int id) const {

@@ -62,8 +62,8 @@ struct CommandInfo {
 struct MenuEntry {
   enum Kind { kCommand, kSeparator, kSubmenu };
   Kind kind = kCommand;
-  int id = 0;            ///< kCommand only
-  std::string caption;   ///< submenus; for a command, a caption that replaces the command's own
+  int id = 0;           ///< kCommand only
+  std::string caption;  ///< submenus; for a command, a caption that replaces the command's own
   std::vector<MenuEntry> items;  ///< kSubmenu only
 };
 

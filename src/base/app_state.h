@@ -10,9 +10,9 @@ namespace tablora {
 /// process-wide state that several subsystems read.
 struct AppState {
   Settings settings;
-  int databaseKind = kSqlServer;   ///< the current DatabaseKind
-  bool designHasContent = false;   ///< set once a table was created, opened or imported
-  std::string lastDatabase;        ///< last database connected to, for proposed file names
+  int databaseKind = kSqlServer;  ///< the current DatabaseKind
+  bool designHasContent = false;  ///< set once a table was created, opened or imported
+  std::string lastDatabase;       ///< last database connected to, for proposed file names
   std::string lastHost;
 };
 

@@ -161,8 +161,7 @@ std::string IniFile::LineEnd() const {
   return newline > 0 && bytes_[newline - 1] == '\r' ? "\r\n" : "\n";
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key,
-                          std::string_view value) {
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   const std::string sectionName = OneLine(section);
   const std::string keyName = OneLine(key);
   const std::string line = OneLine(value);

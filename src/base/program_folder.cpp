@@ -29,8 +29,8 @@ std::string ProgramFolder::Choose(const std::string& executableFolder,
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
   };
-  return Choose(executableFolder, {"/usr/local/share/tablora", "/usr/share/tablora"},
-                launchFolder, isFile);
+  return Choose(executableFolder, {"/usr/local/share/tablora", "/usr/share/tablora"}, launchFolder,
+                isFile);
 }
 
 }  // namespace tablora

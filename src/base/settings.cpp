@@ -50,7 +50,9 @@ std::string Settings::LookupOdbcType(const std::string& designType) const {
   return LookupOr(typeOdbc, designType, designType);
 }
 
-int Settings::GridColumnWidth(const std::string& caption) const { return WidthOf(gridWidths, caption); }
+int Settings::GridColumnWidth(const std::string& caption) const {
+  return WidthOf(gridWidths, caption);
+}
 
 int Settings::StyleWordWidth(const std::string& word) const { return WidthOf(columnWidths, word); }
 

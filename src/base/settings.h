@@ -37,7 +37,7 @@ struct Settings {
   std::string programFolder;  ///< base of every relative path of the program
   std::string settingsPath;   ///< programFolder + "/setting/Tablora.ini"
 
-  std::string dialogBkColor = "007777";   ///< RRGGBB
+  std::string dialogBkColor = "007777";    ///< RRGGBB
   std::string dialogTextColor = "FF77FF";  ///< RRGGBB
 
   int tableWinWidth = 150;
@@ -58,14 +58,14 @@ struct Settings {
   int currentHeaderStyle = 0;             ///< 1-based
   int currentColumnStyle = 0;             ///< 1-based
 
-  TextMap typeC;        ///< Table2StructC
-  TextMap prefixC;      ///< TypeCExName
-  TextMap typeJava;     ///< Table2ClassJava
-  TextMap prefixJava;   ///< TypeJavaExName
-  TextMap typeOdbc;     ///< Table2OdbcC
-  TextMap gridWidths;   ///< DesignTableCols caption -> width text
-  TextMap columnWidths; ///< ColType word -> width text
-  TextMap typeOracle;   ///< Sql2OracleType, loaded and kept
+  TextMap typeC;         ///< Table2StructC
+  TextMap prefixC;       ///< TypeCExName
+  TextMap typeJava;      ///< Table2ClassJava
+  TextMap prefixJava;    ///< TypeJavaExName
+  TextMap typeOdbc;      ///< Table2OdbcC
+  TextMap gridWidths;    ///< DesignTableCols caption -> width text
+  TextMap columnWidths;  ///< ColType word -> width text
+  TextMap typeOracle;    ///< Sql2OracleType, loaded and kept
 
   Rgb dataTypeColour{0, 0, 255};
   Rgb keywordColour{20, 60, 150};

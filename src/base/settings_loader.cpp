@@ -25,12 +25,10 @@ int EntryCount(const IniFile& ini, std::string_view section) {
   return static_cast<std::size_t>(count) < bound ? count : static_cast<int>(bound);
 }
 
-std::string NumberedKey(const char* prefix, int number) {
-  return prefix + std::to_string(number);
-}
+std::string NumberedKey(const char* prefix, int number) { return prefix + std::to_string(number); }
 
-std::vector<std::string> ReadList(const IniFile& ini, std::string_view section,
-                                  const char* prefix, std::size_t bufferSize) {
+std::vector<std::string> ReadList(const IniFile& ini, std::string_view section, const char* prefix,
+                                  std::size_t bufferSize) {
   std::vector<std::string> list;
   // A nested list whose section name is empty names no section.
   if (section.empty()) return list;

@@ -24,11 +24,12 @@ std::string JavaClassGenerator::BuildClass(const TableDesign& table, const Setti
   out += " /* <p>Title:" + table.displayName + "</p>\n";
   out += " * <p>Description:" + table.comment + "</p>\n";
   out += " * <p>Copyright: Copyright (c) " + std::to_string(year) + "</p>\n";
-  out += " * <p>Company: </p>\n"
-         " * @author Tablora1.5\n"
-         " * @version 1.5\n"
-         " */\n"
-         "\n";
+  out +=
+      " * <p>Company: </p>\n"
+      " * @author Tablora1.5\n"
+      " * @version 1.5\n"
+      " */\n"
+      "\n";
   out += "public class " + table.actualName + "\n{\n";
 
   std::string methods;
@@ -55,10 +56,10 @@ std::string JavaClassGenerator::BuildClass(const TableDesign& table, const Setti
     out += '\n';
 
     if (options.accessors) {
-      methods += "\npublic " + javaType + " get" + name + "()\n{\nreturn " + prefix + name +
-                 ";\n}\n ";
-      methods += "public void  set" + name + "(" + javaType + " " + name + ")\n{\nthis." +
-                 prefix + name + " = " + name + ";\n}\n ";
+      methods +=
+          "\npublic " + javaType + " get" + name + "()\n{\nreturn " + prefix + name + ";\n}\n ";
+      methods += "public void  set" + name + "(" + javaType + " " + name + ")\n{\nthis." + prefix +
+                 name + " = " + name + ";\n}\n ";
     }
   }
   out += methods;

@@ -7,8 +7,8 @@
 
 #include "base/app_state.h"
 #include "base/prompts.h"
-#include "model/procedure_design.h"
 #include "model/design_view.h"
+#include "model/procedure_design.h"
 #include "model/table_design.h"
 #include "model/table_editor.h"
 #include "model/table_text_parser.h"
@@ -22,8 +22,8 @@ struct TableWindowState {
   int top = 0;
   int right = 0;
   int bottom = 0;
-  std::uint32_t textColour = 0;           ///< COLORREF 0x00BBGGRR, black
-  std::uint32_t bkColour = 0x0080FF80;    ///< COLORREF of RGB(128, 255, 128)
+  std::uint32_t textColour = 0;         ///< COLORREF 0x00BBGGRR, black
+  std::uint32_t bkColour = 0x0080FF80;  ///< COLORREF of RGB(128, 255, 128)
 };
 
 /// One table on screen: its window and its editor. Index i of the table list is table i.

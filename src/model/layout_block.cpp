@@ -14,7 +14,8 @@ void PutInt32(std::string& out, std::uint32_t v) {
 
 std::uint32_t GetInt32(const std::string& in, std::size_t at) {
   std::uint32_t v = 0;
-  for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[at + i])) << (8 * i);
+  for (int i = 0; i < 4; ++i)
+    v |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[at + i])) << (8 * i);
   return v;
 }
 

@@ -39,11 +39,13 @@ std::string NameOf(const std::string& line, const std::string& lowerLine) {
       ++start;
     }
   }
-  while (start < line.size() && (line[start] == ' ' || line[start] == '\t' || line[start] == '[')) ++start;
+  while (start < line.size() && (line[start] == ' ' || line[start] == '\t' || line[start] == '['))
+    ++start;
   std::size_t end = start;
   static const std::string kEnds(" [](\n\t\r)");
   while (end < line.size() && kEnds.find(line[end]) == std::string::npos) {
-    end += (gbk::IsLeadByte(static_cast<unsigned char>(line[end])) && end + 1 < line.size()) ? 2 : 1;
+    end +=
+        (gbk::IsLeadByte(static_cast<unsigned char>(line[end])) && end + 1 < line.size()) ? 2 : 1;
   }
   return line.substr(start, end - start);
 }

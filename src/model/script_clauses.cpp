@@ -39,7 +39,10 @@ std::size_t FindTopLevelWord(std::string_view text, std::string_view word, std::
   std::size_t i = from;
   while (i < text.size()) {
     const std::size_t skipped = SqlCursor::SkipQuoted(text, i);
-    if (skipped != i) { i = skipped; continue; }
+    if (skipped != i) {
+      i = skipped;
+      continue;
+    }
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c == '(') {
       ++depth;
@@ -124,7 +127,8 @@ void ForColumnsNamed(TableDesign& table, const std::string& name, Fn fn) {
 class TableIndex {
  public:
   explicit TableIndex(std::vector<TableDesign>& tables) : tables_(tables) {
-    for (std::size_t i = 0; i < tables.size(); ++i) byName_[gbk::ToLowerAscii(tables[i].actualName)].push_back(i);
+    for (std::size_t i = 0; i < tables.size(); ++i)
+      byName_[gbk::ToLowerAscii(tables[i].actualName)].push_back(i);
   }
   /// Every table of that name (ignoring case), in list order.
   std::vector<TableDesign*> All(std::string_view name) const {
@@ -156,7 +160,8 @@ std::string StripLineBreaks(std::string_view text) {
 
 }  // namespace
 
-std::size_t ScriptClauses::FindWord(std::string_view text, std::string_view word, std::size_t from) {
+std::size_t ScriptClauses::FindWord(std::string_view text, std::string_view word,
+                                    std::size_t from) {
   std::size_t i = from;
   while (i < text.size()) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -174,7 +179,8 @@ std::size_t ScriptClauses::FindWord(std::string_view text, std::string_view word
   return std::string_view::npos;
 }
 
-std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text, std::string_view word) {
+std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text,
+                                                      std::string_view word) {
   std::vector<std::size_t> found;
   bool blockCommentsClosed = true;  // false once a "/*" without "*/" was seen
   std::size_t i = 0;
@@ -207,7 +213,8 @@ std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text, std
       }
       i = j + 1;
     } else {
-      if (Lower(c) == Lower(word[0]) && (i == 0 || !IsWordByte(static_cast<unsigned char>(text[i - 1]))) &&
+      if (Lower(c) == Lower(word[0]) &&
+          (i == 0 || !IsWordByte(static_cast<unsigned char>(text[i - 1]))) &&
           MatchWordAt(text, i, word) != 0) {
         found.push_back(i);
       }
@@ -311,7 +318,8 @@ void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::stri
     const std::size_t next = k + 1 < starts.size() ? starts[k + 1] : text.size();
     const std::size_t go = FindGoLine(text, pos);
     const std::size_t end = go < next ? go : next;
-    const std::string_view statement = SqlCursor::SplitTopLevel(text.substr(pos, end - pos), ';')[0];
+    const std::string_view statement =
+        SqlCursor::SplitTopLevel(text.substr(pos, end - pos), ';')[0];
 
     SqlCursor cursor(statement);
     cursor.Keyword("alter table");
@@ -329,8 +337,9 @@ void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::stri
 
 void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::string_view text) {
   static const std::string kGroupMark = "(\xD7\xE9)";  // "(组)"
-  static const char* const kArgNames[] = {"@name",       "@value",      "@level0type", "@level0name",
-                                          "@level1type", "@level1name", "@level2type", "@level2name"};
+  static const char* const kArgNames[] = {"@name",       "@value",      "@level0type",
+                                          "@level0name", "@level1type", "@level1name",
+                                          "@level2type", "@level2name"};
   const TableIndex index(tables);
   const std::string_view keyword = "sp_addextendedproperty";
   for (const std::size_t pos : FindCodeWords(text, keyword)) {

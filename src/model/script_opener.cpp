@@ -7,8 +7,8 @@
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "model/procedure_script.h"
 #include "model/design.h"
+#include "model/procedure_script.h"
 #include "model/script_clauses.h"
 #include "model/script_parser.h"
 
@@ -125,7 +125,8 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   if (ProcedureScript::IsProcedureScript(text)) {
     std::vector<ProcedureDesign> procedures = ProcedureScript::ParseProcedureScript(text);
     if (ConfirmReplace()) design_.ClearDesign();
-    for (ProcedureDesign& procedure : procedures) design_.procedures().push_back(std::move(procedure));
+    for (ProcedureDesign& procedure : procedures)
+      design_.procedures().push_back(std::move(procedure));
     readProcedures_ = true;
     design_.setCurrentPath(path);
     return true;

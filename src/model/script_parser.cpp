@@ -86,8 +86,8 @@ ColumnDesign ReadColumn(const boost::smatch& m) {
   const Iter optionsEnd = m[kColumnComment].matched ? m[kColumnComment].first : m[0].second;
   if (optionsBegin < optionsEnd) {
     const std::string options(optionsBegin, optionsEnd);
-    const bool explicitNull = m[kNotBeforeNull].matched ||
-                              ScriptClauses::FindWord(options, "null") != std::string::npos;
+    const bool explicitNull =
+        m[kNotBeforeNull].matched || ScriptClauses::FindWord(options, "null") != std::string::npos;
     ScriptClauses::ApplyColumnConstraints(column, options);
     if (column.primaryKey && !explicitNull) column.nullable = false;
   }
@@ -133,8 +133,9 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
   const std::vector<std::size_t> starts = ScriptClauses::FindCodeWords(text, "create table");
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const Iter begin = text.begin() + static_cast<std::ptrdiff_t>(starts[i]);
-    const Iter end = i + 1 < starts.size() ? text.begin() + static_cast<std::ptrdiff_t>(starts[i + 1])
-                                           : text.end();
+    const Iter end = i + 1 < starts.size()
+                         ? text.begin() + static_cast<std::ptrdiff_t>(starts[i + 1])
+                         : text.end();
     boost::smatch m;
     try {
       if (!boost::regex_search(begin, end, m, tableRx, boost::match_continuous)) continue;
@@ -160,7 +161,8 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
     const std::string comment = gbk::TrimChars(foundTable.comment, "\r\n");
     table.comment = Cut(comment, width::kComment);
     const std::size_t mark = comment.find(GroupMark());
-    if (mark != std::string::npos) table.group = Cut(comment.substr(mark + GroupMark().size()), width::kName);
+    if (mark != std::string::npos)
+      table.group = Cut(comment.substr(mark + GroupMark().size()), width::kName);
 
     const std::string& body = foundTable.body;
     boost::smatch m;

@@ -6,16 +6,17 @@
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "model/sql_server_comments.h"
 #include "model/design.h"
 #include "model/layout_block.h"
+#include "model/sql_server_comments.h"
 
 namespace tablora {
 
 namespace {
 
 constexpr std::string_view kTemplateBracketed =
-    "[%fieldname_en%] [%type%]%arraynum% %identity% %default% %isnull% %,%  --%fieldname_cn%:%note%";
+    "[%fieldname_en%] [%type%]%arraynum% %identity% %default% %isnull% %,%  "
+    "--%fieldname_cn%:%note%";
 constexpr std::string_view kTemplateAccess =
     "[%fieldname_en%] %type%%arraynum% %identity% %isnull%,  --%fieldname_cn%:%note%";
 
@@ -52,13 +53,14 @@ std::string Expand(std::string_view tpl, const LineFills& fills) {
   while (i < tpl.size()) {
     if (tpl[i] == '%') {
       const std::size_t close = tpl.find('%', i + 1);
-      const Fill* fill = close == std::string_view::npos ? nullptr
-                                                         : fills.Find(tpl.substr(i + 1, close - i - 1));
+      const Fill* fill =
+          close == std::string_view::npos ? nullptr : fills.Find(tpl.substr(i + 1, close - i - 1));
       if (fill) {
         line += fill->text;
         i = close + 1;
         if (fill->drop > 0) i += fill->drop;
-        if (fill->drop < 0) line.erase(line.size() - std::min<std::size_t>(line.size(), -fill->drop));
+        if (fill->drop < 0)
+          line.erase(line.size() - std::min<std::size_t>(line.size(), -fill->drop));
         continue;
       }
     }
@@ -68,14 +70,15 @@ std::string Expand(std::string_view tpl, const LineFills& fills) {
 }
 
 /// "[a]" for one key column, "[a],\n[b]" for several: the column list of the key clause.
-std::string PrimaryKeyClause(const std::string& tableName, const std::vector<std::string>& columns) {
+std::string PrimaryKeyClause(const std::string& tableName,
+                             const std::vector<std::string>& columns) {
   std::string list;
   for (const std::string& column : columns) {
     if (!list.empty()) list += "],\n[";
     list += column;
   }
-  return "\nCONSTRAINT [PK_" + gbk::ToUpperAscii(tableName) + "] PRIMARY KEY  CLUSTERED\n(\n[" + list +
-         "]\n)\nON [PRIMARY]";
+  return "\nCONSTRAINT [PK_" + gbk::ToUpperAscii(tableName) + "] PRIMARY KEY  CLUSTERED\n(\n[" +
+         list + "]\n)\nON [PRIMARY]";
 }
 
 /// Appends `text` with every CR LF turned into a line feed.
@@ -198,13 +201,15 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
     }
 
     if (IsYes(grid, row, col::kForeignKey)) {
-      const std::string constraintName = gbk::CutToBytes(grid.GetCellText(row, col::kForeignKeyName), 127);
+      const std::string constraintName =
+          gbk::CutToBytes(grid.GetCellText(row, col::kForeignKeyName), 127);
       const std::string refTable = gbk::CutToBytes(grid.GetCellText(row, col::kRefTable), 127);
       const std::string refColumn = gbk::CutToBytes(grid.GetCellText(row, col::kRefColumn), 127);
       if (!refColumn.empty()) {
         if (!foreignKeys.empty()) foreignKeys += ",";
         foreignKeys += "\nCONSTRAINT [" + constraintName + "] FOREIGN KEY\n(\n[" + actual +
-                       "]\n) REFERENCES [" + owner + "].[" + refTable + "] (\n[" + refColumn + "]\n)";
+                       "]\n) REFERENCES [" + owner + "].[" + refTable + "] (\n[" + refColumn +
+                       "]\n)";
       }
     }
 
@@ -237,7 +242,8 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
 
 std::string ScriptWriter::ProposedFileName(const Design& design, int index) const {
   const auto& definitions = design.definitions();
-  if (index >= 0 && index < static_cast<int>(definitions.size()) && !definitions[index].actualName.empty()) {
+  if (index >= 0 && index < static_cast<int>(definitions.size()) &&
+      !definitions[index].actualName.empty()) {
     return definitions[index].actualName + ".txt";
   }
   if (!app_.lastHost.empty()) return app_.lastDatabase + "(" + app_.lastHost + ")";

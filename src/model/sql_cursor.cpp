@@ -9,7 +9,9 @@ bool IsNameByte(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
          c == '@' || c == '#' || c == '$' || c >= 0x80;
 }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
@@ -20,7 +22,10 @@ std::size_t SqlCursor::SkipQuoted(std::string_view text, std::size_t pos) {
     std::size_t i = pos + 1;
     while (i < text.size()) {
       if (text[i] == '\'') {
-        if (i + 1 < text.size() && text[i + 1] == '\'') { i += 2; continue; }
+        if (i + 1 < text.size() && text[i + 1] == '\'') {
+          i += 2;
+          continue;
+        }
         return i + 1;
       }
       ++i;
@@ -31,7 +36,9 @@ std::size_t SqlCursor::SkipQuoted(std::string_view text, std::size_t pos) {
     const char close = c == '"' ? '"' : ']';
     std::size_t i = pos + 1;
     while (i < text.size() && text[i] != close && text[i] != '\n') {
-      i += (c == '[' && gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+      i += (c == '[' && gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
+               ? 2
+               : 1;
     }
     if (i < text.size() && text[i] == close) return i + 1;
     return pos + 1;  // an unclosed name is a plain character
@@ -48,7 +55,10 @@ std::size_t SqlCursor::MatchingParen(std::string_view text, std::size_t open) {
   std::size_t i = open;
   while (i < text.size()) {
     const std::size_t skipped = SkipQuoted(text, i);
-    if (skipped != i) { i = skipped; continue; }
+    if (skipped != i) {
+      i = skipped;
+      continue;
+    }
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c == '(') {
       ++depth;
@@ -68,7 +78,10 @@ std::vector<std::string_view> SqlCursor::SplitTopLevel(std::string_view text, ch
   std::size_t i = 0;
   while (i < text.size()) {
     const std::size_t skipped = SkipQuoted(text, i);
-    if (skipped != i) { i = skipped; continue; }
+    if (skipped != i) {
+      i = skipped;
+      continue;
+    }
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c == '(') {
       ++depth;

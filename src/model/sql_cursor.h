@@ -15,7 +15,10 @@ class SqlCursor {
   explicit SqlCursor(std::string_view text, std::size_t pos = 0) : text_(text), pos_(pos) {}
 
   std::size_t pos() const { return pos_; }
-  bool AtEnd() { SkipSpace(); return pos_ >= text_.size(); }
+  bool AtEnd() {
+    SkipSpace();
+    return pos_ >= text_.size();
+  }
   /// Skips white space, "--" comments and "/* */" comments.
   void SkipSpace();
   /// Reads `keyword` (ASCII, any letter case, one space in it matching any white space)

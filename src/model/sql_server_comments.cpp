@@ -40,12 +40,13 @@ void BuildSqlServerComments(const std::vector<TableDesign>& tables, std::string&
     const std::string name = Quoted(table.actualName);
     const std::string tableTail = "', N'user', N'" + owner + "', N'table', N'" + name;
 
-    std::string drops = "\n\nexec sp_dropextendedproperty N'MS_Description', N'user', N'" +
-                        owner + "', N'table', N'" + name + end;
+    std::string drops = "\n\nexec sp_dropextendedproperty N'MS_Description', N'user', N'" + owner +
+                        "', N'table', N'" + name + end;
     std::string adds;
     const std::string text = TableCommentText(table);
     if (!text.empty()) {
-      adds = "\n\nexec sp_addextendedproperty N'MS_Description', N'" + Quoted(text) + tableTail + end;
+      adds =
+          "\n\nexec sp_addextendedproperty N'MS_Description', N'" + Quoted(text) + tableTail + end;
     }
     if (!tablesOnly) {
       for (const ColumnDesign& column : table.columns) {

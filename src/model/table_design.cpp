@@ -17,7 +17,8 @@ ColumnDesign::ColumnDesign(const ColumnDesign& o)
       primaryKey(o.primaryKey),
       foreignKey(o.foreignKey),
       checkExpression(o.checkExpression),
-      foreignKeyRef(o.foreignKeyRef ? std::make_unique<ForeignKeyRef>(*o.foreignKeyRef) : nullptr) {}
+      foreignKeyRef(o.foreignKeyRef ? std::make_unique<ForeignKeyRef>(*o.foreignKeyRef) : nullptr) {
+}
 
 ColumnDesign& ColumnDesign::operator=(const ColumnDesign& o) {
   if (this != &o) {
@@ -54,7 +55,8 @@ std::string TypeText(const ColumnDesign& column) {
 }
 
 std::string TreeText(const std::string& actualName, const std::string& displayName) {
-  if (!displayName.empty() && displayName != actualName) return actualName + "(" + displayName + ")";
+  if (!displayName.empty() && displayName != actualName)
+    return actualName + "(" + displayName + ")";
   return actualName;
 }
 

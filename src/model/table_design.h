@@ -33,15 +33,15 @@ struct ForeignKeyRef {
 struct ColumnDesign {
   std::string displayName;
   std::string actualName;
-  std::string typeName;       ///< without its size, e.g. "varchar"
-  int length = 0;             ///< size or precision; 0 or less means none
-  int scale = 0;              ///< 0 or less means none
-  std::string identity;       ///< non-empty marks an identity column
-  std::string defaultValue;   ///< without "DEFAULT (" and ")"
+  std::string typeName;      ///< without its size, e.g. "varchar"
+  int length = 0;            ///< size or precision; 0 or less means none
+  int scale = 0;             ///< 0 or less means none
+  std::string identity;      ///< non-empty marks an identity column
+  std::string defaultValue;  ///< without "DEFAULT (" and ")"
   std::string note;
   bool nullable = false;
   bool primaryKey = false;
-  bool foreignKey = false;    ///< when set, foreignKeyRef is present
+  bool foreignKey = false;      ///< when set, foreignKeyRef is present
   std::string checkExpression;  ///< without "CHECK (" and ")"
   std::unique_ptr<ForeignKeyRef> foreignKeyRef;
 

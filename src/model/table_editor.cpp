@@ -120,7 +120,9 @@ void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int i
 
   namespace col = grid_column;
   const Settings& settings = app_.settings;
-  auto yesNo = [&](int column, bool yes) { return yes ? settings.YesText(column) : settings.NoText(column); };
+  auto yesNo = [&](int column, bool yes) {
+    return yes ? settings.YesText(column) : settings.NoText(column);
+  };
   GridCells& g = *grid_;
   const int rows = g.GetRowCount();
   for (std::size_t j = 0; j < table.columns.size() && static_cast<int>(j) + 1 < rows; ++j) {
@@ -145,7 +147,8 @@ void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int i
     };
     const int columns = std::min(g.GetColumnCount(), static_cast<int>(col::kCount));
     for (int k = 0; k < columns; ++k) {
-      if ((k == col::kForeignKeyName || k == col::kRefTable || k == col::kRefColumn) && !fk) continue;
+      if ((k == col::kForeignKeyName || k == col::kRefTable || k == col::kRefColumn) && !fk)
+        continue;
       g.SetCellText(row, k, cells[k]);
     }
   }

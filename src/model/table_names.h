@@ -10,7 +10,7 @@ struct TableNames {
   std::string actualName;
   std::string comment;  ///< may end with "(组)" + group, as a script carried it
   std::string group;
-  std::string owner;    ///< empty means the default owner
+  std::string owner;  ///< empty means the default owner
 
   bool operator==(const TableNames& o) const {
     return displayName == o.displayName && actualName == o.actualName && comment == o.comment &&

@@ -53,7 +53,8 @@ EditKeyAction GridEditRules::OnKey(EditKey key, bool startedByKey, bool ctrlDown
 std::optional<std::string> GridEditRules::FollowColumnZero(const std::string& typed,
                                                            const std::string& columnOneText) {
   if (columnOneText.empty()) return typed;
-  if (columnOneText.size() < typed.size() && typed.compare(0, columnOneText.size(), columnOneText) == 0) {
+  if (columnOneText.size() < typed.size() &&
+      typed.compare(0, columnOneText.size(), columnOneText) == 0) {
     return typed;
   }
   return std::nullopt;

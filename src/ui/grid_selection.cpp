@@ -50,8 +50,8 @@ void GridSelection::ExtendTo(CellId cell) {
     SelectCell(owner);
     return;
   }
-  SelectRange(Union(model_.BlockOf(anchor_.row, anchor_.column),
-                    model_.BlockOf(owner.row, owner.column)));
+  SelectRange(
+      Union(model_.BlockOf(anchor_.row, anchor_.column), model_.BlockOf(owner.row, owner.column)));
   model_.SetFocusCellField(owner);
 }
 
@@ -72,8 +72,8 @@ void GridSelection::ToggleCell(CellId cell) {
 }
 
 void GridSelection::SelectRows(int first, int last) {
-  SelectRange(CellRange{std::min(first, last), 0, std::max(first, last),
-                        model_.GetColumnCount() - 1});
+  SelectRange(
+      CellRange{std::min(first, last), 0, std::max(first, last), model_.GetColumnCount() - 1});
   const CellRange& range = model_.SelectedRange();
   if (range.IsValid()) {
     anchor_ = CellId{range.minRow, range.minColumn};
@@ -82,8 +82,7 @@ void GridSelection::SelectRows(int first, int last) {
 }
 
 void GridSelection::SelectColumns(int first, int last) {
-  SelectRange(CellRange{0, std::min(first, last), model_.GetRowCount() - 1,
-                        std::max(first, last)});
+  SelectRange(CellRange{0, std::min(first, last), model_.GetRowCount() - 1, std::max(first, last)});
   const CellRange& range = model_.SelectedRange();
   if (range.IsValid()) {
     anchor_ = CellId{range.minRow, range.minColumn};

@@ -188,8 +188,8 @@ BarLayout Compute(int width, int height, BarDock dock) {
                           inner.y + kMargin + kGripperSize);
     layout.close = PixelRect{std::max(inner.x, layout.gripper.right() - kCloseSize),
                              inner.y + kMargin - 1, kCloseSize, kCloseSize};
-    layout.lines = Span(layout.gripper.x, layout.gripper.y, layout.close.x - kMargin,
-                        layout.gripper.bottom());
+    layout.lines =
+        Span(layout.gripper.x, layout.gripper.y, layout.close.x - kMargin, layout.gripper.bottom());
     layout.client = Span(inner.x + kMargin, layout.gripper.bottom() + kMargin,
                          inner.right() - kMargin, inner.bottom() - kMargin);
   } else {
@@ -218,10 +218,18 @@ BarHit HitTest(const BarLayout& layout, int x, int y) {
 int DraggedExtent(BarDock dock, int startExtent, int dx, int dy, int minimum, int maximum) {
   int extent = startExtent;
   switch (dock) {
-    case BarDock::kLeft: extent += dx; break;
-    case BarDock::kRight: extent -= dx; break;
-    case BarDock::kTop: extent += dy; break;
-    case BarDock::kBottom: extent -= dy; break;
+    case BarDock::kLeft:
+      extent += dx;
+      break;
+    case BarDock::kRight:
+      extent -= dx;
+      break;
+    case BarDock::kTop:
+      extent += dy;
+      break;
+    case BarDock::kBottom:
+      extent -= dy;
+      break;
   }
   return std::max(minimum, std::min(extent, std::max(minimum, maximum)));
 }

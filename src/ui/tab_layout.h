@@ -52,8 +52,8 @@ constexpr int kIconTop = 3;
 constexpr int kTextLeft = 5;
 constexpr int kTextTop = 5;
 constexpr int kTextAfterIcon = 18;
-constexpr int kTextPadding = 9;      // a tab is its title's width plus this
-constexpr int kIconTextPadding = 27; // ... or plus this with an icon
+constexpr int kTextPadding = 9;       // a tab is its title's width plus this
+constexpr int kIconTextPadding = 27;  // ... or plus this with an icon
 constexpr int kSlideSteps = 10;
 constexpr int kMaxShortenSteps = 10;
 
@@ -99,11 +99,11 @@ enum class BarDock { kLeft, kRight, kTop, kBottom };
 
 /// Where the parts of a docking bar are, relative to the bar's top-left corner.
 struct BarLayout {
-  PixelRect gripper;   // the band holding the two 3D lines and the close button
-  PixelRect lines;     // the part of the gripper the two lines are drawn along
-  PixelRect close;     // 13 x 13 close button at the end of the gripper
-  PixelRect sash;      // the inner edge the user drags
-  PixelRect client;    // what the one child fills
+  PixelRect gripper;            // the band holding the two 3D lines and the close button
+  PixelRect lines;              // the part of the gripper the two lines are drawn along
+  PixelRect close;              // 13 x 13 close button at the end of the gripper
+  PixelRect sash;               // the inner edge the user drags
+  PixelRect client;             // what the one child fills
   bool linesHorizontal = true;  // lines run along the top edge (docked left or right)
 };
 

@@ -26,7 +26,8 @@ TEST(CommandRegistry, ConditionDisablesAndSecondRegistrationReplaces) {
   CommandRegistry registry;
   bool enabled = false;
   int runs = 0;
-  registry.Register(32781, [&] { ++runs; }, [&] { return enabled; });
+  registry.Register(
+      32781, [&] { ++runs; }, [&] { return enabled; });
   EXPECT_TRUE(registry.Has(32781));
   EXPECT_FALSE(registry.Run(32781));
   enabled = true;

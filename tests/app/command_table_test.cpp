@@ -18,9 +18,15 @@ std::string Render(const std::vector<MenuEntry>& menu) {
   for (const MenuEntry& entry : menu) {
     if (!out.empty()) out += ",";
     switch (entry.kind) {
-      case MenuEntry::kSeparator: out += "-"; break;
-      case MenuEntry::kCommand: out += std::to_string(entry.id); break;
-      case MenuEntry::kSubmenu: out += Utf8(entry.caption) + "[" + Render(entry.items) + "]"; break;
+      case MenuEntry::kSeparator:
+        out += "-";
+        break;
+      case MenuEntry::kCommand:
+        out += std::to_string(entry.id);
+        break;
+      case MenuEntry::kSubmenu:
+        out += Utf8(entry.caption) + "[" + Render(entry.items) + "]";
+        break;
     }
   }
   return out;
@@ -130,8 +136,8 @@ TEST(CommandTableKeys, MenuLabelAppendsTheAcceleratorAfterATab) {
 }
 
 TEST(CommandTableToolbar, ButtonsInOrderWithSeparators) {
-  EXPECT_EQ(Table().Toolbar(), (std::vector<int>{32771, 57601, 57604, 0, 57607, 0, 32818, 32779,
-                                                 32805, 57664}));
+  EXPECT_EQ(Table().Toolbar(),
+            (std::vector<int>{32771, 57601, 57604, 0, 57607, 0, 32818, 32779, 32805, 57664}));
 }
 
 TEST(CommandTableCaptions, PlainCaptionDropsMnemonicsAndEllipsis) {

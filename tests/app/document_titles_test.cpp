@@ -26,13 +26,14 @@ TEST(DocumentTitles, FrameTitleFollowsTheActiveDocument) {
 TEST(DocumentTitles, TitlesCompareIgnoringAsciiCaseOnly) {
   EXPECT_TRUE(DocumentTitles::SameTitle("TabloraD3", "tablorad3"));
   EXPECT_TRUE(DocumentTitles::SameTitle(DocumentTitles::DesignView(), Cp936(u8"表视图")));
-  EXPECT_FALSE(DocumentTitles::SameTitle(DocumentTitles::DesignView(),
-                                         DocumentTitles::ProcedureView()));
+  EXPECT_FALSE(
+      DocumentTitles::SameTitle(DocumentTitles::DesignView(), DocumentTitles::ProcedureView()));
   EXPECT_FALSE(DocumentTitles::SameTitle("TabloraD1", "TabloraD"));
 }
 
 TEST(DocumentTitles, SaveQuestionNamesTheFile) {
-  EXPECT_EQ(Utf8(DocumentTitles::SaveQuestion("/home/u/db.sql")), u8"将改动保存到 /home/u/db.sql？");
+  EXPECT_EQ(Utf8(DocumentTitles::SaveQuestion("/home/u/db.sql")),
+            u8"将改动保存到 /home/u/db.sql？");
   // A name that itself holds "%1" is inserted as it is.
   EXPECT_EQ(Utf8(DocumentTitles::SaveQuestion("a%1b")), u8"将改动保存到 a%1b？");
 }

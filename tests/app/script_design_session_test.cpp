@@ -31,7 +31,9 @@ const char kScript[] =
 class RecordingView : public HeadlessDesignView {
  public:
   std::vector<std::string> notes;
-  void TableAdded(int index, bool show) override { notes.push_back("added " + std::to_string(index)); }
+  void TableAdded(int index, bool show) override {
+    notes.push_back("added " + std::to_string(index));
+  }
   void TableChanged(int index) override { notes.push_back("changed " + std::to_string(index)); }
   void DesignCleared() override { notes.push_back("cleared"); }
 };
@@ -39,9 +41,10 @@ class RecordingView : public HeadlessDesignView {
 class ScriptDesignSessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tablora_session_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        std::filesystem::temp_directory_path() /
+        ("tablora_session_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
     app_.settings = LoadSettingsFile(TABLORA_SOURCE_DIR "/resources");
     app_.settings.programFolder = TABLORA_SOURCE_DIR "/resources";
@@ -60,7 +63,8 @@ class ScriptDesignSessionTest : public ::testing::Test {
 TEST_F(ScriptDesignSessionTest, OpenListsTheTablesUnchangedAndPassesNotesOn) {
   app_.databaseKind = kSqlServer;
   ScriptDesignSession session(app_, prompts_, &view_);
-  ASSERT_TRUE(session.OpenScript(scriptPath_)) << (prompts_.messages.empty() ? "" : prompts_.messages[0]);
+  ASSERT_TRUE(session.OpenScript(scriptPath_))
+      << (prompts_.messages.empty() ? "" : prompts_.messages[0]);
   const std::vector<TableSummary> tables = session.Tables();
   ASSERT_EQ(tables.size(), 2u);
   // Tables come sorted by actual name.

@@ -144,8 +144,9 @@ TEST(IniFileWrite, MissingKeysGoAfterTheLastLineOfTheirSection) {
   ini.WriteString("a", "New", "v");
   EXPECT_EQ(ini.bytes(), "; head\r\n[A]\r\nx=1\r\n; note\r\nNew=v\r\n\r\n[B]\r\ny=2\r\n");
   ini.WriteInt("C", "DefaultType", -3);
-  EXPECT_EQ(ini.bytes(),
-            "; head\r\n[A]\r\nx=1\r\n; note\r\nNew=v\r\n\r\n[B]\r\ny=2\r\n[C]\r\nDefaultType=-3\r\n");
+  EXPECT_EQ(
+      ini.bytes(),
+      "; head\r\n[A]\r\nx=1\r\n; note\r\nNew=v\r\n\r\n[B]\r\ny=2\r\n[C]\r\nDefaultType=-3\r\n");
   EXPECT_EQ(ini.GetInt("C", "DefaultType", 0), -3);
   ini.WriteString("[B]" + std::string(), "z", "3");  // no such section: "[[B]]" is added
   EXPECT_EQ(ini.GetString("[B]", "z", ""), "3");

@@ -67,7 +67,8 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
       u8"[Dialog]\r\nBKColor=102030\r\nTextColor=a0b0c0\r\n"
       u8"[TableWin]\r\nWidth=200\r\nHeight=180\r\nMarginW=5\r\nMarginH=6\r\n"
       u8"[SuportDB]\r\nCount=2\r\nType1=MS SQL Server\r\nType2=Oracle\r\n"
-      u8"[DesignTableCols]\r\nCount=3\r\nTypeA1=序号\r\nTypeB1=30\r\nTypeA2=显示名称\r\nTypeB2=100\r\n"
+      u8"[DesignTableCols]\r\nCount=3\r\nTypeA1=序号\r\nTypeB1=30\r\nTypeA2=显示名称\r\nTypeB2="
+      u8"100\r\n"
       u8"TypeA3=实际名称\r\nTypeB3=90\r\n"
       u8"[ColNeedComboBox]\r\nCount=2\r\nTypeA1=4\r\nTypeA2=5\r\n"
       u8"[NeedComboBoxCol5]\r\nCount=2\r\nTypeA1=否\r\nTypeA2=是\r\n"
@@ -81,7 +82,8 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
       u8"[TypeJavaExName]\r\nCount=1\r\nTypeA1=String\r\nTypeB1=str\r\n"
       u8"[Table2OdbcC]\r\nCount=1\r\nTypeA1=varchar\r\nTypeB1=SQL_C_CHAR\r\n"
       u8"[Sql2OracleType]\r\nCount=1\r\nTypeA1=varchar\r\nTypeB1=VARCHAR2\r\n"
-      u8"[ColType]\r\nCount=2\r\nTypeA1=实际列名\r\nTypeB1=80\r\nTypeA2=数据类型\r\nTypeB2= 60px\r\n"
+      u8"[ColType]\r\nCount=2\r\nTypeA1=实际列名\r\nTypeB1=80\r\nTypeA2=数据类型\r\nTypeB2= "
+      u8"60px\r\n"
       u8"[DefaultCol]\r\nDefaultTypeHead=2\r\nDefaultType=1\r\n"
       u8"[ShowTypeHead]\r\nCount=2\r\nType1=实际表名\r\nType2=名称表名\r\n"
       u8"[ShowType]\r\nCount=1\r\nType1=实际列名 数据类型\r\n");
@@ -162,8 +164,9 @@ TEST(SettingsLoaderEdgeCases, AnAccessSectionWithCountZeroLeavesItsListEmpty) {
 }
 
 TEST(SettingsLoaderEdgeCases, AnEmptyDataTypeSectionNameNamesNoSection) {
-  const Settings s = FromText("Count=1\nTypeA1=stray\n[SQLAllDataType]\nCount=2\nType2=B\n"
-                              "[B]\nCount=1\nTypeA1=Text\n");
+  const Settings s = FromText(
+      "Count=1\nTypeA1=stray\n[SQLAllDataType]\nCount=2\nType2=B\n"
+      "[B]\nCount=1\nTypeA1=Text\n");
   EXPECT_TRUE(s.DataTypes(kSqlServer).empty());
   EXPECT_EQ(s.DataTypes(kAccess), (Strings{"Text"}));
 }
@@ -176,8 +179,9 @@ TEST(SettingsLoaderEdgeCases, TheFirstOfTwoEqualMapKeysStays) {
 }
 
 TEST(SettingsLoaderEdgeCases, MapKeysAreExactBytes) {
-  const Settings s = FromText("[Table2ClassJava]\nCount=2\nTypeA1=Text\nTypeB1=String\n"
-                              "TypeA2=text\nTypeB2=char[]\n");
+  const Settings s = FromText(
+      "[Table2ClassJava]\nCount=2\nTypeA1=Text\nTypeB1=String\n"
+      "TypeA2=text\nTypeB2=char[]\n");
   EXPECT_EQ(s.LookupJavaType("Text"), "String");
   EXPECT_EQ(s.LookupJavaType("text"), "char[]");
   EXPECT_EQ(s.LookupJavaType("TEXT"), "TEXT");
@@ -249,7 +253,8 @@ TEST(SettingsLoaderCounts, HugeNegativeAndGarbageCountsAreBounded) {
 
 TEST(SettingsLoaderCounts, RealisticCountsAreNotCut) {
   std::string text = "[SQLKEYWORD]\nCount=300\n";
-  for (int i = 1; i <= 300; i += 2) text += "Type" + std::to_string(i) + "=k" + std::to_string(i) + "\n";
+  for (int i = 1; i <= 300; i += 2)
+    text += "Type" + std::to_string(i) + "=k" + std::to_string(i) + "\n";
   const Settings s = FromText(text);
   ASSERT_EQ(s.dropDownLists[0].size(), 300u);
   EXPECT_EQ(s.dropDownLists[0][298], "k299");
@@ -259,13 +264,16 @@ TEST(SettingsLoaderCounts, RealisticCountsAreNotCut) {
 TEST(SettingsLoaderWrite, WriteSettingIntChangesOneKeyOnly) {
   const std::string path = ::testing::TempDir() + "/settings_loader_write.ini";
   const std::string original = Cp936(
-      u8"; 显示样式\r\n[DefaultCol]\r\nDefaultTypeHead=1\r\nDefaultType=1\r\n\r\n[ShowType]\r\nCount=0\r\n");
+      u8"; "
+      u8"显示样式\r\n[DefaultCol]\r\nDefaultTypeHead=1\r\nDefaultType=1\r\n\r\n[ShowType]\r\nCount="
+      u8"0\r\n");
   ASSERT_TRUE(TextFile::WriteBytes(path, original));
   ASSERT_TRUE(WriteSettingInt(path, "DefaultCol", "DefaultType", 3));
   std::string bytes;
   ASSERT_TRUE(TextFile::ReadBytes(path, bytes));
-  EXPECT_EQ(bytes, Cp936(u8"; 显示样式\r\n[DefaultCol]\r\nDefaultTypeHead=1\r\nDefaultType=3\r\n\r\n"
-                         u8"[ShowType]\r\nCount=0\r\n"));
+  EXPECT_EQ(bytes,
+            Cp936(u8"; 显示样式\r\n[DefaultCol]\r\nDefaultTypeHead=1\r\nDefaultType=3\r\n\r\n"
+                  u8"[ShowType]\r\nCount=0\r\n"));
   EXPECT_EQ(LoadSettings(IniFile::Load(path), "/p").currentColumnStyle, 3);
   std::remove(path.c_str());
 

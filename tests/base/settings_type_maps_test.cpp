@@ -72,15 +72,15 @@ TEST_F(ShippedTypeMapsCompile, CppClassWithAccessors) {
     const std::string p = settings_.LookupCPrefix(t, 0);
     members += t + " m_" + p + name + ";\n";
     methods += t + " Get" + name + "()\n{\nreturn m_" + p + name + ";\n}\n ";
-    methods += "void  Set" + name + "(const " + t + " " + p + name + ")\n{\nm_" + p + name +
-               " = " + p + name + ";\n}\n ";
+    methods += "void  Set" + name + "(const " + t + " " + p + name + ")\n{\nm_" + p + name + " = " +
+               p + name + ";\n}\n ";
     // A text column with a length is a character array when its prefix is "ac".
     const std::string ap = settings_.LookupCPrefix(t, 20);
     if (ap == "ac") {
       const std::string x = name + "x";
       members += t + " m_" + ap + x + "[20];\n";
-      methods += "void Get" + x + "(" + t + "* " + ap + x + ")\n{\nstrcpy(" + ap + x + ", m_" +
-                 ap + x + ");\n}\n ";
+      methods += "void Get" + x + "(" + t + "* " + ap + x + ")\n{\nstrcpy(" + ap + x + ", m_" + ap +
+                 x + ");\n}\n ";
       methods += "void  Set" + x + "(const " + t + "* " + ap + x + ")\n{\nstrcpy(m_" + ap + x +
                  ", " + ap + x + ");\n}\n ";
     }
@@ -88,8 +88,8 @@ TEST_F(ShippedTypeMapsCompile, CppClassWithAccessors) {
   const std::string code = "#include <cstring>\nclass AllTypes\n{\nprivate:\n" + members +
                            "\npublic:\nAllTypes() { }\n~AllTypes() { }\n" + methods + "\n};\n";
   ASSERT_TRUE(TextFile::WriteBytes(folder_ + "/all_types.hpp", code));
-  EXPECT_TRUE(Run("c++ -std=c++17 -Wall -Werror -fsyntax-only -x c++ " + folder_ +
-                  "/all_types.hpp"));
+  EXPECT_TRUE(
+      Run("c++ -std=c++17 -Wall -Werror -fsyntax-only -x c++ " + folder_ + "/all_types.hpp"));
 }
 
 TEST_F(ShippedTypeMapsCompile, JavaClassWithAccessors) {

@@ -71,10 +71,9 @@ TEST(ShippedSettingsFile, ListsTheThreeDatabaseKindsInKindOrder) {
 
 TEST(ShippedSettingsFile, HasFourteenGridCaptionsInGridRoleOrderWithWidths) {
   const Settings& s = Shipped();
-  EXPECT_EQ(s.gridCaptions,
-            Gbk({u8"序号", u8"显示名称", u8"实际名称", u8"数据类型", u8"允许空", u8"自动增长",
-                 u8"默认值", u8"说明", u8"主键", u8"外键", u8"外键约束名", u8"引用表", u8"引用列",
-                 u8"CHECK约束"}));
+  EXPECT_EQ(s.gridCaptions, Gbk({u8"序号", u8"显示名称", u8"实际名称", u8"数据类型", u8"允许空",
+                                 u8"自动增长", u8"默认值", u8"说明", u8"主键", u8"外键",
+                                 u8"外键约束名", u8"引用表", u8"引用列", u8"CHECK约束"}));
   EXPECT_EQ(s.gridWidths.size(), 14u);  // captions differ, so every width is reachable
   for (const auto& caption : s.gridCaptions) {
     const int width = s.GridColumnWidth(caption);
@@ -98,17 +97,22 @@ TEST(ShippedSettingsFile, YesNoColumnsAndTheDataTypeColumnHaveDropDowns) {
 
 TEST(ShippedSettingsFile, DataTypeListsHoldTheRealTypeNamesOfEachKind) {
   const Settings& s = Shipped();
-  for (const char* type :
-       {"bigint", "binary", "bit", "char", "date", "datetime", "datetime2", "datetimeoffset",
-        "decimal", "float", "image", "int", "money", "nchar", "ntext", "numeric", "nvarchar",
-        "real", "smalldatetime", "smallint", "smallmoney", "sql_variant", "text", "time",
-        "timestamp", "tinyint", "uniqueidentifier", "varbinary", "varchar", "xml"}) {
+  for (const char* type : {"bigint",        "binary",         "bit",
+                           "char",          "date",           "datetime",
+                           "datetime2",     "datetimeoffset", "decimal",
+                           "float",         "image",          "int",
+                           "money",         "nchar",          "ntext",
+                           "numeric",       "nvarchar",       "real",
+                           "smalldatetime", "smallint",       "smallmoney",
+                           "sql_variant",   "text",           "time",
+                           "timestamp",     "tinyint",        "uniqueidentifier",
+                           "varbinary",     "varchar",        "xml"}) {
     EXPECT_TRUE(Contains(s.DataTypes(kSqlServer), type)) << type;
   }
   // MS Access: the names the schema import gives ("Counter", "Text", "Memo", ...).
-  for (const char* type : {"Text", "Memo", "Byte", "Integer", "Long", "Single", "Double",
-                           "Currency", "DateTime", "YesNo", "Counter", "OLEObject", "SmallInt",
-                           "Decimal", "Binary", "Char", "Date"}) {
+  for (const char* type :
+       {"Text", "Memo", "Byte", "Integer", "Long", "Single", "Double", "Currency", "DateTime",
+        "YesNo", "Counter", "OLEObject", "SmallInt", "Decimal", "Binary", "Char", "Date"}) {
     EXPECT_TRUE(Contains(s.DataTypes(kAccess), type)) << type;
   }
   for (const char* type : {"VARCHAR2", "NVARCHAR2", "CHAR", "NCHAR", "NUMBER", "FLOAT", "DATE",
@@ -131,11 +135,11 @@ TEST(ShippedSettingsFile, EveryDataTypeMapsToCJavaAndOdbcTypesWithPrefixes) {
   // The ODBC C type must name the buffer of the C type, or a template that binds a
   // structure member with it writes past the member.
   const std::set<std::pair<std::string, std::string>> buffers = {
-      {"char", "SQL_C_CHAR"},           {"char", "SQL_C_BINARY"},
-      {"unsigned char", "SQL_C_BIT"},   {"unsigned char", "SQL_C_UTINYINT"},
-      {"short", "SQL_C_SSHORT"},        {"int", "SQL_C_SLONG"},
-      {"long long", "SQL_C_SBIGINT"},   {"long long", "SQL_C_BINARY"},
-      {"float", "SQL_C_FLOAT"},         {"double", "SQL_C_DOUBLE"}};
+      {"char", "SQL_C_CHAR"},         {"char", "SQL_C_BINARY"},
+      {"unsigned char", "SQL_C_BIT"}, {"unsigned char", "SQL_C_UTINYINT"},
+      {"short", "SQL_C_SSHORT"},      {"int", "SQL_C_SLONG"},
+      {"long long", "SQL_C_SBIGINT"}, {"long long", "SQL_C_BINARY"},
+      {"float", "SQL_C_FLOAT"},       {"double", "SQL_C_DOUBLE"}};
   int checked = 0;
   for (int kind : {kSqlServer, kAccess, kOracle}) {
     for (const auto& type : s.DataTypes(kind)) {

@@ -9,9 +9,7 @@
 namespace tablora {
 namespace {
 
-std::string TempPath(const char* name) {
-  return ::testing::TempDir() + "/" + name;
-}
+std::string TempPath(const char* name) { return ::testing::TempDir() + "/" + name; }
 
 TEST(TextFile, WriteTextStoresCrLfAndReadsBack) {
   const std::string path = TempPath("text_file_crlf.txt");

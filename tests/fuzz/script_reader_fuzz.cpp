@@ -8,8 +8,8 @@
 #include "base/app_state.h"
 #include "base/prompts.h"
 #include "base/text_file.h"
-#include "model/procedure_script.h"
 #include "model/design.h"
+#include "model/procedure_script.h"
 #include "model/script_opener.h"
 #include "model/script_parser.h"
 
@@ -38,7 +38,8 @@ void Check(bool ok) {
 void CheckWidths(const std::vector<TableDesign>& tables) {
   for (const TableDesign& t : tables) {
     Check(t.actualName.size() < width::kName && t.displayName.size() < width::kName &&
-          t.comment.size() < width::kComment && t.group.size() < width::kName && t.owner.size() < width::kName);
+          t.comment.size() < width::kComment && t.group.size() < width::kName &&
+          t.owner.size() < width::kName);
     for (const ColumnDesign& c : t.columns) {
       Check(c.actualName.size() < width::kName && c.displayName.size() < width::kName &&
             c.typeName.size() < width::kTypeName && c.identity.size() < width::kIdentity &&
@@ -54,7 +55,8 @@ void CheckWidths(const std::vector<TableDesign>& tables) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static QuietPrompts prompts;
   static ScriptParser parser(TABLORA_SOURCE_DIR "/resources", &prompts);
-  static const std::string path = "/tmp/tablora_script_reader_fuzz_" + std::to_string(::getpid()) + ".sql";
+  static const std::string path =
+      "/tmp/tablora_script_reader_fuzz_" + std::to_string(::getpid()) + ".sql";
   const std::string bytes(reinterpret_cast<const char*>(data), size);
 
   CheckWidths(parser.ParseTables(bytes));

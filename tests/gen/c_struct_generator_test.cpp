@@ -70,8 +70,8 @@ TEST(CStructGenerator, NamelessColumnStillGetsItsCommentMarks) {
   TableDesign t;
   t.actualName = "T";
   // Only the column with neither name gets "// :"; a note alone gets "// " before it.
-  t.columns = {Column("", "", "int", 0), Column("", "", "int", 0, "n1"),
-               Column("", "x", "int", 0), Column("", "y", "int", 0, "n2")};
+  t.columns = {Column("", "", "int", 0), Column("", "", "int", 0, "n1"), Column("", "x", "int", 0),
+               Column("", "y", "int", 0, "n2")};
   EXPECT_EQ(CStructGenerator::Build({t}, s, {}, 0),
             "\ntypedef struct{\n"
             "int ;\t// :\n"

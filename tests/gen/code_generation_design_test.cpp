@@ -45,14 +45,14 @@ TEST(CodeGenerationOnADesign, GeneratesFromTheEditorsAfterRefreshing) {
   GenerationOptions prefix;
   prefix.prefix = true;
   FixedOptionsPrompt options(prefix);
-  CodeGeneration generation(app.settings, prompts, options,
-                            [&design]() -> const std::vector<TableDesign>& {
-                              return design.RefreshTableDefinitions();
-                            });
+  CodeGeneration generation(
+      app.settings, prompts, options,
+      [&design]() -> const std::vector<TableDesign>& { return design.RefreshTableDefinitions(); });
   ASSERT_EQ(generation.GenerateCStruct(-1), GenerationResult::kWritten);
   std::string bytes;
   ASSERT_TRUE(TextFile::ReadBytes(out.string(), bytes));
-  EXPECT_EQ(bytes, Cp936(u8"// 日志:\r\ntypedef struct{\r\nchar acCode[4];\t// 代码:\r\n}TLog;\r\n\r\n"));
+  EXPECT_EQ(bytes,
+            Cp936(u8"// 日志:\r\ntypedef struct{\r\nchar acCode[4];\t// 代码:\r\n}TLog;\r\n\r\n"));
   fs::remove(out);
 }
 

@@ -44,8 +44,9 @@ GenerationOptions Options(bool prefix, bool accessors, bool skipTime) {
 class CodeGenerationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::path(::testing::TempDir()) / ("codegen_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::path(::testing::TempDir()) /
+          ("codegen_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
     settings = testing::SampleTypeMaps();
@@ -82,8 +83,7 @@ TEST_F(CodeGenerationTest, EmptyDesignSaysNoDataAndAsksNothing) {
   EXPECT_EQ(flow.GenerateJavaClass(-1), GenerationResult::kNoData);
   EXPECT_EQ(flow.GenerateCppClass(0), GenerationResult::kNoData);
   EXPECT_EQ(refreshes, 3);
-  EXPECT_EQ(prompts.messages,
-            std::vector<std::string>(3, Cp936(u8"没有数据!")));
+  EXPECT_EQ(prompts.messages, std::vector<std::string>(3, Cp936(u8"没有数据!")));
   EXPECT_TRUE(prompts.fileDialogs.empty());
   EXPECT_EQ(options.asked(), 0);
   EXPECT_TRUE(fs::is_empty(dir));
@@ -138,8 +138,8 @@ TEST_F(CodeGenerationTest, JavaOfAllTablesInEveryOptionCombination) {
     const bool prefix = combo & 1;
     const bool accessors = combo & 2;
     const bool skipTime = combo & 4;
-    const std::string name = std::string(prefix ? "p" : "") + (accessors ? "a" : "") +
-                             (skipTime ? "s" : "");
+    const std::string name =
+        std::string(prefix ? "p" : "") + (accessors ? "a" : "") + (skipTime ? "s" : "");
     // The package is the folder's name: "beans" for every combination.
     const fs::path folder = dir / ("c" + std::to_string(combo)) / "beans";
     fs::create_directories(folder);
@@ -153,7 +153,8 @@ TEST_F(CodeGenerationTest, JavaOfAllTablesInEveryOptionCombination) {
     EXPECT_TRUE(options.lastLayout().showSkipTime);
     ASSERT_EQ(flow.writtenFiles().size(), 3u);
     EXPECT_EQ(fs::path(flow.writtenFiles()[2]).filename(), "TLog.java");
-    ExpectSameAsFixture(folder / "TUser.java", "gen_java/TUser_" + (name.empty() ? "plain" : name) + ".java");
+    ExpectSameAsFixture(folder / "TUser.java",
+                        "gen_java/TUser_" + (name.empty() ? "plain" : name) + ".java");
     if (combo == 0) {
       ExpectSameAsFixture(folder / "TEmpty.java", "gen_java/TEmpty_plain.java");
       ExpectSameAsFixture(folder / "TLog.java", "gen_java/TLog_plain.java");
@@ -200,7 +201,8 @@ TEST_F(CodeGenerationTest, OneTableFilesHoldOnlyThatTable) {
   prompts.saveFiles = {(dir / "log.h").string(), (dir / "log.hpp").string()};
   ASSERT_EQ(flow.GenerateCStruct(2), GenerationResult::kWritten);
   ASSERT_EQ(flow.GenerateCppClass(2), GenerationResult::kWritten);
-  EXPECT_EQ(ReadFile(dir / "log.h"), Cp936(u8"// 日志\r\ntypedef struct{\r\nchar acCode[4];\t\r\n}TLog;\r\n\r\n"));
+  EXPECT_EQ(ReadFile(dir / "log.h"),
+            Cp936(u8"// 日志\r\ntypedef struct{\r\nchar acCode[4];\t\r\n}TLog;\r\n\r\n"));
   EXPECT_EQ(ReadFile(dir / "log.hpp"),
             Cp936(u8"// 日志\r\nclass TLog\r\n{\r\nprivate:\r\nchar m_acCode[4];\t\r\n\r\n"
                   u8"public:\r\nTLog() { }\r\n~TLog() { }\r\n"

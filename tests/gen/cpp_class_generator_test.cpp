@@ -43,8 +43,10 @@ TEST(CppClassGenerator, AccessorsWithPrefixes) {
       u8"void  SetId(const int nId)\n{\nm_nId = nId;\n}\n "
       u8"void GetName(char* acName)\n{\nstrcpy(acName, m_acName);\n}\n "
       u8"void  SetName(const char* acName)\n{\nstrcpy(m_acName, acName);\n}\n "
-      u8"void GetPrice(double* adbPrice)\n{\nmemcpy(adbPrice, m_adbPrice, sizeof(m_adbPrice));\n}\n "
-      u8"void  SetPrice(const double* adbPrice)\n{\nmemcpy(m_adbPrice, adbPrice, sizeof(m_adbPrice));\n}\n "
+      u8"void GetPrice(double* adbPrice)\n{\nmemcpy(adbPrice, m_adbPrice, "
+      u8"sizeof(m_adbPrice));\n}\n "
+      u8"void  SetPrice(const double* adbPrice)\n{\nmemcpy(m_adbPrice, adbPrice, "
+      u8"sizeof(m_adbPrice));\n}\n "
       u8"bool GetFlag()\n{\nreturn m_bFlag;\n}\n "
       u8"void  SetFlag(const bool bFlag)\n{\nm_bFlag = bFlag;\n}\n "
       u8"void GetCode(money* Code)\n{\nmemcpy(Code, m_Code, sizeof(m_Code));\n}\n "
@@ -102,7 +104,7 @@ TEST(CppClassGenerator, AllTablesFollowOneAnotherInListOrder) {
   std::string joined;
   for (int i = 0; i < 3; ++i) joined += CppClassGenerator::Build(design, settings, options, i);
   EXPECT_EQ(CppClassGenerator::Build(design, settings, options, -1), joined);
-  EXPECT_EQ(joined.find("class TUser"), joined.find("class") );
+  EXPECT_EQ(joined.find("class TUser"), joined.find("class"));
   EXPECT_LT(joined.find("class TEmpty"), joined.find("class TLog"));
   EXPECT_EQ(CppClassGenerator::Build(design, settings, options, 3), "");
 }

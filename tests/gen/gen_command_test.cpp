@@ -45,17 +45,17 @@ class GenCommand : public ::testing::Test {
 TEST_F(GenCommand, CStructuresOfAllTablesWithPrefixes) {
   ASSERT_EQ(Gen("c '" + design + "' '" + (dir / "all.h").string() + "' --prefix"), 0) << Log();
   EXPECT_EQ(Read(dir / "all.h"), Cp936CrLf(u8"// 商品: 在售商品\n"
-                                            u8"typedef struct{\n"
-                                            u8"int nId;\t// 编号:主键\n"
-                                            u8"char acName[20];\t// 名称:\n"
-                                            u8"double dAdded;\t// 添加时间:\n"
-                                            u8"}Goods;\n"
-                                            u8"\n"
-                                            u8"\n"
-                                            u8"typedef struct{\n"
-                                            u8"char acBody[200];\t// 内容\n"
-                                            u8"}Note;\n"
-                                            u8"\n"));
+                                           u8"typedef struct{\n"
+                                           u8"int nId;\t// 编号:主键\n"
+                                           u8"char acName[20];\t// 名称:\n"
+                                           u8"double dAdded;\t// 添加时间:\n"
+                                           u8"}Goods;\n"
+                                           u8"\n"
+                                           u8"\n"
+                                           u8"typedef struct{\n"
+                                           u8"char acBody[200];\t// 内容\n"
+                                           u8"}Note;\n"
+                                           u8"\n"));
 }
 
 TEST_F(GenCommand, OneCppClassWithAccessors) {
@@ -91,9 +91,10 @@ TEST_F(GenCommand, JavaIntoAFolderAndIntoOneFile) {
   std::tm local{};
   localtime_r(&now, &local);
   const std::string year = std::to_string(local.tm_year + 1900);
-  const std::string header = std::string(u8" /* <p>Title:商品</p>\n"
-                                         u8" * <p>Description:在售商品</p>\n"
-                                         u8" * <p>Copyright: Copyright (c) ") +
+  const std::string header = std::string(
+                                 u8" /* <p>Title:商品</p>\n"
+                                 u8" * <p>Description:在售商品</p>\n"
+                                 u8" * <p>Copyright: Copyright (c) ") +
                              year +
                              u8"</p>\n"
                              u8" * <p>Company: </p>\n"
@@ -119,11 +120,13 @@ TEST_F(GenCommand, JavaIntoAFolderAndIntoOneFile) {
 
   // One table into a file: the package is the name of the file's folder.
   fs::create_directories(dir / "model");
-  ASSERT_EQ(Gen("java '" + design + "' '" + (dir / "model" / "G.java").string() + "' --table Goods"), 0)
+  ASSERT_EQ(
+      Gen("java '" + design + "' '" + (dir / "model" / "G.java").string() + "' --table Goods"), 0)
       << Log();
   const std::string one = Read(dir / "model" / "G.java");
   EXPECT_EQ(one.substr(0, 16), "package model;\r\n");
-  EXPECT_NE(one.find("public String Added;\t// " + Cp936(u8"添加时间:") + "\r\n"), std::string::npos);
+  EXPECT_NE(one.find("public String Added;\t// " + Cp936(u8"添加时间:") + "\r\n"),
+            std::string::npos);
 }
 
 TEST_F(GenCommand, BadArgumentsAndMissingInputs) {

@@ -14,12 +14,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/settings_loader.h"
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"
 #include "gen/cpp_class_generator.h"
 #include "gen/java_class_generator.h"
 #include "gen/sample_design.h"
-#include "base/settings_loader.h"
 
 namespace tablora {
 namespace {
@@ -131,8 +131,7 @@ TEST_F(GeneratedCodeCompiles, CStructuresWithGcc) {
       options.prefix = prefix;
       const fs::path header = dir / ("design" + std::to_string(d) + (prefix ? "p" : "") + ".h");
       Write(header, CStructGenerator::Build(designs[d], settings, options, -1));
-      EXPECT_TRUE(Runs("gcc -std=gnu99 -fsyntax-only -finput-charset=GBK -x c " +
-                           header.string(),
+      EXPECT_TRUE(Runs("gcc -std=gnu99 -fsyntax-only -finput-charset=GBK -x c " + header.string(),
                        dir / "gcc.log"));
       ++files;
     }
@@ -182,9 +181,9 @@ TEST_F(GeneratedCodeCompiles, JavaClassesWithJavac) {
   EXPECT_EQ(files, 8 * (200 + 3));
   const fs::path list = dir / "sources.txt";
   Write(list, sources);
-  EXPECT_TRUE(Runs("javac -encoding GBK -nowarn -d " + (dir / "classes").string() + " @" +
-                       list.string(),
-                   dir / "javac.log"));
+  EXPECT_TRUE(
+      Runs("javac -encoding GBK -nowarn -d " + (dir / "classes").string() + " @" + list.string(),
+           dir / "javac.log"));
 }
 
 }  // namespace

@@ -38,26 +38,27 @@ TEST(JavaClassGenerator, AccessorsPrefixesAndSkippedTimeField) {
   options.prefix = true;
   options.accessors = true;
   options.skipTime = true;
-  const std::string expected = Cp936(std::string(u8"package shop;\n") + kHeader +
-                                     u8"private int nId;\t// 编号:主键\n"
-                                     u8"private String strName;\t// 名称:[20]\n"
-                                     u8"private double dbPrice;\t// 单价[18]\n"
-                                     u8"private money Code;\t// [4]\n"
-                                     u8"\n"
-                                     u8"public int getId()\n{\nreturn nId;\n}\n "
-                                     u8"public void  setId(int Id)\n{\nthis.nId = Id;\n}\n "
-                                     u8"\n"
-                                     u8"public String getName()\n{\nreturn strName;\n}\n "
-                                     u8"public void  setName(String Name)\n{\nthis.strName = Name;\n}\n "
-                                     u8"\n"
-                                     u8"public double getPrice()\n{\nreturn dbPrice;\n}\n "
-                                     u8"public void  setPrice(double Price)\n{\nthis.dbPrice = Price;\n}\n "
-                                     u8"\n"
-                                     u8"public money getCode()\n{\nreturn Code;\n}\n "
-                                     u8"public void  setCode(money Code)\n{\nthis.Code = Code;\n}\n "
-                                     u8"\n"
-                                     u8"}\n"
-                                     u8"\n");
+  const std::string expected =
+      Cp936(std::string(u8"package shop;\n") + kHeader +
+            u8"private int nId;\t// 编号:主键\n"
+            u8"private String strName;\t// 名称:[20]\n"
+            u8"private double dbPrice;\t// 单价[18]\n"
+            u8"private money Code;\t// [4]\n"
+            u8"\n"
+            u8"public int getId()\n{\nreturn nId;\n}\n "
+            u8"public void  setId(int Id)\n{\nthis.nId = Id;\n}\n "
+            u8"\n"
+            u8"public String getName()\n{\nreturn strName;\n}\n "
+            u8"public void  setName(String Name)\n{\nthis.strName = Name;\n}\n "
+            u8"\n"
+            u8"public double getPrice()\n{\nreturn dbPrice;\n}\n "
+            u8"public void  setPrice(double Price)\n{\nthis.dbPrice = Price;\n}\n "
+            u8"\n"
+            u8"public money getCode()\n{\nreturn Code;\n}\n "
+            u8"public void  setCode(money Code)\n{\nthis.Code = Code;\n}\n "
+            u8"\n"
+            u8"}\n"
+            u8"\n");
   EXPECT_EQ(JavaClassGenerator::BuildClass(Goods(), SampleTypeMaps(), options, "shop", 2031),
             expected);
 }
@@ -129,7 +130,8 @@ TEST(JavaClassGenerator, OneSourcePerSelectedTableInListOrder) {
   EXPECT_EQ(all[0].className, "TUser");
   EXPECT_EQ(all[1].className, "TEmpty");
   EXPECT_EQ(all[2].className, "TLog");
-  EXPECT_EQ(all[2].text, JavaClassGenerator::BuildClass(design[2], SampleTypeMaps(), {}, "p", 2000));
+  EXPECT_EQ(all[2].text,
+            JavaClassGenerator::BuildClass(design[2], SampleTypeMaps(), {}, "p", 2000));
   const auto one = JavaClassGenerator::Build(design, SampleTypeMaps(), {}, 1, "p", 2000);
   ASSERT_EQ(one.size(), 1u);
   EXPECT_EQ(one[0].className, "TEmpty");

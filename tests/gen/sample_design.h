@@ -24,12 +24,16 @@ inline ColumnDesign Column(const char* display, const char* actual, const char* 
 /// Type maps of the kind the shipped settings hold; "image" is deliberately left unmapped.
 inline Settings SampleTypeMaps() {
   Settings s;
-  s.typeC = {{"varchar", "char"}, {"char", "char"},        {"int", "int"},
+  s.typeC = {{"varchar", "char"},   {"char", "char"},       {"int", "int"},
              {"decimal", "double"}, {"datetime", "time_t"}, {"bit", "bool"}};
   s.prefixC = {{"char", "c"}, {"int", "n"}, {"double", "db"}, {"time_t", "tm"}, {"bool", "b"}};
-  s.typeJava = {{"varchar", "String"}, {"char", "String"},           {"int", "int"},
-                {"decimal", "double"}, {"datetime", "java.util.Date"}, {"bit", "boolean"}};
-  s.prefixJava = {{"String", "str"}, {"int", "n"}, {"double", "db"}, {"java.util.Date", "tm"},
+  s.typeJava = {
+      {"varchar", "String"},          {"char", "String"}, {"int", "int"}, {"decimal", "double"},
+      {"datetime", "java.util.Date"}, {"bit", "boolean"}};
+  s.prefixJava = {{"String", "str"},
+                  {"int", "n"},
+                  {"double", "db"},
+                  {"java.util.Date", "tm"},
                   {"boolean", "b"}};
   return s;
 }

@@ -8,12 +8,12 @@
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
 #include <wx/dcmemory.h>
-#include <wx/settings.h>
-#include <wx/utils.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
 
 #include "base/text_codec.h"
 #include "support/gui_test_support.h"
@@ -49,7 +49,8 @@ class DataGridTest : public ::testing::Test {
     model.SetFixedColumnCount(1);
     const char* headers[] = {u8"序号", u8"字段名称", u8"实际名称", u8"数据类型", u8"说明"};
     for (int c = 0; c < 5; ++c) {
-      model.SetCell(0, c, kMaskText | kMaskFormat, Cp936(headers[c]), kFormatCenter | kFormatWordBreak);
+      model.SetCell(0, c, kMaskText | kMaskFormat, Cp936(headers[c]),
+                    kFormatCenter | kFormatWordBreak);
       model.SetColumnWidth(c, c == 0 ? 40 : 100);
     }
     model.SetRowHeight(0, 24);
@@ -384,7 +385,8 @@ TEST_F(DataGridTest, CutEmptiesTheSelectionAfterCopyingIt) {
 TEST_F(DataGridTest, RowMenuInsertsAndDeletesTheSelectedRow) {
   std::vector<std::pair<int, wxString>> shown;
   grid->SetMenuPresenter([&shown](wxMenu& menu, const wxPoint&) {
-    for (const wxMenuItem* item : menu.GetMenuItems()) shown.emplace_back(item->GetId(), item->GetItemLabel());
+    for (const wxMenuItem* item : menu.GetMenuItems())
+      shown.emplace_back(item->GetId(), item->GetItemLabel());
   });
   for (int r = 1; r < 10; ++r) grid->Model().SetCellText(r, 1, "r" + std::to_string(r));
   grid->Model().SetRowHeight(3, 33);
@@ -404,8 +406,10 @@ TEST_F(DataGridTest, RowMenuInsertsAndDeletesTheSelectedRow) {
   sim.MouseClick(wxMOUSE_BTN_RIGHT);
   PumpEvents(100);
   ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[0], std::make_pair(int(DataGrid::kIdDeleteRow), wxString::FromUTF8(u8"删除行(&D)")));
-  EXPECT_EQ(shown[1], std::make_pair(int(DataGrid::kIdInsertRow), wxString::FromUTF8(u8"插入行(&I)")));
+  EXPECT_EQ(shown[0],
+            std::make_pair(int(DataGrid::kIdDeleteRow), wxString::FromUTF8(u8"删除行(&D)")));
+  EXPECT_EQ(shown[1],
+            std::make_pair(int(DataGrid::kIdInsertRow), wxString::FromUTF8(u8"插入行(&I)")));
 
   wxCommandEvent insert(wxEVT_MENU, DataGrid::kIdInsertRow);
   grid->GetEventHandler()->ProcessEvent(insert);
@@ -563,9 +567,10 @@ TEST_F(DataGridTest, ColumnOneFollowsTheTextTypedIntoColumnZero) {
 
 TEST_F(DataGridTest, ScreenshotOfAGridBeingEdited) {
   GridModel& model = grid->Model();
-  const char* rows[][4] = {{u8"用户编号", "user_id", "int", u8"主键"},
-                           {u8"用户名称", "user_name", "varchar(50)", u8"登录名，不能重复的很长的说明"},
-                           {u8"创建日期", "created", "datetime", ""}};
+  const char* rows[][4] = {
+      {u8"用户编号", "user_id", "int", u8"主键"},
+      {u8"用户名称", "user_name", "varchar(50)", u8"登录名，不能重复的很长的说明"},
+      {u8"创建日期", "created", "datetime", ""}};
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 4; ++c) model.SetCellText(r + 1, c + 1, Cp936(rows[r][c]));
   grid->ModelChanged();
@@ -574,8 +579,9 @@ TEST_F(DataGridTest, ScreenshotOfAGridBeingEdited) {
     // ImageMagick reads the X server's screen as it is now; the windows stay enabled so
     // that the editor keeps the focus.
     const wxRect area(frame->GetScreenPosition(), frame->GetSize());
-    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d %s/%s", area.width,
-                                              area.height, area.x, area.y, TABLORA_BUILD_DIR, name);
+    const wxString command =
+        wxString::Format("import -window root -crop %dx%d+%d+%d %s/%s", area.width, area.height,
+                         area.x, area.y, TABLORA_BUILD_DIR, name);
     EXPECT_EQ(wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE), 0) << command;
   };
   Click(1, 1);
@@ -678,10 +684,13 @@ TEST_F(GridRendererTest, MergedBlocksDrawOneCellWithTheOwnersText) {
 
 TEST_F(GridRendererTest, AlignmentAndWordBreakFollowTheCellFormat) {
   model.SetRowHeight(1, 60);
-  model.SetCell(0, 0, kMaskText | kMaskFormat, "ab", kFormatRight | kFormatVCenter | kFormatSingleLine);
-  model.SetCell(0, 1, kMaskText | kMaskFormat, "ab", kFormatLeft | kFormatVCenter | kFormatSingleLine);
+  model.SetCell(0, 0, kMaskText | kMaskFormat, "ab",
+                kFormatRight | kFormatVCenter | kFormatSingleLine);
+  model.SetCell(0, 1, kMaskText | kMaskFormat, "ab",
+                kFormatLeft | kFormatVCenter | kFormatSingleLine);
   model.SetCell(1, 2, kMaskText | kMaskFormat, "aaaa bbbb cccc", kFormatWordBreak);
-  model.SetCell(1, 1, kMaskText | kMaskFormat, "aaaa bbbb cccc", kFormatSingleLine | kFormatVCenter);
+  model.SetCell(1, 1, kMaskText | kMaskFormat, "aaaa bbbb cccc",
+                kFormatSingleLine | kFormatVCenter);
   const wxImage image = Draw();
   const wxRect right = InkBox(image, wxRect(0, 0, 59, 19));
   const wxRect left = InkBox(image, wxRect(60, 0, 59, 19));

@@ -9,11 +9,11 @@
 #include <functional>
 #include <memory>
 
-#include "base/app_state.h"
 #include "app/command_table.h"
 #include "app/design_session.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/main_frame.h"
+#include "base/app_state.h"
 #include "base/text_file.h"
 #include "gen/gui/generator_commands.h"
 #include "gen/gui/options_dialog.h"
@@ -68,7 +68,8 @@ void AnswerOptions(std::vector<int> ids, bool ok, int* dialogsSeen,
     }
     ++*dialogsSeen;
     if (shownBoxes != nullptr) {
-      for (int id : {OptionsDialog::kPrefixId, OptionsDialog::kAccessorsId, OptionsDialog::kSkipTimeId}) {
+      for (int id :
+           {OptionsDialog::kPrefixId, OptionsDialog::kAccessorsId, OptionsDialog::kSkipTimeId}) {
         shownBoxes->push_back(dialog->FindWindow(id)->IsShown());
       }
     }

@@ -66,7 +66,8 @@ TEST(GenOptionsDialog, CaptionsAndBoxesShownPerGenerator) {
     EXPECT_TRUE(Box(dialog, OptionsDialog::kPrefixId)->IsShown());
     EXPECT_EQ(Box(dialog, OptionsDialog::kAccessorsId)->IsShown(), c.accessorsShown);
     EXPECT_EQ(Box(dialog, OptionsDialog::kSkipTimeId)->IsShown(), c.skipTimeShown);
-    for (int id : {OptionsDialog::kPrefixId, OptionsDialog::kAccessorsId, OptionsDialog::kSkipTimeId}) {
+    for (int id :
+         {OptionsDialog::kPrefixId, OptionsDialog::kAccessorsId, OptionsDialog::kSkipTimeId}) {
       EXPECT_FALSE(Box(dialog, id)->GetValue()) << id;
     }
   }

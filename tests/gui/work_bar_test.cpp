@@ -1,7 +1,6 @@
 #include "ui/gui/work_bar.h"
 
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <wx/filefn.h>
 #include <wx/frame.h>
 #include <wx/image.h>
@@ -9,6 +8,7 @@
 #include <wx/panel.h>
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
+#include <cstdlib>
 
 #include "support/gui_test_support.h"
 #include "ui/gui/flat_tab_ctrl.h"

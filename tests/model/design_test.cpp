@@ -153,7 +153,8 @@ TEST_F(DesignTest, LoadedTableFillsItsHiddenEditorAndIsParsedBack) {
             "[note] [varchar](40) NULL   --n:\n"
             ") ON [PRIMARY]");
   EXPECT_EQ(editor.extraStatements(),
-            "\n\nALTER TABLE [dbo].[t_user] WITH NOCHECK ADD\nCONSTRAINT [PK_T_USER] PRIMARY KEY  CLUSTERED\n"
+            "\n\nALTER TABLE [dbo].[t_user] WITH NOCHECK ADD\nCONSTRAINT [PK_T_USER] PRIMARY KEY  "
+            "CLUSTERED\n"
             "(\n[id]\n)\nON [PRIMARY],\nCONSTRAINT [CK_id] CHECK ([id] > 0)\n\nGO\n\n");
   // What the text carries comes back whole; the owner is the page's default.
   TableDesign expected = t;
@@ -163,7 +164,8 @@ TEST_F(DesignTest, LoadedTableFillsItsHiddenEditorAndIsParsedBack) {
   // Later builds are told.
   editor.ActivatePage(TableEditor::kDesignPage);
   editor.ActivatePage(TableEditor::kSqlPage);
-  EXPECT_EQ(view.events, (std::vector<std::string>{"added 0 hidden", "tree 0 t_user(t_user_d)", "changed 0"}));
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{"added 0 hidden", "tree 0 t_user(t_user_d)", "changed 0"}));
 }
 
 TEST_F(DesignTest, RefreshSeesTheLastBuiltTextNotLaterGridEdits) {

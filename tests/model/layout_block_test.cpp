@@ -10,8 +10,8 @@ namespace {
 std::vector<LayoutRecord> Records(int n) {
   std::vector<LayoutRecord> records;
   for (int i = 0; i < n; ++i) {
-    records.push_back({160 * (i % 3), 170 * (i / 3), 0x000000u + static_cast<unsigned>(i),
-                       0x80FF80u});
+    records.push_back(
+        {160 * (i % 3), 170 * (i / 3), 0x000000u + static_cast<unsigned>(i), 0x80FF80u});
   }
   return records;
 }

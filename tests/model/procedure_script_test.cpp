@@ -9,7 +9,8 @@ struct Proc {
   std::string name, owner, text;
 };
 
-void ExpectProcedures(const std::vector<Proc>& expected, const std::vector<ProcedureDesign>& actual) {
+void ExpectProcedures(const std::vector<Proc>& expected,
+                      const std::vector<ProcedureDesign>& actual) {
   ASSERT_EQ(expected.size(), actual.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(expected[i].name, actual[i].name) << i;
@@ -23,7 +24,8 @@ TEST(ProcedureScriptTest, RecognisesProcedureScriptsByTheirFirstCreateLine) {
   EXPECT_TRUE(ProcedureScript::IsProcedureScript("-- x\nCREATE PROCEDURE p AS\nselect 1\n"));
   EXPECT_TRUE(ProcedureScript::IsProcedureScript("create proc p\n"));
   EXPECT_FALSE(ProcedureScript::IsProcedureScript("CREATE TABLE t (a int)\nCREATE PROC p\n"));
-  EXPECT_FALSE(ProcedureScript::IsProcedureScript("CREATE PROCEDURE p AS select 1"));  // no line break
+  EXPECT_FALSE(
+      ProcedureScript::IsProcedureScript("CREATE PROCEDURE p AS select 1"));  // no line break
   EXPECT_FALSE(ProcedureScript::IsProcedureScript("select 1\n"));
   EXPECT_FALSE(ProcedureScript::IsProcedureScript(""));
 }
@@ -38,14 +40,16 @@ TEST(ProcedureScriptTest, SplitsProceduresAtTheirGoLines) {
 }
 
 TEST(ProcedureScriptTest, TakesTheWordAfterTheKeywordWithoutAnOwner) {
-  ExpectProcedures({{"p_z", "", "CREATE PROCEDURE p_z @a int\nAS select 1"}},
-                   ProcedureScript::ParseProcedureScript("CREATE PROCEDURE p_z @a int\nAS select 1"));
+  ExpectProcedures(
+      {{"p_z", "", "CREATE PROCEDURE p_z @a int\nAS select 1"}},
+      ProcedureScript::ParseProcedureScript("CREATE PROCEDURE p_z @a int\nAS select 1"));
   ExpectProcedures({{"p_w", "", "create proc [p_w]\nas\n"}},
                    ProcedureScript::ParseProcedureScript("create proc [p_w]\nas\n"));
 }
 
 TEST(ProcedureScriptTest, StopsAtTheFirstCreateThatIsNotAProcedure) {
-  const std::string text = "create proc a.p1\nas\ngo\ncreate table t (x int)\ngo\ncreate proc a.p2\nas\ngo\n";
+  const std::string text =
+      "create proc a.p1\nas\ngo\ncreate table t (x int)\ngo\ncreate proc a.p2\nas\ngo\n";
   ExpectProcedures({{"p1", "a", "create proc a.p1\nas\ngo\n"}},
                    ProcedureScript::ParseProcedureScript(text));
 }

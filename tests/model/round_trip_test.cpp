@@ -63,8 +63,9 @@ class Generator {
         col.nullable = Chance(2);
         col.identity = Chance(5);
         col.key = Chance(4);
-        if (Chance(3)) col.defaultValue = Pick({"0", "''", "'it''s, (x)'", "getdate()", "((1))",
-                                                 "CONVERT(varchar(10),getdate(),120)", "N'a:b'"});
+        if (Chance(3))
+          col.defaultValue = Pick({"0", "''", "'it''s, (x)'", "getdate()", "((1))",
+                                   "CONVERT(varchar(10),getdate(),120)", "N'a:b'"});
         col.note = Chance(3) ? "" : Text(1, 5, col.display != col.actual);
         if (Chance(4)) {
           col.foreignKey = true;
@@ -72,8 +73,9 @@ class Generator {
           col.refTable = Name();
           col.refColumn = Name();
         }
-        if (Chance(4)) col.check = Pick({"[" + col.actual + "] > 0", "[" + col.actual + "] IN (1,2)",
-                                         "len([" + col.actual + "]) < 9 AND 1 = 1", "1 <> ','"});
+        if (Chance(4))
+          col.check = Pick({"[" + col.actual + "] > 0", "[" + col.actual + "] IN (1,2)",
+                            "len([" + col.actual + "]) < 9 AND 1 = 1", "1 <> ','"});
       }
     }
     return tables;
@@ -87,22 +89,38 @@ class Generator {
 
  private:
   std::string Name() {
-    static const std::vector<std::string> parts = {"id", "name", "Order", "x", Cp936(u8"名称"), Cp936(u8"表"),
-                                                   "a_b", "Z9"};
+    static const std::vector<std::string> parts = {
+        "id", "name", "Order", "x", Cp936(u8"名称"), Cp936(u8"表"), "a_b", "Z9"};
     std::string name = parts[Pick(0, static_cast<int>(parts.size()) - 1)];
     if (Chance(2)) name += parts[Pick(0, static_cast<int>(parts.size()) - 1)];
     return name;
   }
   std::string Type() {
     return Pick({"int", "varchar(" + std::to_string(Pick(1, 8000)) + ")",
-                 "decimal(" + std::to_string(Pick(1, 38)) + "," + std::to_string(Pick(1, 9)) + ")", "datetime",
-                 "nvarchar(max)", "char(10)", "money"});
+                 "decimal(" + std::to_string(Pick(1, 38)) + "," + std::to_string(Pick(1, 9)) + ")",
+                 "datetime", "nvarchar(max)", "char(10)", "money"});
   }
   /// Words of Chinese and ASCII text; with `colons` also ":".
   std::string Text(int minWords, int maxWords, bool colons) {
-    static const std::vector<std::string> words = {
-        Cp936(u8"用户"), Cp936(u8"订单"), "null", "not null", "it's", "(a)", "b)", ",", ", c", "GO", "--", "/*",
-        "create table", "x''y", "N'q'", "[k]", Cp936(u8"中文说明"), "DEFAULT (1)", "100%"};
+    static const std::vector<std::string> words = {Cp936(u8"用户"),
+                                                   Cp936(u8"订单"),
+                                                   "null",
+                                                   "not null",
+                                                   "it's",
+                                                   "(a)",
+                                                   "b)",
+                                                   ",",
+                                                   ", c",
+                                                   "GO",
+                                                   "--",
+                                                   "/*",
+                                                   "create table",
+                                                   "x''y",
+                                                   "N'q'",
+                                                   "[k]",
+                                                   Cp936(u8"中文说明"),
+                                                   "DEFAULT (1)",
+                                                   "100%"};
     std::string text;
     const int count = Pick(minWords, maxWords);
     for (int i = 0; i < count; ++i) {
@@ -117,7 +135,9 @@ class Generator {
   std::mt19937 random_;
 };
 
-std::string YesNo(const Settings& s, int column, bool yes) { return yes ? s.YesText(column) : s.NoText(column); }
+std::string YesNo(const Settings& s, int column, bool yes) {
+  return yes ? s.YesText(column) : s.NoText(column);
+}
 
 /// Types the tables into new editors as a user would and closes each editor.
 void Enter(Design& design, const std::vector<TableInput>& tables) {
@@ -136,9 +156,19 @@ void Enter(Design& design, const std::vector<TableInput>& tables) {
     for (std::size_t r = 0; r < table.columns.size(); ++r) {
       const ColumnInput& c = table.columns[r];
       const int row = static_cast<int>(r) + 1;
-      const std::string cells[] = {c.display, c.actual, c.type, YesNo(s, 4, c.nullable), YesNo(s, 5, c.identity),
-                                   c.defaultValue, c.note, YesNo(s, 8, c.key), YesNo(s, 9, c.foreignKey),
-                                   c.fkName, c.refTable, c.refColumn, c.check};
+      const std::string cells[] = {c.display,
+                                   c.actual,
+                                   c.type,
+                                   YesNo(s, 4, c.nullable),
+                                   YesNo(s, 5, c.identity),
+                                   c.defaultValue,
+                                   c.note,
+                                   YesNo(s, 8, c.key),
+                                   YesNo(s, 9, c.foreignKey),
+                                   c.fkName,
+                                   c.refTable,
+                                   c.refColumn,
+                                   c.check};
       for (int col = 1; col <= 13; ++col) grid.SetCellText(row, col, cells[col - 1]);
     }
     editor.Close();
@@ -174,7 +204,8 @@ TableDesign Expected(const TableInput& in, int kind) {
     col.primaryKey = c.key;
     if (c.foreignKey) {
       col.foreignKey = true;
-      col.foreignKeyRef = std::make_unique<ForeignKeyRef>(ForeignKeyRef{c.fkName, c.refTable, c.refColumn});
+      col.foreignKeyRef =
+          std::make_unique<ForeignKeyRef>(ForeignKeyRef{c.fkName, c.refTable, c.refColumn});
     }
     col.checkExpression = c.check;
     t.columns.push_back(std::move(col));
@@ -186,7 +217,8 @@ class RoundTripTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(RoundTripTest, WrittenDesignsOpenAsTheSameDesigns) {
   const int kind = GetParam();
-  const std::string path = ::testing::TempDir() + "reader_round_trip_" + std::to_string(kind) + ".sql";
+  const std::string path =
+      ::testing::TempDir() + "reader_round_trip_" + std::to_string(kind) + ".sql";
   Generator generator(20261207u + static_cast<unsigned>(kind));
   for (int round = 0; round < 100; ++round) {
     const std::vector<TableInput> input = generator.Design();
@@ -215,18 +247,21 @@ TEST_P(RoundTripTest, WrittenDesignsOpenAsTheSameDesigns) {
     // Tables come back sorted by actual name; each keeps its own window.
     std::vector<std::size_t> order(input.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return input[a].actual < input[b].actual; });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return input[a].actual < input[b].actual; });
     ASSERT_EQ(opened.tableCount(), static_cast<int>(input.size())) << "round " << round;
     for (std::size_t i = 0; i < order.size(); ++i) {
       const TableDesign expected = Expected(input[order[i]], kind);
       const TableDesign& actual = opened.definitions()[i];
-      ASSERT_EQ(expected, actual) << "round " << round << "\nexpected:\n" << Describe(expected) << "actual:\n"
+      ASSERT_EQ(expected, actual) << "round " << round << "\nexpected:\n"
+                                  << Describe(expected) << "actual:\n"
                                   << Describe(actual);
       EXPECT_EQ(written.definitions()[order[i]], actual) << "round " << round;
       const TableWindowState& before = written.entry(static_cast<int>(order[i])).window;
       const TableWindowState& after = opened.entry(static_cast<int>(i)).window;
-      EXPECT_EQ((std::vector<long long>{before.left, before.top, before.textColour, before.bkColour}),
-                (std::vector<long long>{after.left, after.top, after.textColour, after.bkColour}))
+      EXPECT_EQ(
+          (std::vector<long long>{before.left, before.top, before.textColour, before.bkColour}),
+          (std::vector<long long>{after.left, after.top, after.textColour, after.bkColour}))
           << "round " << round << " table " << i;
     }
   }
@@ -243,7 +278,8 @@ TEST(RoundTripLimitsTest, TextsBeyondTheFormatComeBackAsFollows) {
   Design written(app, prompts, parser);
   const std::string groupMark = Cp936(u8"(组)");
   TableInput colonInDisplay{"a:b", "t1", "c", "", "dbo", {}};
-  colonInDisplay.columns.push_back(ColumnInput{"x", "x", "int", "", "n:o"});  // display equals actual
+  colonInDisplay.columns.push_back(
+      ColumnInput{"x", "x", "int", "", "n:o"});  // display equals actual
   TableInput groupMarkInComment{"d", "t2", "before" + groupMark + "after", "", "dbo", {}};
   groupMarkInComment.columns.push_back(ColumnInput{"y", "y", "int"});
   TableInput checkOfAnother{"t3", "t3", "k:v", "", "dbo", {}};  // display equals actual

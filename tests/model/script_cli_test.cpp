@@ -59,16 +59,20 @@ TEST(ScriptCliTest, DumpShowsForeignKeysLayoutsAndProcedures) {
   const auto json = nlohmann::json::parse(tables.out);
   ASSERT_EQ(json["tables"].size(), 2u);
   EXPECT_EQ(json["tables"][0]["columns"][1]["foreignKeyRef"],
-            nlohmann::json::parse(R"({"constraintName": "FK_order_user", "refTable": "t_user", "refColumn": "id"})"));
+            nlohmann::json::parse(
+                R"({"constraintName": "FK_order_user", "refTable": "t_user", "refColumn": "id"})"));
   EXPECT_EQ(json["tables"][1]["layout"],
-            nlohmann::json::parse(R"({"left": 320, "top": 40, "textColour": 255, "bkColour": 16772829})"));
+            nlohmann::json::parse(
+                R"({"left": 320, "top": 40, "textColour": 255, "bkColour": 16772829})"));
 
   const std::string procs = ::testing::TempDir() + "reader_cli_procs.sql";
   ASSERT_TRUE(TextFile::WriteBytes(procs, "create proc dbo.p_a\r\nas select 1\r\ngo\r\n"));
   const CliRun run = Cli("dump " + procs);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(nlohmann::json::parse(run.out)["procedures"],
-            nlohmann::json::parse(R"([{"name": "p_a", "owner": "dbo", "text": "create proc dbo.p_a\nas select 1\ngo\n",
+  EXPECT_EQ(
+      nlohmann::json::parse(run.out)["procedures"],
+      nlohmann::json::parse(
+          R"([{"name": "p_a", "owner": "dbo", "text": "create proc dbo.p_a\nas select 1\ngo\n",
                                        "parameters": []}])"));
 }
 

@@ -8,8 +8,10 @@
 namespace tablora {
 namespace {
 
-const std::vector<LayoutRecord> kRecords = {
-    {0, 0, 0, 0x0080FF80}, {160, 0, 0x000000FF, 0x00FFFFFF}, {-20, 340, 0x00123456, 0}, {7, 8, 9, 10}};
+const std::vector<LayoutRecord> kRecords = {{0, 0, 0, 0x0080FF80},
+                                            {160, 0, 0x000000FF, 0x00FFFFFF},
+                                            {-20, 340, 0x00123456, 0},
+                                            {7, 8, 9, 10}};
 
 /// A header as the writer stores it, read back as text (the writer's CR LF stays CR LF).
 std::string Header(const std::vector<LayoutRecord>& records, const std::string& version = "V1.5") {
@@ -20,7 +22,8 @@ std::string Header(const std::vector<LayoutRecord>& records, const std::string& 
 
 std::string Base64OfBlock(std::int32_t count, const std::vector<LayoutRecord>& records) {
   std::string packed = LayoutBlock::Pack(records);
-  for (int i = 0; i < 4; ++i) packed[i] = static_cast<char>((static_cast<std::uint32_t>(count) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    packed[i] = static_cast<char>((static_cast<std::uint32_t>(count) >> (8 * i)) & 0xFF);
   return LayoutBlock::Base64(packed);
 }
 
@@ -36,7 +39,8 @@ TEST(ScriptLayoutTest, TextsWithoutALayoutGiveNone) {
   EXPECT_TRUE(ScriptOpener::ReadLayout("").records.empty());
   EXPECT_EQ(ScriptOpener::ReadLayout("CREATE TABLE [t] ([a] int)").textStart, 0u);
   EXPECT_TRUE(ScriptOpener::ReadLayout("/* TABLORA V1.5       */\n\nCREATE TABLE").records.empty());
-  EXPECT_TRUE(ScriptOpener::ReadLayout(Cp936(u8"/* TABLORA V1.5    自动产生 */\n")).records.empty());
+  EXPECT_TRUE(
+      ScriptOpener::ReadLayout(Cp936(u8"/* TABLORA V1.5    自动产生 */\n")).records.empty());
   EXPECT_TRUE(ScriptOpener::ReadLayout("/* TABLORA V1.5 :0:      */").records.empty());
   EXPECT_TRUE(ScriptOpener::ReadLayout("/* TABLORA").records.empty());
   EXPECT_TRUE(ScriptOpener::ReadLayout("/* TABLORA V1.5 :94").records.empty());  // no second ":"
@@ -47,7 +51,8 @@ TEST(ScriptLayoutTest, ALengthLargerThanTheCommentStaysInsideIt) {
   const std::string oneMore = "/* TABLORA V1.5 :95:" + encoded + "      */\n";
   EXPECT_EQ(oneMore.substr(ScriptOpener::ReadLayout(oneMore).textStart), "     */\n");
   for (const std::string n : {"100000", "99999999999999999999999"}) {
-    const std::string text = "/* TABLORA V1.5 :" + n + ":" + encoded + "      */\nCREATE TABLE [A] (";
+    const std::string text =
+        "/* TABLORA V1.5 :" + n + ":" + encoded + "      */\nCREATE TABLE [A] (";
     const auto layout = ScriptOpener::ReadLayout(text);
     EXPECT_EQ(layout.records, kRecords) << n;
     EXPECT_EQ(text.substr(layout.textStart), "*/\nCREATE TABLE [A] (") << n;
@@ -68,7 +73,8 @@ TEST(ScriptLayoutTest, TruncatedBlocksGiveTheWholeRecordsPresent) {
   // 4 count bytes, then 16 per record: k whole records need 4 + 16k bytes, 4/3 characters each.
   for (std::size_t chars = 0; chars <= clean.size(); ++chars) {
     const std::size_t bytes = chars * 3 / 4;
-    const std::size_t whole = bytes < 4 ? 0 : std::min<std::size_t>((bytes - 4) / 16, kRecords.size());
+    const std::size_t whole =
+        bytes < 4 ? 0 : std::min<std::size_t>((bytes - 4) / 16, kRecords.size());
     const auto records = LayoutBlock::Decode(clean.substr(0, chars));
     ASSERT_EQ(records.size(), whole) << chars;
     EXPECT_TRUE(std::equal(records.begin(), records.end(), kRecords.begin())) << chars;
@@ -78,7 +84,8 @@ TEST(ScriptLayoutTest, TruncatedBlocksGiveTheWholeRecordsPresent) {
 TEST(ScriptLayoutTest, LyingAndGarbledBlocksAreReadWithinTheirBytes) {
   // A count larger than the records present, a negative count, a count of zero.
   EXPECT_EQ(LayoutBlock::Decode(Base64OfBlock(1000000, kRecords)), kRecords);
-  EXPECT_EQ(LayoutBlock::Decode(Base64OfBlock(0x7FFFFFFF, {kRecords[0]})), std::vector<LayoutRecord>{kRecords[0]});
+  EXPECT_EQ(LayoutBlock::Decode(Base64OfBlock(0x7FFFFFFF, {kRecords[0]})),
+            std::vector<LayoutRecord>{kRecords[0]});
   EXPECT_TRUE(LayoutBlock::Decode(Base64OfBlock(-1, kRecords)).empty());
   EXPECT_TRUE(LayoutBlock::Decode(Base64OfBlock(0, kRecords)).empty());
   // A count smaller than the records present reads only that many.

@@ -32,7 +32,8 @@ class ScriptOpenerTest : public ::testing::Test {
     ASSERT_EQ(expected.size(), actual.size());
     ASSERT_EQ(static_cast<int>(expected.size()), design.tableCount());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(expected[i], actual[i]) << "expected:\n" << Describe(expected[i]) << "actual:\n"
+      EXPECT_EQ(expected[i], actual[i]) << "expected:\n"
+                                        << Describe(expected[i]) << "actual:\n"
                                         << Describe(actual[i]);
     }
   }
@@ -50,17 +51,30 @@ class ScriptOpenerTest : public ::testing::Test {
 };
 
 std::vector<TableDesign> SavedSampleTables() {
-  return {Table("t_order", "", G(u8"订单"), "", "sales",
-                {Col("order_id", "int").Display(G(u8"订单号")).Key(),
-                 Col("user_id", "int").Display(G(u8"用户")).Refs("FK_order_user", "t_user", "id"),
-                 Col("amount", "decimal").Size(10, 2).Default("0").Display(G(u8"金额")).Note(G(u8"含税"))}),
-          Table("t_user", G(u8"用户"), G(u8"系统用户, 含逗号(组)基础"), G(u8"基础"), "dbo",
-                {Col("id", "int").Identity("IDENTITY (1,1)").Display(G(u8"编号")).Note(G(u8"主键")).Key(),
-                 Col("name", "varchar").Size(50).Display(G(u8"用户名")),
-                 Col("email", "varchar").Size(100).Default("''").Nullable().Display(G(u8"邮箱"))
-                     .Note("it's (optional), x"),
-                 Col("age", "int").Nullable().Display(G(u8"年龄")).Note(G(u8"周岁"))
-                     .Check("[age] >= 0 AND [age] IN (1,2,3)")})};
+  return {
+      Table("t_order", "", G(u8"订单"), "", "sales",
+            {Col("order_id", "int").Display(G(u8"订单号")).Key(),
+             Col("user_id", "int").Display(G(u8"用户")).Refs("FK_order_user", "t_user", "id"),
+             Col("amount", "decimal")
+                 .Size(10, 2)
+                 .Default("0")
+                 .Display(G(u8"金额"))
+                 .Note(G(u8"含税"))}),
+      Table(
+          "t_user", G(u8"用户"), G(u8"系统用户, 含逗号(组)基础"), G(u8"基础"), "dbo",
+          {Col("id", "int").Identity("IDENTITY (1,1)").Display(G(u8"编号")).Note(G(u8"主键")).Key(),
+           Col("name", "varchar").Size(50).Display(G(u8"用户名")),
+           Col("email", "varchar")
+               .Size(100)
+               .Default("''")
+               .Nullable()
+               .Display(G(u8"邮箱"))
+               .Note("it's (optional), x"),
+           Col("age", "int")
+               .Nullable()
+               .Display(G(u8"年龄"))
+               .Note(G(u8"周岁"))
+               .Check("[age] >= 0 AND [age] IN (1,2,3)")})};
 }
 
 TEST_F(ScriptOpenerTest, OpensASavedGbkScriptWithItsLayout) {
@@ -98,8 +112,9 @@ TEST_F(ScriptOpenerTest, ReadsUtf16AndUtf8WithByteOrderMarksAsCodePage936) {
 
 TEST_F(ScriptOpenerTest, OneTableFileRestoresNoLayoutAndStopsAtEndOfFileByte) {
   ASSERT_TRUE(Open(Fixture("reader_one_table.sql")));
-  ExpectDesign({Table("log", "", G(u8"日志"), "", "dbo",
-                      {Col("at", "datetime"), Col("message", "varchar").Size(200).Nullable().Note(G(u8"内容"))})});
+  ExpectDesign({Table(
+      "log", "", G(u8"日志"), "", "dbo",
+      {Col("at", "datetime"), Col("message", "varchar").Size(200).Nullable().Note(G(u8"内容"))})});
   EXPECT_EQ(design.entry(0).window.left, 0);
   EXPECT_EQ(design.entry(0).window.bkColour, TableWindowState().bkColour);
 }
@@ -113,9 +128,15 @@ TEST_F(ScriptOpenerTest, OpensAHandWrittenSqlServerScript) {
               Col("Notes", "nvarchar(max)").Nullable()}),
        Table("Orders", "", "", "", "dbo",
              {Col("OrderID", "int").Identity("IDENTITY (1,1)").Key(),
-              Col("CustomerID", "nchar").Size(5).Nullable().Refs("FK_Orders_Customers", "Customers", "CustomerID"),
+              Col("CustomerID", "nchar")
+                  .Size(5)
+                  .Nullable()
+                  .Refs("FK_Orders_Customers", "Customers", "CustomerID"),
               Col("Freight", "money").Nullable().Default("(0)"),
-              Col("Discount", "decimal").Size(4, 2).Default("0.5").Check("[Discount] >= 0 and [Discount] <= (1)"),
+              Col("Discount", "decimal")
+                  .Size(4, 2)
+                  .Default("0.5")
+                  .Check("[Discount] >= 0 and [Discount] <= (1)"),
               Col("ShippedOn", "datetime").Nullable().Default("getdate()")})});
 }
 
@@ -161,7 +182,8 @@ TEST_F(ScriptOpenerTest, FailuresLeaveTheOpenDesignAsItWas) {
       {TempFile("select.sql", "select * from t\r\n"), notTables},
       {TempFile("unclosed.sql", "CREATE TABLE [x] (\r\n[a] int\r\n"), notTables},
       {TempFile("binary.sql", big), notTables},
-      {TempFile("data.MDB", "CREATE TABLE [x] ([a] int)"), G(u8"还不能打开MS Access数据库文件(.mdb)!")},
+      {TempFile("data.MDB", "CREATE TABLE [x] ([a] int)"),
+       G(u8"还不能打开MS Access数据库文件(.mdb)!")},
   };
   for (const auto& [path, message] : cases) {
     prompts.messages.clear();
@@ -192,8 +214,9 @@ TEST_F(ScriptOpenerTest, AsksForAFileWhenNoPathIsGiven) {
 }
 
 TEST_F(ScriptOpenerTest, HandsProcedureScriptsToTheProcedureList) {
-  const std::string path =
-      TempFile("procs.sql", "CREATE PROCEDURE [dbo].[p_a] AS\r\nselect 1\r\nGO\r\ncreate proc dbo.p_b\r\nas\r\ngo\r\n");
+  const std::string path = TempFile(
+      "procs.sql",
+      "CREATE PROCEDURE [dbo].[p_a] AS\r\nselect 1\r\nGO\r\ncreate proc dbo.p_b\r\nas\r\ngo\r\n");
   ASSERT_TRUE(Open(path));
   EXPECT_TRUE(opener.readProcedures());
   ASSERT_EQ(design.procedures().size(), 2u);

@@ -23,10 +23,12 @@ class ScriptParserTest : public ::testing::Test {
     EXPECT_EQ(parser.error(), "");
     return tables;
   }
-  void ExpectTables(const std::vector<TableDesign>& expected, const std::vector<TableDesign>& actual) {
+  void ExpectTables(const std::vector<TableDesign>& expected,
+                    const std::vector<TableDesign>& actual) {
     ASSERT_EQ(expected.size(), actual.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(expected[i], actual[i]) << "expected:\n" << Describe(expected[i]) << "actual:\n"
+      EXPECT_EQ(expected[i], actual[i]) << "expected:\n"
+                                        << Describe(expected[i]) << "actual:\n"
                                         << Describe(actual[i]);
     }
   }
@@ -34,14 +36,14 @@ class ScriptParserTest : public ::testing::Test {
 
 // The table text the table editor builds with the first column template.
 TEST_F(ScriptParserTest, ReadsTheEditorsTableTextWithTheSqlServerTemplate) {
-  const std::string text = G(
-      u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n"
-      u8"[id] [int] IDENTITY (1,1) NOT NULL ,  --编号:主键\n"
-      u8"[name] [varchar](50) DEFAULT ('') NULL ,  \n"
-      u8"[price] [decimal](10,2) DEFAULT ((0)) NOT NULL ,  --价格:\n"
-      u8"[memo] [text] NULL ,  --memo, with (comma): and 'quote'\n"
-      u8"[名称] [nvarchar](20) NULL   --名:\n"
-      u8") ON [PRIMARY]");
+  const std::string text =
+      G(u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n"
+        u8"[id] [int] IDENTITY (1,1) NOT NULL ,  --编号:主键\n"
+        u8"[name] [varchar](50) DEFAULT ('') NULL ,  \n"
+        u8"[price] [decimal](10,2) DEFAULT ((0)) NOT NULL ,  --价格:\n"
+        u8"[memo] [text] NULL ,  --memo, with (comma): and 'quote'\n"
+        u8"[名称] [nvarchar](20) NULL   --名:\n"
+        u8") ON [PRIMARY]");
   ExpectTables(
       {Table("t_user", G(u8"用户"), G(u8"用户表(组)基础"), G(u8"基础"), "dbo",
              {Col("id", "int").Display(G(u8"编号")).Identity("IDENTITY (1,1)").Note(G(u8"主键")),
@@ -53,11 +55,11 @@ TEST_F(ScriptParserTest, ReadsTheEditorsTableTextWithTheSqlServerTemplate) {
 }
 
 TEST_F(ScriptParserTest, ReadsTheAccessTemplate) {
-  const std::string text = G(
-      u8"CREATE TABLE [orders] (\t\t\t--订单\n"
-      u8"[id] int  NOT NULL,  --编号:主键\n"
-      u8"[qty] decimal(8,3)  NULL,  \n"
-      u8") ON [PRIMARY]");
+  const std::string text =
+      G(u8"CREATE TABLE [orders] (\t\t\t--订单\n"
+        u8"[id] int  NOT NULL,  --编号:主键\n"
+        u8"[qty] decimal(8,3)  NULL,  \n"
+        u8") ON [PRIMARY]");
   ExpectTables({Table("orders", "", G(u8"订单"), "", "",
                       {Col("id", "int").Display(G(u8"编号")).Note(G(u8"主键")),
                        Col("qty", "decimal").Size(8, 3).Nullable()})},
@@ -65,24 +67,25 @@ TEST_F(ScriptParserTest, ReadsTheAccessTemplate) {
 }
 
 TEST_F(ScriptParserTest, ReadsExtraStatementsOfTheEditor) {
-  const std::string text = G(
-      u8"CREATE TABLE [dbo].[t] (\t\t\t\n"
-      u8"[a] [int] NOT NULL ,  \n"
-      u8"[b] [int] NOT NULL ,  \n"
-      u8"[c] [int] NULL   \n"
-      u8") ON [PRIMARY]"
-      u8"\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD"
-      u8"\nCONSTRAINT [PK_T] PRIMARY KEY  CLUSTERED\n(\n[a]\n)\nON [PRIMARY],"
-      u8"\nCONSTRAINT [PK_T] PRIMARY KEY  CLUSTERED\n(\n[b]\n)\nON [PRIMARY],\n"
-      u8"CONSTRAINT [CK_c] CHECK ([c] IN (1,2))\n"
-      u8"\nGO\n\n"
-      u8"\n\nALTER TABLE [dbo].[t] ADD"
-      u8"\nCONSTRAINT [fk_c] FOREIGN KEY\n(\n[c]\n) REFERENCES [dbo].[other] (\n[oc]\n)"
-      u8"\nGO\n\n");
-  ExpectTables({Table("t", "", "", "", "dbo",
-                      {Col("a", "int").Key(), Col("b", "int").Key(),
-                       Col("c", "int").Nullable().Check("[c] IN (1,2)").Refs("fk_c", "other", "oc")})},
-               Parse(text));
+  const std::string text =
+      G(u8"CREATE TABLE [dbo].[t] (\t\t\t\n"
+        u8"[a] [int] NOT NULL ,  \n"
+        u8"[b] [int] NOT NULL ,  \n"
+        u8"[c] [int] NULL   \n"
+        u8") ON [PRIMARY]"
+        u8"\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD"
+        u8"\nCONSTRAINT [PK_T] PRIMARY KEY  CLUSTERED\n(\n[a]\n)\nON [PRIMARY],"
+        u8"\nCONSTRAINT [PK_T] PRIMARY KEY  CLUSTERED\n(\n[b]\n)\nON [PRIMARY],\n"
+        u8"CONSTRAINT [CK_c] CHECK ([c] IN (1,2))\n"
+        u8"\nGO\n\n"
+        u8"\n\nALTER TABLE [dbo].[t] ADD"
+        u8"\nCONSTRAINT [fk_c] FOREIGN KEY\n(\n[c]\n) REFERENCES [dbo].[other] (\n[oc]\n)"
+        u8"\nGO\n\n");
+  ExpectTables(
+      {Table("t", "", "", "", "dbo",
+             {Col("a", "int").Key(), Col("b", "int").Key(),
+              Col("c", "int").Nullable().Check("[c] IN (1,2)").Refs("fk_c", "other", "oc")})},
+      Parse(text));
 }
 
 TEST_F(ScriptParserTest, SortsTablesByActualNameAndKeepsTheLastDefinition) {
@@ -109,21 +112,27 @@ TEST_F(ScriptParserTest, ReadsAnExportedSqlServerScript) {
       " CONSTRAINT [PK_Orders] PRIMARY KEY CLUSTERED \n(\n\t[OrderID] ASC\n)WITH (PAD_INDEX = OFF, "
       "IGNORE_DUP_KEY = OFF) ON [PRIMARY],\n"
       " CONSTRAINT [CK_Orders_Status] CHECK (([Status] IN ('a','b'))),\n"
-      " CONSTRAINT [FK_Orders_Cust] FOREIGN KEY ([Customer]) REFERENCES [dbo].[Customers] ([Name])\n"
+      " CONSTRAINT [FK_Orders_Cust] FOREIGN KEY ([Customer]) REFERENCES [dbo].[Customers] "
+      "([Name])\n"
       ") ON [PRIMARY] TEXTIMAGE_ON [PRIMARY]\n"
       "GO\n"
       "EXEC sys.sp_addextendedproperty @name=N'MS_Description', @value=N'Order''s id' , "
       "@level0type=N'SCHEMA',@level0name=N'dbo', @level1type=N'TABLE',@level1name=N'Orders', "
       "@level2type=N'COLUMN',@level2name=N'OrderID'\nGO\n"
-      "ALTER TABLE [dbo].[Orders] ADD  CONSTRAINT [DF_Orders_Rate]  DEFAULT ((1.5)) FOR [Rate]\nGO\n";
+      "ALTER TABLE [dbo].[Orders] ADD  CONSTRAINT [DF_Orders_Rate]  DEFAULT ((1.5)) FOR "
+      "[Rate]\nGO\n";
   ExpectTables(
-      {Table("Orders", "", "", "", "dbo",
-             {Col("OrderID", "int").Identity("IDENTITY(1,1) NOT FOR REPLICATION").Key().Note("Order's id"),
-              Col("Customer", "nvarchar(max)").Nullable().Refs("FK_Orders_Cust", "Customers", "Name"),
-              Col("Freight", "money").Nullable().Default("(0)"),
-              Col("ShipDate", "datetime").Default("CONVERT([varchar](10),getdate(),(120))"),
-              Col("Rate", "decimal").Size(10, 2).Default("(1.5)"),
-              Col("Status", "char").Size(1).Check("([Status] IN ('a','b'))")})},
+      {Table(
+          "Orders", "", "", "", "dbo",
+          {Col("OrderID", "int")
+               .Identity("IDENTITY(1,1) NOT FOR REPLICATION")
+               .Key()
+               .Note("Order's id"),
+           Col("Customer", "nvarchar(max)").Nullable().Refs("FK_Orders_Cust", "Customers", "Name"),
+           Col("Freight", "money").Nullable().Default("(0)"),
+           Col("ShipDate", "datetime").Default("CONVERT([varchar](10),getdate(),(120))"),
+           Col("Rate", "decimal").Size(10, 2).Default("(1.5)"),
+           Col("Status", "char").Size(1).Check("([Status] IN ('a','b'))")})},
       Parse(text));
 }
 
@@ -137,14 +146,13 @@ TEST_F(ScriptParserTest, ReadsHandWrittenScriptsWithQuotesBareNamesAndLowerCase)
       "  note nvarchar(200) default N'n/a'\n"
       ");\n"
       "create table [x].[y].[z] (a int)\n";
-  ExpectTables(
-      {Table("item", "", "", "", "sales",
-             {Col("id", "int").Key(), Col("code", "varchar").Size(10),
-              Col("owner_id", "int").Nullable().Refs("fk_owner", "person", "id"),
-              Col("qty", "smallint").Nullable().Default("1").Check("qty > 0"),
-              Col("note", "nvarchar").Size(200).Nullable().Default("N'n/a'")}),
-       Table("z", "", "", "", "y", {Col("a", "int").Nullable()})},
-      Parse(text));
+  ExpectTables({Table("item", "", "", "", "sales",
+                      {Col("id", "int").Key(), Col("code", "varchar").Size(10),
+                       Col("owner_id", "int").Nullable().Refs("fk_owner", "person", "id"),
+                       Col("qty", "smallint").Nullable().Default("1").Check("qty > 0"),
+                       Col("note", "nvarchar").Size(200).Nullable().Default("N'n/a'")}),
+                Table("z", "", "", "", "y", {Col("a", "int").Nullable()})},
+               Parse(text));
 }
 
 TEST_F(ScriptParserTest, AppliesDescriptionsToTablesAndColumns) {
@@ -166,21 +174,27 @@ TEST_F(ScriptParserTest, AppliesDescriptionsToTablesAndColumns) {
 
 TEST_F(ScriptParserTest, ReadsAlterTableConstraintsAsOrdinaryScriptsWriteThem) {
   const std::string text =
-      "CREATE TABLE [dbo].[t] (\n[a] [int] NULL ,\n[b] [int] NULL, [c] [int] NULL, [d] [char](10) NULL\n)\nGO\n"
+      "CREATE TABLE [dbo].[t] (\n[a] [int] NULL ,\n[b] [int] NULL, [c] [int] NULL, [d] [char](10) "
+      "NULL\n)\nGO\n"
       "ALTER TABLE [dbo].[t] WITH NOCHECK ADD CONSTRAINT [DF_t_a] DEFAULT (0) FOR [a]\nGO\n"
       "ALTER TABLE [dbo].[t] WITH NOCHECK ADD\n CONSTRAINT [PK_t] PRIMARY KEY CLUSTERED\n (\n"
       "  [a],\n  [b]\n ) ON [PRIMARY]\nGO\n"
       "ALTER TABLE [dbo].[missing] ADD CONSTRAINT [DF_x] DEFAULT (1) FOR [c]\nGO\n"
-      "ALTER TABLE t ADD CONSTRAINT ck_b CHECK ([b] > 0 AND [a] < 9), CONSTRAINT df_c DEFAULT 'x,y' FOR c;\n"
+      "ALTER TABLE t ADD CONSTRAINT ck_b CHECK ([b] > 0 AND [a] < 9), CONSTRAINT df_c DEFAULT "
+      "'x,y' FOR c;\n"
       "ALTER TABLE [dbo].[t] CHECK CONSTRAINT [ck_b]\nGO\n"
-      "ALTER TABLE [dbo].[t] ADD CONSTRAINT [DF_d] DEFAULT (CONVERT(varchar(10),getdate(),120)) FOR [d],"
+      "ALTER TABLE [dbo].[t] ADD CONSTRAINT [DF_d] DEFAULT (CONVERT(varchar(10),getdate(),120)) "
+      "FOR [d],"
       " CONSTRAINT [CK_d] CHECK ([d] IN ('a,b', 'c)'))\nGO\n"
       "-- ALTER TABLE [dbo].[t] ADD CONSTRAINT [DF_x] DEFAULT (9) FOR [a]\n";
   ExpectTables({Table("t", "", "", "", "dbo",
                       {Col("a", "int").Nullable().Default("0").Key(),
                        Col("b", "int").Nullable().Key().Check("[b] > 0 AND [a] < 9"),
                        Col("c", "int").Nullable().Default("'x,y'"),
-                       Col("d", "char").Size(10).Nullable().Default("CONVERT(varchar(10),getdate(),120)")
+                       Col("d", "char")
+                           .Size(10)
+                           .Nullable()
+                           .Default("CONVERT(varchar(10),getdate(),120)")
                            .Check("[d] IN ('a,b', 'c)')")})},
                Parse(text));
 }
@@ -196,9 +210,9 @@ TEST_F(ScriptParserTest, CutsLongTextsToTheirFieldsAtCharacterBoundaries) {
   const std::string longName(200, 'n');
   std::string chinese;
   for (int i = 0; i < 200; ++i) chinese += G(u8"表");
-  const std::string text = "CREATE TABLE [" + longName + "].[" + longName + "] (\t--" + chinese + ":" +
-                           chinese + "\n[" + longName + "] [int] NULL  --" + chinese + ":" + chinese +
-                           "\n)";
+  const std::string text = "CREATE TABLE [" + longName + "].[" + longName + "] (\t--" + chinese +
+                           ":" + chinese + "\n[" + longName + "] [int] NULL  --" + chinese + ":" +
+                           chinese + "\n)";
   const auto tables = Parse(text);
   ASSERT_EQ(tables.size(), 1u);
   const TableDesign& t = tables[0];
@@ -227,11 +241,13 @@ TEST_F(ScriptParserTest, FindsNothingInTextsWithoutTables) {
 
 TEST_F(ScriptParserTest, ParseTableTextTakesTheFirstTableAndFullWidthColons) {
   EXPECT_FALSE(parser.ParseTableText("").has_value());
-  const auto table = parser.ParseTableText(G(u8"CREATE TABLE [b] (\t--显示：说明\n[x] [int] NULL --名：注\n)\n"
-                                             u8"CREATE TABLE [a] (\n[y] [int] NULL\n)"));
+  const auto table =
+      parser.ParseTableText(G(u8"CREATE TABLE [b] (\t--显示：说明\n[x] [int] NULL --名：注\n)\n"
+                              u8"CREATE TABLE [a] (\n[y] [int] NULL\n)"));
   ASSERT_TRUE(table.has_value());
   ExpectTables({Table("a", "", "", "", "", {Col("y", "int").Nullable()})}, {*table});
-  const auto single = parser.ParseTableText(G(u8"CREATE TABLE [b] (\t--显示：说明\n[x] [int] NULL --名：注\n)"));
+  const auto single =
+      parser.ParseTableText(G(u8"CREATE TABLE [b] (\t--显示：说明\n[x] [int] NULL --名：注\n)"));
   ASSERT_TRUE(single.has_value());
   ExpectTables({Table("b", G(u8"显示"), G(u8"说明"), "", "",
                       {Col("x", "int").Nullable().Display(G(u8"名")).Note(G(u8"注"))})},

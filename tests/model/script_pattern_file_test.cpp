@@ -1,7 +1,6 @@
 // The two pattern files: their stored form, reloading, and the capture groups they promise.
 #include "model/pattern_file.h"
 
-
 #include <gtest/gtest.h>
 
 #include "base/text_codec.h"
@@ -55,31 +54,36 @@ std::vector<std::string> Groups(const boost::smatch& m, std::initializer_list<in
 TEST(ScriptPatternFileTest, TablePatternGivesOwnerNameDisplayCommentAndBody) {
   PatternFile table(testing::ResourceFolder() + "/setting/e1.dat");
   ASSERT_TRUE(table.Refresh()) << table.error();
-  const std::string text = Cp936(u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n[id] [int] NULL\n) ON [PRIMARY]");
+  const std::string text = Cp936(
+      u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n[id] [int] NULL\n) ON "
+      u8"[PRIMARY]");
   boost::smatch m;
   ASSERT_TRUE(boost::regex_search(text, m, *table.regex()));
   EXPECT_EQ(Groups(m, {2, 3, 6, 7, 9}),
-            (std::vector<std::string>{"dbo", "t_user", Cp936(u8"用户"), Cp936(u8"用户表(组)基础"), "[id] [int] NULL\n"}));
+            (std::vector<std::string>{"dbo", "t_user", Cp936(u8"用户"), Cp936(u8"用户表(组)基础"),
+                                      "[id] [int] NULL\n"}));
   const std::string bare = "create table orders (id int)";
   ASSERT_TRUE(boost::regex_search(bare, m, *table.regex()));
-  EXPECT_EQ(Groups(m, {2, 3, 6, 7, 9}),
-            (std::vector<std::string>{"<unmatched>", "orders", "<unmatched>", "<unmatched>", "id int"}));
+  EXPECT_EQ(
+      Groups(m, {2, 3, 6, 7, 9}),
+      (std::vector<std::string>{"<unmatched>", "orders", "<unmatched>", "<unmatched>", "id int"}));
 }
 
 TEST(ScriptPatternFileTest, ColumnPatternGivesEveryFieldOfBothTemplates) {
   PatternFile column(testing::ResourceFolder() + "/setting/e2.dat");
   ASSERT_TRUE(column.Refresh()) << column.error();
   boost::smatch m;
-  const std::string first = Cp936(u8"[id] [decimal](10,2) IDENTITY (1,1) DEFAULT ((0)) NOT NULL ,  --编号:主键");
+  const std::string first =
+      Cp936(u8"[id] [decimal](10,2) IDENTITY (1,1) DEFAULT ((0)) NOT NULL ,  --编号:主键");
   ASSERT_TRUE(boost::regex_search(first, m, *column.regex()));
   EXPECT_EQ(Groups(m, {1, 2, 4, 6, 7, 8, 10, 12, 15, 16}),
-            (std::vector<std::string>{"id", "decimal", "<unmatched>", "10", "2", "IDENTITY (1,1)", "(0)", "NOT",
-                                      Cp936(u8"编号"), Cp936(u8"主键")}));
+            (std::vector<std::string>{"id", "decimal", "<unmatched>", "10", "2", "IDENTITY (1,1)",
+                                      "(0)", "NOT", Cp936(u8"编号"), Cp936(u8"主键")}));
   const std::string second = "[name] varchar(50)  NULL,  --note only";
   ASSERT_TRUE(boost::regex_search(second, m, *column.regex()));
   EXPECT_EQ(Groups(m, {1, 2, 4, 6, 8, 10, 12, 15, 16}),
-            (std::vector<std::string>{"name", "varchar", "50", "<unmatched>", "<unmatched>", "<unmatched>",
-                                      "<unmatched>", "<unmatched>", "note only"}));
+            (std::vector<std::string>{"name", "varchar", "50", "<unmatched>", "<unmatched>",
+                                      "<unmatched>", "<unmatched>", "<unmatched>", "note only"}));
   const std::string constraint = "CONSTRAINT [PK_t] PRIMARY KEY ([a], [b]), [c] int";
   ASSERT_TRUE(boost::regex_search(constraint, m, *column.regex()));
   EXPECT_FALSE(m[1].matched);

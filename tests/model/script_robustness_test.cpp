@@ -11,7 +11,9 @@
 namespace tablora {
 namespace {
 
-const char kGoodTable[] = "CREATE TABLE [dbo].[good] (\t\t\t--g:c\n[id] [int] NOT NULL ,  --i:n\n[v] [varchar](9) NULL   \n) ON [PRIMARY]\n\n";
+const char kGoodTable[] =
+    "CREATE TABLE [dbo].[good] (\t\t\t--g:c\n[id] [int] NOT NULL ,  --i:n\n[v] [varchar](9) NULL   "
+    "\n) ON [PRIMARY]\n\n";
 
 bool Has(const std::vector<std::string>& names, const std::string& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -25,7 +27,8 @@ class ScriptRobustnessTest : public ::testing::Test {
   std::vector<std::string> Names(const std::string& text, double maxSeconds = 5.0) {
     const auto start = std::chrono::steady_clock::now();
     const auto tables = parser.ParseTables(text);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, maxSeconds) << "parse of " << text.size() << " bytes";
     std::vector<std::string> names;
     for (const auto& t : tables) names.push_back(t.actualName);
@@ -40,15 +43,18 @@ TEST_F(ScriptRobustnessTest, EmptyAndBinaryInputsYieldNothing) {
   for (char& c : binary) c = static_cast<char>(random());
   EXPECT_TRUE(Names(binary).empty());
   // Binary noise inside a table body costs that table at most, never the next one.
-  const std::string mixed = "CREATE TABLE [noisy] (\n" + binary.substr(0, 4096) + "\n)\n" + kGoodTable;
+  const std::string mixed =
+      "CREATE TABLE [noisy] (\n" + binary.substr(0, 4096) + "\n)\n" + kGoodTable;
   EXPECT_TRUE(Has(Names(mixed), "good"));
 }
 
 TEST_F(ScriptRobustnessTest, EveryTruncationOfAScriptParsesWithoutHarm) {
-  const std::string script = std::string(kGoodTable) +
-                             "ALTER TABLE [dbo].[good] WITH NOCHECK ADD\nCONSTRAINT [PK_GOOD] PRIMARY KEY  CLUSTERED\n"
-                             "(\n[id]\n)\nON [PRIMARY],\nCONSTRAINT [CK_v] CHECK ([v] IN ('a','b'))\n\nGO\n\n"
-                             "exec sp_addextendedproperty N'MS_Description', N'g:c', N'user', N'dbo', N'table', N'good'\nGO\n";
+  const std::string script =
+      std::string(kGoodTable) +
+      "ALTER TABLE [dbo].[good] WITH NOCHECK ADD\nCONSTRAINT [PK_GOOD] PRIMARY KEY  CLUSTERED\n"
+      "(\n[id]\n)\nON [PRIMARY],\nCONSTRAINT [CK_v] CHECK ([v] IN ('a','b'))\n\nGO\n\n"
+      "exec sp_addextendedproperty N'MS_Description', N'g:c', N'user', N'dbo', N'table', "
+      "N'good'\nGO\n";
   for (std::size_t cut = 0; cut <= script.size(); ++cut) {
     const auto tables = parser.ParseTables(script.substr(0, cut));
     ASSERT_LE(tables.size(), 1u);
@@ -62,7 +68,8 @@ TEST_F(ScriptRobustnessTest, EveryTruncationOfAScriptParsesWithoutHarm) {
 TEST_F(ScriptRobustnessTest, AnUnclosedTableFollowedByMegabytesKeepsTheTablesAroundIt) {
   std::string text = kGoodTable;
   text += "CREATE TABLE [x] (\n";
-  for (int i = 0; i < 60000; ++i) text += "[c" + std::to_string(i) + "] [int] NULL , -- (unclosed 'quote\n";
+  for (int i = 0; i < 60000; ++i)
+    text += "[c" + std::to_string(i) + "] [int] NULL , -- (unclosed 'quote\n";
   text += "CREATE TABLE [after] (\n[a] [int] NULL\n)\n";
   EXPECT_GT(text.size(), 2u << 20);
   EXPECT_EQ(Names(text), (std::vector<std::string>{"after", "good"}));
@@ -70,7 +77,8 @@ TEST_F(ScriptRobustnessTest, AnUnclosedTableFollowedByMegabytesKeepsTheTablesAro
 
 TEST_F(ScriptRobustnessTest, AHundredUnclosedHeadersDoNotHideALaterTable) {
   std::string text;
-  for (int i = 0; i < 100; ++i) text += "CREATE TABLE [u" + std::to_string(i) + "] (\n[a] [int] NULL ,\n";
+  for (int i = 0; i < 100; ++i)
+    text += "CREATE TABLE [u" + std::to_string(i) + "] (\n[a] [int] NULL ,\n";
   text += kGoodTable;
   EXPECT_EQ(Names(text), (std::vector<std::string>{"good"}));
 }
@@ -98,8 +106,9 @@ TEST_F(ScriptRobustnessTest, ATenMegabyteSingleLineIsReadInBoundedTime) {
 
 TEST_F(ScriptRobustnessTest, DeeplyNestedParenthesesAreCaughtNotFatal) {
   for (int depth : {10, 10000, 200000}) {
-    const std::string text = "CREATE TABLE [deep] (\n[a] [int] DEFAULT (" + std::string(depth, '(') + "0" +
-                             std::string(depth, ')') + ") NULL\n)\n" + kGoodTable;
+    const std::string text = "CREATE TABLE [deep] (\n[a] [int] DEFAULT (" +
+                             std::string(depth, '(') + "0" + std::string(depth, ')') +
+                             ") NULL\n)\n" + kGoodTable;
     const auto names = Names(text);
     EXPECT_TRUE(Has(names, "good")) << depth;
     if (depth == 10) EXPECT_TRUE(Has(names, "deep"));
@@ -112,7 +121,8 @@ TEST_F(ScriptRobustnessTest, FiftyMegabytesOfTablesParseInBoundedTime) {
   int count = 0;
   while (text.size() < (50u << 20)) {
     text += "CREATE TABLE [dbo].[t" + std::to_string(count++) + "] (\t\t\t--x:y\n";
-    for (int c = 0; c < 20; ++c) text += "[col" + std::to_string(c) + "] [varchar](20) NULL ,  --d:n\n";
+    for (int c = 0; c < 20; ++c)
+      text += "[col" + std::to_string(c) + "] [varchar](20) NULL ,  --d:n\n";
     text += ") ON [PRIMARY]\n\n";
   }
   const auto names = Names(text, 30.0);

@@ -6,11 +6,11 @@
 
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "model/sql_server_comments.h"
 #include "model/design.h"
-#include "model/script_parser.h"
 #include "model/layout_block.h"
+#include "model/script_parser.h"
 #include "model/script_writer.h"
+#include "model/sql_server_comments.h"
 #include "support/model_fixture.h"
 #include "support/scripted_prompts.h"
 
@@ -63,8 +63,10 @@ TEST_F(ScriptSaveTest, FourTablesCarryA69ByteLayoutIn94Characters) {
   for (const char* name : {"t_a", "t_b", "t_c", "t_d"}) AddLoaded(name);
   design.entry(2).window.textColour = 0x000000FF;
   design.entry(3).window.bkColour = 0x00123456;
-  const std::vector<LayoutRecord> records = {
-      {0, 0, 0, 0x0080FF80}, {160, 0, 0, 0x0080FF80}, {320, 0, 0xFF, 0x0080FF80}, {0, 170, 0, 0x00123456}};
+  const std::vector<LayoutRecord> records = {{0, 0, 0, 0x0080FF80},
+                                             {160, 0, 0, 0x0080FF80},
+                                             {320, 0, 0xFF, 0x0080FF80},
+                                             {0, 170, 0, 0x00123456}};
   EXPECT_EQ(LayoutBlock::Pack(records).size(), 69u);
   const std::string encoded = LayoutBlock::Encode(records);
   ASSERT_EQ(encoded.size(), 94u);
@@ -74,9 +76,10 @@ TEST_F(ScriptSaveTest, FourTablesCarryA69ByteLayoutIn94Characters) {
   const std::string path = TempPath("writer_four.sql");
   ASSERT_TRUE(writer.SaveScript(design, prompts, path, -1));
   const std::string bytes = ReadFile(path);
-  const std::string head = "/* TABLORA V1.5 :94:" + encoded.substr(0, 76) + "\r\r\n" + encoded.substr(78) +
-                           "      */\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n" +
-                           "CREATE TABLE [dbo].[t_a] (\t\t\t\r\n[id] [int] NOT NULL   --k'ey\r\n) ON [PRIMARY]\r\n\r\n";
+  const std::string head =
+      "/* TABLORA V1.5 :94:" + encoded.substr(0, 76) + "\r\r\n" + encoded.substr(78) +
+      "      */\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n" +
+      "CREATE TABLE [dbo].[t_a] (\t\t\t\r\n[id] [int] NOT NULL   --k'ey\r\n) ON [PRIMARY]\r\n\r\n";
   EXPECT_EQ(bytes.substr(0, head.size()), head);
   EXPECT_EQ(LayoutBlock::Decode(bytes.substr(20, 95)), records);
   EXPECT_TRUE(prompts.messages.empty());
@@ -101,9 +104,12 @@ TEST_F(ScriptSaveTest, OneTableIsProposedByNameAndHasNoLayout) {
       Cp936(u8"/* TABLORA V1.5    自动产生 */\n\n\n\n\n\n\n\n") +
       "CREATE TABLE [dbo].[t_b] (\t\t\t\n[id] [int] NOT NULL   --k'ey\n) ON [PRIMARY]\n\n"
       "\n\nexec sp_dropextendedproperty N'MS_Description', N'user', N'dbo', N'table', N't_b'\nGO\n"
-      "exec sp_dropextendedproperty N'MS_Description', N'user', N'dbo', N'table', N't_b', N'column', N'id'\nGO\n"
-      "exec sp_addextendedproperty N'MS_Description', N'k''ey', N'user', N'dbo', N'table', N't_b', N'column', N'id'\nGO\n"
-      "\n\nALTER TABLE [dbo].[t_b] WITH NOCHECK ADD\nCONSTRAINT [PK_T_B] PRIMARY KEY  CLUSTERED\n(\n[id]\n)\nON [PRIMARY]\nGO\n\n";
+      "exec sp_dropextendedproperty N'MS_Description', N'user', N'dbo', N'table', N't_b', "
+      "N'column', N'id'\nGO\n"
+      "exec sp_addextendedproperty N'MS_Description', N'k''ey', N'user', N'dbo', N'table', N't_b', "
+      "N'column', N'id'\nGO\n"
+      "\n\nALTER TABLE [dbo].[t_b] WITH NOCHECK ADD\nCONSTRAINT [PK_T_B] PRIMARY KEY  "
+      "CLUSTERED\n(\n[id]\n)\nON [PRIMARY]\nGO\n\n";
   EXPECT_EQ(ReadFile(path), TextFile::ToCrLf(expected));
 }
 
@@ -167,7 +173,8 @@ TEST_F(ScriptSaveTest, LineBreaksTypedAsCrLfAreStoredOnce) {
   const std::string path = TempPath("writer_crlf.sql");
   ASSERT_TRUE(writer.SaveScript(design, prompts, path, -1));
   const std::string bytes = ReadFile(path);
-  EXPECT_NE(bytes.find("CREATE TABLE [dbo].[t_a] (\t\t\t\r\n[id] [int] NULL   \r\n) ON [PRIMARY]\r\n\r\n"),
+  EXPECT_NE(bytes.find(
+                "CREATE TABLE [dbo].[t_a] (\t\t\t\r\n[id] [int] NULL   \r\n) ON [PRIMARY]\r\n\r\n"),
             std::string::npos);
   EXPECT_EQ(bytes.find("\r\r\n[id]"), std::string::npos);
 }

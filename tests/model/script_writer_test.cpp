@@ -14,14 +14,17 @@ namespace {
 
 /// Cells 1..13 of one grid row, in grid column order.
 void SetRow(CellGrid& grid, int row, const std::vector<std::string>& cells) {
-  for (std::size_t i = 0; i < cells.size(); ++i) grid.SetCellText(row, static_cast<int>(i) + 1, cells[i]);
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    grid.SetCellText(row, static_cast<int>(i) + 1, cells[i]);
 }
 
 class ScriptWriterTest : public ::testing::Test {
  protected:
   ScriptWriterTest() : grid(50, 14) { app.settings = testing::EditorSettings(); }
 
-  ColumnLines Build(const TableNames& names) { return ScriptWriter(app).BuildColumnLines(grid, names); }
+  ColumnLines Build(const TableNames& names) {
+    return ScriptWriter(app).BuildColumnLines(grid, names);
+  }
 
   AppState app;
   CellGrid grid;
@@ -32,13 +35,15 @@ class ScriptWriterTest : public ::testing::Test {
 TEST_F(ScriptWriterTest, HeaderCarriesDisplayNameCommentAndGroup) {
   const ScriptWriter writer(app);
   TableNames names{Cp936(u8"用户"), "t_user", Cp936(u8"用户表"), Cp936(u8"基础"), "dbo"};
-  EXPECT_EQ(writer.BuildTableHeader(names),
-            Cp936(u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n%content%) ON [PRIMARY]"));
+  EXPECT_EQ(
+      writer.BuildTableHeader(names),
+      Cp936(u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n%content%) ON [PRIMARY]"));
 
   // A comment that still carries its group tail is cut before it; the group field wins.
   names.comment = Cp936(u8"用户表(组)旧组");
-  EXPECT_EQ(writer.BuildTableHeader(names),
-            Cp936(u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n%content%) ON [PRIMARY]"));
+  EXPECT_EQ(
+      writer.BuildTableHeader(names),
+      Cp936(u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:用户表(组)基础\n%content%) ON [PRIMARY]"));
 
   // Equal names, no comment, no group: no comment mark at all; no owner means dbo.
   EXPECT_EQ(writer.BuildTableHeader({"t", "t", "", "", ""}),
@@ -68,10 +73,11 @@ TEST_F(ScriptWriterTest, ColumnLinesOfTheWorkedExamples) {
 }
 
 TEST_F(ScriptWriterTest, NotesAndNamesDecideTheCommentTail) {
-  SetRow(grid, 1, {bianhao, "id", "int", "No", "No", "", ""});       // names differ, no note
+  SetRow(grid, 1, {bianhao, "id", "int", "No", "No", "", ""});        // names differ, no note
   SetRow(grid, 2, {"code", "code", "char(4)", "No", "No", "", "n"});  // equal names, a note
   const ColumnLines out = Build({"t", "t", "", "", ""});
-  EXPECT_EQ(out.lines, Cp936(u8"[id] [int] NOT NULL ,  --编号:\n") + "[code] [char](4) NOT NULL   --n\n");
+  EXPECT_EQ(out.lines,
+            Cp936(u8"[id] [int] NOT NULL ,  --编号:\n") + "[code] [char](4) NOT NULL   --n\n");
 }
 
 TEST_F(ScriptWriterTest, DataTypeTextIsSplitIntoTypeAndSize) {
@@ -94,7 +100,8 @@ TEST_F(ScriptWriterTest, AccessUsesTheSecondTemplateOnEveryLine) {
   SetRow(grid, 1, {bianhao, "id", "Long", "No", "Yes", "0", zhujian});
   SetRow(grid, 2, {"name", "name", "Text(50)", "Yes", "No", "''", ""});
   const ColumnLines out = Build({"t", "t", "", "", ""});
-  EXPECT_EQ(out.lines, Cp936(u8"[id] Long  NOT NULL,  --编号:主键\n") + "[name] Text(50) NULL,  \n");
+  EXPECT_EQ(out.lines,
+            Cp936(u8"[id] Long  NOT NULL,  --编号:主键\n") + "[name] Text(50) NULL,  \n");
 }
 
 TEST_F(ScriptWriterTest, OracleKeepsTheFirstTemplateWithoutIdentityText) {
@@ -110,7 +117,8 @@ TEST_F(ScriptWriterTest, YesTextsCompareWithoutCaseAndIdentityIgnoresLeadingSpac
   const ColumnLines out = Build({"t", "t", "", "", ""});
   EXPECT_EQ(out.lines, "[a] [int] IDENTITY (1,1) NULL ,  \n[b] [int] NOT NULL   \n");
   EXPECT_EQ(out.extraStatements,
-            "\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  CLUSTERED\n(\n[a]\n)\n"
+            "\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  "
+            "CLUSTERED\n(\n[a]\n)\n"
             "ON [PRIMARY]\nGO\n\n");
 
   // Without yes-texts in the settings no cell counts as yes, not even an empty one.
@@ -146,26 +154,31 @@ TEST_F(ScriptWriterTest, ChecksBeforeTheFirstKeyKeepTheirRowOrder) {
 }
 
 TEST_F(ScriptWriterTest, ForeignKeysUseTheOwnerAndNeedAReferencedColumn) {
-  SetRow(grid, 1, {"u", "user_id", "int", "No", "No", "", "", "No", "Yes", "FK_o_u", "t_user", "id"});
+  SetRow(grid, 1,
+         {"u", "user_id", "int", "No", "No", "", "", "No", "Yes", "FK_o_u", "t_user", "id"});
   SetRow(grid, 2, {"s", "shop_id", "int", "No", "No", "", "", "No", "Yes", "FK_o_s", "t_shop", ""});
-  SetRow(grid, 3, {"g", "good_id", "int", "No", "No", "", "", "No", "yes", "FK_o_g", "t_good", "gid"});
+  SetRow(grid, 3,
+         {"g", "good_id", "int", "No", "No", "", "", "No", "yes", "FK_o_g", "t_good", "gid"});
   SetRow(grid, 4, {"h", "h_id", "int", "No", "No", "", "", "No", "No", "FK_o_h", "t_h", "hid"});
   const ColumnLines out = Build({"o", "t_order", "", "", "sales"});
-  EXPECT_EQ(out.extraStatements,
-            "\n\nALTER TABLE [sales].[t_order] ADD"
-            "\nCONSTRAINT [FK_o_u] FOREIGN KEY\n(\n[user_id]\n) REFERENCES [sales].[t_user] (\n[id]\n)"
-            ","
-            "\nCONSTRAINT [FK_o_g] FOREIGN KEY\n(\n[good_id]\n) REFERENCES [sales].[t_good] (\n[gid]\n)"
-            "\nGO\n\n");
+  EXPECT_EQ(
+      out.extraStatements,
+      "\n\nALTER TABLE [sales].[t_order] ADD"
+      "\nCONSTRAINT [FK_o_u] FOREIGN KEY\n(\n[user_id]\n) REFERENCES [sales].[t_user] (\n[id]\n)"
+      ","
+      "\nCONSTRAINT [FK_o_g] FOREIGN KEY\n(\n[good_id]\n) REFERENCES [sales].[t_good] (\n[gid]\n)"
+      "\nGO\n\n");
 }
 
 TEST_F(ScriptWriterTest, KeyStatementComesBeforeForeignKeyStatement) {
   SetRow(grid, 1, {"a", "a", "int", "No", "No", "", "", "Yes", "Yes", "FK_a", "t2", "id"});
   const ColumnLines out = Build({"t", "t", "", "", ""});
   EXPECT_EQ(out.extraStatements,
-            "\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  CLUSTERED\n(\n[a]\n)\n"
+            "\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  "
+            "CLUSTERED\n(\n[a]\n)\n"
             "ON [PRIMARY]\nGO\n\n"
-            "\n\nALTER TABLE [dbo].[t] ADD\nCONSTRAINT [FK_a] FOREIGN KEY\n(\n[a]\n) REFERENCES [dbo].[t2] (\n[id]\n)"
+            "\n\nALTER TABLE [dbo].[t] ADD\nCONSTRAINT [FK_a] FOREIGN KEY\n(\n[a]\n) REFERENCES "
+            "[dbo].[t2] (\n[id]\n)"
             "\nGO\n\n");
 }
 
@@ -187,7 +200,8 @@ TEST_F(ScriptWriterTest, StatementsAreWrittenWhenEveryRowHoldsAColumn) {
   ASSERT_GT(out.lines.size(), tail.size());
   EXPECT_EQ(out.lines.substr(out.lines.size() - tail.size()), tail);
   EXPECT_EQ(out.extraStatements,
-            "\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  CLUSTERED\n(\n[c1]\n)\n"
+            "\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  "
+            "CLUSTERED\n(\n[c1]\n)\n"
             "ON [PRIMARY]\nGO\n\n");
 }
 

@@ -9,8 +9,8 @@
 namespace tablora {
 
 void PrintTo(const HighlightSpan& s, std::ostream* os) {
-  *os << "[" << s.start << "," << s.end << ") rgb(" << int(s.colour.red) << "," << int(s.colour.green) << ","
-      << int(s.colour.blue) << ")";
+  *os << "[" << s.start << "," << s.end << ") rgb(" << int(s.colour.red) << ","
+      << int(s.colour.green) << "," << int(s.colour.blue) << ")";
 }
 
 namespace {
@@ -48,7 +48,8 @@ class TableEditorTest : public ::testing::Test {
   }
 
   void SetRow(int row, const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) editor->grid().SetCellText(row, static_cast<int>(i) + 1, cells[i]);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      editor->grid().SetCellText(row, static_cast<int>(i) + 1, cells[i]);
   }
 
   AppState app;
@@ -86,7 +87,8 @@ TEST_F(TableEditorTest, ActualNameFollowsDisplayNameUntilTheUserTypesInIt) {
 }
 
 TEST_F(TableEditorTest, NamePageOwnerDependsOnTheDatabaseKind) {
-  const std::pair<int, const char*> cases[] = {{kSqlServer, "dbo"}, {kAccess, ""}, {kOracle, "SYSTEM"}};
+  const std::pair<int, const char*> cases[] = {
+      {kSqlServer, "dbo"}, {kAccess, ""}, {kOracle, "SYSTEM"}};
   for (const auto& [kind, owner] : cases) {
     app.databaseKind = kind;
     TableEditor e(app, parser, host, 0);
@@ -139,7 +141,8 @@ TEST_F(TableEditorTest, FillFromDefinitionFillsNamesAndOneRowPerColumn) {
 
   const std::vector<std::vector<std::string>> expected = {
       {"", "id", "id", "int", "No", "Yes", "", "", "Yes", "No", "", "", "", ""},
-      {"", Cp936(u8"金额"), "amount", "decimal(10,2)", "Yes", "No", "0", "n", "No", "No", "", "", "", "[amount] >= 0"},
+      {"", Cp936(u8"金额"), "amount", "decimal(10,2)", "Yes", "No", "0", "n", "No", "No", "", "",
+       "", "[amount] >= 0"},
       {"", "user", "user_id", "int", "No", "No", "", "", "No", "Yes", "FK_o_u", "t_user", "id", ""},
   };
   for (int row = 1; row <= 3; ++row) {
@@ -159,7 +162,8 @@ TEST_F(TableEditorTest, FillFromDefinitionFillsNamesAndOneRowPerColumn) {
 TEST_F(TableEditorTest, FillFromDefinitionStopsAtTheLastGridRow) {
   TableDesign t;
   t.actualName = "wide";
-  for (int i = 1; i <= 60; ++i) t.columns.push_back(Column("", "c" + std::to_string(i), "int", 0, 0));
+  for (int i = 1; i <= 60; ++i)
+    t.columns.push_back(Column("", "c" + std::to_string(i), "int", 0, 0));
   TableEditor& e = Editor();
   e.FillFromDefinition({t}, 0);
   EXPECT_EQ(e.grid().GetRowCount(), 50);
@@ -199,12 +203,14 @@ TEST_F(TableEditorTest, SqlPageBuildsTextAndParsesItIntoTheDefinition) {
   e.ActivatePage(TableEditor::kDesignPage);
   e.ActivatePage(TableEditor::kSqlPage);
 
-  const std::string table = Cp936(u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:\n"
-                                  u8"[id] [int] IDENTITY (1,1) NOT NULL ,  \n"
-                                  u8"[name] [varchar](20) NULL   --名字:\n"
-                                  u8") ON [PRIMARY]");
+  const std::string table = Cp936(
+      u8"CREATE TABLE [dbo].[t_user] (\t\t\t--用户:\n"
+      u8"[id] [int] IDENTITY (1,1) NOT NULL ,  \n"
+      u8"[name] [varchar](20) NULL   --名字:\n"
+      u8") ON [PRIMARY]");
   const std::string extra =
-      "\n\nALTER TABLE [dbo].[t_user] WITH NOCHECK ADD\nCONSTRAINT [PK_T_USER] PRIMARY KEY  CLUSTERED\n(\n[id]\n)\n"
+      "\n\nALTER TABLE [dbo].[t_user] WITH NOCHECK ADD\nCONSTRAINT [PK_T_USER] PRIMARY KEY  "
+      "CLUSTERED\n(\n[id]\n)\n"
       "ON [PRIMARY]\nGO\n\n";
   EXPECT_EQ(e.tableText(), table);
   EXPECT_EQ(e.extraStatements(), extra);
@@ -230,13 +236,17 @@ TEST_F(TableEditorTest, ApplyTakesTheEditedTextAndRefillsTheGrid) {
   e.ActivatePage(TableEditor::kSqlPage);
   ASSERT_EQ(host.definitions.size(), 1u);
 
-  e.EditShownText("CREATE TABLE [dbo].[t] (\t\t\t\n[a] [bigint] NOT NULL ,  \n[b] [char](2) NULL   \n) ON [PRIMARY]");
+  e.EditShownText(
+      "CREATE TABLE [dbo].[t] (\t\t\t\n[a] [bigint] NOT NULL ,  \n[b] [char](2) NULL   \n) ON "
+      "[PRIMARY]");
   e.ApplySqlText();
   ASSERT_EQ(host.definitions[0].columns.size(), 2u);
   EXPECT_EQ(host.definitions[0].columns[0].typeName, "bigint");
   EXPECT_EQ(e.grid().GetCellText(1, 3), "bigint");
   EXPECT_EQ(e.grid().GetCellText(2, 3), "char(2)");
-  EXPECT_EQ(e.tableText(), "CREATE TABLE [dbo].[t] (\t\t\t\n[a] [bigint] NOT NULL ,  \n[b] [char](2) NULL   \n) ON [PRIMARY]");
+  EXPECT_EQ(e.tableText(),
+            "CREATE TABLE [dbo].[t] (\t\t\t\n[a] [bigint] NOT NULL ,  \n[b] [char](2) NULL   \n) "
+            "ON [PRIMARY]");
 }
 
 TEST_F(TableEditorTest, ApplyWithExtraStatementsShownDiscardsTheEditsAndUnticks) {
@@ -340,7 +350,8 @@ TEST_F(HighlightTest, TypeNamesStandingAloneAreColoured) {
 }
 
 TEST_F(HighlightTest, CommentsAreColouredInCharacterPositions) {
-  EXPECT_EQ(Spans(Cp936(u8"--用户\n[int]")), (std::vector<HighlightSpan>{{6, 9, blue}, {0, 4, green}}));
+  EXPECT_EQ(Spans(Cp936(u8"--用户\n[int]")),
+            (std::vector<HighlightSpan>{{6, 9, blue}, {0, 4, green}}));
   // A "--" comment on the last line without a line feed is not coloured.
   EXPECT_EQ(Spans("a --one\nb --two"), (std::vector<HighlightSpan>{{2, 7, green}}));
   // 0x81 0x2D is no valid character but is read as one: the comment starts inside it.

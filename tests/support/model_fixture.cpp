@@ -6,9 +6,9 @@ namespace tablora::testing {
 
 Settings EditorSettings() {
   Settings s;
-  for (const char* caption : {u8"行", u8"名称", u8"实际名称", u8"数据类型", u8"允许空", u8"自动增长",
-                              u8"默认值", u8"说明", u8"主键", u8"外键", u8"外键名", u8"引用表",
-                              u8"引用列", u8"检查"}) {
+  for (const char* caption :
+       {u8"行", u8"名称", u8"实际名称", u8"数据类型", u8"允许空", u8"自动增长", u8"默认值",
+        u8"说明", u8"主键", u8"外键", u8"外键名", u8"引用表", u8"引用列", u8"检查"}) {
     s.gridCaptions.push_back(Cp936(caption));
   }
   s.gridWidths[s.gridCaptions[1]] = "80";

@@ -7,16 +7,16 @@ namespace tablora::testing {
 std::string Describe(const TableDesign& t) {
   auto u = [](const std::string& s) { return TextCodec::Cp936ToUtf8(s); };
   std::ostringstream out;
-  out << "table " << u(t.actualName) << " display=" << u(t.displayName) << " comment=" << u(t.comment)
-      << " group=" << u(t.group) << " owner=" << u(t.owner) << "\n";
+  out << "table " << u(t.actualName) << " display=" << u(t.displayName)
+      << " comment=" << u(t.comment) << " group=" << u(t.group) << " owner=" << u(t.owner) << "\n";
   for (const ColumnDesign& c : t.columns) {
     out << "  [" << u(c.actualName) << "] display=" << u(c.displayName) << " type=" << u(c.typeName)
         << "(" << c.length << "," << c.scale << ") identity=" << u(c.identity)
         << " default=" << u(c.defaultValue) << " note=" << u(c.note) << " null=" << c.nullable
         << " pk=" << c.primaryKey << " fk=" << c.foreignKey << " check=" << u(c.checkExpression);
     if (c.foreignKeyRef) {
-      out << " ref=" << u(c.foreignKeyRef->constraintName) << "/" << u(c.foreignKeyRef->refTable) << "/"
-          << u(c.foreignKeyRef->refColumn);
+      out << " ref=" << u(c.foreignKeyRef->constraintName) << "/" << u(c.foreignKeyRef->refTable)
+          << "/" << u(c.foreignKeyRef->refColumn);
     }
     out << "\n";
   }

@@ -17,14 +17,39 @@ struct Col {
     c.actualName = std::move(actual);
     c.typeName = std::move(type);
   }
-  Col& Display(std::string v) { c.displayName = std::move(v); return *this; }
-  Col& Size(int length, int scale = 0) { c.length = length; c.scale = scale; return *this; }
-  Col& Identity(std::string v) { c.identity = std::move(v); return *this; }
-  Col& Default(std::string v) { c.defaultValue = std::move(v); return *this; }
-  Col& Note(std::string v) { c.note = std::move(v); return *this; }
-  Col& Nullable() { c.nullable = true; return *this; }
-  Col& Key() { c.primaryKey = true; return *this; }
-  Col& Check(std::string v) { c.checkExpression = std::move(v); return *this; }
+  Col& Display(std::string v) {
+    c.displayName = std::move(v);
+    return *this;
+  }
+  Col& Size(int length, int scale = 0) {
+    c.length = length;
+    c.scale = scale;
+    return *this;
+  }
+  Col& Identity(std::string v) {
+    c.identity = std::move(v);
+    return *this;
+  }
+  Col& Default(std::string v) {
+    c.defaultValue = std::move(v);
+    return *this;
+  }
+  Col& Note(std::string v) {
+    c.note = std::move(v);
+    return *this;
+  }
+  Col& Nullable() {
+    c.nullable = true;
+    return *this;
+  }
+  Col& Key() {
+    c.primaryKey = true;
+    return *this;
+  }
+  Col& Check(std::string v) {
+    c.checkExpression = std::move(v);
+    return *this;
+  }
   Col& Refs(std::string name, std::string table, std::string column) {
     c.foreignKey = true;
     c.foreignKeyRef = std::make_unique<ForeignKeyRef>(
@@ -35,8 +60,7 @@ struct Col {
 };
 
 inline TableDesign Table(std::string actual, std::string display, std::string comment,
-                         std::string group, std::string owner,
-                         std::vector<ColumnDesign> columns) {
+                         std::string group, std::string owner, std::vector<ColumnDesign> columns) {
   TableDesign t;
   t.actualName = std::move(actual);
   t.displayName = std::move(display);

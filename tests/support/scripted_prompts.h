@@ -16,7 +16,7 @@ class ScriptedPrompts : public Prompts {
   std::deque<std::string> saveFiles;
   std::deque<std::string> openFiles;
   std::deque<std::string> folders;
-  std::deque<int> databaseKinds;  ///< -1 means cancel
+  std::deque<int> databaseKinds;          ///< -1 means cancel
   std::deque<Answer> yesNoCancelAnswers;  ///< an empty queue answers cancel
 
   std::vector<std::string> questions;  ///< every AskYesNo text, in order

@@ -22,7 +22,9 @@ class GridClipboardTest : public ::testing::Test {
 
   std::vector<std::string> log;
   GridEditCallbacks Recorder() {
-    return {[this](int r, int c) { log.push_back("begin " + std::to_string(r) + "," + std::to_string(c)); },
+    return {[this](int r, int c) {
+              log.push_back("begin " + std::to_string(r) + "," + std::to_string(c));
+            },
             [this](int r, int c, const std::string& text) {
               log.push_back("end " + std::to_string(r) + "," + std::to_string(c) + "=" + text);
             }};
@@ -68,7 +70,7 @@ TEST(GridClipboardSplit, CutsLinesAndPiecesAndTrims) {
 }
 
 TEST(GridClipboardSplit, DoubleByteTextIsNeverCut) {
-  const std::string text = Cp936(u8"名称,类型\n表") ;
+  const std::string text = Cp936(u8"名称,类型\n表");
   EXPECT_EQ(GridClipboard::SplitPasteText(text),
             (Rows{{Cp936(u8"名称"), Cp936(u8"类型")}, {Cp936(u8"表")}}));
 }

@@ -8,23 +8,29 @@ namespace tablora {
 namespace {
 
 TEST(GridEditStart, MouseAndEnterKeepTheTextWithTheCaretAtTheEnd) {
-  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kMouse), (EditStart{"name", EditCaret::kAtEnd}));
-  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kEnter), (EditStart{"name", EditCaret::kAtEnd}));
+  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kMouse),
+            (EditStart{"name", EditCaret::kAtEnd}));
+  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kEnter),
+            (EditStart{"name", EditCaret::kAtEnd}));
 }
 
 TEST(GridEditStart, BackspaceDropsTheLastCharacterEvenADoubleByteOne) {
-  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kBackspace), (EditStart{"nam", EditCaret::kAtEnd}));
+  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kBackspace),
+            (EditStart{"nam", EditCaret::kAtEnd}));
   EXPECT_EQ(GridEditRules::Start(Cp936(u8"a用户"), EditStartKind::kBackspace),
             (EditStart{Cp936(u8"a用"), EditCaret::kAtEnd}));
   // "乤" is 0x81 0x61: its second byte is 'a' and must not be taken for a character.
-  EXPECT_EQ(GridEditRules::Start(Cp936(u8"x乤"), EditStartKind::kBackspace), (EditStart{"x", EditCaret::kAtEnd}));
-  EXPECT_EQ(GridEditRules::Start("", EditStartKind::kBackspace), (EditStart{"", EditCaret::kAtEnd}));
+  EXPECT_EQ(GridEditRules::Start(Cp936(u8"x乤"), EditStartKind::kBackspace),
+            (EditStart{"x", EditCaret::kAtEnd}));
+  EXPECT_EQ(GridEditRules::Start("", EditStartKind::kBackspace),
+            (EditStart{"", EditCaret::kAtEnd}));
 }
 
 TEST(GridEditStart, NavigationSelectsAllAndOtherCharactersReplaceTheText) {
   EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kNavigation),
             (EditStart{"name", EditCaret::kSelectAll}));
-  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kCharacter, "x"), (EditStart{"x", EditCaret::kAtEnd}));
+  EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kCharacter, "x"),
+            (EditStart{"x", EditCaret::kAtEnd}));
   EXPECT_EQ(GridEditRules::Start("name", EditStartKind::kCharacter, Cp936(u8"表")),
             (EditStart{Cp936(u8"表"), EditCaret::kAtEnd}));
 }

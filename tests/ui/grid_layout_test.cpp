@@ -72,7 +72,8 @@ TEST(GridLayoutEdges, FindTheEdgeNearThePointerIncludingZeroSizedColumns) {
   EXPECT_EQ(layout.RowEdgeAt(58, 2), 2);
   EXPECT_EQ(layout.RowEdgeAt(50, 2), -1);
   grid.SetColumnWidth(2, 0);  // edges of columns 1 and 2 both at 70
-  EXPECT_EQ(layout.ColumnEdgeAt(70, 3), 2) << "the rightmost, so a hidden column can be widened again";
+  EXPECT_EQ(layout.ColumnEdgeAt(70, 3), 2)
+      << "the rightmost, so a hidden column can be widened again";
   const GridLayout scrolled(grid, 0, 30);
   EXPECT_EQ(scrolled.RowEdgeAt(10, 3), -1) << "row 1's edge (10) is under the fixed row";
   EXPECT_EQ(scrolled.RowEdgeAt(20, 1), 0);

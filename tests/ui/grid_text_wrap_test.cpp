@@ -20,7 +20,8 @@ TEST(GridTextWrapLines, BreaksAfterBlanksAndDropsThem) {
 
 TEST(GridTextWrapLines, CutsWordsTooLongForTheLine) {
   EXPECT_EQ(GridTextWrap::Lines("abcdefg", 30, Measure), (Lines{"abc", "def", "g"}));
-  EXPECT_EQ(GridTextWrap::Lines("abc", 5, Measure), (Lines{"a", "b", "c"})) << "one character per line at least";
+  EXPECT_EQ(GridTextWrap::Lines("abc", 5, Measure), (Lines{"a", "b", "c"}))
+      << "one character per line at least";
 }
 
 TEST(GridTextWrapLines, BreaksBetweenDoubleByteCharactersButNeverInside) {
@@ -28,7 +29,8 @@ TEST(GridTextWrapLines, BreaksBetweenDoubleByteCharactersButNeverInside) {
   EXPECT_EQ(GridTextWrap::Lines(text, 45, Measure),
             (Lines{Cp936(u8"用户"), Cp936(u8"编号"), Cp936(u8"表")}));
   EXPECT_EQ(GridTextWrap::Lines(text, 10, Measure).size(), 5u);
-  EXPECT_EQ(GridTextWrap::Lines(Cp936(u8"ab用户"), 45, Measure), (Lines{Cp936(u8"ab用"), Cp936(u8"户")}));
+  EXPECT_EQ(GridTextWrap::Lines(Cp936(u8"ab用户"), 45, Measure),
+            (Lines{Cp936(u8"ab用"), Cp936(u8"户")}));
   EXPECT_EQ(GridTextWrap::Lines(Cp936(u8"用ab"), 35, Measure), (Lines{Cp936(u8"用"), "ab"}))
       << "a Latin word after a double-byte character moves down whole";
 }

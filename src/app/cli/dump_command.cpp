@@ -22,10 +22,18 @@ nlohmann::ordered_json ColumnJson(const ColumnDesign& c) {
            {"refTable", U(c.foreignKeyRef->refTable)},
            {"refColumn", U(c.foreignKeyRef->refColumn)}};
   }
-  return {{"displayName", U(c.displayName)}, {"actualName", U(c.actualName)}, {"typeName", U(c.typeName)},
-          {"length", c.length},          {"scale", c.scale},             {"identity", U(c.identity)},
-          {"defaultValue", U(c.defaultValue)}, {"note", U(c.note)},       {"nullable", c.nullable},
-          {"primaryKey", c.primaryKey},  {"foreignKey", c.foreignKey},   {"checkExpression", U(c.checkExpression)},
+  return {{"displayName", U(c.displayName)},
+          {"actualName", U(c.actualName)},
+          {"typeName", U(c.typeName)},
+          {"length", c.length},
+          {"scale", c.scale},
+          {"identity", U(c.identity)},
+          {"defaultValue", U(c.defaultValue)},
+          {"note", U(c.note)},
+          {"nullable", c.nullable},
+          {"primaryKey", c.primaryKey},
+          {"foreignKey", c.foreignKey},
+          {"checkExpression", U(c.checkExpression)},
           {"foreignKeyRef", ref}};
 }
 
@@ -49,19 +57,25 @@ int DumpCommand(const std::vector<std::string>& args) {
     nlohmann::ordered_json layout = nullptr;
     if (i < design.entries().size()) {
       const TableWindowState& w = design.entries()[i]->window;
-      layout = {{"left", w.left}, {"top", w.top}, {"textColour", w.textColour}, {"bkColour", w.bkColour}};
+      layout = {
+          {"left", w.left}, {"top", w.top}, {"textColour", w.textColour}, {"bkColour", w.bkColour}};
     }
-    tables.push_back({{"displayName", U(t.displayName)}, {"actualName", U(t.actualName)},
-                      {"comment", U(t.comment)},         {"group", U(t.group)},
-                      {"owner", U(t.owner)},             {"columns", columns},
+    tables.push_back({{"displayName", U(t.displayName)},
+                      {"actualName", U(t.actualName)},
+                      {"comment", U(t.comment)},
+                      {"group", U(t.group)},
+                      {"owner", U(t.owner)},
+                      {"columns", columns},
                       {"layout", layout}});
   }
   nlohmann::ordered_json procedures = nlohmann::ordered_json::array();
   for (const ProcedureDesign& p : design.procedures()) {
     nlohmann::ordered_json parameters = nlohmann::ordered_json::array();
     for (const ColumnDesign& c : p.parameters) parameters.push_back(ColumnJson(c));
-    procedures.push_back(
-        {{"name", U(p.name)}, {"owner", U(p.owner)}, {"text", U(p.text)}, {"parameters", parameters}});
+    procedures.push_back({{"name", U(p.name)},
+                          {"owner", U(p.owner)},
+                          {"text", U(p.text)},
+                          {"parameters", parameters}});
   }
   const nlohmann::ordered_json out = {{"tables", tables}, {"procedures", procedures}};
   std::cout << out.dump(2) << "\n";

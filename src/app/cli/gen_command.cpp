@@ -114,10 +114,9 @@ int GenCommand(const std::vector<std::string>& args) {
 
   CommandLinePrompts prompts(parsed.out);
   FixedOptionsPrompt options(parsed.options);
-  CodeGeneration generation(opened.app.settings, prompts, options,
-                            [&design]() -> const std::vector<TableDesign>& {
-                              return design.RefreshTableDefinitions();
-                            });
+  CodeGeneration generation(
+      opened.app.settings, prompts, options,
+      [&design]() -> const std::vector<TableDesign>& { return design.RefreshTableDefinitions(); });
   GenerationResult result;
   if (parsed.language == "c") {
     result = generation.GenerateCStruct(index);

@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "base/app_state.h"
 #include "app/cli/cli_commands.h"
 #include "app/cli/opened_design.h"
+#include "base/app_state.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "model/design.h"
@@ -18,9 +18,9 @@ namespace {
 /// The editor grid of the shipped settings: 14 columns, yes/no lists "否"/"是".
 Settings SampleSettings() {
   Settings s;
-  for (const char* caption : {u8"序号", u8"名称", u8"实际名称", u8"数据类型", u8"允许空", u8"自动增长",
-                              u8"默认值", u8"说明", u8"主键", u8"外键", u8"外键名称", u8"引用表",
-                              u8"引用列", u8"检查约束"}) {
+  for (const char* caption :
+       {u8"序号", u8"名称", u8"实际名称", u8"数据类型", u8"允许空", u8"自动增长", u8"默认值",
+        u8"说明", u8"主键", u8"外键", u8"外键名称", u8"引用表", u8"引用列", u8"检查约束"}) {
     s.gridCaptions.push_back(Cp936(caption));
   }
   s.dropDownColumns = {4, 5, 6, 9, 10};
@@ -40,22 +40,36 @@ struct SampleTable {
 
 const std::vector<SampleTable>& SampleTables() {
   static const std::vector<SampleTable> tables = {
-      {u8"用户", "t_user", u8"系统用户", u8"基础",
+      {u8"用户",
+       "t_user",
+       u8"系统用户",
+       u8"基础",
        {{u8"编号", "id", "int", "", "Y", "", u8"主键", "Y"},
         {u8"用户名", "name", "varchar(50)", "", "", "", "", "", "", "", "", "", ""},
         {u8"邮箱", "email", "varchar(100)", "Y", "", "''", "", "", "", "", "", "", ""},
         {u8"年龄", "age", "int", "Y", "", "", u8"周岁", "", "", "", "", "", "[age] >= 0"}}},
-      {u8"订单", "t_order", u8"客户订单", u8"销售",
+      {u8"订单",
+       "t_order",
+       u8"客户订单",
+       u8"销售",
        {{u8"订单号", "order_id", "int", "", "Y", "", "", "Y"},
         {u8"用户", "user_id", "int", "", "", "", "", "", "Y", "FK_order_user", "t_user", "id", ""},
-        {u8"金额", "amount", "decimal(10,2)", "", "", "0", u8"含税", "", "", "", "", "", "[amount] >= 0"},
+        {u8"金额", "amount", "decimal(10,2)", "", "", "0", u8"含税", "", "", "", "", "",
+         "[amount] >= 0"},
         {u8"下单时间", "created", "datetime", "", "", "getdate()", "", "", "", "", "", "", ""}}},
-      {u8"订单明细", "t_order_item", "", u8"销售",
-       {{u8"订单号", "order_id", "int", "", "", "", "", "Y", "Y", "FK_item_order", "t_order", "order_id", ""},
+      {u8"订单明细",
+       "t_order_item",
+       "",
+       u8"销售",
+       {{u8"订单号", "order_id", "int", "", "", "", "", "Y", "Y", "FK_item_order", "t_order",
+         "order_id", ""},
         {u8"行号", "line_no", "int", "", "", "", "", "Y"},
         {u8"商品", "product", "varchar(80)", "Y", "", "", "", "", "", "", "", "", ""},
         {u8"数量", "qty", "int", "", "", "1", "", "", "", "", "", "", ""}}},
-      {"log", "log", "", "",
+      {"log",
+       "log",
+       "",
+       "",
        {{"at", "at", "datetime", "", "", "", "", "", "", "", "", "", ""},
         {"message", "message", "varchar(200)", "Y", "", "", u8"内容", "", "", "", "", "", ""}}},
   };

@@ -18,8 +18,7 @@ std::string ExecutableFolder() {
   return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-OpenedDesign::OpenedDesign()
-    : parser(ExecutableFolder(), &prompts), design(app, prompts, parser) {
+OpenedDesign::OpenedDesign() : parser(ExecutableFolder(), &prompts), design(app, prompts, parser) {
   app.settings = LoadSettingsFile(ExecutableFolder());
   parser.LoadPatterns();
 }

@@ -16,7 +16,10 @@ int SaveCommand(const std::vector<std::string>& args) {
   OpenedDesign opened;
   if (!opened.Open(args[0])) return 1;
   // SaveScript tells the user (here: standard error) why it could not write.
-  return ScriptWriter(opened.app).SaveScript(opened.design, opened.prompts, AbsolutePath(args[1]), -1) ? 0 : 1;
+  return ScriptWriter(opened.app)
+                 .SaveScript(opened.design, opened.prompts, AbsolutePath(args[1]), -1)
+             ? 0
+             : 1;
 }
 
 }  // namespace tablora::cli

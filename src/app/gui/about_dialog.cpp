@@ -28,8 +28,8 @@ wxColour LineColourOn(const wxColour& background) {
 AboutDialog::AboutDialog(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8(u8"关于 Tablora")), timer_(this) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  canvas_ = new wxPanel(this, wxID_ANY, wxDefaultPosition, FromDIP(wxSize(380, 260)),
-                        wxBORDER_SUNKEN);
+  canvas_ =
+      new wxPanel(this, wxID_ANY, wxDefaultPosition, FromDIP(wxSize(380, 260)), wxBORDER_SUNKEN);
   canvas_->SetBackgroundStyle(wxBG_STYLE_PAINT);
   sizer->Add(canvas_, 1, wxEXPAND | wxALL, 8);
   auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8(u8"确定"));

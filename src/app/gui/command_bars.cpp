@@ -76,15 +76,24 @@ wxMenuBar* CommandBars::BuildMenuBar(bool documentOpen) {
 
 std::string CommandBars::IconName(int commandId) {
   switch (commandId) {
-    case cmd::kNewTable: return "new_table.png";
-    case cmd::kFileOpen: return "open.png";
-    case cmd::kFileSaveAs: return "save.png";
-    case cmd::kPrint: return "print.png";
-    case cmd::kWorkBox: return "work_box.png";
-    case cmd::kTextColour: return "text_colour.png";
-    case cmd::kBackColour: return "back_colour.png";
-    case cmd::kAbout: return "about.png";
-    default: return {};
+    case cmd::kNewTable:
+      return "new_table.png";
+    case cmd::kFileOpen:
+      return "open.png";
+    case cmd::kFileSaveAs:
+      return "save.png";
+    case cmd::kPrint:
+      return "print.png";
+    case cmd::kWorkBox:
+      return "work_box.png";
+    case cmd::kTextColour:
+      return "text_colour.png";
+    case cmd::kBackColour:
+      return "back_colour.png";
+    case cmd::kAbout:
+      return "about.png";
+    default:
+      return {};
   }
 }
 

@@ -11,13 +11,12 @@
 
 namespace tablora {
 
-DatabaseKindDialog::DatabaseKindDialog(wxWindow* parent,
-                                       const std::vector<std::string>& kindNames,
+DatabaseKindDialog::DatabaseKindDialog(wxWindow* parent, const std::vector<std::string>& kindNames,
                                        int currentKind)
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8(u8"请选择数据库类型")) {
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(u8"请选择数据库类型")), 0,
-           wxALL, 10);
+  top->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(u8"请选择数据库类型")), 0, wxALL,
+           10);
   list_ = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(240), FromDIP(120)));
   const std::size_t count = std::min<std::size_t>(kindNames.size(), 10);
   for (std::size_t i = 0; i < count; ++i) list_->Append(to_wx(kindNames[i]));

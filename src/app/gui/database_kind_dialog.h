@@ -14,8 +14,7 @@ namespace tablora {
 class DatabaseKindDialog : public wxDialog {
  public:
   /// `kindNames` are code page 936; `currentKind` is preselected when it is listed.
-  DatabaseKindDialog(wxWindow* parent, const std::vector<std::string>& kindNames,
-                     int currentKind);
+  DatabaseKindDialog(wxWindow* parent, const std::vector<std::string>& kindNames, int currentKind);
   /// The chosen kind (index into the list), or -1 when none is selected.
   int chosenKind() const;
 

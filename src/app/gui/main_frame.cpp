@@ -7,17 +7,17 @@
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
-#include "base/app_state.h"
 #include "app/command_table.h"
 #include "app/document_titles.h"
 #include "app/gui/about_dialog.h"
 #include "app/gui/command_bars.h"
 #include "app/gui/command_ids.h"
-#include "app/gui/table_document_view.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
+#include "app/gui/table_document_view.h"
 #include "app/gui/work_box.h"
 #include "app/gui/wx_prompts.h"
+#include "base/app_state.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
 #include "base/text_codec.h"
@@ -70,9 +70,8 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
                        wxSize(1024, 720), wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
       state_(state),
       config_(config),
-      forwardingPrompts_([this]() -> Prompts& {
-        return prompts_ != nullptr ? *prompts_ : *ownPrompts_;
-      }),
+      forwardingPrompts_(
+          [this]() -> Prompts& { return prompts_ != nullptr ? *prompts_ : *ownPrompts_; }),
       fileHistory_(cmd::kRecentFileCount, ToWxId(cmd::kRecentFile1)),
       indicatorTimer_(this) {
   ownPrompts_ = std::make_unique<WxPrompts>(this, state_.settings);
@@ -169,8 +168,8 @@ DocumentFrame* MainFrame::NewDocument() {
   const std::string design = DocumentTitles::DesignView();
   for (DocumentFrame* document : documents_) {
     if (document->IsDesignView()) {
-      return CreateDocument(DocumentTitles::TitleOfNewDocument(
-          DocumentTitles::UntitledName(untitledCounter_)));
+      return CreateDocument(
+          DocumentTitles::TitleOfNewDocument(DocumentTitles::UntitledName(untitledCounter_)));
     }
   }
   return CreateDocument(design);

@@ -10,13 +10,13 @@ namespace tablora {
 
 MessageDialog::MessageDialog(wxWindow* parent, const wxString& text, const wxString& caption,
                              Buttons buttons)
-    : wxDialog(parent, wxID_ANY, caption.empty() ? wxString("Tablora") : caption,
-               wxDefaultPosition, wxDefaultSize, wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU) {
+    : wxDialog(parent, wxID_ANY, caption.empty() ? wxString("Tablora") : caption, wxDefaultPosition,
+               wxDefaultSize, wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* row = new wxBoxSizer(wxHORIZONTAL);
   const wxArtID art = buttons == kOk ? wxART_INFORMATION : wxART_QUESTION;
-  row->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)),
-           0, wxALL | wxALIGN_TOP, 12);
+  row->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)), 0,
+           wxALL | wxALIGN_TOP, 12);
   auto* label = new wxStaticText(this, wxID_ANY, text);
   label->Wrap(FromDIP(420));
   row->Add(label, 1, wxTOP | wxRIGHT | wxBOTTOM | wxALIGN_CENTER_VERTICAL, 12);

@@ -14,7 +14,6 @@
 #include "base/program_folder.h"
 #include "base/settings_loader.h"
 
-
 namespace tablora {
 
 TabloraApp::TabloraApp() { SetAppName("Tablora"); }

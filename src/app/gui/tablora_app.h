@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "base/app_state.h"
 #include "app/gui/dialog_colours.h"
+#include "base/app_state.h"
 
 class wxFileConfig;
 

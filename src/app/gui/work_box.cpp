@@ -9,8 +9,7 @@ namespace tablora {
 
 namespace {
 const char* const kCaptions[] = {u8"表设计(排序)", u8"表设计(分组)"};
-constexpr long kTreeStyle =
-    wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
+constexpr long kTreeStyle = wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN;
 }  // namespace
 
 WorkBox::WorkBox(wxWindow* frame) {
@@ -23,8 +22,12 @@ WorkBox::WorkBox(wxWindow* frame) {
   tabs->AddPage(groupTree_, wxString::FromUTF8(kCaptions[1]));
   tabs->UpdateLayout();
   bar->SetClient(tabs);
-  bar->SetOnClose([this] { if (onClose_) onClose_(); });
-  bar->SetOnResized([this] { if (onResized_) onResized_(); });
+  bar->SetOnClose([this] {
+    if (onClose_) onClose_();
+  });
+  bar->SetOnResized([this] {
+    if (onResized_) onResized_();
+  });
   bar_ = bar;
   tabs_ = tabs;
 }

@@ -18,9 +18,12 @@ bool WxPrompts::AskYesNo(const std::string& text, const std::string& caption) {
 Answer WxPrompts::AskYesNoCancel(const std::string& text, const std::string& caption) {
   MessageDialog box(parent_, to_wx(text), to_wx(caption), MessageDialog::kYesNoCancel);
   switch (box.ShowModal()) {
-    case wxID_YES: return Answer::kYes;
-    case wxID_NO: return Answer::kNo;
-    default: return Answer::kCancel;
+    case wxID_YES:
+      return Answer::kYes;
+    case wxID_NO:
+      return Answer::kNo;
+    default:
+      return Answer::kCancel;
   }
 }
 
@@ -38,8 +41,8 @@ std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
   wildcard += wxString::FromUTF8(u8"所有文件 (*.*)|*");
   const std::string folder = spec.startFolder.empty() ? settings_.programFolder : spec.startFolder;
   const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
-  wxFileDialog dialog(parent_, to_wx(spec.title), path_to_wx(folder),
-                      path_to_wx(spec.proposedName), wildcard, style);
+  wxFileDialog dialog(parent_, to_wx(spec.title), path_to_wx(folder), path_to_wx(spec.proposedName),
+                      wildcard, style);
   if (dialog.ShowModal() != wxID_OK) return {};
   std::string path = path_from_wx(dialog.GetPath());
   // The save dialog adds the default extension when the name has none.

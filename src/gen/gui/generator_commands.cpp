@@ -1,9 +1,9 @@
 #include "gen/gui/generator_commands.h"
 
-#include "base/app_state.h"
 #include "app/command_table.h"
 #include "app/design_session.h"
 #include "app/gui/main_frame.h"
+#include "base/app_state.h"
 #include "gen/code_generation.h"
 #include "gen/gui/options_dialog.h"
 #include "model/design.h"
@@ -26,10 +26,9 @@ const std::vector<TableDesign>& RefreshedDefinitions(MainFrame& frame) {
 
 void Run(MainFrame& frame, GenerationResult (CodeGeneration::*generate)(int)) {
   WxOptionsPrompt options(&frame);
-  CodeGeneration generation(frame.appState().settings, frame.prompts(), options,
-                            [&frame]() -> const std::vector<TableDesign>& {
-                              return RefreshedDefinitions(frame);
-                            });
+  CodeGeneration generation(
+      frame.appState().settings, frame.prompts(), options,
+      [&frame]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(frame); });
   (generation.*generate)(-1);
 }
 
@@ -39,12 +38,12 @@ void RegisterGeneratorCommands(MainFrame& frame) {
   CommandRegistry& registry = frame.commandRegistry();
   // Enabled while a design stands behind the window; an empty design says "没有数据!".
   const auto hasDesign = [&frame] { return DesignOf(frame) != nullptr; };
-  registry.Register(cmd::kGenCStruct, [&frame] { Run(frame, &CodeGeneration::GenerateCStruct); },
-                    hasDesign);
-  registry.Register(cmd::kGenJavaClass,
-                    [&frame] { Run(frame, &CodeGeneration::GenerateJavaClass); }, hasDesign);
-  registry.Register(cmd::kGenCppClass, [&frame] { Run(frame, &CodeGeneration::GenerateCppClass); },
-                    hasDesign);
+  registry.Register(
+      cmd::kGenCStruct, [&frame] { Run(frame, &CodeGeneration::GenerateCStruct); }, hasDesign);
+  registry.Register(
+      cmd::kGenJavaClass, [&frame] { Run(frame, &CodeGeneration::GenerateJavaClass); }, hasDesign);
+  registry.Register(
+      cmd::kGenCppClass, [&frame] { Run(frame, &CodeGeneration::GenerateCppClass); }, hasDesign);
 }
 
 }  // namespace tablora

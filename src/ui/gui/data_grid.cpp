@@ -53,9 +53,10 @@ DataGrid::DataGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
 
   Bind(wxEVT_PAINT, &DataGrid::OnPaint, this);
   Bind(wxEVT_SIZE, &DataGrid::OnSize, this);
-  for (const auto type : {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
-                          wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
-                          wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE}) {
+  for (const auto type :
+       {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
+        wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+        wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE}) {
     Bind(type, &DataGrid::OnScroll, this);
   }
   Bind(wxEVT_MOUSEWHEEL, &DataGrid::OnWheel, this);
@@ -116,7 +117,6 @@ void DataGrid::FitAll() {
   ModelChanged();
 }
 
-
 void DataGrid::UpdateScrollBars() {
   if (updatingScrollBars_) return;
   updatingScrollBars_ = true;
@@ -138,7 +138,8 @@ void DataGrid::UpdateScrollBars() {
 
 void DataGrid::ScrollTo(int x, int y) {
   const wxSize client = GetClientSize();
-  const ScrollAxis vertical = GridScroll::Axis(client.y, model_.FixedRowsHeight(), model_.ContentHeight());
+  const ScrollAxis vertical =
+      GridScroll::Axis(client.y, model_.FixedRowsHeight(), model_.ContentHeight());
   const ScrollAxis horizontal =
       GridScroll::Axis(client.x, model_.FixedColumnsWidth(), model_.ContentWidth());
   x = std::clamp(x, 0, horizontal.MaxPosition());
@@ -176,7 +177,8 @@ void DataGrid::OnScroll(wxScrollWinEvent& event) {
   const bool vertical = event.GetOrientation() == wxVERTICAL;
   const int position = vertical ? scrollY_ : scrollX_;
   const wxSize client = GetClientSize();
-  const int page = vertical ? client.y - model_.FixedRowsHeight() : client.x - model_.FixedColumnsWidth();
+  const int page =
+      vertical ? client.y - model_.FixedRowsHeight() : client.x - model_.FixedColumnsWidth();
   const wxEventType type = event.GetEventType();
   int target = position;
   if (type == wxEVT_SCROLLWIN_TOP) {
@@ -208,10 +210,12 @@ void DataGrid::OnWheel(wxMouseEvent& event) {
   const WheelScroll scroll = GridScroll::Wheel(delta, wheelLines_);
   const wxSize client = GetClientSize();
   int position = vertical ? scrollY_ : scrollX_;
-  const int page = vertical ? client.y - model_.FixedRowsHeight() : client.x - model_.FixedColumnsWidth();
+  const int page =
+      vertical ? client.y - model_.FixedRowsHeight() : client.x - model_.FixedColumnsWidth();
   for (int i = 0; i < std::abs(scroll.steps); ++i) {
     const int direction = scroll.steps > 0 ? 1 : -1;
-    position = scroll.byPage ? position + direction * page : NextOffset(vertical, position, direction);
+    position =
+        scroll.byPage ? position + direction * page : NextOffset(vertical, position, direction);
   }
   if (vertical) {
     ScrollTo(scrollX_, position);
@@ -250,7 +254,6 @@ void DataGrid::EnsureVisible(CellId cell) {
   ScrollTo(x, y);
 }
 
-
 void DataGrid::OnPaint(wxPaintEvent&) {
   wxAutoBufferedPaintDC dc(this);
   GridDrawOptions options;
@@ -270,7 +273,6 @@ void DataGrid::OnFocus(wxFocusEvent& event) {
   Refresh();
   event.Skip();
 }
-
 
 void DataGrid::SelectAt(CellId cell, const wxMouseEvent& event) {
   if (event.ControlDown()) {
@@ -405,8 +407,8 @@ void DataGrid::UpdateTitleTip(const wxPoint& position) {
   const wxString text = to_wx(data->text);
   wxClientDC dc(this);
   dc.SetFont(font);
-  const int needed = dc.GetTextExtent(text).x +
-                     2 * (GridRenderer::kTextPadding + model_.GetCellMargin()) + 1;
+  const int needed =
+      dc.GetTextExtent(text).x + 2 * (GridRenderer::kTextPadding + model_.GetCellMargin()) + 1;
   if (needed <= rect.width) {
     titleTip_->HideTip();
     return;
@@ -427,7 +429,6 @@ void DataGrid::OnRightDown(wxMouseEvent& event) {
   menu.Append(kIdInsertRow, wxString::FromUTF8(u8"插入行(&I)"));
   menuPresenter_(menu, event.GetPosition());
 }
-
 
 void DataGrid::MoveFocus(int rows, int columns, bool extend) {
   const CellId next = selection_.Step(model_.FocusCell(), rows, columns);
@@ -520,7 +521,6 @@ void DataGrid::OnChar(wxKeyEvent& event) {
   }
 }
 
-
 wxWindow* DataGrid::Editor() const {
   if (edit_) return edit_;
   return list_;
@@ -547,8 +547,8 @@ bool DataGrid::StartEdit(CellId cell, EditStartKind kind, const wxString& typed)
     list_ = new InPlaceList(this, rect, font_, *items, initial, std::move(callbacks));
   } else {
     const EditStart start = GridEditRules::Start(data.text, kind, from_wx(typed));
-    edit_ = new InPlaceEdit(this, rect, GridEditRules::Alignment(data.format), font_, start, initial,
-                            kind, GetClientSize().x, std::move(callbacks));
+    edit_ = new InPlaceEdit(this, rect, GridEditRules::Alignment(data.format), font_, start,
+                            initial, kind, GetClientSize().x, std::move(callbacks));
     // A typed first character or a removed last one already changed the text.
     if (edit_->GetValue() != initial) EditorChanged(edit_->GetValue());
   }
@@ -564,8 +564,8 @@ void DataGrid::EndEdit() {
 void DataGrid::EditorChanged(const wxString& text) {
   if (!editing_.IsValid() || editing_.column != followSource_ || followTarget_ < 0) return;
   const int row = editing_.row;
-  const auto follow = GridEditRules::FollowColumnZero(from_wx(text),
-                                                      model_.GetCellText(row, followTarget_));
+  const auto follow =
+      GridEditRules::FollowColumnZero(from_wx(text), model_.GetCellText(row, followTarget_));
   GridCell* target = model_.Cell(row, followTarget_);
   if (!follow || !target || target->text == *follow) return;
   target->text = *follow;
@@ -591,7 +591,8 @@ void DataGrid::EditorEnded(const wxString& text, int key) {
     editor->CallAfter([editor] { editor->Destroy(); });
   }
   if (key != 0) SetFocus();
-  SendEditEvent(EVT_GRID_END_EDIT, GridEditEvent::kEndLabelEdit, cell.row, cell.column, newText, key);
+  SendEditEvent(EVT_GRID_END_EDIT, GridEditEvent::kEndLabelEdit, cell.row, cell.column, newText,
+                key);
   const bool shift = wxGetKeyState(WXK_SHIFT);
   switch (key) {
     case WXK_TAB:
@@ -637,7 +638,6 @@ void DataGrid::SendEditEvent(const wxEventType& type, int code, int row, int col
   event.key = key;
   GetEventHandler()->ProcessEvent(event);
 }
-
 
 GridEditCallbacks DataGrid::ClipboardCallbacks() {
   return {[this](int row, int column) {

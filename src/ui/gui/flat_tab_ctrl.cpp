@@ -127,8 +127,8 @@ void FlatTabCtrl::UpdateLayout() {
   for (std::size_t i = 0; i < m_pages.size(); ++i) {
     Page& page = m_pages[i];
     page.tab = tabs[i];
-    page.content = tab_layout::LayoutTabContent(page.tab.width, page.icon.IsOk(), page.titleCp936,
-                                                measure);
+    page.content =
+        tab_layout::LayoutTabContent(page.tab.width, page.icon.IsOk(), page.titleCp936, measure);
   }
   if (m_active < 0 && !m_pages.empty()) m_active = 0;
   if (IsSliding()) StopSlide();

@@ -32,10 +32,9 @@ int DcTextMeasurer::WrappedHeight(const std::string& text, int width, bool bold)
   Select(bold);
   const int lineHeight = dc_.GetCharHeight();
   // The same room DrawCellText leaves: padding on both sides and the grid line.
-  const auto lines = GridTextWrap::Lines(text, width - 2 * GridRenderer::kTextPadding - 1,
-                                         [this](std::string_view piece) {
-                                           return dc_.GetTextExtent(to_wx(std::string(piece))).x;
-                                         });
+  const auto lines = GridTextWrap::Lines(
+      text, width - 2 * GridRenderer::kTextPadding - 1,
+      [this](std::string_view piece) { return dc_.GetTextExtent(to_wx(std::string(piece))).x; });
   return lineHeight * static_cast<int>(lines.size());
 }
 
@@ -65,7 +64,8 @@ void GridRenderer::Draw(wxDC& dc, const wxSize& clientSize, int scrollX, int scr
   const int fixedWidth = std::min(model_.FixedColumnsWidth(), clientSize.x);
   const int fixedHeight = std::min(model_.FixedRowsHeight(), clientSize.y);
   // The scrolled body first, then the fixed bands over it, the corner last.
-  DrawArea(dc, layout, wxRect(fixedWidth, fixedHeight, clientSize.x - fixedWidth, clientSize.y - fixedHeight),
+  DrawArea(dc, layout,
+           wxRect(fixedWidth, fixedHeight, clientSize.x - fixedWidth, clientSize.y - fixedHeight),
            fixedRows, rows - 1, fixedColumns, columns - 1);
   DrawArea(dc, layout, wxRect(fixedWidth, 0, clientSize.x - fixedWidth, fixedHeight), 0,
            fixedRows - 1, fixedColumns, columns - 1);
@@ -105,11 +105,11 @@ void GridRenderer::DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) c
   const GridColours& colours = model_.Colours();
 
   wxColour back = GridColourToWx(cell.backColour ? *cell.backColour
-                                 : fixed          ? colours.fixedBack
-                                                  : colours.cellBack);
+                                 : fixed         ? colours.fixedBack
+                                                 : colours.cellBack);
   wxColour text = GridColourToWx(cell.textColour ? *cell.textColour
-                                 : fixed          ? colours.fixedText
-                                                  : colours.cellText);
+                                 : fixed         ? colours.fixedText
+                                                 : colours.cellText);
   if (selected) {
     back = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
     text = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT);
@@ -154,7 +154,8 @@ void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& re
   const unsigned format = cell.format;
   std::vector<wxString> lines;
   if (format & kFormatWordBreak) {
-    for (const std::string& line : GridTextWrap::Lines(cell.text, inner.width, [&dc](std::string_view piece) {
+    for (const std::string& line :
+         GridTextWrap::Lines(cell.text, inner.width, [&dc](std::string_view piece) {
            return dc.GetTextExtent(to_wx(std::string(piece))).x;
          })) {
       lines.push_back(to_wx(line));

@@ -6,8 +6,8 @@
 #include <wx/font.h>
 #include <wx/imaglist.h>
 
-#include "ui/grid_layout.h"
 #include "base/gui/wx_text.h"
+#include "ui/grid_layout.h"
 #include "ui/grid_model.h"
 #include "ui/text_measurer.h"
 
@@ -34,10 +34,10 @@ class DcTextMeasurer : public TextMeasurer {
 
 /// How a grid is drawn besides its model.
 struct GridDrawOptions {
-  wxFont font;                          ///< the grid font; fixed cells use it semi-bold
+  wxFont font;                    ///< the grid font; fixed cells use it semi-bold
   wxImageList* images = nullptr;  ///< cell images; not owned
-  bool showSelection = true;            ///< highlight selected cells
-  bool showFocus = true;                ///< frame the focus cell
+  bool showSelection = true;      ///< highlight selected cells
+  bool showFocus = true;          ///< frame the focus cell
 };
 
 /// Draws a `GridModel` into any device context: screen, memory bitmap or printer.
@@ -59,8 +59,8 @@ class GridRenderer {
   static constexpr int kTextPadding = 2;
 
  private:
-  void DrawArea(wxDC& dc, const GridLayout& layout, const wxRect& area, int firstRow,
-                int lastRow, int firstColumn, int lastColumn) const;
+  void DrawArea(wxDC& dc, const GridLayout& layout, const wxRect& area, int firstRow, int lastRow,
+                int firstColumn, int lastColumn) const;
   void DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) const;
   void DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& rect) const;
 

@@ -41,12 +41,12 @@ long AlignmentStyle(unsigned alignment) {
 
 }  // namespace
 
-InPlaceEdit::InPlaceEdit(wxWindow* grid, const wxRect& rect, unsigned alignment,
-                         const wxFont& font, const EditStart& start, const wxString& initialText,
-                         EditStartKind kind, int maxRight, InPlaceCallbacks callbacks)
-    : wxTextCtrl(grid, kId, to_wx(start.text), rect.GetPosition(), rect.GetSize(),
-                 wxBORDER_SIMPLE | wxTE_PROCESS_ENTER | wxTE_PROCESS_TAB |
-                     AlignmentStyle(alignment)),
+InPlaceEdit::InPlaceEdit(wxWindow* grid, const wxRect& rect, unsigned alignment, const wxFont& font,
+                         const EditStart& start, const wxString& initialText, EditStartKind kind,
+                         int maxRight, InPlaceCallbacks callbacks)
+    : wxTextCtrl(
+          grid, kId, to_wx(start.text), rect.GetPosition(), rect.GetSize(),
+          wxBORDER_SIMPLE | wxTE_PROCESS_ENTER | wxTE_PROCESS_TAB | AlignmentStyle(alignment)),
       initialText_(initialText),
       startedByKey_(kind != EditStartKind::kMouse),
       minWidth_(rect.width),

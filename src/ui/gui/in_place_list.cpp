@@ -21,7 +21,8 @@ wxArrayString ToChoices(const std::vector<std::string>& items) {
 int InPlaceList::WidthForItems(const wxWindow& window, const wxArrayString& items) {
   int widest = 0;
   for (const wxString& item : items) widest = std::max(widest, window.GetTextExtent(item).x);
-  return widest + 2 * window.GetTextExtent(" ").x + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, &window);
+  return widest + 2 * window.GetTextExtent(" ").x +
+         wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, &window);
 }
 
 InPlaceList::InPlaceList(wxWindow* grid, const wxRect& rect, const wxFont& font,
@@ -43,7 +44,10 @@ InPlaceList::InPlaceList(wxWindow* grid, const wxRect& rect, const wxFont& font,
   SetSize(rect.x, rect.y, width, std::max(rect.height, GetBestSize().y));
   Bind(wxEVT_CHAR_HOOK, &InPlaceList::OnCharHook, this);
   Bind(wxEVT_KILL_FOCUS, &InPlaceList::OnKillFocus, this);
-  Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent& e) { droppedDown_ = true; e.Skip(); });
+  Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent& e) {
+    droppedDown_ = true;
+    e.Skip();
+  });
   Bind(wxEVT_COMBOBOX_CLOSEUP, [this](wxCommandEvent& e) {
     droppedDown_ = false;
     SetFocus();

@@ -169,9 +169,8 @@ void WorkBar::OnMotion(wxMouseEvent& event) {
       const wxSize room = GetParent()->GetClientSize();
       maximum = (side ? room.x : room.y) - kMinimumExtent;
     }
-    const int extent =
-        bar_layout::DraggedExtent(m_dock, m_dragStartExtent, now.x - m_dragStart.x,
-                                  now.y - m_dragStart.y, kMinimumExtent, maximum);
+    const int extent = bar_layout::DraggedExtent(m_dock, m_dragStartExtent, now.x - m_dragStart.x,
+                                                 now.y - m_dragStart.y, kMinimumExtent, maximum);
     const int current = side ? GetSize().x : GetSize().y;
     if (extent == current) return;
     if (side) {

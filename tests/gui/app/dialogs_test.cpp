@@ -4,7 +4,6 @@
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 
-#include "base/app_state.h"
 #include "app/gui/about_dialog.h"
 #include "app/gui/database_kind_dialog.h"
 #include "app/gui/dialog_colours.h"
@@ -12,8 +11,9 @@
 #include "app/gui/message_dialog.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/wx_prompts.h"
-#include "base/text_codec.h"
 #include "app_test_support.h"
+#include "base/app_state.h"
+#include "base/text_codec.h"
 
 namespace tablora::testing {
 namespace {
@@ -64,8 +64,9 @@ TEST(OurMessageBox, QuestionWithCancelInTheDialogColours) {
   EXPECT_EQ(seen.background, colours.background());
   EXPECT_EQ(seen.labelColour, colours.text());
   EXPECT_EQ(seen.labelText, wxString::FromUTF8(u8"将改动保存到 a.sql？"));
-  EXPECT_EQ(seen.buttons, (std::vector<wxString>{wxString::FromUTF8(u8"是(&Y)"), wxString::FromUTF8(u8"否(&N)"),
-                                                 wxString::FromUTF8(u8"取消")}));
+  EXPECT_EQ(seen.buttons,
+            (std::vector<wxString>{wxString::FromUTF8(u8"是(&Y)"), wxString::FromUTF8(u8"否(&N)"),
+                                   wxString::FromUTF8(u8"取消")}));
 }
 
 TEST(OurMessageBox, YesNoAndOkBoxes) {
@@ -73,7 +74,8 @@ TEST(OurMessageBox, YesNoAndOkBoxes) {
   SeenBox seen;
   Later([&] { seen = InspectAndAnswer(wxID_YES); });
   EXPECT_TRUE(prompts.AskYesNo(Cp936(u8"替换当前的设计吗？"), ""));
-  EXPECT_EQ(seen.buttons, (std::vector<wxString>{wxString::FromUTF8(u8"是(&Y)"), wxString::FromUTF8(u8"否(&N)")}));
+  EXPECT_EQ(seen.buttons, (std::vector<wxString>{wxString::FromUTF8(u8"是(&Y)"),
+                                                 wxString::FromUTF8(u8"否(&N)")}));
 
   Later([&] { seen = InspectAndAnswer(wxID_OK); });
   prompts.ShowMessage(Cp936(u8"没有数据!"), "");
@@ -85,7 +87,10 @@ TEST(OurMessageBox, UndecodableBytesDoNotBlankTheText) {
   WxPrompts prompts(&Frame(), Frame().appState().settings);
   SeenBox seen;
   Later([&] { seen = InspectAndAnswer(wxID_OK); });
-  prompts.ShowMessage("abc\xFF" "def", "");
+  prompts.ShowMessage(
+      "abc\xFF"
+      "def",
+      "");
   EXPECT_EQ(seen.labelText, "abc?def");
 }
 

@@ -13,14 +13,14 @@
 #include <set>
 
 #include "app/command_table.h"
-#include "app/gui/command_ids.h"
 #include "app/document_titles.h"
 #include "app/gui/about_dialog.h"
-#include "app/gui/table_document_view.h"
+#include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
-#include "base/gui/wx_text.h"
+#include "app/gui/table_document_view.h"
 #include "app_test_support.h"
+#include "base/gui/wx_text.h"
 #include "support/scripted_prompts.h"
 
 namespace tablora::testing {
@@ -57,7 +57,6 @@ void RunCommand(int id) {
   Frame().GetEventHandler()->ProcessEvent(event);
   PumpEvents(30);
 }
-
 
 /// Effects of the commands that can run; each function fails the test when its command
 /// did not do its work.
@@ -114,7 +113,8 @@ std::map<int, std::function<void()>> Effects(RecordingSession* session) {
       EXPECT_EQ(shown(), before) << id;
     };
   };
-  effects[cmd::kViewToolbar] = toggles(cmd::kViewToolbar, [] { return Frame().GetToolBar()->IsShown(); });
+  effects[cmd::kViewToolbar] =
+      toggles(cmd::kViewToolbar, [] { return Frame().GetToolBar()->IsShown(); });
   effects[cmd::kViewStatusBar] =
       toggles(cmd::kViewStatusBar, [] { return Frame().GetStatusBar()->IsShown(); });
   effects[cmd::kWorkBox] = toggles(cmd::kWorkBox, [] { return Frame().IsWorkBoxShown(); });
@@ -188,9 +188,8 @@ TEST(MainFrameCommands, DocumentMenuWithoutDesignFilesEnablesOnlyWhatWorks) {
   ResetToOneDesignWindow();
   Frame().SetSession(nullptr);
   ASSERT_EQ(Frame().GetMenuBar()->GetMenuCount(), 6u);
-  CheckEveryMenuItem(nullptr, {cmd::kFileClose, cmd::kExit, cmd::kViewToolbar,
-                               cmd::kViewStatusBar, cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout,
-                               cmd::kHelp});
+  CheckEveryMenuItem(nullptr, {cmd::kFileClose, cmd::kExit, cmd::kViewToolbar, cmd::kViewStatusBar,
+                               cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout, cmd::kHelp});
   Frame().SetSession(nullptr);
   ResetToOneDesignWindow();
 }
@@ -203,10 +202,10 @@ TEST(MainFrameCommands, DocumentMenuWithDesignFilesEnablesOpenSaveAndRecentFiles
   Frame().fileHistory().AddFileToHistory("/tmp/recent_a.sql");
   RunCommand(cmd::kFileSaveAs);  // saving adds the saved script to the recent files
   ASSERT_GE(Frame().fileHistory().GetCount(), 2u);
-  CheckEveryMenuItem(session, {cmd::kFileOpen, cmd::kFileSaveAs, cmd::kFileClose,
-                               cmd::kRecentFile1, cmd::kRecentFile1 + 1, cmd::kExit,
-                               cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kWorkBox,
-                               cmd::kWindowNew, cmd::kAbout, cmd::kHelp});
+  CheckEveryMenuItem(session,
+                     {cmd::kFileOpen, cmd::kFileSaveAs, cmd::kFileClose, cmd::kRecentFile1,
+                      cmd::kRecentFile1 + 1, cmd::kExit, cmd::kViewToolbar, cmd::kViewStatusBar,
+                      cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout, cmd::kHelp});
   Frame().SetSession(nullptr);
   ResetToOneDesignWindow();
 }
@@ -226,16 +225,21 @@ TEST(MainFrameCommands, MenuBarsCarryTheCaptionsAndAccelerators) {
   wxMenuBar* bar = Frame().GetMenuBar();
   std::vector<wxString> tops;
   for (size_t i = 0; i < bar->GetMenuCount(); ++i) tops.push_back(bar->GetMenuLabel(i));
-  EXPECT_EQ(tops, (std::vector<wxString>{wxString::FromUTF8(u8"文件(&F)"), wxString::FromUTF8(u8"查看(&V)"),
-                                         wxString::FromUTF8(u8"产生(&D)"), wxString::FromUTF8(u8"显示(&S)"),
-                                         wxString::FromUTF8(u8"窗口(&W)"), wxString::FromUTF8(u8"帮助(&H)")}));
-  EXPECT_EQ(bar->FindItem(ToWxId(cmd::kNewTable))->GetItemLabel(), wxString::FromUTF8(u8"新建表(&A)\tCtrl+N"));
+  EXPECT_EQ(tops, (std::vector<wxString>{
+                      wxString::FromUTF8(u8"文件(&F)"), wxString::FromUTF8(u8"查看(&V)"),
+                      wxString::FromUTF8(u8"产生(&D)"), wxString::FromUTF8(u8"显示(&S)"),
+                      wxString::FromUTF8(u8"窗口(&W)"), wxString::FromUTF8(u8"帮助(&H)")}));
+  EXPECT_EQ(bar->FindItem(ToWxId(cmd::kNewTable))->GetItemLabel(),
+            wxString::FromUTF8(u8"新建表(&A)\tCtrl+N"));
   EXPECT_EQ(bar->FindItem(ToWxId(cmd::kFileOpen))->GetItemLabel(),
             wxString::FromUTF8(u8"打开MSSQL脚本(&O)...\tCtrl+O"));
-  EXPECT_EQ(bar->FindItem(ToWxId(cmd::kWorkBox))->GetItemLabel(), wxString::FromUTF8(u8"左边工作框(&L)\tCtrl+L"));
+  EXPECT_EQ(bar->FindItem(ToWxId(cmd::kWorkBox))->GetItemLabel(),
+            wxString::FromUTF8(u8"左边工作框(&L)\tCtrl+L"));
   EXPECT_TRUE(bar->FindItem(ToWxId(cmd::kWorkBox))->IsCheckable());
-  EXPECT_EQ(bar->GetMenu(2)->GetMenuItems()[4]->GetItemLabel(), wxString::FromUTF8(u8"产生SQL语句(&A)"));
-  EXPECT_EQ(bar->GetMenu(2)->GetMenuItems()[6]->GetItemLabel(), wxString::FromUTF8(u8"产生注释(B)"));
+  EXPECT_EQ(bar->GetMenu(2)->GetMenuItems()[4]->GetItemLabel(),
+            wxString::FromUTF8(u8"产生SQL语句(&A)"));
+  EXPECT_EQ(bar->GetMenu(2)->GetMenuItems()[6]->GetItemLabel(),
+            wxString::FromUTF8(u8"产生注释(B)"));
   EXPECT_EQ(Frame().GetStatusBar()->GetFieldsCount(), 4);
   EXPECT_EQ(Frame().GetStatusBar()->GetStatusText(0),
             wxString::FromUTF8(u8"双击鼠标显示全表, 右击弹出属性等!"));
@@ -313,10 +317,13 @@ TEST(MainFrameAccelerators, F6MovesToTheNextDocumentWindow) {
   FocusDesignWindow();
   wxUIActionSimulator sim;
   sim.Char(WXK_F6);
-  EXPECT_TRUE(WaitFor([&] { return Frame().ActiveDocument()->title() == DocumentTitles::ProcedureView(); }));
-  EXPECT_TRUE(WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 存储过程视图"); }));
+  EXPECT_TRUE(WaitFor(
+      [&] { return Frame().ActiveDocument()->title() == DocumentTitles::ProcedureView(); }));
+  EXPECT_TRUE(
+      WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 存储过程视图"); }));
   sim.Char(WXK_F6, wxMOD_SHIFT);
-  EXPECT_TRUE(WaitFor([&] { return Frame().ActiveDocument()->title() == DocumentTitles::DesignView(); }));
+  EXPECT_TRUE(
+      WaitFor([&] { return Frame().ActiveDocument()->title() == DocumentTitles::DesignView(); }));
   ResetToOneDesignWindow();
 }
 

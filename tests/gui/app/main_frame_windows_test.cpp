@@ -7,26 +7,25 @@
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
-#include "base/app_state.h"
 #include "app/command_table.h"
-#include "app/gui/command_ids.h"
 #include "app/document_titles.h"
-#include "app/gui/table_document_view.h"
+#include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
+#include "app/gui/table_document_view.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
+#include "app_test_support.h"
+#include "base/app_state.h"
 #include "base/gui/wx_text.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "app_test_support.h"
 #include "support/scripted_prompts.h"
 
 namespace tablora::testing {
 namespace {
-
 
 std::string Utf8(const std::string& cp936) { return TextCodec::Cp936ToUtf8(cp936); }
 
@@ -41,10 +40,12 @@ TEST(MainFrameDocuments, FindViewActivatesByTitleOrOpensThatWindow) {
   EXPECT_NE(procedures, design);
   EXPECT_EQ(Utf8(procedures->title()), u8"存储过程视图");
   EXPECT_EQ(procedures->tableView(), nullptr);
-  EXPECT_TRUE(WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 存储过程视图"); }));
+  EXPECT_TRUE(
+      WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 存储过程视图"); }));
 
   EXPECT_EQ(Frame().FindView(DocumentTitles::DesignView()), design);
-  EXPECT_TRUE(WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 表视图"); }));
+  EXPECT_TRUE(
+      WaitFor([] { return Frame().GetTitle() == wxString::FromUTF8(u8"Tablora - 表视图"); }));
   EXPECT_EQ(Frame().documents().size(), 2u);
 }
 
@@ -121,7 +122,8 @@ TEST(MainFrameFiles, DroppingThreeFilesOpensOnlyTheFirst) {
   EXPECT_EQ(session->opened, (std::vector<std::string>{"/tmp/first.sql"}));
   // The opened script heads the recent files, in both menus.
   EXPECT_EQ(Frame().fileHistory().GetHistoryFile(0), "/tmp/first.sql");
-  EXPECT_EQ(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1))->GetItemLabel(), "&1 /tmp/first.sql");
+  EXPECT_EQ(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1))->GetItemLabel(),
+            "&1 /tmp/first.sql");
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
 }
@@ -140,7 +142,8 @@ TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
   wxDropFilesEvent drop(wxEVT_DROP_FILES, 2, files);
   Frame().GetEventHandler()->ProcessEvent(drop);
   PumpEvents(100);
-  EXPECT_TRUE(prompts.messages.empty()) << (prompts.messages.empty() ? "" : Utf8(prompts.messages[0]));
+  EXPECT_TRUE(prompts.messages.empty())
+      << (prompts.messages.empty() ? "" : Utf8(prompts.messages[0]));
   EXPECT_EQ(Frame().session()->currentPath(), path);
   EXPECT_FALSE(Frame().session()->modified());
   wxListCtrl* list = Frame().documents().front()->tableView()->tableList();

@@ -18,10 +18,9 @@ wxIMPLEMENT_APP_NO_MAIN(GuiTestApp);
 /// A failed wx assertion fails the running test instead of opening a dialog that
 /// would hang the headless run.
 static void FailTestOnAssert(const wxString& file, int line, const wxString& func,
-                      const wxString& cond, const wxString& msg) {
+                             const wxString& cond, const wxString& msg) {
   ADD_FAILURE_AT(file.utf8_str(), line)
-      << "wx assertion " << cond.utf8_str() << " in " << func.utf8_str() << ": "
-      << msg.utf8_str();
+      << "wx assertion " << cond.utf8_str() << " in " << func.utf8_str() << ": " << msg.utf8_str();
 }
 
 namespace tablora::testing {
