@@ -2,7 +2,7 @@
 # Installs every Debian package Tablora needs to build, run and test.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   libboost-regex-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev
