@@ -14,7 +14,6 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
-#include "app/gui/table_document_view.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
 #include "app_test_support.h"
@@ -23,6 +22,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "support/scripted_prompts.h"
+#include "ui/gui/design_canvas.h"
 
 namespace tablora::testing {
 namespace {
@@ -83,29 +83,22 @@ TEST(MainFrameDocuments, MenuAndTitleFollowWhetherADocumentIsOpen) {
   EXPECT_TRUE(WaitFor([] { return Frame().GetMenuBar()->GetMenuCount() == 6u; }));
 }
 
-TEST(MainFrameDocuments, DesignViewShowsWelcomeThenTheTableList) {
+TEST(MainFrameDocuments, DesignViewShowsWelcomeUntilTheDesignHasContent) {
   Frame().appState().designHasContent = false;
   ResetToOneDesignWindow();
-  TableDocumentView* view = Frame().documents().front()->tableView();
+  DesignCanvas* view = Frame().documents().front()->tableView();
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->ShowsWelcome());
-  EXPECT_EQ(view->tableList(), nullptr);
-  EXPECT_EQ(TableDocumentView::WelcomeLines().size(), 11u);
+  EXPECT_EQ(DesignCanvas::WelcomeLines().size(), 11u);
 
   auto owned = std::make_unique<RecordingSession>();
-  owned->tables = {{Cp936(u8"用户"), "t_user", 5}, {Cp936(u8"订单"), "t_order", 12}};
   RecordingSession* session = owned.get();
   Frame().SetSession(std::move(owned));
   ASSERT_TRUE(Frame().OpenDesignScript("/tmp/two_tables.sql"));
   EXPECT_EQ(session->opened, (std::vector<std::string>{"/tmp/two_tables.sql"}));
   EXPECT_TRUE(Frame().appState().designHasContent);
   EXPECT_FALSE(view->ShowsWelcome());
-  wxListCtrl* list = view->tableList();
-  ASSERT_NE(list, nullptr);
-  ASSERT_EQ(list->GetItemCount(), 2);
-  EXPECT_EQ(list->GetItemText(0, 0), wxString::FromUTF8(u8"用户"));
-  EXPECT_EQ(list->GetItemText(0, 1), "t_user");
-  EXPECT_EQ(list->GetItemText(1, 2), "12");
+  EXPECT_EQ(view->surface(), nullptr);  // a session without a design has no windows
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
   ResetToOneDesignWindow();
@@ -146,11 +139,12 @@ TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
       << (prompts.messages.empty() ? "" : Utf8(prompts.messages[0]));
   EXPECT_EQ(Frame().session()->currentPath(), path);
   EXPECT_FALSE(Frame().session()->modified());
-  wxListCtrl* list = Frame().documents().front()->tableView()->tableList();
-  ASSERT_NE(list, nullptr);
-  ASSERT_EQ(list->GetItemCount(), 1);
-  EXPECT_EQ(list->GetItemText(0, 1), "t_user");
-  EXPECT_EQ(list->GetItemText(0, 2), "2");
+  TableSurface* surface = Frame().documents().front()->tableView()->surface();
+  ASSERT_NE(surface, nullptr);
+  ASSERT_EQ(surface->Count(), 1);
+  EXPECT_TRUE(WaitFor([surface] { return surface->Window(0).grid.GetRowCount() == 3; }));
+  EXPECT_EQ(surface->Window(0).grid.GetCellText(0, 0), "t_user");
+  EXPECT_EQ(surface->Window(0).grid.GetCellText(2, 0), "name");
   EXPECT_EQ(Frame().fileHistory().GetHistoryFile(0), wxString::FromUTF8(path));
   // Closing the program now asks nothing: the design is as it was opened.
   EXPECT_TRUE(Frame().session()->ConfirmDiscard(prompts));
@@ -392,6 +386,78 @@ TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
   EXPECT_GT(window.ClientWidth(), 300);
   window.SetScrollHeight(2345);
   EXPECT_EQ(window.ScrollHeight(), 2345);
+  // The canvas grows with it: the added tables' rows can be scrolled to.
+  EXPECT_EQ(Frame().documents().front()->tableView()->GetVirtualSize(), wxSize(10000, 2345));
+  window.SetScrollHeight(1000);
+}
+
+}  // namespace
+}  // namespace tablora::testing
+
+namespace tablora::testing {
+namespace {
+
+TEST(MainFrameFiles, RecentFilesAreKeptInTheConfigurationAcrossRuns) {
+  const wxString configPath = "/tmp/tablora_app_test_recent.ini";
+  if (wxFileExists(configPath)) wxRemoveFile(configPath);
+  {
+    wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
+                        wxCONFIG_USE_LOCAL_FILE);
+    auto* frame = new MainFrame(wxGetApp().state(), &config);
+    frame->fileHistory().AddFileToHistory("/tmp/older.sql");
+    frame->fileHistory().AddFileToHistory("/tmp/newer.sql");
+    frame->Close(true);
+    PumpEvents(50);
+  }
+  wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
+                      wxCONFIG_USE_LOCAL_FILE);
+  EXPECT_EQ(config.Read("/Recent File List/file1", ""), "/tmp/newer.sql");
+  auto* frame = new MainFrame(wxGetApp().state(), &config);
+  ASSERT_EQ(frame->fileHistory().GetCount(), 2u);
+  EXPECT_EQ(frame->fileHistory().GetHistoryFile(1), "/tmp/older.sql");
+  frame->NewDocument();
+  PumpEvents(50);
+  EXPECT_EQ(frame->GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1 + 1))->GetItemLabel(),
+            "&2 /tmp/older.sql");
+  frame->Destroy();
+  PumpEvents(50);
+  if (wxFileExists(configPath)) wxRemoveFile(configPath);
+}
+
+TEST(MainFrameHelp, AMissingHelpPageIsReportedInsteadOfOpeningNothing) {
+  Settings& settings = Frame().appState().settings;
+  const std::string folder = settings.programFolder;
+  settings.programFolder = "/tmp/tablora_no_such_folder";
+  ScriptedPrompts prompts;
+  Frame().SetPrompts(&prompts);
+  int launches = 0;
+  Frame().SetBrowserLauncher([&](const wxString&) { return ++launches > 0; });
+  wxCommandEvent help(wxEVT_MENU, ToWxId(cmd::kHelp));
+  Frame().GetEventHandler()->ProcessEvent(help);
+  settings.programFolder = folder;
+  Frame().SetPrompts(nullptr);
+  EXPECT_EQ(launches, 0);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(Utf8(prompts.messages[0]),
+            u8"找不到使用说明文档：/tmp/tablora_no_such_folder/help/index.htm");
+}
+
+TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
+  CloseAllDocuments();
+  FrameDesignView& window = Frame().designWindow();
+  EXPECT_TRUE(window.IsOpen());
+  ASSERT_EQ(Frame().documents().size(), 1u);
+  EXPECT_TRUE(Frame().documents().front()->IsDesignView());
+  PumpEvents(100);
+  const wxSize client = Frame().documents().front()->tableView()->GetClientSize();
+  EXPECT_EQ(window.ClientWidth(), client.x);
+  EXPECT_EQ(window.ClientHeight(), client.y);
+  EXPECT_GT(window.ClientWidth(), 300);
+  window.SetScrollHeight(2345);
+  EXPECT_EQ(window.ScrollHeight(), 2345);
+  // The canvas grows with it: the added tables' rows can be scrolled to.
+  EXPECT_EQ(Frame().documents().front()->tableView()->GetVirtualSize(), wxSize(10000, 2345));
+  window.SetScrollHeight(1000);
 }
 
 TEST(FrameDesignWindow, DesignNotesRefreshTheTableListOnce) {
