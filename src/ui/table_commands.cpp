@@ -2,7 +2,7 @@
 
 namespace tablora {
 
-const std::vector<TableCommand>& TableWindowCommands() {
+const std::vector<TableCommand>& TableMenuCommands() {
   using namespace table_cmd;
   static const std::vector<TableCommand> commands = {
       {kProperties, u8"属性(&R)", false},

@@ -12,7 +12,7 @@ struct TableCommand {
 };
 
 /// The commands of a table window's menu, in menu order, with their command numbers.
-const std::vector<TableCommand>& TableWindowCommands();
+const std::vector<TableCommand>& TableMenuCommands();
 
 /// Runs the menu commands of a table window; every command works on the window's table.
 class TableCommandTarget {

@@ -8,6 +8,7 @@
 
 #include "base/gui/wx_text.h"
 #include "ui/grid_layout.h"
+#include "ui/gui/grid_renderer.h"
 #include "ui/gui/title_tip.h"
 
 namespace tablora {
@@ -285,7 +286,7 @@ void DesignCanvas::OnLeftDClick(wxMouseEvent& event) {
 
 std::unique_ptr<wxMenu> DesignCanvas::BuildTableMenu(int table) const {
   auto menu = std::make_unique<wxMenu>();
-  for (const TableCommand& command : TableWindowCommands()) {
+  for (const TableCommand& command : TableMenuCommands()) {
     wxMenuItem* item =
         menu->Append(command.id - kMenuIdBase, wxString::FromUTF8(command.captionUtf8));
     item->Enable(target_ != nullptr && target_->IsTableCommandEnabled(command.id, table));

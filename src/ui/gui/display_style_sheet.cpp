@@ -3,6 +3,7 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/panel.h>
 #include <wx/scrolwin.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>

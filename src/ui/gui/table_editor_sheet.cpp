@@ -3,6 +3,7 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -98,6 +99,7 @@ wxWindow* TableEditorSheet::BuildDesignPage(wxWindow* book) {
     if (layout.widths[c] >= 0) model.SetColumnWidth(static_cast<int>(c), layout.widths[c]);
   }
   grid_->SetEditable(true);
+  grid_->SetFollowColumns(1, 2);  // the actual name follows the display name as it is typed
   grid_->SetListProvider([this](int column) -> std::optional<std::vector<std::string>> {
     const Settings& s = state_.settings;
     if (!s.HasDropDown(column)) return std::nullopt;

