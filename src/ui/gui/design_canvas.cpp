@@ -403,6 +403,8 @@ void DesignCanvas::ShowTable(int table) {
   s->BringToTop(table);
   RefreshSurfaceRect(s->Rect(table));
   SetFocus();
+  // A tree that selected the table takes the focus back when its click ends.
+  CallAfter([this] { SetFocus(); });
 }
 
 }  // namespace tablora

@@ -136,6 +136,7 @@ class WorkBoxTreesGui : public ::testing::Test {
     PumpEvents(100);
     wxRect rect;
     tree->GetBoundingRect(id, rect, true);
+
     return tree->ClientToScreen(
         wxPoint(rect.x + std::min(rect.width / 2, 20), rect.y + rect.height / 2));
   }
@@ -196,12 +197,14 @@ TEST_F(WorkBoxTreesGui, LoadingFillsBothTreesAndClickingATableScrollsTheViewToIt
   // Thirty tables: the last windows lie below the view.
   prompts.yesNoAnswers = {true};
   Open(30, 3);
-  const int last = 29;
+  const int last = 20;  // below the view, and not so low that the view cannot scroll it to its top
   const int top = TheDesign().entry(last).window.top;
   ASSERT_GT(top, Canvas()->GetClientSize().y);
   Canvas()->Scroll(0, 0);
   Click(ItemOnScreen(W::kTableTree, Trees().TableItem(last)));
-  ASSERT_TRUE(WaitFor([&] { return Canvas()->GetViewStart().y == top / 10; }, kLong));
+  ASSERT_TRUE(WaitFor([&] { return Canvas()->GetViewStart().y == top / 10; }, kLong))
+      << Canvas()->GetViewStart().y << " " << top << " " << Canvas()->GetVirtualSize().y << " "
+      << Tree(W::kTableTree)->GetItemText(Tree(W::kTableTree)->GetSelection());
   EXPECT_EQ(Canvas()->GetViewStart().x, 0);
   EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == Canvas(); }, kLong));
   EXPECT_EQ(Canvas()->surface()->ZOrder().back(), last);
@@ -358,7 +361,7 @@ TEST_F(WorkBoxTreesGui, ArrangeWithEachOptionGivesTheComputedPositions) {
     options.alignRows = c.align;
     options.order = c.byGroup ? 2 : 1;
     options.tablesPerRow = 2;
-    options.width = 150;
+    options.width = Frame().appState().settings.tableWinWidth;
     std::vector<std::vector<int>> groups;
     for (int g : Trees().Groups()) groups.push_back(Trees().GroupTables(g));
     const Settings& s = Frame().appState().settings;
