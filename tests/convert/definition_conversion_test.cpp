@@ -163,9 +163,9 @@ TEST_F(DefinitionConversionTest, ShippedFormats) {
   const std::vector<OutputFormat> outputs = folder.OutputFormats();
   ASSERT_EQ(outputs.size(), 5u);
   const std::vector<std::string> sources = folder.SourceFormats();
-  ASSERT_EQ(sources, (std::vector<std::string>{"const", "define", "enum_item"}));
+  ASSERT_EQ(sources, (std::vector<std::string>{"define", "enum_item", "typed_const"}));
   const std::map<std::string, std::string> inputs = {
-      {"const",
+      {"typed_const",
        u8"// 最大用户数\r\nstatic const int MAX_USERS = 100;\r\nconst long TIMEOUT = 30; // "
        u8"秒\r\n"},
       {"define", u8"// 最大用户数\r\n#define MAX_USERS 100\r\n#define TIMEOUT   30  // 秒\r\n"},

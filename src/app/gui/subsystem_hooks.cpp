@@ -1,5 +1,6 @@
 #include "app/gui/subsystem_hooks.h"
 
+#include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/script_design_session.h"
@@ -10,6 +11,7 @@ namespace tablora {
 void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
   RegisterGeneratorCommands(frame);
+  RegisterConvertCommands(frame);
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {
