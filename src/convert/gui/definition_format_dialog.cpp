@@ -66,7 +66,8 @@ DefinitionFormatDialog::DefinitionFormatDialog(wxWindow* parent, const std::stri
   targetBox->Add(outputFormatsBox_, 0, wxEXPAND | wxALL, 4);
   targetBox->Add(new wxStaticText(this, wxID_ANY, U(u8"输出结果格式:")), 0, wxALL, 4);
   outputFormatText_ = TextBox(this, kOutputFormatText);
-  targetBox->Add(outputFormatText_, 1, wxEXPAND | wxALL, 4);
+  outputFormatText_->SetMinSize(wxSize(-1, 60));
+  targetBox->Add(outputFormatText_, 0, wxEXPAND | wxALL, 4);
   targetBox->Add(new wxStaticText(this, wxID_ANY,
                                   U(u8"格式:用百分号在字段名两边.如:\n%defname%或%defvalue%等等")),
                  0, wxALL, 4);
