@@ -1,6 +1,7 @@
 #include "app/gui/subsystem_hooks.h"
 
 #include "app/gui/design_layout_commands.h"
+#include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
@@ -14,6 +15,7 @@ void InstallSubsystemCommands(MainFrame& frame) {
   RegisterGeneratorCommands(frame);
   frame.tableCommands().RegisterMainCommands();
   frame.layoutCommands().RegisterMainCommands();
+  RegisterConvertCommands(frame);
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {
