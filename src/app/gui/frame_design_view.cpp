@@ -5,11 +5,8 @@
 #include "app/document_titles.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
-<<<<<<< HEAD
-#include "app/gui/work_box_commands.h"
-=======
 #include "app/gui/work_box.h"
->>>>>>> main
+#include "app/gui/work_box_commands.h"
 #include "model/design.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/table_editor_sheet.h"

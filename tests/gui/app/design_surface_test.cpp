@@ -360,7 +360,8 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
   for (const auto& [id, on] : items) {
     if (on) enabled.push_back(id);
   }
-  EXPECT_EQ(enabled, (std::vector<int>{32772, 32816, 32810, 32775, 32776, 32781, 32833}));
+  EXPECT_EQ(enabled,
+            (std::vector<int>{32772, 32779, 32805, 32816, 32810, 32775, 32776, 32781, 32833}));
 
   // Each generator writes the file for table 1 only.
   Frame().appState().settings.programFolder = dir.string();
