@@ -29,6 +29,8 @@ constexpr Command kCommands[] = {
     {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand},
     {"gen", "c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] [--skip-time]",
      "generate C structures, Java classes or C++ classes", GenCommand},
+    {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
+     "import a database's tables and save them as a design script", ImportCommand},
 };
 
 int Usage() {
