@@ -62,8 +62,18 @@ const char* const SavedLogins::kDefaultText =
     "Host2=(local)\r\nDBName2=Northwind\r\nUser2=sa\r\nPass2=\r\n";
 
 std::string SavedLogins::FilePath(const std::string& programFolder) {
-  if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0)
-    return programFolder + "/logintmp.ini";
+  if (!programFolder.empty()) {
+    const std::string inFolder = programFolder + "/logintmp.ini";
+    if (::access(inFolder.c_str(), W_OK) == 0) return inFolder;
+    // Whether a file can be made there: permissions alone do not tell (root, read-only mounts).
+    const std::string probe = programFolder + "/.logintmp.probe" + std::to_string(::getpid());
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd >= 0) {
+      ::close(fd);
+      ::unlink(probe.c_str());
+      return inFolder;
+    }
+  }
   std::string base;
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != 0) {
     base = xdg;
