@@ -73,7 +73,8 @@ class AdoConnection {
   /// 13 COLUMN_DEF; SQLPrimaryKeys: 4 COLUMN_NAME, 5 KEY_SEQ, 6 PK_NAME; SQLForeignKeys:
   /// 3 PKTABLE_NAME, 4 PKCOLUMN_NAME, 7 FKTABLE_NAME, 8 FKCOLUMN_NAME, 9 KEY_SEQ,
   /// 12 FK_NAME; positions counted from 1). Table names are search patterns: filter rows
-  /// by exact name. An empty `table` in Columns means every table.
+  /// by exact name. An empty `table` in Columns means every table. Columns reads only
+  /// TABLE_NAME, COLUMN_NAME, NULLABLE, REMARKS and COLUMN_DEF; its other cells are null.
   virtual bool Tables(ResultSet& out) = 0;
   virtual bool Columns(const std::string& table, ResultSet& out) = 0;
   virtual bool PrimaryKeys(const std::string& table, ResultSet& out) = 0;
