@@ -55,3 +55,15 @@ std::string ConnectForm::CompleteDataLink(const std::string& chosen, const std::
 }
 
 }  // namespace tablora
+
+namespace tablora {
+
+void ConnectForm::AcceptDataLink(const std::string& chosen, int chosenKind,
+                                 const std::string& password) {
+  kind = chosenKind;
+  useClientCursor = true;
+  connectionString = CompleteDataLink(chosen, password, kind, useClientCursor);
+  dataLink = true;
+}
+
+}  // namespace tablora

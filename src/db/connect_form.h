@@ -45,6 +45,11 @@ class ConnectForm {
   /// Set by the data-link route: the finished connection string and kind.
   bool dataLink = false;
   std::string connectionString;
+  bool useClientCursor = true;
+
+  /// The data-link route once the password dialog was confirmed with `chosenKind`:
+  /// finishes the string and the kind, and marks the form as a data link.
+  void AcceptDataLink(const std::string& chosen, int chosenKind, const std::string& password);
 
  private:
   std::string loginsPath_;

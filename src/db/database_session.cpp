@@ -34,6 +34,7 @@ bool DatabaseSession::RunConnectDialog() {
   if (form.dataLink) {
     state_.connectionMode = ConnectionState::kDataLink;
     state_.sharedConnection->setConnectionString(form.connectionString);
+    state_.useClientCursor = form.useClientCursor;
     app.databaseKind = form.kind;
     app.lastHost.clear();
     app.lastDatabase.clear();
