@@ -31,6 +31,13 @@ constexpr Command kCommands[] = {
      "generate C structures, Java classes or C++ classes", GenCommand},
     {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
      "import a database's tables and save them as a design script", ImportCommand},
+    {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
+     "convert definition lines (standard input by default) with a source format script (a file "
+     "or a name in tableformat/) into an output format of tableformat/tableformat.ini",
+     ConvertDefsCommand},
+    {"struct2table", "IN.h OUT.sql [--kind N]",
+     "turn the C/C++ structures of IN.h into tables and save them as a script",
+     StructToTableCommand},
 };
 
 int Usage() {
