@@ -12,8 +12,10 @@
 
 #include "base/text_file.h"
 #include "db/connect_form.h"
+#include "db/database_dialogs.h"
 #include "db/gui/connect_dialog.h"
 #include "db/gui/data_link_dialog.h"
+#include "db/gui/server_browser_dialog.h"
 #include "db/odbc_environment.h"
 #include "support/gui_test_support.h"
 #include "support/scripted_prompts.h"
@@ -166,6 +168,29 @@ TEST(DbDataLinkDialog, ListsTheInstalledDriversAndStartsTheString) {
   });
   ASSERT_EQ(wxID_OK, dialog.ShowModal());
   EXPECT_EQ("Driver={SQLite3};Database=/tmp/x.db", dialog.connectionString());
+}
+
+TEST(DbServerBrowserDialog, TestConnectionFailureAndConfirmRules) {
+  testing::ScriptedPrompts prompts;
+  // Nothing listens on port 1433 here: the test connection fails fast with both messages.
+  ServerBrowserDialog dialog(nullptr, prompts, {"localhost(127.0.0.1)"});
+  EXPECT_FALSE(dialog.FindWindow(ServerBrowserDialog::kIntegratedId)->IsShown());
+  WhenShown<ServerBrowserDialog>([&prompts](ServerBrowserDialog& d) {
+    Click(d.FindWindow(ServerBrowserDialog::kTestId));
+    testing::PumpEvents(300);
+    EXPECT_EQ(2u, prompts.messages.size());
+    EXPECT_EQ(0u, Control<wxListBox>(d, ServerBrowserDialog::kDatabasesId)->GetCount());
+    Click(d.FindWindow(wxID_OK));
+    ASSERT_EQ(3u, prompts.messages.size());
+    EXPECT_EQ(wxString::FromUTF8(u8"请选择数据库!"),
+              wxString(prompts.messages[2].c_str(), wxCSConv("CP936")));
+    d.EndModal(wxID_CANCEL);
+  });
+  EXPECT_EQ(wxID_CANCEL, dialog.ShowModal());
+  ServerChoice choice;
+  dialog.Fill(choice);
+  EXPECT_EQ("localhost", choice.server);
+  EXPECT_EQ("sa", choice.user);
 }
 
 }  // namespace

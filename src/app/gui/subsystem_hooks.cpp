@@ -30,6 +30,12 @@ void RegisterDatabaseCommands(MainFrame& frame) {
         if (DatabaseSession* db = database()) db->Connect();
       },
       [database]() { return database() != nullptr; });
+  frame.commandRegistry().Register(
+      cmd::kBrowseServers,
+      [database]() {
+        if (DatabaseSession* db = database()) db->BrowseServers();
+      },
+      [database]() { return database() != nullptr; });
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {

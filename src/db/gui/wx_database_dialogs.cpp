@@ -1,7 +1,11 @@
 #include "db/gui/wx_database_dialogs.h"
 
+#include <wx/utils.h>
+
 #include "db/gui/connect_dialog.h"
 #include "db/gui/password_dialog.h"
+#include "db/gui/server_browser_dialog.h"
+#include "db/server_browser.h"
 
 namespace tablora {
 
@@ -24,6 +28,16 @@ bool WxDatabaseDialogs::AskPassword(int& kind, std::string& password) {
   return true;
 }
 
-bool WxDatabaseDialogs::BrowseServers(ServerChoice& choice) { return false; }
+bool WxDatabaseDialogs::BrowseServers(ServerChoice& choice) {
+  std::vector<std::string> servers;
+  {
+    wxBusyCursor wait;
+    servers = ServerBrowser::Discover(1500);
+  }
+  ServerBrowserDialog dialog(parent_, prompts_, servers);
+  if (dialog.ShowModal() != wxID_OK) return false;
+  dialog.Fill(choice);
+  return true;
+}
 
 }  // namespace tablora
