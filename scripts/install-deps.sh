@@ -9,7 +9,7 @@ packages=(
   unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc
   xvfb xauth fonts-wqy-microhei imagemagick xdotool
   clang libclang-rt-14-dev
-  default-jdk-headless
+  default-jdk-headless libxerial-sqlite-jdbc-java
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -29,6 +29,10 @@ constexpr Command kCommands[] = {
     {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand},
     {"gen", "c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] [--skip-time]",
      "generate C structures, Java classes or C++ classes", GenCommand},
+    {"sql", "KIND DESIGN.sql TABLE [--fields a,b] [--where TEXT] [--params] [--proc]",
+     "print a select|insert|update|delete|backup|drop statement", SqlCommand},
+    {"template", "KIND CODEKIND DESIGN.sql TABLE [OUT] [--fields a,b]",
+     "fill a code template of sqltemplate/ for a table", TemplateCommand},
 };
 
 int Usage() {
