@@ -1,6 +1,7 @@
 #include "app/gui/subsystem_hooks.h"
 
 #include "app/gui/frame_design_view.h"
+#include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "app/script_design_session.h"
 #include "gen/gui/generator_commands.h"
@@ -10,6 +11,7 @@ namespace tablora {
 void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
   RegisterGeneratorCommands(frame);
+  RegisterStatementCommands(frame);
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {
