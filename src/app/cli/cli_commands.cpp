@@ -33,6 +33,13 @@ constexpr Command kCommands[] = {
      "print a select|insert|update|delete|backup|drop statement", SqlCommand},
     {"template", "KIND CODEKIND DESIGN.sql TABLE [OUT] [--fields a,b]",
      "fill a code template of sqltemplate/ for a table", TemplateCommand},
+    {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
+     "convert definition lines (standard input by default) with a source format script (a file "
+     "or a name in tableformat/) into an output format of tableformat/tableformat.ini",
+     ConvertDefsCommand},
+    {"struct2table", "IN.h OUT.sql [--kind N]",
+     "turn the C/C++ structures of IN.h into tables and save them as a script",
+     StructToTableCommand},
 };
 
 int Usage() {

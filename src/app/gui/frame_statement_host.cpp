@@ -8,6 +8,7 @@
 #include "base/text_codec.h"
 #include "gen/gui/statement_builder_dialog.h"
 #include "model/design.h"
+#include "ui/table_commands.h"
 
 namespace tablora {
 
@@ -32,6 +33,21 @@ bool FrameStatementHost::CanExecute(std::string& why) {
 }
 
 void FrameStatementHost::Execute(const std::string&) {}
+
+void OpenStatementBuilder(MainFrame& frame, int command, int table) {
+  const std::pair<int, StatementKind> kinds[] = {
+      {table_cmd::kSelectStatement, StatementKind::kSelect},
+      {table_cmd::kInsertStatement, StatementKind::kInsert},
+      {table_cmd::kUpdateStatement, StatementKind::kUpdate},
+      {table_cmd::kDeleteStatement, StatementKind::kDelete},
+      {table_cmd::kBackupStatement, StatementKind::kBackup},
+      {table_cmd::kDropStatement, StatementKind::kDrop}};
+  for (const auto& [id, kind] : kinds) {
+    if (id == command) {
+      StatementBuilderDialog::Open(std::make_shared<FrameStatementHost>(frame), kind, table);
+    }
+  }
+}
 
 void RegisterStatementCommands(MainFrame& frame) {
   auto host = std::make_shared<FrameStatementHost>(frame);

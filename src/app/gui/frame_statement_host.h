@@ -30,4 +30,8 @@ class FrameStatementHost : public StatementHost {
 /// the design's first table.
 void RegisterStatementCommands(MainFrame& frame);
 
+/// Opens a builder for table `table` from a table window's menu; `command` is one of the
+/// six statement commands (32784, 32801, 32829, 32830, 32832, 32831).
+void OpenStatementBuilder(MainFrame& frame, int command, int table);
+
 }  // namespace tablora

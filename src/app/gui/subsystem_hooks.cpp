@@ -1,8 +1,10 @@
 #include "app/gui/subsystem_hooks.h"
 
+#include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/table_window_commands.h"
 #include "app/script_design_session.h"
 #include "gen/gui/generator_commands.h"
 
@@ -11,6 +13,8 @@ namespace tablora {
 void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
   RegisterGeneratorCommands(frame);
+  frame.tableCommands().RegisterMainCommands();
+  RegisterConvertCommands(frame);
   RegisterStatementCommands(frame);
 }
 
