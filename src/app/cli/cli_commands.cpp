@@ -33,6 +33,8 @@ constexpr Command kCommands[] = {
      "print a select|insert|update|delete|backup|drop statement", SqlCommand},
     {"template", "KIND CODEKIND DESIGN.sql TABLE [OUT] [--fields a,b]",
      "fill a code template of sqltemplate/ for a table", TemplateCommand},
+    {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
+     "import a database's tables and save them as a design script", ImportCommand},
     {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
      "convert definition lines (standard input by default) with a source format script (a file "
      "or a name in tableformat/) into an output format of tableformat/tableformat.ini",
