@@ -4,6 +4,7 @@
 #include "app/gui/design_layout_commands.h"
 #include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
+#include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
 #include "app/script_design_session.h"
@@ -19,6 +20,7 @@ void InstallSubsystemCommands(MainFrame& frame) {
   frame.tableCommands().RegisterMainCommands();
   frame.layoutCommands().RegisterMainCommands();
   RegisterConvertCommands(frame);
+  RegisterStatementCommands(frame);
   RegisterDatabaseCommands(frame);
 }
 
