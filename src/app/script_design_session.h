@@ -45,6 +45,8 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
   void DesignLoaded() override { view_->DesignLoaded(); }
+  void ArrangeDesign() override { view_->ArrangeDesign(); }
+  void SetRootTexts(const std::string& text) override { view_->SetRootTexts(text); }
   void MarkChanged();
 
   Prompts& prompts_;

@@ -153,7 +153,9 @@ bool SchemaImport::Run(const ImportRequest& request) {
     for (std::size_t i = first; i < definitions.size(); ++i)
       design_.AddTable(false, static_cast<int>(i));
     Progress(90);
+    design_.view().ArrangeDesign();
     Progress(100);
+    design_.view().DesignLoaded();
   } else {
     const int index = request.tableIndex;
     definitions[index] = std::move(tables.front());
@@ -167,12 +169,13 @@ bool SchemaImport::Run(const ImportRequest& request) {
     }
   }
   const AppState& app = design_.app();
-  if (observer_ != nullptr) {
-    if (!app.lastDatabase.empty())
-      observer_->RootTextChanged(
-          app.lastHost.empty() ? app.lastDatabase : app.lastDatabase + "(" + app.lastHost + ")");
-    observer_->ProgressEnded();
+  if (!app.lastDatabase.empty()) {
+    const std::string rootText =
+        app.lastHost.empty() ? app.lastDatabase : app.lastDatabase + "(" + app.lastHost + ")";
+    design_.view().SetRootTexts(rootText);
+    if (observer_ != nullptr) observer_->RootTextChanged(rootText);
   }
+  if (observer_ != nullptr) observer_->ProgressEnded();
   return true;
 }
 

@@ -37,6 +37,11 @@ class DesignView {
   /// tables' groups, the table tree names its tables by both names and lists the
   /// procedures.
   virtual void DesignLoaded() {}
+  /// An import appended tables: lay every table window out again as arrange does, with
+  /// the current tables per row and window width, in table-list order.
+  virtual void ArrangeDesign() {}
+  /// The root items of the table tree and the group tree get `text` (code page 936).
+  virtual void SetRootTexts(const std::string& text) {}
 };
 
 /// The view of a design without windows: always open, 1000 x 700 pixels of client area,

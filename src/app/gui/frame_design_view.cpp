@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/document_titles.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/work_box.h"
@@ -115,5 +116,18 @@ void FrameDesignView::RefreshSoon() {
 }
 
 void FrameDesignView::DesignLoaded() { frame_.workBoxCommands().DesignLoaded(); }
+
+void FrameDesignView::ArrangeDesign() {
+  const Design* design = frame_.session() != nullptr ? frame_.session()->design() : nullptr;
+  if (design == nullptr) return;
+  ArrangeOptions options;
+  options.tablesPerRow = design->tablesPerRow();
+  options.width = frame_.appState().settings.tableWinWidth;
+  frame_.layoutCommands().ApplyArrange(options);
+}
+
+void FrameDesignView::SetRootTexts(const std::string& text) {
+  if (WorkBoxTrees* trees = frame_.workBoxCommands().trees()) trees->SetRootTexts(text);
+}
 
 }  // namespace tablora

@@ -32,6 +32,8 @@ class FrameDesignView : public DesignView {
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
   void DesignLoaded() override;
+  void ArrangeDesign() override;
+  void SetRootTexts(const std::string& text) override;
 
   /// Shows table `index`'s editor sheet, making its window when it is first shown.
   void ShowSheet(int index);

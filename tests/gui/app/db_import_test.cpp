@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "app/document_titles.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
+#include "app/gui/work_box_commands.h"
 #include "app_test_support.h"
 #include "db/database_session.h"
 #include "db/gui/password_dialog.h"
@@ -18,6 +20,7 @@
 #include "support/scripted_prompts.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/table_surface.h"
+#include "ui/work_box_trees.h"
 
 namespace tablora {
 namespace {
@@ -59,6 +62,9 @@ TEST(DbImport, OpeningAnMdbAsksForThePasswordAndFillsTheDesignSurface) {
     wxTheApp->CallAfter(*poll);
   };
   wxTheApp->CallAfter(*poll);
+  // The last confirmed connection names the trees' roots after the import.
+  Frame().appState().lastDatabase = "Northwind";
+  Frame().appState().lastHost.clear();
   ASSERT_TRUE(Frame().session()->OpenScript(NwindPath()));
   Frame().appState().designHasContent = true;
   Frame().RefreshDesignViews();
@@ -70,6 +76,27 @@ TEST(DbImport, OpeningAnMdbAsksForThePasswordAndFillsTheDesignSurface) {
   EXPECT_EQ("Order Details", Frame().session()->design()->definitions()[0].actualName);
   EXPECT_TRUE(Frame().session()->database()->state().IsConnected());
   EXPECT_TRUE(prompts.messages.empty());
+
+  // The import arranged its windows: arranging again with the same choices moves none.
+  std::vector<GridRect> imported;
+  for (int t = 0; t < 8; ++t) imported.push_back(canvas->surface()->Rect(t));
+  ArrangeOptions same;
+  same.tablesPerRow = Frame().session()->design()->tablesPerRow();
+  same.width = Frame().appState().settings.tableWinWidth;
+  Frame().layoutCommands().ApplyArrange(same);
+  for (int t = 0; t < 8; ++t) EXPECT_TRUE(imported[t] == canvas->surface()->Rect(t)) << t;
+
+  // Both trees hold every table, and their roots name the last confirmed database.
+  WorkBoxTrees* trees = Frame().workBoxCommands().trees();
+  ASSERT_NE(trees, nullptr);
+  std::size_t grouped = 0;
+  for (int group : trees->Groups()) grouped += trees->GroupTables(group).size();
+  EXPECT_EQ(8u, grouped);
+  for (WorkBoxTrees::Tree which : {WorkBoxTrees::kTableTree, WorkBoxTrees::kGroupTree}) {
+    const TreeModel& tree = trees->tree(which);
+    ASSERT_FALSE(tree.TopLevel().empty());
+    EXPECT_EQ("Northwind", tree.Item(tree.TopLevel().front()).text);
+  }
   // The progress dialog went away with the import.
   EXPECT_TRUE(WaitFor([] {
     for (wxWindow* w : wxTopLevelWindows)
@@ -80,6 +107,7 @@ TEST(DbImport, OpeningAnMdbAsksForThePasswordAndFillsTheDesignSurface) {
   Frame().SetPrompts(nullptr);
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
+  Frame().appState().lastDatabase.clear();
 }
 
 }  // namespace
