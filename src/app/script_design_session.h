@@ -51,6 +51,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   ScriptOpener opener_;
   ScriptWriter writer_;
   bool opening_ = false;
+  bool clearedWhileOpening_ = false;
   bool modified_ = false;
 };
 

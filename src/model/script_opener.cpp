@@ -101,7 +101,13 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
 
   std::string path = givenPath;
   if (path.empty()) {
-    path = prompts_.ChooseOpenFile(FileDialogSpec{});
+    FileDialogSpec dialog;
+    dialog.choices = {"sql"};
+    const std::string& current = design_.currentPath();
+    const std::size_t slash = current.rfind('/');
+    if (slash != std::string::npos)
+      dialog.startFolder = slash == 0 ? "/" : current.substr(0, slash);
+    path = prompts_.ChooseOpenFile(dialog);
     if (path.empty()) return false;
   }
   if (EndsWithIgnoreCase(path, ".mdb")) {

@@ -231,6 +231,8 @@ void MainFrame::RefreshDesignViews() {
 
 bool MainFrame::OpenDesignScript(const std::string& path) {
   if (session_ == nullptr) return false;
+  // The open may replace the design: its changes are saved first when the user wants.
+  if (!session_->ConfirmDiscard(prompts())) return false;
   FindView(DocumentTitles::DesignView());
   if (!session_->OpenScript(path)) return false;
   state_.designHasContent = true;

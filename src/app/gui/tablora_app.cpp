@@ -80,7 +80,8 @@ MainFrame* TabloraApp::mainFrame() const { return frame_; }
 int TabloraApp::FilterEvent(wxEvent& event) {
   // A dialog handles its own initialisation event, so the application sees it only here.
   if (event.GetEventType() == wxEVT_INIT_DIALOG) {
-    if (auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog)) colours_.Apply(dialog);
+    auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog);
+    if (DialogColours::IsOwnDialog(dialog)) colours_.Apply(dialog);
   }
   return Event_Skip;
 }

@@ -1,8 +1,10 @@
 // The main window's documents, work box, dropped files and the question on close.
 #include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/fileconf.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
+#include <wx/stattext.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
@@ -13,6 +15,7 @@
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/message_dialog.h"
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/table_document_view.h"
 #include "app/gui/tablora_app.h"
@@ -171,6 +174,55 @@ TEST(MainFrameFiles, OpeningWithTheDesignWindowClosedReopensIt) {
   EXPECT_EQ(session->opened, (std::vector<std::string>{""}));
   ASSERT_EQ(Frame().documents().size(), 1u);
   EXPECT_TRUE(Frame().documents().front()->IsDesignView());
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+TEST(MainFrameFiles, OpeningAChangedDesignAsksToSaveItFirst) {
+  ResetToOneDesignWindow();
+  auto owned = std::make_unique<RecordingSession>();
+  RecordingSession* session = owned.get();
+  session->isModified = true;
+  session->path = "/tmp/changed.sql";
+  Frame().SetSession(std::move(owned));
+  Frame().Raise();
+  PumpEvents(100);
+  wxUIActionSimulator sim;
+  // Ctrl+O typed over the window; the real question box answered with the pointer.
+  const auto openAndAnswer = [&sim](const char* button) {
+    wxString question;
+    Later(
+        [&sim, &question, button] {
+          for (wxWindow* window : wxTopLevelWindows) {
+            auto* box = dynamic_cast<MessageDialog*>(window);
+            if (box == nullptr || !box->IsShown()) continue;
+            for (wxWindow* child : box->GetChildren()) {
+              if (auto* label = dynamic_cast<wxStaticText*>(child)) question = label->GetLabel();
+              auto* answer = dynamic_cast<wxButton*>(child);
+              if (answer == nullptr || answer->GetLabel() != wxString::FromUTF8(button)) continue;
+              const wxRect rect = answer->GetScreenRect();
+              sim.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 2);
+              wxTheApp->Yield(true);
+              sim.MouseClick();
+            }
+          }
+        },
+        500);
+    const wxRect client = Frame().GetClientWindow()->GetScreenRect();
+    sim.MouseMove(client.x + client.width / 2, client.y + client.height / 2);
+    PumpEvents(50);
+    sim.Char('o', wxMOD_CONTROL);
+    WaitFor([&question] { return !question.empty(); }, 5000);
+    PumpEvents(200);
+    return question;
+  };
+  EXPECT_EQ(openAndAnswer(u8"取消"), wxString::FromUTF8(u8"将改动保存到 /tmp/changed.sql？"));
+  EXPECT_TRUE(session->opened.empty()) << "cancel opens nothing";
+  EXPECT_TRUE(session->saved.empty());
+  EXPECT_EQ(openAndAnswer(u8"否(&N)"), wxString::FromUTF8(u8"将改动保存到 /tmp/changed.sql？"));
+  EXPECT_TRUE(WaitFor([session] { return !session->opened.empty(); }));
+  EXPECT_EQ(session->opened, (std::vector<std::string>{""}));
+  EXPECT_TRUE(session->saved.empty());
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
 }
