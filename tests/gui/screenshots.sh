@@ -77,6 +77,46 @@ shot about_box 1.0
 key Escape
 sleep 0.3
 
+# The conversion tools of 产生 > 其他功能: the format conversion with its sample converted,
+# then structure code typed into the structure dialog and the table it made.
+# dialog_at NAME X Y: the pointer to (X, Y) of the dialog titled NAME (negative: from the
+# right or bottom edge), where keys then go.
+dialog_at() {
+  local id="" w
+  for w in $(xdotool search --onlyvisible --class '^tablora$' 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w")" = "$1" ] && id=$w
+  done
+  [ -n "$id" ] || { echo "no dialog $1" >&2; return 1; }
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  local x=$2 y=$3
+  [ "$x" -lt 0 ] && x=$((WIDTH + x))
+  [ "$y" -lt 0 ] && y=$((HEIGHT + y))
+  xdotool mousemove $((X + x)) $((Y + y))
+  sleep 0.2
+}
+key alt+d o a
+sleep 1.0
+dialog_at "格式转换" -150 -25 && xdotool click 1
+shot format_conversion 0.6
+key Escape
+sleep 0.4
+key alt+d o b
+sleep 1.0
+dialog_at "C++结构转成表结构设置" 200 150 && xdotool click 1
+for line in 'typedef struct tagPoint {' '    int x;' '    int y;' '    char label[20];' \
+            '    unsigned long id;' '} POINT;'; do
+  xdotool type --delay 5 "$line"
+  key Return
+done
+shot struct_to_table 0.4
+dialog_at "C++结构转成表结构设置" -150 -25 && xdotool click 1
+# The first table of an empty design asks for the database kind.
+shot struct_to_table_kind 1.0
+key Return
+shot struct_to_table_done 1.0
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+
 # A saved design opened from the command line: the design window lists its tables.
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
