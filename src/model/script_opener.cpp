@@ -118,8 +118,9 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   std::string bytes;
   std::string readError;
   if (!TextFile::ReadBytes(path, bytes, &readError)) {
-    static const std::string unreadable = Cp936(u8"无法读取文件!");
-    return Fail(unreadable + " " + TextCodec::Utf8ToCp936(readError));
+    static const std::string unreadable = Cp936(u8"无法读取文件! ");
+    return Fail(unreadable + TextCodec::Utf8ToCp936(path) + "\n" +
+                TextCodec::Utf8ToCp936(readError));
   }
   std::string text;
   if (!DecodeFile(bytes, text)) return Fail("UTF-16/UTF-8 conversion gave no text", false);

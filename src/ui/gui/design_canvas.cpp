@@ -348,8 +348,17 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
       measurer_->WrappedHeight(text, block.width, false) <= block.height) {
     return;
   }
-  titleTip_->ShowTip(cellRect, to_wx(text), painter_.font(),
-                     GridColourToWx(window.grid.Colours().cellText));
+  const GridCell& data = *window.grid.Cell(cell.row, cell.column);
+  const GridColours& colours = window.grid.Colours();
+  const bool fixed = window.grid.IsFixed(cell.row, cell.column);
+  const Rgb textColour = data.textColour ? *data.textColour
+                         : fixed         ? colours.fixedText
+                                         : colours.cellText;
+  const Rgb backColour = data.backColour ? *data.backColour
+                         : fixed         ? colours.fixedBack
+                                         : colours.cellBack;
+  titleTip_->ShowTip(cellRect, to_wx(text), painter_.font(), GridColourToWx(textColour),
+                     GridColourToWx(backColour));
 }
 
 void DesignCanvas::OnWheel(wxMouseEvent& event) {

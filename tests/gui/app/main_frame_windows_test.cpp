@@ -170,6 +170,49 @@ TEST(MainFrameFiles, OpeningWithTheDesignWindowClosedReopensIt) {
   Frame().appState().designHasContent = false;
 }
 
+TEST(StartUp, AScriptNamedOnTheCommandLineOpensOnlyOnceTheWindowIsShown) {
+  /// Notes whether the main window was on screen when each message came.
+  struct WatchingPrompts : ScriptedPrompts {
+    std::vector<bool> windowShown;
+    void ShowMessage(const std::string& text, const std::string& caption) override {
+      windowShown.push_back(Frame().IsShownOnScreen());
+      ScriptedPrompts::ShowMessage(text, caption);
+    }
+  } prompts;
+  ResetToOneDesignWindow();
+  Frame().SetSession(CreateDesignSession(Frame()));
+  Frame().SetPrompts(&prompts);
+  Frame().Hide();
+  PumpEvents(100);
+  const std::string missing = "/tmp/tablora_start_up_missing.sql";
+  wxGetApp().OpenWhenShown(wxString::FromUTF8(missing));
+  PumpEvents(300);
+  EXPECT_TRUE(prompts.messages.empty()) << "nothing opens while the window is hidden";
+  Frame().Show();
+  EXPECT_TRUE(WaitFor([&] { return !prompts.messages.empty(); }, 5000));
+  EXPECT_EQ(prompts.windowShown, std::vector<bool>{true});
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].rfind(Cp936(u8"无法读取文件! ") + missing + "\n", 0), 0u)
+      << prompts.messages[0];
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+TEST(MainFrameHelp, NoBrowserIsReportedInChinese) {
+  ScriptedPrompts prompts;
+  Frame().SetPrompts(&prompts);
+  Frame().SetBrowserLauncher([](const wxString&) { return false; });
+  wxCommandEvent help(wxEVT_MENU, ToWxId(cmd::kHelp));
+  Frame().GetEventHandler()->ProcessEvent(help);
+  Frame().SetPrompts(nullptr);
+  Frame().SetBrowserLauncher([](const wxString&) { return true; });
+  const std::string page = Frame().appState().settings.programFolder + "/help/index.htm";
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{Cp936(u8"无法打开使用说明文档：") + page + "\n" +
+                                     Cp936(u8"没有找到可以显示网页的浏览器。")});
+}
+
 TEST(MainFrameFiles, OpeningAChangedDesignAsksToSaveItFirst) {
   ResetToOneDesignWindow();
   auto owned = std::make_unique<RecordingSession>();
