@@ -222,7 +222,7 @@ void DataGrid::OnWheel(wxMouseEvent& event) {
 }
 
 wxRect DataGrid::CellRect(CellId cell) const {
-  const GridRect rect = GridLayout(model_, scrollX_, scrollY_).BlockRect(cell.row, cell.column);
+  const PixelRect rect = GridLayout(model_, scrollX_, scrollY_).BlockRect(cell.row, cell.column);
   return wxRect(rect.x, rect.y, rect.width, rect.height);
 }
 

@@ -252,9 +252,9 @@ TEST_F(DesignSurface, DragMovesByTheMouseDeltaAndPutsTheWindowOnTop) {
   ASSERT_EQ(Surface().HitTest(70, 50).table, 1);
   EXPECT_EQ(PixelAt(64, 44), "0,0,255");
 
-  const GridRect before = Surface().Rect(0);
+  const PixelRect before = Surface().Rect(0);
   Drag(Screen(before.x + 30, before.y + 10), Screen(before.x + 30 + 37, before.y + 10 + 23));
-  const GridRect after = Surface().Rect(0);
+  const PixelRect after = Surface().Rect(0);
   EXPECT_EQ(after.x, before.x + 37);
   EXPECT_EQ(after.y, before.y + 23);
   EXPECT_EQ(Surface().ZOrder().back(), 0);
@@ -265,7 +265,7 @@ TEST_F(DesignSurface, DragMovesByTheMouseDeltaAndPutsTheWindowOnTop) {
 
 TEST_F(DesignSurface, TheRightEdgeResizesAndDoubleClickTogglesTheWholeBox) {
   Open(1, 20);
-  const GridRect start = Surface().Rect(0);
+  const PixelRect start = Surface().Rect(0);
   EXPECT_EQ(start.height, Frame().appState().settings.tableWinHeight);
   sim.MouseMove(Screen(start.x + start.width - 1, start.y + 40));
   PumpEvents(80);
