@@ -438,7 +438,7 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
   EXPECT_EQ(image.GetWidth(), Surface().Right() + 10);
   EXPECT_EQ(image.GetHeight(), Surface().Bottom() + 10);
   // A window's background at its top-left inside corner, white outside every window.
-  const GridRect first = Surface().Rect(0);
+  const PixelRect first = Surface().Rect(0);
   EXPECT_EQ(image.GetRed(first.x + 3, first.y + 3), 128);
   EXPECT_EQ(image.GetGreen(first.x + 3, first.y + 3), 255);
   EXPECT_EQ(image.GetRed(image.GetWidth() - 2, 2), 255);
