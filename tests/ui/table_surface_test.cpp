@@ -248,7 +248,7 @@ TEST_F(TableSurfaceTest, AWindowStoredOffTheSurfaceIsBroughtBackOnIt) {
   TableWindowState& w = design.entry(0).window;
   w = {-40, -15, 110, 135, 0, 0};  // as an opened script may place it
   surface.Sync();
-  EXPECT_EQ(surface.Rect(0), (GridRect{0, 0, 150, 150}));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{0, 0, 150, 150}));
 }
 
 TEST_F(TableSurfaceTest, ClearedDesignEmptiesTheSurfaceAndNewTablesGoOnTop) {

@@ -55,8 +55,9 @@ void DropList::Open(const wxPoint& screenTopLeft, int aboveY, int width, int cur
     const int barWidth = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
     scrollBar_->SetSize(width - kBorder - barWidth, kBorder, barWidth, height - 2 * kBorder);
   }
+  // From the top, as far down as the current item needs.
   highlight_ = -1;
-  ScrollToItem(current >= 0 ? current : 0);
+  ScrollToItem(0);
   SetHighlight(current);
   Show();
   Raise();

@@ -494,7 +494,7 @@ TEST_F(DesignSurface, TheWheelScrollsTheWindowUnderThePointerElseTheView) {
   Surface().SetRect(1, {400, 20, Surface().Rect(1).width, Surface().Rect(1).height});
   Canvas()->SetScrollHeight(3000);
   ASSERT_TRUE(Surface().ScrollBars(0).vertical);
-  const GridRect rect = Surface().Rect(0);
+  const PixelRect rect = Surface().Rect(0);
   sim.MouseMove(Screen(rect.x + 30, rect.y + 60));
   PumpEvents(80);
   WheelDown();
@@ -513,7 +513,7 @@ TEST_F(DesignSurface, ACellCutByTheWindowsEdgeShowsItsWholeTextInATitleTip) {
   // Narrower than its columns: the type column (from 90 pixels on) is cut at the edge.
   Surface().SetRect(0, {20, 20, 110, Surface().Rect(0).height});
   Canvas()->Refresh();
-  const GridRect client = Surface().ClientRect(0);
+  const PixelRect client = Surface().ClientRect(0);
   ASSERT_LT(client.width, 90 + 30);
   const SurfaceWindow& window = Surface().Window(0);
   const int rowMiddle = window.grid.GetRowHeight(0) + window.grid.GetRowHeight(1) / 2;
