@@ -7,6 +7,9 @@
 
 namespace tablora {
 
+/// The name grid code used before the one rectangle type; the same type.
+using GridRect = PixelRect;
+
 /// Where the cells of a model lie in a window scrolled by (scrollX, scrollY) pixels:
 /// fixed rows stay at the top and fixed columns at the left, the rest moves.
 class GridLayout {
