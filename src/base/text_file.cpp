@@ -11,21 +11,21 @@
 namespace tablora {
 
 namespace {
-void SetError(std::string* error, const std::string& what, const std::string& path) {
-  if (error) *error = what + " " + path + ": " + std::strerror(errno);
+void SetError(std::string* error) {
+  if (error) *error = std::strerror(errno);
 }
 }  // namespace
 
 bool TextFile::ReadBytes(const std::string& path, std::string& bytes, std::string* error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    SetError(error, "cannot open", path);
+    SetError(error);
     return false;
   }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad()) {
-    SetError(error, "cannot read", path);
+    SetError(error);
     return false;
   }
   bytes = buffer.str();
@@ -36,19 +36,19 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
   const std::string temp = path + ".tmp" + std::to_string(::getpid());
   std::FILE* f = std::fopen(temp.c_str(), "wb");
   if (!f) {
-    SetError(error, "cannot create", temp);
+    SetError(error);
     return false;
   }
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
   const bool closed = std::fclose(f) == 0;
   if (!written || !flushed || !closed) {
-    SetError(error, "cannot write", path);
+    SetError(error);
     std::remove(temp.c_str());
     return false;
   }
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    SetError(error, "cannot replace", path);
+    SetError(error);
     std::remove(temp.c_str());
     return false;
   }
