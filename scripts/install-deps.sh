@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev
   unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc
-  xvfb xauth fonts-wqy-microhei imagemagick xdotool
+  xvfb xauth fonts-wqy-microhei imagemagick xdotool desktop-file-utils
   clang libclang-rt-14-dev
   default-jdk-headless
 )

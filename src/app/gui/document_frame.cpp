@@ -1,6 +1,6 @@
 #include "app/gui/document_frame.h"
 
-#include "app/document_titles.h"
+#include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 
 namespace tablora {

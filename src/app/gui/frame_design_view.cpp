@@ -1,9 +1,9 @@
 #include "app/gui/frame_design_view.h"
 
-#include "app/document_titles.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_document_view.h"
+#include "base/document_titles.h"
 
 namespace tablora {
 

@@ -9,7 +9,7 @@ namespace tablora {
 
 void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
-  RegisterGeneratorCommands(frame);
+  RegisterGeneratorCommands(frame, &frame);
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {
