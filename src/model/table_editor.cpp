@@ -60,10 +60,11 @@ void TableEditor::Show() {
   visible_ = true;
 }
 
-void TableEditor::Close() {
+bool TableEditor::Close() {
   ActivatePage(kSqlPage);
-  ApplySqlText();
+  if (!ApplySqlText()) return false;
   visible_ = false;
+  return true;
 }
 
 void TableEditor::NotifyTreeText() {
@@ -211,7 +212,12 @@ void TableEditor::BuildSqlText() {
   if (ParseSqlText()) host_.TableChanged(tableIndex_);
 }
 
-void TableEditor::ApplySqlText() {
+bool TableEditor::ApplySqlText() {
+  // Typed text that holds no table is kept for the user to mend, not replaced.
+  if (!showExtra_ && shownText_ != tableText_ &&
+      !parser_.ParseFirstTable(shownText_ + extraStatements_)) {
+    return false;
+  }
   if (showExtra_) {
     showExtra_ = false;
   } else {
@@ -220,6 +226,7 @@ void TableEditor::ApplySqlText() {
   }
   ParseSqlText();
   BuildSqlText();
+  return true;
 }
 
 void TableEditor::SetShowExtraStatements(bool show) {

@@ -25,12 +25,13 @@ const std::vector<TableDesign>& RefreshedDefinitions(const CommandHost& host) {
   return design != nullptr ? design->RefreshTableDefinitions() : kNoTables;
 }
 
-void Run(CommandHost& host, wxWindow* parent, GenerationResult (CodeGeneration::*generate)(int)) {
+void Run(CommandHost& host, wxWindow* parent, GenerationResult (CodeGeneration::*generate)(int),
+         int index = -1) {
   WxOptionsPrompt options(parent);
   CodeGeneration generation(
       host.appState().settings, host.prompts(), options,
       [&host]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(host); });
-  (generation.*generate)(-1);
+  (generation.*generate)(index);
 }
 
 }  // namespace
@@ -48,6 +49,16 @@ void RegisterGeneratorCommands(CommandHost& host, wxWindow* parent) {
   registry.Register(
       cmd::kGenCppClass, [&host, parent] { Run(host, parent, &CodeGeneration::GenerateCppClass); },
       hasDesign);
+}
+
+void RunGeneratorForTable(CommandHost& host, wxWindow* parent, int commandId, int tableIndex) {
+  if (commandId == cmd::kGenCStruct) {
+    Run(host, parent, &CodeGeneration::GenerateCStruct, tableIndex);
+  } else if (commandId == cmd::kGenJavaClass) {
+    Run(host, parent, &CodeGeneration::GenerateJavaClass, tableIndex);
+  } else if (commandId == cmd::kGenCppClass) {
+    Run(host, parent, &CodeGeneration::GenerateCppClass, tableIndex);
+  }
 }
 
 }  // namespace tablora

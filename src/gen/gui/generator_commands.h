@@ -12,4 +12,8 @@ class CommandHost;
 /// dialog (shown over `parent`); the commands are disabled while the session has no design.
 void RegisterGeneratorCommands(CommandHost& host, wxWindow* parent);
 
+/// Runs the generator of command `commandId` (one of the three above) for table
+/// `tableIndex` only, as a table window's menu does.
+void RunGeneratorForTable(CommandHost& host, wxWindow* parent, int commandId, int tableIndex);
+
 }  // namespace tablora
