@@ -103,10 +103,6 @@ void EnterTable(Design& design, const SampleTable& table) {
 }  // namespace
 
 int NewSampleCommand(const std::vector<std::string>& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: tablora-cli new-sample OUT\n");
-    return 2;
-  }
   const std::string folder = ChosenProgramFolder();
   AppState app;
   app.settings = EditorGridOf(LoadSettingsFile(folder));

@@ -29,6 +29,7 @@
 #include "gen/gui/options_dialog.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
 #include "ui/gui/data_grid.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/display_style_sheet.h"
@@ -69,9 +70,6 @@ class DesignSurface : public ::testing::Test {
     ResetToOneDesignWindow();
     Frame().SetSession(CreateDesignSession(Frame()));
     Frame().SetPrompts(&prompts);
-    dir = fs::path(::testing::TempDir()) / ("design_surface_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
     Frame().Raise();
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
     PumpEvents(50);
@@ -81,7 +79,6 @@ class DesignSurface : public ::testing::Test {
     Frame().SetSession(nullptr);
     Frame().appState().settings = saved;
     Frame().appState().designHasContent = false;
-    fs::remove_all(dir);
   }
 
   DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
@@ -142,7 +139,8 @@ class DesignSurface : public ::testing::Test {
   Settings saved;
   ScriptedPrompts prompts;
   wxUIActionSimulator sim;
-  fs::path dir;
+  TempFolder folder;  ///< fresh for each test
+  fs::path dir = folder.path();
 };
 
 TEST_F(DesignSurface, NewTableThroughCtrlNTypedInTheSheetShowsInItsWindow) {
