@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -10,7 +11,8 @@
 namespace tablora::testing {
 
 /// A fresh, empty folder under the test temporary folder, removed with everything in it
-/// when the object goes. Each test gets its own, so parallel runs never share a file.
+/// when the object goes (kept when TABLORA_KEEP_TEST_FILES is set, to look at them). Each
+/// test gets its own, so parallel runs never share a file.
 class TempFolder {
  public:
   TempFolder() {
@@ -19,6 +21,7 @@ class TempFolder {
     path_ = pattern;
   }
   ~TempFolder() {
+    if (std::getenv("TABLORA_KEEP_TEST_FILES") != nullptr) return;
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
