@@ -137,6 +137,7 @@ DefinitionFormatDialog::DefinitionFormatDialog(wxWindow* parent, const std::stri
   SelectSourceFormat(0);
   SelectOutputFormat(0);
   sourceText_->ChangeValue(ForBox(DefinitionSample()));
+  sourceText_->SetFocus();
   CentreOnParent();
 }
 

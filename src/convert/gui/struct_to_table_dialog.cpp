@@ -45,6 +45,7 @@ StructToTableDialog::StructToTableDialog(wxWindow* parent)
         wxTheClipboard->Close();
       },
       kPaste);
+  code_->SetFocus();  // ready for Ctrl+V
   CentreOnParent();
 }
 

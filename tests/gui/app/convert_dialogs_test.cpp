@@ -13,8 +13,10 @@
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
+#include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
+#include "app/gui/table_window_commands.h"
 #include "app_test_support.h"
 #include "base/document_titles.h"
 #include "base/gui/wx_text.h"
@@ -24,6 +26,7 @@
 #include "convert/gui/struct_to_table_dialog.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
+#include "ui/gui/table_editor_sheet.h"
 
 namespace tablora::testing {
 namespace {
@@ -219,6 +222,45 @@ TEST(ConvertDialogs, StructuresFromTheClipboardBecomeTablesInAReopenedDesignView
     ClickButton(d, wxID_CANCEL);
   }));
   EXPECT_EQ(design->tableCount(), 2);
+
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+  ResetToOneDesignWindow();
+}
+
+TEST(ConvertDialogs, ConversionWhileANewTableIsStillBeingTypedKeepsBothTables) {
+  Frame().SetSession(CreateDesignSession(Frame()));
+  ResetToOneDesignWindow();
+  ScriptedPrompts prompts;
+  prompts.databaseKinds.push_back(0);
+  Frame().SetPrompts(&prompts);
+  Frame().tableCommands().NewTable();  // "新建表": its sheet is open, its text not built yet
+  ASSERT_TRUE(WaitFor([] {
+    TableEditorSheet* sheet = Frame().designWindow().Sheet(0);
+    return sheet != nullptr && sheet->IsShown();
+  }));
+  TableEditorSheet& sheet = *Frame().designWindow().Sheet(0);
+  sheet.displayNameBox()->SetValue("t_new");
+  sheet.Move(0, 640);  // aside, below where the dialog will stand
+  PumpEvents(50);
+  Design& design = *Frame().session()->design();
+  ASSERT_TRUE(design.definitions().empty());
+
+  EXPECT_TRUE(WithDialog<StructToTableDialog>(cmd::kStructToTable, [](StructToTableDialog* d) {
+    Text(d, StructToTableDialog::kCode)->ChangeValue(U(u8"struct S {\n  int s; // 甲\n};\n"));
+    ClickButton(d, wxID_OK);
+  }));
+  ASSERT_EQ(design.tableCount(), 2);
+  sheet.CloseSheet();  // the new table's text is built now, into its own place
+  PumpEvents(100);
+  const std::vector<TableDesign>& tables = design.RefreshTableDefinitions();
+  ASSERT_EQ(tables.size(), 2u);
+  EXPECT_EQ(tables[0].actualName, "t_new");
+  EXPECT_EQ(tables[1].actualName, "S");
+  ASSERT_EQ(tables[1].columns.size(), 1u);
+  EXPECT_EQ(tables[1].columns[0].note, Cp936(u8"甲"));
+  EXPECT_EQ(prompts.databaseKindDialogs, 1);
 
   Frame().SetPrompts(nullptr);
   Frame().SetSession(nullptr);
