@@ -20,7 +20,7 @@ struct Command {
   const char* arguments;
   const char* summary;
   int (*run)(const std::vector<std::string>& args);
-  int argumentCount;  ///< how many arguments the command takes; -1: it checks them itself
+  int argumentCount = -1;  ///< how many arguments it takes; -1: the command checks them
 };
 
 /// Every command of the tool; add a line here for a new one.
@@ -29,16 +29,20 @@ constexpr Command kCommands[] = {
     {"dump", "FILE", "open a script and print the design as JSON (UTF-8)", DumpCommand, 1},
     {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand, 2},
     {"gen", "c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] [--skip-time]",
-     "generate C structures, Java classes or C++ classes", GenCommand, -1},
+     "generate C structures, Java classes or C++ classes", GenCommand},
+    {"sql", "KIND DESIGN.sql TABLE [--fields a,b] [--where TEXT] [--params] [--proc]",
+     "print a select|insert|update|delete|backup|drop statement", SqlCommand},
+    {"template", "KIND CODEKIND DESIGN.sql TABLE [OUT] [--fields a,b]",
+     "fill a code template of sqltemplate/ for a table", TemplateCommand},
     {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
-     "import a database's tables and save them as a design script", ImportCommand, -1},
+     "import a database's tables and save them as a design script", ImportCommand},
     {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
      "convert definition lines (standard input by default) with a source format script (a file "
      "or a name in tableformat/) into an output format of tableformat/tableformat.ini",
-     ConvertDefsCommand, -1},
+     ConvertDefsCommand},
     {"struct2table", "IN.h OUT.sql [--kind N]",
      "turn the C/C++ structures of IN.h into tables and save them as a script",
-     StructToTableCommand, -1},
+     StructToTableCommand},
 };
 
 int Usage() {

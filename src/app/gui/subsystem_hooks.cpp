@@ -3,6 +3,7 @@
 #include "app/command_table.h"
 #include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
+#include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
 #include "app/script_design_session.h"
@@ -17,6 +18,7 @@ void InstallSubsystemCommands(MainFrame& frame) {
   RegisterGeneratorCommands(frame, &frame);
   frame.tableCommands().RegisterMainCommands();
   RegisterConvertCommands(frame);
+  RegisterStatementCommands(frame);
   RegisterDatabaseCommands(frame);
 }
 

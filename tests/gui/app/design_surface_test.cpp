@@ -28,6 +28,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/gui/options_dialog.h"
+#include "gen/gui/statement_builder_dialog.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -359,7 +360,19 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
   for (const auto& [id, on] : items) {
     if (on) enabled.push_back(id);
   }
-  EXPECT_EQ(enabled, (std::vector<int>{32772, 32816, 32810, 32775, 32776, 32781, 32833}));
+  EXPECT_EQ(enabled, (std::vector<int>{32772, 32816, 32810, 32775, 32776, 32781, 32784, 32801,
+                                       32829, 32830, 32832, 32831, 32833}));
+
+  // A statement command opens a builder on the window's table.
+  Frame().tableCommands().RunTableCommand(32830, 1);
+  PumpEvents(100);
+  StatementBuilderDialog* builder = nullptr;
+  for (wxWindow* w : wxTopLevelWindows) {
+    if (auto* d = dynamic_cast<StatementBuilderDialog*>(w)) builder = d;
+  }
+  ASSERT_NE(builder, nullptr);
+  EXPECT_EQ(builder->shownStatement(), "DELETE FROM t1");
+  builder->Destroy();
 
   // Each generator writes the file for table 1 only.
   Frame().appState().settings.programFolder = dir.string();
