@@ -140,7 +140,13 @@ void DesignCanvas::Restyle(int index) {
 void DesignCanvas::SetScrollHeight(int totalHeight) {
   scrollHeight_ = totalHeight;
   scrollWidth_ = 10000;
-  UpdateVirtualSize();
+  // An open grows the height once per row of tables: the scroll bars follow once, after.
+  if (sizePending_) return;
+  sizePending_ = true;
+  CallAfter([this] {
+    sizePending_ = false;
+    UpdateVirtualSize();
+  });
 }
 
 void DesignCanvas::UpdateVirtualSize() {

@@ -43,7 +43,8 @@ class DesignCanvas : public wxScrolledCanvas {
   void DesignCleared();
   /// The display styles changed: rebuild every window (or only `index`).
   void Restyle(int index = -1);
-  /// The total scroll height (the width becomes 10000 once set, as for new tables).
+  /// The total scroll height (the width becomes 10000 once set, as for new tables); the
+  /// scroll bars follow when the events of the moment are done.
   void SetScrollHeight(int totalHeight);
   int ScrollHeight() const { return scrollHeight_; }
   /// Flips a window's whole-box flag, brings it to the top and repaints.
@@ -111,6 +112,7 @@ class DesignCanvas : public wxScrolledCanvas {
   int drawCount_ = 0;
   int scrollHeight_ = 1000;
   int scrollWidth_ = 1000;
+  bool sizePending_ = false;
   TitleTip* titleTip_ = nullptr;
 };
 
