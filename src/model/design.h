@@ -66,6 +66,7 @@ class Design : public TableEditorHost {
   TableEditor& editor(int index) { return *entries_.at(index)->editor; }
   int tableCount() const { return static_cast<int>(entries_.size()); }
   int tablesPerRow() const { return tablesPerRow_; }
+  void setTablesPerRow(int perRow) { tablesPerRow_ = perRow; }
   std::vector<ProcedureDesign>& procedures() { return procedures_; }
   const std::string& currentPath() const { return currentPath_; }
   void setCurrentPath(const std::string& path) { currentPath_ = path; }

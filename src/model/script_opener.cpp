@@ -130,6 +130,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
       design_.procedures().push_back(std::move(procedure));
     readProcedures_ = true;
     design_.setCurrentPath(path);
+    design_.view().DesignLoaded();
     return true;
   }
 
@@ -178,6 +179,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     }
   }
   design_.setCurrentPath(path);
+  design_.view().DesignLoaded();
   if (!parseError.empty()) {
     error_ = parseError;
     prompts_.ShowMessage(parseError, "");

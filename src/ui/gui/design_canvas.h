@@ -11,6 +11,7 @@
 
 #include "base/app_state.h"
 #include "model/design.h"
+#include "ui/arrange_layout.h"
 #include "ui/gui/table_window_painter.h"
 #include "ui/table_commands.h"
 #include "ui/table_surface.h"
@@ -49,6 +50,15 @@ class DesignCanvas : public wxScrolledCanvas {
   int ScrollHeight() const { return scrollHeight_; }
   /// Flips a window's whole-box flag, brings it to the top and repaints.
   void ToggleWholeBox(int table);
+
+  /// Fits every window and returns their content sizes (column and row totals).
+  std::vector<ArrangeLayout::Content> ContentSizes();
+  /// Moves and sizes the windows as arranged (whole-box windows get the flag), sets the
+  /// scroll sizes and repaints.
+  void ApplyArrangement(const Arrangement& arrangement);
+  /// Scrolls so that the table's window is at the top at horizontal position 0, brings
+  /// it to the top of the stack and takes the focus.
+  void ShowTable(int table);
 
   bool ShowsWelcome() const { return !state_.designHasContent; }
   /// The windows' state; nullptr while there is no design.
