@@ -15,6 +15,7 @@
 #include "model/layout_block.h"
 #include "model/script_opener.h"
 #include "model/script_parser.h"
+#include "support/editor_settings.h"
 
 namespace {
 
@@ -27,14 +28,6 @@ class QuietPrompts : public SilentPrompts {
  public:
   QuietPrompts() : SilentPrompts(true, false) {}
 };
-
-Settings EditorSettings() {
-  Settings s;
-  for (int i = 0; i < 14; ++i) s.gridCaptions.push_back("c" + std::to_string(i));
-  s.dropDownColumns = {4, 5, 6, 9, 10};
-  for (int n : {5, 6, 9, 10}) s.dropDownLists[n] = {"No", "Yes"};
-  return s;
-}
 
 /// A saved script of `tables` tables of 20 columns each, as the writer lays it out.
 std::string Script(int tables) {
@@ -90,7 +83,7 @@ void BM_OpenScript(benchmark::State& state) {
   parser.LoadPatterns();
   for (auto _ : state) {
     AppState app;
-    app.settings = EditorSettings();
+    app.settings = testing::EditorSettings();
     Design design(app, prompts, parser);
     ScriptOpener opener(design, parser, prompts);
     if (!opener.OpenScript(path) || design.tableCount() != tables)
@@ -122,5 +115,28 @@ void BM_ParseTables(benchmark::State& state) {
   state.counters["script_MB"] = text.size() / 1048576.0;
 }
 BENCHMARK(BM_ParseTables)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+/// Hostile input: a 10 MB line that is one table of many columns (0), or a table body of
+/// one character repeated that never closes: "[" (1), "'" (2), "(" (3); each followed by
+/// a good table.
+void BM_ParseTenMegabyteLine(benchmark::State& state) {
+  const char* unit = state.range(0) == 0   ? ", [c] [int] DEFAULT ((1)) NULL"
+                     : state.range(0) == 1 ? "["
+                     : state.range(0) == 2 ? "'"
+                                           : "(";
+  std::string text =
+      state.range(0) == 0 ? "CREATE TABLE [wide] ([a] [int] NULL" : "CREATE TABLE [j] (\n";
+  while (text.size() < (10u << 20)) text += unit;
+  text += state.range(0) == 0 ? ")\n" : "\n)\n";
+  text += "CREATE TABLE [good] (\n[id] [int] NOT NULL\n)\n";
+  QuietPrompts prompts;
+  ScriptParser parser(kProgramFolder, &prompts);
+  parser.LoadPatterns();
+  for (auto _ : state) {
+    const auto result = parser.ParseTables(text);
+    if (result.empty()) state.SkipWithError("the good table was lost");
+  }
+}
+BENCHMARK(BM_ParseTenMegabyteLine)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

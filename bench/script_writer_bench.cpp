@@ -10,20 +10,12 @@
 #include "model/design.h"
 #include "model/script_parser.h"
 #include "model/script_writer.h"
+#include "support/editor_settings.h"
 
 namespace tablora {
 namespace {
 
 constexpr int kColumns = 20;
-
-Settings BenchSettings() {
-  Settings s;
-  for (int c = 0; c < 14; ++c) s.gridCaptions.push_back("c" + std::to_string(c));
-  s.dropDownColumns = {4, 5, 6, 9, 10};
-  for (int n : {5, 6, 9, 10}) s.dropDownLists[n] = {"No", "Yes"};
-  s.dataTypeLists[kSqlServer] = {"int", "varchar", "decimal", "datetime"};
-  return s;
-}
 
 TableDesign BenchTable(int t) {
   TableDesign table;
@@ -63,7 +55,7 @@ struct BenchDesign {
   Design design{app, prompts, parser};
 
   explicit BenchDesign(int tables) {
-    app.settings = BenchSettings();
+    app.settings = testing::EditorSettings();
     for (int t = 0; t < tables; ++t) {
       design.definitions().push_back(BenchTable(t));
       design.AddTable(false, t);

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh -DTABLORA_WERROR=ON
 build_dir=${TABLORA_BUILD_DIR:-build}
 
 # A crash, a sanitizer report or a trap (exit code other than 0) fails the script.

@@ -1,6 +1,6 @@
 #include "app/design_session.h"
 
-#include "app/document_titles.h"
+#include "base/document_titles.h"
 
 namespace tablora {
 

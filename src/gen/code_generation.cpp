@@ -3,7 +3,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "app/document_titles.h"
+#include "base/document_titles.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"

@@ -111,7 +111,9 @@ TEST(CommandTableMenus, OnlyTheBarTogglesCarryCheckMarks) {
 TEST(CommandTableKeys, AcceleratorsAreTheSixCommandKeysAndThePaneKeys) {
   std::map<std::string, int> keys;
   for (const CommandInfo& info : Table().commands()) {
-    if (!info.accelerator.empty()) EXPECT_TRUE(keys.emplace(info.accelerator, info.id).second);
+    if (!info.accelerator.empty()) {
+      EXPECT_TRUE(keys.emplace(info.accelerator, info.id).second);
+    }
   }
   for (const CommandInfo& info : Table().ExtraAccelerators()) {
     EXPECT_TRUE(keys.emplace(info.accelerator, info.id).second);

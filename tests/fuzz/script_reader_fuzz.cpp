@@ -12,6 +12,7 @@
 #include "model/procedure_script.h"
 #include "model/script_opener.h"
 #include "model/script_parser.h"
+#include "support/editor_settings.h"
 
 namespace {
 
@@ -22,14 +23,6 @@ class QuietPrompts : public SilentPrompts {
  public:
   QuietPrompts() : SilentPrompts(true, false) {}
 };
-
-Settings EditorSettings() {
-  Settings s;
-  for (int i = 0; i < 14; ++i) s.gridCaptions.push_back("c" + std::to_string(i));
-  s.dropDownColumns = {4, 5, 6, 9, 10};
-  for (int n : {5, 6, 9, 10}) s.dropDownLists[n] = {"No", "Yes"};
-  return s;
-}
 
 void Check(bool ok) {
   if (!ok) __builtin_trap();
@@ -70,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The open flow into a design that already holds a table.
   if (!TextFile::WriteBytes(path, bytes)) return 0;
   AppState app;
-  app.settings = EditorSettings();
+  app.settings = testing::EditorSettings();
   Design design(app, prompts, parser);
   design.AddTable(true, -1);
   ScriptOpener opener(design, parser, prompts);

@@ -22,6 +22,7 @@
 #include "model/script_parser.h"
 #include "support/gui_test_support.h"
 #include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
 
 namespace tablora {
 namespace {
@@ -83,22 +84,19 @@ void AnswerOptions(std::vector<int> ids, bool ok, int* dialogsSeen,
 class GenMainMenu : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::path(::testing::TempDir()) / ("gen_menu_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
     fs::create_directories(dir / "beans");
     state.settings = testing::SampleTypeMaps();
     state.settings.programFolder = dir.string();
     design = std::make_unique<Design>(state, prompts, parser);
     frame = new MainFrame(state, nullptr);
     frame->SetPrompts(&prompts);
-    RegisterGeneratorCommands(*frame);
+    RegisterGeneratorCommands(*frame, frame);
     frame->Show();
     testing::PumpEvents(100);
   }
   void TearDown() override {
     frame->Destroy();
     testing::PumpEvents(100);
-    fs::remove_all(dir);
   }
 
   void UseDesign(std::vector<TableDesign> tables) {
@@ -114,7 +112,8 @@ class GenMainMenu : public ::testing::Test {
     testing::PumpEvents(50);
   }
 
-  fs::path dir;
+  testing::TempFolder folder;  ///< fresh for each test
+  fs::path dir = folder.path();
   AppState state;
   testing::ScriptedPrompts prompts;
   ScriptParser parser{std::string(TABLORA_SOURCE_DIR) + "/resources"};

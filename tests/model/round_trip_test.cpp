@@ -13,6 +13,7 @@
 // - MS Access scripts carry no owner, identity or default; Oracle scripts no identity.
 #include <algorithm>
 #include <random>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,14 @@ struct ColumnInput {
   std::string display, actual, type, defaultValue, note, fkName, refTable, refColumn, check;
   bool nullable = false, identity = false, key = false, foreignKey = false;
 };
+/// A column with names and a type; every other field empty or false.
+ColumnInput Column(std::string display, std::string actual, std::string type) {
+  ColumnInput column;
+  column.display = std::move(display);
+  column.actual = std::move(actual);
+  column.type = std::move(type);
+  return column;
+}
 struct TableInput {
   std::string display, actual, comment, group, owner;
   std::vector<ColumnInput> columns;
@@ -278,14 +287,14 @@ TEST(RoundTripLimitsTest, TextsBeyondTheFormatComeBackAsFollows) {
   Design written(app, prompts, parser);
   const std::string groupMark = Cp936(u8"(组)");
   TableInput colonInDisplay{"a:b", "t1", "c", "", "dbo", {}};
-  colonInDisplay.columns.push_back(
-      ColumnInput{"x", "x", "int", "", "n:o"});  // display equals actual
+  colonInDisplay.columns.push_back(Column("x", "x", "int"));  // display equals actual
+  colonInDisplay.columns.back().note = "n:o";
   TableInput groupMarkInComment{"d", "t2", "before" + groupMark + "after", "", "dbo", {}};
-  groupMarkInComment.columns.push_back(ColumnInput{"y", "y", "int"});
+  groupMarkInComment.columns.push_back(Column("y", "y", "int"));
   TableInput checkOfAnother{"t3", "t3", "k:v", "", "dbo", {}};  // display equals actual
-  checkOfAnother.columns.push_back(ColumnInput{"p", "p", "int"});
+  checkOfAnother.columns.push_back(Column("p", "p", "int"));
   checkOfAnother.columns.back().check = "[q] > 0";
-  checkOfAnother.columns.push_back(ColumnInput{"q", "q", "int"});
+  checkOfAnother.columns.push_back(Column("q", "q", "int"));
   Enter(written, {colonInDisplay, groupMarkInComment, checkOfAnother});
 
   const std::string path = ::testing::TempDir() + "reader_round_trip_limits.sql";

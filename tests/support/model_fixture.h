@@ -5,12 +5,9 @@
 
 #include "base/app_state.h"
 #include "model/design_view.h"
+#include "support/editor_settings.h"
 
 namespace tablora::testing {
-
-/// Settings with the table editor's 14 grid columns, yes/no lists "No"/"Yes" for the
-/// nullable, identity, primary key and foreign key columns, and small data type lists.
-Settings EditorSettings();
 
 /// A design view that records what the design tells it; width and height are settable.
 class RecordingDesignView : public DesignView {

@@ -20,13 +20,14 @@ struct Command {
   const char* arguments;
   const char* summary;
   int (*run)(const std::vector<std::string>& args);
+  int argumentCount = -1;  ///< how many arguments it takes; -1: the command checks them
 };
 
 /// Every command of the tool; add a line here for a new one.
 constexpr Command kCommands[] = {
-    {"new-sample", "OUT", "write the saved script of a small sample design", NewSampleCommand},
-    {"dump", "FILE", "open a script and print the design as JSON (UTF-8)", DumpCommand},
-    {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand},
+    {"new-sample", "OUT", "write the saved script of a small sample design", NewSampleCommand, 1},
+    {"dump", "FILE", "open a script and print the design as JSON (UTF-8)", DumpCommand, 1},
+    {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand, 2},
     {"gen", "c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] [--skip-time]",
      "generate C structures, Java classes or C++ classes", GenCommand},
     {"sql", "KIND DESIGN.sql TABLE [--fields a,b] [--where TEXT] [--params] [--proc]",
@@ -58,7 +59,14 @@ int Usage() {
 int Run(const std::vector<std::string>& args) {
   if (args.empty() || args[0] == "help" || args[0] == "--help") return Usage();
   for (const Command& command : kCommands) {
-    if (args[0] == command.name) return command.run({args.begin() + 1, args.end()});
+    if (args[0] != command.name) continue;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command.argumentCount >= 0 &&
+        rest.size() != static_cast<std::size_t>(command.argumentCount)) {
+      std::fprintf(stderr, "usage: tablora-cli %s %s\n", command.name, command.arguments);
+      return 2;
+    }
+    return command.run(rest);
   }
   std::fprintf(stderr, "tablora-cli: unknown command '%s'\n", args[0].c_str());
   return Usage();

@@ -12,7 +12,8 @@ int Run(const std::vector<std::string>& args);
 /// against the program folder, a command line against where it was started.
 std::string AbsolutePath(const std::string& path);
 
-/// The commands, each in its own <command>_command.cpp. `args` follow the command name.
+/// The commands, each in its own <command>_command.cpp. `args` follow the command name;
+/// Run has checked their number where the command takes a fixed number.
 int NewSampleCommand(const std::vector<std::string>& args);
 int DumpCommand(const std::vector<std::string>& args);
 int SaveCommand(const std::vector<std::string>& args);

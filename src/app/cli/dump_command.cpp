@@ -40,10 +40,6 @@ nlohmann::ordered_json ColumnJson(const ColumnDesign& c) {
 }  // namespace
 
 int DumpCommand(const std::vector<std::string>& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: tablora-cli dump FILE\n");
-    return 2;
-  }
   OpenedDesign opened;
   if (!opened.Open(args[0])) return 1;
   Design& design = opened.design;

@@ -6,6 +6,7 @@
 #include "app/cli/opened_design.h"
 #include "base/app_state.h"
 #include "base/prompts.h"
+#include "base/settings_loader.h"
 #include "base/text_codec.h"
 #include "model/design.h"
 #include "model/script_parser.h"
@@ -15,17 +16,15 @@ namespace tablora::cli {
 
 namespace {
 
-/// The editor grid of the shipped settings: 14 columns, yes/no lists "否"/"是".
-Settings SampleSettings() {
+/// The editor grid of `loaded` (its columns, drop-down and yes/no lists, data types) on
+/// default settings otherwise, so that the sample's window layout is the same everywhere.
+Settings EditorGridOf(const Settings& loaded) {
   Settings s;
-  for (const char* caption :
-       {u8"序号", u8"名称", u8"实际名称", u8"数据类型", u8"允许空", u8"自动增长", u8"默认值",
-        u8"说明", u8"主键", u8"外键", u8"外键名称", u8"引用表", u8"引用列", u8"检查约束"}) {
-    s.gridCaptions.push_back(Cp936(caption));
-  }
-  s.dropDownColumns = {4, 5, 6, 9, 10};
-  for (int n : {5, 6, 9, 10}) s.dropDownLists[n] = {Cp936(u8"否"), Cp936(u8"是")};
-  s.dataTypeLists[kSqlServer] = {"int", "varchar", "decimal", "datetime"};
+  s.gridCaptions = loaded.gridCaptions;
+  s.gridWidths = loaded.gridWidths;
+  s.dropDownColumns = loaded.dropDownColumns;
+  s.dropDownLists = loaded.dropDownLists;
+  s.dataTypeLists = loaded.dataTypeLists;
   return s;
 }
 
@@ -104,14 +103,11 @@ void EnterTable(Design& design, const SampleTable& table) {
 }  // namespace
 
 int NewSampleCommand(const std::vector<std::string>& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: tablora-cli new-sample OUT\n");
-    return 2;
-  }
+  const std::string folder = ChosenProgramFolder();
   AppState app;
-  app.settings = SampleSettings();
+  app.settings = EditorGridOf(LoadSettingsFile(folder));
   SilentPrompts prompts;  // keeps the current database kind, MS SQL Server
-  ScriptParser parser(ExecutableFolder(), &prompts);
+  ScriptParser parser(folder, &prompts);
   if (!parser.LoadPatterns()) {
     std::fprintf(stderr, "tablora-cli: %s\n", TextCodec::Cp936ToUtf8(parser.error()).c_str());
     return 1;

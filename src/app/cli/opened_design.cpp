@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "base/program_folder.h"
 #include "base/settings_loader.h"
 #include "base/text_codec.h"
 
@@ -18,8 +19,14 @@ std::string ExecutableFolder() {
   return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-OpenedDesign::OpenedDesign() : parser(ExecutableFolder(), &prompts), design(app, prompts, parser) {
-  app.settings = LoadSettingsFile(ExecutableFolder());
+std::string ChosenProgramFolder() {
+  char buffer[4096];
+  const char* launchFolder = ::getcwd(buffer, sizeof buffer);
+  return ProgramFolder::Choose(ExecutableFolder(), launchFolder != nullptr ? launchFolder : ".");
+}
+
+OpenedDesign::OpenedDesign() : parser(folder, &prompts), design(app, prompts, parser) {
+  app.settings = LoadSettingsFile(folder);
   parser.LoadPatterns();
 }
 

@@ -10,8 +10,16 @@
 
 namespace tablora::cli {
 
+/// The folder of the running executable.
+std::string ExecutableFolder();
+
+/// The program folder, chosen by the window program's rule: the executable's folder when it
+/// holds the settings, else an installed folder (/usr/local/share/tablora,
+/// /usr/share/tablora), else the current folder.
+std::string ChosenProgramFolder();
+
 /// A design without windows, with the settings and pattern files of the program folder
-/// (the folder of the executable), that a command opens a script into.
+/// (ChosenProgramFolder()), that a command opens a script into.
 class OpenedDesign {
  public:
   OpenedDesign();
@@ -19,13 +27,11 @@ class OpenedDesign {
   /// (UTF-8) to standard error and returns false.
   bool Open(const std::string& path);
 
+  const std::string folder = ChosenProgramFolder();
   AppState app;
   SilentPrompts prompts;
   ScriptParser parser;
   Design design;
 };
-
-/// The folder of the running executable.
-std::string ExecutableFolder();
 
 }  // namespace tablora::cli

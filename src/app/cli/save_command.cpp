@@ -9,10 +9,6 @@
 namespace tablora::cli {
 
 int SaveCommand(const std::vector<std::string>& args) {
-  if (args.size() != 2) {
-    std::fprintf(stderr, "usage: tablora-cli save IN OUT\n");
-    return 2;
-  }
   OpenedDesign opened;
   if (!opened.Open(args[0])) return 1;
   // SaveScript tells the user (here: standard error) why it could not write.

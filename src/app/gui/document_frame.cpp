@@ -2,7 +2,7 @@
 
 #include <wx/textctrl.h>
 
-#include "app/document_titles.h"
+#include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 
 namespace tablora {

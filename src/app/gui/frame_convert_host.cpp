@@ -4,9 +4,9 @@
 
 #include "app/command_table.h"
 #include "app/design_session.h"
-#include "app/document_titles.h"
 #include "app/gui/main_frame.h"
 #include "base/app_state.h"
+#include "base/document_titles.h"
 
 namespace tablora {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/document_titles.h"
 #include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/work_box.h"
 #include "app/gui/work_box_commands.h"
+#include "base/document_titles.h"
 #include "model/design.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/table_editor_sheet.h"

@@ -9,7 +9,6 @@
 #include <wx/utils.h>
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/about_dialog.h"
 #include "app/gui/command_bars.h"
 #include "app/gui/command_ids.h"
@@ -21,6 +20,7 @@
 #include "app/gui/work_box_commands.h"
 #include "app/gui/wx_prompts.h"
 #include "base/app_state.h"
+#include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
 #include "base/text_codec.h"

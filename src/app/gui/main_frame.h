@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_host.h"
 #include "app/command_registry.h"
 #include "app/design_session.h"
 #include "app/gui/forwarding_prompts.h"
@@ -30,7 +31,7 @@ class WorkBox;
 /// The main window: documents as tabs, menus, toolbar, status bar and the work box at the
 /// left. It routes each command to one handler; commands whose work is not part of the
 /// program yet stay disabled.
-class MainFrame : public wxMDIParentFrame {
+class MainFrame : public wxMDIParentFrame, public CommandHost {
  public:
   /// `config` keeps the recent-file list (not owned; may be nullptr).
   MainFrame(AppState& state, wxConfigBase* config);
@@ -62,18 +63,18 @@ class MainFrame : public wxMDIParentFrame {
   bool IsCommandEnabled(int id) const;
   bool IsCommandChecked(int id) const;
   /// Handlers other subsystems register for commands of the menus.
-  CommandRegistry& commandRegistry() { return registry_; }
+  CommandRegistry& commandRegistry() override { return registry_; }
 
   // Parts and collaborators.
-  AppState& appState() { return state_; }
+  AppState& appState() override { return state_; }
   /// The prompts dialogs and questions go through: the real dialogs, or the prompts
   /// SetPrompts put in force (also for objects that were given prompts() before).
-  Prompts& prompts() { return forwardingPrompts_; }
+  Prompts& prompts() override { return forwardingPrompts_; }
   /// Replaces the real dialogs (not owned); nullptr brings them back.
   void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
   /// The design's file side; while none is set the file commands are disabled.
   void SetSession(std::unique_ptr<DesignSession> session);
-  DesignSession* session() const { return session_.get(); }
+  DesignSession* session() const override { return session_.get(); }
   /// How the help page is shown (default: the desktop's browser).
   void SetBrowserLauncher(std::function<bool(const wxString& url)> launcher) {
     launchBrowser_ = std::move(launcher);

@@ -16,7 +16,7 @@ namespace tablora {
 
 void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
-  RegisterGeneratorCommands(frame);
+  RegisterGeneratorCommands(frame, &frame);
   frame.tableCommands().RegisterMainCommands();
   frame.layoutCommands().RegisterMainCommands();
   RegisterConvertCommands(frame);

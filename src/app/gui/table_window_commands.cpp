@@ -1,13 +1,13 @@
 #include "app/gui/table_window_commands.h"
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
+#include "base/document_titles.h"
 #include "gen/gui/generator_commands.h"
 #include "model/design.h"
 #include "ui/gui/design_canvas.h"
@@ -66,7 +66,7 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
     case table_cmd::kGenCStruct:
     case table_cmd::kGenJavaClass:
     case table_cmd::kGenCppClass:
-      RunGeneratorForTable(frame_, id, table);
+      RunGeneratorForTable(frame_, &frame_, id, table);
       break;
     case table_cmd::kSaveTableScript:
       frame_.session()->SaveTableScript(table);

@@ -4,11 +4,11 @@
 #include <wx/treectrl.h>
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
 #include "app/gui/work_box.h"
+#include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 #include "model/design.h"
 #include "ui/gui/design_canvas.h"

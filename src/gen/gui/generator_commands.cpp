@@ -1,8 +1,9 @@
 #include "gen/gui/generator_commands.h"
 
+#include "app/command_host.h"
+#include "app/command_registry.h"
 #include "app/command_table.h"
 #include "app/design_session.h"
-#include "app/gui/main_frame.h"
 #include "base/app_state.h"
 #include "gen/code_generation.h"
 #include "gen/gui/options_dialog.h"
@@ -12,44 +13,52 @@ namespace tablora {
 
 namespace {
 
-Design* DesignOf(MainFrame& frame) {
-  return frame.session() != nullptr ? frame.session()->design() : nullptr;
+Design* DesignOf(const CommandHost& host) {
+  return host.session() != nullptr ? host.session()->design() : nullptr;
 }
 
 /// The definition list of the frame's design after its refresh, or an empty list when
 /// the frame has no design.
-const std::vector<TableDesign>& RefreshedDefinitions(MainFrame& frame) {
+const std::vector<TableDesign>& RefreshedDefinitions(const CommandHost& host) {
   static const std::vector<TableDesign> kNoTables;
-  Design* design = DesignOf(frame);
+  Design* design = DesignOf(host);
   return design != nullptr ? design->RefreshTableDefinitions() : kNoTables;
 }
 
-void Run(MainFrame& frame, GenerationResult (CodeGeneration::*generate)(int), int index = -1) {
-  WxOptionsPrompt options(&frame);
+void Run(CommandHost& host, wxWindow* parent, GenerationResult (CodeGeneration::*generate)(int),
+         int index = -1) {
+  WxOptionsPrompt options(parent);
   CodeGeneration generation(
-      frame.appState().settings, frame.prompts(), options,
-      [&frame]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(frame); });
+      host.appState().settings, host.prompts(), options,
+      [&host]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(host); });
   (generation.*generate)(index);
 }
 
 }  // namespace
 
-void RegisterGeneratorCommands(MainFrame& frame) {
-  CommandRegistry& registry = frame.commandRegistry();
+void RegisterGeneratorCommands(CommandHost& host, wxWindow* parent) {
+  CommandRegistry& registry = host.commandRegistry();
   // Enabled while a design stands behind the window; an empty design says "没有数据!".
-  const auto hasDesign = [&frame] { return DesignOf(frame) != nullptr; };
+  const auto hasDesign = [&host] { return DesignOf(host) != nullptr; };
   registry.Register(
-      cmd::kGenCStruct, [&frame] { Run(frame, &CodeGeneration::GenerateCStruct); }, hasDesign);
+      cmd::kGenCStruct, [&host, parent] { Run(host, parent, &CodeGeneration::GenerateCStruct); },
+      hasDesign);
   registry.Register(
-      cmd::kGenJavaClass, [&frame] { Run(frame, &CodeGeneration::GenerateJavaClass); }, hasDesign);
+      cmd::kGenJavaClass,
+      [&host, parent] { Run(host, parent, &CodeGeneration::GenerateJavaClass); }, hasDesign);
   registry.Register(
-      cmd::kGenCppClass, [&frame] { Run(frame, &CodeGeneration::GenerateCppClass); }, hasDesign);
+      cmd::kGenCppClass, [&host, parent] { Run(host, parent, &CodeGeneration::GenerateCppClass); },
+      hasDesign);
 }
 
-void RunGeneratorForTable(MainFrame& frame, int commandId, int tableIndex) {
-  if (commandId == cmd::kGenCStruct) Run(frame, &CodeGeneration::GenerateCStruct, tableIndex);
-  if (commandId == cmd::kGenJavaClass) Run(frame, &CodeGeneration::GenerateJavaClass, tableIndex);
-  if (commandId == cmd::kGenCppClass) Run(frame, &CodeGeneration::GenerateCppClass, tableIndex);
+void RunGeneratorForTable(CommandHost& host, wxWindow* parent, int commandId, int tableIndex) {
+  if (commandId == cmd::kGenCStruct) {
+    Run(host, parent, &CodeGeneration::GenerateCStruct, tableIndex);
+  } else if (commandId == cmd::kGenJavaClass) {
+    Run(host, parent, &CodeGeneration::GenerateJavaClass, tableIndex);
+  } else if (commandId == cmd::kGenCppClass) {
+    Run(host, parent, &CodeGeneration::GenerateCppClass, tableIndex);
+  }
 }
 
 }  // namespace tablora

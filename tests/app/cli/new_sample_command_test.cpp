@@ -1,31 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "base/text_file.h"
+#include "app/cli/cli_test.h"
 #include "model/layout_block.h"
 
 namespace tablora {
 namespace {
 
-int RunCli(const std::string& arguments) {
-  const std::string command = std::string(TABLORA_CLI) + " " + arguments + " 2>/dev/null";
-  return std::system(command.c_str());
-}
+using NewSampleCommand = testing::CliTest;
 
-TEST(NewSampleCommand, WritesTheSampleDesignScript) {
-  const std::string out = ::testing::TempDir() + "/writer_sample_out.sql";
-  std::remove(out.c_str());
-  ASSERT_EQ(RunCli("new-sample " + out), 0);
-  std::string actual, expected;
-  ASSERT_TRUE(TextFile::ReadBytes(out, actual));
-  ASSERT_TRUE(TextFile::ReadBytes(std::string(TABLORA_TEST_DATA) + "/writer_sample.sql", expected));
-  EXPECT_EQ(actual, expected);
+TEST_F(NewSampleCommand, WritesTheSampleDesignScript) {
+  ASSERT_EQ(Cli("new-sample " + (dir / "out.sql")).exitCode, 0);
+  EXPECT_EQ(Read(dir / "out.sql"), Read(Fixture("writer_sample.sql")));
 }
 
 /// The lines after the layout comment, sorted.
@@ -47,16 +38,13 @@ std::vector<std::tuple<int, int, unsigned, unsigned>> SortedLayout(const std::st
   return layout;
 }
 
-TEST(NewSampleCommand, SampleOpensAndSavesAgainWithEveryLineKept) {
-  const std::string sample = std::string(TABLORA_TEST_DATA) + "/writer_sample.sql";
-  const std::string once = ::testing::TempDir() + "/writer_sample_once.sql";
-  const std::string twice = ::testing::TempDir() + "/writer_sample_twice.sql";
-  ASSERT_EQ(RunCli("save " + sample + " " + once), 0);
-  ASSERT_EQ(RunCli("save " + once + " " + twice), 0);
-  std::string original, first, second;
-  ASSERT_TRUE(TextFile::ReadBytes(sample, original));
-  ASSERT_TRUE(TextFile::ReadBytes(once, first));
-  ASSERT_TRUE(TextFile::ReadBytes(twice, second));
+TEST_F(NewSampleCommand, SampleOpensAndSavesAgainWithEveryLineKept) {
+  const std::string sample = Fixture("writer_sample.sql");
+  ASSERT_EQ(Cli("save " + sample + " " + (dir / "once.sql")).exitCode, 0);
+  ASSERT_EQ(Cli("save " + (dir / "once.sql") + " " + (dir / "twice.sql")).exitCode, 0);
+  const std::string original = Read(sample);
+  const std::string first = Read(dir / "once.sql");
+  const std::string second = Read(dir / "twice.sql");
   // Opening sorts the tables by actual name and each window keeps its place; nothing
   // else may change.
   EXPECT_NE(first, original);
@@ -66,21 +54,16 @@ TEST(NewSampleCommand, SampleOpensAndSavesAgainWithEveryLineKept) {
   EXPECT_EQ(second, first);
 }
 
-TEST(NewSampleCommand, RelativeTargetsAreWrittenWhereTheCommandRuns) {
-  const std::string dir = ::testing::TempDir() + "/cli_relative";
-  std::system(("mkdir -p " + dir + " && rm -f " + dir + "/*.sql").c_str());
-  ASSERT_EQ(RunCli("new-sample " + dir + "/a.sql"), 0);
-  const std::string command = "cd " + dir + " && " + TABLORA_CLI + " save a.sql b.sql 2>/dev/null";
-  ASSERT_EQ(std::system(command.c_str()), 0);
-  std::string saved;
-  EXPECT_TRUE(TextFile::ReadBytes(dir + "/b.sql", saved));
-  EXPECT_NE(saved.find("CREATE TABLE"), std::string::npos);
+TEST_F(NewSampleCommand, RelativeTargetsAreWrittenWhereTheCommandRuns) {
+  ASSERT_EQ(Cli("new-sample a.sql").exitCode, 0);
+  ASSERT_EQ(Cli("save a.sql b.sql").exitCode, 0);
+  EXPECT_NE(Read(dir / "b.sql").find("CREATE TABLE"), std::string::npos);
 }
 
-TEST(NewSampleCommand, RejectsMissingOrUnwritableTargets) {
-  EXPECT_NE(RunCli("new-sample"), 0);
-  EXPECT_NE(RunCli("new-sample " + ::testing::TempDir() + "/no_such_dir/x.sql"), 0);
-  EXPECT_NE(RunCli("no-such-command"), 0);
+TEST_F(NewSampleCommand, RejectsMissingOrUnwritableTargets) {
+  EXPECT_NE(Cli("new-sample").exitCode, 0);
+  EXPECT_NE(Cli("new-sample no_such_dir/x.sql").exitCode, 0);
+  EXPECT_NE(Cli("no-such-command").exitCode, 0);
 }
 
 }  // namespace

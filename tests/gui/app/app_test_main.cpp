@@ -15,21 +15,6 @@ wxIMPLEMENT_APP_NO_MAIN(tablora::TabloraApp);
 
 namespace tablora::testing {
 
-void PumpEvents(int milliseconds) {
-  const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
-  do {
-    wxTheApp->Yield(true);
-    wxMilliSleep(5);
-  } while (wxGetLocalTimeMillis() < end);
-  wxTheApp->Yield(true);
-}
-
-bool WaitFor(const std::function<bool()>& done, int milliseconds) {
-  const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
-  while (!done() && wxGetLocalTimeMillis() < end) PumpEvents(10);
-  return done();
-}
-
 MainFrame& Frame() {
   MainFrame* frame = wxGetApp().mainFrame();
   if (frame == nullptr) {

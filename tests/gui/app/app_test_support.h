@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/design_session.h"
+#include "support/gui_test_support.h"
 
 namespace tablora {
 class MainFrame;
@@ -14,12 +15,8 @@ class MainFrame;
 
 namespace tablora::testing {
 
-/// Processes pending events for at least `milliseconds`.
-void PumpEvents(int milliseconds = 50);
 /// The program's main window as the real application object made it.
 MainFrame& Frame();
-/// Pumps events until `done` holds or `milliseconds` pass; returns `done()`.
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 2000);
 /// Runs `action` on the next pass of whatever event loop runs (a modal dialog's too).
 void Later(std::function<void()> action, int delayMilliseconds = 100);
 

@@ -11,7 +11,6 @@
 #include <functional>
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
@@ -19,6 +18,7 @@
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/table_window_commands.h"
 #include "app_test_support.h"
+#include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 #include "base/text_codec.h"
 #include "convert/definition_sample.h"

@@ -7,13 +7,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/document_titles.h"
 #include "app/gui/design_layout_commands.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/work_box_commands.h"
 #include "app_test_support.h"
+#include "base/document_titles.h"
 #include "db/database_session.h"
 #include "db/gui/password_dialog.h"
 #include "model/design.h"

@@ -16,7 +16,6 @@
 #include <memory>
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
@@ -25,12 +24,14 @@
 #include "app/gui/table_window_commands.h"
 #include "app_test_support.h"
 #include "base/app_state.h"
+#include "base/document_titles.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/gui/options_dialog.h"
 #include "gen/gui/statement_builder_dialog.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
 #include "ui/gui/data_grid.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/design_picture.h"
@@ -74,9 +75,6 @@ class DesignSurface : public ::testing::Test {
     ResetToOneDesignWindow();
     Frame().SetSession(CreateDesignSession(Frame()));
     Frame().SetPrompts(&prompts);
-    dir = fs::path(::testing::TempDir()) / ("design_surface_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
     Frame().Raise();
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
     PumpEvents(50);
@@ -86,7 +84,6 @@ class DesignSurface : public ::testing::Test {
     Frame().SetSession(nullptr);
     Frame().appState().settings = saved;
     Frame().appState().designHasContent = false;
-    if (std::getenv("TABLORA_KEEP_TEST_FILES") == nullptr) fs::remove_all(dir);
   }
 
   DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
@@ -147,7 +144,8 @@ class DesignSurface : public ::testing::Test {
   Settings saved;
   ScriptedPrompts prompts;
   wxUIActionSimulator sim;
-  fs::path dir;
+  TempFolder folder;  ///< fresh for each test
+  fs::path dir = folder.path();
 };
 
 TEST_F(DesignSurface, NewTableThroughCtrlNTypedInTheSheetShowsInItsWindow) {

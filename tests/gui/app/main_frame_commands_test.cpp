@@ -13,12 +13,12 @@
 #include <set>
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/about_dialog.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app_test_support.h"
+#include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 #include "convert/gui/definition_format_dialog.h"
 #include "support/scripted_prompts.h"

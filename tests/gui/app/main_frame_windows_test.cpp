@@ -9,7 +9,6 @@
 #include <wx/uiaction.h>
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
@@ -20,10 +19,12 @@
 #include "app/gui/work_box.h"
 #include "app_test_support.h"
 #include "base/app_state.h"
+#include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
 #include "ui/gui/design_canvas.h"
 
 namespace tablora::testing {
@@ -124,7 +125,8 @@ TEST(MainFrameFiles, DroppingThreeFilesOpensOnlyTheFirst) {
 }
 
 TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
-  const std::string path = "/tmp/tablora_app_test_drop.sql";
+  TempFolder folder;
+  const std::string path = folder / "drop.sql";
   ASSERT_TRUE(TextFile::WriteBytes(path,
                                    "CREATE TABLE [dbo].[t_user] (\r\n\t[id] [int] NOT NULL ,\r\n"
                                    "\t[name] [varchar] (50) NULL \r\n) ON [PRIMARY]\r\nGO\r\n"));
@@ -133,7 +135,7 @@ TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
   Frame().SetSession(CreateDesignSession(Frame()));
   ScriptedPrompts prompts;
   Frame().SetPrompts(&prompts);
-  auto* files = new wxString[2]{wxString::FromUTF8(path), "/tmp/not_opened.sql"};
+  auto* files = new wxString[2]{wxString::FromUTF8(path), path_to_wx(folder / "not_opened.sql")};
   wxDropFilesEvent drop(wxEVT_DROP_FILES, 2, files);
   Frame().GetEventHandler()->ProcessEvent(drop);
   PumpEvents(100);
@@ -422,8 +424,8 @@ namespace tablora::testing {
 namespace {
 
 TEST(MainFrameFiles, RecentFilesAreKeptInTheConfigurationAcrossRuns) {
-  const wxString configPath = "/tmp/tablora_app_test_recent.ini";
-  if (wxFileExists(configPath)) wxRemoveFile(configPath);
+  TempFolder folder;
+  const wxString configPath = path_to_wx(folder / "recent.ini");
   {
     wxFileConfig config(wxEmptyString, wxEmptyString, configPath, wxEmptyString,
                         wxCONFIG_USE_LOCAL_FILE);

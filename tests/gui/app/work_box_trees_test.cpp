@@ -16,7 +16,6 @@
 #include <filesystem>
 
 #include "app/command_table.h"
-#include "app/document_titles.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
@@ -27,6 +26,7 @@
 #include "app/gui/work_box.h"
 #include "app/gui/work_box_commands.h"
 #include "app_test_support.h"
+#include "base/document_titles.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "model/design.h"
@@ -49,7 +49,7 @@ constexpr int kLong = 15000;  ///< generous: the machine is shared
 std::string Script(int count, int groups) {
   std::string text;
   for (int t = 0; t < count; ++t) {
-    char name[8];
+    char name[16];
     std::snprintf(name, sizeof name, "t%02d", t);
     std::string header = "--" + Cp936(u8"表") + std::to_string(t) + ":";
     if (t % 4 != 1) header += Cp936(u8"(组)") + "G" + std::to_string(t % groups);
@@ -372,7 +372,9 @@ TEST_F(WorkBoxTreesGui, ArrangeWithEachOptionGivesTheComputedPositions) {
     ASSERT_EQ(expected.windows.size(), 7u);
     for (const ArrangedWindow& w : expected.windows) {
       EXPECT_EQ(Canvas()->surface()->Rect(w.table), w.rect) << c.name << " table " << w.table;
-      if (c.whole) EXPECT_TRUE(Canvas()->surface()->Window(w.table).wholeBox);
+      if (c.whole) {
+        EXPECT_TRUE(Canvas()->surface()->Window(w.table).wholeBox);
+      }
     }
     EXPECT_EQ(TheDesign().tablesPerRow(), 2);
   }

@@ -23,19 +23,6 @@ static void FailTestOnAssert(const wxString& file, int line, const wxString& fun
       << "wx assertion " << cond.utf8_str() << " in " << func.utf8_str() << ": " << msg.utf8_str();
 }
 
-namespace tablora::testing {
-
-void PumpEvents(int milliseconds) {
-  const wxLongLong end = wxGetLocalTimeMillis() + milliseconds;
-  do {
-    wxTheApp->Yield(true);
-    wxMilliSleep(5);
-  } while (wxGetLocalTimeMillis() < end);
-  wxTheApp->Yield(true);
-}
-
-}  // namespace tablora::testing
-
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   wxApp::GTKAllowDiagnosticsControl();

@@ -1,4 +1,4 @@
-#include "app/document_titles.h"
+#include "base/document_titles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // tablora-cli gen: a design script in, code files out, with the shipped settings' type maps.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 
+#include "app/cli/cli_test.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
 
@@ -13,37 +13,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class GenCommand : public ::testing::Test {
+class GenCommand : public testing::CliTest {
  protected:
-  void SetUp() override {
-    dir = fs::path(::testing::TempDir()) / ("gen_cli_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  /// Exit code of tablora-cli gen with `args` (shell words); output goes to dir/log.
+  /// Exit code of tablora-cli gen with `args` (shell words); its messages go to Log().
   int Gen(const std::string& args) {
-    const std::string command = std::string("'") + TABLORA_CLI + "' gen " + args + " >'" +
-                                (dir / "log").string() + "' 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const testing::CliRun run = Cli("gen " + args);
+    log = run.out + run.err;
+    return run.exitCode;
   }
-  std::string Read(const fs::path& path) {
-    std::string bytes;
-    EXPECT_TRUE(TextFile::ReadBytes(path.string(), bytes)) << path;
-    return bytes;
-  }
-  std::string Log() { return Read(dir / "log"); }
+  std::string Log() const { return log; }
   /// Expected file bytes: code page 936 with CR LF.
   static std::string Cp936CrLf(const char* utf8) { return TextFile::ToCrLf(Cp936(utf8)); }
 
-  fs::path dir;
-  const std::string design = std::string(TABLORA_TEST_DATA) + "/gen_cli/goods.sql";
+  std::string log;
+  const std::string design = Fixture("gen_cli/goods.sql");
 };
 
 TEST_F(GenCommand, CStructuresOfAllTablesWithPrefixes) {
-  ASSERT_EQ(Gen("c '" + design + "' '" + (dir / "all.h").string() + "' --prefix"), 0) << Log();
+  ASSERT_EQ(Gen("c '" + design + "' '" + (dir / "all.h") + "' --prefix"), 0) << Log();
   EXPECT_EQ(Read(dir / "all.h"), Cp936CrLf(u8"// 商品: 在售商品\n"
                                            u8"typedef struct{\n"
                                            u8"int nId;\t// 编号:主键\n"
@@ -59,7 +46,7 @@ TEST_F(GenCommand, CStructuresOfAllTablesWithPrefixes) {
 }
 
 TEST_F(GenCommand, OneCppClassWithAccessors) {
-  ASSERT_EQ(Gen("cpp '" + design + "' '" + (dir / "goods.hpp").string() +
+  ASSERT_EQ(Gen("cpp '" + design + "' '" + (dir / "goods.hpp") +
                 "' --table Goods --accessors --skip-time"),
             0)
       << Log();
@@ -105,9 +92,9 @@ TEST_F(GenCommand, JavaIntoAFolderAndIntoOneFile) {
                              u8"public class Goods\n"
                              u8"{\n";
   // Every table into a folder that does not exist yet: the package is its name.
-  ASSERT_EQ(Gen("java '" + design + "' '" + (dir / "beans").string() + "' --prefix --skip-time"), 0)
+  ASSERT_EQ(Gen("java '" + design + "' '" + (dir / "beans") + "' --prefix --skip-time"), 0)
       << Log();
-  EXPECT_EQ(Read(dir / "beans" / "Goods.java"),
+  EXPECT_EQ(Read(dir.path() / "beans" / "Goods.java"),
             Cp936CrLf((u8"package beans;\n" + header +
                        u8"public int nId;\t// 编号:主键\n"
                        u8"public String strName;\t// 名称:[20]\n"
@@ -115,22 +102,24 @@ TEST_F(GenCommand, JavaIntoAFolderAndIntoOneFile) {
                        u8"}\n"
                        u8"\n")
                           .c_str()));
-  EXPECT_TRUE(fs::exists(dir / "beans" / "Note.java"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "beans"), fs::directory_iterator()), 2);
+  EXPECT_TRUE(fs::exists(dir.path() / "beans" / "Note.java"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "beans"), fs::directory_iterator()),
+            2);
 
   // One table into a file: the package is the name of the file's folder.
-  fs::create_directories(dir / "model");
-  ASSERT_EQ(
-      Gen("java '" + design + "' '" + (dir / "model" / "G.java").string() + "' --table Goods"), 0)
+  fs::create_directories(dir.path() / "model");
+  ASSERT_EQ(Gen("java '" + design + "' '" + (dir.path() / "model" / "G.java").string() +
+                "' --table Goods"),
+            0)
       << Log();
-  const std::string one = Read(dir / "model" / "G.java");
+  const std::string one = Read(dir.path() / "model" / "G.java");
   EXPECT_EQ(one.substr(0, 16), "package model;\r\n");
   EXPECT_NE(one.find("public String Added;\t// " + Cp936(u8"添加时间:") + "\r\n"),
             std::string::npos);
 }
 
 TEST_F(GenCommand, BadArgumentsAndMissingInputs) {
-  const std::string out = "'" + (dir / "x.h").string() + "'";
+  const std::string out = "'" + (dir / "x.h") + "'";
   EXPECT_EQ(Gen(""), 2);
   EXPECT_EQ(Gen("rust '" + design + "' " + out), 2);
   EXPECT_NE(Log().find("unknown language 'rust'"), std::string::npos);
@@ -139,10 +128,10 @@ TEST_F(GenCommand, BadArgumentsAndMissingInputs) {
   EXPECT_EQ(Gen("c '" + design + "' " + out + " --table"), 2);
   EXPECT_EQ(Gen("c '" + design + "' " + out + " --table Missing"), 1);
   EXPECT_NE(Log().find("no table 'Missing'"), std::string::npos);
-  EXPECT_EQ(Gen("c '" + (dir / "none.sql").string() + "' " + out), 1);
-  EXPECT_FALSE(fs::exists(dir / "x.h"));
+  EXPECT_EQ(Gen("c '" + (dir / "none.sql") + "' " + out), 1);
+  EXPECT_FALSE(fs::exists(dir.path() / "x.h"));
   // A file that cannot be written is an error, not a success.
-  EXPECT_EQ(Gen("c '" + design + "' '" + (dir / "no" / "x.h").string() + "'"), 1);
+  EXPECT_EQ(Gen("c '" + design + "' '" + (dir.path() / "no" / "x.h").string() + "'"), 1);
 }
 
 }  // namespace

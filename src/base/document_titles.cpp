@@ -1,4 +1,4 @@
-#include "app/document_titles.h"
+#include "base/document_titles.h"
 
 #include "base/gbk_text.h"
 #include "base/text_codec.h"

@@ -1,41 +1,19 @@
 // tablora-cli dump and save: the open flow behind a command line.
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <string>
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <string>
+
+#include "app/cli/cli_test.h"
 #include "base/text_file.h"
 
 namespace tablora {
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;  ///< standard output
-  std::string err;  ///< standard error
-};
+using DumpSaveCommand = testing::CliTest;
+using testing::CliRun;
 
-CliRun Cli(const std::string& args) {
-  const std::string errPath = ::testing::TempDir() + "reader_cli_stderr.txt";
-  const std::string command = std::string(TABLORA_CLI) + " " + args + " 2>" + errPath;
-  CliRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  TextFile::ReadBytes(errPath, run.err);
-  return run;
-}
-
-std::string Fixture(const char* name) { return std::string(TABLORA_TEST_DATA) + "/" + name; }
-
-TEST(ScriptCliTest, DumpPrintsTheOpenedDesignAsJson) {
+TEST_F(DumpSaveCommand, DumpPrintsTheOpenedDesignAsJson) {
   const CliRun run = Cli("dump " + Fixture("reader_one_table.sql"));
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const nlohmann::json expected = nlohmann::json::parse(R"({
@@ -53,7 +31,7 @@ TEST(ScriptCliTest, DumpPrintsTheOpenedDesignAsJson) {
   EXPECT_EQ(nlohmann::json::parse(run.out), expected);
 }
 
-TEST(ScriptCliTest, DumpShowsForeignKeysLayoutsAndProcedures) {
+TEST_F(DumpSaveCommand, DumpShowsForeignKeysLayoutsAndProcedures) {
   const CliRun tables = Cli("dump " + Fixture("reader_gbk_crlf.sql"));
   ASSERT_EQ(tables.exitCode, 0) << tables.err;
   const auto json = nlohmann::json::parse(tables.out);
@@ -65,7 +43,7 @@ TEST(ScriptCliTest, DumpShowsForeignKeysLayoutsAndProcedures) {
             nlohmann::json::parse(
                 R"({"left": 320, "top": 40, "textColour": 255, "bkColour": 16772829})"));
 
-  const std::string procs = ::testing::TempDir() + "reader_cli_procs.sql";
+  const std::string procs = dir / "procs.sql";
   ASSERT_TRUE(TextFile::WriteBytes(procs, "create proc dbo.p_a\r\nas select 1\r\ngo\r\n"));
   const CliRun run = Cli("dump " + procs);
   ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -76,11 +54,11 @@ TEST(ScriptCliTest, DumpShowsForeignKeysLayoutsAndProcedures) {
                                        "parameters": []}])"));
 }
 
-TEST(ScriptCliTest, SaveWritesWhatOpensAgainAsTheSameDesign) {
-  const std::string first = ::testing::TempDir() + "reader_cli_first.sql";
-  const std::string second = ::testing::TempDir() + "reader_cli_second.sql";
-  ASSERT_EQ(Cli("save " + Fixture("reader_handwritten_mssql.sql") + " " + first).exitCode, 0);
-  ASSERT_EQ(Cli("save " + first + " " + second).exitCode, 0);
+TEST_F(DumpSaveCommand, SaveWritesWhatOpensAgainAsTheSameDesign) {
+  const std::string first = dir / "first.sql";
+  const std::string second = dir / "second.sql";
+  ASSERT_EQ(Cli("save " + Fixture("reader_handwritten_mssql.sql") + " first.sql").exitCode, 0);
+  ASSERT_EQ(Cli("save first.sql second.sql").exitCode, 0);
   std::string a, b;
   ASSERT_TRUE(TextFile::ReadBytes(first, a));
   ASSERT_TRUE(TextFile::ReadBytes(second, b));
@@ -88,20 +66,19 @@ TEST(ScriptCliTest, SaveWritesWhatOpensAgainAsTheSameDesign) {
   EXPECT_EQ(Cli("dump " + first).out, Cli("dump " + Fixture("reader_handwritten_mssql.sql")).out);
 }
 
-TEST(ScriptCliTest, FailuresExitNonZeroWithTheProgramsMessage) {
-  const std::string notTables = ::testing::TempDir() + "reader_cli_select.sql";
+TEST_F(DumpSaveCommand, FailuresExitNonZeroWithTheProgramsMessage) {
+  const std::string notTables = dir / "select.sql";
   ASSERT_TRUE(TextFile::WriteBytes(notTables, "select 1\r\n"));
   CliRun run = Cli("dump " + notTables);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "不是表的SQL脚本文件!\n");
   EXPECT_EQ(run.out, "");
 
-  run = Cli("dump " + ::testing::TempDir() + "reader_cli_missing.sql");
+  run = Cli("dump missing.sql");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err.rfind("无法读取文件!", 0), 0u) << run.err;
 
-  const std::string out = ::testing::TempDir() + "reader_cli_never.sql";
-  std::remove(out.c_str());
+  const std::string out = dir / "never.sql";
   run = Cli("save " + notTables + " " + out);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "不是表的SQL脚本文件!\n");
