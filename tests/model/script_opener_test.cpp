@@ -127,7 +127,7 @@ TEST_F(ScriptOpenerTest, OpensAHandWrittenSqlServerScript) {
               Col("Region", "nvarchar").Size(15).Nullable().Note(G(u8"地区")),
               Col("Notes", "nvarchar(max)").Nullable()}),
        Table("Orders", "", "", "", "dbo",
-             {Col("OrderID", "int").Identity("IDENTITY (1,1)").Key(),
+             {Col("OrderID", "int").Identity("IDENTITY (1, 1) not for replication").Key(),
               Col("CustomerID", "nchar")
                   .Size(5)
                   .Nullable()

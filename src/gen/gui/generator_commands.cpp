@@ -26,9 +26,11 @@ const std::vector<TableDesign>& RefreshedDefinitions(MainFrame& frame) {
 
 void Run(MainFrame& frame, GenerationResult (CodeGeneration::*generate)(int)) {
   WxOptionsPrompt options(&frame);
+  Design* design = DesignOf(frame);
   CodeGeneration generation(
       frame.appState().settings, frame.prompts(), options,
-      [&frame]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(frame); });
+      [&frame]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(frame); },
+      design != nullptr ? &design->userTypes() : nullptr);
   (generation.*generate)(-1);
 }
 
