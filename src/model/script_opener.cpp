@@ -191,6 +191,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   std::vector<TableDesign> tables = parser_.ParseTables(text, lineComments);
   const std::string parseError = parser_.error();
   const std::vector<std::string> fileOrder = parser_.fileOrder();
+  const std::vector<UserType> userTypes = parser_.userTypes();
   // A script the reader could not read whole is not opened: saving it would lose tables.
   if (!parseError.empty()) {
     static const std::string unreadable = Cp936(u8"无法读完这个脚本, 没有打开:\n");
@@ -231,7 +232,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
       break;
     }
   }
-  for (const UserType& type : parser_.userTypes()) {
+  for (const UserType& type : userTypes) {
     bool known = false;
     for (const UserType& have : design_.userTypes()) {
       known = known || gbk::EqualsIgnoreCase(have.name, type.name);

@@ -1,5 +1,6 @@
 #include "model/script_writer.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -241,9 +242,95 @@ std::string ScriptWriter::ForeignKeyClauses(const std::string& tableName, const 
   return clauses;
 }
 
-ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNames& names) const {
+std::string ScriptWriter::ColumnLine(const GridCells& grid, int row, bool last) const {
   namespace col = grid_column;
   const bool bracketed = app_.databaseKind == kSqlServer || app_.databaseKind == kOracle;
+  const std::string actual = grid.GetCellText(row, col::kActualName);
+  std::string display = grid.GetCellText(row, col::kDisplayName);
+  if (display.empty()) display = actual;
+
+  LineFills fills;
+  fills.fieldnameEn.text = actual;
+  const bool namesEqual = actual == display;
+  if (namesEqual) {
+    fills.fieldnameCn.drop = 1;  // with its ":"
+  } else {
+    fills.fieldnameCn.text = CommentText(display);
+  }
+  if (!last) fills.comma.text = ",";
+
+  const bool key = IsYes(grid, row, col::kPrimaryKey);
+  const std::string identityClause = IdentityClause(grid, row);
+  // Only MS SQL Server scripts carry the identity.
+  const std::string identity = app_.databaseKind == kSqlServer ? identityClause : std::string();
+  if (!identityClause.empty()) {
+    fills.identity.text = identity;
+  } else {
+    fills.identity.drop = 1;
+  }
+
+  const std::string defaultText = grid.GetCellText(row, col::kDefault);
+  if (defaultText.empty()) {
+    fills.defaultValue.drop = 1;
+  } else {
+    fills.defaultValue.text = "DEFAULT (" + defaultText + ")";
+  }
+
+  const std::string note = grid.GetCellText(row, col::kNote);
+  if (!note.empty()) {
+    fills.note.text = CommentText(note);
+  } else if (namesEqual) {
+    fills.note.drop = -2;  // with the "--" before it
+  }
+
+  const std::string typeText = grid.GetCellText(row, col::kType);
+  const bool nullableCell = IsYes(grid, row, col::kNullable);
+  if (IsComputed(typeText)) {
+    // "AS expression [PERSISTED]": NOT NULL only for a stored one, no default, no identity.
+    fills.type.text = gbk::Trim(typeText);
+    const std::string upper = gbk::ToUpperAscii(fills.type.text);
+    const bool persisted =
+        upper.size() >= 10 && upper.compare(upper.size() - 10, 10, " PERSISTED") == 0;
+    if (persisted && (key || !nullableCell)) {
+      fills.isnull.text = "NOT NULL";
+    } else {
+      fills.isnull.drop = 1;
+    }
+    return Expand(bracketed ? kTemplateComputed : kTemplateComputedAccess, fills);
+  }
+  FillType(typeText, fills);
+  // Key and identity columns cannot hold NULL.
+  fills.isnull.text = nullableCell && !key && identity.empty() ? "NULL" : "NOT NULL";
+  // A type of several words ("double precision") is no name: no brackets around it.
+  if (bracketed && gbk::Trim(fills.type.text).find(' ') != std::string::npos) {
+    return Expand(kTemplateUnbracketedType, fills);
+  }
+  return Expand(bracketed ? kTemplateBracketed : kTemplateAccess, fills);
+}
+
+std::optional<ScriptWriter::ForeignKeyRow> ScriptWriter::ForeignKeyOf(const GridCells& grid,
+                                                                      int row) const {
+  namespace col = grid_column;
+  if (!IsYes(grid, row, col::kForeignKey)) return std::nullopt;
+  ForeignKeyRow fk;
+  fk.column = grid.GetCellText(row, col::kActualName);
+  fk.name = gbk::CutToBytes(grid.GetCellText(row, col::kForeignKeyName), 127);
+  // "owner.table" names a table of another owner.
+  const std::string refTable = grid.GetCellText(row, col::kRefTable);
+  const std::size_t dot = refTable.find('.');
+  if (dot != std::string::npos && dot > 0 && dot + 1 < refTable.size()) {
+    fk.refOwner = gbk::CutToBytes(refTable.substr(0, dot), 127);
+    fk.refTable = gbk::CutToBytes(refTable.substr(dot + 1), 127);
+  } else {
+    fk.refTable = gbk::CutToBytes(refTable, 127);
+  }
+  fk.refColumn = gbk::CutToBytes(grid.GetCellText(row, col::kRefColumn), 127);
+  if (fk.refColumn.empty()) return std::nullopt;
+  return fk;
+}
+
+ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNames& names) const {
+  namespace col = grid_column;
   const std::string owner = OwnerOrDbo(names.owner);
 
   // Rows with neither name are blank rows between columns: skipped.
@@ -261,99 +348,17 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
   // The key list in row order; an empty entry marks where the one PRIMARY KEY clause goes.
   std::vector<std::string> keyList;
   std::vector<ForeignKeyRow> foreignKeys;
-
   for (std::size_t u = 0; u < used.size(); ++u) {
     const int row = used[u];
     const std::string actual = grid.GetCellText(row, col::kActualName);
-    std::string display = grid.GetCellText(row, col::kDisplayName);
-    if (display.empty()) display = actual;
-
-    LineFills fills;
-    fills.fieldnameEn.text = actual;
-    const bool namesEqual = actual == display;
-    if (namesEqual) {
-      fills.fieldnameCn.drop = 1;  // with its ":"
-    } else {
-      fills.fieldnameCn.text = CommentText(display);
-    }
-
-    const bool key = IsYes(grid, row, col::kPrimaryKey);
-    const std::string identityClause = IdentityClause(grid, row);
-    // Only MS SQL Server scripts carry the identity.
-    const std::string identity = app_.databaseKind == kSqlServer ? identityClause : std::string();
-    const std::string typeText = grid.GetCellText(row, col::kType);
-    const bool computed = IsComputed(typeText);
-    std::string_view lineTemplate = bracketed ? kTemplateBracketed : kTemplateAccess;
-    if (computed) {
-      // "AS expression [PERSISTED]": NOT NULL only for a stored one, no default, no identity.
-      lineTemplate = bracketed ? kTemplateComputed : kTemplateComputedAccess;
-      fills.type.text = gbk::Trim(typeText);
-      const std::string upper = gbk::ToUpperAscii(fills.type.text);
-      const bool persisted =
-          upper.size() >= 10 && upper.compare(upper.size() - 10, 10, " PERSISTED") == 0;
-      if (persisted && (key || !IsYes(grid, row, col::kNullable))) {
-        fills.isnull.text = "NOT NULL";
-      } else {
-        fills.isnull.drop = 1;
-      }
-    } else {
-      FillType(typeText, fills);
-      // A type of several words ("double precision") is no name: no brackets around it.
-      if (bracketed && gbk::Trim(fills.type.text).find(' ') != std::string::npos) {
-        lineTemplate = kTemplateUnbracketedType;
-      }
-      // Key and identity columns cannot hold NULL.
-      const bool nullable = IsYes(grid, row, col::kNullable) && !key && identity.empty();
-      fills.isnull.text = nullable ? "NULL" : "NOT NULL";
-    }
-    if (u + 1 < used.size()) fills.comma.text = ",";
-
-    if (!identityClause.empty()) {
-      fills.identity.text = identity;
-    } else {
-      fills.identity.drop = 1;
-    }
-
-    const std::string defaultText = grid.GetCellText(row, col::kDefault);
-    if (defaultText.empty()) {
-      fills.defaultValue.drop = 1;
-    } else {
-      fills.defaultValue.text = "DEFAULT (" + defaultText + ")";
-    }
-
-    const std::string note = grid.GetCellText(row, col::kNote);
-    if (!note.empty()) {
-      fills.note.text = CommentText(note);
-    } else if (namesEqual) {
-      fills.note.drop = -2;  // with the "--" before it
-    }
-
-    if (key) {
+    if (IsYes(grid, row, col::kPrimaryKey)) {
       if (keyColumns.empty()) keyList.emplace_back();
       keyColumns.push_back(actual);
     }
-
-    if (IsYes(grid, row, col::kForeignKey)) {
-      ForeignKeyRow fk;
-      fk.column = actual;
-      fk.name = gbk::CutToBytes(grid.GetCellText(row, col::kForeignKeyName), 127);
-      // "owner.table" names a table of another owner.
-      const std::string refTable = grid.GetCellText(row, col::kRefTable);
-      const std::size_t dot = refTable.find('.');
-      if (dot != std::string::npos && dot > 0 && dot + 1 < refTable.size()) {
-        fk.refOwner = gbk::CutToBytes(refTable.substr(0, dot), 127);
-        fk.refTable = gbk::CutToBytes(refTable.substr(dot + 1), 127);
-      } else {
-        fk.refTable = gbk::CutToBytes(refTable, 127);
-      }
-      fk.refColumn = gbk::CutToBytes(grid.GetCellText(row, col::kRefColumn), 127);
-      if (!fk.refColumn.empty()) foreignKeys.push_back(std::move(fk));
-    }
-
+    if (auto fk = ForeignKeyOf(grid, row)) foreignKeys.push_back(std::move(*fk));
     const std::string check = grid.GetCellText(row, col::kCheck);
     if (!check.empty()) keyList.push_back("CONSTRAINT [CK_" + actual + "] CHECK (" + check + ")\n");
-
-    out.lines += Expand(lineTemplate, fills);
+    out.lines += ColumnLine(grid, row, u + 1 == used.size());
     out.lines += "\n";
   }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,7 +80,11 @@ class ScriptWriter {
   };
 
   bool IsYes(const GridCells& grid, int row, int column) const;
-  /// "IDENTITY (seed,increment)" for an identity row (kind MS SQL Server), else "".
+  /// The line of one column (without its line end); `last` leaves out its comma.
+  std::string ColumnLine(const GridCells& grid, int row, bool last) const;
+  /// The row's foreign key, when it has one with a referenced column.
+  std::optional<ForeignKeyRow> ForeignKeyOf(const GridCells& grid, int row) const;
+  /// "IDENTITY (seed,increment)" for an identity row, else "".
   std::string IdentityClause(const GridCells& grid, int row) const;
   /// The type name and size of a data type text, as the column line writes them.
   static void FillType(const std::string& typeText, LineFills& fills);

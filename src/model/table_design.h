@@ -24,7 +24,7 @@ struct ForeignKeyRef {
   std::string refTable;
   std::string refColumn;
   /// Owner (schema) of the referenced table; empty means the referencing table's own.
-  std::string refOwner;
+  std::string refOwner = {};
 
   bool operator==(const ForeignKeyRef& o) const {
     return constraintName == o.constraintName && refTable == o.refTable &&
@@ -48,7 +48,7 @@ struct ColumnDesign {
   std::string checkExpression;  ///< without "CHECK (" and ")"
   std::unique_ptr<ForeignKeyRef> foreignKeyRef;
   /// A computed column's expression as written after "AS" (then typeName is empty).
-  std::string computedExpression;
+  std::string computedExpression = {};
   bool persisted = false;  ///< a computed column stored with its table (PERSISTED)
 
   ColumnDesign() = default;
@@ -85,9 +85,9 @@ std::string IdentityArguments(const std::string& identity);
 /// A user-defined data type of a script ("CREATE TYPE [n] FROM base NOT NULL" or
 /// "sp_addtype n, 'base', 'NOT NULL'").
 struct UserType {
-  std::string name;
-  std::string baseType;  ///< the base type text, e.g. "varchar(25)"
-  bool notNull = false;  ///< columns of this type that say nothing about NULL are NOT NULL
+  std::string name = {};
+  std::string baseType = {};  ///< the base type text, e.g. "varchar(25)"
+  bool notNull = false;       ///< columns of this type that say nothing about NULL are NOT NULL
 
   bool operator==(const UserType& o) const {
     return name == o.name && baseType == o.baseType && notNull == o.notNull;

@@ -36,9 +36,9 @@ using testing::Describe;
 
 /// What a user types for one column: the editor grid's cells 1..13.
 struct ColumnInput {
-  std::string display, actual, type, defaultValue, note, fkName, refOwner, refTable, refColumn,
-      check;
-  std::string seed;  ///< identity seed and increment other than (1,1), e.g. "(100, 5)"
+  std::string display = {}, actual = {}, type = {}, defaultValue = {}, note = {}, fkName = {};
+  std::string refOwner = {}, refTable = {}, refColumn = {}, check = {};
+  std::string seed = {};  ///< identity seed and increment other than (1,1), e.g. "(100, 5)"
   bool nullable = false, identity = false, key = false, foreignKey = false;
 };
 struct TableInput {
