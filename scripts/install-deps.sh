@@ -8,6 +8,7 @@ packages=(
   libwxgtk3.2-dev
   unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc
   xvfb xauth fonts-wqy-microhei imagemagick xdotool
+  libcairo2-dev poppler-utils
   clang libclang-rt-14-dev
   default-jdk-headless
 )

@@ -16,6 +16,8 @@ constexpr int kFileSaveAs = 57604;
 constexpr int kPrintSetup = 57606;
 constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
+/// "导出图片(&G)...": the whole design as a PNG, PDF or SVG picture.
+constexpr int kExportPicture = 32900;
 constexpr int kRecentFile1 = 57616;  ///< the first of four recent-file ids
 constexpr int kRecentFileCount = 4;
 constexpr int kWindowNew = 57648;

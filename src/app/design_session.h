@@ -32,6 +32,8 @@ class DesignSession {
   /// Saves every table to `path`; an empty path lets the user choose. False when nothing
   /// was written.
   virtual bool SaveScript(const std::string& path) = 0;
+  /// Saves table `index` alone; the user chooses the file. False when nothing was written.
+  virtual bool SaveTableScript(int index) { return false; }
   /// The script the design was opened from or last saved to; empty for none.
   virtual std::string currentPath() const = 0;
   /// True when the design changed since it was opened or saved.

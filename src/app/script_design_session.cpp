@@ -26,6 +26,14 @@ bool ScriptDesignSession::SaveScript(const std::string& path) {
   return true;
 }
 
+bool ScriptDesignSession::SaveTableScript(int index) {
+  // One table's file is not the design's file: the design keeps its own path.
+  const std::string designPath = design_.currentPath();
+  const bool saved = writer_.SaveScript(design_, prompts_, "", index);
+  design_.setCurrentPath(designPath);
+  return saved;
+}
+
 std::vector<TableSummary> ScriptDesignSession::Tables() const {
   std::vector<TableSummary> tables;
   for (const TableDesign& table : design_.definitions()) {

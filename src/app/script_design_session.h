@@ -22,6 +22,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
 
   bool OpenScript(const std::string& path) override;
   bool SaveScript(const std::string& path) override;
+  bool SaveTableScript(int index) override;
   std::string currentPath() const override { return design_.currentPath(); }
   bool modified() const override { return modified_; }
   std::vector<TableSummary> Tables() const override;

@@ -70,10 +70,11 @@ void TableEditor::Show() {
   visible_ = true;
 }
 
-void TableEditor::Close() {
+bool TableEditor::Close() {
   ActivatePage(kSqlPage);
-  ApplySqlText();
+  if (!ApplySqlText()) return false;
   visible_ = false;
+  return true;
 }
 
 void TableEditor::NotifyTreeText() {
@@ -227,7 +228,12 @@ void TableEditor::BuildSqlText() {
   if (ParseSqlText()) host_.TableChanged(tableIndex_);
 }
 
-void TableEditor::ApplySqlText() {
+bool TableEditor::ApplySqlText() {
+  // Typed text that holds no table is kept for the user to mend, not replaced.
+  if (!showExtra_ && shownText_ != tableText_ &&
+      !parser_.ParseFirstTable(shownText_ + extraStatements_)) {
+    return false;
+  }
   if (showExtra_) {
     showExtra_ = false;
   } else {
@@ -236,6 +242,7 @@ void TableEditor::ApplySqlText() {
   }
   ParseSqlText();
   BuildSqlText();
+  return true;
 }
 
 void TableEditor::SetShowExtraStatements(bool show) {

@@ -74,8 +74,9 @@ class TableEditor {
   bool visible() const { return visible_; }
   /// Shows the sheet (creating the name page when no page exists yet).
   void Show();
-  /// The close box: activates the SQL page, applies its text and hides the sheet.
-  void Close();
+  /// The close box: activates the SQL page, applies its text and hides the sheet. False,
+  /// and the sheet stays, when the typed text holds no table.
+  bool Close();
 
   // Name page.
   const TableNames& names() const { return names_; }
@@ -120,8 +121,9 @@ class TableEditor {
   /// names and grid, shows them and parses them back into the table's definition.
   void BuildSqlText();
   /// Button "更新(&U)": takes the shown text (unless the extra statements are shown),
-  /// parses it into the definition, refills the grid and rebuilds the text.
-  void ApplySqlText();
+  /// parses it into the definition, refills the grid and rebuilds the text. False, and
+  /// nothing changes, when text the user typed holds no table.
+  bool ApplySqlText();
   /// The one-table parse: the table text followed by the extra statements replaces the
   /// table's definition, and with `refillGrid` the grid is refilled from it. False when
   /// no table was found.

@@ -249,6 +249,25 @@ TEST_F(TableEditorTest, ApplyTakesTheEditedTextAndRefillsTheGrid) {
             "ON [PRIMARY]");
 }
 
+TEST_F(TableEditorTest, TypedTextWithoutATableIsKeptAndTheSheetStaysOpen) {
+  TableEditor& e = Editor(0);
+  e.Show();
+  e.DisplayNameChanged("t");
+  SetRow(1, {"a", "a", "int", "No"});
+  e.ActivatePage(TableEditor::kSqlPage);
+  const std::string built = e.tableText();
+  e.EditShownText("select 1");
+  EXPECT_FALSE(e.ApplySqlText());
+  EXPECT_EQ(e.shownText(), "select 1");
+  EXPECT_EQ(e.tableText(), built);
+  EXPECT_FALSE(e.Close());
+  EXPECT_TRUE(e.visible());
+  e.EditShownText(built);
+  EXPECT_TRUE(e.Close());
+  EXPECT_FALSE(e.visible());
+  EXPECT_EQ(host.definitions[0].columns.size(), 1u);
+}
+
 TEST_F(TableEditorTest, ApplyWithExtraStatementsShownDiscardsTheEditsAndUnticks) {
   TableEditor& e = Editor(0);
   e.DisplayNameChanged("t");

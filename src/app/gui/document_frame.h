@@ -6,7 +6,7 @@
 
 namespace tablora {
 
-class TableDocumentView;
+class DesignCanvas;
 
 /// One document window. Documents hold no data: the title decides what the view shows
 /// ("表视图": the design; any other title: the procedure view, empty for now).
@@ -23,13 +23,13 @@ class DocumentFrame : public wxMDIChildFrame {
   void SetWindowNumber(int number);
   bool IsDesignView() const;
   /// The design view, or nullptr in any other document.
-  TableDocumentView* tableView() const { return tableView_; }
-  void SetTableView(TableDocumentView* view) { tableView_ = view; }
+  DesignCanvas* tableView() const { return tableView_; }
+  void SetTableView(DesignCanvas* view) { tableView_ = view; }
 
  private:
   std::string title_;
   std::string caption_;
-  TableDocumentView* tableView_ = nullptr;
+  DesignCanvas* tableView_ = nullptr;
 };
 
 }  // namespace tablora

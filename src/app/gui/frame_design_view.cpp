@@ -3,43 +3,96 @@
 #include "app/document_titles.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
-#include "app/gui/table_document_view.h"
+#include "model/design.h"
+#include "ui/gui/design_canvas.h"
+#include "ui/gui/table_editor_sheet.h"
 
 namespace tablora {
 
 namespace {
-TableDocumentView* ViewOf(MainFrame& frame) {
-  DocumentFrame* document = frame.FindView(DocumentTitles::DesignView());
-  return document != nullptr ? document->tableView() : nullptr;
+template <typename F>
+void ForEachCanvas(MainFrame& frame, F f) {
+  for (DocumentFrame* document : frame.documents()) {
+    if (document->tableView() != nullptr) f(*document->tableView());
+  }
 }
 }  // namespace
 
-bool FrameDesignView::IsOpen() const { return ViewOf(frame_) != nullptr; }
+FrameDesignView::~FrameDesignView() = default;
+
+DesignCanvas* FrameDesignView::Canvas() const {
+  DocumentFrame* document = frame_.FindView(DocumentTitles::DesignView());
+  return document != nullptr ? document->tableView() : nullptr;
+}
+
+bool FrameDesignView::IsOpen() const { return Canvas() != nullptr; }
 
 int FrameDesignView::ClientWidth() const {
-  TableDocumentView* view = ViewOf(frame_);
+  DesignCanvas* view = Canvas();
   return view != nullptr ? view->GetClientSize().x : HeadlessDesignView::kClientWidth;
 }
 
 int FrameDesignView::ClientHeight() const {
-  TableDocumentView* view = ViewOf(frame_);
+  DesignCanvas* view = Canvas();
   return view != nullptr ? view->GetClientSize().y : HeadlessDesignView::kClientHeight;
 }
 
+void FrameDesignView::SetScrollHeight(int totalHeight) {
+  scrollHeight_ = totalHeight;
+  ForEachCanvas(frame_,
+                [totalHeight](DesignCanvas& canvas) { canvas.SetScrollHeight(totalHeight); });
+}
+
 void FrameDesignView::ScrollToOrigin() {
-  if (TableDocumentView* view = ViewOf(frame_)) view->Scroll(0, 0);
+  if (DesignCanvas* view = Canvas()) view->Scroll(0, 0);
   RefreshSoon();
 }
 
-void FrameDesignView::TableAdded(int index, bool show) { RefreshSoon(); }
-void FrameDesignView::TableChanged(int index) { RefreshSoon(); }
+void FrameDesignView::TableAdded(int index, bool show) {
+  RefreshSoon();
+  if (show) ShowSheet(index);
+}
+
+void FrameDesignView::TableChanged(int index) {
+  ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableChanged(index); });
+  if (TableEditorSheet* sheet = Sheet(index)) sheet->ShowEditorData();
+}
+
 void FrameDesignView::TableTreeTextChanged(int index, const std::string& treeText) {
+  // The window's title follows the names as they are typed.
+  ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableChanged(index); });
+}
+
+void FrameDesignView::DesignCleared() {
+  DestroySheets();
+  ForEachCanvas(frame_, [](DesignCanvas& canvas) { canvas.DesignCleared(); });
   RefreshSoon();
 }
-void FrameDesignView::DesignCleared() { RefreshSoon(); }
+
+void FrameDesignView::DestroySheets() {
+  for (auto& [index, sheet] : sheets_) sheet->Destroy();
+  sheets_.clear();
+}
+
+TableEditorSheet* FrameDesignView::Sheet(int index) const {
+  auto it = sheets_.find(index);
+  return it != sheets_.end() ? it->second : nullptr;
+}
+
+void FrameDesignView::ShowSheet(int index) {
+  Design* design = frame_.session() != nullptr ? frame_.session()->design() : nullptr;
+  if (design == nullptr || index < 0 || index >= design->tableCount()) return;
+  TableEditorSheet* sheet = Sheet(index);
+  if (sheet == nullptr) {
+    sheet =
+        new TableEditorSheet(&frame_, frame_.appState(), frame_.prompts(), design->editor(index));
+    sheets_[index] = sheet;
+  }
+  sheet->ShowSheet();
+}
 
 void FrameDesignView::RefreshSoon() {
-  // An open adds thousands of tables: the list is rebuilt once, afterwards.
+  // An open adds thousands of tables: the canvas follows once, afterwards.
   if (refreshPending_) return;
   refreshPending_ = true;
   frame_.CallAfter([this] {

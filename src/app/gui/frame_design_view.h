@@ -1,35 +1,50 @@
 #pragma once
 
+#include <map>
+
 #include "model/design_view.h"
 
 namespace tablora {
 
+class DesignCanvas;
 class MainFrame;
+class TableEditorSheet;
 
-/// The design's window side in the program: the document "表视图" and its view. Asking
-/// whether the view is open reopens the design window when it was closed, so that new
-/// tables always have a window to go to.
+/// The design's window side in the program: the document "表视图" with its canvas, and the
+/// table editor sheets. Asking whether the view is open reopens the design window when it
+/// was closed, so that new tables always have a window to go to.
 class FrameDesignView : public DesignView {
  public:
   explicit FrameDesignView(MainFrame& frame) : frame_(frame) {}
+  ~FrameDesignView() override;
 
   bool IsOpen() const override;
   int ClientWidth() const override;
   int ClientHeight() const override;
   int ScrollHeight() const override { return scrollHeight_; }
-  void SetScrollHeight(int totalHeight) override { scrollHeight_ = totalHeight; }
+  /// Sets the canvases' scroll height (they grow further to hold every window).
+  void SetScrollHeight(int totalHeight) override;
   void ScrollToOrigin() override;
   void TableAdded(int index, bool show) override;
   void TableChanged(int index) override;
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
 
+  /// Shows table `index`'s editor sheet, making its window when it is first shown.
+  void ShowSheet(int index);
+  /// The sheet of table `index` when one was made, else nullptr.
+  TableEditorSheet* Sheet(int index) const;
+  /// The canvas of the design window (reopened when closed); nullptr without a session.
+  DesignCanvas* Canvas() const;
+
  private:
   void RefreshSoon();
+  void DestroySheets();
 
   MainFrame& frame_;
   int scrollHeight_ = HeadlessDesignView::kInitialScrollHeight;
   bool refreshPending_ = false;
+  std::map<int, TableEditorSheet*> sheets_;
 };
 
 }  // namespace tablora

@@ -14,13 +14,14 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
-#include "app/gui/table_document_view.h"
+#include "app/gui/table_window_commands.h"
 #include "app/gui/work_box.h"
 #include "app/gui/wx_prompts.h"
 #include "base/app_state.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
 #include "base/text_codec.h"
+#include "ui/gui/design_canvas.h"
 
 namespace tablora {
 
@@ -76,6 +77,7 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
       indicatorTimer_(this) {
   ownPrompts_ = std::make_unique<WxPrompts>(this, state_.settings);
   designWindow_ = std::make_unique<FrameDesignView>(*this);
+  tableCommands_ = std::make_unique<TableWindowCommands>(*this);
   launchBrowser_ = [](const wxString& url) { return wxLaunchDefaultBrowser(url); };
   if (config_ != nullptr) {
     config_->SetPath(kRecentFilesPath);
@@ -140,9 +142,11 @@ MainFrame::~MainFrame() {
 DocumentFrame* MainFrame::CreateDocument(const std::string& title) {
   auto* document = new DocumentFrame(this, title);
   if (document->IsDesignView()) {
-    auto* view = new TableDocumentView(document, state_, [this] {
-      return session_ != nullptr ? session_->Tables() : std::vector<TableSummary>{};
+    auto* view = new DesignCanvas(document, state_, [this]() -> Design* {
+      return session_ != nullptr ? session_->design() : nullptr;
     });
+    view->SetCommandTarget(tableCommands_.get());
+    view->SetScrollHeight(designWindow_->ScrollHeight());
     document->SetTableView(view);
   }
   documents_.push_back(document);
@@ -240,6 +244,8 @@ bool MainFrame::OpenDesignScript(const std::string& path) {
 }
 
 void MainFrame::SetSession(std::unique_ptr<DesignSession> session) {
+  // The sheets and windows of the design going away go with it.
+  designWindow_->DesignCleared();
   session_ = std::move(session);
   RefreshDesignViews();
 }

@@ -22,6 +22,7 @@ namespace tablora {
 struct AppState;
 class DocumentFrame;
 class FrameDesignView;
+class TableWindowCommands;
 class WorkBox;
 
 /// The main window: documents as tabs, menus, toolbar, status bar and the work box at the
@@ -48,6 +49,8 @@ class MainFrame : public wxMDIParentFrame {
   void RefreshDesignViews();
   /// The design's window side, for the design the session holds.
   FrameDesignView& designWindow() { return *designWindow_; }
+  /// The commands of the table windows' menus.
+  TableWindowCommands& tableCommands() { return *tableCommands_; }
 
   // Commands: ids are the program's command numbers (window ids: command_ids.h).
   bool IsCommandEnabled(int id) const;
@@ -128,6 +131,7 @@ class MainFrame : public wxMDIParentFrame {
   Prompts* prompts_ = nullptr;
   ForwardingPrompts forwardingPrompts_;
   std::unique_ptr<FrameDesignView> designWindow_;
+  std::unique_ptr<TableWindowCommands> tableCommands_;
   std::unique_ptr<DesignSession> session_;
   CommandRegistry registry_;
   std::function<bool(const wxString&)> launchBrowser_;

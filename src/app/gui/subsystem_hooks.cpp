@@ -2,6 +2,7 @@
 
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/table_window_commands.h"
 #include "app/script_design_session.h"
 #include "gen/gui/generator_commands.h"
 
@@ -10,6 +11,7 @@ namespace tablora {
 void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
   RegisterGeneratorCommands(frame);
+  frame.tableCommands().RegisterMainCommands();
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {

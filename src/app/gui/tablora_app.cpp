@@ -9,11 +9,15 @@
 
 #include <cstdio>
 
+#include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
 #include "base/settings_loader.h"
+#include "base/text_codec.h"
+#include "ui/gui/design_canvas.h"
+#include "ui/gui/design_picture.h"
 
 namespace tablora {
 
@@ -23,11 +27,18 @@ TabloraApp::~TabloraApp() = default;
 
 void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {
   parser.AddSwitch("", "exit-when-shown", "quit as soon as the main window is shown");
+  parser.AddOption("", "export", "write the design's picture (.png, .pdf or .svg) and quit");
   parser.AddParam("script", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
 bool TabloraApp::OnCmdLineParsed(wxCmdLineParser& parser) {
   exitWhenShown_ = parser.Found("exit-when-shown");
+  wxString exportPath;
+  if (parser.Found("export", &exportPath)) {
+    wxFileName file(exportPath);
+    file.MakeAbsolute();
+    exportPath_ = file.GetFullPath();
+  }
   if (parser.GetParamCount() > 0) {
     wxFileName file(parser.GetParam(0));
     file.MakeAbsolute();
@@ -70,10 +81,44 @@ bool TabloraApp::OnInit() {
   InstallSubsystemCommands(*frame_);
   SetTopWindow(frame_);
   frame_->NewDocument();
+  if (!exportPath_.empty()) {
+    exportExitCode_ = ExportPicture();
+    return true;
+  }
   if (!fileToOpen_.empty()) frame_->OpenDesignScript(path_from_wx(fileToOpen_));
   frame_->Show();
   if (exitWhenShown_) Bind(wxEVT_IDLE, &TabloraApp::OnIdleUntilShown, this);
   return true;
+}
+
+int TabloraApp::ExportPicture() {
+  // Nothing may wait for an answer: messages go to standard error.
+  SilentPrompts prompts;
+  frame_->SetPrompts(&prompts);
+  int code = 0;
+  if (fileToOpen_.empty()) {
+    std::fprintf(stderr, "tablora --export FILE DESIGN.sql: no design given\n");
+    code = 2;
+  } else if (!frame_->OpenDesignScript(path_from_wx(fileToOpen_))) {
+    code = 1;
+  } else {
+    DesignCanvas* canvas = frame_->designWindow().Canvas();
+    std::string error;
+    if (canvas == nullptr || canvas->surface() == nullptr ||
+        !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error)) {
+      std::fprintf(stderr, "tablora: %s\n", TextCodec::Cp936ToUtf8(error).c_str());
+      code = 1;
+    }
+  }
+  frame_->SetPrompts(nullptr);
+  frame_->Destroy();
+  frame_ = nullptr;
+  return code;
+}
+
+int TabloraApp::OnRun() {
+  if (exportExitCode_ >= 0) return exportExitCode_;
+  return wxApp::OnRun();
 }
 
 int TabloraApp::OnExit() {

@@ -22,6 +22,8 @@ class TabloraApp : public wxApp {
   ~TabloraApp() override;
 
   bool OnInit() override;
+  /// With --export the picture was written in OnInit: the exit code, no event loop.
+  int OnRun() override;
   int OnExit() override;
   void OnInitCmdLine(wxCmdLineParser& parser) override;
   bool OnCmdLineParsed(wxCmdLineParser& parser) override;
@@ -35,6 +37,8 @@ class TabloraApp : public wxApp {
 
  private:
   void OnIdleUntilShown(wxIdleEvent& event);
+  /// Opens the script and writes its picture to exportPath_; the process's exit code.
+  int ExportPicture();
 
   AppState state_;
   DialogColours colours_;
@@ -42,6 +46,8 @@ class TabloraApp : public wxApp {
   MainFrame* frame_ = nullptr;
   bool exitWhenShown_ = false;
   wxString fileToOpen_;
+  wxString exportPath_;  ///< --export FILE: write the design's picture and exit
+  int exportExitCode_ = -1;
   wxLongLong startMillis_;
 };
 

@@ -24,14 +24,14 @@ const std::vector<TableDesign>& RefreshedDefinitions(MainFrame& frame) {
   return design != nullptr ? design->RefreshTableDefinitions() : kNoTables;
 }
 
-void Run(MainFrame& frame, GenerationResult (CodeGeneration::*generate)(int)) {
+void Run(MainFrame& frame, GenerationResult (CodeGeneration::*generate)(int), int index = -1) {
   WxOptionsPrompt options(&frame);
   Design* design = DesignOf(frame);
   CodeGeneration generation(
       frame.appState().settings, frame.prompts(), options,
       [&frame]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(frame); },
       design != nullptr ? &design->userTypes() : nullptr);
-  (generation.*generate)(-1);
+  (generation.*generate)(index);
 }
 
 }  // namespace
@@ -46,6 +46,12 @@ void RegisterGeneratorCommands(MainFrame& frame) {
       cmd::kGenJavaClass, [&frame] { Run(frame, &CodeGeneration::GenerateJavaClass); }, hasDesign);
   registry.Register(
       cmd::kGenCppClass, [&frame] { Run(frame, &CodeGeneration::GenerateCppClass); }, hasDesign);
+}
+
+void RunGeneratorForTable(MainFrame& frame, int commandId, int tableIndex) {
+  if (commandId == cmd::kGenCStruct) Run(frame, &CodeGeneration::GenerateCStruct, tableIndex);
+  if (commandId == cmd::kGenJavaClass) Run(frame, &CodeGeneration::GenerateJavaClass, tableIndex);
+  if (commandId == cmd::kGenCppClass) Run(frame, &CodeGeneration::GenerateCppClass, tableIndex);
 }
 
 }  // namespace tablora

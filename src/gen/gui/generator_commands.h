@@ -10,4 +10,8 @@ class MainFrame;
 /// dialog; the commands are disabled while the session has no design.
 void RegisterGeneratorCommands(MainFrame& frame);
 
+/// Runs the generator of command `commandId` (one of the three above) for table
+/// `tableIndex` only, as a table window's menu does.
+void RunGeneratorForTable(MainFrame& frame, int commandId, int tableIndex);
+
 }  // namespace tablora

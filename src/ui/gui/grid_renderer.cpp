@@ -4,12 +4,40 @@
 #include <set>
 #include <utility>
 
+#include <wx/graphics.h>
 #include <wx/settings.h>
+
+#include <optional>
 
 #include "base/text_codec.h"
 #include "ui/grid_text_wrap.h"
 
 namespace tablora {
+
+namespace {
+
+/// Clips to a rectangle for its lifetime, through the graphics context when asked.
+class AreaClip {
+ public:
+  AreaClip(wxDC& dc, const wxRect& rect, bool throughContext) {
+    if (throughContext) context_ = dc.GetGraphicsContext();
+    if (context_ != nullptr) {
+      context_->PushState();
+      context_->Clip(rect.x, rect.y, rect.width, rect.height);
+    } else {
+      clipper_.emplace(dc, rect);
+    }
+  }
+  ~AreaClip() {
+    if (context_ != nullptr) context_->PopState();
+  }
+
+ private:
+  wxGraphicsContext* context_ = nullptr;
+  std::optional<wxDCClipper> clipper_;
+};
+
+}  // namespace
 
 wxColour GridColourToWx(const Rgb& colour) {
   return wxColour(colour.red, colour.green, colour.blue);
@@ -78,7 +106,7 @@ void GridRenderer::Draw(wxDC& dc, const wxSize& clientSize, int scrollX, int scr
 void GridRenderer::DrawArea(wxDC& dc, const GridLayout& layout, const wxRect& area, int firstRow,
                             int lastRow, int firstColumn, int lastColumn) const {
   if (area.IsEmpty() || firstRow > lastRow || firstColumn > lastColumn) return;
-  wxDCClipper clip(dc, area);
+  AreaClip clip(dc, area, options_.clipThroughContext);
   std::set<std::pair<int, int>> drawn;
   for (int r = firstRow; r <= lastRow; ++r) {
     const int top = layout.RowTop(r);
@@ -150,10 +178,13 @@ void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& re
   wxRect inner = rect;
   inner.Deflate(margin, model_.GetCellMargin());
   if (inner.width <= 0) return;
-  wxDCClipper clip(dc, rect);
+  AreaClip clip(dc, rect, options_.clipThroughContext);
   const unsigned format = cell.format;
   std::vector<wxString> lines;
-  if (format & kFormatWordBreak) {
+  // Measuring every prefix is slow: a text that fits whole is one line.
+  const bool fitsWhole = (format & kFormatWordBreak) && cell.text.find('\n') == std::string::npos &&
+                         dc.GetTextExtent(to_wx(cell.text)).x <= inner.width;
+  if ((format & kFormatWordBreak) && !fitsWhole) {
     for (const std::string& line :
          GridTextWrap::Lines(cell.text, inner.width, [&dc](std::string_view piece) {
            return dc.GetTextExtent(to_wx(std::string(piece))).x;

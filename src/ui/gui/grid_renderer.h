@@ -38,6 +38,9 @@ struct GridDrawOptions {
   wxImageList* images = nullptr;  ///< cell images; not owned
   bool showSelection = true;      ///< highlight selected cells
   bool showFocus = true;          ///< frame the focus cell
+  /// Clip through the device context's graphics context (PushState, Clip, PopState):
+  /// for a wxGCDC on a surface without a size, such as a PDF page.
+  bool clipThroughContext = false;
 };
 
 /// Draws a `GridModel` into any device context: screen, memory bitmap or printer.

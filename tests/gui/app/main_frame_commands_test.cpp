@@ -18,7 +18,7 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
-#include "app/gui/table_document_view.h"
+#include "ui/gui/design_canvas.h"
 #include "app_test_support.h"
 #include "base/gui/wx_text.h"
 #include "support/scripted_prompts.h"

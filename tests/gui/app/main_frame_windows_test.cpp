@@ -1,7 +1,6 @@
 // The main window's documents, work box, dropped files and the question on close.
 #include <gtest/gtest.h>
 #include <wx/fileconf.h>
-#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
@@ -14,7 +13,6 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
-#include "app/gui/table_document_view.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
 #include "app_test_support.h"
@@ -23,6 +21,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "support/scripted_prompts.h"
+#include "ui/gui/design_canvas.h"
 
 namespace tablora::testing {
 namespace {
@@ -83,29 +82,22 @@ TEST(MainFrameDocuments, MenuAndTitleFollowWhetherADocumentIsOpen) {
   EXPECT_TRUE(WaitFor([] { return Frame().GetMenuBar()->GetMenuCount() == 6u; }));
 }
 
-TEST(MainFrameDocuments, DesignViewShowsWelcomeThenTheTableList) {
+TEST(MainFrameDocuments, DesignViewShowsWelcomeUntilTheDesignHasContent) {
   Frame().appState().designHasContent = false;
   ResetToOneDesignWindow();
-  TableDocumentView* view = Frame().documents().front()->tableView();
+  DesignCanvas* view = Frame().documents().front()->tableView();
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->ShowsWelcome());
-  EXPECT_EQ(view->tableList(), nullptr);
-  EXPECT_EQ(TableDocumentView::WelcomeLines().size(), 11u);
+  EXPECT_EQ(DesignCanvas::WelcomeLines().size(), 11u);
 
   auto owned = std::make_unique<RecordingSession>();
-  owned->tables = {{Cp936(u8"用户"), "t_user", 5}, {Cp936(u8"订单"), "t_order", 12}};
   RecordingSession* session = owned.get();
   Frame().SetSession(std::move(owned));
   ASSERT_TRUE(Frame().OpenDesignScript("/tmp/two_tables.sql"));
   EXPECT_EQ(session->opened, (std::vector<std::string>{"/tmp/two_tables.sql"}));
   EXPECT_TRUE(Frame().appState().designHasContent);
   EXPECT_FALSE(view->ShowsWelcome());
-  wxListCtrl* list = view->tableList();
-  ASSERT_NE(list, nullptr);
-  ASSERT_EQ(list->GetItemCount(), 2);
-  EXPECT_EQ(list->GetItemText(0, 0), wxString::FromUTF8(u8"用户"));
-  EXPECT_EQ(list->GetItemText(0, 1), "t_user");
-  EXPECT_EQ(list->GetItemText(1, 2), "12");
+  EXPECT_EQ(view->surface(), nullptr);  // a session without a design has no windows
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
   ResetToOneDesignWindow();
@@ -146,11 +138,11 @@ TEST(MainFrameFiles, ARealScriptDroppedOnTheWindowListsItsTables) {
       << (prompts.messages.empty() ? "" : Utf8(prompts.messages[0]));
   EXPECT_EQ(Frame().session()->currentPath(), path);
   EXPECT_FALSE(Frame().session()->modified());
-  wxListCtrl* list = Frame().documents().front()->tableView()->tableList();
-  ASSERT_NE(list, nullptr);
-  ASSERT_EQ(list->GetItemCount(), 1);
-  EXPECT_EQ(list->GetItemText(0, 1), "t_user");
-  EXPECT_EQ(list->GetItemText(0, 2), "2");
+  TableSurface* surface = Frame().documents().front()->tableView()->surface();
+  ASSERT_NE(surface, nullptr);
+  ASSERT_EQ(surface->Count(), 1);
+  EXPECT_TRUE(WaitFor([surface] { return surface->Window(0).grid.GetRowCount() == 3; }));
+  EXPECT_EQ(surface->Window(0).grid.GetCellText(2, 0), "name");
   EXPECT_EQ(Frame().fileHistory().GetHistoryFile(0), wxString::FromUTF8(path));
   // Closing the program now asks nothing: the design is as it was opened.
   EXPECT_TRUE(Frame().session()->ConfirmDiscard(prompts));
@@ -392,32 +384,9 @@ TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
   EXPECT_GT(window.ClientWidth(), 300);
   window.SetScrollHeight(2345);
   EXPECT_EQ(window.ScrollHeight(), 2345);
-}
-
-TEST(FrameDesignWindow, DesignNotesRefreshTheTableListOnce) {
-  Frame().appState().designHasContent = true;
-  ResetToOneDesignWindow();
-  auto owned = std::make_unique<RecordingSession>();
-  RecordingSession* session = owned.get();
-  Frame().SetSession(std::move(owned));
-  TableDocumentView* view = Frame().documents().front()->tableView();
-  ASSERT_NE(view->tableList(), nullptr);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
-  session->tables = {{"a", "t_a", 1}, {"b", "t_b", 2}, {"c", "t_c", 3}};
-  FrameDesignView& window = Frame().designWindow();
-  window.TableAdded(0, false);
-  window.TableAdded(1, false);
-  window.TableChanged(2);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 0);  // not yet: once, after the notes
-  PumpEvents(50);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 3);
-  session->tables.clear();
-  window.DesignCleared();
-  PumpEvents(50);
-  EXPECT_EQ(view->tableList()->GetItemCount(), 0);
-  Frame().SetSession(nullptr);
-  Frame().appState().designHasContent = false;
-  ResetToOneDesignWindow();
+  // The canvas grows with it: the added tables' rows can be scrolled to.
+  EXPECT_EQ(Frame().documents().front()->tableView()->GetVirtualSize(), wxSize(10000, 2345));
+  window.SetScrollHeight(1000);
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+#include "app/gui/table_window_commands.h"
+
+#include "app/command_table.h"
+#include "app/document_titles.h"
+#include "app/gui/command_ids.h"
+#include "app/gui/document_frame.h"
+#include "app/gui/frame_design_view.h"
+#include "app/gui/main_frame.h"
+#include "gen/gui/generator_commands.h"
+#include "model/design.h"
+#include "ui/gui/design_canvas.h"
+#include "ui/gui/design_picture.h"
+#include "ui/gui/design_printout.h"
+#include "ui/gui/display_style_sheet.h"
+
+#include <wx/print.h>
+#include <wx/printdlg.h>
+
+#include "base/text_codec.h"
+
+namespace tablora {
+
+Design* TableWindowCommands::design() const {
+  return frame_.session() != nullptr ? frame_.session()->design() : nullptr;
+}
+
+bool TableWindowCommands::IsTableCommandEnabled(int id, int table) const {
+  Design* d = design();
+  if (d == nullptr || table < 0 || table >= d->tableCount()) return false;
+  switch (id) {
+    case table_cmd::kProperties:
+    case table_cmd::kWholeBox:
+    case table_cmd::kDisplayStyles:
+    case table_cmd::kGenCStruct:
+    case table_cmd::kGenJavaClass:
+    case table_cmd::kGenCppClass:
+    case table_cmd::kSaveTableScript:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TableWindowCommands::RunTableCommand(int id, int table) {
+  if (!IsTableCommandEnabled(id, table)) return;
+  switch (id) {
+    case table_cmd::kProperties:
+      frame_.designWindow().ShowSheet(table);
+      break;
+    case table_cmd::kWholeBox:
+      if (DesignCanvas* canvas = frame_.designWindow().Canvas()) canvas->ToggleWholeBox(table);
+      break;
+    case table_cmd::kDisplayStyles:
+      ChooseDisplayStyles(table);
+      break;
+    case table_cmd::kGenCStruct:
+    case table_cmd::kGenJavaClass:
+    case table_cmd::kGenCppClass:
+      RunGeneratorForTable(frame_, id, table);
+      break;
+    case table_cmd::kSaveTableScript:
+      frame_.session()->SaveTableScript(table);
+      break;
+    default:
+      break;
+  }
+}
+
+void TableWindowCommands::RegisterMainCommands() {
+  CommandRegistry& registry = frame_.commandRegistry();
+  const auto hasDesign = [this] { return design() != nullptr; };
+  registry.Register(
+      cmd::kNewTable, [this] { NewTable(); }, hasDesign);
+  registry.Register(
+      cmd::kDisplayStyles, [this] { ChooseDisplayStyles(-1); }, hasDesign);
+}
+
+void TableWindowCommands::NewTable() {
+  Design* d = design();
+  if (d == nullptr) return;
+  frame_.FindView(DocumentTitles::DesignView());
+  if (d->AddTable(true, -1) < 0) return;
+  frame_.appState().designHasContent = true;
+  frame_.RefreshDesignViews();
+}
+
+void TableWindowCommands::ChooseDisplayStyles(int table) {
+  DisplayStyleSheet sheet(&frame_, frame_.appState().settings);
+  if (sheet.ShowModal() != wxID_OK) return;
+  DisplayStyles::ApplyChoice(frame_.appState().settings, sheet.choice());
+  for (DocumentFrame* document : frame_.documents()) {
+    if (document->tableView() != nullptr) document->tableView()->Restyle(table);
+  }
+}
+
+}  // namespace tablora

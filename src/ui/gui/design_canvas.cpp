@@ -1,0 +1,370 @@
+#include "ui/gui/design_canvas.h"
+
+#include <algorithm>
+
+#include <wx/dcbuffer.h>
+#include <wx/menu.h>
+#include <wx/settings.h>
+
+#include "base/gui/wx_text.h"
+#include "ui/grid_layout.h"
+#include "ui/gui/grid_renderer.h"
+#include "ui/gui/title_tip.h"
+
+namespace tablora {
+
+namespace {
+/// Pixels of window drawings kept (4 bytes each): about 200 MB.
+constexpr long long kCachePixelBudget = 50'000'000;
+constexpr int kGrowthMargin = 20;
+
+wxCursor CursorFor(SurfaceZone zone) {
+  switch (zone) {
+    case SurfaceZone::kLeft:
+    case SurfaceZone::kRight:
+      return wxCursor(wxCURSOR_SIZEWE);
+    case SurfaceZone::kTop:
+    case SurfaceZone::kBottom:
+      return wxCursor(wxCURSOR_SIZENS);
+    case SurfaceZone::kTopLeft:
+    case SurfaceZone::kBottomRight:
+      return wxCursor(wxCURSOR_SIZENWSE);
+    case SurfaceZone::kTopRight:
+    case SurfaceZone::kBottomLeft:
+      return wxCursor(wxCURSOR_SIZENESW);
+    default:
+      return wxCursor(wxCURSOR_ARROW);
+  }
+}
+}  // namespace
+
+const std::vector<DesignCanvas::WelcomeLine>& DesignCanvas::WelcomeLines() {
+  static const std::vector<WelcomeLine> lines = {
+      {10, 10, u8"名称：Tablora(Tablora)"},
+      {10, 40, u8"版本：1.5 版"},
+      {10, 70, u8"用途："},
+      {50, 100, u8"让你设计和维护数据库变的轻松!"},
+      {50, 130, u8"让你用图形化的界面来设计数据库!"},
+      {50, 160, u8"让你能根据已有的数据库产生相关的文档!"},
+      {50, 190, u8"让你能根据已有的数据库产生相关的代码片断!"},
+      {50, 220, u8"支持MS SQLServer, MS Access, Oracle(SQLServer转Oracle)"},
+      {10, 250, u8"使用本软件前请仔细阅读使用说明!请选择 帮助(H)-->使用说明文档(B)"},
+      {10, 280, u8" ( ^ 0 ^ )"},
+      {10, 310, u8"祝你设计成功!!"},
+  };
+  return lines;
+}
+
+void DesignCanvas::DrawWelcome(wxDC& dc) {
+  dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+  dc.SetTextForeground(*wxBLACK);
+  for (const WelcomeLine& line : WelcomeLines()) {
+    dc.DrawText(wxString::FromUTF8(line.text), line.x, line.y);
+  }
+}
+
+DesignCanvas::DesignCanvas(wxWindow* parent, AppState& state, DesignSource design)
+    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, parent->GetClientSize(),
+                       wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+      state_(state),
+      design_(std::move(design)),
+      painter_(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)),
+      measureBitmap_(1, 1) {
+  SetBackgroundColour(*wxWHITE);
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  SetScrollRate(10, 10);
+  SetVirtualSize(scrollWidth_, scrollHeight_);
+  measureDc_.SelectObject(measureBitmap_);
+  measurer_ = std::make_unique<CachedTextMeasurer>(measureDc_, painter_.font());
+  titleTip_ = new TitleTip(this);
+  Bind(wxEVT_PAINT, &DesignCanvas::OnPaint, this);
+  Bind(wxEVT_LEFT_DOWN, &DesignCanvas::OnLeftDown, this);
+  Bind(wxEVT_LEFT_UP, &DesignCanvas::OnLeftUp, this);
+  Bind(wxEVT_LEFT_DCLICK, &DesignCanvas::OnLeftDClick, this);
+  Bind(wxEVT_RIGHT_DOWN, &DesignCanvas::OnRightDown, this);
+  Bind(wxEVT_MOTION, &DesignCanvas::OnMotion, this);
+  Bind(wxEVT_MOUSEWHEEL, &DesignCanvas::OnWheel, this);
+  Bind(wxEVT_MOUSE_CAPTURE_LOST, &DesignCanvas::OnCaptureLost, this);
+  Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+    if (titleTip_ && !titleTip_->GetScreenRect().Contains(ClientToScreen(event.GetPosition()))) {
+      titleTip_->HideTip();
+    }
+    event.Skip();
+  });
+}
+
+DesignCanvas::~DesignCanvas() { measureDc_.SelectObject(wxNullBitmap); }
+
+TableSurface* DesignCanvas::surface() {
+  Design* design = design_ ? design_() : nullptr;
+  if (design != surfaceDesign_) {
+    surfaceDesign_ = design;
+    surface_ = design != nullptr ? std::make_unique<TableSurface>(*design) : nullptr;
+    cache_.clear();
+    cachedPixels_ = 0;
+  }
+  if (surface_) surface_->Sync();
+  return surface_.get();
+}
+
+void DesignCanvas::RefreshDesign() {
+  surface();
+  UpdateVirtualSize();
+  Refresh();
+}
+
+void DesignCanvas::TableChanged(int index) {
+  if (TableSurface* s = surface()) s->MarkContentDirty(index);
+  Refresh();
+}
+
+void DesignCanvas::DesignCleared() {
+  surface_.reset();
+  surfaceDesign_ = nullptr;
+  cache_.clear();
+  cachedPixels_ = 0;
+  Refresh();
+}
+
+void DesignCanvas::Restyle(int index) {
+  TableSurface* s = surface();
+  if (s == nullptr) return;
+  if (index < 0) {
+    s->MarkAllContentDirty();
+  } else {
+    s->MarkContentDirty(index);
+  }
+  Refresh();
+}
+
+void DesignCanvas::SetScrollHeight(int totalHeight) {
+  scrollHeight_ = totalHeight;
+  scrollWidth_ = 10000;
+  UpdateVirtualSize();
+}
+
+void DesignCanvas::UpdateVirtualSize() {
+  int width = scrollWidth_;
+  int height = scrollHeight_;
+  if (surface_) {
+    width = std::max(width, surface_->Right() + kGrowthMargin);
+    height = std::max(height, surface_->Bottom() + kGrowthMargin);
+  }
+  if (GetVirtualSize() != wxSize(width, height)) SetVirtualSize(width, height);
+}
+
+void DesignCanvas::ToggleWholeBox(int table) {
+  TableSurface* s = surface();
+  if (s == nullptr || table < 0 || table >= s->Count()) return;
+  const GridRect before = s->Rect(table);
+  s->ToggleWholeBox(table, state_.settings, *measurer_);
+  s->BringToTop(table);
+  RefreshSurfaceRect(before);
+  RefreshSurfaceRect(s->Rect(table));
+  UpdateVirtualSize();
+}
+
+GridRect DesignCanvas::VisibleArea() const {
+  const wxPoint origin = CalcUnscrolledPosition(wxPoint(0, 0));
+  const wxSize size = GetClientSize();
+  return {origin.x, origin.y, size.x, size.y};
+}
+
+void DesignCanvas::RefreshSurfaceRect(const GridRect& rect) {
+  const wxPoint at = ToClient(wxPoint(rect.x, rect.y));
+  RefreshRect(wxRect(at.x, at.y, rect.width + 1, rect.height + 1), false);
+}
+
+bool DesignCanvas::PrepareVisible(const GridRect& area) {
+  bool resized = false;
+  // A window's size is known only once it is fitted: look a window's default size
+  // beyond the area so that windows growing into it are fitted too.
+  const GridRect wide{
+      area.x - state_.settings.tableWinWidth, area.y - state_.settings.tableWinHeight,
+      area.width + state_.settings.tableWinWidth, area.height + state_.settings.tableWinHeight};
+  for (int table : surface_->VisibleIn(wide)) {
+    const GridRect before = surface_->Rect(table);
+    if (surface_->Prepare(table, state_.settings, *measurer_) &&
+        !(surface_->Rect(table) == before)) {
+      resized = true;
+    }
+  }
+  return resized;
+}
+
+const wxBitmap& DesignCanvas::WindowBitmap(int table) {
+  const SurfaceWindow& window = surface_->Window(table);
+  CachedDrawing& cached = cache_[table];
+  const GridRect rect = surface_->Rect(table);
+  if (cached.bitmap.IsOk() && cached.generation == window.generation &&
+      cached.bitmap.GetWidth() == rect.width && cached.bitmap.GetHeight() == rect.height) {
+    return cached.bitmap;
+  }
+  if (cached.bitmap.IsOk()) {
+    cachedPixels_ -= static_cast<long long>(cached.bitmap.GetWidth()) * cached.bitmap.GetHeight();
+  }
+  cached.bitmap = wxBitmap(std::max(rect.width, 1), std::max(rect.height, 1));
+  cachedPixels_ += static_cast<long long>(cached.bitmap.GetWidth()) * cached.bitmap.GetHeight();
+  {
+    wxMemoryDC dc(cached.bitmap);
+    painter_.Draw(dc, *surface_, table, 0, 0);
+  }
+  cached.generation = window.generation;
+  ++drawCount_;
+  return cached.bitmap;
+}
+
+void DesignCanvas::OnPaint(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(this);
+  DoPrepareDC(dc);
+  dc.SetBackground(*wxWHITE_BRUSH);
+  dc.Clear();
+  if (ShowsWelcome()) {
+    const wxSize ppi = dc.GetPPI();
+    dc.SetUserScale(ppi.x > 0 ? ppi.x / 96.0 : 1.0, ppi.y > 0 ? ppi.y / 96.0 : 1.0);
+    DrawWelcome(dc);
+    return;
+  }
+  if (surface() == nullptr) return;
+  const GridRect area = VisibleArea();
+  if (PrepareVisible(area)) {
+    UpdateVirtualSize();
+    Refresh();  // a fitted window may reach beyond this paint's region
+  }
+  const wxRect box = GetUpdateRegion().GetBox();
+  const wxPoint at = ToSurface(box.GetTopLeft());
+  const GridRect update = box.IsEmpty() ? area : GridRect{at.x, at.y, box.width, box.height};
+  const std::vector<int> visible = surface_->VisibleIn(update);
+  for (int table : visible) {
+    const GridRect rect = surface_->Rect(table);
+    dc.DrawBitmap(WindowBitmap(table), rect.x, rect.y);
+  }
+  if (cachedPixels_ > kCachePixelBudget) {
+    // Keep only what was just drawn.
+    std::unordered_map<int, CachedDrawing> kept;
+    cachedPixels_ = 0;
+    for (int table : visible) {
+      auto it = cache_.find(table);
+      if (it == cache_.end()) continue;
+      cachedPixels_ +=
+          static_cast<long long>(it->second.bitmap.GetWidth()) * it->second.bitmap.GetHeight();
+      kept.emplace(table, std::move(it->second));
+    }
+    cache_ = std::move(kept);
+  }
+}
+
+void DesignCanvas::OnLeftDown(wxMouseEvent& event) {
+  SetFocus();
+  titleTip_->HideTip();
+  TableSurface* s = surface();
+  if (s == nullptr || ShowsWelcome()) return;
+  const wxPoint p = ToSurface(event.GetPosition());
+  const SurfaceHit hit = s->Press(p.x, p.y);
+  if (hit.table < 0) return;
+  RefreshSurfaceRect(s->Rect(hit.table));
+  if (s->mode() != TableSurface::Mode::kIdle && !HasCapture()) CaptureMouse();
+}
+
+void DesignCanvas::OnLeftUp(wxMouseEvent&) {
+  if (surface_) surface_->Release();
+  if (HasCapture()) ReleaseMouse();
+  UpdateVirtualSize();
+}
+
+void DesignCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) {
+  if (surface_) surface_->Release();
+}
+
+void DesignCanvas::OnLeftDClick(wxMouseEvent& event) {
+  TableSurface* s = surface();
+  if (s == nullptr || ShowsWelcome()) return;
+  const wxPoint p = ToSurface(event.GetPosition());
+  const SurfaceHit hit = s->HitTest(p.x, p.y);
+  if (hit.table >= 0 && hit.zone == SurfaceZone::kClient) ToggleWholeBox(hit.table);
+}
+
+std::unique_ptr<wxMenu> DesignCanvas::BuildTableMenu(int table) const {
+  auto menu = std::make_unique<wxMenu>();
+  for (const TableCommand& command : TableMenuCommands()) {
+    wxMenuItem* item =
+        menu->Append(command.id - kMenuIdBase, wxString::FromUTF8(command.captionUtf8));
+    item->Enable(target_ != nullptr && target_->IsTableCommandEnabled(command.id, table));
+    if (command.separatorAfter) menu->AppendSeparator();
+  }
+  return menu;
+}
+
+void DesignCanvas::OnRightDown(wxMouseEvent& event) {
+  titleTip_->HideTip();
+  TableSurface* s = surface();
+  if (s == nullptr || ShowsWelcome()) return;
+  const wxPoint p = ToSurface(event.GetPosition());
+  const SurfaceHit hit = s->HitTest(p.x, p.y);
+  if (hit.table < 0) return;
+  std::unique_ptr<wxMenu> menu = BuildTableMenu(hit.table);
+  const int chosen = GetPopupMenuSelectionFromUser(*menu, event.GetPosition());
+  if (chosen != wxID_NONE && target_ != nullptr) {
+    const int id = chosen + kMenuIdBase;
+    if (target_->IsTableCommandEnabled(id, hit.table)) target_->RunTableCommand(id, hit.table);
+  }
+}
+
+void DesignCanvas::OnMotion(wxMouseEvent& event) {
+  TableSurface* s = surface_.get();
+  if (s == nullptr || ShowsWelcome()) return;
+  const wxPoint p = ToSurface(event.GetPosition());
+  if (event.LeftIsDown() && s->mode() != TableSurface::Mode::kIdle) {
+    for (const GridRect& rect : s->Drag(p.x, p.y)) RefreshSurfaceRect(rect);
+    return;
+  }
+  UpdateHover(p);
+}
+
+void DesignCanvas::UpdateHover(const wxPoint& p) {
+  const SurfaceHit hit = surface_->HitTest(p.x, p.y);
+  SetCursor(CursorFor(hit.zone));
+  if (hit.zone != SurfaceZone::kClient) {
+    titleTip_->HideTip();
+    return;
+  }
+  // A title tip for a cell whose text is cut.
+  const SurfaceWindow& window = surface_->Window(hit.table);
+  const GridRect client = surface_->ClientRect(hit.table);
+  const GridLayout layout(window.grid, window.scrollX, window.scrollY);
+  const CellId cell = layout.HitTest(p.x - client.x, p.y - client.y);
+  if (!cell.IsValid()) {
+    titleTip_->HideTip();
+    return;
+  }
+  const std::string text = window.grid.GetCellText(cell.row, cell.column);
+  const GridRect block = layout.BlockRect(cell.row, cell.column);
+  const wxPoint at = ToClient(wxPoint(client.x + block.x, client.y + block.y));
+  const wxRect cellRect(at.x, at.y, block.width, block.height);
+  if (titleTip_->IsShownTip() && titleTip_->CellRect() == cellRect) return;
+  titleTip_->HideTip();
+  if (text.empty() || measurer_->TextExtent(text, false).width <= block.width) return;
+  if ((window.grid.Cell(cell.row, cell.column)->format & kFormatWordBreak) &&
+      measurer_->WrappedHeight(text, block.width, false) <= block.height) {
+    return;
+  }
+  titleTip_->ShowTip(cellRect, to_wx(text), painter_.font(),
+                     GridColourToWx(window.grid.Colours().cellText));
+}
+
+void DesignCanvas::OnWheel(wxMouseEvent& event) {
+  TableSurface* s = surface_.get();
+  if (s != nullptr && !ShowsWelcome() && event.GetWheelRotation() != 0) {
+    const wxPoint p = ToSurface(event.GetPosition());
+    const int steps = -event.GetWheelRotation() / std::max(1, event.GetWheelDelta()) *
+                      std::max(1, event.GetLinesPerAction() / 3);
+    const SurfaceHit hit = s->HitTest(p.x, p.y);
+    if (s->Wheel(p.x, p.y, steps == 0 ? (event.GetWheelRotation() > 0 ? -1 : 1) : steps)) {
+      RefreshSurfaceRect(s->Rect(hit.table));
+      return;
+    }
+  }
+  event.Skip();
+}
+
+}  // namespace tablora

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/scrolwin.h>
+
+#include "base/app_state.h"
+#include "model/design.h"
+#include "ui/gui/table_window_painter.h"
+#include "ui/table_commands.h"
+#include "ui/table_surface.h"
+
+class wxMenu;
+
+namespace tablora {
+
+class TitleTip;
+
+/// The design view "表视图": one scrolling canvas that draws every table window itself
+/// (with its own stacking order and hit-testing), moves and resizes them with the mouse,
+/// scrolls them, and shows the welcome text while the design has no content.
+class DesignCanvas : public wxScrolledCanvas {
+ public:
+  /// The design the canvas shows, or nullptr for none (asked again at each repaint).
+  using DesignSource = std::function<Design*()>;
+
+  DesignCanvas(wxWindow* parent, AppState& state, DesignSource design);
+  ~DesignCanvas() override;
+
+  /// Where the table windows' menu commands go (not owned; nullptr: all disabled).
+  void SetCommandTarget(TableCommandTarget* target) { target_ = target; }
+
+  /// Follows the design's table list and repaints.
+  void RefreshDesign();
+  /// Table `index`'s definition or colours changed: rebuild its window.
+  void TableChanged(int index);
+  /// Every table was released.
+  void DesignCleared();
+  /// The display styles changed: rebuild every window (or only `index`).
+  void Restyle(int index = -1);
+  /// The total scroll height (the width becomes 10000 once set, as for new tables).
+  void SetScrollHeight(int totalHeight);
+  int ScrollHeight() const { return scrollHeight_; }
+  /// Flips a window's whole-box flag, brings it to the top and repaints.
+  void ToggleWholeBox(int table);
+
+  bool ShowsWelcome() const { return !state_.designHasContent; }
+  /// The windows' state; nullptr while there is no design.
+  TableSurface* surface();
+  /// Canvas client point <-> surface point.
+  wxPoint ToSurface(const wxPoint& client) const { return CalcUnscrolledPosition(client); }
+  wxPoint ToClient(const wxPoint& surfacePoint) const { return CalcScrolledPosition(surfacePoint); }
+  /// Builds the menu "rightwnd_popup" for `table` (command ids minus kMenuIdBase).
+  std::unique_ptr<wxMenu> BuildTableMenu(int table) const;
+  static constexpr int kMenuIdBase = 30000;
+  /// How many window drawings were made (not taken from the cache), for tests.
+  int drawCount() const { return drawCount_; }
+  const wxFont& tableFont() const { return painter_.font(); }
+
+  /// The welcome lines with their positions in 96-per-inch units, UTF-8.
+  struct WelcomeLine {
+    int x;
+    int y;
+    const char* text;
+  };
+  static const std::vector<WelcomeLine>& WelcomeLines();
+  /// Draws the welcome text at 96 units per inch of `dc`.
+  static void DrawWelcome(wxDC& dc);
+
+ private:
+  void OnPaint(wxPaintEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
+  void OnLeftUp(wxMouseEvent& event);
+  void OnLeftDClick(wxMouseEvent& event);
+  void OnRightDown(wxMouseEvent& event);
+  void OnMotion(wxMouseEvent& event);
+  void OnWheel(wxMouseEvent& event);
+  void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
+  /// Prepares the windows in the visible area; true when a window changed its size.
+  bool PrepareVisible(const GridRect& area);
+  const wxBitmap& WindowBitmap(int table);
+  void RefreshSurfaceRect(const GridRect& rect);
+  void UpdateVirtualSize();
+  void UpdateHover(const wxPoint& surfacePoint);
+  GridRect VisibleArea() const;
+
+  AppState& state_;
+  DesignSource design_;
+  TableCommandTarget* target_ = nullptr;
+  Design* surfaceDesign_ = nullptr;
+  std::unique_ptr<TableSurface> surface_;
+  TableWindowPainter painter_;
+  wxBitmap measureBitmap_;
+  wxMemoryDC measureDc_;
+  std::unique_ptr<CachedTextMeasurer> measurer_;
+
+  struct CachedDrawing {
+    unsigned generation = 0;
+    wxBitmap bitmap;
+  };
+  std::unordered_map<int, CachedDrawing> cache_;
+  long long cachedPixels_ = 0;
+  int drawCount_ = 0;
+  int scrollHeight_ = 1000;
+  int scrollWidth_ = 1000;
+  TitleTip* titleTip_ = nullptr;
+};
+
+}  // namespace tablora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include <wx/dc.h>
+#include <wx/gdicmn.h>
+
+#include "base/app_state.h"
+#include "ui/table_surface.h"
+
+namespace tablora {
+
+/// The whole design as one picture at 100 %: every table window in table-list order, each
+/// fitted first, or the welcome text while the design has no content. Used for printing
+/// and for exporting PNG, PDF and SVG files.
+class DesignPicture {
+ public:
+  /// `surface` (not owned) holds the windows' state.
+  DesignPicture(TableSurface& surface, const AppState& state);
+
+  /// The picture's size in pixels (96 per inch).
+  wxSize Size();
+  /// Draws the picture with its top-left corner at the device origin.
+  void Draw(wxDC& dc, bool clipThroughContext = false);
+
+  /// Writes the picture of `surface` to `path`; the format follows the extension (.png,
+  /// .pdf, .svg). False with a message in `error` when it could not be written.
+  static bool Export(const std::string& path, TableSurface& surface, const AppState& state,
+                     std::string* error);
+
+ private:
+  void PrepareAll();
+
+  TableSurface& surface_;
+  const AppState& state_;
+};
+
+}  // namespace tablora

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <vector>
+
+#include "base/settings.h"
+#include "model/design.h"
+#include "ui/grid_layout.h"
+#include "ui/grid_model.h"
+#include "ui/text_measurer.h"
+
+namespace tablora {
+
+/// Where a point lies on a table window.
+enum class SurfaceZone {
+  kNone,
+  kClient,
+  kLeft,
+  kRight,
+  kTop,
+  kBottom,
+  kTopLeft,
+  kTopRight,
+  kBottomLeft,
+  kBottomRight,
+  kLineUp,
+  kLineDown,
+  kPageUp,
+  kPageDown,
+  kVerticalThumb,
+  kLineLeft,
+  kLineRight,
+  kPageLeft,
+  kPageRight,
+  kHorizontalThumb,
+};
+
+struct SurfaceHit {
+  int table = -1;
+  SurfaceZone zone = SurfaceZone::kNone;
+};
+
+/// The state of one table window besides its rectangle and colours (which the design's
+/// TableWindowState holds).
+struct SurfaceWindow {
+  GridModel grid{30, 30};
+  bool wholeBox = false;
+  int scrollX = 0;  ///< the window's own scroll position in grid pixels
+  int scrollY = 0;
+  bool contentDirty = true;  ///< the cells must be rebuilt from the definition
+  bool fitDirty = true;      ///< the rows must be measured and the size rule applied
+  bool titlesOnly = false;
+  unsigned generation = 0;  ///< changes whenever the window's drawing changes
+};
+
+/// The table windows of one design view, drawn by the view itself: their stacking order,
+/// hit-testing, moving and resizing with the mouse, their own scroll bars and the content
+/// each window shows. Rectangles are in view (surface) pixels.
+class TableSurface {
+ public:
+  static constexpr int kEdgeGrip = 4;     ///< pixels inside the frame that resize
+  static constexpr int kScrollBar = 12;   ///< width of a window's scroll bar
+  static constexpr int kScrollLine = 20;  ///< pixels one arrow click or wheel step scrolls
+  static constexpr int kMinimumSize = 2 * kEdgeGrip + 2;
+
+  explicit TableSurface(Design& design) : design_(design) {}
+
+  /// Follows the design's table list: new tables go on top, a cleared design empties it.
+  void Sync();
+  int Count() const { return static_cast<int>(windows_.size()); }
+  SurfaceWindow& Window(int table) { return windows_.at(table); }
+  const SurfaceWindow& Window(int table) const { return windows_.at(table); }
+
+  GridRect Rect(int table) const;
+  /// Moves and sizes a window; its top-left corner stays on the surface (x, y >= 0).
+  void SetRect(int table, GridRect rect);
+  /// The grid's area: inside the border, left of and above the scroll bars.
+  GridRect ClientRect(int table) const;
+  struct Bars {
+    bool vertical = false;
+    bool horizontal = false;
+    GridRect verticalRect;  ///< the whole bar with its arrows
+    GridRect horizontalRect;
+    GridRect verticalThumb;
+    GridRect horizontalThumb;
+  };
+  Bars ScrollBars(int table) const;
+
+  /// The topmost window under a point and the zone of it.
+  SurfaceHit HitTest(int x, int y) const;
+  void BringToTop(int table);
+  /// Table indexes from the bottom of the stack to its top.
+  const std::vector<int>& ZOrder() const { return zOrder_; }
+  /// The windows that overlap `area`, from bottom to top.
+  std::vector<int> VisibleIn(const GridRect& area) const;
+  /// The bottom and right edge of all windows.
+  int Bottom() const;
+  int Right() const;
+
+  /// The table's definition changed (or its colours): rebuild its cells when next shown.
+  void MarkContentDirty(int table);
+  void MarkAllContentDirty();
+  /// Rebuilds and fits the window when needed; the size rule keeps its top-left corner.
+  /// True when anything changed.
+  bool Prepare(int table, const Settings& settings, const TextMeasurer& measurer);
+  /// Flips the whole-box flag and applies the size rule.
+  void ToggleWholeBox(int table, const Settings& settings, const TextMeasurer& measurer);
+  /// Scrolls a window's grid by (dx, dy) pixels within its content; true when it moved.
+  bool ScrollBy(int table, int dx, int dy);
+
+  // The mouse.
+  enum class Mode { kIdle, kMoving, kResizing, kVerticalThumb, kHorizontalThumb };
+  /// Left button down: a press on the client starts a move and brings the window to the
+  /// top; on the frame a resize; on a scroll bar it scrolls (arrows by a line, the trough
+  /// by a page) or starts a thumb drag.
+  SurfaceHit Press(int x, int y);
+  /// Mouse move while a button is down: the rectangles to repaint (old and new place).
+  std::vector<GridRect> Drag(int x, int y);
+  void Release() { mode_ = Mode::kIdle; }
+  Mode mode() const { return mode_; }
+  int dragTable() const { return dragTable_; }
+  /// The wheel over (x, y): scrolls the window there when it has a vertical bar and
+  /// returns true; false when the view should scroll instead.
+  bool Wheel(int x, int y, int steps);
+
+ private:
+  SurfaceZone ZoneIn(int table, int x, int y) const;
+  TableDesign DefinitionOf(int table) const;
+  void ApplySize(int table, const Settings& settings);
+  void Changed(int table) { ++windows_[table].generation; }
+
+  Design& design_;
+  std::vector<SurfaceWindow> windows_;
+  std::vector<int> zOrder_;
+  Mode mode_ = Mode::kIdle;
+  int dragTable_ = -1;
+  SurfaceZone dragZone_ = SurfaceZone::kNone;
+  int pressX_ = 0;
+  int pressY_ = 0;
+  GridRect pressRect_;
+  int pressScrollX_ = 0;
+  int pressScrollY_ = 0;
+};
+
+}  // namespace tablora

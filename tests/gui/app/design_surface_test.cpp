@@ -1,0 +1,404 @@
+// The design view's table windows, the table editor sheet and the display styles, driven
+// through the real program with mouse and keyboard.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/bookctrl.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/command_table.h"
+#include "app/document_titles.h"
+#include "app/gui/command_ids.h"
+#include "app/gui/document_frame.h"
+#include "app/gui/frame_design_view.h"
+#include "app/gui/main_frame.h"
+#include "app/gui/subsystem_hooks.h"
+#include "app/gui/table_window_commands.h"
+#include "app_test_support.h"
+#include "base/app_state.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
+#include "gen/gui/options_dialog.h"
+#include "model/design.h"
+#include "support/scripted_prompts.h"
+#include "ui/gui/data_grid.h"
+#include "ui/gui/design_canvas.h"
+#include "ui/gui/display_style_sheet.h"
+#include "ui/gui/table_editor_sheet.h"
+
+namespace tablora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytesOrEmpty(const std::string& path) {
+  std::string bytes;
+  TextFile::ReadBytes(path, bytes);
+  return bytes;
+}
+
+/// A script of `count` tables t0, t1, ... with `columns` int columns each.
+std::string Script(int count, int columns) {
+  std::string text;
+  for (int t = 0; t < count; ++t) {
+    text += "CREATE TABLE [dbo].[t" + std::to_string(t) + "] (\r\n";
+    for (int c = 0; c < columns; ++c) {
+      text +=
+          "\t[c" + std::to_string(c) + "] [int] NOT NULL" + (c + 1 < columns ? " ,\r\n" : "\r\n");
+    }
+    text += ") ON [PRIMARY]\r\nGO\r\n\r\n";
+  }
+  return text;
+}
+
+class DesignSurface : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved = Frame().appState().settings;
+    Frame().appState().settings.currentHeaderStyle = 2;  // 实际表名
+    Frame().appState().settings.currentColumnStyle = 7;  // 实际列名 数据类型(数组大小)
+    Frame().appState().designHasContent = false;
+    ResetToOneDesignWindow();
+    Frame().SetSession(CreateDesignSession(Frame()));
+    Frame().SetPrompts(&prompts);
+    dir = fs::path(::testing::TempDir()) / ("design_surface_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    Frame().Raise();
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+    PumpEvents(50);
+  }
+  void TearDown() override {
+    Frame().SetPrompts(nullptr);
+    Frame().SetSession(nullptr);
+    Frame().appState().settings = saved;
+    Frame().appState().designHasContent = false;
+    fs::remove_all(dir);
+  }
+
+  DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
+  Design& TheDesign() { return *Frame().session()->design(); }
+  TableSurface& Surface() { return *Canvas()->surface(); }
+
+  /// Opens a script of `count` tables and waits until their windows are fitted.
+  void Open(int count, int columns) {
+    const std::string path = (dir / "open.sql").string();
+    ASSERT_TRUE(TextFile::WriteBytes(path, Script(count, columns)));
+    ASSERT_TRUE(OpenQuietly(path));
+    Canvas()->Update();
+    ASSERT_TRUE(WaitFor([&] {
+      return Canvas()->surface() != nullptr && Surface().Count() == count &&
+             !Surface().Window(0).fitDirty;
+    }));
+  }
+  /// Opens a script as the open command does, without adding it to the recent files
+  /// (the other tests of this program count them).
+  bool OpenQuietly(const std::string& path) {
+    Frame().FindView(DocumentTitles::DesignView());
+    if (!Frame().session()->OpenScript(path)) return false;
+    Frame().appState().designHasContent = true;
+    Frame().RefreshDesignViews();
+    return true;
+  }
+  /// Screen point of a surface point.
+  wxPoint Screen(int x, int y) { return Canvas()->ClientToScreen(Canvas()->ToClient({x, y})); }
+  /// The colour on the screen at a surface point, "r,g,b" (read from a screenshot).
+  std::string PixelAt(int x, int y) {
+    Canvas()->Refresh();
+    Canvas()->Update();
+    PumpEvents(100);
+    const wxPoint p = Screen(x, y);
+    const std::string shot = (dir / "pixel.png").string();
+    const std::string command = "import -window root -crop 1x1+" + std::to_string(p.x) + "+" +
+                                std::to_string(p.y) + " " + shot;
+    if (std::system(command.c_str()) != 0) return "no screenshot";
+    wxImage image;
+    if (!image.LoadFile(wxString::FromUTF8(shot), wxBITMAP_TYPE_PNG)) return "unreadable";
+    return std::to_string(image.GetRed(0, 0)) + "," + std::to_string(image.GetGreen(0, 0)) + "," +
+           std::to_string(image.GetBlue(0, 0));
+  }
+  void Drag(wxPoint from, wxPoint to) {
+    sim.MouseMove(from);
+    PumpEvents(50);
+    sim.MouseDown();
+    PumpEvents(50);
+    const int steps = 4;
+    for (int i = 1; i <= steps; ++i) {
+      sim.MouseMove(from + (to - from) * i / steps);
+      PumpEvents(30);
+    }
+    sim.MouseUp();
+    PumpEvents(80);
+  }
+
+  Settings saved;
+  ScriptedPrompts prompts;
+  wxUIActionSimulator sim;
+  fs::path dir;
+};
+
+TEST_F(DesignSurface, NewTableThroughCtrlNTypedInTheSheetShowsInItsWindow) {
+  prompts.databaseKinds = {kSqlServer};
+  const wxRect client = Canvas()->GetScreenRect();
+  sim.MouseMove(client.GetLeft() + client.GetWidth() / 2, client.GetTop() + client.GetHeight() / 2);
+  Canvas()->SetFocus();
+  PumpEvents(100);
+  sim.Char('N', wxMOD_CONTROL);
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        TableEditorSheet* sheet = Frame().designWindow().Sheet(0);
+        return sheet != nullptr && sheet->IsShown();
+      },
+      5000));
+  EXPECT_EQ(prompts.databaseKindDialogs, 1);  // the kind chooser came first
+  EXPECT_TRUE(Frame().appState().designHasContent);
+  TableEditorSheet& sheet = *Frame().designWindow().Sheet(0);
+  EXPECT_EQ(sheet.GetTitle(), wxString::FromUTF8(u8"表属性对话框"));
+  EXPECT_EQ(sheet.GetBookCtrl()->GetPageCount(), 3u);
+
+  // The display name typed key by key; the actual name follows.
+  const wxRect nameBox = sheet.displayNameBox()->GetScreenRect();
+  sim.MouseClick();  // nothing under the pointer cares; the click below focuses the box
+  sim.MouseMove(nameBox.GetLeft() + 10, nameBox.GetTop() + nameBox.GetHeight() / 2);
+  PumpEvents(50);
+  sim.MouseClick();
+  PumpEvents(100);
+  sim.Text("t_order");
+  ASSERT_TRUE(WaitFor([&] { return sheet.displayNameBox()->GetValue() == "t_order"; }));
+  EXPECT_EQ(sheet.actualNameBox()->GetValue(), "t_order");
+  EXPECT_EQ(TheDesign().editor(0).names().actualName, "t_order");
+
+  // Two columns typed into the design page's grid.
+  sheet.GetBookCtrl()->SetSelection(1);
+  PumpEvents(100);
+  DataGrid& grid = *sheet.grid();
+  const auto typeInto = [&](int row, int column, const char* text) {
+    const wxRect cell = grid.CellRect({row, column});
+    sim.MouseMove(grid.ClientToScreen(cell.GetPosition() + wxPoint(4, cell.height / 2)));
+    PumpEvents(50);
+    sim.MouseClick();
+    PumpEvents(80);
+    sim.Char(WXK_RETURN);  // Enter opens the cell's editor (a box or a list)
+    PumpEvents(80);
+    sim.Text(text);
+    sim.Char(WXK_RETURN);
+    PumpEvents(120);
+  };
+  typeInto(1, 1, "id");
+  typeInto(1, 3, "int");
+  typeInto(2, 1, "note");
+  typeInto(2, 3, "varchar(20)");
+  EXPECT_EQ(TheDesign().editor(0).grid().GetCellText(1, 1), "id");
+  EXPECT_EQ(TheDesign().editor(0).grid().GetCellText(2, 3), "varchar(20)");
+
+  // The SQL page builds the text; closing applies it and hides the sheet.
+  sheet.GetBookCtrl()->SetSelection(2);
+  PumpEvents(100);
+  EXPECT_TRUE(sheet.sqlBox()->GetValue().Contains("CREATE TABLE [dbo].[t_order]"));
+  EXPECT_TRUE(sheet.sqlBox()->GetValue().Contains("[note] [varchar](20)"))
+      << sheet.sqlBox()->GetValue();
+  sheet.Close();
+  ASSERT_TRUE(WaitFor([&] { return !sheet.IsShown(); }));
+  ASSERT_EQ(TheDesign().definitions().size(), 1u);
+  EXPECT_EQ(TheDesign().definitions()[0].columns.size(), 2u);
+
+  // The window shows the columns in the current style.
+  Canvas()->Refresh();
+  ASSERT_TRUE(WaitFor([&] {
+    return Surface().Window(0).grid.GetRowCount() == 3 && !Surface().Window(0).fitDirty;
+  }));
+  const GridModel& shown = Surface().Window(0).grid;
+  EXPECT_EQ(shown.GetCellText(0, 0), "t_order");
+  EXPECT_EQ(shown.GetCellText(1, 0), "id");
+  EXPECT_EQ(shown.GetCellText(2, 1), "varchar(20)");
+}
+
+TEST_F(DesignSurface, TypedSqlWithoutATableIsKeptWithAMessage) {
+  prompts.databaseKinds = {kSqlServer};
+  Frame().tableCommands().NewTable();
+  TableEditorSheet& sheet = *Frame().designWindow().Sheet(0);
+  sheet.displayNameBox()->SetValue("t");  // a change event like typing
+  sheet.GetBookCtrl()->SetSelection(2);
+  PumpEvents(50);
+  sheet.sqlBox()->SetValue("select 1");
+  sheet.ApplyText();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(TextCodec::Cp936ToUtf8(prompts.messages[0]), u8"不是表的SQL脚本文件!");
+  EXPECT_EQ(sheet.sqlBox()->GetValue(), "select 1");
+  sheet.Close();
+  PumpEvents(50);
+  EXPECT_TRUE(sheet.IsShown());
+  EXPECT_EQ(prompts.messages.size(), 2u);
+  sheet.Hide();
+}
+
+TEST_F(DesignSurface, DragMovesByTheMouseDeltaAndPutsTheWindowOnTop) {
+  Open(2, 3);
+  Surface().SetRect(0, {20, 20, Surface().Rect(0).width, Surface().Rect(0).height});
+  Surface().SetRect(1, {60, 40, Surface().Rect(1).width, Surface().Rect(1).height});
+  TheDesign().entry(0).window.bkColour = 0x000000FF;  // red
+  TheDesign().entry(1).window.bkColour = 0x00FF0000;  // blue
+  Canvas()->TableChanged(0);
+  Canvas()->TableChanged(1);
+  EXPECT_TRUE(WaitFor([&] { return !Surface().Window(1).fitDirty; }));
+  ASSERT_EQ(Surface().HitTest(70, 50).table, 1);
+  EXPECT_EQ(PixelAt(64, 44), "0,0,255");
+
+  const GridRect before = Surface().Rect(0);
+  Drag(Screen(before.x + 30, before.y + 10), Screen(before.x + 30 + 37, before.y + 10 + 23));
+  const GridRect after = Surface().Rect(0);
+  EXPECT_EQ(after.x, before.x + 37);
+  EXPECT_EQ(after.y, before.y + 23);
+  EXPECT_EQ(Surface().ZOrder().back(), 0);
+  EXPECT_EQ(Surface().HitTest(after.x + 5, after.y + 5).table, 0);
+  // Where the two overlap, window 0's colour is drawn now.
+  EXPECT_EQ(PixelAt(after.x + 4, after.y + 4), "255,0,0");
+}
+
+TEST_F(DesignSurface, TheRightEdgeResizesAndDoubleClickTogglesTheWholeBox) {
+  Open(1, 20);
+  const GridRect start = Surface().Rect(0);
+  EXPECT_EQ(start.height, Frame().appState().settings.tableWinHeight);
+  sim.MouseMove(Screen(start.x + start.width - 1, start.y + 40));
+  PumpEvents(80);
+  EXPECT_EQ(Surface().HitTest(start.x + start.width - 1, start.y + 40).zone, SurfaceZone::kRight);
+  Drag(Screen(start.x + start.width - 1, start.y + 40),
+       Screen(start.x + start.width + 49, start.y + 40));
+  EXPECT_EQ(Surface().Rect(0).width, start.width + 50);
+  EXPECT_EQ(Surface().Rect(0).height, start.height);
+
+  const wxPoint inside = Screen(start.x + 20, start.y + 30);
+  PumpEvents(600);  // the resize's press must not pair with the next one
+  sim.MouseMove(inside);
+  PumpEvents(50);
+  sim.MouseDblClick();
+  ASSERT_TRUE(WaitFor([&] { return Surface().Window(0).wholeBox; }));
+  EXPECT_EQ(Surface().Rect(0).height, Surface().Window(0).grid.ContentHeight() + 5);
+  EXPECT_GT(Surface().Rect(0).height, start.height);
+  PumpEvents(1000);  // beyond the double-click time: the next press is not a triple click
+  sim.MouseDblClick();
+  ASSERT_TRUE(WaitFor([&] { return !Surface().Window(0).wholeBox; }));
+  EXPECT_EQ(Surface().Rect(0).height, start.height);
+}
+
+TEST_F(DesignSurface, AStyleChangeRebuildsEveryWindowAndIsWrittenToTheSettings) {
+  Open(3, 2);
+  const std::string ini = (dir / "Tablora.ini").string();
+  Frame().appState().settings.settingsPath = ini;
+  const int drawsBefore = Canvas()->drawCount();
+  ASSERT_EQ(Surface().Window(2).grid.GetColumnCount(), 2);
+  Later(
+      [] {
+        for (wxWindow* w : wxTopLevelWindows) {
+          auto* sheet = dynamic_cast<DisplayStyleSheet*>(w);
+          if (sheet == nullptr || !sheet->IsModal()) continue;
+          sheet->fieldChoice()->SetSelection(
+              4);  // 名称列名 实际列名 数据类型(数组大小) 是否为空 ...
+          wxCommandEvent pick(wxEVT_CHOICE, sheet->fieldChoice()->GetId());
+          pick.SetInt(4);
+          sheet->fieldChoice()->GetEventHandler()->ProcessEvent(pick);
+          sheet->EndModal(wxID_OK);
+        }
+      },
+      300);
+  ASSERT_TRUE(Frame().IsCommandEnabled(cmd::kDisplayStyles));
+  wxCommandEvent command(wxEVT_MENU, ToWxId(cmd::kDisplayStyles));
+  Frame().GetEventHandler()->ProcessEvent(command);
+  EXPECT_EQ(Frame().appState().settings.currentColumnStyle, 5);
+  ASSERT_TRUE(WaitFor([&] {
+    for (int i = 0; i < 3; ++i) {
+      if (Surface().Window(i).grid.GetColumnCount() != 7 || Surface().Window(i).fitDirty)
+        return false;
+    }
+    return true;
+  }));
+  EXPECT_GE(Canvas()->drawCount(), drawsBefore + 3);
+  EXPECT_NE(ReadBytesOrEmpty(ini).find("DefaultType=5"), std::string::npos);
+}
+
+TEST_F(DesignSurface, SaveThenOpenRestoresPositionsAndColours) {
+  Open(3, 2);
+  Surface().SetRect(1, {333, 222, Surface().Rect(1).width, Surface().Rect(1).height});
+  TheDesign().entry(2).window.bkColour = 0x00123456;
+  TheDesign().entry(2).window.textColour = 0x00654321;
+  const std::string path = (dir / "saved.sql").string();
+  ASSERT_TRUE(Frame().session()->SaveScript(path));
+  Frame().SetSession(CreateDesignSession(Frame()));
+  ASSERT_TRUE(OpenQuietly(path));
+  ASSERT_TRUE(WaitFor([&] { return Canvas()->surface() && Surface().Count() == 3; }));
+  EXPECT_EQ(Surface().Rect(1).x, 333);
+  EXPECT_EQ(Surface().Rect(1).y, 222);
+  EXPECT_EQ(TheDesign().entry(2).window.bkColour, 0x00123456u);
+  EXPECT_EQ(TheDesign().entry(2).window.textColour, 0x00654321u);
+  ASSERT_TRUE(WaitFor([&] { return !Surface().Window(2).fitDirty; }));
+  EXPECT_EQ(Surface().Window(2).grid.Colours().cellBack, (Rgb{0x56, 0x34, 0x12}));
+}
+
+TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTable) {
+  Open(2, 2);
+  std::unique_ptr<wxMenu> menu = Canvas()->BuildTableMenu(1);
+  std::vector<std::pair<int, bool>> items;
+  for (wxMenuItem* item : menu->GetMenuItems()) {
+    if (!item->IsSeparator())
+      items.push_back({item->GetId() + DesignCanvas::kMenuIdBase, item->IsEnabled()});
+  }
+  ASSERT_EQ(items.size(), TableMenuCommands().size());
+  EXPECT_EQ(menu->FindItem(32833 - DesignCanvas::kMenuIdBase)->GetItemLabel(),
+            wxString::FromUTF8(u8"保存创建表的SQL语句(&M)"));
+  std::vector<int> enabled;
+  for (const auto& [id, on] : items) {
+    if (on) enabled.push_back(id);
+  }
+  EXPECT_EQ(enabled, (std::vector<int>{32772, 32816, 32810, 32775, 32776, 32781, 32833}));
+
+  // Each generator writes the file for table 1 only.
+  Frame().appState().settings.programFolder = dir.string();
+  for (const auto& [id, file] : std::vector<std::pair<int, std::string>>{
+           {32775, "t1.h"}, {32781, "t1_class.h"}, {32776, "T1.java"}}) {
+    prompts.saveFiles.push_back((dir / file).string());
+    prompts.folders.push_back(dir.string());
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [poll] {
+      for (wxWindow* w : wxTopLevelWindows) {
+        if (auto* d = dynamic_cast<OptionsDialog*>(w); d && d->IsModal()) {
+          d->EndModal(wxID_OK);
+          return;
+        }
+      }
+      wxTheApp->CallAfter(*poll);
+    };
+    wxTheApp->CallAfter(*poll);
+    Frame().tableCommands().RunTableCommand(id, 1);
+    PumpEvents(50);
+  }
+  bool wroteT1 = false;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (entry.path().extension() == ".sql" || !entry.is_regular_file()) continue;
+    const std::string text = ReadBytesOrEmpty(entry.path().string());
+    if (text.find("t1") != std::string::npos || text.find("T1") != std::string::npos)
+      wroteT1 = true;
+    EXPECT_EQ(text.find("t0"), std::string::npos) << entry.path();
+  }
+  EXPECT_TRUE(wroteT1);
+
+  // One table's script, proposed under its own name; the design keeps its path.
+  const std::string designPath = Frame().session()->currentPath();
+  prompts.saveFiles.push_back((dir / "one.txt").string());
+  Frame().tableCommands().RunTableCommand(32833, 1);
+  const std::string one = ReadBytesOrEmpty((dir / "one.txt").string());
+  EXPECT_NE(one.find("[t1]"), std::string::npos);
+  EXPECT_EQ(one.find("[t0]"), std::string::npos);
+  EXPECT_EQ(prompts.fileDialogs.back().proposedName, "t1.txt");
+  EXPECT_EQ(Frame().session()->currentPath(), designPath);
+}
+
+}  // namespace
+}  // namespace tablora::testing
