@@ -40,10 +40,10 @@ TypeMapper CodeGeneration::Types() const {
 CodeGeneration::CodeGeneration(const Settings& settings, Prompts& prompts, OptionsPrompt& options,
                                RefreshDefinitions refresh, const std::vector<UserType>* userTypes)
     : settings_(settings),
-      userTypes_(userTypes),
       prompts_(prompts),
       options_(options),
       refresh_(std::move(refresh)),
+      userTypes_(userTypes),
       year_(CurrentLocalYear()) {}
 
 bool CodeGeneration::HasTables(int index) {

@@ -1,6 +1,7 @@
 #include "gen/type_mapper.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "base/gbk_text.h"
 
@@ -8,11 +9,32 @@ namespace tablora {
 
 namespace {
 
+/// The usual name of a type that SQL also spells another way ("double precision").
+std::string CanonicalName(const std::string& name) {
+  static const std::pair<const char*, const char*> kSynonyms[] = {
+      {"double precision", "float"},
+      {"national character varying", "nvarchar"},
+      {"national char varying", "nvarchar"},
+      {"national character", "nchar"},
+      {"national char", "nchar"},
+      {"character varying", "varchar"},
+      {"char varying", "varchar"},
+      {"character", "char"},
+      {"binary varying", "varbinary"},
+      {"integer", "int"},
+      {"dec", "decimal"},
+  };
+  for (const auto& [synonym, canonical] : kSynonyms) {
+    if (gbk::EqualsIgnoreCase(name, synonym)) return canonical;
+  }
+  return name;
+}
+
 /// Splits "varchar(25)", "decimal(10, 2)" or "nvarchar(max)" into the base name and size.
 MappedType Split(const std::string& typeText) {
   MappedType type;
   const std::size_t open = typeText.find('(');
-  type.designType = gbk::Trim(typeText.substr(0, open));
+  type.designType = CanonicalName(gbk::Trim(typeText.substr(0, open)));
   if (open == std::string::npos) return type;
   const std::size_t close = typeText.find(')', open);
   const std::string size = gbk::Trim(

@@ -16,10 +16,11 @@ struct MappedType {
 };
 
 /// Maps design types to the types of the generated languages through the settings' type
-/// maps. A type is looked up by its base name (without "(max)" or a size), exactly first
-/// and then ignoring letter case; a user-defined type of the design maps through its base
-/// type. An unbounded type is a pointer in C and C++ ("const char*" for a char type) and
-/// whatever Table2ClassJava gives in Java (String for the text types).
+/// maps. A type is looked up by its base name (without "(max)" or a size; a synonym such as
+/// "double precision" by its usual name), exactly first and then ignoring letter case; a
+/// user-defined type of the design maps through its base type. An unbounded type is a pointer in C
+/// and C++ ("const char*" for a char type) and whatever Table2ClassJava gives in Java (String for
+/// the text types).
 class TypeMapper {
  public:
   /// Keeps references to both; `userTypes` may be empty.

@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -18,9 +19,9 @@ struct CliRun {
   std::string err;  ///< standard error
 };
 
-CliRun Cli(const std::string& args) {
+CliRun Cli(const std::string& program, const std::string& args) {
   const std::string errPath = ::testing::TempDir() + "reader_cli_stderr.txt";
-  const std::string command = std::string(TABLORA_CLI) + " " + args + " 2>" + errPath;
+  const std::string command = program + " " + args + " 2>" + errPath;
   CliRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -32,6 +33,8 @@ CliRun Cli(const std::string& args) {
   TextFile::ReadBytes(errPath, run.err);
   return run;
 }
+
+CliRun Cli(const std::string& args) { return Cli(TABLORA_CLI, args); }
 
 std::string Fixture(const char* name) { return std::string(TABLORA_TEST_DATA) + "/" + name; }
 
@@ -234,10 +237,14 @@ TEST(ScriptCliTest, AServerToolsScriptOpensWholeAndSavesAsTheServerTakesIt) {
     EXPECT_EQ(table["comment"], "表 " + name + " 的说明");
     for (const auto& column : table["columns"]) {
       EXPECT_EQ(column["note"], column["actualName"].get<std::string>() + " 列的说明") << name;
-      if (column["primaryKey"] == true) EXPECT_EQ(column["nullable"], false) << name;
+      if (column["primaryKey"] == true) {
+        EXPECT_EQ(column["nullable"], false) << name;
+      }
       if (column.contains("computedExpression")) ++computed;
       if (column["typeName"] == "Name" || column["typeName"] == "Flag") ++userTyped;
-      if (column["typeName"] == "Flag") EXPECT_EQ(column["nullable"], false) << name;
+      if (column["typeName"] == "Flag") {
+        EXPECT_EQ(column["nullable"], false) << name;
+      }
       if (!column["foreignKeyRef"].is_null() && column["foreignKeyRef"].contains("refOwner"))
         ++otherOwner;
     }
@@ -256,6 +263,35 @@ TEST(ScriptCliTest, AServerToolsScriptOpensWholeAndSavesAsTheServerTakesIt) {
   ASSERT_TRUE(TextFile::ReadBytes(saved, script));
   EXPECT_TRUE(StatementsLookSound(script));
   EXPECT_EQ(script.find("CONSTRAINT []"), std::string::npos);
+}
+
+TEST(ScriptCliTest, BrokenSettingsStopEveryCommandBeforeAnythingIsOpenedOrSaved) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(::testing::TempDir()) / "reader_cli_broken_settings";
+  fs::remove_all(folder);
+  fs::create_directories(folder / "setting");
+  const fs::path cli = folder / "tablora-cli";
+  fs::copy_file(TABLORA_CLI, cli);
+  for (const char* pattern : {"e1.dat", "e2.dat"}) {
+    fs::copy_file(fs::path(TABLORA_SOURCE_DIR) / "resources/setting" / pattern,
+                  folder / "setting" / pattern);
+  }
+  const std::string out = (folder / "out.sql").string();
+  for (const std::string ini : {"", "[DesignTableCols]\r\nCount=abc\r\n",
+                                "[DesignTableCols]\r\nCount=-5\r\n", "not an ini file at all"}) {
+    ASSERT_TRUE(TextFile::WriteBytes((folder / "setting/Tablora.ini").string(), ini));
+    for (const std::string& command : {"dump " + Fixture("reader_one_table.sql"),
+                                       "save " + Fixture("reader_one_table.sql") + " " + out,
+                                       "gen c " + Fixture("reader_one_table.sql") + " " + out}) {
+      const CliRun run = Cli("cd " + folder.string() + " && ./tablora-cli", command);
+      EXPECT_EQ(run.exitCode, 1) << command;
+      EXPECT_NE(run.err.find((folder / "setting/Tablora.ini").string()), std::string::npos)
+          << run.err;
+      EXPECT_EQ(run.out, "");
+      EXPECT_FALSE(fs::exists(out)) << command;
+    }
+  }
+  fs::remove_all(folder);
 }
 
 }  // namespace
