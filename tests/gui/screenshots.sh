@@ -77,7 +77,47 @@ shot about_box 1.0
 key Escape
 sleep 0.3
 
-# A saved design opened from the command line: the design window lists its tables.
+# The conversion tools of 产生 > 其他功能: the format conversion with its sample converted,
+# then structure code typed into the structure dialog and the table it made.
+# dialog_at NAME X Y: the pointer to (X, Y) of the dialog titled NAME (negative: from the
+# right or bottom edge), where keys then go.
+dialog_at() {
+  local id="" w
+  for w in $(xdotool search --onlyvisible --class '^tablora$' 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w")" = "$1" ] && id=$w
+  done
+  [ -n "$id" ] || { echo "no dialog $1" >&2; return 1; }
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  local x=$2 y=$3
+  [ "$x" -lt 0 ] && x=$((WIDTH + x))
+  [ "$y" -lt 0 ] && y=$((HEIGHT + y))
+  xdotool mousemove $((X + x)) $((Y + y))
+  sleep 0.2
+}
+key alt+d o a
+sleep 1.0
+dialog_at "格式转换" -150 -25 && xdotool click 1
+shot format_conversion 0.6
+key Escape
+sleep 0.4
+key alt+d o b
+sleep 1.0
+dialog_at "C++结构转成表结构设置" 200 150 && xdotool click 1
+for line in 'typedef struct tagPoint {' '    int x;' '    int y;' '    char label[20];' \
+            '    unsigned long id;' '} POINT;'; do
+  xdotool type --delay 5 "$line"
+  key Return
+done
+shot struct_to_table 0.4
+dialog_at "C++结构转成表结构设置" -150 -25 && xdotool click 1
+# The first table of an empty design asks for the database kind.
+shot struct_to_table_kind 1.0
+key Return
+shot struct_to_table_done 1.0
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+
+# A saved design opened from the command line: the design window shows its tables.
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 HOME="$home" ./tablora "$source_dir/tests/data/writer_sample.sql" &
@@ -92,3 +132,89 @@ sleep 0.3
 key c
 shot no_document 0.5
 open_menus empty f v h
+
+# The design surface: about 30 tables of varied sizes, in two display styles.
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+design="$home/thirty.sql"
+python3 - "$design" <<'PY'
+import sys
+names = ["用户", "订单", "订单明细", "产品", "类别", "供应商", "客户", "员工", "地区", "运货商"]
+out = []
+for t in range(30):
+    cols = 2 + (t * 7) % 11
+    lines = []
+    for c in range(cols):
+        kind = ["[int] NOT NULL", "[varchar] (50) NULL", "[decimal] (10,2) NULL",
+                "[datetime] NULL"][c % 4]
+        lines.append(f"\t[col{c}] {kind}")
+    out.append(f"CREATE TABLE [dbo].[t_{names[t % 10]}{t}] (\r\n" + " ,\r\n".join(lines) +
+               "\r\n) ON [PRIMARY]\r\nGO\r\n\r\n")
+open(sys.argv[1], "wb").write("".join(out).encode("gbk"))
+PY
+HOME="$home" ./tablora "$design" &
+pid=$!
+sleep 2.5
+xdotool mousemove $((X + 5)) $((Y + HEIGHT - 5))
+shot design_thirty_tables 0.5
+# The menu of a table window, then its editor sheet's three pages.
+cx=$((X + 330)); cy=$((Y + 140))
+xdotool mousemove $cx $cy click 3
+shot table_window_menu 0.5
+key Down Return
+sleep 1.5
+# The sheet is the 720 x 480 window of the program (no window manager: no title to find).
+sheet=""
+for id in $(xdotool search --class '^tablora$' 2>/dev/null || true); do
+  eval "$(xdotool getwindowgeometry --shell "$id" | sed 's/^/S/')"
+  if [ "$SWIDTH" -eq 720 ] && [ "$SHEIGHT" -eq 480 ]; then sheet=$id; fi
+done
+if [ -n "$sheet" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$sheet" | sed 's/^/S/')"
+  # The tabs "表名", "设计", "查看SQL" along the top.
+  for tab in names:40 design:100 sql:170; do
+    xdotool mousemove $((SX + ${tab#*:})) $((SY + 25)) click 1
+    shot "table_editor_${tab%%:*}" 0.6
+  done
+  key Escape
+  sleep 0.5
+fi
+xdotool mousemove $((X + 5)) $((Y + HEIGHT - 5))
+# The display-style sheet: 显示(&S) > 显示属性(&F), both pages.
+key alt+s
+sleep 0.4
+key f
+sleep 1
+shot display_style_sheet 0.5
+for id in $(xdotool search --class '^tablora$' 2>/dev/null || true); do
+  eval "$(xdotool getwindowgeometry --shell "$id" | sed 's/^/S/')"
+  if [ "$SWIDTH" -eq 520 ] && [ "$SHEIGHT" -eq 460 ]; then
+    xdotool mousemove $((SX + 140)) $((SY + 25)) click 1
+  fi
+done
+shot display_style_widths 0.5
+key Escape
+sleep 0.5
+# The print preview: 文件(&F) > 打印预览(&V).
+key alt+f v
+shot print_preview 1.5
+key Escape alt+F4
+sleep 0.5
+# The same design in another style: a copy of the program folder with other settings.
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+prog="$home/prog"
+mkdir -p "$prog"
+cp -r ./tablora ./setting ./icons ./help "$prog/" 2>/dev/null || cp -r ./tablora ./setting "$prog/"
+sed -i 's/^DefaultTypeHead=.*/DefaultTypeHead=5/; s/^DefaultType=.*/DefaultType=5/' "$prog/setting/Tablora.ini"
+HOME="$home" "$prog/tablora" "$design" &
+pid=$!
+sleep 2.5
+xdotool mousemove $((X + 5)) $((Y + HEIGHT - 5))
+shot design_thirty_tables_other_style 0.5
+# The exported picture of the design, as a PDF page.
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+HOME="$home" ./tablora --export "$home/design.pdf" "$design"
+pdftoppm -png -r 72 -singlefile "$home/design.pdf" "$out/exported_pdf_page"
+echo "$out/exported_pdf_page.png"

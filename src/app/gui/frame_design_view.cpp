@@ -1,8 +1,11 @@
 #include "app/gui/frame_design_view.h"
 
+#include <algorithm>
+
 #include "app/document_titles.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/work_box.h"
 #include "model/design.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/table_editor_sheet.h"
@@ -27,15 +30,21 @@ DesignCanvas* FrameDesignView::Canvas() const {
 
 bool FrameDesignView::IsOpen() const { return Canvas() != nullptr; }
 
-int FrameDesignView::ClientWidth() const {
+wxSize FrameDesignView::ClientSize() const {
   DesignCanvas* view = Canvas();
-  return view != nullptr ? view->GetClientSize().x : HeadlessDesignView::kClientWidth;
+  if (view == nullptr) return {HeadlessDesignView::kClientWidth, HeadlessDesignView::kClientHeight};
+  if (view->IsShownOnScreen()) return view->GetClientSize();
+  // Not laid out yet (a design opened before the window is shown): the frame's client
+  // area beside the work box is what the view will get.
+  wxSize size = frame_.GetClientSize();
+  if (frame_.IsWorkBoxShown()) size.x -= frame_.workBox().WantedWidth();
+  return wxSize(std::max(size.x, view->GetClientSize().x),
+                std::max(size.y, view->GetClientSize().y));
 }
 
-int FrameDesignView::ClientHeight() const {
-  DesignCanvas* view = Canvas();
-  return view != nullptr ? view->GetClientSize().y : HeadlessDesignView::kClientHeight;
-}
+int FrameDesignView::ClientWidth() const { return ClientSize().x; }
+
+int FrameDesignView::ClientHeight() const { return ClientSize().y; }
 
 void FrameDesignView::SetScrollHeight(int totalHeight) {
   scrollHeight_ = totalHeight;

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include <wx/gdicmn.h>
+
 #include "model/design_view.h"
 
 namespace tablora {
@@ -38,6 +40,7 @@ class FrameDesignView : public DesignView {
   DesignCanvas* Canvas() const;
 
  private:
+  wxSize ClientSize() const;
   void RefreshSoon();
   void DestroySheets();
 

@@ -1,5 +1,6 @@
 #include "app/gui/subsystem_hooks.h"
 
+#include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
@@ -12,6 +13,7 @@ void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
   RegisterGeneratorCommands(frame);
   frame.tableCommands().RegisterMainCommands();
+  RegisterConvertCommands(frame);
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {

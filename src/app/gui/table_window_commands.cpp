@@ -73,6 +73,71 @@ void TableWindowCommands::RegisterMainCommands() {
       cmd::kNewTable, [this] { NewTable(); }, hasDesign);
   registry.Register(
       cmd::kDisplayStyles, [this] { ChooseDisplayStyles(-1); }, hasDesign);
+  registry.Register(
+      cmd::kPrintPreview, [this] { ShowPrintPreview(); }, hasDesign);
+  registry.Register(
+      cmd::kPrint, [this] { Print(); }, hasDesign);
+  registry.Register(
+      cmd::kPrintSetup, [this] { PageSetup(); }, hasDesign);
+  registry.Register(
+      cmd::kExportPicture, [this] { ExportPicture(); }, hasDesign);
+}
+
+TableSurface* TableWindowCommands::surface() const {
+  DesignCanvas* canvas = frame_.designWindow().Canvas();
+  return canvas != nullptr ? canvas->surface() : nullptr;
+}
+
+namespace {
+/// The paper and printer chosen last, for the whole run.
+wxPrintData& PrintData() {
+  static wxPrintData data;
+  return data;
+}
+}  // namespace
+
+wxPrintPreview* TableWindowCommands::ShowPrintPreview() {
+  wxPrintDialogData data(PrintData());
+  auto* preview = new wxPrintPreview(new DesignPrintout(surface(), frame_.appState()),
+                                     new DesignPrintout(surface(), frame_.appState()), &data);
+  if (!preview->IsOk()) {
+    delete preview;
+    return nullptr;
+  }
+  auto* window = new wxPreviewFrame(preview, &frame_, wxString::FromUTF8(u8"打印预览"),
+                                    wxDefaultPosition, wxSize(900, 700));
+  window->Initialize();
+  window->Show();
+  return preview;
+}
+
+void TableWindowCommands::Print() {
+  wxPrintDialogData data(PrintData());
+  wxPrinter printer(&data);
+  DesignPrintout printout(surface(), frame_.appState());
+  if (printer.Print(&frame_, &printout, true)) {
+    PrintData() = printer.GetPrintDialogData().GetPrintData();
+  }
+}
+
+void TableWindowCommands::PageSetup() {
+  wxPageSetupDialogData data(PrintData());
+  wxPageSetupDialog dialog(&frame_, &data);
+  if (dialog.ShowModal() == wxID_OK) PrintData() = dialog.GetPageSetupDialogData().GetPrintData();
+}
+
+void TableWindowCommands::ExportPicture() {
+  TableSurface* s = surface();
+  if (s == nullptr) return;
+  FileDialogSpec spec;
+  spec.defaultExtension = "png";
+  spec.proposedName = "design.png";
+  const std::string path = frame_.prompts().ChooseSaveFile(spec);
+  if (path.empty()) return;
+  std::string error;
+  if (!DesignPicture::Export(path, *s, frame_.appState(), &error)) {
+    frame_.prompts().ShowMessage(error, "Tablora");
+  }
 }
 
 void TableWindowCommands::NewTable() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/frame.h>
+#include <wx/print.h>
 
 #include "ui/table_commands.h"
 
@@ -27,8 +28,8 @@ class TableWindowCommands : public TableCommandTarget {
   void NewTable();
   /// The display-style sheet; OK rebuilds every window (`table` -1) or that window only.
   void ChooseDisplayStyles(int table);
-  /// The print preview window (owned by wx); nullptr when none could be made.
-  wxFrame* ShowPrintPreview();
+  /// Opens the print preview window (owned by wx); nullptr when none could be made.
+  wxPrintPreview* ShowPrintPreview();
   void Print();
   void PageSetup();
   /// Asks for a file and writes the design's picture to it.

@@ -34,6 +34,14 @@ TableEditorSheet::TableEditorSheet(wxWindow* parent, AppState& state, Prompts& p
     event.Skip();
   });
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { CloseSheet(); });
+  // Escape is the close box's key, as in any dialog.
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && !grid_->IsEditing()) {
+      CloseSheet();
+      return;
+    }
+    event.Skip();
+  });
   ShowEditorData();
 }
 

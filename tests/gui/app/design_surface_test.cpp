@@ -7,6 +7,7 @@
 #include <wx/choice.h>
 #include <wx/image.h>
 #include <wx/menu.h>
+#include <wx/print.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -31,6 +32,8 @@
 #include "support/scripted_prompts.h"
 #include "ui/gui/data_grid.h"
 #include "ui/gui/design_canvas.h"
+#include "ui/gui/design_picture.h"
+#include "ui/gui/design_printout.h"
 #include "ui/gui/display_style_sheet.h"
 #include "ui/gui/table_editor_sheet.h"
 
@@ -81,7 +84,7 @@ class DesignSurface : public ::testing::Test {
     Frame().SetSession(nullptr);
     Frame().appState().settings = saved;
     Frame().appState().designHasContent = false;
-    fs::remove_all(dir);
+    if (std::getenv("TABLORA_KEEP_TEST_FILES") == nullptr) fs::remove_all(dir);
   }
 
   DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
@@ -398,6 +401,85 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
   EXPECT_EQ(one.find("[t0]"), std::string::npos);
   EXPECT_EQ(prompts.fileDialogs.back().proposedName, "t1.txt");
   EXPECT_EQ(Frame().session()->currentPath(), designPath);
+}
+
+std::string CommandOutput(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    pclose(pipe);
+  }
+  return out;
+}
+
+TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
+  const std::string path = (dir / "chinese.sql").string();
+  ASSERT_TRUE(
+      TextFile::WriteBytes(path, Cp936(u8"CREATE TABLE [dbo].[用户表] (\r\n\t[编号] [int] NOT "
+                                       u8"NULL\r\n) ON [PRIMARY]\r\nGO\r\n\r\n") +
+                                     Script(2, 25)));
+  ASSERT_TRUE(OpenQuietly(path));
+  ASSERT_TRUE(WaitFor([&] { return Canvas()->surface() && Surface().Count() == 3; }));
+  int t1 = 0;
+  while (t1 < 3 && TheDesign().definitions()[t1].actualName != "t1") ++t1;
+  ASSERT_LT(t1, 3);
+  Canvas()->ToggleWholeBox(t1);
+  const std::string png = (dir / "design.png").string();
+  const std::string pdf = (dir / "design.pdf").string();
+  const std::string svg = (dir / "design.svg").string();
+  std::string error;
+  for (const std::string& file : {png, pdf, svg}) {
+    EXPECT_TRUE(DesignPicture::Export(file, Surface(), Frame().appState(), &error))
+        << file << error;
+  }
+  wxImage image;
+  ASSERT_TRUE(image.LoadFile(wxString::FromUTF8(png), wxBITMAP_TYPE_PNG));
+  EXPECT_EQ(image.GetWidth(), Surface().Right() + 10);
+  EXPECT_EQ(image.GetHeight(), Surface().Bottom() + 10);
+  // A window's background at its top-left inside corner, white outside every window.
+  const GridRect first = Surface().Rect(0);
+  EXPECT_EQ(image.GetRed(first.x + 3, first.y + 3), 128);
+  EXPECT_EQ(image.GetGreen(first.x + 3, first.y + 3), 255);
+  EXPECT_EQ(image.GetRed(image.GetWidth() - 2, 2), 255);
+  EXPECT_EQ(image.GetBlue(image.GetWidth() - 2, 2), 255);
+
+  // The PDF holds real text: every table name, the Chinese one too.
+  const std::string text = CommandOutput("pdftotext -layout " + pdf + " -");
+  EXPECT_NE(text.find(u8"用户表"), std::string::npos) << text;
+  EXPECT_NE(text.find("t0"), std::string::npos) << text;
+  EXPECT_NE(text.find("t1"), std::string::npos) << text;
+  EXPECT_NE(text.find("c24"), std::string::npos) << "t1 is shown whole";
+  const std::string svgText = ReadBytesOrEmpty(svg);
+  EXPECT_NE(svgText.find("<svg"), std::string::npos);
+  EXPECT_NE(svgText.find("t0"), std::string::npos);
+  EXPECT_FALSE(
+      DesignPicture::Export((dir / "design.bmp").string(), Surface(), Frame().appState(), &error));
+  EXPECT_EQ(TextCodec::Cp936ToUtf8(error), u8"图片文件的扩展名应为 .png, .pdf 或 .svg");
+
+  // The program itself: tablora --export FILE DESIGN.sql writes the picture and exits.
+  const std::string cli = (dir / "cli.pdf").string();
+  const int rc = std::system(
+      (std::string(TABLORA_BUILD_DIR) + "/tablora --export " + cli + " " + path + " 2>/dev/null")
+          .c_str());
+  EXPECT_EQ(rc, 0);
+  EXPECT_NE(CommandOutput("pdftotext " + cli + " -").find(u8"用户表"), std::string::npos);
+}
+
+TEST_F(DesignSurface, PrintPreviewDrawsThePageScaledToThePaper) {
+  Open(4, 3);
+  wxPrintPreview* preview = Frame().tableCommands().ShowPrintPreview();
+  ASSERT_NE(preview, nullptr);
+  wxFrame* frame = preview->GetFrame();
+  ASSERT_NE(frame, nullptr);
+  auto* printout = dynamic_cast<DesignPrintout*>(preview->GetPrintout());
+  ASSERT_NE(printout, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return printout->lastScale() > 0; }, 5000));
+  // 96 design pixels make an inch: the preview page's pixels per design pixel are its
+  // zoom of the printer's resolution.
+  EXPECT_LT(printout->lastScale(), 10.0);
+  frame->Close(true);
+  PumpEvents(100);
 }
 
 }  // namespace

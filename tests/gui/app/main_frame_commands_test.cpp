@@ -21,6 +21,7 @@
 #include "ui/gui/design_canvas.h"
 #include "app_test_support.h"
 #include "base/gui/wx_text.h"
+#include "convert/gui/definition_format_dialog.h"
 #include "support/scripted_prompts.h"
 
 namespace tablora::testing {
@@ -131,6 +132,19 @@ std::map<int, std::function<void()>> Effects(RecordingSession* session) {
     RunCommand(cmd::kAbout);
     EXPECT_TRUE(seen);
   };
+  effects[cmd::kMacroToJava] = [] {
+    bool seen = false;
+    Later([&] {
+      for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* dialog = dynamic_cast<DefinitionFormatDialog*>(window)) {
+          seen = dialog->IsModal();
+          dialog->EndModal(wxID_CANCEL);
+        }
+      }
+    });
+    RunCommand(cmd::kMacroToJava);
+    EXPECT_TRUE(seen);
+  };
   effects[cmd::kHelp] = [] {
     std::vector<wxString> urls;
     Frame().SetBrowserLauncher([&](const wxString& url) {
@@ -188,8 +202,9 @@ TEST(MainFrameCommands, DocumentMenuWithoutDesignFilesEnablesOnlyWhatWorks) {
   ResetToOneDesignWindow();
   Frame().SetSession(nullptr);
   ASSERT_EQ(Frame().GetMenuBar()->GetMenuCount(), 6u);
-  CheckEveryMenuItem(nullptr, {cmd::kFileClose, cmd::kExit, cmd::kViewToolbar, cmd::kViewStatusBar,
-                               cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout, cmd::kHelp});
+  CheckEveryMenuItem(
+      nullptr, {cmd::kFileClose, cmd::kExit, cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kWorkBox,
+                cmd::kWindowNew, cmd::kAbout, cmd::kHelp, cmd::kMacroToJava});
   Frame().SetSession(nullptr);
   ResetToOneDesignWindow();
 }
@@ -205,7 +220,7 @@ TEST(MainFrameCommands, DocumentMenuWithDesignFilesEnablesOpenSaveAndRecentFiles
   CheckEveryMenuItem(session,
                      {cmd::kFileOpen, cmd::kFileSaveAs, cmd::kFileClose, cmd::kRecentFile1,
                       cmd::kRecentFile1 + 1, cmd::kExit, cmd::kViewToolbar, cmd::kViewStatusBar,
-                      cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout, cmd::kHelp});
+                      cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout, cmd::kHelp, cmd::kMacroToJava});
   Frame().SetSession(nullptr);
   ResetToOneDesignWindow();
 }
