@@ -1,6 +1,6 @@
 // Hostile inputs for the script parser: none may crash, hang or hide the good tables.
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -23,12 +23,13 @@ class ScriptRobustnessTest : public ::testing::Test {
  protected:
   ScriptParser parser{testing::ResourceFolder()};
 
-  /// Parses and returns the actual names found; fails when the parse takes too long.
+  /// Parses and returns the actual names found; fails when the parse takes too long. The
+  /// parse's processor time is measured, which other work on a loaded machine does not
+  /// stretch as it stretches the time on the clock.
   std::vector<std::string> Names(const std::string& text, double maxSeconds = 5.0) {
-    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t start = std::clock();
     const auto tables = parser.ParseTables(text);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     EXPECT_LT(seconds, maxSeconds) << "parse of " << text.size() << " bytes";
     std::vector<std::string> names;
     for (const auto& t : tables) names.push_back(t.actualName);
@@ -87,9 +88,9 @@ TEST_F(ScriptRobustnessTest, ATenMegabyteSingleLineIsReadInBoundedTime) {
   std::string line = "CREATE TABLE [wide] ([a] [int] NULL";
   while (line.size() < (10u << 20)) line += ", [c] [int] DEFAULT ((1)) NULL";
   line += ")";
-  const auto start = std::chrono::steady_clock::now();
+  const std::clock_t start = std::clock();
   const auto tables = parser.ParseTables(line);
-  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
+  EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, 10.0);
   if (parser.error().empty()) {
     ASSERT_EQ(tables.size(), 1u);
     EXPECT_GT(tables[0].columns.size(), 100000u);
