@@ -6,7 +6,7 @@ packages=(
   libboost-regex-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev
-  unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc
+  unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc mdbtools-dev libglib2.0-dev
   xvfb xauth fonts-wqy-microhei imagemagick xdotool
   libcairo2-dev poppler-utils
   clang libclang-rt-14-dev

@@ -7,6 +7,7 @@
 
 namespace tablora {
 
+class DatabaseSession;
 class Design;
 
 /// One line of the plain table list the design window shows. Texts are code page 936.
@@ -42,6 +43,8 @@ class DesignSession {
   /// The design behind the session, for the commands that read its tables (the code
   /// generators); nullptr when there is none.
   virtual Design* design() { return nullptr; }
+  /// The connection and import routes of the design; nullptr when there are none.
+  virtual DatabaseSession* database() { return nullptr; }
 
   /// Before a changed design is discarded: asks "将改动保存到 %1？" (the current path, or
   /// "表视图" when there is none). Yes saves (asking for a path when there is none), no

@@ -8,7 +8,15 @@ ScriptDesignSession::ScriptDesignSession(AppState& app, Prompts& prompts, Design
       parser_(app.settings.programFolder, &prompts),
       design_(app, prompts, parser_, this),
       opener_(design_, parser_, prompts),
-      writer_(app) {}
+      writer_(app),
+      database_(design_, prompts, app.settings.programFolder) {
+  opener_.setDatabaseFileOpener([this](const std::string& path) {
+    opening_ = true;
+    const bool imported = database_.OpenAccessFile(path);
+    opening_ = false;
+    return imported;
+  });
+}
 
 bool ScriptDesignSession::OpenScript(const std::string& path) {
   opening_ = true;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/design_session.h"
+#include "db/database_session.h"
 #include "model/design.h"
 #include "model/design_view.h"
 #include "model/script_opener.h"
@@ -28,6 +29,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   std::vector<TableSummary> Tables() const override;
 
   Design* design() override { return &design_; }
+  DatabaseSession* database() override { return &database_; }
 
  private:
   // DesignView: passed on to the window side; every change marks the design changed,
@@ -51,6 +53,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   Design design_;
   ScriptOpener opener_;
   ScriptWriter writer_;
+  DatabaseSession database_;
   bool opening_ = false;
   bool modified_ = false;
 };

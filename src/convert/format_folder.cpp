@@ -28,7 +28,9 @@ FormatFolder::FormatFolder(const std::string& programFolder)
 
 std::vector<OutputFormat> FormatFolder::OutputFormats() const {
   const IniFile ini = IniFile::Load(ProgramFolder::Join(folder_, "tableformat.ini"));
-  const int count = ini.GetInt(kSection, "Count", 0);
+  // A count past the keys there are would only add empty formats.
+  const int count = std::min<long long>(ini.GetInt(kSection, "Count", 0),
+                                        static_cast<long long>(ini.KeyCount(kSection)));
   std::vector<OutputFormat> formats;
   for (int i = 1; i <= count; ++i) {
     formats.push_back({ini.GetString(kSection, Key(i, 'A'), "", kNameBuffer),

@@ -34,6 +34,13 @@ std::size_t Find(std::string_view text, std::string_view needle, std::size_t fro
   return std::string_view::npos;
 }
 
+std::size_t FindFirstOf(std::string_view text, std::string_view chars, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); i += CharLength(text, i)) {
+    if (chars.find(text[i]) != std::string_view::npos) return i;
+  }
+  return std::string_view::npos;
+}
+
 std::size_t FindLast(std::string_view text, std::string_view needle, std::size_t last) {
   std::size_t found = std::string_view::npos;
   for (std::size_t i = 0; i < text.size() && i <= last; i += CharLength(text, i)) {

@@ -20,6 +20,10 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 /// at `from`.
 std::size_t Find(std::string_view text, std::string_view needle, std::size_t from = 0);
 
+/// The first character start at or after `from` that is one of the single-byte `chars`;
+/// npos when there is none.
+std::size_t FindFirstOf(std::string_view text, std::string_view chars, std::size_t from = 0);
+
 /// The last character start at or before `last` where `needle` starts; npos when none.
 std::size_t FindLast(std::string_view text, std::string_view needle, std::size_t last);
 

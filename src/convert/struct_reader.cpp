@@ -42,8 +42,11 @@ bool ReadStructure(std::string_view text, std::size_t at, std::size_t keywordLen
   resume = close + 1;
   std::string_view name = candidate;
   if (name.empty()) {
-    const std::size_t semicolon = source_text::Find(text, ";", close + 1);
-    if (semicolon != npos) name = text.substr(close + 1, semicolon - close - 1);
+    // The ";" that ends this declaration, not one of a later structure.
+    const std::size_t semicolon = source_text::FindFirstOf(text, ";{", close + 1);
+    if (semicolon != npos && text[semicolon] == ';') {
+      name = text.substr(close + 1, semicolon - close - 1);
+    }
   }
   name = CutName(name);
   if (name.empty()) return true;

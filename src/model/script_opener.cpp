@@ -151,6 +151,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     if (path.empty()) return false;
   }
   if (EndsWithIgnoreCase(path, ".mdb")) {
+    if (databaseFileOpener_) return databaseFileOpener_(path);
     static const std::string refused = Cp936(u8"还不能打开MS Access数据库文件(.mdb)!");
     return Fail(refused);
   }

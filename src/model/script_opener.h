@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,12 @@ class ScriptOpener {
   /// (the user was told through the prompts, except for a cancelled dialog).
   bool OpenScript(const std::string& path);
 
+  /// What opening an MS Access file (".mdb") does: import it into the design; true when
+  /// tables were added. Without one such files are refused.
+  void setDatabaseFileOpener(std::function<bool(const std::string&)> opener) {
+    databaseFileOpener_ = std::move(opener);
+  }
+
   /// The failure of the last OpenScript (code page 936); empty after success or cancel.
   const std::string& error() const { return error_; }
   /// True when the last OpenScript read a procedure script.
@@ -57,6 +64,7 @@ class ScriptOpener {
   Prompts& prompts_;
   std::string error_;
   bool readProcedures_ = false;
+  std::function<bool(const std::string&)> databaseFileOpener_;
 };
 
 }  // namespace tablora

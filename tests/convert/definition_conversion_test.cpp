@@ -230,6 +230,10 @@ TEST(FormatFolder, ListsSqlFilesAnyCaseAndReadsCountedFormats) {
   ASSERT_EQ(formats.size(), 2u);
   EXPECT_EQ(formats[0].name + "=" + formats[0].text, "one=%x% 1");
   EXPECT_EQ(formats[1].name + "=" + formats[1].text, "=");
+  // A count far past the keys there are reads no more than the keys could hold.
+  ASSERT_TRUE(TextFile::WriteBytes((dir / "tableformat" / "tableformat.ini").string(),
+                                   "[OutFormat]\r\nCount=2000000000\r\nT1A=one\r\n"));
+  EXPECT_EQ(folder.OutputFormats().size(), 2u);
   fs::remove_all(dir);
   EXPECT_TRUE(FormatFolder(dir.string()).SourceFormats().empty());
   EXPECT_TRUE(FormatFolder(dir.string()).OutputFormats().empty());

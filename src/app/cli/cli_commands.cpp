@@ -29,6 +29,8 @@ constexpr Command kCommands[] = {
     {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand},
     {"gen", "c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] [--skip-time]",
      "generate C structures, Java classes or C++ classes", GenCommand},
+    {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
+     "import a database's tables and save them as a design script", ImportCommand},
     {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
      "convert definition lines (standard input by default) with a source format script (a file "
      "or a name in tableformat/) into an output format of tableformat/tableformat.ini",

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "db/connection_state.h"
+
+namespace tablora {
+
+class DatabaseDialogs;
+class Design;
+class ImportObserver;
+class Prompts;
+
+/// The design's way to databases: the shared connection with its state, and the routes
+/// that end in an import (connect dialog, server browser, opening an MS Access file) or in
+/// an open connection (EnsureConnected).
+class DatabaseSession {
+ public:
+  /// The saved logins file is found for `programFolder` when first needed (SavedLogins::
+  /// FilePath). Nothing is owned but the connection state.
+  DatabaseSession(Design& design, Prompts& prompts, std::string programFolder);
+  ~DatabaseSession();
+
+  /// The window side; null dialogs make every route a cancelled one.
+  void setDialogs(DatabaseDialogs* dialogs) { dialogs_ = dialogs; }
+  void setObserver(ImportObserver* observer) { observer_ = observer; }
+
+  /// "连接数据库(ADO/ODBC)(&D)": the connect dialog, then the import. False when cancelled
+  /// or nothing was imported.
+  bool Connect();
+  /// "查看MS SQL Server数据库(&E)": the server browser, then the import.
+  bool BrowseServers();
+  /// Opening an MS Access file: the password dialog, then the import of the file (always
+  /// as a direct connection).
+  bool OpenAccessFile(const std::string& path);
+  /// Opens the shared connection through the connect dialog unless it is open already.
+  bool EnsureConnected();
+
+  ConnectionState& state() { return state_; }
+  /// The saved logins file.
+  const std::string& loginsPath();
+  void setLoginsPath(const std::string& path) { loginsPath_ = path; }
+
+ private:
+  bool RunConnectDialog();
+  bool OpenShared();
+
+  Design& design_;
+  Prompts& prompts_;
+  std::string programFolder_;
+  std::string loginsPath_;
+  ConnectionState state_;
+  DatabaseDialogs* dialogs_ = nullptr;
+  ImportObserver* observer_ = nullptr;
+  /// The direct route's fields from the last confirmed connect dialog.
+  struct {
+    std::string host, database, user, password;
+  } last_;
+};
+
+}  // namespace tablora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "db/ado_connection.h"
+
+namespace tablora {
+
+class OdbcEnvironment;
+
+/// A connection through unixODBC's narrow API (code page 936 bytes pass unchanged): one
+/// connection handle, a fresh statement handle per call, a login timeout always set.
+/// Every value is read as text.
+class OdbcConnection : public AdoConnection {
+ public:
+  static constexpr int kDefaultLoginTimeout = 15;  ///< seconds
+
+  explicit OdbcConnection(Prompts* prompts = nullptr);
+  ~OdbcConnection() override;
+
+  bool IsOpen() const override { return connection_ != nullptr; }
+  void Close() override;
+  bool Query(const std::string& sql, ResultSet& out) override;
+  bool Tables(ResultSet& out) override;
+  bool Columns(const std::string& table, ResultSet& out) override;
+  bool PrimaryKeys(const std::string& table, ResultSet& out) override;
+  bool ForeignKeys(const std::string& table, ResultSet& out) override;
+  bool Procedures(ResultSet& out) override;
+
+  void setLoginTimeout(int seconds) { loginTimeout_ = seconds; }
+
+ protected:
+  bool Connect(const std::string& connectionString, int options) override;
+
+ private:
+  enum class Call { kTables, kColumns, kPrimaryKeys, kForeignKeys, kProcedures, kQuery };
+  bool Run(Call call, const std::string& text, ResultSet& out);
+
+  std::shared_ptr<OdbcEnvironment> environment_;
+  void* connection_ = nullptr;  ///< SQLHDBC while connected
+  int loginTimeout_ = kDefaultLoginTimeout;
+};
+
+}  // namespace tablora

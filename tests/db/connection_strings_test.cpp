@@ -1,0 +1,58 @@
+#include "db/connection_strings.h"
+
+#include <gtest/gtest.h>
+
+namespace tablora {
+namespace {
+
+TEST(ConnectionStrings, SqlServerThroughFreeTds) {
+  struct Case {
+    const char* host;
+    const char* database;
+    const char* user;
+    const char* password;
+    bool integrated;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"db1", "Northwind", "sa", "pw", false,
+       "Driver=FreeTDS;SERVER=db1;PORT=1433;DATABASE=Northwind;UID=sa;PWD={pw};TDS_Version=7.4"},
+      {"(local)", "d", "sa", "", false,
+       "Driver=FreeTDS;SERVER=127.0.0.1;PORT=1433;DATABASE=d;UID=sa;PWD={};TDS_Version=7.4"},
+      {".", "d", "u", "a;b}c", false,
+       "Driver=FreeTDS;SERVER=127.0.0.1;PORT=1433;DATABASE=d;UID=u;PWD={a;b}}c};TDS_Version=7.4"},
+      {"h,1500", "d", "u", "p", false,
+       "Driver=FreeTDS;SERVER=h;PORT=1500;DATABASE=d;UID=u;PWD={p};TDS_Version=7.4"},
+      {"h\\SQLEXPRESS", "d", "u", "p", false,
+       "Driver=FreeTDS;SERVER=h\\SQLEXPRESS;DATABASE=d;UID=u;PWD={p};TDS_Version=7.4"},
+      {"h", "", "sa", "secret", false, "Driver=FreeTDS;SERVER=h;PORT=1433;TDS_Version=7.4"},
+      {"h", "d", "sa", "secret", true,
+       "Driver=FreeTDS;SERVER=h;PORT=1433;DATABASE=d;TDS_Version=7.4"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.expected,
+              ConnectionStrings::SqlServer(c.host, c.database, c.user, c.password, c.integrated));
+  }
+}
+
+TEST(ConnectionStrings, AccessPassThroughAndAttributes) {
+  EXPECT_EQ("Driver=MDBTools;DBQ=/data/a.mdb", ConnectionStrings::Access("/data/a.mdb", "pw"));
+  EXPECT_EQ("Driver=MDBTools;DBQ={/x;y/a.mdb}", ConnectionStrings::Access("/x;y/a.mdb", ""));
+  EXPECT_EQ("/x;y/a.mdb",
+            ConnectionStrings::AccessFile(ConnectionStrings::Access("/x;y/a.mdb", "")));
+  EXPECT_EQ("", ConnectionStrings::AccessFile("Driver=SQLite3;Database=/a.mdb"));
+
+  EXPECT_EQ("DSN=x;PWD={p;UID=evil}}}", ConnectionStrings::WithPassword("DSN=x", "p;UID=evil}"));
+  EXPECT_EQ("DSN=x;", ConnectionStrings::WithPassword("DSN=x;", ""));
+  EXPECT_EQ("p;UID=evil}", ConnectionStrings::Attribute(
+                               ConnectionStrings::WithPassword("DSN=x", "p;UID=evil}"), "pwd"));
+  EXPECT_EQ("x", ConnectionStrings::Attribute("DSN=x;PWD={p;UID=evil}}}", "DSN"));
+  EXPECT_EQ("", ConnectionStrings::Attribute("DSN=x;PWD={p;UID=evil}}}", "UID"));
+
+  EXPECT_TRUE(ConnectionStrings::IsOracle("Provider=MSDAORA.1;Data Source=orcl"));
+  EXPECT_TRUE(ConnectionStrings::IsOracle("Driver={Oracle 19 ODBC driver};DBQ=orcl"));
+  EXPECT_FALSE(ConnectionStrings::IsOracle("Driver=SQLite3;Database=/tmp/oracle.db"));
+}
+
+}  // namespace
+}  // namespace tablora

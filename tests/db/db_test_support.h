@@ -1,0 +1,63 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/app_state.h"
+#include "base/text_file.h"
+#include "db/connection_state.h"
+#include "db/odbc_connection.h"
+#include "db/schema_import.h"
+#include "model/design.h"
+#include "model/script_parser.h"
+#include "support/model_fixture.h"
+#include "support/script_test_support.h"
+#include "support/scripted_prompts.h"
+
+namespace tablora::testing {
+
+/// A design without windows plus the shared connection state an import runs on.
+struct ImportBench {
+  ImportBench() {
+    app.settings = EditorSettings();
+    state.sharedConnection = std::make_unique<OdbcConnection>(&prompts);
+  }
+  /// Every definition through Describe, concatenated (UTF-8).
+  std::string DescribeAll() const {
+    std::string text;
+    for (const TableDesign& t : design.definitions()) text += Describe(t);
+    return text;
+  }
+
+  AppState app;
+  ScriptedPrompts prompts;
+  ScriptParser parser{ResourceFolder(), &prompts};
+  Design design{app, prompts, parser};
+  ConnectionState state;
+};
+
+/// A new SQLite file in the test's temporary folder, built from `statements` (code page 936)
+/// through the ODBC driver; returns its connection string.
+inline std::string MakeSqliteDatabase(const std::string& name,
+                                      const std::vector<std::string>& statements) {
+  const std::string path = ::testing::TempDir() + name;
+  std::remove(path.c_str());
+  const std::string connection = "Driver=SQLite3;Database=" + path;
+  OdbcConnection db;
+  EXPECT_TRUE(db.Open(connection)) << db.ErrorsText();
+  for (const std::string& sql : statements) EXPECT_TRUE(db.Execute(sql)) << sql << db.ErrorsText();
+  return connection;
+}
+
+inline std::string ReadFixture(const std::string& name) {
+  std::string bytes;
+  EXPECT_TRUE(TextFile::ReadBytes(std::string(TABLORA_TEST_DATA) + "/" + name, bytes)) << name;
+  return bytes;
+}
+
+inline std::string NwindPath() { return std::string(TABLORA_SHARED_FIXTURES) + "/nwind.mdb"; }
+
+}  // namespace tablora::testing

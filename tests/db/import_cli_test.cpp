@@ -1,0 +1,70 @@
+// tablora-cli import: a database's tables saved as a design script.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "base/text_codec.h"
+#include "db/db_test_support.h"
+
+namespace tablora {
+namespace {
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const std::string& args) {
+  const std::string errPath = ::testing::TempDir() + "import_cli_stderr.txt";
+  const std::string command = std::string(TABLORA_CLI) + " " + args + " 2>" + errPath;
+  CliRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int status = ::pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  TextFile::ReadBytes(errPath, run.err);
+  return run;
+}
+
+/// The actual names of the tables a saved script holds, read back through `dump`.
+std::vector<std::string> SavedTableNames(const std::string& script) {
+  const CliRun dump = Cli("dump " + script);
+  EXPECT_EQ(0, dump.exitCode) << dump.err;
+  std::vector<std::string> names;
+  const nlohmann::json design = nlohmann::json::parse(dump.out);
+  for (const auto& table : design["tables"]) names.push_back(table["actualName"]);
+  return names;
+}
+
+TEST(ImportCli, ConnectionStringsAndMdbFilesBecomeScripts) {
+  const std::string connection = testing::MakeSqliteDatabase(
+      "cli.db", {Cp936(u8"CREATE TABLE [客户] (id int PRIMARY KEY)"), "CREATE TABLE t2 (x int)"});
+  const std::string sqliteOut = ::testing::TempDir() + "cli_sqlite.sql";
+  CliRun run = Cli("import \"" + connection + "\" " + sqliteOut);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ((std::vector<std::string>{"t2", u8"客户"}), SavedTableNames(sqliteOut));
+
+  const std::string mdbOut = ::testing::TempDir() + "cli_nwind.sql";
+  run = Cli("import " + testing::NwindPath() + " " + mdbOut);
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ(u8"skipped table Umsätze: its name has characters code page 936 lacks\n", run.err);
+  EXPECT_EQ(8u, SavedTableNames(mdbOut).size());
+
+  run = Cli("import /no/such/file.mdb " + mdbOut);
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_NE(std::string::npos, run.err.find(u8"找不到数据库文件: /no/such/file.mdb")) << run.err;
+  EXPECT_EQ(8u, SavedTableNames(mdbOut).size());  // the earlier output is left as it was
+
+  EXPECT_EQ(2, Cli("import only-one-argument").exitCode);
+}
+
+}  // namespace
+}  // namespace tablora
