@@ -13,6 +13,8 @@
 //   name FK_<table>_<column>;
 // - key and identity columns are NOT NULL;
 // - MS Access scripts carry no owner, identity or default; Oracle scripts no identity.
+#include <unistd.h>
+
 #include <algorithm>
 #include <random>
 
@@ -245,8 +247,8 @@ class RoundTripTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(RoundTripTest, WrittenDesignsOpenAsTheSameDesigns) {
   const int kind = GetParam();
-  const std::string path =
-      ::testing::TempDir() + "reader_round_trip_" + std::to_string(kind) + ".sql";
+  const std::string path = ::testing::TempDir() + "reader_round_trip_" +
+                           std::to_string(::getpid()) + "_" + std::to_string(kind) + ".sql";
   Generator generator(20261207u + static_cast<unsigned>(kind));
   for (int round = 0; round < 100; ++round) {
     const std::vector<TableInput> input = generator.Design();
@@ -313,7 +315,8 @@ TEST(RoundTripLimitsTest, TextsBeyondTheFormatComeBackAsFollows) {
   checkOfAnother.columns.push_back(ColumnInput{"q", "q", "int"});
   Enter(written, {groupMarkInComment, checkOfAnother});
 
-  const std::string path = ::testing::TempDir() + "reader_round_trip_limits.sql";
+  const std::string path =
+      ::testing::TempDir() + "reader_round_trip_limits_" + std::to_string(::getpid()) + ".sql";
   ASSERT_TRUE(ScriptWriter(app).SaveScript(written, prompts, path, -1));
   Design opened(app, prompts, parser);
   ScriptOpener opener(opened, parser, prompts);

@@ -1,5 +1,6 @@
 // tablora-cli dump and save: the open flow behind a command line.
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +14,10 @@
 namespace tablora {
 namespace {
 
+/// A temporary file name of this process: test runs of other checkouts on the same machine
+/// use names of their own.
+std::string TempName() { return ::testing::TempDir() + std::to_string(::getpid()) + "_"; }
+
 struct CliRun {
   int exitCode = -1;
   std::string out;  ///< standard output
@@ -20,7 +25,7 @@ struct CliRun {
 };
 
 CliRun Cli(const std::string& program, const std::string& args) {
-  const std::string errPath = ::testing::TempDir() + "reader_cli_stderr.txt";
+  const std::string errPath = TempName() + "reader_cli_stderr.txt";
   const std::string command = program + " " + args + " 2>" + errPath;
   CliRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
@@ -68,7 +73,7 @@ TEST(ScriptCliTest, DumpShowsForeignKeysLayoutsAndProcedures) {
             nlohmann::json::parse(
                 R"({"left": 320, "top": 40, "textColour": 255, "bkColour": 16772829})"));
 
-  const std::string procs = ::testing::TempDir() + "reader_cli_procs.sql";
+  const std::string procs = TempName() + "reader_cli_procs.sql";
   ASSERT_TRUE(TextFile::WriteBytes(procs, "create proc dbo.p_a\r\nas select 1\r\ngo\r\n"));
   const CliRun run = Cli("dump " + procs);
   ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -80,8 +85,8 @@ TEST(ScriptCliTest, DumpShowsForeignKeysLayoutsAndProcedures) {
 }
 
 TEST(ScriptCliTest, SaveWritesWhatOpensAgainAsTheSameDesign) {
-  const std::string first = ::testing::TempDir() + "reader_cli_first.sql";
-  const std::string second = ::testing::TempDir() + "reader_cli_second.sql";
+  const std::string first = TempName() + "reader_cli_first.sql";
+  const std::string second = TempName() + "reader_cli_second.sql";
   ASSERT_EQ(Cli("save " + Fixture("reader_handwritten_mssql.sql") + " " + first).exitCode, 0);
   ASSERT_EQ(Cli("save " + first + " " + second).exitCode, 0);
   std::string a, b;
@@ -92,18 +97,18 @@ TEST(ScriptCliTest, SaveWritesWhatOpensAgainAsTheSameDesign) {
 }
 
 TEST(ScriptCliTest, FailuresExitNonZeroWithTheProgramsMessage) {
-  const std::string notTables = ::testing::TempDir() + "reader_cli_select.sql";
+  const std::string notTables = TempName() + "reader_cli_select.sql";
   ASSERT_TRUE(TextFile::WriteBytes(notTables, "select 1\r\n"));
   CliRun run = Cli("dump " + notTables);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "不是表的SQL脚本文件!\n");
   EXPECT_EQ(run.out, "");
 
-  run = Cli("dump " + ::testing::TempDir() + "reader_cli_missing.sql");
+  run = Cli("dump " + TempName() + "reader_cli_missing.sql");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err.rfind("无法读取文件!", 0), 0u) << run.err;
 
-  const std::string out = ::testing::TempDir() + "reader_cli_never.sql";
+  const std::string out = TempName() + "reader_cli_never.sql";
   std::remove(out.c_str());
   run = Cli("save " + notTables + " " + out);
   EXPECT_EQ(run.exitCode, 1);
@@ -120,7 +125,7 @@ TEST(ScriptCliTest, FailuresExitNonZeroWithTheProgramsMessage) {
 nlohmann::json DumpAndSaveAgain(const char* fixture) {
   const CliRun dumped = Cli(std::string("dump ") + Fixture(fixture));
   EXPECT_EQ(dumped.exitCode, 0) << fixture << "\n" << dumped.err;
-  const std::string saved = ::testing::TempDir() + "reader_cli_saved_" + fixture;
+  const std::string saved = TempName() + "reader_cli_saved_" + fixture;
   EXPECT_EQ(Cli("save " + Fixture(fixture) + " " + saved).exitCode, 0) << fixture;
   const CliRun again = Cli("dump " + saved);
   EXPECT_EQ(again.exitCode, 0) << again.err;
@@ -141,7 +146,7 @@ TEST(ScriptCliTest, WideTablesKeepEveryColumnThroughOpenSaveAndGen) {
     EXPECT_EQ(last["actualName"], "c" + std::to_string(widths[t].second));
     EXPECT_EQ(last["note"], std::to_string(widths[t].second) + " 列的表");
   }
-  const std::string header = ::testing::TempDir() + "reader_cli_wide.h";
+  const std::string header = TempName() + "reader_cli_wide.h";
   ASSERT_EQ(Cli("gen c " + Fixture("reader_wide_tables.sql") + " " + header).exitCode, 0);
   std::string text;
   ASSERT_TRUE(TextFile::ReadBytes(header, text));
@@ -258,7 +263,7 @@ TEST(ScriptCliTest, AServerToolsScriptOpensWholeAndSavesAsTheServerTakesIt) {
   EXPECT_GT(otherOwner, 0);
   EXPECT_EQ(design["userTypes"].size(), 3u);
 
-  const std::string saved = ::testing::TempDir() + "reader_cli_saved_reader_server_tools_70.sql";
+  const std::string saved = TempName() + "reader_cli_saved_reader_server_tools_70.sql";
   std::string script;
   ASSERT_TRUE(TextFile::ReadBytes(saved, script));
   EXPECT_TRUE(StatementsLookSound(script));
@@ -267,7 +272,7 @@ TEST(ScriptCliTest, AServerToolsScriptOpensWholeAndSavesAsTheServerTakesIt) {
 
 TEST(ScriptCliTest, BrokenSettingsStopEveryCommandBeforeAnythingIsOpenedOrSaved) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::path(::testing::TempDir()) / "reader_cli_broken_settings";
+  const fs::path folder = fs::path(TempName() + "reader_cli_broken_settings");
   fs::remove_all(folder);
   fs::create_directories(folder / "setting");
   const fs::path cli = folder / "tablora-cli";

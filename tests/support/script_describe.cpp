@@ -16,7 +16,8 @@ std::string Describe(const TableDesign& t) {
         << " pk=" << c.primaryKey << " fk=" << c.foreignKey << " check=" << u(c.checkExpression);
     if (c.foreignKeyRef) {
       out << " ref=" << u(c.foreignKeyRef->constraintName) << "/" << u(c.foreignKeyRef->refTable)
-          << "/" << u(c.foreignKeyRef->refColumn) << " refOwner=" << u(c.foreignKeyRef->refOwner);
+          << "/" << u(c.foreignKeyRef->refColumn);
+      if (!c.foreignKeyRef->refOwner.empty()) out << " refOwner=" << u(c.foreignKeyRef->refOwner);
     }
     if (!c.computedExpression.empty()) {
       out << " computed=" << u(c.computedExpression) << " persisted=" << c.persisted;
