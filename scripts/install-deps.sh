@@ -10,7 +10,7 @@ packages=(
   xvfb xauth fonts-wqy-microhei imagemagick xdotool
   libcairo2-dev poppler-utils
   clang libclang-rt-14-dev
-  default-jdk-headless
+  default-jdk-headless libxerial-sqlite-jdbc-java
 )
 missing=()
 for p in "${packages[@]}"; do

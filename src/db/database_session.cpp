@@ -17,6 +17,16 @@ DatabaseSession::DatabaseSession(Design& design, Prompts& prompts, std::string p
 
 DatabaseSession::~DatabaseSession() = default;
 
+void DatabaseSession::setDialogs(std::unique_ptr<DatabaseDialogs> dialogs) {
+  ownedDialogs_ = std::move(dialogs);
+  dialogs_ = ownedDialogs_.get();
+}
+
+void DatabaseSession::setObserver(std::unique_ptr<ImportObserver> observer) {
+  ownedObserver_ = std::move(observer);
+  observer_ = ownedObserver_.get();
+}
+
 const std::string& DatabaseSession::loginsPath() {
   if (loginsPath_.empty()) loginsPath_ = SavedLogins::FilePath(programFolder_);
   return loginsPath_;

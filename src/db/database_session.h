@@ -25,6 +25,9 @@ class DatabaseSession {
   /// The window side; null dialogs make every route a cancelled one.
   void setDialogs(DatabaseDialogs* dialogs) { dialogs_ = dialogs; }
   void setObserver(ImportObserver* observer) { observer_ = observer; }
+  /// The same, owned by the session.
+  void setDialogs(std::unique_ptr<DatabaseDialogs> dialogs);
+  void setObserver(std::unique_ptr<ImportObserver> observer);
 
   /// "连接数据库(ADO/ODBC)(&D)": the connect dialog, then the import. False when cancelled
   /// or nothing was imported.
@@ -51,6 +54,8 @@ class DatabaseSession {
   std::string programFolder_;
   std::string loginsPath_;
   ConnectionState state_;
+  std::unique_ptr<DatabaseDialogs> ownedDialogs_;
+  std::unique_ptr<ImportObserver> ownedObserver_;
   DatabaseDialogs* dialogs_ = nullptr;
   ImportObserver* observer_ = nullptr;
   /// The direct route's fields from the last confirmed connect dialog.

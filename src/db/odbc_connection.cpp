@@ -108,7 +108,9 @@ bool ReadResult(SQLHSTMT st, ResultSet& out, unsigned long long wanted = ~0ull) 
     if (!SQL_SUCCEEDED(rc)) return false;
     std::vector<ResultCell> row(count);
     for (SQLSMALLINT c = 0; c < count; ++c)
-      if (c < 64 && (wanted & (1ull << (c + 1))) != 0 && !ReadCell(st, c + 1, ValueRules::IsBinary(out.columns[c].adoType), row[c])) return false;
+      if (c < 64 && (wanted & (1ull << (c + 1))) != 0 &&
+          !ReadCell(st, c + 1, ValueRules::IsBinary(out.columns[c].adoType), row[c]))
+        return false;
     out.rows.push_back(std::move(row));
   }
 }
@@ -203,8 +205,9 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
   // Reading every cell of a catalog answer costs: the columns of SQLColumns that nobody
   // reads are left null (a schema of 100,000 columns answers in a third of the time).
   const unsigned long long wanted =
-      call == Call::kColumns ? (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
-                             : ~0ull;
+      call == Call::kColumns
+          ? (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
+          : ~0ull;
   if (ok && rc != SQL_NO_DATA) ok = ReadResult(st, out, wanted);
   if (!ok) {
     errors_ = Diagnostics(SQL_HANDLE_STMT, st);

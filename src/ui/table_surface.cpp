@@ -32,8 +32,11 @@ void TableSurface::Sync() {
     mode_ = Mode::kIdle;
   }
   while (Count() < count) {
-    zOrder_.push_back(Count());
+    const int table = Count();
+    zOrder_.push_back(table);
     windows_.emplace_back();
+    // A window stored above or left of the surface could never be reached again.
+    SetRect(table, Rect(table));
   }
 }
 

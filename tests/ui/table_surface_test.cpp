@@ -242,6 +242,15 @@ TEST_F(TableSurfaceTest, OwnScrollBarsArrowsTroughThumbAndWheel) {
   EXPECT_EQ(surface.Rect(0).height, 150);
 }
 
+TEST_F(TableSurfaceTest, AWindowStoredOffTheSurfaceIsBroughtBackOnIt) {
+  design.definitions().push_back(Table("t0", 1));
+  design.AddTable(false, 0);
+  TableWindowState& w = design.entry(0).window;
+  w = {-40, -15, 110, 135, 0, 0};  // as an opened script may place it
+  surface.Sync();
+  EXPECT_EQ(surface.Rect(0), (GridRect{0, 0, 150, 150}));
+}
+
 TEST_F(TableSurfaceTest, ClearedDesignEmptiesTheSurfaceAndNewTablesGoOnTop) {
   Add({1, 1});
   EXPECT_EQ(surface.ZOrder(), (std::vector<int>{0, 1}));

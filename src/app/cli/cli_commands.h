@@ -17,6 +17,8 @@ int NewSampleCommand(const std::vector<std::string>& args);
 int DumpCommand(const std::vector<std::string>& args);
 int SaveCommand(const std::vector<std::string>& args);
 int GenCommand(const std::vector<std::string>& args);
+int SqlCommand(const std::vector<std::string>& args);
+int TemplateCommand(const std::vector<std::string>& args);
 int ImportCommand(const std::vector<std::string>& args);
 int ConvertDefsCommand(const std::vector<std::string>& args);
 int StructToTableCommand(const std::vector<std::string>& args);

@@ -5,21 +5,25 @@
 #include <string>
 #include <vector>
 
-class wxListBox;
+class wxRadioButton;
 
 namespace tablora {
 
-/// "请选择数据库类型": lists the settings' database kinds (at most 10) with the current
-/// one selected. ShowModal answers wxID_OK or wxID_CANCEL.
+/// "请选择数据库类型": one radio button per database kind of the settings (at most 10, ids
+/// 1170 to 1179; the rest hidden), the current kind checked. ShowModal answers wxID_OK
+/// ("确定") or wxID_CANCEL ("退出").
 class DatabaseKindDialog : public wxDialog {
  public:
-  /// `kindNames` are code page 936; `currentKind` is preselected when it is listed.
+  static constexpr int kFirstKindId = 1170;
+  static constexpr int kSlots = 10;
+
+  /// `kindNames` are code page 936; `currentKind` is checked when it is listed.
   DatabaseKindDialog(wxWindow* parent, const std::vector<std::string>& kindNames, int currentKind);
-  /// The chosen kind (index into the list), or -1 when none is selected.
+  /// The index of the first checked button, or -1 when none is checked.
   int chosenKind() const;
 
  private:
-  wxListBox* list_;
+  std::vector<wxRadioButton*> buttons_;
 };
 
 }  // namespace tablora

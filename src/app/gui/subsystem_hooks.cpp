@@ -1,10 +1,14 @@
 #include "app/gui/subsystem_hooks.h"
 
+#include "app/command_table.h"
 #include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
+#include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
 #include "app/script_design_session.h"
+#include "db/database_session.h"
+#include "db/gui/database_windows.h"
 #include "gen/gui/generator_commands.h"
 
 namespace tablora {
@@ -14,11 +18,34 @@ void InstallSubsystemCommands(MainFrame& frame) {
   RegisterGeneratorCommands(frame);
   frame.tableCommands().RegisterMainCommands();
   RegisterConvertCommands(frame);
+  RegisterStatementCommands(frame);
+  RegisterDatabaseCommands(frame);
+}
+
+void RegisterDatabaseCommands(MainFrame& frame) {
+  auto database = [&frame]() -> DatabaseSession* {
+    return frame.session() != nullptr ? frame.session()->database() : nullptr;
+  };
+  frame.commandRegistry().Register(
+      cmd::kConnect,
+      [database]() {
+        if (DatabaseSession* db = database()) db->Connect();
+      },
+      [database]() { return database() != nullptr; });
+  frame.commandRegistry().Register(
+      cmd::kBrowseServers,
+      [database]() {
+        if (DatabaseSession* db = database()) db->BrowseServers();
+      },
+      [database]() { return database() != nullptr; });
 }
 
 std::unique_ptr<DesignSession> CreateDesignSession(MainFrame& frame) {
-  return std::make_unique<ScriptDesignSession>(frame.appState(), frame.prompts(),
-                                               &frame.designWindow());
+  auto session = std::make_unique<ScriptDesignSession>(frame.appState(), frame.prompts(),
+                                                       &frame.designWindow());
+  AttachDatabaseWindows(*session->database(), &frame, frame.prompts(),
+                        frame.appState().settings.databaseKindNames);
+  return session;
 }
 
 }  // namespace tablora

@@ -5,6 +5,7 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
+#include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "gen/gui/generator_commands.h"
 #include "model/design.h"
@@ -35,6 +36,12 @@ bool TableWindowCommands::IsTableCommandEnabled(int id, int table) const {
     case table_cmd::kGenJavaClass:
     case table_cmd::kGenCppClass:
     case table_cmd::kSaveTableScript:
+    case table_cmd::kSelectStatement:
+    case table_cmd::kInsertStatement:
+    case table_cmd::kUpdateStatement:
+    case table_cmd::kDeleteStatement:
+    case table_cmd::kBackupStatement:
+    case table_cmd::kDropStatement:
       return true;
     default:
       return false;
@@ -60,6 +67,14 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
       break;
     case table_cmd::kSaveTableScript:
       frame_.session()->SaveTableScript(table);
+      break;
+    case table_cmd::kSelectStatement:
+    case table_cmd::kInsertStatement:
+    case table_cmd::kUpdateStatement:
+    case table_cmd::kDeleteStatement:
+    case table_cmd::kBackupStatement:
+    case table_cmd::kDropStatement:
+      OpenStatementBuilder(frame_, id, table);
       break;
     default:
       break;

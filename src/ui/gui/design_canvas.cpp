@@ -343,9 +343,13 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
   const wxRect cellRect(at.x, at.y, block.width, block.height);
   if (titleTip_->IsShownTip() && titleTip_->CellRect() == cellRect) return;
   titleTip_->HideTip();
-  if (text.empty() || measurer_->TextExtent(text, false).width <= block.width) return;
-  if ((window.grid.Cell(cell.row, cell.column)->format & kFormatWordBreak) &&
-      measurer_->WrappedHeight(text, block.width, false) <= block.height) {
+  // Cut by its own width (a text that cannot wrap) or by the window's edge.
+  const int visibleWidth = std::min(block.x + block.width, client.width) - block.x;
+  const int visibleHeight = std::min(block.y + block.height, client.height) - block.y;
+  if (text.empty() || measurer_->TextExtent(text, false).width <= visibleWidth) return;
+  const bool wraps = window.grid.Cell(cell.row, cell.column)->format & kFormatWordBreak;
+  if (wraps && visibleWidth >= block.width &&
+      measurer_->WrappedHeight(text, block.width, false) <= visibleHeight) {
     return;
   }
   titleTip_->ShowTip(cellRect, to_wx(text), painter_.font(),

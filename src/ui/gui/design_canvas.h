@@ -61,6 +61,8 @@ class DesignCanvas : public wxScrolledCanvas {
   /// How many window drawings were made (not taken from the cache), for tests.
   int drawCount() const { return drawCount_; }
   const wxFont& tableFont() const { return painter_.font(); }
+  /// The tip that shows the whole text of a cut cell under the pointer.
+  TitleTip* titleTip() const { return titleTip_; }
 
   /// The welcome lines with their positions in 96-per-inch units, UTF-8.
   struct WelcomeLine {

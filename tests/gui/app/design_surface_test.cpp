@@ -28,6 +28,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/gui/options_dialog.h"
+#include "gen/gui/statement_builder_dialog.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
 #include "ui/gui/data_grid.h"
@@ -36,6 +37,7 @@
 #include "ui/gui/design_printout.h"
 #include "ui/gui/display_style_sheet.h"
 #include "ui/gui/table_editor_sheet.h"
+#include "ui/gui/title_tip.h"
 
 namespace tablora::testing {
 namespace {
@@ -360,7 +362,19 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
   for (const auto& [id, on] : items) {
     if (on) enabled.push_back(id);
   }
-  EXPECT_EQ(enabled, (std::vector<int>{32772, 32816, 32810, 32775, 32776, 32781, 32833}));
+  EXPECT_EQ(enabled, (std::vector<int>{32772, 32816, 32810, 32775, 32776, 32781, 32784, 32801,
+                                       32829, 32830, 32832, 32831, 32833}));
+
+  // A statement command opens a builder on the window's table.
+  Frame().tableCommands().RunTableCommand(32830, 1);
+  PumpEvents(100);
+  StatementBuilderDialog* builder = nullptr;
+  for (wxWindow* w : wxTopLevelWindows) {
+    if (auto* d = dynamic_cast<StatementBuilderDialog*>(w)) builder = d;
+  }
+  ASSERT_NE(builder, nullptr);
+  EXPECT_EQ(builder->shownStatement(), "DELETE FROM t1");
+  builder->Destroy();
 
   // Each generator writes the file for table 1 only.
   Frame().appState().settings.programFolder = dir.string();
@@ -480,6 +494,74 @@ TEST_F(DesignSurface, PrintPreviewDrawsThePageScaledToThePaper) {
   EXPECT_LT(printout->lastScale(), 10.0);
   frame->Close(true);
   PumpEvents(100);
+}
+
+/// One notch of the wheel under the pointer (X button 5; the simulator has no wheel).
+void WheelDown() {
+  ASSERT_EQ(std::system("xdotool click 5"), 0);
+  PumpEvents(80);
+}
+
+TEST_F(DesignSurface, TheWheelScrollsTheWindowUnderThePointerElseTheView) {
+  Open(2, 20);
+  Surface().SetRect(1, {400, 20, Surface().Rect(1).width, Surface().Rect(1).height});
+  Canvas()->SetScrollHeight(3000);
+  ASSERT_TRUE(Surface().ScrollBars(0).vertical);
+  const GridRect rect = Surface().Rect(0);
+  sim.MouseMove(Screen(rect.x + 30, rect.y + 60));
+  PumpEvents(80);
+  WheelDown();
+  EXPECT_TRUE(WaitFor([&] { return Surface().Window(0).scrollY > 0; }));
+  EXPECT_EQ(Canvas()->GetViewStart().y, 0);
+  // Outside every window the view itself scrolls.
+  sim.MouseMove(Screen(rect.x + 30, rect.y + rect.height + 60));
+  PumpEvents(80);
+  WheelDown();
+  EXPECT_TRUE(WaitFor([&] { return Canvas()->GetViewStart().y > 0; }));
+  EXPECT_EQ(Surface().Window(1).scrollY, 0);
+}
+
+TEST_F(DesignSurface, ACellCutByTheWindowsEdgeShowsItsWholeTextInATitleTip) {
+  Open(1, 3);
+  // Narrower than its columns: the type column (from 90 pixels on) is cut at the edge.
+  Surface().SetRect(0, {20, 20, 110, Surface().Rect(0).height});
+  Canvas()->Refresh();
+  const GridRect client = Surface().ClientRect(0);
+  ASSERT_LT(client.width, 90 + 30);
+  const SurfaceWindow& window = Surface().Window(0);
+  const int rowMiddle = window.grid.GetRowHeight(0) + window.grid.GetRowHeight(1) / 2;
+  sim.MouseMove(Screen(client.x + 20, client.y + rowMiddle));
+  PumpEvents(50);
+  EXPECT_FALSE(Canvas()->titleTip()->IsShownTip()) << "the name column is whole";
+  sim.MouseMove(Screen(client.x + 92, client.y + rowMiddle));
+  ASSERT_TRUE(WaitFor([&] { return Canvas()->titleTip()->IsShownTip(); }));
+  EXPECT_EQ(Canvas()->titleTip()->Text(), " int ");  // padded with a blank each side
+  sim.MouseMove(Screen(client.x + 20, client.y + rowMiddle));
+  EXPECT_TRUE(WaitFor([&] { return !Canvas()->titleTip()->IsShownTip(); }));
+}
+
+TEST_F(DesignSurface, TheWindowsStyleCommandRebuildsOnlyThatWindow) {
+  Open(3, 2);
+  Frame().appState().settings.settingsPath = (dir / "Tablora.ini").string();
+  Later(
+      [] {
+        for (wxWindow* w : wxTopLevelWindows) {
+          auto* sheet = dynamic_cast<DisplayStyleSheet*>(w);
+          if (sheet == nullptr || !sheet->IsModal()) continue;
+          sheet->fieldChoice()->SetSelection(4);
+          wxCommandEvent pick(wxEVT_CHOICE, sheet->fieldChoice()->GetId());
+          pick.SetInt(4);
+          sheet->fieldChoice()->GetEventHandler()->ProcessEvent(pick);
+          sheet->EndModal(wxID_OK);
+        }
+      },
+      300);
+  Frame().tableCommands().RunTableCommand(table_cmd::kDisplayStyles, 1);
+  ASSERT_TRUE(WaitFor([&] {
+    return Surface().Window(1).grid.GetColumnCount() == 7 && !Surface().Window(1).fitDirty;
+  }));
+  EXPECT_EQ(Surface().Window(0).grid.GetColumnCount(), 2);
+  EXPECT_EQ(Surface().Window(2).grid.GetColumnCount(), 2);
 }
 
 }  // namespace

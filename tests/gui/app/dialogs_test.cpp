@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/listbox.h>
+#include <wx/radiobut.h>
 #include <wx/stattext.h>
 
 #include "app/gui/about_dialog.h"
@@ -104,13 +105,18 @@ TEST(DatabaseKindChooser, ListsTheKindsAndReturnsTheChoice) {
   Later([&] {
     DatabaseKindDialog* dialog = FindOpenDialog<DatabaseKindDialog>();
     if (dialog == nullptr) return;
-    for (wxWindow* child : dialog->GetChildren()) {
-      if (auto* list = dynamic_cast<wxListBox*>(child)) {
-        listed = static_cast<int>(list->GetCount());
-        preselected = list->GetSelection();
-        list->SetSelection(2);
-      }
+    listed = 0;
+    for (int i = 0; i < DatabaseKindDialog::kSlots; ++i) {
+      auto* button =
+          wxDynamicCast(dialog->FindWindow(DatabaseKindDialog::kFirstKindId + i), wxRadioButton);
+      if (button == nullptr || !button->IsShown()) continue;
+      ++listed;
+      if (button->GetValue()) preselected = i;
     }
+    EXPECT_EQ(wxString("Oracle"),
+              dialog->FindWindow(DatabaseKindDialog::kFirstKindId + 2)->GetLabel());
+    wxDynamicCast(dialog->FindWindow(DatabaseKindDialog::kFirstKindId + 2), wxRadioButton)
+        ->SetValue(true);
     dialog->EndModal(wxID_OK);
   });
   int kind = 1;
