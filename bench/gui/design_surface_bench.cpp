@@ -100,6 +100,7 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
     session->OpenScript(path);
     state.designHasContent = true;
     view.canvas->RefreshDesign();
+    wxTheApp->ProcessPendingEvents();  // the deferred scroll size counts too
     view.canvas->Update();
     shown.push_back(Millis(start));
 

@@ -44,6 +44,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   void TableChanged(int index) override;
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
+  void DesignLoaded() override { view_->DesignLoaded(); }
   void MarkChanged();
 
   Prompts& prompts_;

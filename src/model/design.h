@@ -66,6 +66,7 @@ class Design : public TableEditorHost {
   TableEditor& editor(int index) { return *entries_.at(index)->editor; }
   int tableCount() const { return static_cast<int>(entries_.size()); }
   int tablesPerRow() const { return tablesPerRow_; }
+  void setTablesPerRow(int perRow) { tablesPerRow_ = perRow; }
   std::vector<ProcedureDesign>& procedures() { return procedures_; }
   /// The user-defined data types the design's tables use, in the order they were read.
   std::vector<UserType>& userTypes() { return userTypes_; }

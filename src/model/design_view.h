@@ -33,6 +33,10 @@ class DesignView {
   virtual void TableTreeTextChanged(int index, const std::string& treeText) = 0;
   /// Every table, window and editor was released.
   virtual void DesignCleared() = 0;
+  /// A script was opened or a schema imported: the group tree is rebuilt from the
+  /// tables' groups, the table tree names its tables by both names and lists the
+  /// procedures.
+  virtual void DesignLoaded() {}
 };
 
 /// The view of a design without windows: always open, 1000 x 700 pixels of client area,

@@ -180,6 +180,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
       design_.procedures().push_back(std::move(procedure));
     readProcedures_ = true;
     design_.setCurrentPath(path);
+    design_.view().DesignLoaded();
     return true;
   }
 
@@ -241,6 +242,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     if (!known) design_.userTypes().push_back(type);
   }
   design_.setCurrentPath(path);
+  design_.view().DesignLoaded();
   return true;
 }
 

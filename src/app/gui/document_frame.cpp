@@ -1,5 +1,7 @@
 #include "app/gui/document_frame.h"
 
+#include <wx/textctrl.h>
+
 #include "app/document_titles.h"
 #include "base/gui/wx_text.h"
 
@@ -15,6 +17,24 @@ void DocumentFrame::SetWindowNumber(int number) {
 
 bool DocumentFrame::IsDesignView() const {
   return DocumentTitles::SameTitle(title_, DocumentTitles::DesignView());
+}
+
+void DocumentFrame::ShowProcedureText(const std::string& text) {
+  if (IsDesignView()) return;
+  if (procedureText_ == nullptr) {
+    procedureText_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                    GetClientSize(), wxTE_MULTILINE | wxTE_READONLY | wxHSCROLL);
+    SendSizeEvent();
+  }
+  std::string lines;
+  for (char c : text) {
+    if (c != '\r') lines += c;
+  }
+  procedureText_->SetValue(to_wx(lines));
+}
+
+std::string DocumentFrame::ProcedureTextUtf8() const {
+  return procedureText_ != nullptr ? procedureText_->GetValue().utf8_string() : std::string();
 }
 
 }  // namespace tablora

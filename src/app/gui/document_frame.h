@@ -4,6 +4,8 @@
 
 #include <string>
 
+class wxTextCtrl;
+
 namespace tablora {
 
 class DesignCanvas;
@@ -25,11 +27,16 @@ class DocumentFrame : public wxMDIChildFrame {
   /// The design view, or nullptr in any other document.
   DesignCanvas* tableView() const { return tableView_; }
   void SetTableView(DesignCanvas* view) { tableView_ = view; }
+  /// Shows a procedure's text (code page 936) in the procedure view, made on first use.
+  void ShowProcedureText(const std::string& text);
+  /// The procedure view's text (UTF-8); empty when it shows none.
+  std::string ProcedureTextUtf8() const;
 
  private:
   std::string title_;
   std::string caption_;
   DesignCanvas* tableView_ = nullptr;
+  wxTextCtrl* procedureText_ = nullptr;
 };
 
 }  // namespace tablora

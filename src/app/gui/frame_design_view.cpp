@@ -6,6 +6,7 @@
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/work_box.h"
+#include "app/gui/work_box_commands.h"
 #include "model/design.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/table_editor_sheet.h"
@@ -58,6 +59,7 @@ void FrameDesignView::ScrollToOrigin() {
 }
 
 void FrameDesignView::TableAdded(int index, bool show) {
+  frame_.workBoxCommands().TableAdded(index, show);
   RefreshSoon();
   if (show) ShowSheet(index);
 }
@@ -68,11 +70,13 @@ void FrameDesignView::TableChanged(int index) {
 }
 
 void FrameDesignView::TableTreeTextChanged(int index, const std::string& treeText) {
+  frame_.workBoxCommands().TableTreeTextChanged(index, treeText);
   // The window's title follows the names as they are typed.
   ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableChanged(index); });
 }
 
 void FrameDesignView::DesignCleared() {
+  frame_.workBoxCommands().DesignCleared();
   DestroySheets();
   ForEachCanvas(frame_, [](DesignCanvas& canvas) { canvas.DesignCleared(); });
   RefreshSoon();
@@ -109,5 +113,7 @@ void FrameDesignView::RefreshSoon() {
     frame_.RefreshDesignViews();
   });
 }
+
+void FrameDesignView::DesignLoaded() { frame_.workBoxCommands().DesignLoaded(); }
 
 }  // namespace tablora

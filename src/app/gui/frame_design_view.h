@@ -31,6 +31,7 @@ class FrameDesignView : public DesignView {
   void TableChanged(int index) override;
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
+  void DesignLoaded() override;
 
   /// Shows table `index`'s editor sheet, making its window when it is first shown.
   void ShowSheet(int index);

@@ -12,10 +12,12 @@
 #include "app/gui/about_dialog.h"
 #include "app/gui/command_bars.h"
 #include "app/gui/command_ids.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/table_window_commands.h"
 #include "app/gui/work_box.h"
+#include "app/gui/work_box_commands.h"
 #include "app/gui/wx_prompts.h"
 #include "base/app_state.h"
 #include "base/gui/wx_text.h"
@@ -106,6 +108,8 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
     if (IsWorkBoxShown()) ToggleWorkBox();
   });
   workBox_->SetOnResized([this] { LayoutChildren(); });
+  workBoxCommands_ = std::make_unique<WorkBoxCommands>(*this);
+  layoutCommands_ = std::make_unique<DesignLayoutCommands>(*this);
   SetAcceleratorTable(CommandBars::ExtraAccelerators());
 
   std::vector<int> ids;
@@ -132,6 +136,7 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
 MainFrame::~MainFrame() {
   indicatorTimer_.Stop();
   session_.reset();  // before the window side it notifies
+  workBoxCommands_.reset();
   // The attached menu bar goes with the frame; the other one is ours.
   if (GetMenuBar() != emptyMenuBar_) delete emptyMenuBar_;
   if (GetMenuBar() != documentMenuBar_) delete documentMenuBar_;
@@ -247,6 +252,7 @@ void MainFrame::SetSession(std::unique_ptr<DesignSession> session) {
   // The sheets and windows of the design going away go with it.
   designWindow_->DesignCleared();
   session_ = std::move(session);
+  workBoxCommands_->trees();
   RefreshDesignViews();
 }
 

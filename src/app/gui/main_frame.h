@@ -23,6 +23,8 @@ struct AppState;
 class DocumentFrame;
 class FrameDesignView;
 class TableWindowCommands;
+class DesignLayoutCommands;
+class WorkBoxCommands;
 class WorkBox;
 
 /// The main window: documents as tabs, menus, toolbar, status bar and the work box at the
@@ -51,6 +53,10 @@ class MainFrame : public wxMDIParentFrame {
   FrameDesignView& designWindow() { return *designWindow_; }
   /// The commands of the table windows' menus.
   TableWindowCommands& tableCommands() { return *tableCommands_; }
+  /// The work box trees with their menus.
+  WorkBoxCommands& workBoxCommands() { return *workBoxCommands_; }
+  /// Arrange and the colour dialog.
+  DesignLayoutCommands& layoutCommands() { return *layoutCommands_; }
 
   // Commands: ids are the program's command numbers (window ids: command_ids.h).
   bool IsCommandEnabled(int id) const;
@@ -136,6 +142,8 @@ class MainFrame : public wxMDIParentFrame {
   CommandRegistry registry_;
   std::function<bool(const wxString&)> launchBrowser_;
   std::unique_ptr<WorkBox> workBox_;
+  std::unique_ptr<WorkBoxCommands> workBoxCommands_;
+  std::unique_ptr<DesignLayoutCommands> layoutCommands_;
   std::vector<DocumentFrame*> documents_;
   int untitledCounter_ = 0;
   wxMenuBar* emptyMenuBar_ = nullptr;     ///< menu 128; owned while not shown

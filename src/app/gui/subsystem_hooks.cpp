@@ -1,6 +1,7 @@
 #include "app/gui/subsystem_hooks.h"
 
 #include "app/command_table.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
@@ -17,6 +18,7 @@ void InstallSubsystemCommands(MainFrame& frame) {
   // Subsystems register here, one line each.
   RegisterGeneratorCommands(frame);
   frame.tableCommands().RegisterMainCommands();
+  frame.layoutCommands().RegisterMainCommands();
   RegisterConvertCommands(frame);
   RegisterStatementCommands(frame);
   RegisterDatabaseCommands(frame);

@@ -3,6 +3,7 @@
 #include "app/command_table.h"
 #include "app/document_titles.h"
 #include "app/gui/command_ids.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
@@ -36,6 +37,8 @@ bool TableWindowCommands::IsTableCommandEnabled(int id, int table) const {
     case table_cmd::kGenJavaClass:
     case table_cmd::kGenCppClass:
     case table_cmd::kSaveTableScript:
+    case table_cmd::kTextColour:
+    case table_cmd::kBackColour:
     case table_cmd::kSelectStatement:
     case table_cmd::kInsertStatement:
     case table_cmd::kUpdateStatement:
@@ -67,6 +70,12 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
       break;
     case table_cmd::kSaveTableScript:
       frame_.session()->SaveTableScript(table);
+      break;
+    case table_cmd::kTextColour:
+      frame_.layoutCommands().ChooseColour(table, ColourChoice::kText);
+      break;
+    case table_cmd::kBackColour:
+      frame_.layoutCommands().ChooseColour(table, ColourChoice::kBackground);
       break;
     case table_cmd::kSelectStatement:
     case table_cmd::kInsertStatement:

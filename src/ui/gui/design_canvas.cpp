@@ -140,7 +140,13 @@ void DesignCanvas::Restyle(int index) {
 void DesignCanvas::SetScrollHeight(int totalHeight) {
   scrollHeight_ = totalHeight;
   scrollWidth_ = 10000;
-  UpdateVirtualSize();
+  // An open grows the height once per row of tables: the scroll bars follow once, after.
+  if (sizePending_) return;
+  sizePending_ = true;
+  CallAfter([this] {
+    sizePending_ = false;
+    UpdateVirtualSize();
+  });
 }
 
 void DesignCanvas::UpdateVirtualSize() {
@@ -369,6 +375,46 @@ void DesignCanvas::OnWheel(wxMouseEvent& event) {
     }
   }
   event.Skip();
+}
+
+std::vector<ArrangeLayout::Content> DesignCanvas::ContentSizes() {
+  std::vector<ArrangeLayout::Content> sizes;
+  TableSurface* s = surface();
+  if (s == nullptr) return sizes;
+  for (int table = 0; table < s->Count(); ++table) {
+    s->Prepare(table, state_.settings, *measurer_);
+    const GridModel& grid = s->Window(table).grid;
+    sizes.push_back({grid.ContentWidth(), grid.ContentHeight()});
+  }
+  return sizes;
+}
+
+void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
+  TableSurface* s = surface();
+  if (s == nullptr) return;
+  for (const ArrangedWindow& placed : arrangement.windows) {
+    if (placed.table < 0 || placed.table >= s->Count()) continue;
+    if (placed.wholeBox) s->Window(placed.table).wholeBox = true;
+    s->SetRect(placed.table, placed.rect);
+  }
+  scrollWidth_ = arrangement.scrollWidth;
+  scrollHeight_ = arrangement.scrollHeight;
+  UpdateVirtualSize();
+  Refresh();
+}
+
+void DesignCanvas::ShowTable(int table) {
+  TableSurface* s = surface();
+  if (s == nullptr || table < 0 || table >= s->Count()) return;
+  int unitX = 1;
+  int unitY = 1;
+  GetScrollPixelsPerUnit(&unitX, &unitY);
+  Scroll(0, s->Rect(table).y / std::max(unitY, 1));
+  s->BringToTop(table);
+  RefreshSurfaceRect(s->Rect(table));
+  SetFocus();
+  // A tree that selected the table takes the focus back when its click ends.
+  CallAfter([this] { SetFocus(); });
 }
 
 }  // namespace tablora

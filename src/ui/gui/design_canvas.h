@@ -11,6 +11,7 @@
 
 #include "base/app_state.h"
 #include "model/design.h"
+#include "ui/arrange_layout.h"
 #include "ui/gui/table_window_painter.h"
 #include "ui/table_commands.h"
 #include "ui/table_surface.h"
@@ -43,11 +44,21 @@ class DesignCanvas : public wxScrolledCanvas {
   void DesignCleared();
   /// The display styles changed: rebuild every window (or only `index`).
   void Restyle(int index = -1);
-  /// The total scroll height (the width becomes 10000 once set, as for new tables).
+  /// The total scroll height (the width becomes 10000 once set, as for new tables); the
+  /// scroll bars follow when the events of the moment are done.
   void SetScrollHeight(int totalHeight);
   int ScrollHeight() const { return scrollHeight_; }
   /// Flips a window's whole-box flag, brings it to the top and repaints.
   void ToggleWholeBox(int table);
+
+  /// Fits every window and returns their content sizes (column and row totals).
+  std::vector<ArrangeLayout::Content> ContentSizes();
+  /// Moves and sizes the windows as arranged (whole-box windows get the flag), sets the
+  /// scroll sizes and repaints.
+  void ApplyArrangement(const Arrangement& arrangement);
+  /// Scrolls so that the table's window is at the top at horizontal position 0, brings
+  /// it to the top of the stack and takes the focus.
+  void ShowTable(int table);
 
   bool ShowsWelcome() const { return !state_.designHasContent; }
   /// The windows' state; nullptr while there is no design.
@@ -111,6 +122,7 @@ class DesignCanvas : public wxScrolledCanvas {
   int drawCount_ = 0;
   int scrollHeight_ = 1000;
   int scrollWidth_ = 1000;
+  bool sizePending_ = false;
   TitleTip* titleTip_ = nullptr;
 };
 

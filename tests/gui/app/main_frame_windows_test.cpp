@@ -385,7 +385,9 @@ TEST(FrameDesignWindow, AskingWhetherItIsOpenReopensTheDesignWindow) {
   window.SetScrollHeight(2345);
   EXPECT_EQ(window.ScrollHeight(), 2345);
   // The canvas grows with it: the added tables' rows can be scrolled to.
-  EXPECT_EQ(Frame().documents().front()->tableView()->GetVirtualSize(), wxSize(10000, 2345));
+  EXPECT_TRUE(WaitFor([] {
+    return Frame().documents().front()->tableView()->GetVirtualSize() == wxSize(10000, 2345);
+  }));
   window.SetScrollHeight(1000);
 }
 
