@@ -179,3 +179,34 @@ TEST(OrderByBuilder, BuildsTheClauseFromEitherList) {
 
 }  // namespace
 }  // namespace tablora
+
+namespace tablora {
+namespace {
+
+TEST(StatementBuilderExecute, AsksBeforeStatementsThatDropOrTouchEveryRow) {
+  std::vector<TableDesign> defs(1);
+  defs[0].actualName = "Users";
+  auto definitions = [&defs]() -> const std::vector<TableDesign>& { return defs; };
+  const struct {
+    StatementKind kind;
+    const char* where;
+    const char* question;  // UTF-8; "" when it runs without asking
+  } cases[] = {
+      {StatementKind::kDrop, "", u8"确定要删除表 Users 吗?"},
+      {StatementKind::kDelete, "WHERE ", u8"没有条件, 将删除表 Users 的所有记录, 继续吗?"},
+      {StatementKind::kDelete, "WHERE id = 1", ""},
+      {StatementKind::kUpdate, "", u8"没有条件, 将更新表 Users 的所有记录, 继续吗?"},
+      {StatementKind::kUpdate, "WHERE id = 1 \r\nAND ", ""},
+      {StatementKind::kSelect, "", ""},
+      {StatementKind::kBackup, "", ""},
+  };
+  for (const auto& c : cases) {
+    StatementBuilder b(c.kind, 0, definitions);
+    b.setWhere(c.where);
+    EXPECT_EQ(TextCodec::Cp936ToUtf8(b.ExecuteQuestion()), c.question)
+        << static_cast<int>(c.kind) << " " << c.where;
+  }
+}
+
+}  // namespace
+}  // namespace tablora
