@@ -106,7 +106,7 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
 
     if (interaction) {
       // A drag step: mouse move to repainted, on the first window.
-      const GridRect rect = view.canvas->surface()->Rect(0);
+      const PixelRect rect = view.canvas->surface()->Rect(0);
       wxMouseEvent down(wxEVT_LEFT_DOWN);
       down.SetPosition(view.canvas->ToClient({rect.x + 20, rect.y + 8}));
       down.m_leftDown = true;

@@ -19,10 +19,14 @@ ScriptDesignSession::ScriptDesignSession(AppState& app, Prompts& prompts, Design
 }
 
 bool ScriptDesignSession::OpenScript(const std::string& path) {
+  const bool hadContent =
+      design_.tableCount() > 0 || !design_.definitions().empty() || !design_.procedures().empty();
   opening_ = true;
+  clearedWhileOpening_ = false;
   const bool opened = opener_.OpenScript(path);
   opening_ = false;
-  if (opened) modified_ = false;
+  // Kept tables merged with the file's make a design that no file holds yet.
+  if (opened) modified_ = hadContent && !clearedWhileOpening_;
   return opened;
 }
 
@@ -70,6 +74,7 @@ void ScriptDesignSession::TableTreeTextChanged(int index, const std::string& tre
 }
 
 void ScriptDesignSession::DesignCleared() {
+  if (opening_) clearedWhileOpening_ = true;
   MarkChanged();
   view_->DesignCleared();
 }

@@ -56,6 +56,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   ScriptWriter writer_;
   DatabaseSession database_;
   bool opening_ = false;
+  bool clearedWhileOpening_ = false;
   bool modified_ = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tablora {
 
@@ -11,6 +12,9 @@ struct FileDialogSpec {
   std::string defaultExtension;  ///< without the dot; empty for none
   std::string proposedName;      ///< the file name the dialog starts with
   std::string startFolder;       ///< empty: the program folder
+  /// Extensions (without the dot) offered as choices after "all files", which the dialog
+  /// shows first; empty: the default extension alone.
+  std::vector<std::string> choices;
 };
 
 /// The answer to a question with yes, no and cancel.

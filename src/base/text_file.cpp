@@ -14,21 +14,21 @@
 namespace tablora {
 
 namespace {
-void SetError(std::string* error, const std::string& what, const std::string& path) {
-  if (error) *error = what + " " + path + ": " + std::strerror(errno);
+void SetError(std::string* error) {
+  if (error) *error = std::strerror(errno);
 }
 }  // namespace
 
 bool TextFile::ReadBytes(const std::string& path, std::string& bytes, std::string* error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    SetError(error, "cannot open", path);
+    SetError(error);
     return false;
   }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad()) {
-    SetError(error, "cannot read", path);
+    SetError(error);
     return false;
   }
   bytes = buffer.str();
@@ -43,7 +43,7 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
     target = resolved;
     std::free(resolved);
   } else if (errno != ENOENT) {
-    SetError(error, "cannot resolve", path);
+    SetError(error);
     return false;
   }
   struct stat existing {};
@@ -60,7 +60,7 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
   const std::string temp = target + ".tmp" + std::to_string(::getpid());
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) {
-    SetError(error, "cannot create", temp);
+    SetError(error);
     return false;
   }
   std::size_t done = 0;
@@ -71,25 +71,25 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
     ok = n > 0;
     if (ok) done += static_cast<std::size_t>(n);
   }
-  if (!ok) SetError(error, "cannot write", path);
+  if (!ok) SetError(error);
   if (ok && ::fchmod(fd, mode) != 0) {
     ok = false;
-    SetError(error, "cannot set the mode of", temp);
+    SetError(error);
   }
   if (ok && ::fsync(fd) != 0) {
     ok = false;
-    SetError(error, "cannot write", path);
+    SetError(error);
   }
   if (::close(fd) != 0 && ok) {
     ok = false;
-    SetError(error, "cannot write", path);
+    SetError(error);
   }
   if (!ok) {
     ::unlink(temp.c_str());
     return false;
   }
   if (std::rename(temp.c_str(), target.c_str()) != 0) {
-    SetError(error, "cannot replace", target);
+    SetError(error);
     ::unlink(temp.c_str());
     return false;
   }

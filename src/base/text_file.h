@@ -7,7 +7,8 @@ namespace tablora {
 /// Whole-file reads and writes. Paths are file-system paths; contents are bytes.
 class TextFile {
  public:
-  /// Reads the whole file into `bytes`. False (with `error` set) when it cannot be read.
+  /// Reads the whole file into `bytes`. False when it cannot be read; `error` then holds
+  /// the system's reason (its own words, without the path). The same holds for writes.
   static bool ReadBytes(const std::string& path, std::string& bytes, std::string* error = nullptr);
   /// Writes `bytes` to a temporary file beside `path` and renames it over `path` only when
   /// everything was written; on failure an existing file is left as it was.

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "base/text_codec.h"
 #include "base/text_file.h"
 
 namespace tablora {
@@ -28,7 +29,7 @@ bool PatternFile::Refresh() {
   if (::stat(path_.c_str(), &info) != 0) {
     regex_.reset();
     size_ = mtimeNs_ = -1;
-    error_ = "cannot read " + path_;
+    error_ = Cp936(u8"无法读取文件: ") + TextCodec::Utf8ToCp936(path_);
     return false;
   }
   const std::int64_t mtimeNs =
@@ -40,17 +41,22 @@ bool PatternFile::Refresh() {
   regex_.reset();
   size_ = mtimeNs_ = -1;
   std::string stored;
-  if (!TextFile::ReadBytes(path_, stored, &error_)) return false;
+  std::string reason;
+  if (!TextFile::ReadBytes(path_, stored, &reason)) {
+    error_ = Cp936(u8"无法读取文件: ") + TextCodec::Utf8ToCp936(path_) + "\n" +
+             TextCodec::Utf8ToCp936(reason);
+    return false;
+  }
   ++loadCount_;
   const std::string pattern = StripComments(stored);
   if (pattern.empty()) {
-    error_ = "empty pattern in " + path_;
+    error_ = Cp936(u8"文件中没有表达式: ") + TextCodec::Utf8ToCp936(path_);
     return false;
   }
   try {
     regex_ = std::make_unique<boost::regex>(pattern, boost::regex::perl);
   } catch (const std::exception& e) {
-    error_ = path_ + ": " + e.what();
+    error_ = Cp936(u8"表达式有错误: ") + TextCodec::Utf8ToCp936(path_) + "\n" + e.what();
     return false;
   }
   size_ = info.st_size;

@@ -147,7 +147,13 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
 
   std::string path = givenPath;
   if (path.empty()) {
-    path = prompts_.ChooseOpenFile(FileDialogSpec{});
+    FileDialogSpec dialog;
+    dialog.choices = {"sql"};
+    const std::string& current = design_.currentPath();
+    const std::size_t slash = current.rfind('/');
+    if (slash != std::string::npos)
+      dialog.startFolder = slash == 0 ? "/" : current.substr(0, slash);
+    path = prompts_.ChooseOpenFile(dialog);
     if (path.empty()) return false;
   }
   if (EndsWithIgnoreCase(path, ".mdb")) {
@@ -159,8 +165,9 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   std::string bytes;
   std::string readError;
   if (!TextFile::ReadBytes(path, bytes, &readError)) {
-    static const std::string unreadable = Cp936(u8"无法读取文件!");
-    return Fail(unreadable + " " + TextCodec::Utf8ToCp936(readError));
+    static const std::string unreadable = Cp936(u8"无法读取文件! ");
+    return Fail(unreadable + TextCodec::Utf8ToCp936(path) + "\n" +
+                TextCodec::Utf8ToCp936(readError));
   }
   std::string text;
   if (!DecodeFile(bytes, text)) return Fail("UTF-16/UTF-8 conversion gave no text", false);

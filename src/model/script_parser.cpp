@@ -198,7 +198,7 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
     try {
       if (!boost::regex_search(begin, end, m, tableRx, boost::match_continuous)) continue;
     } catch (const std::runtime_error& e) {
-      error_ = e.what();
+      error_ = Cp936(u8"脚本太复杂, 有的表没有读出来:\n") + e.what();
       continue;
     }
     FoundTable table;
@@ -245,7 +245,7 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
         }
       }
     } catch (const std::runtime_error& e) {
-      error_ = e.what();
+      error_ = Cp936(u8"脚本太复杂, 有的表没有读出来:\n") + e.what();
     }
     tables.push_back(std::move(table));
   }

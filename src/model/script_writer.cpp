@@ -446,7 +446,15 @@ bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::strin
   if (target.empty()) {
     FileDialogSpec dialog;
     dialog.defaultExtension = "txt";
-    dialog.proposedName = ProposedFileName(design, index);
+    dialog.choices = {"sql", "txt"};
+    dialog.proposedName = TextCodec::Cp936ToUtf8(ProposedFileName(design, index));
+    // Start beside the design's own file, under its name when nothing else is proposed.
+    const std::string& current = design.currentPath();
+    const std::size_t slash = current.rfind('/');
+    if (slash != std::string::npos) {
+      dialog.startFolder = slash == 0 ? "/" : current.substr(0, slash);
+      if (dialog.proposedName.empty()) dialog.proposedName = current.substr(slash + 1);
+    }
     target = prompts.ChooseSaveFile(dialog);
     if (target.empty()) return false;
     design.setCurrentPath(target);

@@ -27,7 +27,7 @@ struct ArrangeMetrics {
 
 struct ArrangedWindow {
   int table = -1;
-  GridRect rect;
+  PixelRect rect;
   bool wholeBox = false;  ///< set for whole display; otherwise the window keeps its flag
 };
 

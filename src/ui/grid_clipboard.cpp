@@ -42,6 +42,8 @@ std::string GridClipboard::CopyText(const GridModel& model) {
 
 std::vector<std::vector<std::string>> GridClipboard::SplitPasteText(const std::string& text) {
   std::vector<std::vector<std::string>> rows;
+  // Tab and comma never occur inside a double-byte character of code page 936.
+  const char separator = text.find('\t') != std::string::npos ? '\t' : ',';
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
@@ -52,8 +54,7 @@ std::vector<std::vector<std::string>> GridClipboard::SplitPasteText(const std::s
     std::vector<std::string> pieces;
     std::size_t pieceStart = 0;
     for (;;) {
-      // Tab and comma never occur inside a double-byte character of code page 936.
-      const std::size_t cut = line.find_first_of("\t,", pieceStart);
+      const std::size_t cut = line.find(separator, pieceStart);
       pieces.push_back(gbk::Trim(line.substr(pieceStart, cut - pieceStart)));
       if (cut == std::string::npos) break;
       pieceStart = cut + 1;

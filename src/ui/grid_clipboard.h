@@ -23,8 +23,9 @@ class GridClipboard {
   static std::string CopyText(const GridModel& model);
 
   /// Cuts clipboard text into rows of trimmed pieces: lines at line feeds, pieces at
-  /// tabs and commas; an empty line is a single (trimmed: empty) piece. A final line
-  /// feed ends the last line and adds no row.
+  /// tabs when the text holds any tab (what Copy makes: a comma is then cell text), else
+  /// at commas; an empty line is a single (trimmed: empty) piece. A final line feed ends
+  /// the last line and adds no row.
   static std::vector<std::vector<std::string>> SplitPasteText(const std::string& text);
 
   /// Writes `text` into the grid from the focus cell on, one row per line and one

@@ -28,15 +28,15 @@ int GridLayout::ColumnLeft(int column) const {
   return column < model_.GetFixedColumnCount() ? x : x - scrollX_;
 }
 
-GridRect GridLayout::CellRect(int row, int column) const {
-  return GridRect{ColumnLeft(column), RowTop(row), model_.GetColumnWidth(column),
-                  model_.GetRowHeight(row)};
+PixelRect GridLayout::CellRect(int row, int column) const {
+  return PixelRect{ColumnLeft(column), RowTop(row), model_.GetColumnWidth(column),
+                   model_.GetRowHeight(row)};
 }
 
-GridRect GridLayout::BlockRect(int row, int column) const {
+PixelRect GridLayout::BlockRect(int row, int column) const {
   const CellRange block = model_.BlockOf(row, column);
-  if (!block.IsValid()) return GridRect{};
-  GridRect rect = CellRect(block.minRow, block.minColumn);
+  if (!block.IsValid()) return PixelRect{};
+  PixelRect rect = CellRect(block.minRow, block.minColumn);
   for (int r = block.minRow + 1; r <= block.maxRow; ++r) rect.height += model_.GetRowHeight(r);
   for (int c = block.minColumn + 1; c <= block.maxColumn; ++c) {
     rect.width += model_.GetColumnWidth(c);

@@ -3,22 +3,12 @@
 #include <vector>
 
 #include "ui/grid_model.h"
+#include "ui/pixel_rect.h"
 
 namespace tablora {
 
-/// A rectangle in window client pixels.
-struct GridRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  bool Contains(int px, int py) const {
-    return px >= x && py >= y && px < x + width && py < y + height;
-  }
-  bool operator==(const GridRect& o) const {
-    return x == o.x && y == o.y && width == o.width && height == o.height;
-  }
-};
+/// The name grid code used before the one rectangle type; the same type.
+using GridRect = PixelRect;
 
 /// Where the cells of a model lie in a window scrolled by (scrollX, scrollY) pixels:
 /// fixed rows stay at the top and fixed columns at the left, the rest moves.
@@ -30,9 +20,9 @@ class GridLayout {
   int RowTop(int row) const;
   int ColumnLeft(int column) const;
   /// The rectangle of one cell, ignoring merging.
-  GridRect CellRect(int row, int column) const;
+  PixelRect CellRect(int row, int column) const;
   /// The rectangle of the merged block that (row, column) belongs to.
-  GridRect BlockRect(int row, int column) const;
+  PixelRect BlockRect(int row, int column) const;
   /// The cell (the owner, for a covered cell) at a client point; {-1, -1} outside.
   CellId HitTest(int x, int y) const;
   /// The row and column under a point without resolving merges; -1 outside.

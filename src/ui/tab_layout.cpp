@@ -8,6 +8,10 @@ namespace tablora {
 
 namespace {
 
+int TextWidth(const TextMeasurer& measure, std::string_view text) {
+  return text.empty() ? 0 : measure.TextExtent(std::string(text), false).width;
+}
+
 PixelRect Span(int left, int top, int right, int bottom) {
   return PixelRect{left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
@@ -75,7 +79,7 @@ PixelRect TabStrip(const PixelRect& client, int style) {
 
 std::vector<PixelRect> TabRects(const PixelRect& strip, int style,
                                 const std::vector<std::string>& titles,
-                                const std::vector<bool>& hasIcon, const TextMeasure& measure) {
+                                const std::vector<bool>& hasIcon, const TextMeasurer& measure) {
   std::vector<PixelRect> tabs;
   const int count = static_cast<int>(titles.size());
   if (count == 0) return tabs;
@@ -87,7 +91,7 @@ std::vector<PixelRect> TabRects(const PixelRect& strip, int style,
     int total = 0;
     for (std::size_t i = 0; i < titles.size(); ++i) {
       const bool icon = i < hasIcon.size() && hasIcon[i];
-      widths.push_back(measure.TextWidth(titles[i]) + (icon ? kIconTextPadding : kTextPadding));
+      widths.push_back(TextWidth(measure, titles[i]) + (icon ? kIconTextPadding : kTextPadding));
       total += widths.back();
     }
     if (total > strip.width) {
@@ -108,8 +112,8 @@ std::vector<PixelRect> TabRects(const PixelRect& strip, int style,
   return tabs;
 }
 
-std::string ShortenTitle(std::string_view title, int available, const TextMeasure& measure) {
-  if (measure.TextWidth(title) <= available) return std::string(title);
+std::string ShortenTitle(std::string_view title, int available, const TextMeasurer& measure) {
+  if (TextWidth(measure, title) <= available) return std::string(title);
   static const std::string kEllipsis = "...";
   std::string text(title);
   int steps = 0;
@@ -117,12 +121,12 @@ std::string ShortenTitle(std::string_view title, int available, const TextMeasur
     text = DropTwoBytes(text);
     ++steps;
   } while (steps < kMaxShortenSteps && !text.empty() &&
-           measure.TextWidth(text + kEllipsis) > available);
+           TextWidth(measure, text + kEllipsis) > available);
   return text + kEllipsis;
 }
 
 TabContent LayoutTabContent(int tabWidth, bool hasIcon, std::string_view title,
-                            const TextMeasure& measure) {
+                            const TextMeasurer& measure) {
   TabContent content;
   content.drawIcon = hasIcon && tabWidth - kIconLeft > kIconSize;
   content.iconX = kIconLeft;

@@ -4,34 +4,12 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/pixel_rect.h"
+#include "ui/text_measurer.h"
+
 /// Layout arithmetic of the tab control and the work box bar, free of any window
 /// system: rectangles in pixels, texts in code page 936.
 namespace tablora {
-
-/// A rectangle in pixels; right() and bottom() are one past the last pixel.
-struct PixelRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-
-  int right() const { return x + width; }
-  int bottom() const { return y + height; }
-  bool Contains(int px, int py) const {
-    return px >= x && px < right() && py >= y && py < bottom();
-  }
-  bool operator==(const PixelRect& o) const {
-    return x == o.x && y == o.y && width == o.width && height == o.height;
-  }
-};
-
-/// Measures the width of a code page 936 text in pixels in the font the tabs use.
-/// Abstract so that the layout can be tested without a window system.
-class TextMeasure {
- public:
-  virtual ~TextMeasure() = default;
-  virtual int TextWidth(std::string_view cp936) const = 0;
-};
 
 /// What is drawn inside one tab.
 struct TabContent {
@@ -73,17 +51,17 @@ PixelRect TabStrip(const PixelRect& client, int style);
 /// whether page i has an icon (a shorter vector means no icons for the rest).
 std::vector<PixelRect> TabRects(const PixelRect& strip, int style,
                                 const std::vector<std::string>& titles,
-                                const std::vector<bool>& hasIcon, const TextMeasure& measure);
+                                const std::vector<bool>& hasIcon, const TextMeasurer& measure);
 
 /// The title shortened until it fits `available` pixels: each step drops the last two
 /// bytes (one double-byte character or two single-byte ones, never half a character),
 /// at most ten steps; a shortened title ends in "...".
-std::string ShortenTitle(std::string_view title, int available, const TextMeasure& measure);
+std::string ShortenTitle(std::string_view title, int available, const TextMeasurer& measure);
 
 /// Where the icon and the title go in a tab of the given width; line breaks in the
 /// title become spaces.
 TabContent LayoutTabContent(int tabWidth, bool hasIcon, std::string_view title,
-                            const TextMeasure& measure);
+                            const TextMeasurer& measure);
 
 /// Index of the tab containing the point, or -1.
 int TabAt(const std::vector<PixelRect>& tabs, int x, int y);

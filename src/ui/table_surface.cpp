@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kBorder = TableWindowContent::kBorder;
 
-bool Overlaps(const GridRect& a, const GridRect& b) {
+bool Overlaps(const PixelRect& a, const PixelRect& b) {
   return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
@@ -40,12 +40,12 @@ void TableSurface::Sync() {
   }
 }
 
-GridRect TableSurface::Rect(int table) const {
+PixelRect TableSurface::Rect(int table) const {
   const TableWindowState& w = design_.entries().at(table)->window;
   return {w.left, w.top, w.right - w.left, w.bottom - w.top};
 }
 
-void TableSurface::SetRect(int table, GridRect rect) {
+void TableSurface::SetRect(int table, PixelRect rect) {
   TableWindowState& w = design_.entry(table).window;
   rect.x = std::max(rect.x, 0);
   rect.y = std::max(rect.y, 0);
@@ -61,10 +61,10 @@ void TableSurface::SetRect(int table, GridRect rect) {
 }
 
 TableSurface::Bars TableSurface::ScrollBars(int table) const {
-  const GridRect outer = Rect(table);
+  const PixelRect outer = Rect(table);
   const SurfaceWindow& window = windows_.at(table);
-  GridRect inner{outer.x + kBorder, outer.y + kBorder, outer.width - 2 * kBorder,
-                 outer.height - 2 * kBorder};
+  PixelRect inner{outer.x + kBorder, outer.y + kBorder, outer.width - 2 * kBorder,
+                  outer.height - 2 * kBorder};
   const int contentWidth = window.grid.ContentWidth();
   const int contentHeight = window.grid.ContentHeight();
   Bars bars;
@@ -93,8 +93,8 @@ TableSurface::Bars TableSurface::ScrollBars(int table) const {
   return bars;
 }
 
-GridRect TableSurface::ClientRect(int table) const {
-  const GridRect outer = Rect(table);
+PixelRect TableSurface::ClientRect(int table) const {
+  const PixelRect outer = Rect(table);
   const Bars bars = ScrollBars(table);
   return {outer.x + kBorder, outer.y + kBorder,
           std::max(0, outer.width - 2 * kBorder - (bars.vertical ? kScrollBar : 0)),
@@ -102,7 +102,7 @@ GridRect TableSurface::ClientRect(int table) const {
 }
 
 SurfaceZone TableSurface::ZoneIn(int table, int x, int y) const {
-  const GridRect r = Rect(table);
+  const PixelRect r = Rect(table);
   const bool left = x < r.x + kEdgeGrip;
   const bool right = x >= r.x + r.width - kEdgeGrip;
   const bool top = y < r.y + kEdgeGrip;
@@ -117,7 +117,7 @@ SurfaceZone TableSurface::ZoneIn(int table, int x, int y) const {
   if (bottom) return SurfaceZone::kBottom;
   const Bars bars = ScrollBars(table);
   if (bars.vertical && bars.verticalRect.Contains(x, y)) {
-    const GridRect& bar = bars.verticalRect;
+    const PixelRect& bar = bars.verticalRect;
     if (y < bar.y + kScrollBar) return SurfaceZone::kLineUp;
     if (y >= bar.y + bar.height - kScrollBar) return SurfaceZone::kLineDown;
     if (y < bars.verticalThumb.y) return SurfaceZone::kPageUp;
@@ -125,7 +125,7 @@ SurfaceZone TableSurface::ZoneIn(int table, int x, int y) const {
     return SurfaceZone::kVerticalThumb;
   }
   if (bars.horizontal && bars.horizontalRect.Contains(x, y)) {
-    const GridRect& bar = bars.horizontalRect;
+    const PixelRect& bar = bars.horizontalRect;
     if (x < bar.x + kScrollBar) return SurfaceZone::kLineLeft;
     if (x >= bar.x + bar.width - kScrollBar) return SurfaceZone::kLineRight;
     if (x < bars.horizontalThumb.x) return SurfaceZone::kPageLeft;
@@ -149,7 +149,7 @@ void TableSurface::BringToTop(int table) {
   zOrder_.push_back(table);
 }
 
-std::vector<int> TableSurface::VisibleIn(const GridRect& area) const {
+std::vector<int> TableSurface::VisibleIn(const PixelRect& area) const {
   std::vector<int> visible;
   for (int table : zOrder_) {
     if (Overlaps(Rect(table), area)) visible.push_back(table);
@@ -216,7 +216,7 @@ void TableSurface::ApplySize(int table, const Settings& settings) {
   const TableWindowContent::Size size =
       TableWindowContent::WindowSize(window.grid.ContentWidth(), window.grid.ContentHeight(),
                                      settings.tableWinHeight, window.wholeBox, kScrollBar);
-  GridRect rect = Rect(table);
+  PixelRect rect = Rect(table);
   rect.width = size.width;
   rect.height = size.height;
   SetRect(table, rect);
@@ -237,7 +237,7 @@ void TableSurface::ToggleWholeBox(int table, const Settings& settings,
 
 bool TableSurface::ScrollBy(int table, int dx, int dy) {
   SurfaceWindow& window = windows_.at(table);
-  const GridRect client = ClientRect(table);
+  const PixelRect client = ClientRect(table);
   const int maxX = std::max(0, window.grid.ContentWidth() - client.width);
   const int maxY = std::max(0, window.grid.ContentHeight() - client.height);
   const int x = std::clamp(window.scrollX + dx, 0, maxX);
@@ -260,7 +260,7 @@ SurfaceHit TableSurface::Press(int x, int y) {
   pressRect_ = Rect(hit.table);
   pressScrollX_ = windows_[hit.table].scrollX;
   pressScrollY_ = windows_[hit.table].scrollY;
-  const GridRect client = ClientRect(hit.table);
+  const PixelRect client = ClientRect(hit.table);
   switch (hit.zone) {
     case SurfaceZone::kClient:
       mode_ = Mode::kMoving;
@@ -305,9 +305,9 @@ SurfaceHit TableSurface::Press(int x, int y) {
   return hit;
 }
 
-std::vector<GridRect> TableSurface::Drag(int x, int y) {
+std::vector<PixelRect> TableSurface::Drag(int x, int y) {
   if (mode_ == Mode::kIdle || dragTable_ < 0 || dragTable_ >= Count()) return {};
-  const GridRect before = Rect(dragTable_);
+  const PixelRect before = Rect(dragTable_);
   const int dx = x - pressX_;
   const int dy = y - pressY_;
   if (mode_ == Mode::kMoving) {
@@ -340,7 +340,7 @@ std::vector<GridRect> TableSurface::Drag(int x, int y) {
     const int track = vertical ? bars.verticalRect.height - 2 * kScrollBar
                                : bars.horizontalRect.width - 2 * kScrollBar;
     const int thumb = vertical ? bars.verticalThumb.height : bars.horizontalThumb.width;
-    const GridRect client = ClientRect(dragTable_);
+    const PixelRect client = ClientRect(dragTable_);
     const int range = vertical ? window.grid.ContentHeight() - client.height
                                : window.grid.ContentWidth() - client.width;
     const int free = track - thumb;
@@ -352,11 +352,11 @@ std::vector<GridRect> TableSurface::Drag(int x, int y) {
       ScrollBy(dragTable_, target - window.scrollX, 0);
     }
   }
-  const GridRect after = Rect(dragTable_);
+  const PixelRect after = Rect(dragTable_);
   if (after == before && mode_ != Mode::kVerticalThumb && mode_ != Mode::kHorizontalThumb) {
     return {};
   }
-  return after == before ? std::vector<GridRect>{after} : std::vector<GridRect>{before, after};
+  return after == before ? std::vector<PixelRect>{after} : std::vector<PixelRect>{before, after};
 }
 
 bool TableSurface::Wheel(int x, int y, int steps) {

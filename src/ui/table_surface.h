@@ -70,18 +70,18 @@ class TableSurface {
   SurfaceWindow& Window(int table) { return windows_.at(table); }
   const SurfaceWindow& Window(int table) const { return windows_.at(table); }
 
-  GridRect Rect(int table) const;
+  PixelRect Rect(int table) const;
   /// Moves and sizes a window; its top-left corner stays on the surface (x, y >= 0).
-  void SetRect(int table, GridRect rect);
+  void SetRect(int table, PixelRect rect);
   /// The grid's area: inside the border, left of and above the scroll bars.
-  GridRect ClientRect(int table) const;
+  PixelRect ClientRect(int table) const;
   struct Bars {
     bool vertical = false;
     bool horizontal = false;
-    GridRect verticalRect;  ///< the whole bar with its arrows
-    GridRect horizontalRect;
-    GridRect verticalThumb;
-    GridRect horizontalThumb;
+    PixelRect verticalRect;  ///< the whole bar with its arrows
+    PixelRect horizontalRect;
+    PixelRect verticalThumb;
+    PixelRect horizontalThumb;
   };
   Bars ScrollBars(int table) const;
 
@@ -91,7 +91,7 @@ class TableSurface {
   /// Table indexes from the bottom of the stack to its top.
   const std::vector<int>& ZOrder() const { return zOrder_; }
   /// The windows that overlap `area`, from bottom to top.
-  std::vector<int> VisibleIn(const GridRect& area) const;
+  std::vector<int> VisibleIn(const PixelRect& area) const;
   /// The bottom and right edge of all windows.
   int Bottom() const;
   int Right() const;
@@ -114,7 +114,7 @@ class TableSurface {
   /// by a page) or starts a thumb drag.
   SurfaceHit Press(int x, int y);
   /// Mouse move while a button is down: the rectangles to repaint (old and new place).
-  std::vector<GridRect> Drag(int x, int y);
+  std::vector<PixelRect> Drag(int x, int y);
   void Release() { mode_ = Mode::kIdle; }
   Mode mode() const { return mode_; }
   int dragTable() const { return dragTable_; }
@@ -136,7 +136,7 @@ class TableSurface {
   SurfaceZone dragZone_ = SurfaceZone::kNone;
   int pressX_ = 0;
   int pressY_ = 0;
-  GridRect pressRect_;
+  PixelRect pressRect_;
   int pressScrollX_ = 0;
   int pressScrollY_ = 0;
 };

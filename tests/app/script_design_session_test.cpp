@@ -113,6 +113,18 @@ TEST_F(ScriptDesignSessionTest, AFailedOpenChangesNothing) {
   EXPECT_FALSE(session.modified());
 }
 
+TEST_F(ScriptDesignSessionTest, OpeningOverADesignMarksItChangedOnlyWhenTheTablesMerge) {
+  // Answer to "delete the old tables?": yes replaces, no merges the two files.
+  for (const bool replace : {true, false}) {
+    ScriptDesignSession session(app_, prompts_, &view_);
+    ASSERT_TRUE(session.OpenScript(scriptPath_));
+    prompts_.yesNoAnswers = {replace};
+    ASSERT_TRUE(session.OpenScript(scriptPath_));
+    EXPECT_EQ(session.Tables().size(), replace ? 2u : 4u);
+    EXPECT_EQ(session.modified(), !replace) << "replace " << replace;
+  }
+}
+
 TEST_F(ScriptDesignSessionTest, SavingAnEmptyDesignWritesNothing) {
   ScriptDesignSession session(app_, prompts_);
   const std::string target = (folder_ / "empty.sql").string();

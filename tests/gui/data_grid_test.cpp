@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <map>
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
-#include <wx/combobox.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/image.h>
 #include <wx/menu.h>
+#include <wx/scrolbar.h>
 #include <wx/settings.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
@@ -17,6 +20,7 @@
 
 #include "base/text_codec.h"
 #include "support/gui_test_support.h"
+#include "ui/gui/drop_list.h"
 #include "ui/gui/grid_renderer.h"
 #include "ui/gui/in_place_list.h"
 #include "ui/gui/title_tip.h"
@@ -286,7 +290,7 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   });
   grid->Model().SetCellText(2, 3, "varchar");
   DoubleClick(2, 3);
-  auto* list = dynamic_cast<wxComboBox*>(grid->Editor());
+  auto* list = dynamic_cast<InPlaceList*>(grid->Editor());
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->GetCount(), 3u);
   EXPECT_EQ(list->GetString(2), wxString::FromUTF8(u8"日期"));
@@ -302,7 +306,7 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
 
   grid->Model().SetCellText(3, 3, "money");
   DoubleClick(3, 3);
-  list = dynamic_cast<wxComboBox*>(grid->Editor());
+  list = dynamic_cast<InPlaceList*>(grid->Editor());
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->GetValue(), "money") << "a text that is no item is shown as it is";
   Key(WXK_ESCAPE);
@@ -313,7 +317,7 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   Key(WXK_ESCAPE);
 
   DoubleClick(4, 3);
-  list = dynamic_cast<wxComboBox*>(grid->Editor());
+  list = dynamic_cast<InPlaceList*>(grid->Editor());
   ASSERT_NE(list, nullptr);
   list->SetSelection(0);
   Key(WXK_TAB);
@@ -322,7 +326,7 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   EXPECT_EQ(grid->Model().FocusCell(), (CellId{4, 4}));
 
   DoubleClick(5, 3);
-  list = dynamic_cast<wxComboBox*>(grid->Editor());
+  list = dynamic_cast<InPlaceList*>(grid->Editor());
   ASSERT_NE(list, nullptr);
   list->SetSelection(1);
   Click(7, 1);
@@ -331,6 +335,71 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
   EXPECT_EQ(events.back().row, 5);
   EXPECT_EQ(events.back().key, 0);
   EXPECT_EQ(asked, (std::vector<int>{3, 3, 2, 3, 3}));
+}
+
+TEST_F(DataGridTest, AMouseUserOpensTheListByItsArrowAndPicksAnItem) {
+  const std::vector<std::string> types = {"bigint", "bit",   "char",          "datetime", "decimal",
+                                          "int",    "money", Cp936(u8"日期"), "varchar"};
+  grid->SetListProvider([&types](int column) -> std::optional<std::vector<std::string>> {
+    if (column != 3) return std::nullopt;
+    return types;
+  });
+  grid->Model().SetCellText(2, 3, "int");
+  auto clickAt = [this](wxWindow* window, const wxRect& rect) {
+    sim.MouseMove(
+        window->ClientToScreen(wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2)));
+    PumpEvents(50);
+    sim.MouseClick();
+  };
+
+  DoubleClick(2, 3);
+  auto* list = dynamic_cast<InPlaceList*>(grid->Editor());
+  ASSERT_NE(list, nullptr);
+  const wxRect cell = grid->CellRect(CellId{2, 3});
+  EXPECT_EQ(list->GetRect().y, cell.y);
+  EXPECT_EQ(list->GetSize().y, cell.height) << "the closed list covers its row only";
+  clickAt(list, list->ArrowRect());
+  ASSERT_TRUE(PumpUntil([list] { return list->IsListShown(); }, 3000)) << "the arrow opens it";
+  PumpEvents(200);
+  EXPECT_TRUE(grid->IsEditing()) << "the open list does not end the edit";
+  EXPECT_EQ(wxWindow::FindFocus(), list->TextPart());
+  DropList* items = list->List();
+  EXPECT_EQ(items->GetScreenPosition().y, grid->ClientToScreen(cell.GetBottomLeft()).y + 1);
+  EXPECT_EQ(items->Highlight(), 5) << "the cell's item is highlighted";
+  EXPECT_EQ(items->TopItem(), 2) << "and shown as the last of the four";
+  ASSERT_TRUE(items->ItemRect(4).height > 0);
+  clickAt(items, items->ItemRect(4));
+  ASSERT_TRUE(PumpUntil([this] { return !grid->IsEditing(); }, 3000)) << "a picked item ends it";
+  EXPECT_EQ(Text(2, 3), "decimal");
+  EXPECT_TRUE(grid->HasFocus());
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].text, "decimal");
+
+  // The grid goes on working: a plain edit by double-click, then the list again, scrolled
+  // by its scroll bar to the items past the first four.
+  DoubleClick(3, 2);
+  ASSERT_NE(TextEditor(), nullptr);
+  Type("ok");
+  Key(WXK_RETURN);
+  EXPECT_EQ(Text(3, 2), "ok");
+  DoubleClick(4, 3);
+  list = dynamic_cast<InPlaceList*>(grid->Editor());
+  ASSERT_NE(list, nullptr);
+  clickAt(list, list->ArrowRect());
+  ASSERT_TRUE(PumpUntil([list] { return list->IsListShown(); }, 3000));
+  items = list->List();
+  EXPECT_EQ(items->TopItem(), 0) << "an empty cell starts at the top";
+  auto* bar = dynamic_cast<wxScrollBar*>(items->GetChildren().front());
+  ASSERT_NE(bar, nullptr);
+  const wxRect track = bar->GetRect();
+  clickAt(items, wxRect(track.x, track.GetBottom() - 12, track.width, 8));
+  ASSERT_TRUE(PumpUntil([items] { return items->TopItem() > 0; }, 3000)) << "the bar scrolls";
+  EXPECT_TRUE(grid->IsEditing());
+  const int last = items->TopItem() + DropList::kShownItems - 1;
+  clickAt(items, items->ItemRect(last));
+  ASSERT_TRUE(PumpUntil([this] { return !grid->IsEditing(); }, 3000));
+  EXPECT_EQ(Text(4, 3), types[last]);
+  EXPECT_GT(last, DropList::kShownItems - 1);
 }
 
 TEST_F(DataGridTest, CopyAndPasteGoThroughTheClipboard) {
@@ -369,6 +438,17 @@ TEST_F(DataGridTest, CopyAndPasteGoThroughTheClipboard) {
   EXPECT_EQ(events[3].row, 5);
   EXPECT_EQ(events[3].column, 3);
   EXPECT_EQ(events[3].text, Cp936(u8"名称"));
+
+  // A copied row pastes back as it was, commas inside its cells included.
+  const std::string row[] = {"dbo.f(1,2)", Cp936(u8"主键"), Cp936(u8"是")};
+  for (int c = 0; c < 3; ++c) grid->Model().SetCellText(7, c + 1, row[c]);
+  grid->Refresh();
+  Click(7, 1);
+  Click(7, 3, wxMOD_SHIFT);
+  Key('c', wxMOD_CONTROL);
+  Click(8, 1);
+  Key('v', wxMOD_CONTROL);
+  for (int c = 0; c < 4; ++c) EXPECT_EQ(Text(8, c + 1), c < 3 ? row[c] : "") << c;
 }
 
 TEST_F(DataGridTest, CutEmptiesTheSelectionAfterCopyingIt) {
@@ -497,6 +577,69 @@ TEST_F(DataGridTest, TitleTipShowsTheWholeTextOfATruncatedCell) {
   EXPECT_EQ(grid->Model().FocusCell(), (CellId{2, 4})) << "and reaches the grid";
 }
 
+/// The contrast ratio of two colours by their relative luminance (1 to 21).
+double Contrast(const wxColour& a, const wxColour& b) {
+  auto luminance = [](const wxColour& c) {
+    auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.Red()) + 0.7152 * channel(c.Green()) + 0.0722 * channel(c.Blue());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(DataGridTest, TitleTipTextIsReadableOnItsBackground) {
+  if (!wxTheApp->IsActive()) GTEST_SKIP() << "the application has no focus on this display";
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+  const std::string longText = Cp936(u8"一个很长的字段说明文字，放不下");
+  grid->Model().SetCellText(2, 4, longText);
+  grid->Model().SetCellText(4, 4, longText);
+  grid->Model().Cell(4, 4)->textColour = Rgb{255, 255, 0};
+  grid->Model().Cell(4, 4)->backColour = Rgb{0, 0, 128};
+  for (const int row : {2, 4}) {
+    sim.MouseMove(CellCentre(5, 1));
+    PumpEvents(100);
+    sim.MouseMove(CellCentre(row, 4));
+    ASSERT_TRUE(PumpUntil([this] { return grid->GetTitleTip()->IsShownTip(); })) << row;
+    PumpEvents(300);
+    // The screen as a user sees it, tip included.
+    const wxString file = wxString::Format("%s/data_grid_title_tip_%d.png", TABLORA_BUILD_DIR, row);
+    const wxRect area(frame->GetScreenPosition(), frame->GetSize());
+    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d %s",
+                                              area.width, area.height, area.x, area.y, file);
+    ASSERT_EQ(wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE), 0) << command;
+    wxImage shot(file);
+    ASSERT_TRUE(shot.IsOk());
+    // Inside the tip's border: the commonest colour is the background, the ink the rest.
+    const wxRect tip(grid->GetTitleTip()->GetScreenPosition() - area.GetPosition() + wxPoint(2, 2),
+                     grid->GetTitleTip()->GetSize() - wxSize(4, 4));
+    std::map<unsigned long, int> counts;
+    for (int y = tip.y; y <= tip.GetBottom(); ++y)
+      for (int x = tip.x; x <= tip.GetRight(); ++x)
+        ++counts[wxColour(shot.GetRed(x, y), shot.GetGreen(x, y), shot.GetBlue(x, y)).GetRGB()];
+    const auto commonest = std::max_element(counts.begin(), counts.end(),
+                                            [](auto& a, auto& b) { return a.second < b.second; });
+    wxColour back;
+    back.SetRGB(commonest->first);
+    int inked = 0;
+    double best = 1;
+    for (const auto& [rgb, count] : counts) {
+      wxColour colour;
+      colour.SetRGB(rgb);
+      const double contrast = Contrast(colour, back);
+      best = std::max(best, contrast);
+      if (contrast >= 3) inked += count;
+    }
+    EXPECT_GE(best, 7.0) << "row " << row << ": text against " << back.GetAsString();
+    EXPECT_GT(inked, 100) << "row " << row << ": the text is drawn";
+    sim.MouseMove(CellCentre(5, 1));
+    ASSERT_TRUE(PumpUntil([this] { return !grid->GetTitleTip()->IsShownTip(); }));
+  }
+}
+
 TEST_F(DataGridTest, DraggingAHeaderEdgeResizesColumnsAndRows) {
   const wxRect header = grid->CellRect(CellId{0, 2});
   sim.MouseMove(grid->ClientToScreen(wxPoint(header.GetRight() + 1, header.y + 5)));
@@ -596,6 +739,24 @@ TEST_F(DataGridTest, ScreenshotOfAGridBeingEdited) {
   ASSERT_TRUE(grid->IsEditing()) << "taking the picture must not end the edit";
   Key(WXK_RETURN);
   EXPECT_EQ(Text(2, 2), "user_name_x" + Cp936(u8"（登录名）"));
+
+  grid->SetListProvider([](int column) -> std::optional<std::vector<std::string>> {
+    if (column != 3) return std::nullopt;
+    return std::vector<std::string>{"bigint", "datetime", "int", "nvarchar", "varchar"};
+  });
+  DoubleClick(3, 3);
+  auto* list = dynamic_cast<InPlaceList*>(grid->Editor());
+  ASSERT_NE(list, nullptr);
+  const wxRect arrow = list->ArrowRect();
+  sim.MouseMove(list->ClientToScreen(wxPoint(arrow.x + arrow.width / 2, arrow.height / 2)));
+  PumpEvents(50);
+  sim.MouseClick();
+  ASSERT_TRUE(PumpUntil([list] { return list->IsListShown(); }, 3000));
+  const wxRect item = list->List()->ItemRect(2);
+  sim.MouseMove(list->List()->ClientToScreen(wxPoint(item.x + 20, item.y + item.height / 2)));
+  save("data_grid_drop_down.png");
+  Key(WXK_ESCAPE);
+  Key(WXK_ESCAPE);
 }
 
 }  // namespace

@@ -123,6 +123,35 @@ TEST_F(ScriptSaveTest, ProposedNameComesFromTheLastConnection) {
   EXPECT_EQ(writer.ProposedFileName(design, 0), "shop(srv)");
 }
 
+TEST_F(ScriptSaveTest, SaveDialogShowsAllFilesAndStartsBesideTheDesign) {
+  AddLoaded("t_a");
+  const struct {
+    std::string current;
+    std::string lastDatabase;
+    int index;
+    std::string folder;
+    std::string proposed;
+  } cases[] = {
+      {"", "", -1, "", ""},
+      {"/work/designs/shop.sql", "", -1, "/work/designs", "shop.sql"},
+      {"/shop.sql", "", -1, "/", "shop.sql"},
+      {"/work/designs/shop.sql", "erp", -1, "/work/designs", "erp"},
+      {"/work/designs/shop.sql", "", 0, "/work/designs", "t_a.txt"},
+  };
+  for (const auto& c : cases) {
+    design.setCurrentPath(c.current);
+    app.lastDatabase = c.lastDatabase;
+    prompts.fileDialogs.clear();
+    EXPECT_FALSE(writer.SaveScript(design, prompts, "", c.index));
+    ASSERT_EQ(prompts.fileDialogs.size(), 1u);
+    const FileDialogSpec& dialog = prompts.fileDialogs[0];
+    EXPECT_EQ(dialog.startFolder, c.folder) << c.current;
+    EXPECT_EQ(dialog.proposedName, c.proposed) << c.current;
+    EXPECT_EQ(dialog.defaultExtension, "txt");
+    EXPECT_EQ(dialog.choices, (std::vector<std::string>{"sql", "txt"}));
+  }
+}
+
 TEST_F(ScriptSaveTest, CancelledDialogWritesNothing) {
   AddLoaded("t_a");
   EXPECT_FALSE(writer.SaveScript(design, prompts, "", -1));

@@ -61,12 +61,24 @@ TEST_F(GridClipboardTest, CopyOfOneCellHasNoSeparators) {
 }
 
 TEST(GridClipboardSplit, CutsLinesAndPiecesAndTrims) {
-  EXPECT_EQ(GridClipboard::SplitPasteText("1,2"), (Rows{{"1", "2"}}));
-  EXPECT_EQ(GridClipboard::SplitPasteText(" a \t b ,c\nd"), (Rows{{"a", "b", "c"}, {"d"}}));
-  EXPECT_EQ(GridClipboard::SplitPasteText("a\r\nb\r\n"), (Rows{{"a"}, {"b"}}));
-  EXPECT_EQ(GridClipboard::SplitPasteText("a\n\nb"), (Rows{{"a"}, {""}, {"b"}}));
-  EXPECT_EQ(GridClipboard::SplitPasteText("a,,\t"), (Rows{{"a", "", "", ""}}));
-  EXPECT_EQ(GridClipboard::SplitPasteText(""), Rows{});
+  const struct {
+    std::string text;
+    Rows rows;
+  } cases[] = {
+      {"1,2", {{"1", "2"}}},
+      {" a , b ,c\nd", {{"a", "b", "c"}, {"d"}}},
+      {"a\r\nb\r\n", {{"a"}, {"b"}}},
+      {"a\n\nb", {{"a"}, {""}, {"b"}}},
+      {"a,,", {{"a", "", ""}}},
+      {"", {}},
+      // Text with tabs (a copied range) splits at tabs only: commas are cell text.
+      {" a \t b ,c\nd", {{"a", "b ,c"}, {"d"}}},
+      {"dbo.f(1,2)\t" + Cp936(u8"主键") + "\t" + Cp936(u8"是"),
+       {{"dbo.f(1,2)", Cp936(u8"主键"), Cp936(u8"是")}}},
+      {"x,y\nu\tv", {{"x,y"}, {"u", "v"}}},
+      {"a\t\t", {{"a", "", ""}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GridClipboard::SplitPasteText(c.text), c.rows) << c.text;
 }
 
 TEST(GridClipboardSplit, DoubleByteTextIsNeverCut) {

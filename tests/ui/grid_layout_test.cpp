@@ -19,13 +19,13 @@ GridModel MakeGrid() {
 TEST(GridLayoutRects, FixedCellsStayAndTheBodyScrolls) {
   const GridModel grid = MakeGrid();
   const GridLayout still(grid, 0, 0);
-  EXPECT_EQ(still.CellRect(0, 0), (GridRect{0, 0, 40, 20}));
-  EXPECT_EQ(still.CellRect(2, 2), (GridRect{70, 40, 30, 20}));
+  EXPECT_EQ(still.CellRect(0, 0), (PixelRect{0, 0, 40, 20}));
+  EXPECT_EQ(still.CellRect(2, 2), (PixelRect{70, 40, 30, 20}));
   const GridLayout scrolled(grid, 30, 20);
-  EXPECT_EQ(scrolled.CellRect(0, 0), (GridRect{0, 0, 40, 20}));
-  EXPECT_EQ(scrolled.CellRect(0, 2), (GridRect{40, 0, 30, 20}));
-  EXPECT_EQ(scrolled.CellRect(2, 0), (GridRect{0, 20, 40, 20}));
-  EXPECT_EQ(scrolled.CellRect(2, 2), (GridRect{40, 20, 30, 20}));
+  EXPECT_EQ(scrolled.CellRect(0, 0), (PixelRect{0, 0, 40, 20}));
+  EXPECT_EQ(scrolled.CellRect(0, 2), (PixelRect{40, 0, 30, 20}));
+  EXPECT_EQ(scrolled.CellRect(2, 0), (PixelRect{0, 20, 40, 20}));
+  EXPECT_EQ(scrolled.CellRect(2, 2), (PixelRect{40, 20, 30, 20}));
 }
 
 TEST(GridLayoutRects, BlocksSpanTheirRowsAndColumns) {
@@ -33,8 +33,8 @@ TEST(GridLayoutRects, BlocksSpanTheirRowsAndColumns) {
   grid.SetRowHeight(3, 35);
   ASSERT_TRUE(grid.MergeBlock(2, 1, 1, 2, 0));
   const GridLayout layout(grid, 0, 0);
-  EXPECT_EQ(layout.BlockRect(3, 3), (GridRect{40, 40, 90, 55}));
-  EXPECT_EQ(layout.BlockRect(1, 1), (GridRect{40, 20, 30, 20}));
+  EXPECT_EQ(layout.BlockRect(3, 3), (PixelRect{40, 40, 90, 55}));
+  EXPECT_EQ(layout.BlockRect(1, 1), (PixelRect{40, 20, 30, 20}));
 }
 
 TEST(GridLayoutHit, FindsCellsOwnersAndNothingOutside) {

@@ -16,14 +16,17 @@ using tab_layout::TabStrip;
 
 /// Every byte is 6 pixels wide (a double-byte character 12); with `dotless`, dots take
 /// no room, so that each shortening step shows in the result.
-class FixedWidthMeasure : public TextMeasure {
+class FixedWidthMeasure : public TextMeasurer {
  public:
   explicit FixedWidthMeasure(bool dotless = false) : dotless_(dotless) {}
-  int TextWidth(std::string_view cp936) const override {
+  Extent TextExtent(const std::string& text, bool) const override {
     int width = 0;
-    for (char c : cp936) width += dotless_ && c == '.' ? 0 : 6;
-    return width;
+    for (char c : text) width += dotless_ && c == '.' ? 0 : 6;
+    return {width, 12};
   }
+  int WrappedHeight(const std::string&, int, bool) const override { return 12; }
+  Extent ImageExtent(int) const override { return {}; }
+  int TextWidth(std::string_view text) const { return TextExtent(std::string(text), false).width; }
 
  private:
   bool dotless_;

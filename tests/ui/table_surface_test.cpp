@@ -60,7 +60,7 @@ class TableSurfaceTest : public ::testing::Test {
     surface.Sync();
     for (int i = 0; i < surface.Count(); ++i) surface.Prepare(i, app.settings, measurer);
   }
-  void Place(int table, GridRect rect) { surface.SetRect(table, rect); }
+  void Place(int table, PixelRect rect) { surface.SetRect(table, rect); }
 
   AppState app;
   testing::ScriptedPrompts prompts;
@@ -84,10 +84,10 @@ TEST_F(TableSurfaceTest, ContentFollowsTheStylesAndTheSizeRule) {
   EXPECT_EQ(grid.GetCellText(2, 2), "");
   EXPECT_EQ(grid.Colours().cellBack, (Rgb{128, 255, 128}));
   // Every row one line of 12: 3 rows + 5; the width is the columns + 5.
-  EXPECT_EQ(surface.Rect(0), (GridRect{0, 0, 145, 41}));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{0, 0, 145, 41}));
   EXPECT_EQ(surface.Rect(1).height, 17);  // no columns: the title only
   // 21 rows of 12 = 252 > 150: cut at the configured height, with a vertical bar.
-  EXPECT_EQ(surface.Rect(2), (GridRect{320, 0, 157, 150}));
+  EXPECT_EQ(surface.Rect(2), (PixelRect{320, 0, 157, 150}));
   EXPECT_TRUE(surface.ScrollBars(2).vertical);
   EXPECT_FALSE(surface.ScrollBars(2).horizontal);
   EXPECT_FALSE(surface.ScrollBars(0).vertical);
@@ -121,7 +121,7 @@ TEST_F(TableSurfaceTest, StyleEdgesTitlesOnlyEmptyStyleAndLaterUnknownWords) {
   app.settings.currentColumnStyle = 3;  // an empty style: no columns, a 5 x 5 window
   surface.MarkContentDirty(0);
   surface.Prepare(0, app.settings, measurer);
-  EXPECT_EQ(surface.Rect(0), (GridRect{0, 0, 5, 5}));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{0, 0, 5, 5}));
   app.settings.columnStyles[0] = Cp936(u8"实际列名 未知");  // a later unknown word: width 0
   app.settings.currentColumnStyle = 1;
   surface.MarkContentDirty(0);
@@ -177,17 +177,17 @@ TEST_F(TableSurfaceTest, DragMovesByTheMouseDeltaBringsToTopAndStaysOnTheSurface
   EXPECT_EQ(hit.table, 0);
   EXPECT_EQ(surface.mode(), TableSurface::Mode::kMoving);
   EXPECT_EQ(surface.ZOrder().back(), 0);
-  const std::vector<GridRect> damaged = surface.Drag(80, 45);
-  EXPECT_EQ(damaged, (std::vector<GridRect>{{0, 0, 145, 41}, {50, 25, 145, 41}}));
+  const std::vector<PixelRect> damaged = surface.Drag(80, 45);
+  EXPECT_EQ(damaged, (std::vector<PixelRect>{{0, 0, 145, 41}, {50, 25, 145, 41}}));
   EXPECT_EQ(surface.HitTest(150, 50).table, 0);  // above window 1 where they overlap
   const TableWindowState& w = design.entry(0).window;
   EXPECT_EQ((std::vector<int>{w.left, w.top, w.right, w.bottom}),
             (std::vector<int>{50, 25, 195, 66}));
   surface.Drag(-500, -500);  // the top-left corner stays reachable
-  EXPECT_EQ(surface.Rect(0), (GridRect{0, 0, 145, 41}));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{0, 0, 145, 41}));
   surface.Release();
   EXPECT_TRUE(surface.Drag(300, 300).empty());
-  EXPECT_EQ(surface.Rect(0), (GridRect{0, 0, 145, 41}));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{0, 0, 145, 41}));
 }
 
 TEST_F(TableSurfaceTest, FrameEdgesResizeWithinLimits) {
@@ -195,7 +195,7 @@ TEST_F(TableSurfaceTest, FrameEdgesResizeWithinLimits) {
   Place(0, {100, 100, 145, 41});
   struct Case {
     int x, y, toX, toY;
-    GridRect after;
+    PixelRect after;
   };
   const Case cases[] = {
       {244, 120, 274, 500, {100, 100, 175, 41}},  // right edge: width only
@@ -216,7 +216,7 @@ TEST_F(TableSurfaceTest, FrameEdgesResizeWithinLimits) {
 
 TEST_F(TableSurfaceTest, OwnScrollBarsArrowsTroughThumbAndWheel) {
   Add({20});  // 21 rows of 12 = 252 pixels in a 150 pixel window
-  const GridRect client = surface.ClientRect(0);
+  const PixelRect client = surface.ClientRect(0);
   EXPECT_EQ(client.height, 146);
   const int range = 252 - 146;
   surface.Press(client.x + client.width + 5, client.y + 3);  // the up arrow at the top
@@ -248,7 +248,7 @@ TEST_F(TableSurfaceTest, AWindowStoredOffTheSurfaceIsBroughtBackOnIt) {
   TableWindowState& w = design.entry(0).window;
   w = {-40, -15, 110, 135, 0, 0};  // as an opened script may place it
   surface.Sync();
-  EXPECT_EQ(surface.Rect(0), (GridRect{0, 0, 150, 150}));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{0, 0, 150, 150}));
 }
 
 TEST_F(TableSurfaceTest, ClearedDesignEmptiesTheSurfaceAndNewTablesGoOnTop) {

@@ -1,7 +1,13 @@
 #include "app/gui/dialog_colours.h"
 
 #include <wx/checkbox.h>
+#include <wx/colordlg.h>
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
+#include <wx/fontdlg.h>
+#include <wx/msgdlg.h>
 #include <wx/panel.h>
+#include <wx/printdlg.h>
 #include <wx/radiobox.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
@@ -25,6 +31,16 @@ bool TakesDialogColours(wxWindow* window) {
 DialogColours DialogColours::FromSettings(const Settings& settings) {
   return DialogColours(ToWx(Settings::ParseColour(settings.dialogBkColor)),
                        ToWx(Settings::ParseColour(settings.dialogTextColor)));
+}
+
+bool DialogColours::IsOwnDialog(const wxWindow* dialog) {
+  return dialog != nullptr && !dynamic_cast<const wxFileDialogBase*>(dialog) &&
+         !dynamic_cast<const wxDirDialogBase*>(dialog) &&
+         !dynamic_cast<const wxColourDialog*>(dialog) &&
+         !dynamic_cast<const wxFontDialogBase*>(dialog) &&
+         !dynamic_cast<const wxPrintDialogBase*>(dialog) &&
+         !dynamic_cast<const wxPageSetupDialogBase*>(dialog) &&
+         !dynamic_cast<const wxMessageDialogBase*>(dialog);
 }
 
 void DialogColours::Apply(wxWindow* dialog) const {

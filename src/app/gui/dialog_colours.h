@@ -21,6 +21,10 @@ class DialogColours {
   /// edit fields and lists keep the desktop's colours so they stay readable.
   void Apply(wxWindow* dialog) const;
 
+  /// False for the desktop's own dialogs (file, folder, colour, font, print and native
+  /// message boxes): they keep the desktop's colours.
+  static bool IsOwnDialog(const wxWindow* dialog);
+
   const wxColour& background() const { return background_; }
   const wxColour& text() const { return text_; }
 

@@ -2,6 +2,7 @@
 
 #include <wx/config.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
@@ -240,8 +241,21 @@ void MainFrame::RefreshDesignViews() {
 
 bool MainFrame::OpenDesignScript(const std::string& path) {
   if (session_ == nullptr) return false;
+  // The open may replace the design: its changes are saved first when the user wants.
+  if (!session_->ConfirmDiscard(prompts())) return false;
   FindView(DocumentTitles::DesignView());
-  if (!session_->OpenScript(path)) return false;
+  bool opened = false;
+  if (path.empty()) {
+    opened = session_->OpenScript(path);  // the file dialog first: no wait cursor over it
+  } else {
+    // A large script takes a while: the wait cursor and a note of what is being opened.
+    wxBusyCursor busy;
+    SetStatusText(to_wx(Cp936(u8"正在打开 ") + TextCodec::Utf8ToCp936(path) + " ..."), 0);
+    if (GetStatusBar() != nullptr) GetStatusBar()->Update();
+    opened = session_->OpenScript(path);
+  }
+  SetStatusText(wxString::FromUTF8(kIdleMessage), 0);
+  if (!opened) return false;
   state_.designHasContent = true;
   AddToRecentFiles(session_->currentPath());
   RefreshDesignViews();
@@ -377,7 +391,17 @@ void MainFrame::ShowHelp() {
                           DocumentTitles::kProgramName);
     return;
   }
-  launchBrowser_(wxFileName::FileNameToURL(wxFileName(path_to_wx(page))));
+  bool launched = false;
+  {
+    // The desktop's reason arrives in English through wx's log: say it in our words.
+    wxLogNull quiet;
+    launched = launchBrowser_(wxFileName::FileNameToURL(wxFileName(path_to_wx(page))));
+  }
+  if (!launched) {
+    prompts().ShowMessage(Cp936(u8"无法打开使用说明文档：") + TextCodec::Utf8ToCp936(page) + "\n" +
+                              Cp936(u8"没有找到可以显示网页的浏览器。"),
+                          DocumentTitles::kProgramName);
+  }
 }
 
 // Window events ----------------------------------------------------------------------

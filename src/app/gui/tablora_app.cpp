@@ -85,8 +85,8 @@ bool TabloraApp::OnInit() {
     exportExitCode_ = ExportPicture();
     return true;
   }
-  if (!fileToOpen_.empty()) frame_->OpenDesignScript(path_from_wx(fileToOpen_));
   frame_->Show();
+  if (!fileToOpen_.empty()) OpenWhenShown(fileToOpen_);
   if (exitWhenShown_) Bind(wxEVT_IDLE, &TabloraApp::OnIdleUntilShown, this);
   return true;
 }
@@ -132,9 +132,29 @@ MainFrame* TabloraApp::mainFrame() const { return frame_; }
 int TabloraApp::FilterEvent(wxEvent& event) {
   // A dialog handles its own initialisation event, so the application sees it only here.
   if (event.GetEventType() == wxEVT_INIT_DIALOG) {
-    if (auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog)) colours_.Apply(dialog);
+    auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog);
+    if (DialogColours::IsOwnDialog(dialog)) colours_.Apply(dialog);
   }
   return Event_Skip;
+}
+
+void TabloraApp::OpenWhenShown(const wxString& path) {
+  if (pendingOpen_.empty()) Bind(wxEVT_IDLE, &TabloraApp::OnIdleOpen, this);
+  pendingOpen_ = path;
+}
+
+void TabloraApp::OnIdleOpen(wxIdleEvent& event) {
+  event.Skip();
+  if (frame_ != nullptr && !frame_->IsShownOnScreen()) {
+    event.RequestMore();
+    return;
+  }
+  Unbind(wxEVT_IDLE, &TabloraApp::OnIdleOpen, this);
+  const wxString path = pendingOpen_;
+  pendingOpen_.clear();
+  if (frame_ == nullptr) return;
+  frame_->Update();
+  frame_->OpenDesignScript(path_from_wx(path));
 }
 
 void TabloraApp::OnIdleUntilShown(wxIdleEvent& event) {

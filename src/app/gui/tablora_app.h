@@ -34,9 +34,13 @@ class TabloraApp : public wxApp {
   /// The main window, or nullptr once it is gone.
   MainFrame* mainFrame() const;
   const DialogColours& dialogColours() const { return colours_; }
+  /// Opens the script at `path` once the main window is on screen (so that its messages
+  /// have the window behind them), with the wait cursor: the command line's script.
+  void OpenWhenShown(const wxString& path);
 
  private:
   void OnIdleUntilShown(wxIdleEvent& event);
+  void OnIdleOpen(wxIdleEvent& event);
   /// Opens the script and writes its picture to exportPath_; the process's exit code.
   int ExportPicture();
 
@@ -46,6 +50,7 @@ class TabloraApp : public wxApp {
   MainFrame* frame_ = nullptr;
   bool exitWhenShown_ = false;
   wxString fileToOpen_;
+  wxString pendingOpen_;
   wxString exportPath_;  ///< --export FILE: write the design's picture and exit
   int exportExitCode_ = -1;
   wxLongLong startMillis_;

@@ -33,12 +33,14 @@ void WxPrompts::ShowMessage(const std::string& text, const std::string& caption)
 }
 
 std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
-  wxString wildcard;
-  if (!spec.defaultExtension.empty()) {
-    const wxString ext = to_wx(spec.defaultExtension);
-    wildcard = ext.Upper() + wxString::FromUTF8(u8" 文件 (*.") + ext + ")|*." + ext + "|";
+  // Every file shows first; the extensions are choices beside it, never a forced filter.
+  wxString wildcard = wxString::FromUTF8(u8"所有文件 (*.*)|*");
+  std::vector<std::string> choices = spec.choices;
+  if (choices.empty() && !spec.defaultExtension.empty()) choices.push_back(spec.defaultExtension);
+  for (const std::string& choice : choices) {
+    const wxString ext = to_wx(choice);
+    wildcard += "|" + ext.Upper() + wxString::FromUTF8(u8" 文件 (*.") + ext + ")|*." + ext;
   }
-  wildcard += wxString::FromUTF8(u8"所有文件 (*.*)|*");
   const std::string folder = spec.startFolder.empty() ? settings_.programFolder : spec.startFolder;
   const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
   wxFileDialog dialog(parent_, to_wx(spec.title), path_to_wx(folder), path_to_wx(spec.proposedName),

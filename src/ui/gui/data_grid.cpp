@@ -12,8 +12,6 @@
 #include "ui/grid_layout.h"
 #include "ui/grid_scroll.h"
 #include "ui/gui/grid_renderer.h"
-#include "ui/gui/in_place_edit.h"
-#include "ui/gui/in_place_list.h"
 #include "ui/gui/title_tip.h"
 
 namespace tablora {
@@ -79,7 +77,7 @@ DataGrid::DataGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
 
 DataGrid::~DataGrid() {
   // Editors report to this object when they lose the focus while being destroyed.
-  destroying_ = true;
+  editing_.Detach();
   DestroyChildren();
 }
 
@@ -94,8 +92,7 @@ void DataGrid::SetTitleTips(bool enabled) {
 }
 
 void DataGrid::SetFollowColumns(int source, int target) {
-  followSource_ = source;
-  followTarget_ = target;
+  editing_.SetFollowColumns(source, target);
 }
 
 void DataGrid::SetGridFont(const wxFont& font) {
@@ -225,7 +222,7 @@ void DataGrid::OnWheel(wxMouseEvent& event) {
 }
 
 wxRect DataGrid::CellRect(CellId cell) const {
-  const GridRect rect = GridLayout(model_, scrollX_, scrollY_).BlockRect(cell.row, cell.column);
+  const PixelRect rect = GridLayout(model_, scrollX_, scrollY_).BlockRect(cell.row, cell.column);
   return wxRect(rect.x, rect.y, rect.width, rect.height);
 }
 
@@ -414,10 +411,14 @@ void DataGrid::UpdateTitleTip(const wxPoint& position) {
     return;
   }
   if (titleTip_->IsShownTip() && titleTip_->CellRect() != rect) titleTip_->HideTip();
-  const Rgb colour = data->textColour ? *data->textColour
-                     : fixed          ? model_.Colours().fixedText
-                                      : model_.Colours().cellText;
-  titleTip_->ShowTip(rect, text, font, GridColourToWx(colour));
+  const GridColours& colours = model_.Colours();
+  const Rgb textColour = data->textColour ? *data->textColour
+                         : fixed          ? colours.fixedText
+                                          : colours.cellText;
+  const Rgb backColour = data->backColour ? *data->backColour
+                         : fixed          ? colours.fixedBack
+                                          : colours.cellBack;
+  titleTip_->ShowTip(rect, text, font, GridColourToWx(textColour), GridColourToWx(backColour));
 }
 
 void DataGrid::OnRightDown(wxMouseEvent& event) {
@@ -521,78 +522,15 @@ void DataGrid::OnChar(wxKeyEvent& event) {
   }
 }
 
-wxWindow* DataGrid::Editor() const {
-  if (edit_) return edit_;
-  return list_;
-}
-
 bool DataGrid::StartEdit(CellId cell, EditStartKind kind, const wxString& typed) {
-  const CellId owner = model_.OwnerOf(cell.row, cell.column);
-  if (IsEditing() || !GridEditRules::CanEdit(model_, editable_, owner.row, owner.column)) {
-    return false;
-  }
-  titleTip_->HideTip();
-  EnsureVisible(owner);
-  if (!(model_.Cell(owner.row, owner.column)->state & kCellSelected)) selection_.SelectCell(owner);
-  model_.SetFocusCellField(owner);
-  const GridCell& data = *model_.Cell(owner.row, owner.column);
-  const wxString initial = to_wx(data.text);
-  const wxRect rect = CellRect(owner);
-  editing_ = owner;
-  InPlaceCallbacks callbacks{[this](const wxString& text, int key) { EditorEnded(text, key); },
-                             [this](const wxString& text) { EditorChanged(text); }};
-  std::optional<std::vector<std::string>> items;
-  if (owner.column != 0 && listProvider_) items = listProvider_(owner.column);
-  if (items) {
-    list_ = new InPlaceList(this, rect, font_, *items, initial, std::move(callbacks));
-  } else {
-    const EditStart start = GridEditRules::Start(data.text, kind, from_wx(typed));
-    edit_ = new InPlaceEdit(this, rect, GridEditRules::Alignment(data.format), font_, start,
-                            initial, kind, GetClientSize().x, std::move(callbacks));
-    // A typed first character or a removed last one already changed the text.
-    if (edit_->GetValue() != initial) EditorChanged(edit_->GetValue());
-  }
-  Refresh();
-  return true;
+  return editing_.Start(cell, kind, typed);
 }
 
-void DataGrid::EndEdit() {
-  if (edit_) edit_->EndEdit();
-  if (list_) list_->EndEdit();
-}
+void DataGrid::EndEdit() { editing_.End(); }
 
-void DataGrid::EditorChanged(const wxString& text) {
-  if (!editing_.IsValid() || editing_.column != followSource_ || followTarget_ < 0) return;
-  const int row = editing_.row;
-  const auto follow =
-      GridEditRules::FollowColumnZero(from_wx(text), model_.GetCellText(row, followTarget_));
-  GridCell* target = model_.Cell(row, followTarget_);
-  if (!follow || !target || target->text == *follow) return;
-  target->text = *follow;
-  target->state |= kCellModified;
-  RefreshRect(CellRect(CellId{row, followTarget_}));
-}
-
-void DataGrid::EditorEnded(const wxString& text, int key) {
-  if (destroying_ || !editing_.IsValid()) return;
-  const CellId cell = editing_;
-  editing_ = CellId{};
-  wxWindow* editor = Editor();
-  edit_ = nullptr;
-  list_ = nullptr;
-  const std::string newText = from_wx(text);
-  if (GridCell* data = model_.Cell(cell.row, cell.column); data && data->text != newText) {
-    data->text = newText;
-    data->state |= kCellModified;
-  }
-  if (editor) {
-    // The editor may be inside one of its own handlers: hide it now, delete it later.
-    editor->Hide();
-    editor->CallAfter([editor] { editor->Destroy(); });
-  }
+void DataGrid::EditEnded(CellId cell, const std::string& text, int key) {
   if (key != 0) SetFocus();
-  SendEditEvent(EVT_GRID_END_EDIT, GridEditEvent::kEndLabelEdit, cell.row, cell.column, newText,
-                key);
+  SendEditEvent(EVT_GRID_END_EDIT, GridEditEvent::kEndLabelEdit, cell.row, cell.column, text, key);
   const bool shift = wxGetKeyState(WXK_SHIFT);
   switch (key) {
     case WXK_TAB:

@@ -12,14 +12,13 @@
 #include "ui/grid_edit_rules.h"
 #include "ui/grid_model.h"
 #include "ui/grid_selection.h"
+#include "ui/gui/cell_editing.h"
 
 class wxImageList;
 class wxMenu;
 
 namespace tablora {
 
-class InPlaceEdit;
-class InPlaceList;
 class TitleTip;
 
 /// Sent to a grid's parent around cell edits: by every in-place editor when it closes
@@ -50,7 +49,7 @@ wxDECLARE_EVENT(EVT_GRID_END_EDIT, GridEditEvent);
 class DataGrid : public wxWindow {
  public:
   /// Items of a column's drop-down list (code page 936), or nothing for a plain edit.
-  using ListProvider = std::function<std::optional<std::vector<std::string>>(int column)>;
+  using ListProvider = CellEditing::ListProvider;
   /// Shows the row menu; the default pops it up at `position` (client coordinates).
   using MenuPresenter = std::function<void(wxMenu& menu, const wxPoint& position)>;
 
@@ -71,7 +70,7 @@ class DataGrid : public wxWindow {
 
   void SetEditable(bool editable) { editable_ = editable; }
   bool IsEditable() const { return editable_; }
-  void SetListProvider(ListProvider provider) { listProvider_ = std::move(provider); }
+  void SetListProvider(ListProvider provider) { editing_.SetListProvider(std::move(provider)); }
   void SetMenuPresenter(MenuPresenter presenter) { menuPresenter_ = std::move(presenter); }
   /// Cell images; the list is not owned and must outlive the grid.
   void SetImageList(wxImageList* images) { images_ = images; }
@@ -93,10 +92,10 @@ class DataGrid : public wxWindow {
 
   /// Opens the editor (or drop-down list) over `cell` when it may be edited.
   bool StartEdit(CellId cell, EditStartKind kind, const wxString& typed = wxString());
-  bool IsEditing() const { return editing_.IsValid(); }
-  CellId EditedCell() const { return editing_; }
-  /// The open in-place editor window, or null.
-  wxWindow* Editor() const;
+  bool IsEditing() const { return editing_.IsEditing(); }
+  CellId EditedCell() const { return editing_.Cell(); }
+  /// The open in-place editor window (an InPlaceEdit or an InPlaceList), or null.
+  wxWindow* Editor() const { return editing_.Editor(); }
   /// Ends the open editor with its current text.
   void EndEdit();
 
@@ -118,6 +117,8 @@ class DataGrid : public wxWindow {
   TitleTip* GetTitleTip() const { return titleTip_; }
 
  private:
+  friend class CellEditing;
+
   void OnPaint(wxPaintEvent& event);
   void OnSize(wxSizeEvent& event);
   void OnScroll(wxScrollWinEvent& event);
@@ -141,8 +142,8 @@ class DataGrid : public wxWindow {
   void UpdateResizeCursor(const wxPoint& position);
   void MoveFocus(int rows, int columns, bool extend);
   void SelectAt(CellId cell, const wxMouseEvent& event);
-  void EditorEnded(const wxString& text, int key);
-  void EditorChanged(const wxString& text);
+  /// After an editor closed: tells the parent and moves on as the ending key says.
+  void EditEnded(CellId cell, const std::string& text, int key);
   void UpdateTitleTip(const wxPoint& position);
   int NextOffset(bool vertical, int offset, int direction) const;
   int VisibleBodyRows() const;
@@ -157,12 +158,9 @@ class DataGrid : public wxWindow {
   bool editable_ = false;
   bool titleTips_ = true;
   int wheelLines_;
-  int followSource_ = 0;
-  int followTarget_ = 1;
   int scrollX_ = 0;
   int scrollY_ = 0;
   bool dragging_ = false;
-  bool destroying_ = false;
   bool updatingScrollBars_ = false;
   int dragAnchor_ = -1;  ///< first row or column of a header drag
   bool columnResize_ = true;
@@ -175,12 +173,9 @@ class DataGrid : public wxWindow {
     int startSize = 0;
   } edgeDrag_;
   enum class DragKind { kCells, kRows, kColumns } dragKind_ = DragKind::kCells;
-  CellId editing_;
-  InPlaceEdit* edit_ = nullptr;
-  InPlaceList* list_ = nullptr;
+  CellEditing editing_{*this};
   TitleTip* titleTip_ = nullptr;
   wxImageList* images_ = nullptr;
-  ListProvider listProvider_;
   MenuPresenter menuPresenter_;
 };
 

@@ -63,8 +63,17 @@ void DesignCanvas::DrawWelcome(wxDC& dc) {
   }
 }
 
+namespace {
+/// A window with scroll bars laid out at no size makes GTK complain about its bars: start
+/// at the parent's size, or a small one while the parent has none yet.
+wxSize StartSize(const wxWindow& parent) {
+  const wxSize client = parent.GetClientSize();
+  return wxSize(std::max(client.x, 100), std::max(client.y, 100));
+}
+}  // namespace
+
 DesignCanvas::DesignCanvas(wxWindow* parent, AppState& state, DesignSource design)
-    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, parent->GetClientSize(),
+    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, StartSize(*parent),
                        wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       state_(state),
       design_(std::move(design)),
@@ -162,7 +171,7 @@ void DesignCanvas::UpdateVirtualSize() {
 void DesignCanvas::ToggleWholeBox(int table) {
   TableSurface* s = surface();
   if (s == nullptr || table < 0 || table >= s->Count()) return;
-  const GridRect before = s->Rect(table);
+  const PixelRect before = s->Rect(table);
   s->ToggleWholeBox(table, state_.settings, *measurer_);
   s->BringToTop(table);
   RefreshSurfaceRect(before);
@@ -170,26 +179,26 @@ void DesignCanvas::ToggleWholeBox(int table) {
   UpdateVirtualSize();
 }
 
-GridRect DesignCanvas::VisibleArea() const {
+PixelRect DesignCanvas::VisibleArea() const {
   const wxPoint origin = CalcUnscrolledPosition(wxPoint(0, 0));
   const wxSize size = GetClientSize();
   return {origin.x, origin.y, size.x, size.y};
 }
 
-void DesignCanvas::RefreshSurfaceRect(const GridRect& rect) {
+void DesignCanvas::RefreshSurfaceRect(const PixelRect& rect) {
   const wxPoint at = ToClient(wxPoint(rect.x, rect.y));
   RefreshRect(wxRect(at.x, at.y, rect.width + 1, rect.height + 1), false);
 }
 
-bool DesignCanvas::PrepareVisible(const GridRect& area) {
+bool DesignCanvas::PrepareVisible(const PixelRect& area) {
   bool resized = false;
   // A window's size is known only once it is fitted: look a window's default size
   // beyond the area so that windows growing into it are fitted too.
-  const GridRect wide{
+  const PixelRect wide{
       area.x - state_.settings.tableWinWidth, area.y - state_.settings.tableWinHeight,
       area.width + state_.settings.tableWinWidth, area.height + state_.settings.tableWinHeight};
   for (int table : surface_->VisibleIn(wide)) {
-    const GridRect before = surface_->Rect(table);
+    const PixelRect before = surface_->Rect(table);
     if (surface_->Prepare(table, state_.settings, *measurer_) &&
         !(surface_->Rect(table) == before)) {
       resized = true;
@@ -201,7 +210,7 @@ bool DesignCanvas::PrepareVisible(const GridRect& area) {
 const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   const SurfaceWindow& window = surface_->Window(table);
   CachedDrawing& cached = cache_[table];
-  const GridRect rect = surface_->Rect(table);
+  const PixelRect rect = surface_->Rect(table);
   if (cached.bitmap.IsOk() && cached.generation == window.generation &&
       cached.bitmap.GetWidth() == rect.width && cached.bitmap.GetHeight() == rect.height) {
     return cached.bitmap;
@@ -232,17 +241,17 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
     return;
   }
   if (surface() == nullptr) return;
-  const GridRect area = VisibleArea();
+  const PixelRect area = VisibleArea();
   if (PrepareVisible(area)) {
     UpdateVirtualSize();
     Refresh();  // a fitted window may reach beyond this paint's region
   }
   const wxRect box = GetUpdateRegion().GetBox();
   const wxPoint at = ToSurface(box.GetTopLeft());
-  const GridRect update = box.IsEmpty() ? area : GridRect{at.x, at.y, box.width, box.height};
+  const PixelRect update = box.IsEmpty() ? area : PixelRect{at.x, at.y, box.width, box.height};
   const std::vector<int> visible = surface_->VisibleIn(update);
   for (int table : visible) {
-    const GridRect rect = surface_->Rect(table);
+    const PixelRect rect = surface_->Rect(table);
     dc.DrawBitmap(WindowBitmap(table), rect.x, rect.y);
   }
   if (cachedPixels_ > kCachePixelBudget) {
@@ -321,7 +330,7 @@ void DesignCanvas::OnMotion(wxMouseEvent& event) {
   if (s == nullptr || ShowsWelcome()) return;
   const wxPoint p = ToSurface(event.GetPosition());
   if (event.LeftIsDown() && s->mode() != TableSurface::Mode::kIdle) {
-    for (const GridRect& rect : s->Drag(p.x, p.y)) RefreshSurfaceRect(rect);
+    for (const PixelRect& rect : s->Drag(p.x, p.y)) RefreshSurfaceRect(rect);
     return;
   }
   UpdateHover(p);
@@ -336,7 +345,7 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
   }
   // A title tip for a cell whose text is cut.
   const SurfaceWindow& window = surface_->Window(hit.table);
-  const GridRect client = surface_->ClientRect(hit.table);
+  const PixelRect client = surface_->ClientRect(hit.table);
   const GridLayout layout(window.grid, window.scrollX, window.scrollY);
   const CellId cell = layout.HitTest(p.x - client.x, p.y - client.y);
   if (!cell.IsValid()) {
@@ -344,7 +353,7 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
     return;
   }
   const std::string text = window.grid.GetCellText(cell.row, cell.column);
-  const GridRect block = layout.BlockRect(cell.row, cell.column);
+  const PixelRect block = layout.BlockRect(cell.row, cell.column);
   const wxPoint at = ToClient(wxPoint(client.x + block.x, client.y + block.y));
   const wxRect cellRect(at.x, at.y, block.width, block.height);
   if (titleTip_->IsShownTip() && titleTip_->CellRect() == cellRect) return;
@@ -358,8 +367,17 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
       measurer_->WrappedHeight(text, block.width, false) <= visibleHeight) {
     return;
   }
-  titleTip_->ShowTip(cellRect, to_wx(text), painter_.font(),
-                     GridColourToWx(window.grid.Colours().cellText));
+  const GridCell& data = *window.grid.Cell(cell.row, cell.column);
+  const GridColours& colours = window.grid.Colours();
+  const bool fixed = window.grid.IsFixed(cell.row, cell.column);
+  const Rgb textColour = data.textColour ? *data.textColour
+                         : fixed         ? colours.fixedText
+                                         : colours.cellText;
+  const Rgb backColour = data.backColour ? *data.backColour
+                         : fixed         ? colours.fixedBack
+                                         : colours.cellBack;
+  titleTip_->ShowTip(cellRect, to_wx(text), painter_.font(), GridColourToWx(textColour),
+                     GridColourToWx(backColour));
 }
 
 void DesignCanvas::OnWheel(wxMouseEvent& event) {

@@ -96,12 +96,12 @@ class DesignCanvas : public wxScrolledCanvas {
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
   /// Prepares the windows in the visible area; true when a window changed its size.
-  bool PrepareVisible(const GridRect& area);
+  bool PrepareVisible(const PixelRect& area);
   const wxBitmap& WindowBitmap(int table);
-  void RefreshSurfaceRect(const GridRect& rect);
+  void RefreshSurfaceRect(const PixelRect& rect);
   void UpdateVirtualSize();
   void UpdateHover(const wxPoint& surfacePoint);
-  GridRect VisibleArea() const;
+  PixelRect VisibleArea() const;
 
   AppState& state_;
   DesignSource design_;

@@ -54,7 +54,7 @@ void DesignPicture::Draw(wxDC& dc, bool clipThroughContext) {
   PrepareAll();
   const TableWindowPainter painter(TableFont(), clipThroughContext);
   for (int i = 0; i < surface_.Count(); ++i) {
-    const GridRect rect = surface_.Rect(i);
+    const PixelRect rect = surface_.Rect(i);
     painter.Draw(dc, surface_, i, rect.x, rect.y);
   }
 }

@@ -28,14 +28,18 @@ wxFont TabFont() {
   return font;
 }
 
-/// Measures code page 936 text in the window's font.
-class WindowTextMeasure : public TextMeasure {
+/// Measures code page 936 text in the window's font; tab titles never wrap.
+class WindowTextMeasurer : public TextMeasurer {
  public:
-  explicit WindowTextMeasure(const wxWindow& window) : window_(window) {}
-  int TextWidth(std::string_view cp936) const override {
-    if (cp936.empty()) return 0;
-    return window_.GetTextExtent(to_wx(std::string(cp936))).x;
+  explicit WindowTextMeasurer(const wxWindow& window) : window_(window) {}
+  Extent TextExtent(const std::string& text, bool) const override {
+    const wxSize size = window_.GetTextExtent(to_wx(text));
+    return {size.x, size.y};
   }
+  int WrappedHeight(const std::string& text, int, bool bold) const override {
+    return TextExtent(text, bold).height;
+  }
+  Extent ImageExtent(int) const override { return {}; }
 
  private:
   const wxWindow& window_;
@@ -116,7 +120,7 @@ void FlatTabCtrl::AddPage(wxWindow* page, const wxString& title, const wxBitmap&
 void FlatTabCtrl::UpdateLayout() {
   const PixelRect client = ClientArea();
   const PixelRect strip = tab_layout::TabStrip(client, m_style);
-  const WindowTextMeasure measure(*this);
+  const WindowTextMeasurer measure(*this);
   std::vector<std::string> titles;
   std::vector<bool> icons;
   for (const Page& page : m_pages) {

@@ -124,7 +124,7 @@ void GridRenderer::DrawArea(wxDC& dc, const GridLayout& layout, const wxRect& ar
 
 void GridRenderer::DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) const {
   const GridCell& cell = *model_.Cell(owner.row, owner.column);
-  const GridRect block = layout.BlockRect(owner.row, owner.column);
+  const PixelRect block = layout.BlockRect(owner.row, owner.column);
   if (block.width <= 0 || block.height <= 0) return;
   const wxRect rect(block.x, block.y, block.width, block.height);
   const bool fixed = model_.IsFixed(owner.row, owner.column);

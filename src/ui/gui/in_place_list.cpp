@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include <wx/dcbuffer.h>
 #include <wx/settings.h>
+#include <wx/textctrl.h>
 
-#include "ui/gui/grid_renderer.h"
+#include "base/gui/wx_text.h"
+#include "ui/gui/drop_list.h"
 
 namespace tablora {
 
@@ -16,75 +19,195 @@ wxArrayString ToChoices(const std::vector<std::string>& items) {
   return choices;
 }
 
+int ArrowWidth(const wxWindow& window) {
+  return std::max(16, wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, &window));
+}
+
 }  // namespace
 
 int InPlaceList::WidthForItems(const wxWindow& window, const wxArrayString& items) {
   int widest = 0;
   for (const wxString& item : items) widest = std::max(widest, window.GetTextExtent(item).x);
-  return widest + 2 * window.GetTextExtent(" ").x +
-         wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, &window);
+  return widest + 2 * window.GetTextExtent(" ").x + ArrowWidth(window);
 }
 
 InPlaceList::InPlaceList(wxWindow* grid, const wxRect& rect, const wxFont& font,
                          const std::vector<std::string>& items, const wxString& initialText,
                          InPlaceCallbacks callbacks)
-    : wxComboBox(grid, InPlaceEdit::kId, wxEmptyString, rect.GetPosition(), wxDefaultSize,
-                 ToChoices(items), wxCB_DROPDOWN | wxTE_PROCESS_ENTER),
+    : wxWindow(grid, InPlaceEdit::kId, rect.GetPosition(), rect.GetSize(), wxBORDER_NONE),
+      items_(ToChoices(items)),
       initialText_(initialText),
+      grid_(grid),
       callbacks_(std::move(callbacks)) {
   SetFont(font);
-  const int index = FindString(initialText, true);
-  if (index != wxNOT_FOUND) {
-    SetSelection(index);
-  } else {
-    ChangeValue(initialText);
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  // As wide as the widest item needs, exactly as high as the cell.
+  const int width = std::max(rect.width, WidthForItems(*this, items_));
+  SetSize(rect.x, rect.y, width, rect.height);
+  text_ = new wxTextCtrl(this, wxID_ANY, initialText, wxPoint(0, 0),
+                         wxSize(width - ArrowWidth(*this), rect.height),
+                         wxBORDER_SIMPLE | wxTE_PROCESS_ENTER | wxTE_PROCESS_TAB);
+  text_->SetFont(font);
+  text_->Bind(wxEVT_CHAR_HOOK, &InPlaceList::OnKey, this);
+  text_->Bind(wxEVT_KILL_FOCUS, &InPlaceList::OnTextKillFocus, this);
+  text_->Bind(wxEVT_TEXT, [this](wxCommandEvent& e) {
+    if (!ended_ && callbacks_.changed) callbacks_.changed(text_->GetValue());
+    e.Skip();
+  });
+  Bind(wxEVT_PAINT, &InPlaceList::OnPaint, this);
+  Bind(wxEVT_LEFT_DOWN, &InPlaceList::OnLeftDown, this);
+  Bind(wxEVT_LEFT_DCLICK, &InPlaceList::OnLeftDown, this);
+  text_->SetFocus();
+  text_->SelectAll();
+}
+
+InPlaceList::~InPlaceList() { HideList(); }
+
+wxString InPlaceList::GetValue() const { return text_->GetValue(); }
+
+int InPlaceList::GetSelection() const { return items_.Index(text_->GetValue(), true, false); }
+
+void InPlaceList::SetSelection(int index) {
+  if (index >= 0 && index < static_cast<int>(items_.size())) ShowText(items_[index]);
+}
+
+void InPlaceList::ShowText(const wxString& text) {
+  if (text_->GetValue() != text) text_->SetValue(text);
+  text_->SetInsertionPointEnd();
+}
+
+wxRect InPlaceList::ArrowRect() const {
+  const wxSize size = GetClientSize();
+  const int width = ArrowWidth(*this);
+  return wxRect(size.x - width, 0, width, size.y);
+}
+
+void InPlaceList::ShowList() {
+  if (ended_ || items_.empty()) return;
+  if (list_ == nullptr) {
+    list_ = new DropList(this, items_, GetFont(), GetSize().y, [this](int index) { Pick(index); });
   }
-  // A native combo box has a minimum height of its own; it may cover part of the next row.
-  const int width = std::max(rect.width, WidthForItems(*this, GetStrings()) + GetBestSize().y);
-  SetSize(rect.x, rect.y, width, std::max(rect.height, GetBestSize().y));
-  Bind(wxEVT_CHAR_HOOK, &InPlaceList::OnCharHook, this);
-  Bind(wxEVT_KILL_FOCUS, &InPlaceList::OnKillFocus, this);
-  Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent& e) {
-    droppedDown_ = true;
-    e.Skip();
-  });
-  Bind(wxEVT_COMBOBOX_CLOSEUP, [this](wxCommandEvent& e) {
-    droppedDown_ = false;
-    SetFocus();
-    e.Skip();
-  });
-  Bind(wxEVT_TEXT, [this](wxCommandEvent& e) {
-    if (!ended_ && callbacks_.changed) callbacks_.changed(GetValue());
-    e.Skip();
-  });
-  SetFocus();
+  const wxPoint top = ClientToScreen(wxPoint(0, 0));
+  list_->Open(wxPoint(top.x, top.y + GetSize().y), top.y, GetSize().x, GetSelection());
+  Refresh();
+}
+
+void InPlaceList::HideList() {
+  if (list_ != nullptr && list_->IsOpen()) {
+    list_->Close();
+    Refresh();
+  }
+}
+
+bool InPlaceList::IsListShown() const { return list_ != nullptr && list_->IsOpen(); }
+
+void InPlaceList::Pick(int index) {
+  SetSelection(index);
+  HideList();
+  EndEdit(0);
+  // The cell has its item: the keyboard goes back to the grid.
+  grid_->SetFocus();
 }
 
 void InPlaceList::EndEdit(int key) {
   if (ended_) return;
+  HideList();
   ended_ = true;
-  if (callbacks_.ended) callbacks_.ended(GetValue(), key);
+  if (callbacks_.ended) callbacks_.ended(text_->GetValue(), key);
 }
 
-void InPlaceList::OnCharHook(wxKeyEvent& event) {
-  const EditKey key = ToEditKey(event.GetKeyCode());
+void InPlaceList::StepItem(int step) {
+  if (items_.empty()) return;
+  const int current = IsListShown() ? list_->Highlight() : GetSelection();
+  const int last = static_cast<int>(items_.size()) - 1;
+  const int next = current < 0 ? (step > 0 ? 0 : last) : std::clamp(current + step, 0, last);
+  SetSelection(next);
+  if (IsListShown()) list_->SetHighlight(next);
+}
+
+void InPlaceList::OnPaint(wxPaintEvent&) {
+  wxAutoBufferedPaintDC dc(this);
+  const wxRect arrow = ArrowRect();
+  const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+  const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+  dc.SetBrush(wxBrush(face));
+  dc.SetPen(wxPen(shadow));
+  dc.DrawRectangle(arrow);
+  // A small triangle pointing down.
+  const int half = std::max(2, std::min(arrow.width, arrow.height) / 4);
+  const wxPoint centre(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
+  const wxPoint triangle[] = {wxPoint(centre.x - half, centre.y - half / 2),
+                              wxPoint(centre.x + half, centre.y - half / 2),
+                              wxPoint(centre.x, centre.y + half / 2 + 1)};
+  dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT)));
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.DrawPolygon(3, triangle);
+}
+
+void InPlaceList::OnLeftDown(wxMouseEvent& event) {
+  if (ArrowRect().Contains(event.GetPosition())) {
+    if (IsListShown()) {
+      HideList();
+    } else {
+      ShowList();
+    }
+  }
+  if (wxWindow::FindFocus() != text_) text_->SetFocus();
+}
+
+void InPlaceList::OnKey(wxKeyEvent& event) {
+  const int code = event.GetKeyCode();
+  const bool down = code == WXK_DOWN || code == WXK_NUMPAD_DOWN;
+  const bool up = code == WXK_UP || code == WXK_NUMPAD_UP;
+  if (code == WXK_F4 || (event.AltDown() && (down || up))) {
+    if (IsListShown()) {
+      HideList();
+    } else {
+      ShowList();
+    }
+    return;
+  }
+  if (IsListShown()) {
+    if (code == WXK_ESCAPE) {
+      HideList();
+      return;
+    }
+    if (code == WXK_PAGEUP || code == WXK_PAGEDOWN) {
+      StepItem(code == WXK_PAGEUP ? -DropList::kShownItems : DropList::kShownItems);
+      return;
+    }
+  }
+  const EditKey key = ToEditKey(code);
   if (key == EditKey::kEscape) {
-    ChangeValue(initialText_);
-    EndEdit(event.GetKeyCode());
+    text_->ChangeValue(initialText_);
+    EndEdit(code);
     return;
   }
   if (key == EditKey::kTab || key == EditKey::kEnter ||
       (key == EditKey::kArrowOrPage && event.ControlDown())) {
-    EndEdit(event.GetKeyCode());
+    EndEdit(code);
+    return;
+  }
+  if (down || up) {
+    StepItem(down ? 1 : -1);
     return;
   }
   event.Skip();
 }
 
-void InPlaceList::OnKillFocus(wxFocusEvent& event) {
+void InPlaceList::OnTextKillFocus(wxFocusEvent& event) {
   event.Skip();
-  if (droppedDown_) return;  // the focus went to the list's own popup
-  EndEdit(0);
+  // Decide once the focus has settled: a click on the arrow or the list keeps the edit.
+  CallAfter([this] {
+    if (ended_) return;
+    wxWindow* focus = wxWindow::FindFocus();
+    if (focus == text_) return;
+    if (focus == this || (list_ != nullptr && focus == list_)) {
+      text_->SetFocus();
+      return;
+    }
+    EndEdit(0);
+  });
 }
 
 }  // namespace tablora

@@ -43,7 +43,7 @@ int CachedTextMeasurer::WrappedHeight(const std::string& text, int width, bool b
 
 void TableWindowPainter::Draw(wxDC& dc, const TableSurface& surface, int table, int x,
                               int y) const {
-  const GridRect rect = surface.Rect(table);
+  const PixelRect rect = surface.Rect(table);
   const SurfaceWindow& window = surface.Window(table);
   const int border = TableWindowContent::kBorder;
   const wxColour back = GridColourToWx(window.grid.Colours().gridBack);
@@ -56,7 +56,7 @@ void TableWindowPainter::Draw(wxDC& dc, const TableSurface& surface, int table, 
   if (rect.width > 2 && rect.height > 2)
     dc.DrawRectangle(x + 1, y + 1, rect.width - 2, rect.height - 2);
 
-  const GridRect client = surface.ClientRect(table);
+  const PixelRect client = surface.ClientRect(table);
   if (client.width > 0 && client.height > 0) {
     GridDrawOptions options;
     options.font = font_;
@@ -75,7 +75,7 @@ void TableWindowPainter::Draw(wxDC& dc, const TableSurface& surface, int table, 
 }
 
 void TableWindowPainter::DrawBars(wxDC& dc, const TableSurface::Bars& bars, int dx, int dy) const {
-  const auto drawBar = [&](const GridRect& bar, const GridRect& thumb, bool vertical) {
+  const auto drawBar = [&](const PixelRect& bar, const PixelRect& thumb, bool vertical) {
     const int size = TableSurface::kScrollBar;
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(wxColour(232, 232, 232)));

@@ -6,7 +6,7 @@
 namespace tablora {
 
 TitleTip::TitleTip(wxWindow* grid) : wxPopupWindow(grid, wxBORDER_SIMPLE), grid_(grid) {
-  SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK));
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &TitleTip::OnPaint, this);
   Bind(wxEVT_MOTION, &TitleTip::OnMouse, this);
   Bind(wxEVT_LEAVE_WINDOW, &TitleTip::OnMouse, this);
@@ -17,11 +17,12 @@ TitleTip::TitleTip(wxWindow* grid) : wxPopupWindow(grid, wxBORDER_SIMPLE), grid_
 }
 
 void TitleTip::ShowTip(const wxRect& cellRect, const wxString& text, const wxFont& font,
-                       const wxColour& textColour) {
+                       const wxColour& textColour, const wxColour& backColour) {
   if (IsShown()) return;
   text_ = " " + text + " ";
   cellRect_ = cellRect;
   textColour_ = textColour;
+  backColour_ = backColour;
   SetFont(font);
   const wxSize extent = GetTextExtent(text_);
   const wxPoint origin = grid_->ClientToScreen(cellRect.GetPosition());
@@ -36,9 +37,12 @@ void TitleTip::HideTip() {
 
 void TitleTip::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(this);
+  const wxSize client = GetClientSize();
+  dc.SetBrush(wxBrush(backColour_));
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.DrawRectangle(0, 0, client.x, client.y);
   dc.SetFont(GetFont());
   dc.SetTextForeground(textColour_);
-  const wxSize client = GetClientSize();
   dc.DrawText(text_, 0, (client.y - dc.GetCharHeight()) / 2);
 }
 

@@ -12,10 +12,11 @@ class TitleTip : public wxPopupWindow {
   explicit TitleTip(wxWindow* grid);
 
   /// Shows `text` padded with a blank on each side at the cell's left edge, with the
-  /// cell's height. `cellRect` is in the grid's client coordinates. Does nothing while
-  /// the tip is already shown.
+  /// cell's height, in the cell's own text and background colours (the tip reads as the
+  /// cell drawn wider, whatever the desktop's tooltip colours are). `cellRect` is in the
+  /// grid's client coordinates. Does nothing while the tip is already shown.
   void ShowTip(const wxRect& cellRect, const wxString& text, const wxFont& font,
-               const wxColour& textColour);
+               const wxColour& textColour, const wxColour& backColour);
   void HideTip();
   bool IsShownTip() const { return IsShown(); }
   const wxString& Text() const { return text_; }
@@ -30,6 +31,7 @@ class TitleTip : public wxPopupWindow {
   wxString text_;
   wxRect cellRect_;
   wxColour textColour_;
+  wxColour backColour_;
 };
 
 }  // namespace tablora

@@ -257,9 +257,9 @@ TEST_F(DesignSurface, DragMovesByTheMouseDeltaAndPutsTheWindowOnTop) {
   ASSERT_EQ(Surface().HitTest(70, 50).table, 1);
   EXPECT_EQ(PixelAt(64, 44), "0,0,255");
 
-  const GridRect before = Surface().Rect(0);
+  const PixelRect before = Surface().Rect(0);
   Drag(Screen(before.x + 30, before.y + 10), Screen(before.x + 30 + 37, before.y + 10 + 23));
-  const GridRect after = Surface().Rect(0);
+  const PixelRect after = Surface().Rect(0);
   EXPECT_EQ(after.x, before.x + 37);
   EXPECT_EQ(after.y, before.y + 23);
   EXPECT_EQ(Surface().ZOrder().back(), 0);
@@ -270,7 +270,7 @@ TEST_F(DesignSurface, DragMovesByTheMouseDeltaAndPutsTheWindowOnTop) {
 
 TEST_F(DesignSurface, TheRightEdgeResizesAndDoubleClickTogglesTheWholeBox) {
   Open(1, 20);
-  const GridRect start = Surface().Rect(0);
+  const PixelRect start = Surface().Rect(0);
   EXPECT_EQ(start.height, Frame().appState().settings.tableWinHeight);
   sim.MouseMove(Screen(start.x + start.width - 1, start.y + 40));
   PumpEvents(80);
@@ -452,7 +452,7 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
   EXPECT_EQ(image.GetWidth(), Surface().Right() + 10);
   EXPECT_EQ(image.GetHeight(), Surface().Bottom() + 10);
   // A window's background at its top-left inside corner, white outside every window.
-  const GridRect first = Surface().Rect(0);
+  const PixelRect first = Surface().Rect(0);
   EXPECT_EQ(image.GetRed(first.x + 3, first.y + 3), 128);
   EXPECT_EQ(image.GetGreen(first.x + 3, first.y + 3), 255);
   EXPECT_EQ(image.GetRed(image.GetWidth() - 2, 2), 255);
@@ -507,7 +507,7 @@ TEST_F(DesignSurface, TheWheelScrollsTheWindowUnderThePointerElseTheView) {
   Surface().SetRect(1, {400, 20, Surface().Rect(1).width, Surface().Rect(1).height});
   Canvas()->SetScrollHeight(3000);
   ASSERT_TRUE(Surface().ScrollBars(0).vertical);
-  const GridRect rect = Surface().Rect(0);
+  const PixelRect rect = Surface().Rect(0);
   sim.MouseMove(Screen(rect.x + 30, rect.y + 60));
   PumpEvents(80);
   WheelDown();
@@ -526,7 +526,7 @@ TEST_F(DesignSurface, ACellCutByTheWindowsEdgeShowsItsWholeTextInATitleTip) {
   // Narrower than its columns: the type column (from 90 pixels on) is cut at the edge.
   Surface().SetRect(0, {20, 20, 110, Surface().Rect(0).height});
   Canvas()->Refresh();
-  const GridRect client = Surface().ClientRect(0);
+  const PixelRect client = Surface().ClientRect(0);
   ASSERT_LT(client.width, 90 + 30);
   const SurfaceWindow& window = Surface().Window(0);
   const int rowMiddle = window.grid.GetRowHeight(0) + window.grid.GetRowHeight(1) / 2;

@@ -1,20 +1,26 @@
 // Our own message box, the database kind chooser and the about box, as the program shows them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <wx/button.h>
+#include <wx/filedlg.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 
+#include "app/command_table.h"
 #include "app/gui/about_dialog.h"
+#include "app/gui/command_ids.h"
 #include "app/gui/database_kind_dialog.h"
 #include "app/gui/dialog_colours.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/message_dialog.h"
+#include "app/gui/subsystem_hooks.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/wx_prompts.h"
 #include "app_test_support.h"
 #include "base/app_state.h"
 #include "base/text_codec.h"
+#include "base/text_file.h"
 
 namespace tablora::testing {
 namespace {
@@ -159,6 +165,97 @@ TEST(AboutBox, ScrollsPausesOnLeftClickAndSwitchesLinesOnRightClick) {
   about.canvas()->ProcessWindowEvent(rightDouble);
   EXPECT_EQ(about.scroller().lineSet(), AboutScroller::LineSet::kSingle);
   about.Hide();
+}
+
+}  // namespace
+}  // namespace tablora::testing
+
+namespace tablora::testing {
+namespace {
+
+struct SeenFileDialog {
+  bool found = false;
+  wxString directory;
+  wxString name;
+  wxString wildcard;
+  int filterIndex = -1;
+  wxColour background;
+};
+
+/// Notes the desktop's file dialog as it starts (before the program's own handling of
+/// new dialogs), then, once it has listed its folder, takes a picture of the screen,
+/// notes what it shows and cancels it.
+class FileDialogWatcher : public wxEventFilter {
+ public:
+  explicit FileDialogWatcher(SeenFileDialog& seen, wxString picture)
+      : seen_(seen), picture_(std::move(picture)) {
+    wxEvtHandler::AddFilter(this);
+  }
+  ~FileDialogWatcher() override { wxEvtHandler::RemoveFilter(this); }
+
+  int FilterEvent(wxEvent& event) override {
+    if (event.GetEventType() != wxEVT_INIT_DIALOG) return Event_Skip;
+    auto* dialog = dynamic_cast<wxFileDialog*>(event.GetEventObject());
+    if (dialog == nullptr || seen_.found) return Event_Skip;
+    seen_.found = true;
+    // The chooser lists its folder in the background: give it time before the picture.
+    Later(
+        [this, dialog] {
+          seen_.directory = dialog->GetDirectory();
+          seen_.name = dialog->GetFilename();
+          seen_.wildcard = dialog->GetWildcard();
+          seen_.filterIndex = dialog->GetFilterIndex();
+          seen_.background = dialog->GetBackgroundColour();
+          wxExecute("import -window root " + picture_, wxEXEC_SYNC | wxEXEC_NODISABLE);
+          dialog->EndModal(wxID_CANCEL);
+        },
+        1500);
+    return Event_Skip;
+  }
+
+ private:
+  SeenFileDialog& seen_;
+  wxString picture_;
+};
+
+TEST(SaveAsDialog, ShowsEveryFileBesideTheDesignInTheDesktopsColours) {
+  char folderName[] = "/tmp/tablora_save_as_XXXXXX";
+  ASSERT_NE(mkdtemp(folderName), nullptr);
+  const std::string folder = folderName;
+  const std::string script =
+      "CREATE TABLE [dbo].[t_user] (\r\n\t[id] [int] NOT NULL \r\n) ON [PRIMARY]\r\nGO\r\n";
+  for (const char* name : {"shop.sql", "orders.sql", "notes.txt"}) {
+    ASSERT_TRUE(TextFile::WriteBytes(folder + "/" + name, script));
+  }
+  ResetToOneDesignWindow();
+  Frame().SetSession(CreateDesignSession(Frame()));
+  const size_t recentBefore = Frame().fileHistory().GetCount();
+  ASSERT_TRUE(Frame().OpenDesignScript(folder + "/shop.sql"));
+
+  SeenFileDialog seen;
+  FileDialogWatcher watcher(seen, wxString(TABLORA_BUILD_DIR) + "/save_as_dialog.png");
+  wxCommandEvent saveAs(wxEVT_MENU, ToWxId(cmd::kFileSaveAs));
+  Frame().GetEventHandler()->ProcessEvent(saveAs);
+  PumpEvents(100);
+
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.directory, wxString::FromUTF8(folder)) << "starts beside the design";
+  EXPECT_EQ(seen.name, "shop.sql") << "proposes the design's own name";
+  EXPECT_EQ(seen.filterIndex, 0);
+  EXPECT_TRUE(seen.wildcard.StartsWith(wxString::FromUTF8(u8"所有文件 (*.*)|*|"))) << seen.wildcard;
+  EXPECT_TRUE(seen.wildcard.Contains("|*.sql")) << seen.wildcard;
+  EXPECT_NE(seen.background, wxGetApp().dialogColours().background())
+      << "the desktop's dialog keeps its own colours";
+  EXPECT_EQ(Frame().session()->currentPath(), folder + "/shop.sql") << "cancel changes nothing";
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+  while (Frame().fileHistory().GetCount() > recentBefore) {
+    Frame().fileHistory().RemoveFileFromHistory(0);
+  }
+  for (const char* name : {"shop.sql", "orders.sql", "notes.txt"}) {
+    std::remove((folder + "/" + name).c_str());
+  }
+  rmdir(folderName);
 }
 
 }  // namespace

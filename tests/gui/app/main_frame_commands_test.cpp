@@ -18,11 +18,11 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
-#include "ui/gui/design_canvas.h"
 #include "app_test_support.h"
 #include "base/gui/wx_text.h"
 #include "convert/gui/definition_format_dialog.h"
 #include "support/scripted_prompts.h"
+#include "ui/gui/design_canvas.h"
 
 namespace tablora::testing {
 namespace {

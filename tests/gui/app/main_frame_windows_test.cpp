@@ -1,7 +1,9 @@
 // The main window's documents, work box, dropped files and the question on close.
 #include <gtest/gtest.h>
+#include <wx/button.h>
 #include <wx/fileconf.h>
 #include <wx/menu.h>
+#include <wx/stattext.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
@@ -12,6 +14,7 @@
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/message_dialog.h"
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/tablora_app.h"
 #include "app/gui/work_box.h"
@@ -163,6 +166,98 @@ TEST(MainFrameFiles, OpeningWithTheDesignWindowClosedReopensIt) {
   EXPECT_EQ(session->opened, (std::vector<std::string>{""}));
   ASSERT_EQ(Frame().documents().size(), 1u);
   EXPECT_TRUE(Frame().documents().front()->IsDesignView());
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+TEST(StartUp, AScriptNamedOnTheCommandLineOpensOnlyOnceTheWindowIsShown) {
+  /// Notes whether the main window was on screen when each message came.
+  struct WatchingPrompts : ScriptedPrompts {
+    std::vector<bool> windowShown;
+    void ShowMessage(const std::string& text, const std::string& caption) override {
+      windowShown.push_back(Frame().IsShownOnScreen());
+      ScriptedPrompts::ShowMessage(text, caption);
+    }
+  } prompts;
+  ResetToOneDesignWindow();
+  Frame().SetSession(CreateDesignSession(Frame()));
+  Frame().SetPrompts(&prompts);
+  Frame().Hide();
+  PumpEvents(100);
+  const std::string missing = "/tmp/tablora_start_up_missing.sql";
+  wxGetApp().OpenWhenShown(wxString::FromUTF8(missing));
+  PumpEvents(300);
+  EXPECT_TRUE(prompts.messages.empty()) << "nothing opens while the window is hidden";
+  Frame().Show();
+  EXPECT_TRUE(WaitFor([&] { return !prompts.messages.empty(); }, 5000));
+  EXPECT_EQ(prompts.windowShown, std::vector<bool>{true});
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].rfind(Cp936(u8"无法读取文件! ") + missing + "\n", 0), 0u)
+      << prompts.messages[0];
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+TEST(MainFrameHelp, NoBrowserIsReportedInChinese) {
+  ScriptedPrompts prompts;
+  Frame().SetPrompts(&prompts);
+  Frame().SetBrowserLauncher([](const wxString&) { return false; });
+  wxCommandEvent help(wxEVT_MENU, ToWxId(cmd::kHelp));
+  Frame().GetEventHandler()->ProcessEvent(help);
+  Frame().SetPrompts(nullptr);
+  Frame().SetBrowserLauncher([](const wxString&) { return true; });
+  const std::string page = Frame().appState().settings.programFolder + "/help/index.htm";
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{Cp936(u8"无法打开使用说明文档：") + page + "\n" +
+                                     Cp936(u8"没有找到可以显示网页的浏览器。")});
+}
+
+TEST(MainFrameFiles, OpeningAChangedDesignAsksToSaveItFirst) {
+  ResetToOneDesignWindow();
+  auto owned = std::make_unique<RecordingSession>();
+  RecordingSession* session = owned.get();
+  session->isModified = true;
+  session->path = "/tmp/changed.sql";
+  Frame().SetSession(std::move(owned));
+  Frame().Raise();
+  PumpEvents(100);
+  wxUIActionSimulator sim;
+  // Ctrl+O typed over the window; the real question box answered with the pointer.
+  const auto openAndAnswer = [&sim](const char* button) {
+    wxString question;
+    Later(
+        [&sim, &question, button] {
+          for (wxWindow* window : wxTopLevelWindows) {
+            auto* box = dynamic_cast<MessageDialog*>(window);
+            if (box == nullptr || !box->IsShown()) continue;
+            for (wxWindow* child : box->GetChildren()) {
+              if (auto* label = dynamic_cast<wxStaticText*>(child)) question = label->GetLabel();
+              auto* answer = dynamic_cast<wxButton*>(child);
+              if (answer == nullptr || answer->GetLabel() != wxString::FromUTF8(button)) continue;
+              const wxRect rect = answer->GetScreenRect();
+              sim.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 2);
+              wxTheApp->Yield(true);
+              sim.MouseClick();
+            }
+          }
+        },
+        500);
+    const wxRect client = Frame().GetClientWindow()->GetScreenRect();
+    sim.MouseMove(client.x + client.width / 2, client.y + client.height / 2);
+    PumpEvents(50);
+    sim.Char('o', wxMOD_CONTROL);
+    WaitFor([&question] { return !question.empty(); }, 5000);
+    PumpEvents(200);
+    return question;
+  };
+  EXPECT_EQ(openAndAnswer(u8"取消"), wxString::FromUTF8(u8"将改动保存到 /tmp/changed.sql？"));
+  EXPECT_TRUE(session->opened.empty()) << "cancel opens nothing";
+  EXPECT_TRUE(session->saved.empty());
+  EXPECT_EQ(openAndAnswer(u8"否(&N)"), wxString::FromUTF8(u8"将改动保存到 /tmp/changed.sql？"));
+  EXPECT_TRUE(WaitFor([session] { return !session->opened.empty(); }));
+  EXPECT_EQ(session->opened, (std::vector<std::string>{""}));
+  EXPECT_TRUE(session->saved.empty());
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
 }

@@ -460,8 +460,8 @@ TEST_F(WorkBoxTreesGui, AHundredTablesArrangedByGroupForTheRecord) {
   TableSurface& surface = *Canvas()->surface();
   for (int a = 0; a < 100; ++a) {
     for (int b = a + 1; b < 100; ++b) {
-      const GridRect ra = surface.Rect(a);
-      const GridRect rb = surface.Rect(b);
+      const PixelRect ra = surface.Rect(a);
+      const PixelRect rb = surface.Rect(b);
       const bool overlap = ra.x < rb.x + rb.width && rb.x < ra.x + ra.width &&
                            ra.y < rb.y + rb.height && rb.y < ra.y + ra.height;
       ASSERT_FALSE(overlap) << a << " " << b;

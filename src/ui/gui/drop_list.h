@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+
+#include <wx/arrstr.h>
+#include <wx/popupwin.h>
+
+class wxScrollBar;
+
+namespace tablora {
+
+/// The item list an in-place drop-down shows below its cell. It never takes the focus
+/// (the drop-down's edit part keeps it), so opening it cannot end the edit; it draws its
+/// items itself, highlights the one under the pointer and reports the one clicked.
+class DropList : public wxPopupWindow {
+ public:
+  /// Most items shown at once; more scroll.
+  static constexpr int kShownItems = 4;
+
+  /// `owner` is the drop-down; `picked` gets the index of a clicked item.
+  DropList(wxWindow* owner, const wxArrayString& items, const wxFont& font, int itemHeight,
+           std::function<void(int index)> picked);
+
+  /// Shows the list with its top-left corner at `screenTopLeft` (moved above `aboveY` when
+  /// it would leave the screen at the bottom), `width` wide, `current` highlighted.
+  void Open(const wxPoint& screenTopLeft, int aboveY, int width, int current);
+  void Close();
+  bool IsOpen() const { return IsShown(); }
+
+  int Highlight() const { return highlight_; }
+  /// Highlights `index` and scrolls it into view.
+  void SetHighlight(int index);
+  int TopItem() const { return top_; }
+  int ShownItems() const;
+  /// The rectangle of item `index` in client coordinates; empty when it is scrolled away.
+  wxRect ItemRect(int index) const;
+  /// The item under a client point, or -1.
+  int ItemAt(const wxPoint& point) const;
+  /// Scrolls so that `index` is the top item (kept within range).
+  void ScrollToItem(int index);
+
+ private:
+  void OnPaint(wxPaintEvent& event);
+  void OnMotion(wxMouseEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
+  void OnWheel(wxMouseEvent& event);
+  void OnScrollBar(wxScrollEvent& event);
+  int ItemsWidth() const;
+
+  wxArrayString items_;
+  int itemHeight_;
+  int top_ = 0;
+  int highlight_ = -1;
+  wxScrollBar* scrollBar_ = nullptr;
+  std::function<void(int)> picked_;
+};
+
+}  // namespace tablora
