@@ -25,9 +25,6 @@ std::size_t CharIndex(std::string_view text, std::size_t bytePos) {
 }
 
 namespace {
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 template <char (*Fold)(char)>
 std::string FoldCase(std::string_view text) {
   std::string out(text);

@@ -25,6 +25,27 @@ inline std::string CutToWidth(std::string_view text, std::size_t fieldWidth) {
 /// byte after it count as one character), as rich-text selections count them.
 std::size_t CharIndex(std::string_view text, std::size_t bytePos);
 
+/// ASCII letters, digits and "_": what a word of SQL or program text is made of.
+inline bool IsWordChar(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+/// A byte of an unquoted SQL name: word characters, "@", "#", "$", and with `withDoubleByte`
+/// every byte of 0x80 or more (double-byte characters are names too).
+inline bool IsSqlNameByte(unsigned char c, bool withDoubleByte = true) {
+  return IsWordChar(c) || c == '@' || c == '#' || c == '$' || (withDoubleByte && c >= 0x80);
+}
+/// White space of SQL text: space, tab, CR, LF, form feed and vertical tab.
+inline bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+/// ASCII case folding of one byte; other bytes are left as they are.
+inline char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+inline char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 /// ASCII-only case folding; double-byte characters are left as they are.
 std::string ToLowerAscii(std::string_view text);
 std::string ToUpperAscii(std::string_view text);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text_codec.h"
+
 namespace tablora {
 
 namespace {
@@ -113,6 +115,22 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
 
 Settings LoadSettingsFile(const std::string& programFolder) {
   return LoadSettings(IniFile::Load(programFolder + "/setting/Tablora.ini"), programFolder);
+}
+
+std::string EssentialSettingsProblem(const Settings& s) {
+  constexpr std::size_t kGridColumns = 14;
+  std::string missing;
+  if (s.gridCaptions.size() < kGridColumns) {
+    missing += "\n[DesignTableCols] " + std::to_string(s.gridCaptions.size()) + " / " +
+               std::to_string(kGridColumns);
+  }
+  for (int n : {5, 6, 9, 10}) {
+    if (s.dropDownLists[n].size() < 2) missing += "\n[NeedComboBoxCol" + std::to_string(n) + "]";
+  }
+  if (s.DataTypes(kSqlServer).empty()) missing += "\n[SQLAllDataType] Type1";
+  if (missing.empty()) return {};
+  static const std::string kMissing = Cp936(u8"设置文件缺少必需的内容, 程序无法使用它:\n");
+  return kMissing + TextCodec::Utf8ToCp936(s.settingsPath) + missing;
 }
 
 bool WriteSettingInt(const std::string& settingsPath, std::string_view section,

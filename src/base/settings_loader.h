@@ -23,6 +23,10 @@ constexpr int kMissingEntrySlack = 256;
 Settings LoadSettings(const IniFile& ini, const std::string& programFolder);
 /// Loads programFolder + "/setting/Tablora.ini"; a missing file gives the defaults.
 Settings LoadSettingsFile(const std::string& programFolder);
+/// Why the program cannot work with `settings`, code page 936, naming the settings file;
+/// empty when it can. Needed: the 14 captions of the table editor's grid, two items in each
+/// yes/no list (grid column numbers 5, 6, 9 and 10) and the data types of MS SQL Server.
+std::string EssentialSettingsProblem(const Settings& settings);
 /// Writes one integer key back to the settings file ("%d"), keeping every other byte.
 /// A missing file is created; a file that exists but cannot be read is left alone (false).
 bool WriteSettingInt(const std::string& settingsPath, std::string_view section,

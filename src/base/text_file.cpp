@@ -1,9 +1,12 @@
 #include "base/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -33,23 +36,61 @@ bool TextFile::ReadBytes(const std::string& path, std::string& bytes, std::strin
 }
 
 bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std::string* error) {
-  const std::string temp = path + ".tmp" + std::to_string(::getpid());
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) {
+  // A link is written through to its target, which keeps its mode; a new file gets the
+  // mode the process's file creation mask gives.
+  std::string target = path;
+  if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+    target = resolved;
+    std::free(resolved);
+  } else if (errno != ENOENT) {
     SetError(error);
     return false;
   }
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !flushed || !closed) {
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  mode_t mode;
+  if (exists) {
+    mode = existing.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+
+  const std::string temp = target + ".tmp" + std::to_string(::getpid());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) {
     SetError(error);
-    std::remove(temp.c_str());
     return false;
   }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+  std::size_t done = 0;
+  bool ok = true;
+  while (ok && done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  if (!ok) SetError(error);
+  if (ok && ::fchmod(fd, mode) != 0) {
+    ok = false;
     SetError(error);
-    std::remove(temp.c_str());
+  }
+  if (ok && ::fsync(fd) != 0) {
+    ok = false;
+    SetError(error);
+  }
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    SetError(error);
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    SetError(error);
+    ::unlink(temp.c_str());
     return false;
   }
   return true;

@@ -4,29 +4,25 @@
 
 namespace tablora {
 
-std::string CStructGenerator::Build(const std::vector<TableDesign>& tables,
-                                    const Settings& settings, const GenerationOptions& options,
-                                    int index) {
-  std::string out;
-  for (const TableDesign* table : gen_text::SelectTables(tables, index)) {
-    AppendTable(out, *table, settings, options);
-  }
-  return out;
+std::string CStructGenerator::Build(const std::vector<TableDesign>& tables, const TypeMapper& types,
+                                    const GenerationOptions& options, int index) {
+  return gen_text::BuildHeaderFile(tables, index, types, options, &AppendTable);
 }
 
 void CStructGenerator::AppendTable(std::string& out, const TableDesign& table,
-                                   const Settings& settings, const GenerationOptions& options) {
+                                   const TypeMapper& types, const GenerationOptions& options) {
   out += gen_text::TableHeader(table);
   out += "\ntypedef struct{\n";
   for (const ColumnDesign& column : table.columns) {
-    const std::string cType = settings.LookupCType(column.typeName);
-    out += cType;
+    if (!gen_text::IsGenerated(column)) continue;
+    const MappedType type = types.Resolve(column);
+    out += types.CType(type);
     out += ' ';
-    if (options.prefix) out += settings.LookupCPrefix(cType, column.length);
+    if (options.prefix) out += types.CPrefix(type);
     out += column.actualName;
-    if (column.length > 0) {
+    if (type.length > 0 && !type.unbounded) {
       out += '[';
-      out += std::to_string(column.length);
+      out += std::to_string(type.length);
       out += ']';
     }
     out += ";\t";

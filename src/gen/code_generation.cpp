@@ -8,6 +8,7 @@
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"
 #include "gen/cpp_class_generator.h"
+#include "gen/generator_texts.h"
 #include "gen/java_class_generator.h"
 
 namespace tablora {
@@ -31,20 +32,26 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
+TypeMapper CodeGeneration::Types() const {
+  static const std::vector<UserType> none;
+  return TypeMapper(settings_, userTypes_ ? *userTypes_ : none);
+}
+
 CodeGeneration::CodeGeneration(const Settings& settings, Prompts& prompts, OptionsPrompt& options,
-                               RefreshDefinitions refresh)
+                               RefreshDefinitions refresh, const std::vector<UserType>* userTypes)
     : settings_(settings),
       prompts_(prompts),
       options_(options),
       refresh_(std::move(refresh)),
+      userTypes_(userTypes),
       year_(CurrentLocalYear()) {}
 
 bool CodeGeneration::HasTables(int index) {
   writtenFiles_.clear();
   tables_ = &refresh_();
-  const bool inRange =
-      index == -1 || (index >= 0 && static_cast<std::size_t>(index) < tables_->size());
-  if (tables_->empty() || !inRange) {
+  // Nameless tables (still being typed) are never generated.
+  const bool any = !gen_text::SelectTables(*tables_, index).empty();
+  if (!any) {
     static const std::string kNoData = Cp936(u8"没有数据!");
     prompts_.ShowMessage(kNoData, DocumentTitles::kProgramName);
     return false;
@@ -56,7 +63,9 @@ std::string CodeGeneration::AskSaveFile(int index, const std::string& extension)
   FileDialogSpec spec;
   spec.defaultExtension = extension;
   if (index >= 0) {
-    spec.proposedName = TextCodec::Cp936ToUtf8((*tables_)[index].actualName) + "." + extension;
+    spec.proposedName =
+        TextCodec::Cp936ToUtf8(gen_text::SafeFileName((*tables_)[index].actualName)) + "." +
+        extension;
   }
   return prompts_.ChooseSaveFile(spec);
 }
@@ -73,30 +82,27 @@ bool CodeGeneration::Write(const std::string& path, const std::string& text) {
   return true;
 }
 
-GenerationResult CodeGeneration::GenerateCStruct(int index) {
+GenerationResult CodeGeneration::GenerateHeaderFile(int index, const std::string& extension,
+                                                    bool showAccessors,
+                                                    gen_text::AppendTableFn append) {
   if (!HasTables(index)) return GenerationResult::kNoData;
-  const std::string path = AskSaveFile(index, "h");
+  const std::string path = AskSaveFile(index, extension);
   if (path.empty()) return GenerationResult::kCancelled;
   GenerationOptions options;
   OptionsDialogLayout layout;
-  layout.showAccessors = false;
+  layout.showAccessors = showAccessors;
   layout.showSkipTime = false;
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
-  const std::string text = CStructGenerator::Build(*tables_, settings_, options, index);
+  const std::string text = gen_text::BuildHeaderFile(*tables_, index, Types(), options, append);
   return Write(path, text) ? GenerationResult::kWritten : GenerationResult::kFailed;
 }
 
+GenerationResult CodeGeneration::GenerateCStruct(int index) {
+  return GenerateHeaderFile(index, "h", false, &CStructGenerator::AppendTable);
+}
+
 GenerationResult CodeGeneration::GenerateCppClass(int index) {
-  if (!HasTables(index)) return GenerationResult::kNoData;
-  const std::string path = AskSaveFile(index, "hpp");
-  if (path.empty()) return GenerationResult::kCancelled;
-  GenerationOptions options;
-  OptionsDialogLayout layout;
-  layout.showAccessors = true;
-  layout.showSkipTime = false;
-  if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
-  const std::string text = CppClassGenerator::Build(*tables_, settings_, options, index);
-  return Write(path, text) ? GenerationResult::kWritten : GenerationResult::kFailed;
+  return GenerateHeaderFile(index, "hpp", true, &CppClassGenerator::AppendTable);
 }
 
 GenerationResult CodeGeneration::GenerateJavaClass(int index) {
@@ -119,12 +125,12 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
 
   const std::string package = TextCodec::Utf8ToCp936(JavaClassGenerator::PackageNameOf(folder));
   for (const JavaSource& source :
-       JavaClassGenerator::Build(*tables_, settings_, options, index, package, year_)) {
+       JavaClassGenerator::Build(*tables_, Types(), options, index, package, year_)) {
+    // A table name never leads the file out of the chosen folder.
+    const std::string fileName =
+        TextCodec::Cp936ToUtf8(gen_text::SafeFileName(source.className)) + ".java";
     const std::string path =
-        index == -1
-            ? (std::filesystem::path(folder) / (TextCodec::Cp936ToUtf8(source.className) + ".java"))
-                  .string()
-            : onePath;
+        index == -1 ? (std::filesystem::path(folder) / fileName).string() : onePath;
     // One failure usually means the folder cannot be written: say so once and stop.
     if (!Write(path, source.text)) return GenerationResult::kFailed;
   }

@@ -7,6 +7,8 @@
 #include "base/prompts.h"
 #include "base/settings.h"
 #include "gen/generation_options.h"
+#include "gen/generator_texts.h"
+#include "gen/type_mapper.h"
 #include "model/table_design.h"
 
 namespace tablora {
@@ -28,9 +30,10 @@ class CodeGeneration {
   /// (the design's RefreshTableDefinitions).
   using RefreshDefinitions = std::function<const std::vector<TableDesign>&()>;
 
-  /// Keeps references to `settings`, `prompts` and `options` for its lifetime.
+  /// Keeps references to `settings`, `prompts`, `options` and `userTypes` (the design's
+  /// user-defined types; may be null) for its lifetime.
   CodeGeneration(const Settings& settings, Prompts& prompts, OptionsPrompt& options,
-                 RefreshDefinitions refresh);
+                 RefreshDefinitions refresh, const std::vector<UserType>* userTypes = nullptr);
 
   /// Table `index` of the table list, or every table for -1, into one "%s.h" file.
   GenerationResult GenerateCStruct(int index);
@@ -51,11 +54,16 @@ class CodeGeneration {
   /// The save dialog for one file: empty when cancelled.
   std::string AskSaveFile(int index, const std::string& extension);
   bool Write(const std::string& path, const std::string& text);
+  /// The one-file generators: save dialog, options dialog, one declaration per table.
+  GenerationResult GenerateHeaderFile(int index, const std::string& extension, bool showAccessors,
+                                      gen_text::AppendTableFn append);
+  TypeMapper Types() const;
 
   const Settings& settings_;
   Prompts& prompts_;
   OptionsPrompt& options_;
   RefreshDefinitions refresh_;
+  const std::vector<UserType>* userTypes_;
   const std::vector<TableDesign>* tables_ = nullptr;
   int year_;
   std::vector<std::string> writtenFiles_;

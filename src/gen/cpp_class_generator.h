@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "base/settings.h"
 #include "gen/generation_options.h"
+#include "gen/type_mapper.h"
 #include "model/table_design.h"
 
 namespace tablora {
@@ -16,15 +16,15 @@ class CppClassGenerator {
   /// list order, each class followed by an empty line. Line ends are "\n"; texts are code
   /// page 936. The prefix and accessor options apply. The accessors of character arrays
   /// call strcpy and those of other arrays memcpy, so the file needs <cstring>.
-  static std::string Build(const std::vector<TableDesign>& tables, const Settings& settings,
+  static std::string Build(const std::vector<TableDesign>& tables, const TypeMapper& types,
                            const GenerationOptions& options, int index);
 
   /// One class with its trailing empty line.
-  static void AppendTable(std::string& out, const TableDesign& table, const Settings& settings,
+  static void AppendTable(std::string& out, const TableDesign& table, const TypeMapper& types,
                           const GenerationOptions& options);
 
  private:
-  static void AppendAccessors(std::string& methods, const ColumnDesign& column,
+  static void AppendAccessors(std::string& methods, const ColumnDesign& column, int length,
                               const std::string& cType, const std::string& cPrefix,
                               const GenerationOptions& options);
 };

@@ -42,11 +42,40 @@ std::vector<const TableDesign*> SelectTables(const std::vector<TableDesign>& tab
   std::vector<const TableDesign*> selected;
   if (index == -1) {
     selected.reserve(tables.size());
-    for (const TableDesign& table : tables) selected.push_back(&table);
-  } else if (index >= 0 && static_cast<std::size_t>(index) < tables.size()) {
+    for (const TableDesign& table : tables) {
+      if (!table.actualName.empty()) selected.push_back(&table);
+    }
+  } else if (index >= 0 && static_cast<std::size_t>(index) < tables.size() &&
+             !tables[static_cast<std::size_t>(index)].actualName.empty()) {
     selected.push_back(&tables[static_cast<std::size_t>(index)]);
   }
   return selected;
+}
+
+bool IsGenerated(const ColumnDesign& column) { return column.computedExpression.empty(); }
+
+std::string SafeFileName(const std::string& name) {
+  std::string safe;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    if (gbk::IsLeadByte(c) && i + 1 < name.size()) {
+      safe.append(name, i, 2);
+      ++i;
+    } else if (c == '/' || c == '\\' || c == '\0') {
+      safe += '_';
+    } else {
+      safe += static_cast<char>(c);
+    }
+  }
+  return gbk::ReplaceAll(safe, "..", "__");
+}
+
+std::string BuildHeaderFile(const std::vector<TableDesign>& tables, int index,
+                            const TypeMapper& types, const GenerationOptions& options,
+                            AppendTableFn append) {
+  std::string out;
+  for (const TableDesign* table : SelectTables(tables, index)) append(out, *table, types, options);
+  return out;
 }
 
 }  // namespace tablora::gen_text

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "gen/generation_options.h"
+#include "gen/type_mapper.h"
 #include "model/table_design.h"
 
 /// Pieces of text shared by the C, Java and C++ generators. All texts are code page 936.
@@ -21,7 +23,25 @@ std::string TableHeader(const TableDesign& table);
 bool IsDateTimeType(const std::string& typeName);
 
 /// The tables a generator works on: every table for index -1, otherwise the one at
-/// `index`; nothing for an index outside the list.
+/// `index`; nothing for an index outside the list. Tables without an actual name (a table
+/// still being typed) are left out.
 std::vector<const TableDesign*> SelectTables(const std::vector<TableDesign>& tables, int index);
+
+/// True for a column the generators write: computed columns are left out (their values
+/// are the server's to compute).
+bool IsGenerated(const ColumnDesign& column);
+
+/// A file name made from a table name that stays inside its folder: path separators and
+/// ".." become "_".
+std::string SafeFileName(const std::string& name);
+
+/// Appends one table's declaration to a header file's text.
+using AppendTableFn = void (*)(std::string& out, const TableDesign& table, const TypeMapper& types,
+                               const GenerationOptions& options);
+
+/// The text of a header file holding one declaration per selected table, in list order.
+std::string BuildHeaderFile(const std::vector<TableDesign>& tables, int index,
+                            const TypeMapper& types, const GenerationOptions& options,
+                            AppendTableFn append);
 
 }  // namespace tablora::gen_text

@@ -5,18 +5,17 @@
 namespace tablora {
 
 std::vector<JavaSource> JavaClassGenerator::Build(const std::vector<TableDesign>& tables,
-                                                  const Settings& settings,
+                                                  const TypeMapper& types,
                                                   const GenerationOptions& options, int index,
                                                   const std::string& packageName, int year) {
   std::vector<JavaSource> sources;
   for (const TableDesign* table : gen_text::SelectTables(tables, index)) {
-    sources.push_back(
-        {table->actualName, BuildClass(*table, settings, options, packageName, year)});
+    sources.push_back({table->actualName, BuildClass(*table, types, options, packageName, year)});
   }
   return sources;
 }
 
-std::string JavaClassGenerator::BuildClass(const TableDesign& table, const Settings& settings,
+std::string JavaClassGenerator::BuildClass(const TableDesign& table, const TypeMapper& types,
                                            const GenerationOptions& options,
                                            const std::string& packageName, int year) {
   std::string out;
@@ -34,9 +33,11 @@ std::string JavaClassGenerator::BuildClass(const TableDesign& table, const Setti
 
   std::string methods;
   for (const ColumnDesign& column : table.columns) {
-    if (options.skipTime && gen_text::IsDateTimeType(column.typeName)) continue;
-    const std::string javaType = settings.LookupJavaType(column.typeName);
-    const std::string prefix = options.prefix ? settings.LookupJavaPrefix(javaType) : "";
+    if (!gen_text::IsGenerated(column)) continue;
+    const MappedType type = types.Resolve(column);
+    if (options.skipTime && gen_text::IsDateTimeType(type.designType)) continue;
+    const std::string javaType = types.JavaType(type);
+    const std::string prefix = options.prefix ? types.JavaPrefix(javaType) : "";
     const std::string& name = column.actualName;
 
     out += options.accessors ? "private " : "public ";
@@ -47,10 +48,10 @@ std::string JavaClassGenerator::BuildClass(const TableDesign& table, const Setti
     out += ";\t";
     const std::string comment = gen_text::ColumnComment(column);
     out += comment;
-    if (column.length > 0) {
+    if (type.length > 0 && !type.unbounded) {
       if (comment.empty()) out += "// ";
       out += '[';
-      out += std::to_string(column.length);
+      out += std::to_string(type.length);
       out += ']';
     }
     out += '\n';

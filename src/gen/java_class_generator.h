@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "base/settings.h"
 #include "gen/generation_options.h"
+#include "gen/type_mapper.h"
 #include "model/table_design.h"
 
 namespace tablora {
@@ -22,12 +22,12 @@ class JavaClassGenerator {
   /// `packageName` (code page 936) goes into each "package" line; `year` into the
   /// copyright line.
   static std::vector<JavaSource> Build(const std::vector<TableDesign>& tables,
-                                       const Settings& settings, const GenerationOptions& options,
+                                       const TypeMapper& types, const GenerationOptions& options,
                                        int index, const std::string& packageName, int year);
 
   /// The text of one class file. An empty package name leaves out the package line (the
   /// class is in the default package).
-  static std::string BuildClass(const TableDesign& table, const Settings& settings,
+  static std::string BuildClass(const TableDesign& table, const TypeMapper& types,
                                 const GenerationOptions& options, const std::string& packageName,
                                 int year);
 

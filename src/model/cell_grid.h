@@ -18,6 +18,7 @@ class CellGrid : public GridCells {
   int GetColumnCount() const override { return columns_; }
   std::string GetCellText(int row, int column) const override;
   void SetCellText(int row, int column, const std::string& text) override;
+  void SetRowCount(int rows) override { Resize(rows, columns_); }
 
   /// Changes the size; cells inside both sizes keep their texts, new cells are empty.
   void Resize(int rows, int columns);

@@ -76,6 +76,7 @@ void Design::ClearDesign() {
   definitions_.clear();
   entries_.clear();
   procedures_.clear();
+  userTypes_.clear();
   view_->DesignCleared();
 }
 

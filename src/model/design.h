@@ -68,6 +68,9 @@ class Design : public TableEditorHost {
   int tablesPerRow() const { return tablesPerRow_; }
   void setTablesPerRow(int perRow) { tablesPerRow_ = perRow; }
   std::vector<ProcedureDesign>& procedures() { return procedures_; }
+  /// The user-defined data types the design's tables use, in the order they were read.
+  std::vector<UserType>& userTypes() { return userTypes_; }
+  const std::vector<UserType>& userTypes() const { return userTypes_; }
   const std::string& currentPath() const { return currentPath_; }
   void setCurrentPath(const std::string& path) { currentPath_ = path; }
 
@@ -94,6 +97,7 @@ class Design : public TableEditorHost {
   int tablesPerRow_ = 3;
   int addingIndex_ = -1;  ///< the table AddTable is making, whose notes the view does not get
   std::vector<ProcedureDesign> procedures_;
+  std::vector<UserType> userTypes_;
   std::string currentPath_;
 };
 

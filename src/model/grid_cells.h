@@ -15,6 +15,8 @@ class GridCells {
   virtual std::string GetCellText(int row, int column) const = 0;
   /// Sets the text of a cell; ignored outside the grid.
   virtual void SetCellText(int row, int column, const std::string& text) = 0;
+  /// Grows or shrinks the grid to `rows` rows; cells of the rows kept keep their texts.
+  virtual void SetRowCount(int rows) = 0;
 };
 
 }  // namespace tablora

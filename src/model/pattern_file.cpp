@@ -34,7 +34,9 @@ bool PatternFile::Refresh() {
   }
   const std::int64_t mtimeNs =
       static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-  if (regex_ && info.st_size == size_ && mtimeNs == mtimeNs_) return true;
+  const std::uint64_t inode = static_cast<std::uint64_t>(info.st_ino);
+  // Two writes within one clock tick leave the same time: a replaced file has a new inode.
+  if (regex_ && info.st_size == size_ && mtimeNs == mtimeNs_ && inode == inode_) return true;
 
   regex_.reset();
   size_ = mtimeNs_ = -1;
@@ -59,6 +61,7 @@ bool PatternFile::Refresh() {
   }
   size_ = info.st_size;
   mtimeNs_ = mtimeNs;
+  inode_ = inode;
   error_.clear();
   return true;
 }

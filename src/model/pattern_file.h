@@ -36,6 +36,7 @@ class PatternFile {
   std::unique_ptr<boost::regex> regex_;
   std::int64_t size_ = -1;
   std::int64_t mtimeNs_ = -1;
+  std::uint64_t inode_ = 0;  ///< a file replaced by a rename has a new one
   std::string error_;
   int loadCount_ = 0;
 };

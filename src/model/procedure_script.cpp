@@ -1,6 +1,8 @@
 #include "model/procedure_script.h"
 
 #include "base/gbk_text.h"
+#include "model/script_clauses.h"
+#include "model/sql_cursor.h"
 
 namespace tablora {
 
@@ -53,12 +55,13 @@ std::string NameOf(const std::string& line, const std::string& lowerLine) {
 }  // namespace
 
 bool ProcedureScript::IsProcedureScript(const std::string& text) {
-  const std::string lower = gbk::ToLowerAscii(text);
-  const std::size_t create = lower.find("create");
-  if (create == std::string::npos) return false;
-  const std::size_t lineEnd = lower.find('\n', create);
-  if (lineEnd == std::string::npos) return false;
-  return lower.substr(create, lineEnd - create).find("proc") != std::string::npos;
+  // The first CREATE that is code (not in a comment or literal) decides.
+  const std::vector<std::size_t> creates = ScriptClauses::FindCodeWords(text, "create");
+  if (creates.empty()) return false;
+  SqlCursor cursor(text, creates.front());
+  cursor.Keyword("create");
+  cursor.Keyword("or alter");
+  return cursor.Keyword("proc") || cursor.Keyword("procedure");
 }
 
 std::vector<ProcedureDesign> ProcedureScript::ParseProcedureScript(const std::string& text) {

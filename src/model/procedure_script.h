@@ -11,8 +11,8 @@ namespace tablora {
 /// starts one procedure, which runs to its "go" line.
 class ProcedureScript {
  public:
-  /// True when the first "create" of the text (any letter case) stands on a line that
-  /// holds "proc"; false without a "create" or without a line break after it.
+  /// True when the first CREATE of the text that is code (outside comments and literals,
+  /// any letter case) creates a procedure: "CREATE [OR ALTER] PROC[EDURE]".
   static bool IsProcedureScript(const std::string& text);
 
   /// The procedures of the script in order. Stops at the first "create" line that is not

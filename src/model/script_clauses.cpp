@@ -1,7 +1,9 @@
 #include "model/script_clauses.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "base/gbk_text.h"
 #include "model/sql_cursor.h"
@@ -10,12 +12,10 @@ namespace tablora {
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool IsWordByte(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-         c == '@' || c == '#' || c == '$';
-}
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+using gbk::IsSpace;
+char Lower(char c) { return gbk::LowerAscii(c); }
+/// A byte that continues an ASCII word; a keyword never ends inside one.
+bool IsWordByte(unsigned char c) { return gbk::IsSqlNameByte(c, false); }
 
 /// Length of `word` matched at `pos` (a space in `word` matches any white space), or 0.
 std::size_t MatchWordAt(std::string_view text, std::size_t pos, std::string_view word) {
@@ -149,6 +149,17 @@ class TableIndex {
   std::unordered_map<std::string, std::vector<std::size_t>> byName_;
 };
 
+/// A foreign key's target from the referenced name's parts ([owner].[table]).
+ForeignKeyRef Reference(const std::string& constraintName, const std::vector<std::string>& refTable,
+                        const std::string& refColumn) {
+  ForeignKeyRef ref;
+  ref.constraintName = Cut(constraintName, width::kName);
+  ref.refTable = Cut(refTable.back(), width::kName);
+  if (refTable.size() >= 2) ref.refOwner = Cut(refTable[refTable.size() - 2], width::kName);
+  ref.refColumn = Cut(refColumn, width::kName);
+  return ref;
+}
+
 std::string StripLineBreaks(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -224,7 +235,8 @@ std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text,
   return found;
 }
 
-void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause) {
+void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause,
+                                    std::string_view statementOwner) {
   SqlCursor cursor(clause);
   while (cursor.Char(',')) {
   }
@@ -244,15 +256,20 @@ void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause)
   } else if (cursor.Keyword("foreign key")) {
     auto names = cursor.NameList();
     if (!names || !cursor.Keyword("references")) return;
-    auto refTable = cursor.QualifiedName();
+    auto refTable = cursor.QualifiedNameParts();
     if (!refTable) return;
     auto refColumns = cursor.NameList();
-    ForeignKeyRef ref{Cut(constraintName, width::kName), Cut(*refTable, width::kName),
-                      refColumns ? Cut(refColumns->front(), width::kName) : std::string()};
-    ForColumnsNamed(table, names->front(), [&ref](ColumnDesign& c) {
-      c.foreignKey = true;
-      c.foreignKeyRef = std::make_unique<ForeignKeyRef>(ref);
-    });
+    // Each column of a composite key refers to the referenced column at its position.
+    for (std::size_t k = 0; k < names->size(); ++k) {
+      ForeignKeyRef ref = Reference(constraintName, *refTable,
+                                    refColumns && k < refColumns->size() ? (*refColumns)[k] : "");
+      // A reference to the owner the statement names for its own table names no owner.
+      if (gbk::EqualsIgnoreCase(ref.refOwner, statementOwner)) ref.refOwner.clear();
+      ForColumnsNamed(table, (*names)[k], [&ref](ColumnDesign& c) {
+        c.foreignKey = true;
+        c.foreignKeyRef = std::make_unique<ForeignKeyRef>(ref);
+      });
+    }
   } else if (cursor.Keyword("check")) {
     cursor.Keyword("not for replication");
     auto expression = cursor.Parenthesised();
@@ -267,7 +284,8 @@ void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause)
     }
     if (column.empty()) column = FirstBracketedName(*expression);
     if (column.empty()) return;
-    const std::string value = Cut(*expression, width::kCheck);
+    // Expressions are kept whole: a cut one would no longer parse.
+    const std::string& value = *expression;
     ForColumnsNamed(table, column, [&value](ColumnDesign& c) { c.checkExpression = value; });
   } else if (cursor.Keyword("default")) {
     std::string value;
@@ -283,8 +301,7 @@ void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause)
     if (!cursor.Keyword("for")) return;
     auto column = cursor.Name();
     if (!column) return;
-    const std::string cut = Cut(value, width::kDefault);
-    ForColumnsNamed(table, *column, [&cut](ColumnDesign& c) { c.defaultValue = cut; });
+    ForColumnsNamed(table, *column, [&value](ColumnDesign& c) { c.defaultValue = value; });
   }
 }
 
@@ -301,13 +318,12 @@ void ScriptClauses::ApplyColumnConstraints(ColumnDesign& column, std::string_vie
   }
   SqlCursor cursor(options, references);
   cursor.Keyword("references");
-  auto refTable = cursor.QualifiedName();
+  auto refTable = cursor.QualifiedNameParts();
   if (!refTable) return;
   auto refColumns = cursor.NameList();
   column.foreignKey = true;
   column.foreignKeyRef = std::make_unique<ForeignKeyRef>(
-      ForeignKeyRef{Cut(constraintName, width::kName), Cut(*refTable, width::kName),
-                    refColumns ? Cut(refColumns->front(), width::kName) : std::string()});
+      Reference(constraintName, *refTable, refColumns ? refColumns->front() : std::string()));
 }
 
 void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::string_view text) {
@@ -323,68 +339,86 @@ void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::stri
 
     SqlCursor cursor(statement);
     cursor.Keyword("alter table");
-    auto name = cursor.QualifiedName();
+    auto name = cursor.QualifiedNameParts();
     if (!name) continue;
-    TableDesign* table = index.First(*name);
+    const std::string owner = name->size() >= 2 ? (*name)[name->size() - 2] : std::string();
+    TableDesign* table = index.First(name->back());
     if (!table) continue;
     if (!cursor.Keyword("with check")) cursor.Keyword("with nocheck");
     if (!cursor.Keyword("add")) continue;
     for (std::string_view clause : SqlCursor::SplitTopLevel(cursor.Rest(), ',')) {
-      ApplyConstraint(*table, clause);
+      ApplyConstraint(*table, clause, owner);
     }
   }
 }
 
-void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::string_view text) {
-  static const std::string kGroupMark = "(\xD7\xE9)";  // "(组)"
+namespace {
+
+/// The arguments of one sp_addextendedproperty call at `pos` (just past the procedure's
+/// name): positional or "@name =" arguments, each a literal, NULL or a bare or bracketed
+/// name. Slots follow the procedure's parameters; absent ones stay empty.
+std::vector<std::optional<std::string>> PropertyArguments(std::string_view text, std::size_t pos) {
   static const char* const kArgNames[] = {"@name",       "@value",      "@level0type",
                                           "@level0name", "@level1type", "@level1name",
                                           "@level2type", "@level2name"};
+  std::vector<std::optional<std::string>> args(8);
+  SqlCursor cursor(text, pos);
+  cursor.Char(']');  // the end of a bracketed procedure name
+  for (int k = 0; k < 8; ++k) {
+    if (k > 0 && !cursor.Char(',')) break;
+    int slot = k;
+    const std::size_t before = cursor.pos();
+    if (auto argName = cursor.Name(); argName && (*argName)[0] == '@' && cursor.Char('=')) {
+      slot = -1;
+      for (int a = 0; a < 8; ++a) {
+        if (gbk::EqualsIgnoreCase(*argName, kArgNames[a])) slot = a;
+      }
+    } else {
+      cursor = SqlCursor(text, before);
+    }
+    std::optional<std::string> value = cursor.Literal();
+    if (!value && cursor.Keyword("null")) value = std::string();
+    if (!value) value = cursor.Name();
+    if (!value) break;
+    if (slot >= 0) args[slot] = std::move(value);
+  }
+  return args;
+}
+
+/// A description split at its first ":" into display name and text; every further ":"
+/// of the text becomes "-".
+std::pair<std::string, std::string> SplitDescription(const std::string& description) {
+  const std::size_t colon = description.find(':');
+  if (colon == std::string::npos) return {std::string(), gbk::ReplaceAll(description, ":", "-")};
+  return {description.substr(0, colon),
+          gbk::ReplaceAll(std::string_view(description).substr(colon + 1), ":", "-")};
+}
+
+bool Is(const std::optional<std::string>& arg, std::string_view text) {
+  return arg && gbk::EqualsIgnoreCase(*arg, text);
+}
+
+}  // namespace
+
+void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::string_view text) {
+  static const std::string kGroupMark = "(\xD7\xE9)";  // "(组)"
   const TableIndex index(tables);
   const std::string_view keyword = "sp_addextendedproperty";
   for (const std::size_t pos : FindCodeWords(text, keyword)) {
-    SqlCursor cursor(text, pos + keyword.size());
-    std::string args[8];
-    bool present[8] = {};
-    for (int k = 0; k < 8; ++k) {
-      if (k > 0 && !cursor.Char(',')) break;
-      int slot = k;
-      const std::size_t before = cursor.pos();
-      if (auto argName = cursor.Name(); argName && (*argName)[0] == '@' && cursor.Char('=')) {
-        slot = -1;
-        for (int a = 0; a < 8; ++a) {
-          if (gbk::EqualsIgnoreCase(*argName, kArgNames[a])) slot = a;
-        }
-      } else {
-        cursor = SqlCursor(text, before);
-      }
-      std::optional<std::string> value = cursor.Literal();
-      if (!value && cursor.Keyword("null")) value = std::string();
-      if (!value) break;
-      if (slot >= 0) {
-        args[slot] = *value;
-        present[slot] = true;
-      }
-    }
-
-    if (!present[0] || !gbk::EqualsIgnoreCase(args[0], "MS_Description") || !present[5] ||
-        !gbk::EqualsIgnoreCase(args[4], "table")) {
-      continue;
-    }
-    const std::string description = ScriptClauses::NormaliseColons(StripLineBreaks(args[1]));
-    const std::string& tableName = args[5];
-    if (present[7] && gbk::EqualsIgnoreCase(args[6], "column")) {
-      std::string display;
-      std::string note = description;
-      const std::size_t colon = description.find(':');
-      if (colon != std::string::npos) {
-        display = description.substr(0, colon);
-        note = description.substr(colon + 1);
-      }
+    const auto args = PropertyArguments(text, pos + keyword.size());
+    // Only descriptions of a table, or of a column of a table, describe the design.
+    if (!Is(args[0], "MS_Description") || !Is(args[4], "table") || !args[5]) continue;
+    const bool onColumn = args[6] && !args[6]->empty();
+    if (onColumn && (!Is(args[6], "column") || !args[7])) continue;
+    const std::string description =
+        ScriptClauses::NormaliseColons(StripLineBreaks(args[1].value_or("")));
+    const std::string& tableName = *args[5];
+    if (onColumn) {
+      const auto [display, note] = SplitDescription(description);
       TableDesign* table = index.First(tableName);
       if (!table) continue;
       for (ColumnDesign& column : table->columns) {
-        if (column.actualName != args[7]) continue;
+        if (column.actualName != *args[7]) continue;
         if (!display.empty()) column.displayName = Cut(display, width::kName);
         if (!note.empty()) column.note = Cut(note, width::kNote);
         break;
@@ -398,19 +432,63 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
       group = description.substr(mark + kGroupMark.size());
       rest = description.substr(0, mark);
     }
-    std::string display;
-    std::string comment = rest;
-    const std::size_t colon = rest.find(':');
-    if (colon != std::string::npos) {
-      display = rest.substr(0, colon);
-      comment = rest.substr(colon + 1);
-    }
+    const auto [display, comment] = SplitDescription(rest);
     for (TableDesign* table : index.All(tableName)) {
       if (!display.empty()) table->displayName = Cut(display, width::kName);
       if (!comment.empty()) table->comment = Cut(comment, width::kComment);
       if (!group.empty()) table->group = Cut(group, width::kName);
     }
   }
+}
+
+std::vector<UserType> ScriptClauses::FindUserTypes(std::string_view text) {
+  std::vector<UserType> types;
+  auto add = [&types](UserType type) {
+    if (type.name.empty() || type.baseType.empty()) return;
+    for (const UserType& known : types) {
+      if (gbk::EqualsIgnoreCase(known.name, type.name)) return;
+    }
+    types.push_back(std::move(type));
+  };
+  // CREATE TYPE [owner.]name FROM base [NULL | NOT NULL]
+  for (const std::size_t pos : FindCodeWords(text, "create type")) {
+    SqlCursor cursor(text, pos);
+    cursor.Keyword("create type");
+    auto name = cursor.QualifiedName();
+    if (!name || !cursor.Keyword("from")) continue;
+    auto base = cursor.Name();
+    if (!base) continue;
+    UserType type;
+    type.name = Cut(*name, width::kName);
+    type.baseType = *base;
+    if (auto size = cursor.Parenthesised()) type.baseType += "(" + gbk::Trim(*size) + ")";
+    type.notNull = cursor.Keyword("not null");
+    add(std::move(type));
+  }
+  // sp_addtype name, 'base', 'NOT NULL'
+  const std::string_view addType = "sp_addtype";
+  for (const std::size_t pos : FindCodeWords(text, addType)) {
+    SqlCursor cursor(text, pos + addType.size());
+    cursor.Char(']');
+    std::optional<std::string> args[3];
+    for (int k = 0; k < 3; ++k) {
+      if (k > 0 && !cursor.Char(',')) break;
+      const std::size_t before = cursor.pos();
+      if (auto argName = cursor.Name(); !(argName && (*argName)[0] == '@' && cursor.Char('='))) {
+        cursor = SqlCursor(text, before);
+      }
+      args[k] = cursor.Literal();
+      if (!args[k]) args[k] = cursor.Name();
+      if (!args[k]) break;
+    }
+    if (!args[0] || !args[1]) continue;
+    UserType type;
+    type.name = Cut(*args[0], width::kName);
+    type.baseType = gbk::Trim(*args[1]);
+    type.notNull = args[2] && gbk::EqualsIgnoreCase(gbk::Trim(*args[2]), "not null");
+    add(std::move(type));
+  }
+  return types;
 }
 
 }  // namespace tablora

@@ -15,8 +15,10 @@ class ScriptClauses {
  public:
   /// One constraint clause ("CONSTRAINT [n] PRIMARY KEY (...)", "FOREIGN KEY (...)
   /// REFERENCES ...", "CHECK (...)", "DEFAULT (...) FOR [c]"), applied to `table`'s columns
-  /// by exact actual name. Anything else is ignored.
-  static void ApplyConstraint(TableDesign& table, std::string_view clause);
+  /// by exact actual name. Anything else is ignored. A foreign key to a table of
+  /// `statementOwner` (the owner an ALTER TABLE names) keeps no owner of its own.
+  static void ApplyConstraint(TableDesign& table, std::string_view clause,
+                              std::string_view statementOwner = {});
 
   /// The constraints written inside a column definition (`options` is the text after its
   /// type): PRIMARY KEY, REFERENCES t (c) with an optional CONSTRAINT name before it.
@@ -28,10 +30,16 @@ class ScriptClauses {
   static void ApplyAlterTables(std::vector<TableDesign>& tables, std::string_view text);
 
   /// Every "sp_addextendedproperty" call naming MS_Description (positional or @name=
-  /// arguments): a table description "display:comment(组)group" goes to every table of
-  /// that name (ignoring case), a column description "display:note" to the first such
-  /// table's column of exactly that name. Doubled apostrophes read as one.
+  /// arguments; literals, NULL, bare or bracketed names): a table description
+  /// "display:comment(组)group" goes to every table of that name (ignoring case), a column
+  /// description "display:note" to the first such table's column of exactly that name;
+  /// further colons of the comment or note read as "-". Descriptions of anything else (a
+  /// schema, a constraint, an index) are ignored. Doubled apostrophes read as one.
   static void ApplyDescriptions(std::vector<TableDesign>& tables, std::string_view text);
+
+  /// The user-defined types of `text` ("CREATE TYPE ... FROM ..." and "sp_addtype"), in
+  /// text order; a name defined twice keeps its first definition.
+  static std::vector<UserType> FindUserTypes(std::string_view text);
 
   /// Case-insensitive find of an ASCII word in code page 936 text (a trail byte is never
   /// taken for a letter); npos when absent.

@@ -48,8 +48,54 @@ bool ScriptOpener::DecodeFile(const std::string& bytes, std::string& text) {
     text = TextModeRead(TextCodec::Utf8ToCp936(std::string_view(bytes).substr(3)));
     return !text.empty();
   }
+  // Without a mark: text that is valid UTF-8 and holds multi-byte sequences is UTF-8
+  // (what most editors write today); anything else is code page 936.
+  if (IsMultiByteUtf8(bytes)) {
+    std::string converted = TextCodec::Utf8ToCp936(bytes);
+    if (!converted.empty()) {
+      text = TextModeRead(converted);
+      return true;
+    }
+  }
   text = TextModeRead(bytes);
   return true;
+}
+
+bool ScriptOpener::IsMultiByteUtf8(std::string_view bytes) {
+  bool multiByte = false;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t length;
+    unsigned int min;
+    if (c >= 0xC2 && c <= 0xDF) {
+      length = 2;
+      min = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      length = 3;
+      min = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      length = 4;
+      min = 0x10000;
+    } else {
+      return false;
+    }
+    if (i + length > bytes.size()) return false;
+    unsigned int code = c & (0xFF >> (length + 1));
+    for (std::size_t k = 1; k < length; ++k) {
+      const unsigned char t = static_cast<unsigned char>(bytes[i + k]);
+      if ((t & 0xC0) != 0x80) return false;
+      code = (code << 6) | (t & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    multiByte = true;
+    i += length;
+  }
+  return multiByte;
 }
 
 ScriptOpener::StoredLayout ScriptOpener::ReadLayout(const std::string& text) {
@@ -127,6 +173,10 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   if (!DecodeFile(bytes, text)) return Fail("UTF-16/UTF-8 conversion gave no text", false);
   bytes.clear();
 
+  // This program's scripts carry display names and notes in "--" comments. A script that
+  // describes its tables with MS_Description properties keeps its descriptions there, and
+  // its "--" comments are only comments.
+  const bool ownScript = text.compare(0, 10, "/* TABLORA") == 0;
   const StoredLayout layout = ReadLayout(text);
   text.erase(0, layout.textStart);
 
@@ -143,14 +193,20 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
 
   static const std::string notTables = Cp936(u8"不是表的SQL脚本文件!");
   text = ScriptClauses::NormaliseColons(text);
-  const std::size_t first = ScriptClauses::FindWord(text, "create table");
-  if (first == std::string::npos) return Fail(notTables);
-  text.erase(0, first);
+  if (ScriptClauses::FindCodeWords(text, "create table").empty()) return Fail(notTables);
 
-  std::vector<TableDesign> tables = parser_.ParseTables(text);
+  const bool lineComments =
+      ownScript || ScriptClauses::FindCodeWords(text, "sp_addextendedproperty").empty();
+  std::vector<TableDesign> tables = parser_.ParseTables(text, lineComments);
   const std::string parseError = parser_.error();
   const std::vector<std::string> fileOrder = parser_.fileOrder();
-  if (tables.empty()) return Fail(parseError.empty() ? notTables : parseError);
+  const std::vector<UserType> userTypes = parser_.userTypes();
+  // A script the reader could not read whole is not opened: saving it would lose tables.
+  if (!parseError.empty()) {
+    static const std::string unreadable = Cp936(u8"无法读完这个脚本, 没有打开:\n");
+    return Fail(unreadable + parseError);
+  }
+  if (tables.empty()) return Fail(notTables);
 
   // Asked only now, so that a file that holds no tables never costs the open design.
   if (ConfirmReplace()) design_.ClearDesign();
@@ -185,12 +241,15 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
       break;
     }
   }
+  for (const UserType& type : userTypes) {
+    bool known = false;
+    for (const UserType& have : design_.userTypes()) {
+      known = known || gbk::EqualsIgnoreCase(have.name, type.name);
+    }
+    if (!known) design_.userTypes().push_back(type);
+  }
   design_.setCurrentPath(path);
   design_.view().DesignLoaded();
-  if (!parseError.empty()) {
-    error_ = parseError;
-    prompts_.ShowMessage(parseError, "");
-  }
   return true;
 }
 

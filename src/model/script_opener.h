@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/layout_block.h"
@@ -43,10 +44,13 @@ class ScriptOpener {
   /// True when the last OpenScript read a procedure script.
   bool readProcedures() const { return readProcedures_; }
 
-  /// A file's bytes as the script text: UTF-16 LE and UTF-8 with a byte-order mark are
-  /// converted to code page 936; CR LF becomes LF; a byte 0x1A ends the text. False when a
-  /// byte-order-marked file converts to nothing.
+  /// A file's bytes as the script text: UTF-16 LE and UTF-8 with a byte-order mark, and
+  /// UTF-8 without a mark that holds multi-byte sequences, are converted to code page 936;
+  /// CR LF becomes LF; a byte 0x1A ends the text. False when a byte-order-marked file
+  /// converts to nothing.
   static bool DecodeFile(const std::string& bytes, std::string& text);
+  /// True when `bytes` are valid UTF-8 and hold at least one multi-byte sequence.
+  static bool IsMultiByteUtf8(std::string_view bytes);
   /// The layout block after the file header "/* TABLORA", read within the header comment;
   /// a text without the header has no layout and starts at 0.
   static StoredLayout ReadLayout(const std::string& text);

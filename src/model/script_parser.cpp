@@ -32,6 +32,11 @@ enum ColumnGroup {
   kColumnComment = 14,
   kColumnDisplay = 15,
   kNote = 16,
+  kComputedName = 18,
+  kComputedDefinition = 19,
+  kComputedComment = 21,
+  kComputedDisplay = 22,
+  kComputedNote = 23,
 };
 
 const std::string& GroupMark() {
@@ -53,10 +58,50 @@ struct FoundTable {
   std::string body;
 };
 
-ColumnDesign ReadColumn(const boost::smatch& m) {
+/// A type name with its words separated by single spaces ("double   precision").
+std::string TypeName(std::string text) {
+  std::string out;
+  for (char c : text) {
+    if (gbk::IsSpace(c)) {
+      if (!out.empty() && out.back() != ' ') out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+/// True when `text` ends with the ASCII word `word` (any case); the word is then removed
+/// together with the white space before it.
+bool TakeLastWord(std::string& text, std::string_view word) {
+  if (text.size() < word.size()) return false;
+  const std::size_t at = text.size() - word.size();
+  if (!gbk::EqualsIgnoreCase(std::string_view(text).substr(at), word)) return false;
+  if (at > 0 && gbk::IsSqlNameByte(static_cast<unsigned char>(text[at - 1]), false)) return false;
+  text = gbk::Trim(std::string_view(text).substr(0, at));
+  return true;
+}
+
+ColumnDesign ReadComputedColumn(const boost::smatch& m, bool lineComments) {
+  ColumnDesign column;
+  column.actualName = Cut(m[kComputedName].str(), width::kName);
+  std::string definition = gbk::Trim(m[kComputedDefinition].str());
+  column.nullable = true;
+  if (TakeLastWord(definition, "null")) column.nullable = !TakeLastWord(definition, "not");
+  column.persisted = TakeLastWord(definition, "persisted");
+  column.computedExpression = definition;
+  if (lineComments) {
+    column.displayName = Cut(Text(m, kComputedDisplay), width::kName);
+    column.note = Cut(gbk::TrimChars(Text(m, kComputedNote), "\r\n"), width::kNote);
+  }
+  return column;
+}
+
+ColumnDesign ReadColumn(const boost::smatch& m, bool lineComments) {
   ColumnDesign column;
   column.actualName = Cut(m[kColumnName].str(), width::kName);
-  std::string typeName = Text(m, kTypeName);
+  std::string typeName = TypeName(Text(m, kTypeName));
   const std::string size = Text(m, kSize);
   if (gbk::EqualsIgnoreCase(size, "max")) {
     typeName += "(max)";  // kept in the name: a zero length would shrink the column to 1
@@ -68,30 +113,39 @@ ColumnDesign ReadColumn(const boost::smatch& m) {
   }
   column.typeName = Cut(typeName, width::kTypeName);
   column.identity = Cut(Text(m, kIdentity), width::kIdentity);
+  // Expressions are kept whole: a cut one would no longer parse.
   if (m[kDefault].matched) {
-    column.defaultValue = Cut(m[kDefault].str(), width::kDefault);
+    column.defaultValue = m[kDefault].str();
   } else if (m[kBareDefault].matched) {
-    column.defaultValue = Cut(m[kBareDefault].str(), width::kDefault);
+    column.defaultValue = m[kBareDefault].str();
   }
   column.nullable = !gbk::EqualsIgnoreCase(Text(m, kNotBeforeNull), "not");
   if (m[kCheck].matched) {
     const std::string check = m[kCheck].str();
-    column.checkExpression = Cut(check.substr(1, check.size() - 2), width::kCheck);
+    column.checkExpression = check.substr(1, check.size() - 2);
   }
-  column.displayName = Cut(Text(m, kColumnDisplay), width::kName);
-  column.note = Cut(gbk::TrimChars(Text(m, kNote), "\r\n"), width::kNote);
+  if (lineComments) {
+    column.displayName = Cut(Text(m, kColumnDisplay), width::kName);
+    column.note = Cut(gbk::TrimChars(Text(m, kNote), "\r\n"), width::kNote);
+  }
 
   // Keys and references written inside the column definition.
   const Iter optionsBegin = m[kTypeName].second;
   const Iter optionsEnd = m[kColumnComment].matched ? m[kColumnComment].first : m[0].second;
   if (optionsBegin < optionsEnd) {
     const std::string options(optionsBegin, optionsEnd);
-    const bool explicitNull =
-        m[kNotBeforeNull].matched || ScriptClauses::FindWord(options, "null") != std::string::npos;
     ScriptClauses::ApplyColumnConstraints(column, options);
-    if (column.primaryKey && !explicitNull) column.nullable = false;
   }
   return column;
+}
+
+/// True when the column said NULL or NOT NULL itself.
+bool SaysNull(const boost::smatch& m) {
+  if (m[kNotBeforeNull].matched) return true;
+  const Iter begin = m[kTypeName].second;
+  const Iter end = m[kColumnComment].matched ? m[kColumnComment].first : m[0].second;
+  return begin < end &&
+         ScriptClauses::FindWord(std::string(begin, end), "null") != std::string::npos;
 }
 
 }  // namespace
@@ -117,7 +171,7 @@ bool ScriptParser::LoadPatterns() {
   return false;
 }
 
-std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
+std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool lineComments) {
   error_.clear();
   fileOrder_.clear();
   std::vector<TableDesign> tables;
@@ -126,6 +180,10 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
   }
   const boost::regex& tableRx = *tablePattern_.regex();
   const boost::regex& columnRx = *columnPattern_.regex();
+
+  userTypes_ = ScriptClauses::FindUserTypes(text);
+  std::map<std::string, const UserType*> typesByName;
+  for (const UserType& type : userTypes_) typesByName.emplace(gbk::ToLowerAscii(type.name), &type);
 
   // Each search is bounded by the next CREATE TABLE, so an unclosed statement can
   // neither swallow the next table nor make the matcher scan the rest of the script.
@@ -145,8 +203,10 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
     }
     FoundTable table;
     table.owner = Text(m, kOwner);
-    table.displayName = Text(m, kTableDisplay);
-    table.comment = Text(m, kTableComment);
+    if (lineComments) {
+      table.displayName = Text(m, kTableDisplay);
+      table.comment = Text(m, kTableComment);
+    }
     table.body = Text(m, kBody);
     std::string key = Cut(m[kTableName].str(), width::kName);
     fileOrder_.push_back(key);
@@ -172,7 +232,14 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
            it = m[0].second) {
         flags = flags | boost::match_prev_avail;
         if (m[kColumnName].matched) {
-          table.columns.push_back(ReadColumn(m));
+          table.columns.push_back(ReadColumn(m, lineComments));
+          // A user type defined NOT NULL makes a column that says nothing NOT NULL.
+          auto type = typesByName.find(gbk::ToLowerAscii(table.columns.back().typeName));
+          if (type != typesByName.end() && type->second->notNull && !SaysNull(m)) {
+            table.columns.back().nullable = false;
+          }
+        } else if (m[kComputedName].matched) {
+          table.columns.push_back(ReadComputedColumn(m, lineComments));
         } else {
           ScriptClauses::ApplyConstraint(table, gbk::Trim(std::string(m[0].first, m[0].second)));
         }
@@ -185,6 +252,17 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text) {
 
   ScriptClauses::ApplyDescriptions(tables, text);
   ScriptClauses::ApplyAlterTables(tables, text);
+  for (TableDesign& table : tables) {
+    const std::string owner = table.owner.empty() ? "dbo" : table.owner;
+    for (ColumnDesign& column : table.columns) {
+      // The server keeps no NULL in key and identity columns.
+      if (column.primaryKey || !column.identity.empty()) column.nullable = false;
+      // A reference to the table's own owner names no owner of its own.
+      if (column.foreignKeyRef && gbk::EqualsIgnoreCase(column.foreignKeyRef->refOwner, owner)) {
+        column.foreignKeyRef->refOwner.clear();
+      }
+    }
+  }
   return tables;
 }
 

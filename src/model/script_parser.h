@@ -34,7 +34,10 @@ class ScriptParser : public TableTextParser {
   /// twice keeps its last definition. Empty when the patterns are missing or the text
   /// holds no table; error() is set when a search failed (for example a pathological
   /// input exhausting the matcher), and the tables found before it are still returned.
-  std::vector<TableDesign> ParseTables(const std::string& text);
+  /// Without `lineComments` the "--" comments after a table's "(" and after its columns
+  /// are not read as display names, comments and notes (scripts not written by this
+  /// program); descriptions are read either way.
+  std::vector<TableDesign> ParseTables(const std::string& text, bool lineComments = true);
 
   /// The one-table parse for a table editor: full-width colons read as ":", patterns
   /// refreshed, the first table of `text` or nothing.
@@ -48,6 +51,9 @@ class ScriptParser : public TableTextParser {
   /// TABLE statements stand in the text (a table defined twice appears twice).
   const std::vector<std::string>& fileOrder() const { return fileOrder_; }
 
+  /// The user-defined types of the last ParseTables, in the order of the text.
+  const std::vector<UserType>& userTypes() const { return userTypes_; }
+
   /// The last failure, code page 936; empty when the last call succeeded.
   const std::string& error() const { return error_; }
 
@@ -58,6 +64,7 @@ class ScriptParser : public TableTextParser {
   bool reportedMissing_ = false;
   std::string error_;
   std::vector<std::string> fileOrder_;
+  std::vector<UserType> userTypes_;
 };
 
 }  // namespace tablora

@@ -1,5 +1,6 @@
 #include "model/script_writer.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,15 @@ constexpr std::string_view kTemplateBracketed =
     "--%fieldname_cn%:%note%";
 constexpr std::string_view kTemplateAccess =
     "[%fieldname_en%] %type%%arraynum% %identity% %isnull%,  --%fieldname_cn%:%note%";
+constexpr std::string_view kTemplateUnbracketedType =
+    "[%fieldname_en%] %type%%arraynum% %identity% %default% %isnull% %,%  "
+    "--%fieldname_cn%:%note%";
+constexpr std::string_view kTemplateComputed =
+    "[%fieldname_en%] %type% %isnull% %,%  --%fieldname_cn%:%note%";
+constexpr std::string_view kTemplateComputedAccess =
+    "[%fieldname_en%] %type% %isnull%,  --%fieldname_cn%:%note%";
+
+}  // namespace
 
 /// How a placeholder of a column template is filled.
 struct Fill {
@@ -44,6 +54,8 @@ struct LineFills {
     return nullptr;
   }
 };
+
+namespace {
 
 /// Expands a column template. Cell texts are inserted as they are: a "%" inside a cell
 /// is never taken for a placeholder.
@@ -92,6 +104,40 @@ void AppendLf(std::string& out, const std::string& text) {
 
 std::string OwnerOrDbo(const std::string& owner) { return owner.empty() ? "dbo" : owner; }
 
+/// A free text (display name, comment, note, group) as a "--" comment carries it: line
+/// breaks become spaces (a comment ends at its line) and colons "-" (the first ":" of the
+/// comment separates the display name).
+std::string CommentText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (gbk::IsLeadByte(c) && i + 1 < text.size()) {
+      if (c == 0xA3 && static_cast<unsigned char>(text[i + 1]) == 0xBA) {
+        out += '-';  // a full-width colon reads as ":"
+      } else {
+        out.append(text.substr(i, 2));
+      }
+      ++i;
+    } else if (c == '\r') {
+      out += ' ';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += ' ';
+    } else {
+      out += c == ':' ? '-' : static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+/// True when a type text describes a computed column: "AS" followed by its expression.
+bool IsComputed(std::string_view typeText) {
+  const std::string t = gbk::Trim(typeText);
+  return t.size() > 2 && gbk::EqualsIgnoreCase(std::string_view(t).substr(0, 2), "as") &&
+         (gbk::IsSpace(t[2]) || t[2] == '(');
+}
+
 }  // namespace
 
 std::string ScriptWriter::BuildTableHeader(const TableNames& names) const {
@@ -109,9 +155,9 @@ std::string ScriptWriter::BuildTableHeader(const TableNames& names) const {
   const bool namesDiffer = names.actualName != names.displayName;
   if (namesDiffer || !names.comment.empty() || !names.group.empty()) {
     header += "--";
-    if (namesDiffer) header += names.displayName + ":";
-    header += names.comment.substr(0, names.comment.find(groupMark));
-    if (!names.group.empty()) header += groupMark + names.group;
+    if (namesDiffer) header += CommentText(names.displayName) + ":";
+    header += CommentText(names.comment.substr(0, names.comment.find(groupMark)));
+    if (!names.group.empty()) header += groupMark + CommentText(names.group);
   }
   header += "\n%content%) ON [PRIMARY]";
   return header;
@@ -128,100 +174,194 @@ bool ScriptWriter::IsYes(const GridCells& grid, int row, int column) const {
   return gbk::EqualsIgnoreCase(cell, yes);
 }
 
-ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNames& names) const {
+std::string ScriptWriter::IdentityClause(const GridCells& grid, int row) const {
+  if (IsYes(grid, row, grid_column::kIdentity)) return "IDENTITY (1,1)";
+  // A seed and increment of their own follow the yes-text: "Yes (100, 5)".
+  const std::string yes = app_.settings.YesText(grid_column::kIdentity);
+  const std::string cell = gbk::Trim(grid.GetCellText(row, grid_column::kIdentity));
+  if (yes.empty() || cell.size() <= yes.size() ||
+      !gbk::EqualsIgnoreCase(std::string_view(cell).substr(0, yes.size()), yes)) {
+    return {};
+  }
+  const std::string arguments = gbk::Trim(std::string_view(cell).substr(yes.size()));
+  if (arguments.empty() || arguments[0] != '(') return {};
+  return "IDENTITY " + arguments;
+}
+
+void ScriptWriter::FillType(const std::string& typeText, LineFills& fills) {
+  const auto open = typeText.find('(');
+  if (open == std::string::npos) {
+    fills.type.text = typeText;
+    return;
+  }
+  fills.type.text = gbk::Trim(typeText.substr(0, open));
+  const auto close = typeText.find(')', open + 1);
+  if (close == std::string::npos) return;
+  const auto comma = typeText.find(',', open + 1);
+  if (comma != std::string::npos && comma < close) {
+    fills.arraynum.text = "(" + gbk::Trim(typeText.substr(open + 1, comma - open - 1)) + "," +
+                          gbk::Trim(typeText.substr(comma + 1, close - comma - 1)) + ")";
+  } else {
+    fills.arraynum.text = "(" + gbk::Trim(typeText.substr(open + 1, close - open - 1)) + ")";
+  }
+}
+
+std::string ScriptWriter::ForeignKeyClauses(const std::string& tableName, const std::string& owner,
+                                            const std::vector<ForeignKeyRow>& rows) {
+  // Rows of one named constraint on the same table make one composite clause.
+  std::string clauses;
+  std::vector<bool> done(rows.size(), false);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (done[i]) continue;
+    const ForeignKeyRow& first = rows[i];
+    std::vector<const ForeignKeyRow*> members{&first};
+    for (std::size_t j = i + 1; j < rows.size(); ++j) {
+      const ForeignKeyRow& other = rows[j];
+      if (!done[j] && !first.name.empty() && other.name == first.name &&
+          other.refOwner == first.refOwner && other.refTable == first.refTable) {
+        members.push_back(&other);
+        done[j] = true;
+      }
+    }
+    std::string columns;
+    std::string refColumns;
+    for (const ForeignKeyRow* member : members) {
+      if (!columns.empty()) columns += "],\n[";
+      columns += member->column;
+      if (!refColumns.empty()) refColumns += "],\n[";
+      refColumns += member->refColumn;
+    }
+    // The server needs a name: an unnamed key gets one from its table and column.
+    const std::string name =
+        first.name.empty() ? "FK_" + tableName + "_" + first.column : first.name;
+    if (!clauses.empty()) clauses += ",";
+    clauses += "\nCONSTRAINT [" + name + "] FOREIGN KEY\n(\n[" + columns + "]\n) REFERENCES [" +
+               (first.refOwner.empty() ? owner : first.refOwner) + "].[" + first.refTable +
+               "] (\n[" + refColumns + "]\n)";
+  }
+  return clauses;
+}
+
+std::string ScriptWriter::ColumnLine(const GridCells& grid, int row, bool last) const {
   namespace col = grid_column;
   const bool bracketed = app_.databaseKind == kSqlServer || app_.databaseKind == kOracle;
+  const std::string actual = grid.GetCellText(row, col::kActualName);
+  std::string display = grid.GetCellText(row, col::kDisplayName);
+  if (display.empty()) display = actual;
+
+  LineFills fills;
+  fills.fieldnameEn.text = actual;
+  const bool namesEqual = actual == display;
+  if (namesEqual) {
+    fills.fieldnameCn.drop = 1;  // with its ":"
+  } else {
+    fills.fieldnameCn.text = CommentText(display);
+  }
+  if (!last) fills.comma.text = ",";
+
+  const bool key = IsYes(grid, row, col::kPrimaryKey);
+  const std::string identityClause = IdentityClause(grid, row);
+  // Only MS SQL Server scripts carry the identity.
+  const std::string identity = app_.databaseKind == kSqlServer ? identityClause : std::string();
+  if (!identityClause.empty()) {
+    fills.identity.text = identity;
+  } else {
+    fills.identity.drop = 1;
+  }
+
+  const std::string defaultText = grid.GetCellText(row, col::kDefault);
+  if (defaultText.empty()) {
+    fills.defaultValue.drop = 1;
+  } else {
+    fills.defaultValue.text = "DEFAULT (" + defaultText + ")";
+  }
+
+  const std::string note = grid.GetCellText(row, col::kNote);
+  if (!note.empty()) {
+    fills.note.text = CommentText(note);
+  } else if (namesEqual) {
+    fills.note.drop = -2;  // with the "--" before it
+  }
+
+  const std::string typeText = grid.GetCellText(row, col::kType);
+  const bool nullableCell = IsYes(grid, row, col::kNullable);
+  if (IsComputed(typeText)) {
+    // "AS expression [PERSISTED]": NOT NULL only for a stored one, no default, no identity.
+    fills.type.text = gbk::Trim(typeText);
+    const std::string upper = gbk::ToUpperAscii(fills.type.text);
+    const bool persisted =
+        upper.size() >= 10 && upper.compare(upper.size() - 10, 10, " PERSISTED") == 0;
+    if (persisted && (key || !nullableCell)) {
+      fills.isnull.text = "NOT NULL";
+    } else {
+      fills.isnull.drop = 1;
+    }
+    return Expand(bracketed ? kTemplateComputed : kTemplateComputedAccess, fills);
+  }
+  FillType(typeText, fills);
+  // Key and identity columns cannot hold NULL.
+  fills.isnull.text = nullableCell && !key && identity.empty() ? "NULL" : "NOT NULL";
+  // A type of several words ("double precision") is no name: no brackets around it.
+  if (bracketed && gbk::Trim(fills.type.text).find(' ') != std::string::npos) {
+    return Expand(kTemplateUnbracketedType, fills);
+  }
+  return Expand(bracketed ? kTemplateBracketed : kTemplateAccess, fills);
+}
+
+std::optional<ScriptWriter::ForeignKeyRow> ScriptWriter::ForeignKeyOf(const GridCells& grid,
+                                                                      int row) const {
+  namespace col = grid_column;
+  if (!IsYes(grid, row, col::kForeignKey)) return std::nullopt;
+  ForeignKeyRow fk;
+  fk.column = grid.GetCellText(row, col::kActualName);
+  fk.name = gbk::CutToBytes(grid.GetCellText(row, col::kForeignKeyName), 127);
+  // "owner.table" names a table of another owner.
+  const std::string refTable = grid.GetCellText(row, col::kRefTable);
+  const std::size_t dot = refTable.find('.');
+  if (dot != std::string::npos && dot > 0 && dot + 1 < refTable.size()) {
+    fk.refOwner = gbk::CutToBytes(refTable.substr(0, dot), 127);
+    fk.refTable = gbk::CutToBytes(refTable.substr(dot + 1), 127);
+  } else {
+    fk.refTable = gbk::CutToBytes(refTable, 127);
+  }
+  fk.refColumn = gbk::CutToBytes(grid.GetCellText(row, col::kRefColumn), 127);
+  if (fk.refColumn.empty()) return std::nullopt;
+  return fk;
+}
+
+ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNames& names) const {
+  namespace col = grid_column;
   const std::string owner = OwnerOrDbo(names.owner);
+
+  // Rows with neither name are blank rows between columns: skipped.
+  std::vector<int> used;
+  const int rows = grid.GetRowCount();
+  for (int row = 1; row < rows; ++row) {
+    if (!grid.GetCellText(row, col::kDisplayName).empty() ||
+        !grid.GetCellText(row, col::kActualName).empty()) {
+      used.push_back(row);
+    }
+  }
 
   ColumnLines out;
   std::vector<std::string> keyColumns;
   // The key list in row order; an empty entry marks where the one PRIMARY KEY clause goes.
   std::vector<std::string> keyList;
-  std::string foreignKeys;
-
-  const int rows = grid.GetRowCount();
-  for (int row = 1; row < rows; ++row) {
-    const std::string display = grid.GetCellText(row, col::kDisplayName);
-    if (display.empty()) break;
+  std::vector<ForeignKeyRow> foreignKeys;
+  for (std::size_t u = 0; u < used.size(); ++u) {
+    const int row = used[u];
     const std::string actual = grid.GetCellText(row, col::kActualName);
-
-    LineFills fills;
-    fills.fieldnameEn.text = actual;
-    const bool namesEqual = actual == display;
-    if (namesEqual) {
-      fills.fieldnameCn.drop = 1;  // with its ":"
-    } else {
-      fills.fieldnameCn.text = display;
-    }
-
-    const std::string typeText = grid.GetCellText(row, col::kType);
-    const auto open = typeText.find('(');
-    if (open == std::string::npos) {
-      fills.type.text = typeText;
-    } else {
-      fills.type.text = gbk::Trim(typeText.substr(0, open));
-      const auto close = typeText.find(')', open + 1);
-      if (close != std::string::npos) {
-        const auto comma = typeText.find(',', open + 1);
-        if (comma != std::string::npos && comma < close) {
-          fills.arraynum.text = "(" + gbk::Trim(typeText.substr(open + 1, comma - open - 1)) + "," +
-                                gbk::Trim(typeText.substr(comma + 1, close - comma - 1)) + ")";
-        } else {
-          fills.arraynum.text = "(" + gbk::Trim(typeText.substr(open + 1, close - open - 1)) + ")";
-        }
-      }
-    }
-
-    fills.isnull.text = IsYes(grid, row, col::kNullable) ? "NULL" : "NOT NULL";
-    if (!grid.GetCellText(row + 1, col::kDisplayName).empty()) fills.comma.text = ",";
-
-    if (IsYes(grid, row, col::kIdentity)) {
-      if (app_.databaseKind == kSqlServer) fills.identity.text = "IDENTITY (1,1)";
-    } else {
-      fills.identity.drop = 1;
-    }
-
-    const std::string defaultText = grid.GetCellText(row, col::kDefault);
-    if (defaultText.empty()) {
-      fills.defaultValue.drop = 1;
-    } else {
-      fills.defaultValue.text = "DEFAULT (" + defaultText + ")";
-    }
-
-    const std::string note = grid.GetCellText(row, col::kNote);
-    if (!note.empty()) {
-      fills.note.text = note;
-    } else if (namesEqual) {
-      fills.note.drop = -2;  // with the "--" before it
-    }
-
     if (IsYes(grid, row, col::kPrimaryKey)) {
       if (keyColumns.empty()) keyList.emplace_back();
       keyColumns.push_back(actual);
     }
-
-    if (IsYes(grid, row, col::kForeignKey)) {
-      const std::string constraintName =
-          gbk::CutToBytes(grid.GetCellText(row, col::kForeignKeyName), 127);
-      const std::string refTable = gbk::CutToBytes(grid.GetCellText(row, col::kRefTable), 127);
-      const std::string refColumn = gbk::CutToBytes(grid.GetCellText(row, col::kRefColumn), 127);
-      if (!refColumn.empty()) {
-        if (!foreignKeys.empty()) foreignKeys += ",";
-        foreignKeys += "\nCONSTRAINT [" + constraintName + "] FOREIGN KEY\n(\n[" + actual +
-                       "]\n) REFERENCES [" + owner + "].[" + refTable + "] (\n[" + refColumn +
-                       "]\n)";
-      }
-    }
-
+    if (auto fk = ForeignKeyOf(grid, row)) foreignKeys.push_back(std::move(*fk));
     const std::string check = grid.GetCellText(row, col::kCheck);
     if (!check.empty()) keyList.push_back("CONSTRAINT [CK_" + actual + "] CHECK (" + check + ")\n");
-
-    out.lines += Expand(bracketed ? kTemplateBracketed : kTemplateAccess, fills);
+    out.lines += ColumnLine(grid, row, u + 1 == used.size());
     out.lines += "\n";
   }
 
-  // The grid's rows ran out or an empty display name ended the columns: the statements
-  // follow either way.
   std::string keys;
   for (const std::string& item : keyList) {
     if (item.empty()) {
@@ -236,7 +376,10 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
   }
   const std::string alter = "\n\nALTER TABLE [" + owner + "].[" + names.actualName + "]";
   if (!keys.empty()) out.extraStatements += alter + " WITH NOCHECK ADD" + keys + "\nGO\n\n";
-  if (!foreignKeys.empty()) out.extraStatements += alter + " ADD" + foreignKeys + "\nGO\n\n";
+  if (!foreignKeys.empty()) {
+    out.extraStatements +=
+        alter + " ADD" + ForeignKeyClauses(names.actualName, owner, foreignKeys) + "\nGO\n\n";
+  }
   return out;
 }
 
@@ -271,6 +414,12 @@ std::string ScriptWriter::BuildScript(Design& design, int index) const {
   } else {
     static const std::string oneTableEnd = Cp936(u8"   自动产生 */\n\n\n\n\n\n\n\n");
     script += oneTableEnd;
+  }
+
+  // The user-defined types come first: the tables use them.
+  for (const UserType& type : design.userTypes()) {
+    script += "CREATE TYPE [" + type.name + "] FROM " + type.baseType +
+              (type.notNull ? " NOT NULL" : "") + "\nGO\n\n";
   }
 
   std::size_t expected = 0;
@@ -323,7 +472,9 @@ bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::strin
   std::string error;
   if (!TextFile::WriteText(target, script, &error)) {
     static const std::string cannotWrite = Cp936(u8"无法写入文件, 原来的文件没有改变:\n");
-    prompts.ShowMessage(cannotWrite + TextCodec::Utf8ToCp936(target), "Tablora");
+    prompts.ShowMessage(
+        cannotWrite + TextCodec::Utf8ToCp936(target) + "\n" + TextCodec::Utf8ToCp936(error),
+        "Tablora");
     return false;
   }
   return true;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/app_state.h"
 #include "base/prompts.h"
@@ -10,6 +12,7 @@
 namespace tablora {
 
 class Design;
+struct LineFills;
 
 /// Grid columns of the table editor, by index (column 0 is the row header).
 namespace grid_column {
@@ -50,9 +53,10 @@ class ScriptWriter {
   /// actual name is empty.
   std::string BuildTableHeader(const TableNames& names) const;
 
-  /// The column lines of grid rows 1, 2, ... up to the first row with an empty display
-  /// name (or the last row), and the table's ALTER TABLE statements. The key columns
-  /// share one PRIMARY KEY clause.
+  /// The column lines of grid rows 1, 2, ... (rows without display and actual name are
+  /// skipped), and the table's ALTER TABLE statements. The key columns share one PRIMARY
+  /// KEY clause; the rows of one named foreign key share one clause. Display names,
+  /// comments and notes are written on one line, their colons as "-".
   ColumnLines BuildColumnLines(const GridCells& grid, const TableNames& names) const;
 
   /// The whole script as SaveScript writes it, before CR LF conversion: all tables
@@ -70,7 +74,23 @@ class ScriptWriter {
   std::string ProposedFileName(const Design& design, int index) const;
 
  private:
+  /// One row's foreign key as the grid gives it.
+  struct ForeignKeyRow {
+    std::string name, column, refOwner, refTable, refColumn;
+  };
+
   bool IsYes(const GridCells& grid, int row, int column) const;
+  /// The line of one column (without its line end); `last` leaves out its comma.
+  std::string ColumnLine(const GridCells& grid, int row, bool last) const;
+  /// The row's foreign key, when it has one with a referenced column.
+  std::optional<ForeignKeyRow> ForeignKeyOf(const GridCells& grid, int row) const;
+  /// "IDENTITY (seed,increment)" for an identity row, else "".
+  std::string IdentityClause(const GridCells& grid, int row) const;
+  /// The type name and size of a data type text, as the column line writes them.
+  static void FillType(const std::string& typeText, LineFills& fills);
+  /// The FOREIGN KEY clauses of a table's foreign key rows.
+  static std::string ForeignKeyClauses(const std::string& tableName, const std::string& owner,
+                                       const std::vector<ForeignKeyRow>& rows);
 
   const AppState& app_;
 };

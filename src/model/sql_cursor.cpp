@@ -5,14 +5,9 @@
 namespace tablora {
 
 namespace {
-bool IsNameByte(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-         c == '@' || c == '#' || c == '$' || c >= 0x80;
-}
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+using gbk::IsSpace;
+bool IsNameByte(unsigned char c) { return gbk::IsSqlNameByte(c); }
+char Lower(char c) { return gbk::LowerAscii(c); }
 }  // namespace
 
 std::size_t SqlCursor::SkipQuoted(std::string_view text, std::size_t pos) {
@@ -186,10 +181,10 @@ std::optional<std::string> SqlCursor::Name() {
   return name;
 }
 
-std::optional<std::string> SqlCursor::QualifiedName() {
-  const std::size_t start = pos_;
+std::optional<std::vector<std::string>> SqlCursor::QualifiedNameParts() {
   auto name = Name();
   if (!name) return std::nullopt;
+  std::vector<std::string> parts{std::move(*name)};
   while (true) {
     const std::size_t before = pos_;
     if (!Char('.')) break;
@@ -198,10 +193,15 @@ std::optional<std::string> SqlCursor::QualifiedName() {
       pos_ = before;
       break;
     }
-    name = std::move(next);
+    parts.push_back(std::move(*next));
   }
-  if (!name) pos_ = start;
-  return name;
+  return parts;
+}
+
+std::optional<std::string> SqlCursor::QualifiedName() {
+  auto parts = QualifiedNameParts();
+  if (!parts) return std::nullopt;
+  return std::move(parts->back());
 }
 
 std::optional<std::string> SqlCursor::Parenthesised() {

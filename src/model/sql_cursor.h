@@ -30,6 +30,8 @@ class SqlCursor {
   std::optional<std::string> Name();
   /// A dotted name ([db].[owner].[table]); the last part.
   std::optional<std::string> QualifiedName();
+  /// A dotted name with its parts in order ([owner].[table] gives owner, table).
+  std::optional<std::vector<std::string>> QualifiedNameParts();
   /// At "(": the text inside the matching ")" (literals and nested parentheses kept whole).
   std::optional<std::string> Parenthesised();
   /// At "(": the first name of each comma-separated item inside (ASC / DESC dropped).

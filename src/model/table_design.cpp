@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/gbk_text.h"
+
 namespace tablora {
 
 ColumnDesign::ColumnDesign(const ColumnDesign& o)
@@ -17,8 +19,9 @@ ColumnDesign::ColumnDesign(const ColumnDesign& o)
       primaryKey(o.primaryKey),
       foreignKey(o.foreignKey),
       checkExpression(o.checkExpression),
-      foreignKeyRef(o.foreignKeyRef ? std::make_unique<ForeignKeyRef>(*o.foreignKeyRef) : nullptr) {
-}
+      foreignKeyRef(o.foreignKeyRef ? std::make_unique<ForeignKeyRef>(*o.foreignKeyRef) : nullptr),
+      computedExpression(o.computedExpression),
+      persisted(o.persisted) {}
 
 ColumnDesign& ColumnDesign::operator=(const ColumnDesign& o) {
   if (this != &o) {
@@ -35,7 +38,8 @@ bool ColumnDesign::operator==(const ColumnDesign& o) const {
          length == o.length && scale == o.scale && identity == o.identity &&
          defaultValue == o.defaultValue && note == o.note && nullable == o.nullable &&
          primaryKey == o.primaryKey && foreignKey == o.foreignKey &&
-         checkExpression == o.checkExpression && refsEqual;
+         checkExpression == o.checkExpression && refsEqual &&
+         computedExpression == o.computedExpression && persisted == o.persisted;
 }
 
 bool TableDesign::operator==(const TableDesign& o) const {
@@ -44,6 +48,9 @@ bool TableDesign::operator==(const TableDesign& o) const {
 }
 
 std::string TypeText(const ColumnDesign& column) {
+  if (!column.computedExpression.empty()) {
+    return "AS " + column.computedExpression + (column.persisted ? " PERSISTED" : "");
+  }
   char size[48];
   if (column.length <= 0) return column.typeName;
   if (column.scale <= 0) {
@@ -52,6 +59,19 @@ std::string TypeText(const ColumnDesign& column) {
     std::snprintf(size, sizeof size, "(%d,%d)", column.length, column.scale);
   }
   return column.typeName + size;
+}
+
+std::string IdentityArguments(const std::string& identity) {
+  std::string rest = identity;
+  if (rest.size() >= 8 && gbk::EqualsIgnoreCase(std::string_view(rest).substr(0, 8), "identity")) {
+    rest.erase(0, 8);
+  }
+  rest = gbk::Trim(rest);
+  std::string compact;
+  for (char c : rest) {
+    if (!gbk::IsSpace(c)) compact += c;
+  }
+  return compact == "(1,1)" ? std::string() : rest;
 }
 
 std::string TreeText(const std::string& actualName, const std::string& displayName) {

@@ -23,9 +23,12 @@ struct ForeignKeyRef {
   std::string constraintName;
   std::string refTable;
   std::string refColumn;
+  /// Owner (schema) of the referenced table; empty means the referencing table's own.
+  std::string refOwner = {};
 
   bool operator==(const ForeignKeyRef& o) const {
-    return constraintName == o.constraintName && refTable == o.refTable && refColumn == o.refColumn;
+    return constraintName == o.constraintName && refTable == o.refTable &&
+           refColumn == o.refColumn && refOwner == o.refOwner;
   }
 };
 
@@ -44,6 +47,9 @@ struct ColumnDesign {
   bool foreignKey = false;      ///< when set, foreignKeyRef is present
   std::string checkExpression;  ///< without "CHECK (" and ")"
   std::unique_ptr<ForeignKeyRef> foreignKeyRef;
+  /// A computed column's expression as written after "AS" (then typeName is empty).
+  std::string computedExpression = {};
+  bool persisted = false;  ///< a computed column stored with its table (PERSISTED)
 
   ColumnDesign() = default;
   ColumnDesign(const ColumnDesign& o);
@@ -67,8 +73,26 @@ struct TableDesign {
   bool operator!=(const TableDesign& o) const { return !(*this == o); }
 };
 
-/// The type text the editor's grid shows: "name", "name(len)" or "name(len,scale)".
+/// The type text the editor's grid shows: "name", "name(len)" or "name(len,scale)"; for a
+/// computed column "AS expression", followed by " PERSISTED" when it is stored.
 std::string TypeText(const ColumnDesign& column);
+
+/// The seed and increment of an identity text ("IDENTITY (100, 5) NOT FOR REPLICATION"
+/// gives "(100, 5) NOT FOR REPLICATION"): what follows the word IDENTITY, trimmed; empty
+/// for the default seed and increment "(1,1)" (spaces ignored) and for no arguments.
+std::string IdentityArguments(const std::string& identity);
+
+/// A user-defined data type of a script ("CREATE TYPE [n] FROM base NOT NULL" or
+/// "sp_addtype n, 'base', 'NOT NULL'").
+struct UserType {
+  std::string name = {};
+  std::string baseType = {};  ///< the base type text, e.g. "varchar(25)"
+  bool notNull = false;       ///< columns of this type that say nothing about NULL are NOT NULL
+
+  bool operator==(const UserType& o) const {
+    return name == o.name && baseType == o.baseType && notNull == o.notNull;
+  }
+};
 
 /// The text of a table's tree item: "actual(display)" when the display name is set and
 /// differs from the actual name, otherwise "actual".

@@ -9,10 +9,6 @@ namespace tablora {
 
 namespace {
 
-bool IsWordChar(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 /// For each byte offset (and the end), the number of characters before it, or npos for
 /// the second byte of a double-byte character, so that a search never lands inside one.
 std::vector<std::size_t> CharacterPositions(const std::string& text) {
@@ -25,6 +21,20 @@ std::vector<std::size_t> CharacterPositions(const std::string& text) {
   }
   positions[std::min(i, text.size())] = chars;
   return positions;
+}
+
+/// The identity cell: the no-text, or the yes-text followed by a seed and increment other
+/// than (1,1).
+std::string IdentityCell(const Settings& settings, const std::string& identity) {
+  if (identity.empty()) return settings.NoText(grid_column::kIdentity);
+  const std::string arguments = IdentityArguments(identity);
+  const std::string yes = settings.YesText(grid_column::kIdentity);
+  return arguments.empty() ? yes : yes + " " + arguments;
+}
+
+/// The referenced table cell: "owner.table" when the table has an owner of its own.
+std::string RefTableCell(const ForeignKeyRef& ref) {
+  return ref.refOwner.empty() ? ref.refTable : ref.refOwner + "." + ref.refTable;
 }
 
 }  // namespace
@@ -85,9 +95,14 @@ void TableEditor::ActualNameChanged(const std::string& text, bool typedByUser) {
   if (typedByUser) following_ = false;
 }
 
+int TableEditor::GridRowsFor(std::size_t columns) {
+  const std::size_t needed = columns + 1 + kSpareRows;
+  return needed < static_cast<std::size_t>(kMinGridRows) ? kMinGridRows : static_cast<int>(needed);
+}
+
 EditorGridLayout TableEditor::GridLayout(const Settings& settings) {
   EditorGridLayout layout;
-  layout.rowCount = kGridRows;
+  layout.rowCount = kMinGridRows;
   layout.captions = settings.gridCaptions;
   for (const std::string& caption : layout.captions) {
     layout.widths.push_back(settings.GridColumnWidth(caption));
@@ -125,8 +140,9 @@ void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int i
     return yes ? settings.YesText(column) : settings.NoText(column);
   };
   GridCells& g = *grid_;
-  const int rows = g.GetRowCount();
-  for (std::size_t j = 0; j < table.columns.size() && static_cast<int>(j) + 1 < rows; ++j) {
+  const int needed = GridRowsFor(table.columns.size());
+  if (g.GetRowCount() < needed) g.SetRowCount(needed);
+  for (std::size_t j = 0; j < table.columns.size(); ++j) {
     const ColumnDesign& c = table.columns[j];
     const int row = static_cast<int>(j) + 1;
     const bool fk = c.foreignKey && c.foreignKeyRef;
@@ -136,13 +152,13 @@ void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int i
         c.actualName,
         TypeText(c),
         yesNo(col::kNullable, c.nullable),
-        yesNo(col::kIdentity, !c.identity.empty()),
+        IdentityCell(settings, c.identity),
         c.defaultValue,
         c.note,
         yesNo(col::kPrimaryKey, c.primaryKey),
         yesNo(col::kForeignKey, c.foreignKey),
         fk ? c.foreignKeyRef->constraintName : "",
-        fk ? c.foreignKeyRef->refTable : "",
+        fk ? RefTableCell(*c.foreignKeyRef) : "",
         fk ? c.foreignKeyRef->refColumn : "",
         c.checkExpression,
     };
@@ -159,10 +175,10 @@ void TableEditor::ClearGrid() {
   GridCells& g = *grid_;
   const int rows = g.GetRowCount();
   const int columns = g.GetColumnCount();
+  // Blank rows may stand between used ones: every row is emptied.
   for (int r = 1; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
-      if (c == grid_column::kDisplayName && g.GetCellText(r, c).empty()) return;
-      g.SetCellText(r, c, "");
+      if (!g.GetCellText(r, c).empty()) g.SetCellText(r, c, "");
     }
   }
 }
@@ -267,8 +283,8 @@ std::vector<HighlightSpan> TableEditor::Highlight(const std::string& text,
     for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
       const std::size_t end = at + name.size();
       if (!starts(at) || !starts(end)) continue;
-      if (at > 0 && starts(at - 1) && IsWordChar(text[at - 1])) continue;
-      if (end < text.size() && IsWordChar(text[end])) continue;
+      if (at > 0 && starts(at - 1) && gbk::IsWordChar(text[at - 1])) continue;
+      if (end < text.size() && gbk::IsWordChar(text[end])) continue;
       add(at, end, typeColour);
     }
   }

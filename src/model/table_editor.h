@@ -52,7 +52,12 @@ struct EditorGridLayout {
 /// as the command-line tool and tests drive them. Pages: 0 names, 1 grid, 2 SQL.
 class TableEditor {
  public:
-  static constexpr int kGridRows = 50;
+  /// The grid has at least kMinGridRows rows (the header row included), and always
+  /// kSpareRows empty rows below a table's columns for typing more.
+  static constexpr int kMinGridRows = 50;
+  static constexpr int kSpareRows = 10;
+  /// The row count a grid needs for a table of `columns` columns.
+  static int GridRowsFor(std::size_t columns);
   enum Page { kNamePage = 0, kDesignPage = 1, kSqlPage = 2 };
 
   /// `host` (not owned) receives the parsed definition and the notifications.
@@ -94,9 +99,9 @@ class TableEditor {
   /// texts of the current grid are copied into it where both have cells.
   void AttachGrid(GridCells* grid);
   /// Fills the name page and grid rows 1.. from definition `index` of `list`; nothing
-  /// for an index outside the list. Rows beyond the grid are not filled.
+  /// for an index outside the list. The grid grows to hold every column.
   void FillFromDefinition(const std::vector<TableDesign>& list, int index);
-  /// Empties the used rows of the grid (up to the first empty display name).
+  /// Empties every row of the grid below the header row.
   void ClearGrid();
 
   // SQL page.

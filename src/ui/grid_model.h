@@ -34,7 +34,7 @@ class GridModel : public GridCells {
 
   /// Grows or shrinks the cell table; new rows get the default height, new columns the
   /// default width. Throws std::bad_alloc when memory runs out.
-  void SetRowCount(int count);
+  void SetRowCount(int count) override;
   void SetColumnCount(int count);
   /// Makes the top `count` rows fixed, growing the row count when needed.
   void SetFixedRowCount(int count);

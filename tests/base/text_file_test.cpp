@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -45,6 +47,35 @@ TEST(TextFile, ReadingAMissingFileFails) {
   EXPECT_FALSE(TextFile::ReadBytes(TempPath("no_such_file.txt"), bytes, &error));
   EXPECT_EQ(bytes, "unchanged");
   EXPECT_EQ(error, std::strerror(ENOENT)) << "the system's reason; callers name the file";
+}
+
+TEST(TextFile, WritingKeepsTheModeAndWritesThroughLinks) {
+  const std::string dir = TempPath("text_file_modes");
+  ::mkdir(dir.c_str(), 0755);
+  const std::string target = dir + "/design.sql";
+  const std::string link = dir + "/link.sql";
+  std::remove(target.c_str());
+  std::remove(link.c_str());
+  ASSERT_TRUE(TextFile::WriteBytes(target, "old"));
+  ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+  ASSERT_EQ(::symlink("design.sql", link.c_str()), 0);
+
+  ASSERT_TRUE(TextFile::WriteBytes(link, "new"));
+  struct stat info {};
+  ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));  // still a link
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+  std::string bytes;
+  ASSERT_TRUE(TextFile::ReadBytes(target, bytes));
+  EXPECT_EQ(bytes, "new");
+
+  // The failure says why, in the system's words.
+  std::string error;
+  EXPECT_FALSE(TextFile::WriteBytes(dir + "/missing/x.txt", "x", &error));
+  EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+  std::remove(link.c_str());
+  std::remove(target.c_str());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -43,7 +45,8 @@ struct ImportBench {
 /// through the ODBC driver; returns its connection string.
 inline std::string MakeSqliteDatabase(const std::string& name,
                                       const std::vector<std::string>& statements) {
-  const std::string path = ::testing::TempDir() + name;
+  // Named after the process too: tests that run side by side must not share a file.
+  const std::string path = ::testing::TempDir() + std::to_string(::getpid()) + "_" + name;
   std::remove(path.c_str());
   const std::string connection = "Driver=SQLite3;Database=" + path;
   OdbcConnection db;

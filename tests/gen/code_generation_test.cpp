@@ -97,6 +97,30 @@ TEST_F(CodeGenerationTest, IndexOutsideTheListIsNoData) {
   EXPECT_TRUE(prompts.fileDialogs.empty());
 }
 
+TEST_F(CodeGenerationTest, TableNamesNeverLeaveTheFolderAndNamelessTablesAreSkipped) {
+  design[0].actualName = "../escape";
+  design.insert(design.begin() + 1, TableDesign{});  // a placeholder of a table being typed
+  const fs::path folder = dir / "out";
+  fs::create_directories(folder);
+  FixedOptionsPrompt options;
+  CodeGeneration flow = Flow(options);
+  prompts.folders.push_back(folder.string());
+  ASSERT_EQ(flow.GenerateJavaClass(-1), GenerationResult::kWritten);
+  std::vector<std::string> written;
+  for (const std::string& path : flow.writtenFiles()) {
+    EXPECT_EQ(fs::path(path).parent_path(), folder) << path;
+    written.push_back(fs::path(path).filename().string());
+  }
+  EXPECT_EQ(written, (std::vector<std::string>{"___escape.java", "TEmpty.java", "TLog.java"}));
+  EXPECT_FALSE(fs::exists(dir / "escape.java"));
+
+  // The placeholder alone is no data; in a header file it writes nothing.
+  EXPECT_EQ(flow.GenerateCStruct(1), GenerationResult::kNoData);
+  prompts.saveFiles.push_back((dir / "all.h").string());
+  ASSERT_EQ(flow.GenerateCStruct(-1), GenerationResult::kWritten);
+  EXPECT_EQ(ReadFile(dir / "all.h").find("typedef struct{\r\n};"), std::string::npos);
+}
+
 TEST_F(CodeGenerationTest, CStructOfAllTablesInBothPrefixModes) {
   for (bool prefix : {false, true}) {
     FixedOptionsPrompt options(Options(prefix, true, true));

@@ -20,6 +20,8 @@
 #include "gen/cpp_class_generator.h"
 #include "gen/java_class_generator.h"
 #include "gen/sample_design.h"
+#include "gen/type_mapper.h"
+#include "model/script_parser.h"
 
 namespace tablora {
 namespace {
@@ -94,6 +96,36 @@ std::vector<TableDesign> SampleDesignOfValidNames() {
   return design;
 }
 
+/// Tables as real scripts write them: upper-case types, "(max)" types, user-defined types,
+/// a synonym of several words and a computed column.
+std::vector<TableDesign> DesignReadFromAScript(std::vector<UserType>& userTypes) {
+  ScriptParser parser(std::string(TABLORA_SOURCE_DIR) + "/resources");
+  std::vector<TableDesign> tables = parser.ParseTables(
+      "CREATE TYPE [dbo].[Phone] FROM [nvarchar](25) NOT NULL\nGO\n"
+      "EXEC sp_addtype N'Amount', N'decimal(19,4)', N'NULL'\nGO\n"
+      "CREATE TABLE [Sales].[Customer] (\n"
+      "  [CustomerID] INT IDENTITY(1,1) NOT NULL,\n"
+      "  [Name] NVARCHAR(50) NOT NULL,\n"
+      "  [Email] VARCHAR(MAX) NULL,\n"
+      "  [Photo] VARBINARY(MAX) NULL,\n"
+      "  [Notes] NVARCHAR(max) NULL,\n"
+      "  [Active] BIT NOT NULL,\n"
+      "  [Created] DATETIME NOT NULL,\n"
+      "  [Phone] [dbo].[Phone],\n"
+      "  [Balance] Amount NULL,\n"
+      "  [Rate] double precision NULL,\n"
+      "  [Code] NCHAR(10) NULL,\n"
+      "  [Total] AS ([Balance]*2),\n"
+      "  CONSTRAINT [PK_Customer] PRIMARY KEY ([CustomerID])\n"
+      ")\n"
+      "CREATE TABLE [Sales].[Invoice] ([InvoiceID] BIGINT NOT NULL, [Paid] MONEY NULL,\n"
+      "  [Customer] INT NULL REFERENCES [Sales].[Customer] ([CustomerID]), [Memo] TEXT NULL)\n");
+  EXPECT_EQ(parser.error(), "");
+  EXPECT_EQ(tables.size(), 2u);
+  userTypes = parser.userTypes();
+  return tables;
+}
+
 class GeneratedCodeCompiles : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -107,7 +139,9 @@ class GeneratedCodeCompiles : public ::testing::Test {
     ASSERT_GE(settings.DataTypes(kSqlServer).size(), 20u);
     ASSERT_FALSE(settings.typeC.empty());
     ASSERT_FALSE(settings.typeJava.empty());
-    designs = {GeneratedDesign(settings, 200), SampleDesignOfValidNames()};
+    designs = {GeneratedDesign(settings, 200), SampleDesignOfValidNames(),
+               DesignReadFromAScript(scriptTypes)};
+    userTypes = {{}, {}, scriptTypes};
   }
   void TearDown() override {
     if (!HasFailure()) fs::remove_all(dir);
@@ -117,9 +151,13 @@ class GeneratedCodeCompiles : public ::testing::Test {
     ASSERT_TRUE(TextFile::WriteText(path.string(), text)) << path;
   }
 
+  TypeMapper Types(std::size_t design) const { return TypeMapper(settings, userTypes[design]); }
+
   fs::path dir;
   Settings settings;
+  std::vector<UserType> scriptTypes;
   std::vector<std::vector<TableDesign>> designs;
+  std::vector<std::vector<UserType>> userTypes;  ///< the user-defined types of each design
 };
 
 TEST_F(GeneratedCodeCompiles, CStructuresWithGcc) {
@@ -130,13 +168,13 @@ TEST_F(GeneratedCodeCompiles, CStructuresWithGcc) {
       GenerationOptions options;
       options.prefix = prefix;
       const fs::path header = dir / ("design" + std::to_string(d) + (prefix ? "p" : "") + ".h");
-      Write(header, CStructGenerator::Build(designs[d], settings, options, -1));
+      Write(header, CStructGenerator::Build(designs[d], Types(d), options, -1));
       EXPECT_TRUE(Runs("gcc -std=gnu99 -fsyntax-only -finput-charset=GBK -x c " + header.string(),
                        dir / "gcc.log"));
       ++files;
     }
   }
-  EXPECT_EQ(files, 4);
+  EXPECT_EQ(files, 6);
 }
 
 TEST_F(GeneratedCodeCompiles, CppClassesWithGxx) {
@@ -147,7 +185,7 @@ TEST_F(GeneratedCodeCompiles, CppClassesWithGxx) {
       options.prefix = combo & 1;
       options.accessors = combo & 2;
       const std::string name = "design" + std::to_string(d) + "_" + std::to_string(combo);
-      Write(dir / (name + ".hpp"), CppClassGenerator::Build(designs[d], settings, options, -1));
+      Write(dir / (name + ".hpp"), CppClassGenerator::Build(designs[d], Types(d), options, -1));
       Write(dir / (name + ".cpp"), "#include <cstring>\n#include \"" + name + ".hpp\"\n");
       EXPECT_TRUE(Runs("g++ -std=c++17 -pedantic-errors -fsyntax-only -finput-charset=GBK " +
                            (dir / (name + ".cpp")).string(),
@@ -170,7 +208,7 @@ TEST_F(GeneratedCodeCompiles, JavaClassesWithJavac) {
       const std::string package = "design" + std::to_string(d) + "_" + std::to_string(combo);
       fs::create_directories(dir / "src" / package);
       for (const JavaSource& source :
-           JavaClassGenerator::Build(designs[d], settings, options, -1, package, 2026)) {
+           JavaClassGenerator::Build(designs[d], Types(d), options, -1, package, 2026)) {
         const fs::path file = dir / "src" / package / (source.className + ".java");
         Write(file, source.text);
         sources += " " + file.string();
@@ -178,7 +216,7 @@ TEST_F(GeneratedCodeCompiles, JavaClassesWithJavac) {
       }
     }
   }
-  EXPECT_EQ(files, 8 * (200 + 3));
+  EXPECT_EQ(files, 8 * (200 + 3 + 2));
   const fs::path list = dir / "sources.txt";
   Write(list, sources);
   EXPECT_TRUE(

@@ -20,14 +20,25 @@ void ExpectProcedures(const std::vector<Proc>& expected,
   }
 }
 
-TEST(ProcedureScriptTest, RecognisesProcedureScriptsByTheirFirstCreateLine) {
-  EXPECT_TRUE(ProcedureScript::IsProcedureScript("-- x\nCREATE PROCEDURE p AS\nselect 1\n"));
-  EXPECT_TRUE(ProcedureScript::IsProcedureScript("create proc p\n"));
-  EXPECT_FALSE(ProcedureScript::IsProcedureScript("CREATE TABLE t (a int)\nCREATE PROC p\n"));
-  EXPECT_FALSE(
-      ProcedureScript::IsProcedureScript("CREATE PROCEDURE p AS select 1"));  // no line break
-  EXPECT_FALSE(ProcedureScript::IsProcedureScript("select 1\n"));
-  EXPECT_FALSE(ProcedureScript::IsProcedureScript(""));
+TEST(ProcedureScriptTest, RecognisesProcedureScriptsByTheirFirstCreateStatement) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"-- x\nCREATE PROCEDURE p AS\nselect 1\n", true},
+      {"create proc p\n", true},
+      {"CREATE PROCEDURE p AS select 1", true},
+      {"create or alter procedure p as select 1", true},
+      {"CREATE TABLE t (a int)\nCREATE PROC p\n", false},
+      // Comments and literals are not statements.
+      {"-- Tables of the procurement module\nCREATE TABLE t (a int)\n", false},
+      {"/* create proc x */\nCREATE TABLE t (a int)\n", false},
+      {"-- create procedure later\nCREATE TABLE t (a int)\n", false},
+      {"select 'create proc'\nCREATE TABLE t (a int)\n", false},
+      {"CREATE PROCESSOR_TABLE\n", false},
+      {"select 1\n", false},
+      {"", false},
+  };
+  for (const auto& [text, procedures] : cases) {
+    EXPECT_EQ(ProcedureScript::IsProcedureScript(text), procedures) << text;
+  }
 }
 
 TEST(ProcedureScriptTest, SplitsProceduresAtTheirGoLines) {

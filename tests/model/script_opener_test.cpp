@@ -130,7 +130,7 @@ TEST_F(ScriptOpenerTest, OpensAHandWrittenSqlServerScript) {
               Col("Region", "nvarchar").Size(15).Nullable().Note(G(u8"地区")),
               Col("Notes", "nvarchar(max)").Nullable()}),
        Table("Orders", "", "", "", "dbo",
-             {Col("OrderID", "int").Identity("IDENTITY (1,1)").Key(),
+             {Col("OrderID", "int").Identity("IDENTITY (1, 1) not for replication").Key(),
               Col("CustomerID", "nchar")
                   .Size(5)
                   .Nullable()
@@ -243,6 +243,45 @@ TEST_F(ScriptOpenerTest, ReportsAMissingPatternFileOnce) {
   EXPECT_EQ(localPrompts.messages[0], missing);
   EXPECT_EQ(std::count(localPrompts.messages.begin(), localPrompts.messages.end(), missing), 1);
   EXPECT_EQ(other.tableCount(), 0);
+}
+
+TEST_F(ScriptOpenerTest, ReadsUtf8WithoutAMarkAndKeepsCodePage936AsItIs) {
+  const std::string chinese = u8"CREATE TABLE [员工] ([工号] int NULL)\n";
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {"UTF-8 without a mark", chinese, G(chinese.c_str())},
+      {"code page 936", G(chinese.c_str()), G(chinese.c_str())},
+      {"ASCII only", "CREATE TABLE t (a int)\r\n", "CREATE TABLE t (a int)\n"},
+      {"a stray UTF-8 lead byte", "a\xE5\xB7", "a\xE5\xB7"},
+      {"an overlong form", "a\xC0\xAF", "a\xC0\xAF"},
+  };
+  for (const Case& c : cases) {
+    std::string text;
+    ASSERT_TRUE(ScriptOpener::DecodeFile(c.bytes, text)) << c.what;
+    EXPECT_EQ(text, c.text) << c.what;
+  }
+  std::string withMark;
+  ASSERT_TRUE(TextFile::ReadBytes(Fixture("reader_utf8_bom.sql"), withMark));
+  ASSERT_TRUE(Open(TempFile("utf8_no_mark.sql", withMark.substr(3))));
+  ASSERT_EQ(design.tableCount(), 1);
+  EXPECT_EQ(design.definitions()[0].actualName, G(u8"员工"));
+  EXPECT_EQ(design.definitions()[0].comment, G(u8"职员表"));
+}
+
+TEST_F(ScriptOpenerTest, AScriptTheReaderCannotReadWholeIsNotOpened) {
+  // Nesting this deep exhausts the matcher: the table after it would be all that is left.
+  const std::string text = "CREATE TABLE [deep] (\n[a] [int] DEFAULT (" + std::string(200000, '(') +
+                           "0" + std::string(200000, ')') +
+                           ") NULL\n)\nCREATE TABLE [good] ([b] int NULL)\n";
+  EXPECT_FALSE(Open(TempFile("deep.sql", text)));
+  EXPECT_NE(opener.error(), "");
+  EXPECT_EQ(design.tableCount(), 0);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0], opener.error());
 }
 
 }  // namespace

@@ -167,7 +167,7 @@ TEST_F(ScriptParserTest, AppliesDescriptionsToTablesAndColumns) {
       u8"exec sp_addextendedproperty N'MS_Description', N'ignored', N'user', N'dbo', N'table', "
       u8"N't_user', N'column', N'NM'\nGO\n");
   ExpectTables({Table("t_user", G(u8"用户"), G(u8"用户表"), G(u8"基础"), "dbo",
-                      {Col("id", "int").Display(G(u8"编号")).Note("a:b"),
+                      {Col("id", "int").Display(G(u8"编号")).Note("a-b"),
                        Col("nm", "int").Nullable().Note("it's a note")})},
                Parse(text));
 }
@@ -187,9 +187,10 @@ TEST_F(ScriptParserTest, ReadsAlterTableConstraintsAsOrdinaryScriptsWriteThem) {
       "FOR [d],"
       " CONSTRAINT [CK_d] CHECK ([d] IN ('a,b', 'c)'))\nGO\n"
       "-- ALTER TABLE [dbo].[t] ADD CONSTRAINT [DF_x] DEFAULT (9) FOR [a]\n";
+  // Key columns are NOT NULL on the server.
   ExpectTables({Table("t", "", "", "", "dbo",
-                      {Col("a", "int").Nullable().Default("0").Key(),
-                       Col("b", "int").Nullable().Key().Check("[b] > 0 AND [a] < 9"),
+                      {Col("a", "int").Default("0").Key(),
+                       Col("b", "int").Key().Check("[b] > 0 AND [a] < 9"),
                        Col("c", "int").Nullable().Default("'x,y'"),
                        Col("d", "char")
                            .Size(10)
@@ -252,6 +253,99 @@ TEST_F(ScriptParserTest, ParseTableTextTakesTheFirstTableAndFullWidthColons) {
   ExpectTables({Table("b", G(u8"显示"), G(u8"说明"), "", "",
                       {Col("x", "int").Nullable().Display(G(u8"名")).Note(G(u8"注"))})},
                {*single});
+}
+
+// Forms of ordinary MS SQL Server scripts, as the server's own tools and people write them.
+TEST_F(ScriptParserTest, ReadsRealScriptsWithoutLosingAnything) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<TableDesign> tables;
+    bool lineComments = true;
+  };
+  const std::string longCheck = "[s] IN ('" + std::string(300, 'x') + "', 'b(c)', 'd]e')";
+  const std::string longDefault = "'" + std::string(200, 'y') + "'";
+  const std::string addAddress = "EXECUTE [sys].[sp_addextendedproperty] N'MS_Description', ";
+  const std::vector<Case> cases = {
+      {"extended properties: positional bracketed, named, bare; other objects ignored",
+       "CREATE TABLE [Person].[Address] ([AddressID] int NOT NULL, [City] nvarchar(30) NULL)\n"
+       "GO\n" +
+           addAddress + "N'Street addresses', N'SCHEMA', [Person], N'TABLE', [Address]\nGO\n" +
+           addAddress +
+           "N'Key:of it: all', N'SCHEMA', [Person], N'TABLE', [Address], N'COLUMN', "
+           "[AddressID]\nGO\n"
+           "exec sp_addextendedproperty @name='MS_Description', @value='it''s the city', "
+           "@level0type=N'SCHEMA', @level0name=Person, @level1type=N'TABLE', "
+           "@level1name=N'Address', @level2type=N'COLUMN', @level2name=N'City'\nGO\n" +
+           addAddress +
+           "N'Primary key', N'SCHEMA', [Person], N'TABLE', [Address], N'CONSTRAINT', "
+           "[PK_Address]\nGO\n"
+           "EXEC sys.sp_addextendedproperty @name=N'MS_Description', @value=N'Schema', "
+           "@level0type=N'SCHEMA', @level0name=N'Person'\nGO\n",
+       {Table("Address", "", "Street addresses", "", "Person",
+              {Col("AddressID", "int").Display("Key").Note("of it- all"),
+               Col("City", "nvarchar").Size(30).Nullable().Note("it's the city")})}},
+      {"a description with colons names the display name once",
+       "CREATE TABLE [Item] ([a] int NULL)\n"
+       "exec sp_addextendedproperty N'MS_Description', N'Item:Stock items: all warehouses', "
+       "N'user', N'dbo', N'table', N'Item'\n",
+       {Table("Item", "Item", "Stock items- all warehouses", "", "",
+              {Col("a", "int").Nullable()})}},
+      {"line comments of a script with descriptions are only comments",
+       "CREATE TABLE [t] ( -- the table\n[a] int NULL, -- the key: a\n[b] int NULL\n)\n",
+       {Table("t", "", "", "", "", {Col("a", "int").Nullable(), Col("b", "int").Nullable()})},
+       false},
+      {"long CHECK and DEFAULT expressions stay whole",
+       "CREATE TABLE [t] ([s] varchar(400) NULL DEFAULT (" + longDefault +
+           "), [u] int NULL)\n"
+           "ALTER TABLE [dbo].[t] ADD CONSTRAINT [CK_s] CHECK (" +
+           longCheck +
+           "),\n"
+           " CONSTRAINT [CK_u] CHECK ([u] > 0)\nGO\n",
+       {Table("t", "", "", "", "",
+              {Col("s", "varchar").Size(400).Nullable().Default(longDefault).Check(longCheck),
+               Col("u", "int").Nullable().Check("[u] > 0")})}},
+      {"identity seeds; key and identity columns are NOT NULL",
+       "CREATE TABLE [t] ([a] int IDENTITY (100000, 1), [b] int NULL, [c] int,\n"
+       " CONSTRAINT [PK_t] PRIMARY KEY ([b], [c]))\n",
+       {Table("t", "", "", "", "",
+              {Col("a", "int").Identity("IDENTITY (100000, 1)"), Col("b", "int").Key(),
+               Col("c", "int").Key()})}},
+      {"foreign keys: referenced schema, unnamed, composite",
+       "CREATE TABLE [Sales].[o] ([p] int NULL REFERENCES [Person].[Person] ([id]),\n"
+       " parent_id int references users(id), [x] int NULL, [y] int NULL,\n"
+       " FOREIGN KEY ([x], [y]) REFERENCES [Sales].[pair] ([px], [py]))\n",
+       {Table("o", "", "", "", "Sales",
+              {Col("p", "int").Nullable().Refs("", "Person", "id", "Person"),
+               Col("parent_id", "int").Nullable().Refs("", "users", "id"),
+               Col("x", "int").Nullable().Refs("", "pair", "px"),
+               Col("y", "int").Nullable().Refs("", "pair", "py")})}},
+      {"computed columns and types of several words",
+       "CREATE TABLE [t] ([Qty] int NULL, [Total] AS ([Qty]*[Price]),\n"
+       " [Kept] AS ([Qty]*(2)) PERSISTED NOT NULL, [r] double precision NOT NULL,\n"
+       " [n] national character varying(20) NULL)\n",
+       {Table(
+           "t", "", "", "", "",
+           {Col("Qty", "int").Nullable(), Col("Total", "").Computed("([Qty]*[Price])").Nullable(),
+            Col("Kept", "").Computed("([Qty]*(2))", true), Col("r", "double precision"),
+            Col("n", "national character varying").Size(20).Nullable()})}},
+      {"user types defined NOT NULL make their columns NOT NULL",
+       "CREATE TYPE [dbo].[Phone] FROM [nvarchar](25) NOT NULL\nGO\n"
+       "EXEC sp_addtype N'Flag', N'bit', N'NULL'\nGO\n"
+       "CREATE TABLE [t] ([p] [dbo].[Phone], [q] Phone NULL, [f] Flag)\n",
+       {Table("t", "", "", "", "",
+              {Col("p", "Phone"), Col("q", "Phone").Nullable(), Col("f", "Flag").Nullable()})}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto tables = parser.ParseTables(c.text, c.lineComments);
+    EXPECT_EQ(parser.error(), "");
+    ExpectTables(c.tables, tables);
+  }
+  // The user types of the last text, as read.
+  ASSERT_EQ(parser.userTypes().size(), 2u);
+  EXPECT_EQ(parser.userTypes()[0], (UserType{"Phone", "nvarchar(25)", true}));
+  EXPECT_EQ(parser.userTypes()[1], (UserType{"Flag", "bit", false}));
 }
 
 }  // namespace

@@ -181,6 +181,7 @@ TEST_F(ScriptSaveTest, UnwritableTargetIsReportedAndTheOldFileKept) {
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].rfind(Cp936(u8"无法写入文件"), 0), 0u);
   EXPECT_NE(prompts.messages[0].find("writer_locked.sql"), std::string::npos);
+  EXPECT_NE(prompts.messages[0].find("Is a directory"), std::string::npos);  // the reason
   EXPECT_EQ(ReadFile(path), "old");
 
   prompts.messages.clear();

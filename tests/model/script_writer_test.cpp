@@ -114,8 +114,11 @@ TEST_F(ScriptWriterTest, OracleKeepsTheFirstTemplateWithoutIdentityText) {
 TEST_F(ScriptWriterTest, YesTextsCompareWithoutCaseAndIdentityIgnoresLeadingSpace) {
   SetRow(grid, 1, {"a", "a", "int", "yes", "  YES", "", "", "yES"});
   SetRow(grid, 2, {"b", "b", "int", " Yes", "no", "", "", "Yes "});
+  SetRow(grid, 3, {"c", "c", "int", "yEs"});
   const ColumnLines out = Build({"t", "t", "", "", ""});
-  EXPECT_EQ(out.lines, "[a] [int] IDENTITY (1,1) NULL ,  \n[b] [int] NOT NULL   \n");
+  // Identity and key columns are NOT NULL whatever their nullable cell says.
+  EXPECT_EQ(out.lines,
+            "[a] [int] IDENTITY (1,1) NOT NULL ,  \n[b] [int] NOT NULL ,  \n[c] [int] NULL   \n");
   EXPECT_EQ(out.extraStatements,
             "\n\nALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  "
             "CLUSTERED\n(\n[a]\n)\n"
@@ -215,6 +218,56 @@ TEST_F(ScriptWriterTest, AnEmptyGridGivesNothing) {
   const ColumnLines out = Build({"t", "t", "", "", ""});
   EXPECT_EQ(out.lines, "");
   EXPECT_EQ(out.extraStatements, "");
+}
+
+// What the server would reject or the reader misread is written soundly.
+TEST_F(ScriptWriterTest, RowsAreWrittenAsTheServerAndTheReaderTakeThem) {
+  struct Case {
+    const char* what;
+    std::vector<std::vector<std::string>> rows;  ///< rows 1.., cells 1..13; {} is a blank row
+    std::string lines;
+    std::string extra;
+  };
+  const std::string alterAdd = "\n\nALTER TABLE [dbo].[t] ADD";
+  const std::vector<Case> cases = {
+      {"blank rows are skipped, not the end",
+       {{"a", "a", "int", "Yes"}, {}, {"b", "b", "int", "Yes"}, {"", "c", "int", "Yes"}},
+       "[a] [int] NULL ,  \n[b] [int] NULL ,  \n[c] [int] NULL   \n",
+       ""},
+      {"line breaks and colons of free texts",
+       {{"x:y", "a", "int", "Yes", "", "", "one\r\ntwo\nthree: four"}},
+       "[a] [int] NULL   --x-y:one two three- four\n",
+       ""},
+      {"identity seed and increment",
+       {{"a", "a", "int", "No", "Yes (100000, 1)"}, {"b", "b", "int", "No", "Yes"}},
+       "[a] [int] IDENTITY (100000, 1) NOT NULL ,  \n[b] [int] IDENTITY (1,1) NOT NULL   \n",
+       ""},
+      {"foreign keys: other owner, no name, one composite key",
+       {{"a", "a", "int", "Yes", "", "", "", "", "Yes", "", "Person.Person", "id"},
+        {"b", "b", "int", "Yes", "", "", "", "", "Yes", "FK_x", "pair", "x"},
+        {"c", "c", "int", "Yes", "", "", "", "", "Yes", "FK_x", "pair", "y"}},
+       "[a] [int] NULL ,  \n[b] [int] NULL ,  \n[c] [int] NULL   \n",
+       alterAdd +
+           "\nCONSTRAINT [FK_t_a] FOREIGN KEY\n(\n[a]\n) REFERENCES [Person].[Person] (\n[id]\n),"
+           "\nCONSTRAINT [FK_x] FOREIGN KEY\n(\n[b],\n[c]\n) REFERENCES [dbo].[pair] (\n[x],\n[y]"
+           "\n)\nGO\n\n"},
+      {"computed columns and types of several words",
+       {{"t", "total", "AS ([q]*[p]) PERSISTED", "No"},
+        {"v", "v", "as [q] + 1", "Yes", "Yes", "0"},
+        {"d", "d", "double precision", "Yes"}},
+       "[total] AS ([q]*[p]) PERSISTED NOT NULL ,  --t:\n"
+       "[v] as [q] + 1 ,  \n"
+       "[d] double precision NULL   \n",
+       ""},
+  };
+  for (const Case& c : cases) {
+    CellGrid rows(50, 14);
+    for (std::size_t r = 0; r < c.rows.size(); ++r)
+      SetRow(rows, static_cast<int>(r) + 1, c.rows[r]);
+    const ColumnLines out = ScriptWriter(app).BuildColumnLines(rows, {"t", "t", "", "", ""});
+    EXPECT_EQ(out.lines, c.lines) << c.what;
+    EXPECT_EQ(out.extraStatements, c.extra) << c.what;
+  }
 }
 
 }  // namespace

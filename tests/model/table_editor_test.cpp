@@ -159,37 +159,37 @@ TEST_F(TableEditorTest, FillFromDefinitionFillsNamesAndOneRowPerColumn) {
   EXPECT_EQ(fresh.names().owner, "dbo");
 }
 
-TEST_F(TableEditorTest, FillFromDefinitionStopsAtTheLastGridRow) {
-  TableDesign t;
-  t.actualName = "wide";
-  for (int i = 1; i <= 60; ++i)
-    t.columns.push_back(Column("", "c" + std::to_string(i), "int", 0, 0));
-  TableEditor& e = Editor();
-  e.FillFromDefinition({t}, 0);
-  EXPECT_EQ(e.grid().GetRowCount(), 50);
-  EXPECT_EQ(e.grid().GetCellText(1, 2), "c1");
-  EXPECT_EQ(e.grid().GetCellText(49, 2), "c49");
-  EXPECT_EQ(e.grid().GetCellText(50, 2), "");
-
+TEST_F(TableEditorTest, TheGridGrowsToHoldEveryColumnWithSpareRows) {
+  // {columns, rows the grid then has}: never fewer than 50, always 10 empty rows below.
+  const std::vector<std::pair<int, int>> cases = {
+      {3, 50}, {39, 50}, {40, 51}, {60, 71}, {1024, 1035}};
+  for (const auto& [columns, rows] : cases) {
+    TableDesign t;
+    t.actualName = "wide";
+    for (int i = 1; i <= columns; ++i)
+      t.columns.push_back(Column("", "c" + std::to_string(i), "int", 0, 0));
+    TableEditor& e = Editor();
+    e.FillFromDefinition({t}, 0);
+    EXPECT_EQ(e.grid().GetRowCount(), rows) << columns;
+    EXPECT_EQ(e.grid().GetCellText(columns, 2), "c" + std::to_string(columns)) << columns;
+    EXPECT_EQ(e.grid().GetCellText(columns + 1, 2), "") << columns;
+  }
   // An index outside the list changes nothing.
-  e.FillFromDefinition({t}, 1);
+  TableEditor& e = Editor();
   e.FillFromDefinition({}, 0);
-  EXPECT_EQ(e.names().actualName, "wide");
+  EXPECT_EQ(e.names().actualName, "");
 }
 
-TEST_F(TableEditorTest, ClearGridStopsAtTheFirstEmptyDisplayName) {
+TEST_F(TableEditorTest, ClearGridEmptiesEveryRowBelowTheHeader) {
   TableEditor& e = Editor();
   for (int row = 1; row <= 3; ++row) SetRow(row, {"n", "n", "int", "No"});
   e.grid().SetCellText(4, 0, "4");
-  e.grid().SetCellText(4, 2, "kept");
-  e.grid().SetCellText(5, 1, "stale");
+  e.grid().SetCellText(4, 2, "past a blank row");
+  e.grid().SetCellText(49, 1, "last");
   e.ClearGrid();
-  for (int row = 1; row <= 3; ++row) {
-    for (int c = 0; c < 14; ++c) EXPECT_EQ(e.grid().GetCellText(row, c), "");
+  for (int row = 1; row < e.grid().GetRowCount(); ++row) {
+    for (int c = 0; c < 14; ++c) EXPECT_EQ(e.grid().GetCellText(row, c), "") << row;
   }
-  EXPECT_EQ(e.grid().GetCellText(4, 0), "");  // the row header of the stopping row is cleared
-  EXPECT_EQ(e.grid().GetCellText(4, 2), "kept");
-  EXPECT_EQ(e.grid().GetCellText(5, 1), "stale");
   EXPECT_EQ(e.grid().GetCellText(0, 1), Cp936(u8"名称"));
 }
 

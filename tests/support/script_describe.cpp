@@ -17,6 +17,10 @@ std::string Describe(const TableDesign& t) {
     if (c.foreignKeyRef) {
       out << " ref=" << u(c.foreignKeyRef->constraintName) << "/" << u(c.foreignKeyRef->refTable)
           << "/" << u(c.foreignKeyRef->refColumn);
+      if (!c.foreignKeyRef->refOwner.empty()) out << " refOwner=" << u(c.foreignKeyRef->refOwner);
+    }
+    if (!c.computedExpression.empty()) {
+      out << " computed=" << u(c.computedExpression) << " persisted=" << c.persisted;
     }
     out << "\n";
   }

@@ -50,10 +50,16 @@ struct Col {
     c.checkExpression = std::move(v);
     return *this;
   }
-  Col& Refs(std::string name, std::string table, std::string column) {
+  Col& Refs(std::string name, std::string table, std::string column, std::string owner = "") {
     c.foreignKey = true;
     c.foreignKeyRef = std::make_unique<ForeignKeyRef>(
-        ForeignKeyRef{std::move(name), std::move(table), std::move(column)});
+        ForeignKeyRef{std::move(name), std::move(table), std::move(column), std::move(owner)});
+    return *this;
+  }
+  Col& Computed(std::string expression, bool persisted = false) {
+    c.typeName.clear();
+    c.computedExpression = std::move(expression);
+    c.persisted = persisted;
     return *this;
   }
   operator ColumnDesign() const { return c; }

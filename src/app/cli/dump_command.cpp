@@ -21,20 +21,27 @@ nlohmann::ordered_json ColumnJson(const ColumnDesign& c) {
     ref = {{"constraintName", U(c.foreignKeyRef->constraintName)},
            {"refTable", U(c.foreignKeyRef->refTable)},
            {"refColumn", U(c.foreignKeyRef->refColumn)}};
+    if (!c.foreignKeyRef->refOwner.empty()) ref["refOwner"] = U(c.foreignKeyRef->refOwner);
   }
-  return {{"displayName", U(c.displayName)},
-          {"actualName", U(c.actualName)},
-          {"typeName", U(c.typeName)},
-          {"length", c.length},
-          {"scale", c.scale},
-          {"identity", U(c.identity)},
-          {"defaultValue", U(c.defaultValue)},
-          {"note", U(c.note)},
-          {"nullable", c.nullable},
-          {"primaryKey", c.primaryKey},
-          {"foreignKey", c.foreignKey},
-          {"checkExpression", U(c.checkExpression)},
-          {"foreignKeyRef", ref}};
+  nlohmann::ordered_json column = {{"displayName", U(c.displayName)},
+                                   {"actualName", U(c.actualName)},
+                                   {"typeName", U(c.typeName)},
+                                   {"length", c.length},
+                                   {"scale", c.scale},
+                                   {"identity", U(c.identity)},
+                                   {"defaultValue", U(c.defaultValue)},
+                                   {"note", U(c.note)},
+                                   {"nullable", c.nullable},
+                                   {"primaryKey", c.primaryKey},
+                                   {"foreignKey", c.foreignKey},
+                                   {"checkExpression", U(c.checkExpression)},
+                                   {"foreignKeyRef", ref}};
+  // Shown only for computed columns, so that other designs print as before.
+  if (!c.computedExpression.empty()) {
+    column["computedExpression"] = U(c.computedExpression);
+    column["persisted"] = c.persisted;
+  }
+  return column;
 }
 
 }  // namespace
@@ -73,7 +80,15 @@ int DumpCommand(const std::vector<std::string>& args) {
                           {"text", U(p.text)},
                           {"parameters", parameters}});
   }
-  const nlohmann::ordered_json out = {{"tables", tables}, {"procedures", procedures}};
+  nlohmann::ordered_json out = {{"tables", tables}, {"procedures", procedures}};
+  if (!design.userTypes().empty()) {
+    nlohmann::ordered_json types = nlohmann::ordered_json::array();
+    for (const UserType& type : design.userTypes()) {
+      types.push_back(
+          {{"name", U(type.name)}, {"baseType", U(type.baseType)}, {"notNull", type.notNull}});
+    }
+    out["userTypes"] = types;
+  }
   std::cout << out.dump(2) << "\n";
   return 0;
 }

@@ -116,7 +116,8 @@ int GenCommand(const std::vector<std::string>& args) {
   FixedOptionsPrompt options(parsed.options);
   CodeGeneration generation(
       opened.app.settings, prompts, options,
-      [&design]() -> const std::vector<TableDesign>& { return design.RefreshTableDefinitions(); });
+      [&design]() -> const std::vector<TableDesign>& { return design.RefreshTableDefinitions(); },
+      &design.userTypes());
   GenerationResult result;
   if (parsed.language == "c") {
     result = generation.GenerateCStruct(index);

@@ -31,6 +31,11 @@ OpenedDesign::OpenedDesign() : parser(folder, &prompts), design(app, prompts, pa
 }
 
 bool OpenedDesign::Open(const std::string& path) {
+  const std::string problem = EssentialSettingsProblem(app.settings);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "tablora-cli: %s\n", TextCodec::Cp936ToUtf8(problem).c_str());
+    return false;
+  }
   ScriptOpener opener(design, parser, prompts);
   if (opener.OpenScript(path)) return true;
   // The prompts already printed what the user would have been shown.

@@ -4,6 +4,7 @@
 #include <wx/dialog.h>
 #include <wx/fileconf.h>
 #include <wx/filename.h>
+#include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 
 #include <cstdio>
@@ -57,6 +58,12 @@ bool TabloraApp::OnInit() {
   wxSetWorkingDirectory(path_to_wx(folder));
   state_.settings = LoadSettingsFile(folder);
   state_.settings.programFolder = folder;
+  // Without the grid's columns and the data types no design can be opened or saved safely.
+  const std::string problem = EssentialSettingsProblem(state_.settings);
+  if (!problem.empty()) {
+    wxMessageBox(to_wx(problem), "Tablora", wxOK | wxICON_ERROR);
+    return false;
+  }
 
   // The dialog colours, applied to each of our dialogs as it opens.
   colours_ = DialogColours::FromSettings(state_.settings);

@@ -28,9 +28,11 @@ const std::vector<TableDesign>& RefreshedDefinitions(const CommandHost& host) {
 void Run(CommandHost& host, wxWindow* parent, GenerationResult (CodeGeneration::*generate)(int),
          int index = -1) {
   WxOptionsPrompt options(parent);
+  Design* design = DesignOf(host);
   CodeGeneration generation(
       host.appState().settings, host.prompts(), options,
-      [&host]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(host); });
+      [&host]() -> const std::vector<TableDesign>& { return RefreshedDefinitions(host); },
+      design != nullptr ? &design->userTypes() : nullptr);
   (generation.*generate)(index);
 }
 

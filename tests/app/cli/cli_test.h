@@ -23,10 +23,12 @@ struct CliRun {
 class CliTest : public ::testing::Test {
  protected:
   /// Runs tablora-cli with `args` (shell words) from the test's folder.
-  CliRun Cli(const std::string& args) const {
+  CliRun Cli(const std::string& args) const { return RunProgram(TABLORA_CLI, args); }
+  /// Runs `program` (a copy of tablora-cli elsewhere, say) the same way.
+  CliRun RunProgram(const std::string& program, const std::string& args) const {
     const std::string errPath = dir / "stderr.txt";
-    const std::string command = "cd '" + dir.path().string() + "' && '" + TABLORA_CLI + "' " +
-                                args + " 2>'" + errPath + "'";
+    const std::string command = "cd '" + dir.path().string() + "' && '" + program + "' " + args +
+                                " 2>'" + errPath + "'";
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
