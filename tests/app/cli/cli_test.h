@@ -27,8 +27,8 @@ class CliTest : public ::testing::Test {
   /// Runs `program` (a copy of tablora-cli elsewhere, say) the same way.
   CliRun RunProgram(const std::string& program, const std::string& args) const {
     const std::string errPath = dir / "stderr.txt";
-    const std::string command = "cd '" + dir.path().string() + "' && '" + program + "' " + args +
-                                " 2>'" + errPath + "'";
+    const std::string command =
+        "cd '" + dir.path().string() + "' && '" + program + "' " + args + " 2>'" + errPath + "'";
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return run;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "app/cli/cli_test.h"
@@ -11,6 +11,8 @@
 
 namespace tablora {
 namespace {
+
+using testing::CliRun;
 
 class DumpSaveCommand : public testing::CliTest {
  protected:
@@ -27,7 +29,6 @@ class DumpSaveCommand : public testing::CliTest {
     return dumped.exitCode == 0 ? nlohmann::json::parse(dumped.out) : nlohmann::json();
   }
 };
-using testing::CliRun;
 
 TEST_F(DumpSaveCommand, DumpPrintsTheOpenedDesignAsJson) {
   const CliRun run = Cli("dump " + Fixture("reader_one_table.sql"));
