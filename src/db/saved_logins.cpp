@@ -142,27 +142,7 @@ std::string SavedLogins::EncodePassword(const std::string& password) {
 }
 
 std::string SavedLogins::DecodePassword(const std::string& encoded) {
-  auto value = [](char c) -> int {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-    if (c >= '0' && c <= '9') return c - '0' + 52;
-    if (c == '+') return 62;
-    if (c == '/') return 63;
-    return -1;
-  };
-  std::string out;
-  unsigned buffer = 0;
-  int bits = 0;
-  for (char c : encoded) {
-    const int v = value(c);
-    if (v < 0) continue;
-    buffer = (buffer << 6) | static_cast<unsigned>(v);
-    bits += 6;
-    if (bits >= 8) {
-      bits -= 8;
-      out.push_back(static_cast<char>((buffer >> bits) & 0xFF));
-    }
-  }
+  const std::string out = LayoutBlock::FromBase64(encoded);
   const std::size_t zero = out.find('\0');
   return zero == std::string::npos ? out : out.substr(0, zero);
 }

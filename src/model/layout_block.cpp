@@ -78,7 +78,7 @@ std::string LayoutBlock::Base64(std::string_view block) {
   return out;
 }
 
-std::vector<LayoutRecord> LayoutBlock::Decode(std::string_view base64Text) {
+std::string LayoutBlock::FromBase64(std::string_view base64Text) {
   std::string bytes;
   bytes.reserve(base64Text.size() * 3 / 4 + 3);
   std::uint32_t accumulator = 0;
@@ -100,7 +100,11 @@ std::vector<LayoutRecord> LayoutBlock::Decode(std::string_view base64Text) {
     bytes.push_back(static_cast<char>((accumulator >> 16) & 0xFF));
     if (sextets == 3) bytes.push_back(static_cast<char>((accumulator >> 8) & 0xFF));
   }
+  return bytes;
+}
 
+std::vector<LayoutRecord> LayoutBlock::Decode(std::string_view base64Text) {
+  const std::string bytes = FromBase64(base64Text);
   std::vector<LayoutRecord> records;
   if (bytes.size() < 4) return records;
   const auto count = static_cast<std::int32_t>(GetInt32(bytes, 0));

@@ -29,6 +29,9 @@ class LayoutBlock {
   static std::string Encode(const std::vector<LayoutRecord>& records);
   /// The Base64 form of any bytes, with the same line breaks as Encode.
   static std::string Base64(std::string_view bytes);
+  /// The bytes of Base64 text, skipping every byte outside the alphabet; a last group of
+  /// two or three letters gives one or two bytes.
+  static std::string FromBase64(std::string_view base64Text);
   /// Decodes Base64 text, skipping every byte outside the alphabet, and reads the records
   /// within the decoded bytes: a count larger than the data yields only the whole records
   /// present; a negative count yields none.
