@@ -64,16 +64,14 @@ void DesignCanvas::DrawWelcome(wxDC& dc) {
 }
 
 namespace {
-/// A window with scroll bars laid out at no size makes GTK complain about its bars: start
-/// at the parent's size, or a small one while the parent has none yet.
-wxSize StartSize(const wxWindow& parent) {
-  const wxSize client = parent.GetClientSize();
-  return wxSize(std::max(client.x, 100), std::max(client.y, 100));
-}
+/// GTK cannot lay out a window's scroll bars in less than this: a canvas sized smaller (the
+/// document frame fits its only child to its own size before GTK has given it one, 20 x 20)
+/// logs an assertion about each bar.
+const wxSize kSmallestCanvas(64, 64);
 }  // namespace
 
 DesignCanvas::DesignCanvas(wxWindow* parent, AppState& state, DesignSource design)
-    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, StartSize(*parent),
+    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, kSmallestCanvas,
                        wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       state_(state),
       design_(std::move(design)),
@@ -227,6 +225,12 @@ const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   cached.generation = window.generation;
   ++drawCount_;
   return cached.bitmap;
+}
+
+void DesignCanvas::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
+  if (width >= 0) width = std::max(width, kSmallestCanvas.x);
+  if (height >= 0) height = std::max(height, kSmallestCanvas.y);
+  wxScrolledCanvas::DoSetSize(x, y, width, height, sizeFlags);
 }
 
 void DesignCanvas::OnPaint(wxPaintEvent&) {

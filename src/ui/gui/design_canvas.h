@@ -85,6 +85,10 @@ class DesignCanvas : public wxScrolledCanvas {
   /// Draws the welcome text at 96 units per inch of `dc`.
   static void DrawWelcome(wxDC& dc);
 
+ protected:
+  /// Never smaller than GTK can lay out the scroll bars in.
+  void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
+
  private:
   void OnPaint(wxPaintEvent& event);
   void OnLeftDown(wxMouseEvent& event);

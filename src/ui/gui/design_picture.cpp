@@ -32,17 +32,16 @@ wxFont TableFont() { return wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT); }
 DesignPicture::DesignPicture(TableSurface& surface, const AppState& state)
     : surface_(surface), state_(state) {}
 
-void DesignPicture::PrepareAll() {
-  wxBitmap bitmap(1, 1);
-  wxMemoryDC dc(bitmap);
-  CachedTextMeasurer measurer(dc, TableFont());
+void DesignPicture::PrepareAll(const TextMeasurer& measurer) {
   surface_.Sync();
   for (int i = 0; i < surface_.Count(); ++i) surface_.Prepare(i, state_.settings, measurer);
 }
 
 wxSize DesignPicture::Size() {
   if (!state_.designHasContent) return kWelcomeSize;
-  PrepareAll();
+  wxBitmap bitmap(1, 1);
+  wxMemoryDC dc(bitmap);
+  PrepareAll(CachedTextMeasurer(dc, TableFont()));
   return wxSize(std::max(surface_.Right() + kMargin, 1), std::max(surface_.Bottom() + kMargin, 1));
 }
 
@@ -51,8 +50,12 @@ void DesignPicture::Draw(wxDC& dc, bool clipThroughContext) {
     DesignCanvas::DrawWelcome(dc);
     return;
   }
-  PrepareAll();
-  const TableWindowPainter painter(TableFont(), clipThroughContext);
+  // Laid out with the screen's text widths, drawn on devices that may draw text wider.
+  wxBitmap bitmap(1, 1);
+  wxMemoryDC screen(bitmap);
+  const CachedTextMeasurer measurer(screen, TableFont());
+  PrepareAll(measurer);
+  const TableWindowPainter painter(TableFont(), clipThroughContext, &measurer);
   for (int i = 0; i < surface_.Count(); ++i) {
     const PixelRect rect = surface_.Rect(i);
     painter.Draw(dc, surface_, i, rect.x, rect.y);

@@ -7,6 +7,7 @@
 
 #include "base/app_state.h"
 #include "ui/table_surface.h"
+#include "ui/text_measurer.h"
 
 namespace tablora {
 
@@ -29,7 +30,8 @@ class DesignPicture {
                      std::string* error);
 
  private:
-  void PrepareAll();
+  /// Fits every window that needs it with the screen's text widths.
+  void PrepareAll(const TextMeasurer& measurer);
 
   TableSurface& surface_;
   const AppState& state_;

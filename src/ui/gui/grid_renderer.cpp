@@ -160,7 +160,7 @@ void GridRenderer::DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) c
   }
   dc.SetTextForeground(text);
   dc.SetFont(fixed ? fixedFont_ : options_.font);
-  DrawCellText(dc, cell, content);
+  DrawCellText(dc, cell, content, fixed);
 
   dc.SetPen(wxPen(GridColourToWx(colours.gridLine)));
   dc.DrawLine(rect.GetRight(), rect.y, rect.GetRight(), rect.GetBottom() + 1);
@@ -172,7 +172,8 @@ void GridRenderer::DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) c
   }
 }
 
-void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& rect) const {
+void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& rect,
+                                bool fixed) const {
   if (cell.text.empty() || rect.width <= 0 || rect.height <= 0) return;
   const int margin = model_.GetCellMargin() + kTextPadding;
   wxRect inner = rect;
@@ -180,15 +181,20 @@ void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& re
   if (inner.width <= 0) return;
   AreaClip clip(dc, rect, options_.clipThroughContext);
   const unsigned format = cell.format;
+  const TextMeasurer* layout = options_.layoutMeasurer;
+  const auto widthOf = [&dc, layout, fixed](std::string_view piece) {
+    if (piece.empty()) return 0;
+    if (layout != nullptr) {
+      return layout->TextExtent(std::string(piece), fixed).width - 2 * kTextPadding;
+    }
+    return dc.GetTextExtent(to_wx(std::string(piece))).x;
+  };
   std::vector<wxString> lines;
   // Measuring every prefix is slow: a text that fits whole is one line.
   const bool fitsWhole = (format & kFormatWordBreak) && cell.text.find('\n') == std::string::npos &&
-                         dc.GetTextExtent(to_wx(cell.text)).x <= inner.width;
+                         widthOf(cell.text) <= inner.width;
   if ((format & kFormatWordBreak) && !fitsWhole) {
-    for (const std::string& line :
-         GridTextWrap::Lines(cell.text, inner.width, [&dc](std::string_view piece) {
-           return dc.GetTextExtent(to_wx(std::string(piece))).x;
-         })) {
+    for (const std::string& line : GridTextWrap::Lines(cell.text, inner.width, widthOf)) {
       lines.push_back(to_wx(line));
     }
   } else {
@@ -201,14 +207,36 @@ void GridRenderer::DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& re
     if (format & kFormatVCenter) y = inner.y + (inner.height - total) / 2;
     if (format & kFormatBottom) y = inner.GetBottom() + 1 - total;
   }
+  const wxFont font = dc.GetFont();
   for (const wxString& line : lines) {
+    const bool shrunk = ShrinkToFit(dc, line, inner.width);
     const int width = dc.GetTextExtent(line).x;
     int x = inner.x;
     if (format & kFormatCenter) x = inner.x + (inner.width - width) / 2;
     if (format & kFormatRight) x = inner.GetRight() + 1 - width;
     dc.DrawText(line, x, y);
+    if (shrunk) dc.SetFont(font);
     y += lineHeight;
   }
+}
+
+bool GridRenderer::ShrinkToFit(wxDC& dc, const wxString& line, int width) const {
+  if (options_.layoutMeasurer == nullptr) return false;
+  int drawn = dc.GetTextExtent(line).x;
+  // The devices differ by a few per cent; a text far wider than its cell is cut as on screen.
+  constexpr double kMostShrink = 0.8;
+  if (drawn <= width || drawn * kMostShrink > width) return false;
+  wxFont font = dc.GetFont();
+  const double size = font.GetFractionalPointSize();
+  double factor = 1.0;
+  // Glyph widths do not scale exactly with the size: shrink again while it does not fit.
+  for (int attempt = 0; attempt < 4 && drawn > width && factor > kMostShrink; ++attempt) {
+    factor = std::max(kMostShrink, factor * width / drawn - 0.005);
+    font.SetFractionalPointSize(size * factor);
+    dc.SetFont(font);
+    drawn = dc.GetTextExtent(line).x;
+  }
+  return true;
 }
 
 }  // namespace tablora

@@ -41,6 +41,11 @@ struct GridDrawOptions {
   /// Clip through the device context's graphics context (PushState, Clip, PopState):
   /// for a wxGCDC on a surface without a size, such as a PDF page.
   bool clipThroughContext = false;
+  /// Pictures and printouts: the text widths the windows were laid out with (the screen's).
+  /// A device at another scale (a printer, the print preview, a PDF page) draws text a few
+  /// per cent wider; with this, lines break where the layout broke them and a line the
+  /// device draws wider than its cell gets a smaller font instead of losing its end.
+  const TextMeasurer* layoutMeasurer = nullptr;
 };
 
 /// Draws a `GridModel` into any device context: screen, memory bitmap or printer.
@@ -65,7 +70,10 @@ class GridRenderer {
   void DrawArea(wxDC& dc, const GridLayout& layout, const wxRect& area, int firstRow, int lastRow,
                 int firstColumn, int lastColumn) const;
   void DrawBlock(wxDC& dc, const GridLayout& layout, CellId owner) const;
-  void DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& rect) const;
+  void DrawCellText(wxDC& dc, const GridCell& cell, const wxRect& rect, bool fixed) const;
+  /// With a layout measurer: makes the DC's font smaller until `line` fits `width` pixels
+  /// (by at most a fifth); true when the font was changed.
+  bool ShrinkToFit(wxDC& dc, const wxString& line, int width) const;
 
   const GridModel& model_;
   GridDrawOptions options_;

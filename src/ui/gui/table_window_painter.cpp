@@ -63,6 +63,7 @@ void TableWindowPainter::Draw(wxDC& dc, const TableSurface& surface, int table, 
     options.showSelection = false;
     options.showFocus = false;
     options.clipThroughContext = clipThroughContext_;
+    options.layoutMeasurer = layoutMeasurer_;
     const GridRenderer renderer(window.grid, options);
     const wxPoint origin = dc.GetLogicalOrigin();
     const int left = x + border;

@@ -37,9 +37,11 @@ class CachedTextMeasurer : public TextMeasurer {
 /// window's scroll bars.
 class TableWindowPainter {
  public:
-  /// `clipThroughContext`: see GridDrawOptions.
-  explicit TableWindowPainter(const wxFont& font, bool clipThroughContext = false)
-      : font_(font), clipThroughContext_(clipThroughContext) {}
+  /// `clipThroughContext`, `layoutMeasurer` (not owned): see GridDrawOptions (pictures and
+  /// printouts).
+  explicit TableWindowPainter(const wxFont& font, bool clipThroughContext = false,
+                              const TextMeasurer* layoutMeasurer = nullptr)
+      : font_(font), clipThroughContext_(clipThroughContext), layoutMeasurer_(layoutMeasurer) {}
   /// Draws window `table` of `surface` with its top-left corner at (x, y) of `dc`.
   void Draw(wxDC& dc, const TableSurface& surface, int table, int x, int y) const;
   const wxFont& font() const { return font_; }
@@ -48,6 +50,7 @@ class TableWindowPainter {
   void DrawBars(wxDC& dc, const TableSurface::Bars& bars, int dx, int dy) const;
   wxFont font_;
   bool clipThroughContext_;
+  const TextMeasurer* layoutMeasurer_;
 };
 
 }  // namespace tablora
