@@ -124,7 +124,7 @@ void WorkBoxCommands::ItemSelected(WorkBoxTrees::Tree tree, int item) {
   if (procedure < 0) return;
   for (DocumentFrame* document : frame_.documents()) {
     if (DocumentTitles::SameTitle(document->title(), DocumentTitles::ProcedureView())) {
-      document->ShowProcedureText(treesDesign_->procedures()[procedure].text);
+      document->ShowProcedure(frame_, procedure);
       return;
     }
   }
