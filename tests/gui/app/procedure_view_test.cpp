@@ -70,11 +70,9 @@ TEST_F(ProcedureViewGui, AClickedProcedureShowsColouredAndItsPopupCopiesSavesAnd
       Frame().session()->OpenScript(TABLORA_SOURCE_DIR "/tests/data/procedures_sample.sql"));
   Design& design = *Frame().session()->design();
   ASSERT_EQ(design.procedures().size(), 2u);  // "goto" at a line's start ends nothing
-  DocumentFrame* document = Frame().FindView(DocumentTitles::ProcedureView());
-  ASSERT_NE(document, nullptr);
-  PumpEvents(100);
 
   // A real click on the first procedure's item in the table tree.
+  ASSERT_EQ(Frame().documents().size(), 1u);
   WorkBoxTrees& trees = *Frame().workBoxCommands().trees();
   Frame().workBox().SetActivePage(0);
   wxTreeCtrl* tree = Frame().workBox().tableTree();
@@ -87,8 +85,17 @@ TEST_F(ProcedureViewGui, AClickedProcedureShowsColouredAndItsPopupCopiesSavesAnd
   wxRect rect;
   ASSERT_TRUE(tree->GetBoundingRect(item, rect, true));
   Click(tree->ClientToScreen(wxPoint(rect.x + 10, rect.y + rect.height / 2)));
-  ASSERT_TRUE(WaitFor([&] { return document->procedureView() != nullptr; }, kLong));
-  ProcedureView* view = document->procedureView();
+  // The click opens the procedure view (only the design window was open).
+  ProcedureView* view = nullptr;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        DocumentFrame* active = Frame().ActiveDocument();
+        view = active != nullptr && active->title() == DocumentTitles::ProcedureView()
+                   ? active->procedureView()
+                   : nullptr;
+        return view != nullptr;
+      },
+      kLong));
   const std::string text = view->GetText().utf8_string();
   std::string shown = design.procedures()[0].text;
   shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());
