@@ -44,6 +44,8 @@ ProcedureView::ProcedureView(wxWindow* parent, CommandHost& host)
   SetMarginWidth(1, 0);
   UsePopUp(wxSTC_POPUP_NEVER);
   Bind(wxEVT_CONTEXT_MENU, &ProcedureView::OnContextMenu, this);
+  // Typed text is coloured as the control asks for it.
+  Bind(wxEVT_STC_STYLENEEDED, [this](wxStyledTextEvent&) { ColourText(); });
   Bind(
       wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId() + kMenuIdBase); },
       procedure_cmd::kCopyAll - kMenuIdBase, procedure_cmd::kUpdate - kMenuIdBase);

@@ -164,6 +164,10 @@ TEST_F(ProcedureViewGui, AClickedProcedureShowsColouredAndItsPopupCopiesSavesAnd
   PumpEvents(100);
   sim.Text("-- edited");
   ASSERT_TRUE(WaitFor([&] { return view->GetText().EndsWith("-- edited"); }, kLong));
+  // Typed text is coloured too.
+  EXPECT_TRUE(WaitFor(
+      [&] { return view->GetStyleAt(view->GetLength() - 1) == ProcedureView::kCommentStyle; },
+      kLong));
   PopupCommand(view, 2);
   EXPECT_EQ(design.procedures()[0].text, Cp936(text + "-- edited"));
 
