@@ -5,6 +5,7 @@
 #include "base/text_codec.h"
 #include "db/database_session.h"
 #include "db/procedure_update.h"
+#include "db/write_back.h"
 #include "model/design.h"
 
 namespace tablora {
@@ -38,8 +39,7 @@ bool ProcedureCommands::UpdateToDatabase(int index, const std::string& text) {
   }
   const int kind = design_.app().databaseKind;
   if (kind == kAccess) {
-    prompts_.ShowMessage(
-        Cp936(u8"MS Access数据库经MDBTools只能读取,不能写入:存储过程没有更新到数据库。"), "");
+    prompts_.ShowMessage(WriteBack::ReadOnlyMessage(), "");
     return false;
   }
   if (kind != kSqlServer) {

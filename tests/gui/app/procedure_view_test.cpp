@@ -176,7 +176,7 @@ TEST_F(ProcedureViewGui, AClickedProcedureShowsColouredAndItsPopupCopiesSavesAnd
   PopupCommand(view, 3);
   ASSERT_TRUE(WaitFor([&] { return !prompts.messages.empty(); }, kLong));
   EXPECT_EQ(TextCodec::Cp936ToUtf8(prompts.messages.back()),
-            u8"MS Access数据库经MDBTools只能读取,不能写入:存储过程没有更新到数据库。");
+            u8"MS Access 数据库只能读取, 不能更新到数据库!!");
 }
 
 }  // namespace
