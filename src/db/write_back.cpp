@@ -156,7 +156,13 @@ WriteBackResult WriteBack::UpdateTable(int tableIndex) {
   const bool sqlite = SqliteDialect::IsSqlite(connection.DbmsName());
   const auto plan = TableReplacement::Plan(kind, sqlite, table, editor.tableText(),
                                            editor.extraStatements(), exists);
-  const TableReplacement::Outcome outcome = TableReplacement::Run(connection, plan);
+  TableReplacement::Outcome outcome = TableReplacement::Run(connection, plan);
+  if (!outcome.ok && outcome.dropped && kind == kSqlServer) {
+    // A server that ended the transaction itself refuses the rollback: ask what is there.
+    outcome.rolledBack =
+        TableExistence::Check(connection, kind, table) == TableExistence::Result::kExists;
+    outcome.dropped = !outcome.rolledBack;
+  }
   if (!outcome.ok) {
     Show(FailureMessage(outcome, table));
     return WriteBackResult::kFailed;

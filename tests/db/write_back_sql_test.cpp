@@ -46,6 +46,7 @@ struct Case {
   bool exists;
   bool failCreate;
   Command command;
+  bool failRollback = false;  ///< the server ended the transaction itself
 };
 
 /// Everything `c` sent, then the messages it showed (UTF-8), as one text.
@@ -68,6 +69,7 @@ std::string Sent(const Case& c) {
       db.Answer(TableExistence::SqlServerQuery(table), one);
     }
   }
+  if (c.failRollback) db.Fail("ROLLBACK TRANSACTION");
   if (c.failCreate) db.Fail(gbk::ReplaceAll(bench.design.editor(0).tableText(), "\r\n", "\n"));
   bench.prompts.yesNoAnswers = {true};
   switch (c.command) {
@@ -99,6 +101,8 @@ TEST(WriteBackSql, EveryStatementOfEachKind) {
        false, Command::kUpdateTable},
       {"sql server: a failed create is rolled back", kSqlServer, "a]b", "o'k]x", true, true,
        Command::kUpdateTable},
+      {"sql server: a refused rollback looks whether the table is still there", kSqlServer, "a]b",
+       "o'k]x", true, true, Command::kUpdateTable, true},
       {"sql server: group information of every table", kSqlServer, "a]b", "o'k]x", false, false,
        Command::kGroupComments},
       {"sql server: comments of one table", kSqlServer, "a]b", "o'k]x", false, false,

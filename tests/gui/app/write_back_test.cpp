@@ -6,6 +6,7 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
+#include "app/gui/work_box_commands.h"
 #include "app_test_support.h"
 #include "base/document_titles.h"
 #include "base/text_codec.h"
@@ -17,6 +18,7 @@
 #include "support/temp_folder.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/table_surface.h"
+#include "ui/work_box_trees.h"
 
 namespace tablora::testing {
 namespace {
@@ -76,6 +78,15 @@ TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
   ResultSet keys;
   ASSERT_TRUE(db.PrimaryKeys("orders", keys));
   EXPECT_EQ(2u, keys.rows.size());
+
+  // The group tree's "更新所有分组信息到数据库(&C)" reaches the main menu's command: the
+  // table has no comment, so only its drop is sent, and a failed drop counts for nothing.
+  WorkBoxTrees* trees = Frame().workBoxCommands().trees();
+  ASSERT_NE(trees, nullptr);
+  ASSERT_TRUE(Frame().workBoxCommands().IsCommandEnabled(WorkBoxTrees::kGroupTree, 32823,
+                                                         trees->groupsNode()));
+  Frame().workBoxCommands().RunCommand(WorkBoxTrees::kGroupTree, 32823, trees->groupsNode());
+  EXPECT_EQ((std::vector<std::string>{"OK!", "OK!"}), prompts.messages);
 
   db.Close();
   Frame().SetPrompts(nullptr);
