@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <string_view>
 
 namespace tablora {
 
@@ -20,22 +19,60 @@ void SetError(std::string* error) {
 }  // namespace
 
 bool TextFile::ReadBytes(const std::string& path, std::string& bytes, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  // Read straight into the result: the file's size first, then whatever it holds (a
+  // file that grows or is not a regular file is read to its end).
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     SetError(error);
     return false;
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) {
-    SetError(error);
-    return false;
+  struct stat info {};
+  std::string out;
+  if (::fstat(fd, &info) != 0) info.st_mode = 0;
+  if (S_ISREG(info.st_mode) && info.st_size > 0) out.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (true) {
+    if (done == out.size()) out.resize(out.size() < 65536 ? 65536 : out.size() * 2);
+    const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EISDIR) break;  // a folder reads as no bytes
+    if (n < 0) {
+      SetError(error);
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
   }
-  bytes = buffer.str();
+  ::close(fd);
+  out.resize(done);
+  bytes = std::move(out);
   return true;
 }
 
+namespace {
+
+/// Writes all of `bytes` to `fd`; false (errno set) when the system refuses.
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
 bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std::string* error) {
+  return WriteFile(
+      path, [&bytes](int fd) { return WriteAll(fd, bytes); }, error);
+}
+
+bool TextFile::WriteFile(const std::string& path, const std::function<bool(int)>& writeContent,
+                         std::string* error) {
   // A link is written through to its target, which keeps its mode; a new file gets the
   // mode the process's file creation mask gives.
   std::string target = path;
@@ -63,14 +100,7 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
     SetError(error);
     return false;
   }
-  std::size_t done = 0;
-  bool ok = true;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
+  bool ok = writeContent(fd);
   if (!ok) SetError(error);
   if (ok && ::fchmod(fd, mode) != 0) {
     ok = false;
@@ -97,16 +127,31 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
 }
 
 bool TextFile::WriteText(const std::string& path, const std::string& text, std::string* error) {
-  return WriteBytes(path, ToCrLf(text), error);
+  // Converted and written a piece at a time: a large text is never held twice.
+  constexpr std::size_t kPiece = 1 << 20;
+  return WriteFile(
+      path,
+      [&text](int fd) {
+        std::string piece;
+        for (std::size_t from = 0; from < text.size(); from += kPiece) {
+          piece = ToCrLf(text.substr(from, kPiece));
+          if (!WriteAll(fd, piece)) return false;
+        }
+        return true;
+      },
+      error);
 }
 
 std::string TextFile::ToCrLf(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') out.push_back('\r');
-    out.push_back(c);
+  std::size_t from = 0;
+  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', from)) {
+    out.append(text, from, nl - from);
+    out += "\r\n";
+    from = nl + 1;
   }
+  out.append(text, from, std::string::npos);
   return out;
 }
 

@@ -7,6 +7,7 @@
 #include "db/connection_state.h"
 #include "db/connection_strings.h"
 #include "db/odbc_connection.h"
+#include "db/procedure_import.h"
 #include "db/schema_types.h"
 #include "model/design.h"
 
@@ -125,6 +126,12 @@ bool SchemaImport::Run(const ImportRequest& request) {
   } else {
     TableDesign table;
     table.actualName = definitions[request.tableIndex].actualName;
+    // The refreshed table stays under its owner; MS Access keeps its description in the file.
+    table.owner = definitions[request.tableIndex].owner;
+    if (haveAccessSchema_) {
+      if (const AccessTableInfo* info = accessSchema_.Find(table.actualName))
+        table.comment = Cut(info->description, width::kComment);
+    }
     tables.push_back(std::move(table));
   }
   Progress(20);
@@ -154,10 +161,14 @@ bool SchemaImport::Run(const ImportRequest& request) {
       design_.AddTable(false, static_cast<int>(i));
     Progress(90);
     design_.view().ArrangeDesign();
+    if (state_.importProcedures && kind_ == kSqlServer)
+      ProcedureImport(*connection_).Run(design_.procedures());
     Progress(100);
     design_.view().DesignLoaded();
   } else {
     const int index = request.tableIndex;
+    // The editor's text and grid stand as they were built from the record replaced.
+    if (index < design_.tableCount()) design_.editor(index).Realise();
     definitions[index] = std::move(tables.front());
     if (index < design_.tableCount()) {
       TableEditor& editor = design_.editor(index);

@@ -1,6 +1,7 @@
 #include "model/table_design.h"
 
 #include <cstdio>
+#include <functional>
 
 #include "base/gbk_text.h"
 
@@ -45,6 +46,54 @@ bool ColumnDesign::operator==(const ColumnDesign& o) const {
 bool TableDesign::operator==(const TableDesign& o) const {
   return displayName == o.displayName && actualName == o.actualName && comment == o.comment &&
          group == o.group && owner == o.owner && columns == o.columns;
+}
+
+namespace {
+
+/// The fields' hashes combined in order, each text's with its length, so that no two
+/// records run together the same way.
+class Fingerprint {
+ public:
+  void Add(const std::string& text) {
+    Add(static_cast<std::uint64_t>(text.size()));
+    Add(static_cast<std::uint64_t>(std::hash<std::string>{}(text)));
+  }
+  void Add(std::uint64_t value) {
+    hash_ ^= value + 0x9E3779B97F4A7C15ULL + (hash_ << 6) + (hash_ >> 2);
+  }
+  std::uint64_t value() const { return hash_; }
+
+ private:
+  std::uint64_t hash_ = 0xCBF29CE484222325ULL;
+};
+
+}  // namespace
+
+std::uint64_t RecordHash(const TableDesign& table) {
+  Fingerprint f;
+  for (const std::string* text :
+       {&table.displayName, &table.actualName, &table.comment, &table.group, &table.owner}) {
+    f.Add(*text);
+  }
+  f.Add(static_cast<std::uint64_t>(table.columns.size()));
+  for (const ColumnDesign& c : table.columns) {
+    for (const std::string* text :
+         {&c.displayName, &c.actualName, &c.typeName, &c.identity, &c.defaultValue, &c.note,
+          &c.checkExpression, &c.computedExpression}) {
+      f.Add(*text);
+    }
+    f.Add(static_cast<std::uint64_t>(static_cast<std::uint32_t>(c.length)) << 32 |
+          static_cast<std::uint32_t>(c.scale));
+    f.Add(std::uint64_t{c.nullable} | std::uint64_t{c.primaryKey} << 1 |
+          std::uint64_t{c.foreignKey} << 2 | std::uint64_t{c.persisted} << 3 |
+          std::uint64_t{c.foreignKeyRef != nullptr} << 4);
+    if (c.foreignKeyRef) {
+      const ForeignKeyRef& r = *c.foreignKeyRef;
+      for (const std::string* text : {&r.constraintName, &r.refTable, &r.refColumn, &r.refOwner})
+        f.Add(*text);
+    }
+  }
+  return f.value();
 }
 
 std::string TypeText(const ColumnDesign& column) {

@@ -7,6 +7,7 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/write_back_commands.h"
 #include "base/document_titles.h"
 #include "gen/gui/generator_commands.h"
 #include "model/design.h"
@@ -46,6 +47,10 @@ bool TableWindowCommands::IsTableCommandEnabled(int id, int table) const {
     case table_cmd::kBackupStatement:
     case table_cmd::kDropStatement:
       return true;
+    case table_cmd::kReloadFromDatabase:
+    case table_cmd::kWriteToDatabase:
+    case table_cmd::kWriteCommentsToDatabase:
+      return frame_.session()->database() != nullptr;
     default:
       return false;
   }
@@ -84,6 +89,11 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
     case table_cmd::kBackupStatement:
     case table_cmd::kDropStatement:
       OpenStatementBuilder(frame_, id, table);
+      break;
+    case table_cmd::kReloadFromDatabase:
+    case table_cmd::kWriteToDatabase:
+    case table_cmd::kWriteCommentsToDatabase:
+      RunWriteBackCommand(frame_, id, table);
       break;
     default:
       break;
