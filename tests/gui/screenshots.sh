@@ -176,6 +176,15 @@ if [ -n "$sheet" ]; then
     xdotool mousemove $((SX + ${tab#*:})) $((SY + 25)) click 1
     shot "table_editor_${tab%%:*}" 0.6
   done
+  # The design page's drop-down: the first column's type cell, opened by its arrow.
+  xdotool mousemove $((SX + 100)) $((SY + 25)) click 1
+  sleep 0.6
+  xdotool mousemove $((SX + 297)) $((SY + 77)) click --repeat 2 --delay 60 1
+  sleep 0.6
+  xdotool mousemove $((SX + 336)) $((SY + 77)) click 1
+  shot table_editor_drop_down 0.6
+  key Escape Escape
+  sleep 0.3
   key Escape
   sleep 0.5
 fi

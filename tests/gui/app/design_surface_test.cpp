@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -499,10 +500,12 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
                                                    {'d', "t1.hpp", "class"}}) {
     prompts.saveFiles.push_back((dir / g.file).string());
     // The menu runs its own loop, where the test's timers do not fire: once it opens, another
-    // process types the key (and Escape, should the key not have closed it). Once it closes,
-    // the generator asks for its options: a timer answers OK.
+    // process types the key (and Escape, should the key not have closed it; that process is
+    // ended once the file is there). Once the menu closes, the generator asks for its
+    // options: a timer answers OK.
+    const std::string pidFile = (dir / "keys.pid").string();
     const std::string keys = "(sleep 1; xdotool key " + std::string(1, g.key) +
-                             "; sleep 6; xdotool key Escape) >/dev/null 2>&1 &";
+                             "; sleep 6; xdotool key Escape) >/dev/null 2>&1 & echo $! >" + pidFile;
     int menusOpened = 0;
     auto optionsSeen = std::make_shared<bool>(false);
     auto answer = std::make_shared<std::function<void()>>();
@@ -529,6 +532,9 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
     PumpEvents(80);
     sim.MouseClick(wxMOUSE_BTN_RIGHT);
     const bool wrote = WaitFor([&] { return fs::exists(dir / g.file); }, 12000);
+    if (const int typist = std::atoi(ReadBytesOrEmpty(pidFile).c_str()); typist > 0) {
+      kill(typist, SIGKILL);
+    }
     Canvas()->Unbind(wxEVT_MENU_OPEN, typeKey);
     Canvas()->Unbind(wxEVT_MENU_CLOSE, answerOptions);
     ASSERT_TRUE(wrote) << g.file;
