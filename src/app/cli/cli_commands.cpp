@@ -36,6 +36,8 @@ constexpr Command kCommands[] = {
      "fill a code template of sqltemplate/ for a table", TemplateCommand},
     {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
      "import a database's tables and save them as a design script", ImportCommand},
+    {"query", "\"CONNECTION STRING\"|FILE.mdb \"SQL\" [--limit N]",
+     "run a query and print its rows as CSV (UTF-8)", QueryCommand},
     {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
      "convert definition lines (standard input by default) with a source format script (a file "
      "or a name in tableformat/) into an output format of tableformat/tableformat.ini",
