@@ -87,6 +87,10 @@ class AdoConnection {
   virtual bool ForeignKeys(const std::string& table, ResultSet& out) = 0;
   virtual bool Procedures(ResultSet& out) = 0;
 
+  /// The product name the driver gives for the database ("SQLite", "Microsoft SQL
+  /// Server"); empty when it gives none or the connection is closed.
+  virtual std::string DbmsName() { return {}; }
+
  protected:
   /// Opens with `connectionString`; on failure fills errors_ and returns false.
   virtual bool Connect(const std::string& connectionString, int options) = 0;

@@ -301,4 +301,12 @@ bool OdbcConnection::ForeignKeys(const std::string& table, ResultSet& out) {
 }
 bool OdbcConnection::Procedures(ResultSet& out) { return Run(Call::kProcedures, "", out); }
 
+std::string OdbcConnection::DbmsName() {
+  if (connection_ == nullptr) return {};
+  SQLCHAR name[256] = {0};
+  SQLSMALLINT length = 0;
+  if (!SQL_SUCCEEDED(SQLGetInfo(connection_, SQL_DBMS_NAME, name, sizeof name, &length))) return {};
+  return reinterpret_cast<char*>(name);
+}
+
 }  // namespace tablora

@@ -29,6 +29,7 @@ class OdbcConnection : public AdoConnection {
   bool PrimaryKeys(const std::string& table, ResultSet& out) override;
   bool ForeignKeys(const std::string& table, ResultSet& out) override;
   bool Procedures(ResultSet& out) override;
+  std::string DbmsName() override;
 
   void setLoginTimeout(int seconds) { loginTimeout_ = seconds; }
 

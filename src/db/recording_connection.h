@@ -41,6 +41,8 @@ class RecordingConnection : public AdoConnection {
     return Reply("SQLForeignKeys " + table, out);
   }
   bool Procedures(ResultSet& out) override { return Reply("SQLProcedures", out); }
+  std::string DbmsName() override { return dbmsName_; }
+  void setDbmsName(const std::string& name) { dbmsName_ = name; }
 
  protected:
   bool Connect(const std::string& connectionString, int options) override;
@@ -52,6 +54,7 @@ class RecordingConnection : public AdoConnection {
   std::map<std::string, bool> failures_;
   std::vector<std::string> sent_;
   std::string openFailure_;
+  std::string dbmsName_;
   bool open_ = false;
 };
 

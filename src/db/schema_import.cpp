@@ -125,6 +125,12 @@ bool SchemaImport::Run(const ImportRequest& request) {
   } else {
     TableDesign table;
     table.actualName = definitions[request.tableIndex].actualName;
+    // The refreshed table stays under its owner; MS Access keeps its description in the file.
+    table.owner = definitions[request.tableIndex].owner;
+    if (haveAccessSchema_) {
+      if (const AccessTableInfo* info = accessSchema_.Find(table.actualName))
+        table.comment = Cut(info->description, width::kComment);
+    }
     tables.push_back(std::move(table));
   }
   Progress(20);

@@ -2,7 +2,6 @@
 
 #include "base/gbk_text.h"
 #include "base/settings.h"
-#include "db/connection_strings.h"
 
 namespace tablora {
 
@@ -35,11 +34,6 @@ std::string TableQuery::Text(int databaseKind, const std::string& actualName, in
   if (count == kAll) return "SELECT * FROM " + table;
   if (limitForm) return "SELECT * FROM " + table + " LIMIT " + std::to_string(count);
   return "SELECT TOP " + std::to_string(count) + " * FROM " + table;
-}
-
-bool TableQuery::UsesLimit(const std::string& connectionString) {
-  return gbk::ToLowerAscii(ConnectionStrings::Attribute(connectionString, "Driver"))
-             .find("sqlite") != std::string::npos;
 }
 
 }  // namespace tablora

@@ -5,7 +5,7 @@
 namespace tablora {
 
 /// The texts that read a table's records for the query window, in the dialect of the
-/// database kind and of the driver behind the connection.
+/// database kind, or of the server behind the connection where it rejects TOP (SQLite).
 class TableQuery {
  public:
   /// Reading all records.
@@ -17,8 +17,6 @@ class TableQuery {
   /// (Oracle: a "\"") in the name is doubled.
   static std::string Text(int databaseKind, const std::string& actualName, int count,
                           bool limitForm);
-  /// True when the driver of `connectionString` rejects TOP and takes LIMIT (SQLite).
-  static bool UsesLimit(const std::string& connectionString);
 };
 
 }  // namespace tablora

@@ -17,6 +17,7 @@
 #include "base/gui/wx_text.h"
 #include "db/database_session.h"
 #include "db/query_runner.h"
+#include "db/sqlite_dialect.h"
 #include "db/table_query.h"
 #include "model/design.h"
 #include "ui/gui/data_grid.h"
@@ -91,11 +92,10 @@ void QueryWindow::ShowTableRows(int count, int table) {
   if (design == nullptr || table < 0 || table >= design->tableCount()) return;
   const std::string name = design->RefreshTableDefinitions()[table].actualName;
   const int kind = host_.appState().databaseKind;
-  // The driver decides between TOP and LIMIT, so connect before the text is made.
+  // The server decides between TOP and LIMIT, so connect before the text is made.
   const bool connected = EnsureConnected();
-  DatabaseSession* database = session->database();
-  const bool limit =
-      connected && TableQuery::UsesLimit(database->state().sharedConnection->connectionString());
+  const bool limit = connected && SqliteDialect::IsSqlite(
+                                      session->database()->state().sharedConnection->DbmsName());
   const std::string sql = TableQuery::Text(kind, name, count, limit);
   if (!connected) {
     sql_->SetValue(to_wx(sql));

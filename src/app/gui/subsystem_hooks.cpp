@@ -7,6 +7,7 @@
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
+#include "app/gui/write_back_commands.h"
 #include "app/script_design_session.h"
 #include "db/database_session.h"
 #include "db/gui/database_windows.h"
@@ -22,6 +23,7 @@ void InstallSubsystemCommands(MainFrame& frame) {
   RegisterConvertCommands(frame);
   RegisterStatementCommands(frame);
   RegisterDatabaseCommands(frame);
+  RegisterWriteBackCommands(frame);
 }
 
 void RegisterDatabaseCommands(MainFrame& frame) {

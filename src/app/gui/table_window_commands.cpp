@@ -8,6 +8,7 @@
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/query_window.h"
+#include "app/gui/write_back_commands.h"
 #include "base/document_titles.h"
 #include "gen/gui/generator_commands.h"
 #include "model/design.h"
@@ -50,6 +51,10 @@ bool TableWindowCommands::IsTableCommandEnabled(int id, int table) const {
     case table_cmd::kSelectTen:
     case table_cmd::kSelectAll:
       return true;
+    case table_cmd::kReloadFromDatabase:
+    case table_cmd::kWriteToDatabase:
+    case table_cmd::kWriteCommentsToDatabase:
+      return frame_.session()->database() != nullptr;
     default:
       return false;
   }
@@ -97,6 +102,11 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
       break;
     case table_cmd::kSelectAll:
       QueryWindow::Open(&frame_, frame_)->ShowTableRows(-1, table);
+      break;
+    case table_cmd::kReloadFromDatabase:
+    case table_cmd::kWriteToDatabase:
+    case table_cmd::kWriteCommentsToDatabase:
+      RunWriteBackCommand(frame_, id, table);
       break;
     default:
       break;

@@ -1,0 +1,36 @@
+#include "db/comment_script.h"
+
+#include "base/settings.h"
+#include "base/text_codec.h"
+#include "db/oracle_comments.h"
+#include "model/sql_server_comments.h"
+
+namespace tablora {
+
+const char* CommentScript::FileName(bool tablesOnly) {
+  return tablesOnly ? "Tablora_GroupComment.sql" : "Tablora_AllComment.sql";
+}
+
+const std::string& CommentScript::Header() {
+  static const std::string header =
+      Cp936(u8"/* TABLORA V1.5 \n请将此脚本拷贝到MS SQL Server的 SQL查询分析器 中运行!*/\n\n\n");
+  return header;
+}
+
+bool CommentScript::HasStatements(int databaseKind) {
+  return databaseKind == kSqlServer || databaseKind == kOracle;
+}
+
+std::string CommentScript::Build(const std::vector<TableDesign>& tables, int databaseKind,
+                                 bool tablesOnly) {
+  if (!HasStatements(databaseKind)) return {};
+  std::string text = Header();
+  if (databaseKind == kSqlServer) {
+    BuildSqlServerComments(tables, text, tablesOnly, true, -1);
+  } else {
+    BuildOracleComments(tables, text, tablesOnly, -1);
+  }
+  return text;
+}
+
+}  // namespace tablora

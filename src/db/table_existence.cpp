@@ -1,0 +1,70 @@
+#include "db/table_existence.h"
+
+#include "base/gbk_text.h"
+#include "base/settings.h"
+#include "db/ado_connection.h"
+#include "db/comment_executor.h"
+#include "db/oracle_comments.h"
+#include "db/schema_import.h"
+
+namespace tablora {
+
+namespace {
+
+std::string SqlServerOwner(const TableDesign& table) {
+  return table.owner.empty() ? "dbo" : table.owner;
+}
+
+}  // namespace
+
+std::string TableExistence::SqlServerQuery(const TableDesign& table) {
+  return "select * from dbo.sysobjects where id = object_id(N'[" +
+         SchemaImport::Literal(SchemaImport::Bracketed(SqlServerOwner(table))) + "].[" +
+         SchemaImport::Literal(SchemaImport::Bracketed(table.actualName)) +
+         "]') and OBJECTPROPERTY(id, N'IsUserTable') = 1";
+}
+
+std::string TableExistence::DropStatement(int databaseKind, const TableDesign& table) {
+  if (databaseKind == kOracle) {
+    return "DROP TABLE \"" + OracleIdentifier(OracleOwner(table)) + "\".\"" +
+           OracleIdentifier(table.actualName) + "\"";
+  }
+  return "drop table [" + SchemaImport::Bracketed(SqlServerOwner(table)) + "].[" +
+         SchemaImport::Bracketed(table.actualName) + "]";
+}
+
+bool TableExistence::InCatalog(AdoConnection& connection, int databaseKind,
+                               const TableDesign& table, bool& found) {
+  found = false;
+  ResultSet rows;
+  if (!connection.Tables(rows)) return false;
+  const std::string owner = databaseKind == kOracle ? OracleOwner(table) : SqlServerOwner(table);
+  for (std::size_t r = 0; r < rows.rows.size(); ++r) {
+    if (rows.Text(r, 2) != table.actualName) continue;
+    if (!gbk::EqualsIgnoreCase(rows.Text(r, 3), "TABLE")) continue;
+    // Databases without owners (SQLite, MS Access) leave the schema empty.
+    const std::string& schema = rows.Text(r, 1);
+    if (!schema.empty() && !gbk::EqualsIgnoreCase(schema, owner)) continue;
+    found = true;
+    return true;
+  }
+  return true;
+}
+
+TableExistence::Result TableExistence::Check(AdoConnection& connection, int databaseKind,
+                                             const TableDesign& table, std::string* error) {
+  if (databaseKind != kOracle && databaseKind != kAccess) {
+    ResultSet rows;
+    if (connection.Query(SqlServerQuery(table), rows)) {
+      return rows.rows.empty() ? Result::kMissing : Result::kExists;
+    }
+  }
+  bool found = false;
+  if (InCatalog(connection, databaseKind, table, found)) {
+    return found ? Result::kExists : Result::kMissing;
+  }
+  if (error != nullptr) *error = CommentExecutor::LastError(connection);
+  return Result::kUnknown;
+}
+
+}  // namespace tablora

@@ -1,0 +1,204 @@
+#include "db/write_back.h"
+
+#include <cstdio>
+
+#include "base/prompts.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
+#include "db/comment_executor.h"
+#include "db/comment_script.h"
+#include "db/connection_strings.h"
+#include "db/database_session.h"
+#include "db/oracle_comments.h"
+#include "db/schema_import.h"
+#include "db/sqlite_dialect.h"
+#include "db/table_existence.h"
+#include "db/table_replacement.h"
+#include "model/design.h"
+#include "model/sql_server_comments.h"
+
+namespace tablora {
+
+namespace {
+
+const char kCaption[] = "Tablora";
+
+/// `format` (UTF-8, "%s" and "%d" markers) filled with code page 936 texts.
+std::string Format(const char* formatUtf8, const std::string& a, const std::string& b = {}) {
+  std::string text = Cp936(formatUtf8);
+  for (const std::string* value : {&a, &b}) {
+    const std::size_t at = text.find("%s");
+    if (at == std::string::npos) break;
+    text.replace(at, 2, *value);
+  }
+  return text;
+}
+
+std::string FailureMessage(const TableReplacement::Outcome& outcome, const TableDesign& table) {
+  const char* action = u8"创建表%s %s失败";
+  if (outcome.failedStep == TableReplacement::Step::kDrop) action = u8"删除表%s %s失败";
+  if (outcome.failedStep == TableReplacement::Step::kExtra)
+    action = u8"表%s %s的扩展SQL语句执行失败";
+  if (outcome.failedStep == TableReplacement::Step::kBegin) action = u8"表%s %s的事务无法开始";
+  if (outcome.failedStep == TableReplacement::Step::kCommit) action = u8"表%s %s的事务无法提交";
+  std::string text = Format(action, table.displayName, table.actualName);
+  if (outcome.rolledBack) {
+    text += Cp936(u8", 数据库已恢复原样!");
+  } else if (outcome.dropped) {
+    text += Cp936(u8", 原来的表已经删除!");
+  } else {
+    text += "!";
+  }
+  return text + "\n" + outcome.error;
+}
+
+}  // namespace
+
+WriteBack::WriteBack(Design& design, DatabaseSession& database, Prompts& prompts)
+    : design_(design), database_(database), prompts_(prompts) {}
+
+const std::string& WriteBack::ReadOnlyMessage() {
+  static const std::string text = Cp936(u8"MS Access 数据库只能读取, 不能更新到数据库!!");
+  return text;
+}
+
+void WriteBack::Show(const std::string& text) { prompts_.ShowMessage(text, kCaption); }
+
+bool WriteBack::Connected() {
+  return database_.EnsureConnected() && database_.state().IsConnected();
+}
+
+bool WriteBack::RefuseAccess() {
+  if (design_.app().databaseKind != kAccess) return false;
+  Show(ReadOnlyMessage());
+  return true;
+}
+
+WriteBackResult WriteBack::WriteCommentScript(bool tablesOnly) {
+  const int kind = design_.app().databaseKind;
+  if (kind == kAccess) {
+    Show(Cp936(tablesOnly ? u8"MS Access 不能产生分组信息!!" : u8"MS Access 不能产生注释信息!!"));
+    return WriteBackResult::kRefused;
+  }
+  if (!CommentScript::HasStatements(kind)) return WriteBackResult::kRefused;
+  FileDialogSpec spec;
+  spec.defaultExtension = "sql";
+  spec.proposedName = CommentScript::FileName(tablesOnly);
+  const std::string path = prompts_.ChooseSaveFile(spec);
+  if (path.empty()) return WriteBackResult::kCancelled;
+  const std::string text =
+      CommentScript::Build(design_.RefreshTableDefinitions(), kind, tablesOnly);
+  std::string error;
+  if (!TextFile::WriteText(path, text, &error)) {
+    Show(Cp936(u8"无法写入文件, 原来的文件没有改变:\n") + error);
+    return WriteBackResult::kFailed;
+  }
+  return WriteBackResult::kDone;
+}
+
+WriteBackResult WriteBack::UpdateComments(bool tablesOnly, int tableIndex) {
+  if (!Connected()) return WriteBackResult::kCancelled;
+  if (tableIndex >= design_.tableCount()) return WriteBackResult::kCancelled;
+  if (design_.app().databaseKind == kAccess && tablesOnly) {
+    Show(Cp936(u8"MS Access 不能更新分组信息!!"));
+    return WriteBackResult::kRefused;
+  }
+  if (RefuseAccess()) return WriteBackResult::kRefused;
+  return RunComments(tablesOnly, tableIndex);
+}
+
+WriteBackResult WriteBack::RunComments(bool tablesOnly, int tableIndex) {
+  const int kind = design_.app().databaseKind;
+  if (!CommentScript::HasStatements(kind)) return WriteBackResult::kRefused;
+  const std::vector<TableDesign>& tables = design_.RefreshTableDefinitions();
+  std::string text;
+  if (kind == kSqlServer) {
+    BuildSqlServerComments(tables, text, tablesOnly, false, tableIndex);
+  } else {
+    BuildOracleComments(tables, text, tablesOnly, tableIndex);
+  }
+  const CommentRun run =
+      CommentExecutor::Run(*database_.state().sharedConnection, text, kind == kOracle);
+  if (run.failed > 0) {
+    std::string message = Cp936(u8"有%d条注释语句执行失败!\n第一个错误:\n");
+    message.replace(message.find("%d"), 2, std::to_string(run.failed));
+    Show(message + run.firstError);
+    return WriteBackResult::kFailed;
+  }
+  Show("OK!");
+  return WriteBackResult::kDone;
+}
+
+WriteBackResult WriteBack::UpdateTable(int tableIndex) {
+  if (!Connected()) return WriteBackResult::kCancelled;
+  if (tableIndex < 0 || tableIndex >= design_.tableCount()) return WriteBackResult::kCancelled;
+  if (RefuseAccess()) return WriteBackResult::kRefused;
+  const int kind = design_.app().databaseKind;
+  const TableDesign table = design_.RefreshTableDefinitions().at(tableIndex);
+  const TableEditor& editor = design_.editor(tableIndex);
+  if (table.actualName.empty() || editor.tableText().empty()) {
+    Show(Cp936(u8"没有数据!"));
+    return WriteBackResult::kCancelled;
+  }
+  AdoConnection& connection = *database_.state().sharedConnection;
+  std::string error;
+  const TableExistence::Result existence = TableExistence::Check(connection, kind, table, &error);
+  if (existence == TableExistence::Result::kUnknown) {
+    Show(Format(u8"无法检查表%s是否存在!\n", table.actualName) + error);
+    return WriteBackResult::kFailed;
+  }
+  const bool exists = existence == TableExistence::Result::kExists;
+  if (exists &&
+      !prompts_.AskYesNo(Format(u8"表%s %s已存在, 要删除吗?", table.displayName, table.actualName),
+                         kCaption)) {
+    return WriteBackResult::kCancelled;
+  }
+  const bool sqlite = SqliteDialect::IsSqlite(connection.DbmsName());
+  const auto plan = TableReplacement::Plan(kind, sqlite, table, editor.tableText(),
+                                           editor.extraStatements(), exists);
+  TableReplacement::Outcome outcome = TableReplacement::Run(connection, plan);
+  if (!outcome.ok && outcome.dropped && kind == kSqlServer) {
+    // A server that ended the transaction itself refuses the rollback: ask what is there.
+    outcome.rolledBack =
+        TableExistence::Check(connection, kind, table) == TableExistence::Result::kExists;
+    outcome.dropped = !outcome.rolledBack;
+  }
+  if (!outcome.ok) {
+    Show(FailureMessage(outcome, table));
+    return WriteBackResult::kFailed;
+  }
+  return RunComments(false, tableIndex);
+}
+
+WriteBackResult WriteBack::RefreshTable(int tableIndex, ImportObserver* observer) {
+  if (!Connected()) return WriteBackResult::kCancelled;
+  if (tableIndex < 0 || tableIndex >= design_.tableCount() ||
+      tableIndex >= static_cast<int>(design_.definitions().size())) {
+    return WriteBackResult::kCancelled;
+  }
+  const int kind = design_.app().databaseKind;
+  const TableDesign table = design_.RefreshTableDefinitions().at(tableIndex);
+  AdoConnection& connection = *database_.state().sharedConnection;
+  // Reading a table the database lacks would empty the design's table.
+  bool found = false;
+  if (!TableExistence::InCatalog(connection, kind, table, found)) {
+    Show(Format(u8"无法检查表%s是否存在!\n", table.actualName) +
+         CommentExecutor::LastError(connection));
+    return WriteBackResult::kFailed;
+  }
+  if (!found) {
+    Show(Format(u8"数据库中没有表%s!", table.actualName));
+    return WriteBackResult::kFailed;
+  }
+  ImportRequest request;
+  request.kind = kind;
+  request.tableIndex = tableIndex;
+  if (kind == kAccess)
+    request.database = ConnectionStrings::AccessFile(connection.connectionString());
+  if (!SchemaImport(design_, database_.state(), observer).Run(request)) {
+    return WriteBackResult::kFailed;
+  }
+  return WriteBackResult::kDone;
+}
+
+}  // namespace tablora

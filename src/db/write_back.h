@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+
+namespace tablora {
+
+class AdoConnection;
+class DatabaseSession;
+class Design;
+class ImportObserver;
+class Prompts;
+
+/// How a write-back command ended.
+enum class WriteBackResult {
+  kDone,       ///< everything was written; "OK!" was shown where the command shows it
+  kCancelled,  ///< no connection, no file chosen, or the user said no
+  kRefused,    ///< the database kind cannot take it (MS Access is read-only here)
+  kFailed,     ///< a statement or file failed; the user was shown the provider's error
+};
+
+/// The commands that write the design's tables and comments into a database or into a
+/// comment script file, and the one that refreshes a table from the database. Each
+/// command refreshes the definitions from the editors first and tells the user how it
+/// ended through the prompts.
+class WriteBack {
+ public:
+  WriteBack(Design& design, DatabaseSession& database, Prompts& prompts);
+
+  /// "产生分组信息(&A)" (`tablesOnly`) and "产生所有注释(&B)": the save dialog, then the
+  /// comment script file of every table. MS Access is refused before anything is asked.
+  WriteBackResult WriteCommentScript(bool tablesOnly);
+  /// "更新分组信息到数据库(&C)" (`tablesOnly`, `tableIndex` -1), "更新所有注释到数据库(&D)"
+  /// (-1) and "只更新注释到数据库(&V)" (one table): connects when needed, then runs the
+  /// comment statements; "OK!" or the count of failed statements with the first error.
+  WriteBackResult UpdateComments(bool tablesOnly, int tableIndex);
+  /// "更新到数据库(&S)": drops the table when it exists (after asking) and creates it from
+  /// the editor's SQL text with its extra statements, then writes its comments.
+  WriteBackResult UpdateTable(int tableIndex);
+  /// "从数据库更新表(&U)": reads the table again from the database into its definition and
+  /// editor. A table the database does not hold is left as it is.
+  WriteBackResult RefreshTable(int tableIndex, ImportObserver* observer = nullptr);
+
+  /// The message every write-back command shows for MS Access (code page 936).
+  static const std::string& ReadOnlyMessage();
+
+ private:
+  /// Connects when needed; false (nothing shown) when there is no connection.
+  bool Connected();
+  /// True, after telling the user, when the current kind is MS Access.
+  bool RefuseAccess();
+  /// Runs the comment statements of one table or every table on the open connection.
+  WriteBackResult RunComments(bool tablesOnly, int tableIndex);
+  void Show(const std::string& text);
+
+  Design& design_;
+  DatabaseSession& database_;
+  Prompts& prompts_;
+};
+
+}  // namespace tablora

@@ -1,0 +1,98 @@
+// "更新到数据库(&S)" chosen with the mouse and keyboard from a table window's menu, against a
+// SQLite database reached through an ODBC connection string.
+#include <gtest/gtest.h>
+#include <wx/uiaction.h>
+
+#include "app/gui/frame_design_view.h"
+#include "app/gui/main_frame.h"
+#include "app/gui/subsystem_hooks.h"
+#include "app/gui/work_box_commands.h"
+#include "app_test_support.h"
+#include "base/document_titles.h"
+#include "base/text_codec.h"
+#include "base/text_file.h"
+#include "db/database_session.h"
+#include "db/odbc_connection.h"
+#include "model/design.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "ui/gui/design_canvas.h"
+#include "ui/table_surface.h"
+#include "ui/work_box_trees.h"
+
+namespace tablora::testing {
+namespace {
+
+TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
+  TempFolder folder;
+  const std::string connection = "Driver=SQLite3;Database=" + folder / "gui.db";
+  {
+    OdbcConnection db;
+    ASSERT_TRUE(db.Open(connection));
+    for (const char* sql : {"CREATE TABLE orders (cust_id int, line_no int)",
+                            "INSERT INTO orders VALUES (1, 1)", "INSERT INTO orders VALUES (1, 2)"})
+      ASSERT_TRUE(db.Execute(sql)) << sql;
+  }
+  ResetToOneDesignWindow();
+  Frame().appState().designHasContent = false;
+  Frame().SetSession(CreateDesignSession(Frame()));
+  ScriptedPrompts prompts;
+  prompts.yesNoAnswers = {true};
+  Frame().SetPrompts(&prompts);
+  Frame().Raise();
+  const std::string script = folder / "orders.sql";
+  ASSERT_TRUE(TextFile::WriteBytes(
+      script,
+      "CREATE TABLE [dbo].[orders] (\r\n[cust_id] [int] NOT NULL ,\r\n[line_no] [int] NOT NULL\r\n"
+      ") ON [PRIMARY]\r\nGO\r\n\r\nALTER TABLE [dbo].[orders] WITH NOCHECK ADD\r\nCONSTRAINT "
+      "[PK_ORDERS] PRIMARY KEY  CLUSTERED\r\n(\r\n[cust_id],\r\n[line_no]\r\n)\r\nON [PRIMARY]\r\n"
+      "GO\r\n"));
+  Frame().FindView(DocumentTitles::DesignView());
+  ASSERT_TRUE(Frame().session()->OpenScript(script));
+  Frame().appState().designHasContent = true;
+  Frame().RefreshDesignViews();
+  DatabaseSession& database = *Frame().session()->database();
+  database.state().connectionMode = ConnectionState::kDataLink;
+  ASSERT_TRUE(database.state().sharedConnection->Open(connection));
+  database.state().connected = true;
+  Frame().appState().databaseKind = kSqlServer;
+
+  DesignCanvas* canvas = Frame().designWindow().Canvas();
+  ASSERT_TRUE(WaitFor([&] { return canvas->surface() && canvas->surface()->Count() == 1; }));
+  const PixelRect r = canvas->surface()->Rect(0);
+  const wxPoint at = canvas->ClientToScreen(canvas->ToClient({r.x + r.width / 2, r.y + 30}));
+  wxUIActionSimulator sim;
+  // The menu's mnemonic S is "更新到数据库(&S)".
+  Later([&] { sim.Char('s'); }, 800);
+  sim.MouseMove(at);
+  PumpEvents(60);
+  sim.MouseClick(wxMOUSE_BTN_RIGHT);
+  ASSERT_TRUE(WaitFor([&] { return !prompts.messages.empty(); }, 5000));
+  EXPECT_EQ(std::vector<std::string>{Cp936(u8"表 orders已存在, 要删除吗?")}, prompts.questions);
+  EXPECT_EQ(std::vector<std::string>{"OK!"}, prompts.messages);
+
+  ResultSet rows;
+  AdoConnection& db = *database.state().sharedConnection;
+  ASSERT_TRUE(db.Query("SELECT COUNT(*) FROM orders", rows));
+  EXPECT_EQ("0", rows.Text(0, 0));
+  ResultSet keys;
+  ASSERT_TRUE(db.PrimaryKeys("orders", keys));
+  EXPECT_EQ(2u, keys.rows.size());
+
+  // The group tree's "更新所有分组信息到数据库(&C)" reaches the main menu's command: the
+  // table has no comment, so only its drop is sent, and a failed drop counts for nothing.
+  WorkBoxTrees* trees = Frame().workBoxCommands().trees();
+  ASSERT_NE(trees, nullptr);
+  ASSERT_TRUE(Frame().workBoxCommands().IsCommandEnabled(WorkBoxTrees::kGroupTree, 32823,
+                                                         trees->groupsNode()));
+  Frame().workBoxCommands().RunCommand(WorkBoxTrees::kGroupTree, 32823, trees->groupsNode());
+  EXPECT_EQ((std::vector<std::string>{"OK!", "OK!"}), prompts.messages);
+
+  db.Close();
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+}  // namespace
+}  // namespace tablora::testing
