@@ -41,6 +41,8 @@ class DatabaseSession {
   bool EnsureConnected();
 
   ConnectionState& state() { return state_; }
+  /// What imports show while they run (the progress dialog); null for none.
+  ImportObserver* observer() const { return observer_; }
   /// The saved logins file.
   const std::string& loginsPath();
   void setLoginsPath(const std::string& path) { loginsPath_ = path; }

@@ -195,6 +195,7 @@ WriteBackResult WriteBack::RefreshTable(int tableIndex, ImportObserver* observer
   request.tableIndex = tableIndex;
   if (kind == kAccess)
     request.database = ConnectionStrings::AccessFile(connection.connectionString());
+  if (observer == nullptr) observer = database_.observer();
   if (!SchemaImport(design_, database_.state(), observer).Run(request)) {
     return WriteBackResult::kFailed;
   }

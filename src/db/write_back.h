@@ -37,7 +37,8 @@ class WriteBack {
   /// the editor's SQL text with its extra statements, then writes its comments.
   WriteBackResult UpdateTable(int tableIndex);
   /// "从数据库更新表(&U)": reads the table again from the database into its definition and
-  /// editor. A table the database does not hold is left as it is.
+  /// editor, with `observer` (else the session's) showing the progress. A table the
+  /// database does not hold is left as it is.
   WriteBackResult RefreshTable(int tableIndex, ImportObserver* observer = nullptr);
 
   /// The message every write-back command shows for MS Access (code page 936).

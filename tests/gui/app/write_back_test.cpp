@@ -79,6 +79,18 @@ TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
   ASSERT_TRUE(db.PrimaryKeys("orders", keys));
   EXPECT_EQ(2u, keys.rows.size());
 
+  // "从数据库更新表(&U)" (mnemonic U) reads the column added behind the design's back.
+  ASSERT_TRUE(db.Execute("ALTER TABLE orders ADD COLUMN note varchar(20)"));
+  Later([&] { sim.Char('u'); }, 800);
+  sim.MouseMove(at);
+  PumpEvents(60);
+  sim.MouseClick(wxMOUSE_BTN_RIGHT);
+  Design& design = *Frame().session()->design();
+  ASSERT_TRUE(WaitFor([&] { return design.definitions()[0].columns.size() == 3; }, 5000));
+  EXPECT_EQ("note", design.definitions()[0].columns[2].actualName);
+  EXPECT_NE(std::string::npos, design.editor(0).tableText().find("[note] [varchar](20)"));
+  EXPECT_EQ(1u, prompts.messages.size());
+
   // The group tree's "更新所有分组信息到数据库(&C)" reaches the main menu's command: the
   // table has no comment, so only its drop is sent, and a failed drop counts for nothing.
   WorkBoxTrees* trees = Frame().workBoxCommands().trees();
