@@ -7,6 +7,7 @@
 #include "db/connection_state.h"
 #include "db/connection_strings.h"
 #include "db/odbc_connection.h"
+#include "db/procedure_import.h"
 #include "db/schema_types.h"
 #include "model/design.h"
 
@@ -160,6 +161,8 @@ bool SchemaImport::Run(const ImportRequest& request) {
       design_.AddTable(false, static_cast<int>(i));
     Progress(90);
     design_.view().ArrangeDesign();
+    if (state_.importProcedures && kind_ == kSqlServer)
+      ProcedureImport(*connection_).Run(design_.procedures());
     Progress(100);
     design_.view().DesignLoaded();
   } else {

@@ -52,7 +52,48 @@ std::string NameOf(const std::string& line, const std::string& lowerLine) {
   return line.substr(start, end - start);
 }
 
+bool IsGoLine(const std::string& text, std::size_t begin, std::size_t end) {
+  static const char* const kBlanks = " \t\r";
+  const std::size_t first = text.find_first_not_of(kBlanks, begin);
+  if (first == std::string::npos || first + 2 > end) return false;
+  const std::size_t last = text.find_last_not_of(kBlanks, end - 1);
+  return last == first + 1 && (text[first] == 'g' || text[first] == 'G') &&
+         (text[first + 1] == 'o' || text[first + 1] == 'O');
+}
+
+std::size_t LineEnd(const std::string& text, std::size_t begin) {
+  const std::size_t feed = text.find('\n', begin);
+  return feed == std::string::npos ? text.size() : feed;
+}
+
 }  // namespace
+
+ProcedureScript::GoLine ProcedureScript::FindGoLine(const std::string& text, std::size_t from) {
+  for (std::size_t feed = text.find('\n', from); feed != std::string::npos;
+       feed = text.find('\n', feed + 1)) {
+    const std::size_t end = LineEnd(text, feed + 1);
+    if (IsGoLine(text, feed + 1, end)) return {feed, end < text.size() ? end + 1 : end};
+  }
+  return {};
+}
+
+std::vector<std::string> ProcedureScript::SplitBatches(const std::string& text) {
+  std::vector<std::string> batches;
+  std::size_t batch = 0;
+  for (std::size_t line = 0; line < text.size();) {
+    const std::size_t end = LineEnd(text, line);
+    const std::size_t next = end < text.size() ? end + 1 : end;
+    if (IsGoLine(text, line, end)) {
+      if (text.find_first_not_of(" \t\r\n", batch) < line)
+        batches.push_back(text.substr(batch, line - batch));
+      batch = next;
+    }
+    line = next;
+  }
+  if (text.find_first_not_of(" \t\r\n", batch) != std::string::npos)
+    batches.push_back(text.substr(batch));
+  return batches;
+}
 
 bool ProcedureScript::IsProcedureScript(const std::string& text) {
   // The first CREATE that is code (not in a comment or literal) decides.
@@ -80,13 +121,13 @@ std::vector<ProcedureDesign> ProcedureScript::ParseProcedureScript(const std::st
     ProcedureDesign procedure;
     procedure.owner = OwnerOf(line, lowerLine);
     procedure.name = NameOf(line, lowerLine);
-    const std::size_t go = lower.find("\ngo", lineEnd);
-    if (go == std::string::npos) {
+    const GoLine go = FindGoLine(text, lineEnd);
+    if (go.start == std::string::npos) {
       procedure.text = text.substr(create);
       pos = text.size();
     } else {
-      procedure.text = text.substr(create, go + 4 - create);
-      pos = go;
+      procedure.text = text.substr(create, go.end - create);
+      pos = go.end;
     }
     procedures.push_back(std::move(procedure));
   }

@@ -246,6 +246,27 @@ TEST_F(RecordedImport, FailedOpenClearsConnectedAndChangesNothing) {
   EXPECT_FALSE(import.Run(request));
 }
 
+TEST_F(RecordedImport, ProceduresFollowAWholeSqlServerImportWhenAskedFor) {
+  bench.state.importProcedures = true;
+  db->Answer("SQLProcedures", Rows({"PROCEDURE_CAT", "PROCEDURE_SCHEM", "PROCEDURE_NAME"},
+                                   {{"shop", "dbo", "p_a;1"}}));
+  ImportRequest request;
+  ASSERT_TRUE(SchemaImport(bench.design, bench.state).Run(request));
+  const std::vector<std::string> tail(db->sent().end() - 3, db->sent().end());
+  EXPECT_EQ(tail[0], "SQLProcedures");
+  EXPECT_EQ(tail[1], "exec sp_helptext '[dbo].[p_a]'");
+  EXPECT_EQ(tail[2].find("select\t'Parameter_name'"), 0u);
+  ASSERT_EQ(bench.design.procedures().size(), 1u);
+  EXPECT_EQ(bench.design.procedures()[0].name, "p_a");
+
+  // Refreshing one table reads no procedures.
+  db->ClearSent();
+  request.tableIndex = 0;
+  ASSERT_TRUE(SchemaImport(bench.design, bench.state).Run(request));
+  for (const std::string& sent : db->sent()) EXPECT_NE(sent, "SQLProcedures");
+  EXPECT_EQ(bench.design.procedures().size(), 1u);
+}
+
 TEST(CommentRule, TableAndColumnComments) {
   struct Case {
     const char* text;

@@ -44,7 +44,9 @@ TEST(SqliteDialect, AddedConstraintsMoveIntoTheCreate) {
   for (const Case& c : cases) {
     std::string list;
     EXPECT_EQ(c.constraint, SqliteDialect::ConstraintList(c.batch, list)) << c.batch;
-    if (c.constraint) EXPECT_EQ(c.list, list);
+    if (c.constraint) {
+      EXPECT_EQ(c.list, list);
+    }
   }
   EXPECT_EQ("CREATE TABLE [t] (\n[a] int  --n)\n,\nA\n,\nB\n)",
             SqliteDialect::WithConstraints("CREATE TABLE [t] (\n[a] int  --n)\n)", {"A", "B"}));

@@ -218,3 +218,18 @@ wait "$pid" 2>/dev/null || true
 HOME="$home" ./tablora --export "$home/design.pdf" "$design"
 pdftoppm -png -r 72 -singlefile "$home/design.pdf" "$out/exported_pdf_page"
 echo "$out/exported_pdf_page.png"
+
+# A procedure script: a click on the first procedure in the table tree opens the procedure
+# view with its text coloured; then the view's popup.
+HOME="$home" ./tablora "$source_dir/tests/data/procedures_sample.sql" &
+pid=$!
+sleep 2
+xdotool mousemove $((X + 36)) $((Y + 142)) click 1
+sleep 0.5
+xdotool mousemove $((X + 110)) $((Y + 163)) click 1
+shot procedure_view 0.8
+xdotool mousemove $((X + 500)) $((Y + 400)) click 3
+shot procedure_view_popup 0.5
+key Escape
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true

@@ -50,6 +50,29 @@ TEST(ProcedureScriptTest, SplitsProceduresAtTheirGoLines) {
                    ProcedureScript::ParseProcedureScript(text));
 }
 
+TEST(ProcedureScriptTest, OnlyALineOfGoAloneEndsAProcedure) {
+  // "goto" and "go" inside a line do not end it; blanks, CR LF and capitals around GO do.
+  const std::string first =
+      "create proc a.p1\nas\ngoto done\ngo_on:\nselect 'go'\ndone: return\n \tGo \r\n";
+  const std::string second = "create proc a.p2\nas select 1\nGO";
+  ExpectProcedures({{"p1", "a", first}, {"p2", "a", second}},
+                   ProcedureScript::ParseProcedureScript(first + "\n" + second));
+}
+
+TEST(ProcedureScriptTest, SplitsBatchesAtGoLines) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"a\nGO\nb\n", {"a\n", "b\n"}},
+      {"GO\na\r\n go\r\n\r\nGO\nb", {"a\r\n", "b"}},  // blank batches left out
+      {"a\ngoto x\ngo on\nx:\n", {"a\ngoto x\ngo on\nx:\n"}},
+      {"a\ngo", {"a\n"}},
+      {"go\n \n", {}},
+      {"", {}},
+  };
+  for (const auto& [text, batches] : cases) {
+    EXPECT_EQ(ProcedureScript::SplitBatches(text), batches) << text;
+  }
+}
+
 TEST(ProcedureScriptTest, TakesTheWordAfterTheKeywordWithoutAnOwner) {
   ExpectProcedures(
       {{"p_z", "", "CREATE PROCEDURE p_z @a int\nAS select 1"}},

@@ -1,9 +1,8 @@
 #include "app/gui/document_frame.h"
 
-#include <wx/textctrl.h>
-
 #include "base/document_titles.h"
 #include "base/gui/wx_text.h"
+#include "db/gui/procedure_view.h"
 
 namespace tablora {
 
@@ -19,22 +18,17 @@ bool DocumentFrame::IsDesignView() const {
   return DocumentTitles::SameTitle(title_, DocumentTitles::DesignView());
 }
 
-void DocumentFrame::ShowProcedureText(const std::string& text) {
+void DocumentFrame::ShowProcedure(CommandHost& host, int index) {
   if (IsDesignView()) return;
-  if (procedureText_ == nullptr) {
-    procedureText_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                                    GetClientSize(), wxTE_MULTILINE | wxTE_READONLY | wxHSCROLL);
+  if (procedureView_ == nullptr) {
+    procedureView_ = new ProcedureView(this, host);
     SendSizeEvent();
   }
-  std::string lines;
-  for (char c : text) {
-    if (c != '\r') lines += c;
-  }
-  procedureText_->SetValue(to_wx(lines));
+  procedureView_->ShowProcedure(index);
 }
 
 std::string DocumentFrame::ProcedureTextUtf8() const {
-  return procedureText_ != nullptr ? procedureText_->GetValue().utf8_string() : std::string();
+  return procedureView_ != nullptr ? procedureView_->GetText().utf8_string() : std::string();
 }
 
 }  // namespace tablora

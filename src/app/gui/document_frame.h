@@ -4,14 +4,14 @@
 
 #include <string>
 
-class wxTextCtrl;
-
 namespace tablora {
 
+class CommandHost;
 class DesignCanvas;
+class ProcedureView;
 
 /// One document window. Documents hold no data: the title decides what the view shows
-/// ("表视图": the design; any other title: the procedure view, empty for now).
+/// ("表视图": the design; any other title: the procedure view).
 class DocumentFrame : public wxMDIChildFrame {
  public:
   /// `title` is the document's title, code page 936.
@@ -27,8 +27,10 @@ class DocumentFrame : public wxMDIChildFrame {
   /// The design view, or nullptr in any other document.
   DesignCanvas* tableView() const { return tableView_; }
   void SetTableView(DesignCanvas* view) { tableView_ = view; }
-  /// Shows a procedure's text (code page 936) in the procedure view, made on first use.
-  void ShowProcedureText(const std::string& text);
+  /// Shows procedure `index` of `host`'s design in the procedure view, made on first use.
+  void ShowProcedure(CommandHost& host, int index);
+  /// The procedure view's text control, or nullptr before it shows a procedure.
+  ProcedureView* procedureView() const { return procedureView_; }
   /// The procedure view's text (UTF-8); empty when it shows none.
   std::string ProcedureTextUtf8() const;
 
@@ -36,7 +38,7 @@ class DocumentFrame : public wxMDIChildFrame {
   std::string title_;
   std::string caption_;
   DesignCanvas* tableView_ = nullptr;
-  wxTextCtrl* procedureText_ = nullptr;
+  ProcedureView* procedureView_ = nullptr;
 };
 
 }  // namespace tablora

@@ -122,12 +122,9 @@ void WorkBoxCommands::ItemSelected(WorkBoxTrees::Tree tree, int item) {
   }
   const int procedure = tree == WorkBoxTrees::kTableTree ? t->ProcedureOf(item) : -1;
   if (procedure < 0) return;
-  for (DocumentFrame* document : frame_.documents()) {
-    if (DocumentTitles::SameTitle(document->title(), DocumentTitles::ProcedureView())) {
-      document->ShowProcedureText(treesDesign_->procedures()[procedure].text);
-      return;
-    }
-  }
+  // The document menu has no new-document command: the procedure view opens here.
+  if (DocumentFrame* document = frame_.FindView(DocumentTitles::ProcedureView()))
+    document->ShowProcedure(frame_, procedure);
 }
 
 std::unique_ptr<wxMenu> WorkBoxCommands::BuildMenu(WorkBoxTrees::Tree tree, int item) {

@@ -1,0 +1,30 @@
+#include "db/procedure_sql.h"
+
+#include "db/schema_import.h"
+
+namespace tablora {
+
+std::string ProcedureSql::ObjectName(const std::string& owner, const std::string& name) {
+  const std::string last = "[" + SchemaImport::Bracketed(name) + "]";
+  return owner.empty() ? last : "[" + SchemaImport::Bracketed(owner) + "]." + last;
+}
+
+std::string ProcedureSql::TextQuery(const std::string& owner, const std::string& name) {
+  return "exec sp_helptext '" + SchemaImport::Literal(ObjectName(owner, name)) + "'";
+}
+
+std::string ProcedureSql::ParameterQuery(const std::string& owner, const std::string& name) {
+  return "select\t'Parameter_name'= name,\t'Type'\t= type_name(xusertype), 'Length' = length, "
+         "'Prec'= case when type_name(xtype) = 'uniqueidentifier' then xprec else "
+         "OdbcPrec(xtype, length, xprec) end from syscolumns where id in (select id from "
+         "sysobjects where id = object_id('" +
+         SchemaImport::Literal(ObjectName(owner, name)) + "')) ";
+}
+
+std::string ProcedureSql::DropIfExists(const std::string& owner, const std::string& name) {
+  const std::string object = ObjectName(owner, name);
+  return "IF EXISTS (SELECT name FROM sysobjects WHERE id = object_id('" +
+         SchemaImport::Literal(object) + "') AND type = 'P') DROP PROCEDURE " + object;
+}
+
+}  // namespace tablora
