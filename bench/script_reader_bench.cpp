@@ -1,5 +1,6 @@
-// Opening generated scripts through the whole open path (parse, AddTable with each
-// editor's build-and-parse cycle, layout), and the parse alone for its throughput.
+// Opening generated scripts through the whole open path the command-line tool takes
+// (settings from the program folder, ScriptOpener::OpenScript), the parse alone for its
+// throughput, and the floor both are held to: one Boost.Regex pass over the same text.
 #include <sys/resource.h>
 
 #include <benchmark/benchmark.h>
@@ -9,13 +10,15 @@
 
 #include "base/app_state.h"
 #include "base/prompts.h"
+#include "base/settings_loader.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
+#include "floor_reader.h"
+#include "generated_script.h"
 #include "model/design.h"
 #include "model/layout_block.h"
 #include "model/script_opener.h"
 #include "model/script_parser.h"
-#include "support/editor_settings.h"
 
 namespace {
 
@@ -29,35 +32,7 @@ class QuietPrompts : public SilentPrompts {
   QuietPrompts() : SilentPrompts(true, false) {}
 };
 
-/// A saved script of `tables` tables of 20 columns each, as the writer lays it out.
-std::string Script(int tables) {
-  const std::string display = Cp936(u8"显示名");
-  const std::string note = Cp936(u8"说明, 含逗号");
-  std::vector<LayoutRecord> layout;
-  std::string body, extra;
-  for (int t = 0; t < tables; ++t) {
-    layout.push_back({t * 160 % 3000, t / 18 * 170, 0x000000FF, 0x0080FF80});
-    const std::string name = "t" + std::to_string(t);
-    body += "CREATE TABLE [dbo].[" + name + "] (\t\t\t--" + display + ":" + note + "\n";
-    for (int c = 0; c < 20; ++c) {
-      const std::string col = "col" + std::to_string(c);
-      if (c == 0) {
-        body += "[" + col + "] [int] IDENTITY (1,1) NOT NULL ,  --" + display + ":" + note + "\n";
-      } else if (c % 3 == 0) {
-        body += "[" + col + "] [decimal](10,2) DEFAULT (0) NULL ,  --" + display + ":\n";
-      } else {
-        body += "[" + col + "] [varchar](50) NULL " + std::string(c == 19 ? "  " : ",  ") + "--" +
-                note + "\n";
-      }
-    }
-    body += ") ON [PRIMARY]\n\n";
-    extra += "\n\nALTER TABLE [dbo].[" + name + "] WITH NOCHECK ADD\nCONSTRAINT [PK_" + name +
-             "] PRIMARY KEY  CLUSTERED\n(\n[col0]\n)\nON [PRIMARY]\nGO\n\n";
-  }
-  const std::string encoded = LayoutBlock::Encode(layout);
-  return TextFile::ToCrLf("/* TABLORA V1.5 :" + std::to_string(encoded.size()) + ":" + encoded +
-                          "      */\n\n\n\n\n\n\n\n" + body + extra);
-}
+std::string Script(int tables) { return tablora::bench::GeneratedScript(tables); }
 
 const std::string& ScriptFile(int tables) {
   static std::map<int, std::string> paths;
@@ -81,9 +56,10 @@ void BM_OpenScript(benchmark::State& state) {
   QuietPrompts prompts;
   ScriptParser parser(kProgramFolder, &prompts);
   parser.LoadPatterns();
+  const Settings settings = LoadSettingsFile(kProgramFolder);
   for (auto _ : state) {
     AppState app;
-    app.settings = testing::EditorSettings();
+    app.settings = settings;
     Design design(app, prompts, parser);
     ScriptOpener opener(design, parser, prompts);
     if (!opener.OpenScript(path) || design.tableCount() != tables)
@@ -98,6 +74,22 @@ BENCHMARK(BM_OpenScript)
     ->Arg(5000)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(2.0);
+
+/// The floor: the file read and one regex pass that yields tables, columns and keys.
+void BM_FloorRead(benchmark::State& state) {
+  const int tables = static_cast<int>(state.range(0));
+  const std::string& path = ScriptFile(tables);
+  for (auto _ : state) {
+    std::string text;
+    TextFile::ReadBytes(path, text);
+    const auto result = tablora::bench::FloorRead(text);
+    if (static_cast<int>(result.size()) != tables || result.back().columns.size() != 20 ||
+        !result.back().columns.front().key) {
+      state.SkipWithError("floor read failed");
+    }
+  }
+}
+BENCHMARK(BM_FloorRead)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_ParseTables(benchmark::State& state) {
   const int tables = static_cast<int>(state.range(0));

@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace tablora {
 
@@ -20,18 +18,34 @@ void SetError(std::string* error) {
 }  // namespace
 
 bool TextFile::ReadBytes(const std::string& path, std::string& bytes, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  // Read straight into the result: the file's size first, then whatever it holds (a
+  // file that grows or is not a regular file is read to its end).
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     SetError(error);
     return false;
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) {
-    SetError(error);
-    return false;
+  struct stat info {};
+  std::string out;
+  if (::fstat(fd, &info) != 0) info.st_mode = 0;
+  if (S_ISREG(info.st_mode) && info.st_size > 0) out.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (true) {
+    if (done == out.size()) out.resize(out.size() < 65536 ? 65536 : out.size() * 2);
+    const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EISDIR) break;  // a folder reads as no bytes
+    if (n < 0) {
+      SetError(error);
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
   }
-  bytes = buffer.str();
+  ::close(fd);
+  out.resize(done);
+  bytes = std::move(out);
   return true;
 }
 

@@ -167,6 +167,8 @@ bool SchemaImport::Run(const ImportRequest& request) {
     design_.view().DesignLoaded();
   } else {
     const int index = request.tableIndex;
+    // The editor's text and grid stand as they were built from the record replaced.
+    if (index < design_.tableCount()) design_.editor(index).Realise();
     definitions[index] = std::move(tables.front());
     if (index < design_.tableCount()) {
       TableEditor& editor = design_.editor(index);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/document_titles.h"
+#include "base/file_set.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"
@@ -70,12 +71,16 @@ std::string CodeGeneration::AskSaveFile(int index, const std::string& extension)
   return prompts_.ChooseSaveFile(spec);
 }
 
+void CodeGeneration::ShowCannotWrite(const std::string& path, const std::string& error) {
+  static const std::string kCannotWrite = Cp936(u8"无法写入文件: ");
+  prompts_.ShowMessage(kCannotWrite + TextCodec::Utf8ToCp936(path) + "\n" + error,
+                       DocumentTitles::kProgramName);
+}
+
 bool CodeGeneration::Write(const std::string& path, const std::string& text) {
   std::string error;
   if (!TextFile::WriteText(path, text, &error)) {
-    static const std::string kCannotWrite = Cp936(u8"无法写入文件: ");
-    prompts_.ShowMessage(kCannotWrite + TextCodec::Utf8ToCp936(path) + "\n" + error,
-                         DocumentTitles::kProgramName);
+    ShowCannotWrite(path, error);
     return false;
   }
   writtenFiles_.push_back(path);
@@ -124,6 +129,10 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
 
   const std::string package = TextCodec::Utf8ToCp936(JavaClassGenerator::PackageNameOf(folder));
+  // The files are written as one set, made durable by one sync for all of them.
+  FileSet files;
+  std::string error;
+  std::string failed;
   for (const JavaSource& source :
        JavaClassGenerator::Build(*tables_, Types(), options, index, package, year_)) {
     // A table name never leads the file out of the chosen folder.
@@ -131,8 +140,23 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
         TextCodec::Cp936ToUtf8(gen_text::SafeFileName(source.className)) + ".java";
     const std::string path =
         index == -1 ? (std::filesystem::path(folder) / fileName).string() : onePath;
-    // One failure usually means the folder cannot be written: say so once and stop.
-    if (!Write(path, source.text)) return GenerationResult::kFailed;
+    // One failure usually means the folder cannot be written: the files before it are
+    // still written, it is said once, and nothing after it is tried.
+    if (!files.Add(path, TextFile::ToCrLf(source.text), &error)) {
+      failed = path;
+      break;
+    }
+  }
+  std::string commitError;
+  const bool committed = files.Commit(&commitError);
+  writtenFiles_ = files.committed();
+  if (!committed) {
+    failed = files.failedPath();
+    error = commitError;
+  }
+  if (!failed.empty()) {
+    ShowCannotWrite(failed, error);
+    return GenerationResult::kFailed;
   }
   return GenerationResult::kWritten;
 }

@@ -54,6 +54,8 @@ class CodeGeneration {
   /// The save dialog for one file: empty when cancelled.
   std::string AskSaveFile(int index, const std::string& extension);
   bool Write(const std::string& path, const std::string& text);
+  /// "无法写入文件: " with the path and the system's reason.
+  void ShowCannotWrite(const std::string& path, const std::string& error);
   /// The one-file generators: save dialog, options dialog, one declaration per table.
   GenerationResult GenerateHeaderFile(int index, const std::string& extension, bool showAccessors,
                                       gen_text::AppendTableFn append);

@@ -32,18 +32,9 @@ int Design::AddTable(bool show, int index) {
     }
     index = tableCount();
   }
-  if (!view_->IsOpen()) return -1;
-  view_->ScrollToOrigin();
-
-  auto entry = std::make_unique<TableEntry>();
-  entry->tableIndex = index;
-  entry->window = PlaceWindow(index);
-  if (view_->ScrollHeight() - 10 < entry->window.bottom) {
-    view_->SetScrollHeight(view_->ScrollHeight() + view_->ClientHeight());
-  }
-  entry->editor = std::make_unique<TableEditor>(app_, parser_, *this, index);
-  TableEditor& editor = *entry->editor;
-  entries_.push_back(std::move(entry));
+  TableEditor* added = NewEntry(index);
+  if (added == nullptr) return -1;
+  TableEditor& editor = *added;
 
   // The view hears of the table once it is complete: no change notes before that.
   addingIndex_ = index;
@@ -62,9 +53,36 @@ int Design::AddTable(bool show, int index) {
   return index;
 }
 
+int Design::AddSettledTable(int index) {
+  TableEditor* editor = NewEntry(index);
+  if (editor == nullptr) return -1;
+  addingIndex_ = index;
+  editor->AdoptRecord(definitions_, index);
+  addingIndex_ = -1;
+  view_->TableAdded(index, false);
+  return index;
+}
+
+TableEditor* Design::NewEntry(int index) {
+  if (!view_->IsOpen()) return nullptr;
+  view_->ScrollToOrigin();
+
+  auto entry = std::make_unique<TableEntry>();
+  entry->tableIndex = index;
+  entry->window = PlaceWindow(index);
+  if (view_->ScrollHeight() - 10 < entry->window.bottom) {
+    view_->SetScrollHeight(view_->ScrollHeight() + view_->ClientHeight());
+  }
+  entry->editor = std::make_unique<TableEditor>(app_, parser_, *this, index);
+  TableEditor* editor = entry->editor.get();
+  entries_.push_back(std::move(entry));
+  return editor;
+}
+
 const std::vector<TableDesign>& Design::RefreshTableDefinitions() {
   for (auto& entry : entries_) {
     TableEditor& editor = *entry->editor;
+    if (editor.RecordCurrent()) continue;
     if (editor.tableText().empty() && editor.extraStatements().empty()) continue;
     // The grid is not refilled: edits made since the text was built stay in it.
     editor.ParseSqlText(false);

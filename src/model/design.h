@@ -50,8 +50,14 @@ class Design : public TableEditorHost {
   /// database kind when the first new table of an empty design is made. Returns the
   /// table's index, or -1 when no table was made (no open design view).
   int AddTable(bool show, int index);
+  /// AddTable(false, index) for a definition that EditorRecord::Settle brought to the
+  /// form its editor's build-and-parse cycle gives: the editor keeps it as it is and
+  /// builds its text and grid only when they are first needed.
+  int AddSettledTable(int index);
   /// Parses every editor's SQL text back into its definition (editors without text keep
-  /// their definitions) and returns the definition list. Grids are not refilled, so grid
+  /// their definitions; an editor whose text and definition are unchanged since the
+  /// definition was taken from that text is not read again) and returns the definition
+  /// list. Grids are not refilled, so grid
   /// edits made since an editor last built its text stay in the grid.
   const std::vector<TableDesign>& RefreshTableDefinitions();
   /// Releases every table, editor and procedure.
@@ -85,6 +91,8 @@ class Design : public TableEditorHost {
 
  private:
   TableWindowState PlaceWindow(int index);
+  /// The entry of a new table `index` with its window placed; null without an open view.
+  TableEditor* NewEntry(int index);
 
   AppState& app_;
   Prompts& prompts_;

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "base/gbk_text.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "model/design.h"
+#include "model/editor_record.h"
 #include "model/procedure_script.h"
 #include "model/script_clauses.h"
 #include "model/script_parser.h"
@@ -21,16 +25,29 @@ bool EndsWithIgnoreCase(const std::string& text, const std::string& suffix) {
          gbk::EqualsIgnoreCase(std::string_view(text).substr(text.size() - suffix.size()), suffix);
 }
 
-/// CR LF pairs as LF; the text ends at the first byte 0x1A.
-std::string TextModeRead(std::string_view bytes) {
-  const std::size_t eof = bytes.find('\x1A');
-  if (eof != std::string_view::npos) bytes = bytes.substr(0, eof);
-  std::string text;
-  text.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    text += bytes[i];
+/// CR LF pairs as LF; the text ends at the first byte 0x1A. Done in place.
+void TextModeReadInPlace(std::string& text) {
+  const std::size_t eof = text.find('\x1A');
+  if (eof != std::string::npos) text.resize(eof);
+  std::size_t cr = text.find("\r\n");
+  if (cr == std::string::npos) return;
+  // Runs between CR LF pairs move down over the dropped CRs.
+  std::size_t out = cr;
+  std::size_t from = cr + 1;
+  while (true) {
+    cr = text.find("\r\n", from);
+    const std::size_t end = cr == std::string::npos ? text.size() : cr;
+    std::memmove(text.data() + out, text.data() + from, end - from);
+    out += end - from;
+    if (cr == std::string::npos) break;
+    from = cr + 1;
   }
+  text.resize(out);
+}
+
+std::string TextModeRead(std::string_view bytes) {
+  std::string text(bytes);
+  TextModeReadInPlace(text);
   return text;
 }
 
@@ -40,6 +57,11 @@ ScriptOpener::ScriptOpener(Design& design, ScriptParser& parser, Prompts& prompt
     : design_(design), parser_(parser), prompts_(prompts) {}
 
 bool ScriptOpener::DecodeFile(const std::string& bytes, std::string& text) {
+  std::string copy = bytes;
+  return DecodeFile(std::move(copy), text);
+}
+
+bool ScriptOpener::DecodeFile(std::string&& bytes, std::string& text) {
   if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
     text = TextModeRead(TextCodec::Utf16LeToCp936(std::string_view(bytes).substr(2)));
     return !text.empty();
@@ -57,7 +79,8 @@ bool ScriptOpener::DecodeFile(const std::string& bytes, std::string& text) {
       return true;
     }
   }
-  text = TextModeRead(bytes);
+  text = std::move(bytes);
+  TextModeReadInPlace(text);
   return true;
 }
 
@@ -170,8 +193,8 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
                 TextCodec::Utf8ToCp936(readError));
   }
   std::string text;
-  if (!DecodeFile(bytes, text)) return Fail("UTF-16/UTF-8 conversion gave no text", false);
-  bytes.clear();
+  if (!DecodeFile(std::move(bytes), text))
+    return Fail("UTF-16/UTF-8 conversion gave no text", false);
 
   // This program's scripts carry display names and notes in "--" comments. A script that
   // describes its tables with MS_Description properties keeps its descriptions there, and
@@ -192,12 +215,14 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   }
 
   static const std::string notTables = Cp936(u8"不是表的SQL脚本文件!");
-  text = ScriptClauses::NormaliseColons(text);
-  if (ScriptClauses::FindCodeWords(text, "create table").empty()) return Fail(notTables);
+  // Without a full-width colon the text is its own normalised form.
+  if (text.find("\xA3\xBA") != std::string::npos) text = ScriptClauses::NormaliseColons(text);
+  const std::vector<std::size_t> createTables = ScriptClauses::FindCodeWords(text, "create table");
+  if (createTables.empty()) return Fail(notTables);
 
   const bool lineComments =
       ownScript || ScriptClauses::FindCodeWords(text, "sp_addextendedproperty").empty();
-  std::vector<TableDesign> tables = parser_.ParseTables(text, lineComments);
+  std::vector<TableDesign> tables = parser_.ParseTables(text, lineComments, &createTables);
   const std::string parseError = parser_.error();
   const std::vector<std::string> fileOrder = parser_.fileOrder();
   const std::vector<UserType> userTypes = parser_.userTypes();
@@ -217,18 +242,30 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     design_.definitions().resize(static_cast<std::size_t>(design_.tableCount()));
   }
   const int firstNew = static_cast<int>(design_.definitions().size());
+  // A record settled to its editor's form is kept as it is; any other passes through its
+  // editor's build-and-parse cycle.
+  const EditorRecord editorRecord(design_.app());
+  std::vector<bool> settled(tables.size());
+  for (std::size_t i = 0; i < tables.size(); ++i) settled[i] = editorRecord.Settle(tables[i]);
   for (TableDesign& table : tables) design_.definitions().push_back(std::move(table));
   for (int i = firstNew; i < static_cast<int>(design_.definitions().size()); ++i) {
-    design_.AddTable(false, i);
+    if (settled[static_cast<std::size_t>(i - firstNew)]) {
+      design_.AddSettledTable(i);
+    } else {
+      design_.AddTable(false, i);
+    }
   }
 
   // The writer stores one record per table in the order it writes the tables, so record
   // i belongs to the i-th CREATE TABLE of the file, whatever index that table got here.
+  const int last = std::min(design_.tableCount(), static_cast<int>(design_.definitions().size()));
+  std::unordered_map<std::string_view, int> byName;
+  byName.reserve(static_cast<std::size_t>(std::max(0, last - firstNew)));
+  for (int t = firstNew; t < last; ++t) byName.emplace(design_.definitions()[t].actualName, t);
   for (std::size_t i = 0; i < layout.records.size() && i < fileOrder.size(); ++i) {
-    const int last = std::min(design_.tableCount(), static_cast<int>(design_.definitions().size()));
-    for (int t = firstNew; t < last; ++t) {
-      if (design_.definitions()[t].actualName != fileOrder[i]) continue;
-      TableWindowState& window = design_.entry(t).window;
+    const auto found = byName.find(fileOrder[i]);
+    if (found != byName.end()) {
+      TableWindowState& window = design_.entry(found->second).window;
       const LayoutRecord& record = layout.records[i];
       const int width = window.right - window.left;
       const int height = window.bottom - window.top;
@@ -238,7 +275,6 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
       window.bottom = record.top + height;
       window.textColour = record.textColour;
       window.bkColour = record.bkColour;
-      break;
     }
   }
   for (const UserType& type : userTypes) {

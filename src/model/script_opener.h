@@ -49,6 +49,8 @@ class ScriptOpener {
   /// CR LF becomes LF; a byte 0x1A ends the text. False when a byte-order-marked file
   /// converts to nothing.
   static bool DecodeFile(const std::string& bytes, std::string& text);
+  /// As above, reusing the bytes' own storage where it can.
+  static bool DecodeFile(std::string&& bytes, std::string& text);
   /// True when `bytes` are valid UTF-8 and hold at least one multi-byte sequence.
   static bool IsMultiByteUtf8(std::string_view bytes);
   /// The layout block after the file header "/* TABLORA", read within the header comment;

@@ -171,7 +171,8 @@ bool ScriptParser::LoadPatterns() {
   return false;
 }
 
-std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool lineComments) {
+std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool lineComments,
+                                                   const std::vector<std::size_t>* createTables) {
   error_.clear();
   fileOrder_.clear();
   std::vector<TableDesign> tables;
@@ -188,7 +189,9 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
   // Each search is bounded by the next CREATE TABLE, so an unclosed statement can
   // neither swallow the next table nor make the matcher scan the rest of the script.
   std::map<std::string, FoundTable> found;
-  const std::vector<std::size_t> starts = ScriptClauses::FindCodeWords(text, "create table");
+  std::vector<std::size_t> ownStarts;
+  if (!createTables) ownStarts = ScriptClauses::FindCodeWords(text, "create table");
+  const std::vector<std::size_t>& starts = createTables ? *createTables : ownStarts;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const Iter begin = text.begin() + static_cast<std::ptrdiff_t>(starts[i]);
     const Iter end = i + 1 < starts.size()

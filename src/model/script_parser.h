@@ -37,7 +37,9 @@ class ScriptParser : public TableTextParser {
   /// Without `lineComments` the "--" comments after a table's "(" and after its columns
   /// are not read as display names, comments and notes (scripts not written by this
   /// program); descriptions are read either way.
-  std::vector<TableDesign> ParseTables(const std::string& text, bool lineComments = true);
+  /// `createTables`, when given, holds ScriptClauses::FindCodeWords(text, "create table").
+  std::vector<TableDesign> ParseTables(const std::string& text, bool lineComments = true,
+                                       const std::vector<std::size_t>* createTables = nullptr);
 
   /// The one-table parse for a table editor: full-width colons read as ":", patterns
   /// refreshed, the first table of `text` or nothing.

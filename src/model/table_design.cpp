@@ -47,6 +47,58 @@ bool TableDesign::operator==(const TableDesign& o) const {
          group == o.group && owner == o.owner && columns == o.columns;
 }
 
+namespace {
+
+/// FNV-1a over fields, each text preceded by its length so that no two records run
+/// together the same way.
+class Fingerprint {
+ public:
+  void Add(const std::string& text) {
+    Add(static_cast<std::uint64_t>(text.size()));
+    for (unsigned char c : text) Byte(c);
+  }
+  void Add(std::uint64_t value) {
+    for (int i = 0; i < 8; ++i) Byte(static_cast<unsigned char>(value >> (8 * i)));
+  }
+  std::uint64_t value() const { return hash_; }
+
+ private:
+  void Byte(unsigned char c) {
+    hash_ ^= c;
+    hash_ *= 0x100000001B3ULL;
+  }
+  std::uint64_t hash_ = 0xCBF29CE484222325ULL;
+};
+
+}  // namespace
+
+std::uint64_t RecordHash(const TableDesign& table) {
+  Fingerprint f;
+  for (const std::string* text :
+       {&table.displayName, &table.actualName, &table.comment, &table.group, &table.owner}) {
+    f.Add(*text);
+  }
+  f.Add(static_cast<std::uint64_t>(table.columns.size()));
+  for (const ColumnDesign& c : table.columns) {
+    for (const std::string* text :
+         {&c.displayName, &c.actualName, &c.typeName, &c.identity, &c.defaultValue, &c.note,
+          &c.checkExpression, &c.computedExpression}) {
+      f.Add(*text);
+    }
+    f.Add(static_cast<std::uint64_t>(static_cast<std::uint32_t>(c.length)) << 32 |
+          static_cast<std::uint32_t>(c.scale));
+    f.Add(std::uint64_t{c.nullable} | std::uint64_t{c.primaryKey} << 1 |
+          std::uint64_t{c.foreignKey} << 2 | std::uint64_t{c.persisted} << 3 |
+          std::uint64_t{c.foreignKeyRef != nullptr} << 4);
+    if (c.foreignKeyRef) {
+      const ForeignKeyRef& r = *c.foreignKeyRef;
+      for (const std::string* text : {&r.constraintName, &r.refTable, &r.refColumn, &r.refOwner})
+        f.Add(*text);
+    }
+  }
+  return f.value();
+}
+
 std::string TypeText(const ColumnDesign& column) {
   if (!column.computedExpression.empty()) {
     return "AS " + column.computedExpression + (column.persisted ? " PERSISTED" : "");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,6 +73,10 @@ struct TableDesign {
   bool operator==(const TableDesign& o) const;
   bool operator!=(const TableDesign& o) const { return !(*this == o); }
 };
+
+/// A fingerprint of every field of `table`: records that differ anywhere differ in it
+/// (but for chance).
+std::uint64_t RecordHash(const TableDesign& table);
 
 /// The type text the editor's grid shows: "name", "name(len)" or "name(len,scale)"; for a
 /// computed column "AS expression", followed by " PERSISTED" when it is stored.

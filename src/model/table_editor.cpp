@@ -43,6 +43,14 @@ TableEditor::TableEditor(const AppState& app, TableTextParser& parser, TableEdit
                          int tableIndex)
     : app_(app), parser_(parser), host_(host), tableIndex_(tableIndex) {}
 
+void TableEditor::LayOutGrid(CellGrid& grid) const {
+  const std::vector<std::string>& captions = app_.settings.gridCaptions;
+  grid.Resize(kMinGridRows, static_cast<int>(captions.size()));
+  for (std::size_t c = 0; c < captions.size(); ++c) {
+    grid.SetCellText(0, static_cast<int>(c), captions[c]);
+  }
+}
+
 void TableEditor::CreatePage(int page) {
   pageExists_[page] = true;
   if (page == kNamePage) {
@@ -50,16 +58,95 @@ void TableEditor::CreatePage(int page) {
     if (app_.databaseKind == kSqlServer) names_.owner = "dbo";
     if (app_.databaseKind == kOracle) names_.owner = "SYSTEM";
   } else if (page == kDesignPage && grid_ == &ownGrid_) {
-    const EditorGridLayout layout = GridLayout(app_.settings);
-    ownGrid_.Resize(layout.rowCount, static_cast<int>(layout.captions.size()));
-    for (std::size_t c = 0; c < layout.captions.size(); ++c) {
-      ownGrid_.SetCellText(0, static_cast<int>(c), layout.captions[c]);
-    }
+    LayOutGrid(ownGrid_);
   }
+}
+
+void TableEditor::AdoptRecord(const std::vector<TableDesign>& list, int index) {
+  if (index < 0 || index >= static_cast<int>(list.size())) return;
+  Realise();
+  CreatePage(kNamePage);
+  FillNames(list[index]);
+  pageExists_ = {true, true, true};
+  activePage_ = kSqlPage;
+  gridPending_ = grid_ == &ownGrid_;
+  textPending_ = true;
+  shownPending_ = true;
+  adoptedKind_ = app_.databaseKind;
+  RecordTaken();
+}
+
+const TableDesign& TableEditor::AdoptedRecord() const {
+  static const TableDesign none;
+  const std::vector<TableDesign>& definitions = host_.Definitions();
+  const std::size_t k = static_cast<std::size_t>(tableIndex_);
+  return k < definitions.size() ? definitions[k] : none;
+}
+
+void TableEditor::RealiseGrid() const {
+  if (!gridPending_) return;
+  gridPending_ = false;
+  LayOutGrid(ownGrid_);
+  FillGrid(ownGrid_, AdoptedRecord());
+}
+
+void TableEditor::RealiseText() const {
+  if (!textPending_) return;
+  textPending_ = false;
+  // Built as it would have been when the record was adopted: from the names as they
+  // were then (every change of them realises first), the grid filled from the record,
+  // and the database kind of that time.
+  CellGrid scratch;
+  const GridCells* grid = grid_;
+  if (gridPending_) {
+    LayOutGrid(scratch);
+    FillGrid(scratch, AdoptedRecord());
+    grid = &scratch;
+  }
+  AppState other;
+  const AppState* app = &app_;
+  if (app_.databaseKind != adoptedKind_) {
+    other = app_;
+    other.databaseKind = adoptedKind_;
+    app = &other;
+  }
+  const ScriptWriter writer(*app);
+  const ColumnLines columns = writer.BuildColumnLines(*grid, names_);
+  tableText_ = gbk::ReplaceAll(writer.BuildTableHeader(names_), ScriptWriter::kContentPlaceholder,
+                               columns.lines);
+  extraStatements_ = columns.extraStatements;
+}
+
+void TableEditor::RealiseShown() const {
+  if (!shownPending_) return;
+  RealiseText();
+  shownPending_ = false;
+  shownText_ = tableText_;
+  const Settings& s = app_.settings;
+  highlights_ = Highlight(shownText_, s.DataTypes(adoptedKind_), s.dataTypeColour, s.commentColour);
+}
+
+void TableEditor::Realise() {
+  RealiseShown();
+  RealiseGrid();
+}
+
+void TableEditor::RecordTaken() {
+  textChanged_ = false;
+  const std::vector<TableDesign>& definitions = host_.Definitions();
+  const std::size_t k = static_cast<std::size_t>(tableIndex_);
+  recordHash_ = k < definitions.size() ? RecordHash(definitions[k]) : 0;
+}
+
+bool TableEditor::RecordCurrent() const {
+  const std::vector<TableDesign>& definitions = host_.Definitions();
+  const std::size_t k = static_cast<std::size_t>(tableIndex_);
+  return !textChanged_ && k < definitions.size() && RecordHash(definitions[k]) == recordHash_;
 }
 
 void TableEditor::ActivatePage(int page) {
   if (page < 0 || page > kSqlPage || page == activePage_) return;
+  Realise();
   if (!pageExists_[page]) CreatePage(page);
   activePage_ = page;
   if (page == kSqlPage) BuildSqlText();
@@ -71,6 +158,7 @@ void TableEditor::Show() {
 }
 
 bool TableEditor::Close() {
+  Realise();
   ActivatePage(kSqlPage);
   if (!ApplySqlText()) return false;
   visible_ = false;
@@ -82,6 +170,7 @@ void TableEditor::NotifyTreeText() {
 }
 
 void TableEditor::DisplayNameChanged(const std::string& text) {
+  Realise();
   names_.displayName = text;
   if (names_.actualName.empty() || following_) {
     names_.actualName = names_.displayName;
@@ -91,6 +180,7 @@ void TableEditor::DisplayNameChanged(const std::string& text) {
 }
 
 void TableEditor::ActualNameChanged(const std::string& text, bool typedByUser) {
+  Realise();
   names_.actualName = text;
   if (typedByUser) following_ = false;
 }
@@ -113,6 +203,7 @@ EditorGridLayout TableEditor::GridLayout(const Settings& settings) {
 void TableEditor::AttachGrid(GridCells* grid) {
   GridCells* next = grid ? grid : &ownGrid_;
   if (next == grid_) return;
+  Realise();
   const int rows = std::min(next->GetRowCount(), grid_->GetRowCount());
   const int columns = std::min(next->GetColumnCount(), grid_->GetColumnCount());
   for (int r = 0; r < rows; ++r) {
@@ -124,8 +215,12 @@ void TableEditor::AttachGrid(GridCells* grid) {
 
 void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int index) {
   if (index < 0 || index >= static_cast<int>(list.size())) return;
-  const TableDesign& table = list[index];
+  Realise();
+  FillNames(list[index]);
+  FillGrid(*grid_, list[index]);
+}
 
+void TableEditor::FillNames(const TableDesign& table) {
   names_.actualName = table.actualName;
   names_.comment = table.comment;
   if (!table.displayName.empty()) names_.displayName = table.displayName;
@@ -133,13 +228,14 @@ void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int i
   if (!table.owner.empty()) names_.owner = table.owner;
   if (names_.displayName.empty()) names_.displayName = names_.actualName;
   NotifyTreeText();
+}
 
+void TableEditor::FillGrid(GridCells& g, const TableDesign& table) const {
   namespace col = grid_column;
   const Settings& settings = app_.settings;
   auto yesNo = [&](int column, bool yes) {
     return yes ? settings.YesText(column) : settings.NoText(column);
   };
-  GridCells& g = *grid_;
   const int needed = GridRowsFor(table.columns.size());
   if (g.GetRowCount() < needed) g.SetRowCount(needed);
   for (std::size_t j = 0; j < table.columns.size(); ++j) {
@@ -172,6 +268,7 @@ void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int i
 }
 
 void TableEditor::ClearGrid() {
+  Realise();
   GridCells& g = *grid_;
   const int rows = g.GetRowCount();
   const int columns = g.GetColumnCount();
@@ -183,13 +280,14 @@ void TableEditor::ClearGrid() {
   }
 }
 
-void TableEditor::ShowText(const std::string& text) {
+void TableEditor::ShowText(const std::string& text) const {
   shownText_ = text;
   const Settings& s = app_.settings;
   highlights_ = Highlight(text, s.DataTypes(app_.databaseKind), s.dataTypeColour, s.commentColour);
 }
 
 bool TableEditor::ParseSqlText(bool refillGrid) {
+  Realise();
   const std::string text = SqlText();
   if (text.empty()) return false;
   std::optional<TableDesign> record = parser_.ParseFirstTable(text);
@@ -208,10 +306,12 @@ bool TableEditor::ParseSqlText(bool refillGrid) {
     definitions.resize(k);
     definitions.push_back(std::move(*record));
   }
+  RecordTaken();
   return true;
 }
 
 void TableEditor::BuildSqlText() {
+  Realise();
   const ScriptWriter writer(app_);
   const std::string header = writer.BuildTableHeader(names_);
   if (!pageExists_[kDesignPage]) {
@@ -224,11 +324,13 @@ void TableEditor::BuildSqlText() {
   const ColumnLines columns = writer.BuildColumnLines(*grid_, names_);
   tableText_ = gbk::ReplaceAll(header, ScriptWriter::kContentPlaceholder, columns.lines);
   extraStatements_ = columns.extraStatements;
+  textChanged_ = true;
   ShowText(showExtra_ ? tableText_ + extraStatements_ : tableText_);
   if (ParseSqlText()) host_.TableChanged(tableIndex_);
 }
 
 bool TableEditor::ApplySqlText() {
+  Realise();
   // Typed text that holds no table is kept for the user to mend, not replaced.
   if (!showExtra_ && shownText_ != tableText_ &&
       !parser_.ParseFirstTable(shownText_ + extraStatements_)) {
@@ -238,6 +340,7 @@ bool TableEditor::ApplySqlText() {
     showExtra_ = false;
   } else {
     tableText_ = shownText_;
+    textChanged_ = true;
     ShowText(tableText_);
   }
   ParseSqlText();
@@ -247,6 +350,7 @@ bool TableEditor::ApplySqlText() {
 
 void TableEditor::SetShowExtraStatements(bool show) {
   if (show == showExtra_) return;
+  Realise();
   showExtra_ = show;
   if (show) {
     ShowText(tableText_ + extraStatements_);
@@ -260,6 +364,7 @@ void TableEditor::SetShowExtraStatements(bool show) {
     text.erase(text.size() - n);
   }
   tableText_ = text;
+  textChanged_ = true;
   ShowText(tableText_);
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,18 @@ class TableEditor {
 
   int tableIndex() const { return tableIndex_; }
 
+  /// Takes definition `index` of `list` (a record EditorRecord::Settle brought to the form
+  /// this editor's build-and-parse cycle gives it) as the table's record: the pages exist
+  /// and the SQL page is active as after FillFromDefinition and BuildSqlText, but the SQL
+  /// text is built, and the grid filled, from the record only when first needed.
+  void AdoptRecord(const std::vector<TableDesign>& list, int index);
+  /// Builds what AdoptRecord left for later; called before the record is replaced from
+  /// outside the editor.
+  void Realise();
+  /// True when the table's definition is the parse of the editor's current text: the text
+  /// has not changed since the definition was taken from it, nor the definition since.
+  bool RecordCurrent() const;
+
   // Sheet and pages.
   /// Makes `page` the active page, creating it first when needed; the SQL page builds
   /// the table's SQL text each time it becomes active.
@@ -85,16 +98,31 @@ class TableEditor {
   void DisplayNameChanged(const std::string& text);
   /// The actual name box changed; `typedByUser` when the box has the keyboard focus.
   void ActualNameChanged(const std::string& text, bool typedByUser);
-  void CommentChanged(const std::string& text) { names_.comment = text; }
-  void GroupChanged(const std::string& text) { names_.group = text; }
-  void OwnerChanged(const std::string& text) { names_.owner = text; }
+  void CommentChanged(const std::string& text) {
+    Realise();
+    names_.comment = text;
+  }
+  void GroupChanged(const std::string& text) {
+    Realise();
+    names_.group = text;
+  }
+  void OwnerChanged(const std::string& text) {
+    Realise();
+    names_.owner = text;
+  }
 
   // Design page.
   /// The grid layout the design page creates from the settings.
   static EditorGridLayout GridLayout(const Settings& settings);
   /// The grid the editor works on: its own cells, or the one attached.
-  GridCells& grid() { return *grid_; }
-  const GridCells& grid() const { return *grid_; }
+  GridCells& grid() {
+    Realise();  // the text stays as built from the grid before any edit
+    return *grid_;
+  }
+  const GridCells& grid() const {
+    RealiseGrid();
+    return *grid_;
+  }
   /// Hands in the grid window (not owned; null returns to the editor's own cells). The
   /// texts of the current grid are copied into it where both have cells.
   void AttachGrid(GridCells* grid);
@@ -105,15 +133,33 @@ class TableEditor {
   void ClearGrid();
 
   // SQL page.
-  const std::string& tableText() const { return tableText_; }
-  const std::string& extraStatements() const { return extraStatements_; }
+  const std::string& tableText() const {
+    RealiseText();
+    return tableText_;
+  }
+  const std::string& extraStatements() const {
+    RealiseText();
+    return extraStatements_;
+  }
   /// The table text followed by the extra statements, as the design parses it.
-  std::string SqlText() const { return tableText_ + extraStatements_; }
+  std::string SqlText() const {
+    RealiseText();
+    return tableText_ + extraStatements_;
+  }
   /// The text the SQL page's edit control holds, and its colouring.
-  const std::string& shownText() const { return shownText_; }
-  const std::vector<HighlightSpan>& highlights() const { return highlights_; }
+  const std::string& shownText() const {
+    RealiseShown();
+    return shownText_;
+  }
+  const std::vector<HighlightSpan>& highlights() const {
+    RealiseShown();
+    return highlights_;
+  }
   /// The user edited the SQL page's text.
-  void EditShownText(const std::string& text) { shownText_ = text; }
+  void EditShownText(const std::string& text) {
+    RealiseShown();
+    shownText_ = text;
+  }
   bool showExtraStatements() const { return showExtra_; }
   /// Check box "显示扩展SQL语句" toggled.
   void SetShowExtraStatements(bool show);
@@ -137,8 +183,21 @@ class TableEditor {
 
  private:
   void CreatePage(int page);
-  void ShowText(const std::string& text);
+  void ShowText(const std::string& text) const;
   void NotifyTreeText();
+  void FillNames(const TableDesign& table);
+  void FillGrid(GridCells& grid, const TableDesign& table) const;
+  /// The grid of the design page as CreatePage makes it: header captions, empty rows.
+  void LayOutGrid(CellGrid& grid) const;
+  /// The record AdoptRecord took (definition tableIndex_ of the host).
+  const TableDesign& AdoptedRecord() const;
+  /// Build what AdoptRecord left for later: the grid, the table text and extra
+  /// statements, the shown text with its colouring.
+  void RealiseGrid() const;
+  void RealiseText() const;
+  void RealiseShown() const;
+  /// Notes that the definition was just taken from the current text.
+  void RecordTaken();
 
   const AppState& app_;
   TableTextParser& parser_;
@@ -152,14 +211,24 @@ class TableEditor {
   TableNames names_;
   bool following_ = false;
 
-  CellGrid ownGrid_;
+  // Work AdoptRecord leaves for later: its results are built from the adopted record when
+  // first asked for, so these are filled in by const accessors.
+  mutable bool gridPending_ = false;
+  mutable bool textPending_ = false;
+  mutable bool shownPending_ = false;
+  int adoptedKind_ = 0;  ///< the database kind the pending text is built for
+  mutable CellGrid ownGrid_;
   GridCells* grid_ = &ownGrid_;
 
-  std::string tableText_;
-  std::string extraStatements_;
-  std::string shownText_;
-  std::vector<HighlightSpan> highlights_;
+  mutable std::string tableText_;
+  mutable std::string extraStatements_;
+  mutable std::string shownText_;
+  mutable std::vector<HighlightSpan> highlights_;
   bool showExtra_ = false;
+
+  // The text the definition was last taken from, and the definition as it was taken.
+  bool textChanged_ = true;  ///< the text changed since the definition was taken from it
+  std::uint64_t recordHash_ = 0;
 };
 
 }  // namespace tablora

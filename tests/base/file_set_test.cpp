@@ -1,0 +1,86 @@
+#include "base/file_set.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "base/text_file.h"
+
+namespace tablora {
+namespace {
+
+std::set<std::string> Names(const std::string& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+std::string Read(const std::string& path) {
+  std::string bytes;
+  EXPECT_TRUE(TextFile::ReadBytes(path, bytes)) << path;
+  return bytes;
+}
+
+TEST(FileSetTest, WritesTheWholeSetOrLeavesTheOldFilesAndNoTemporaryFiles) {
+  const std::string dir = ::testing::TempDir() + "/file_set_" + std::to_string(::getpid());
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  ASSERT_TRUE(TextFile::WriteBytes(dir + "/old.java", "old"));
+  ASSERT_EQ(::chmod((dir + "/old.java").c_str(), 0600), 0);
+  ASSERT_EQ(::symlink("old.java", (dir + "/link.java").c_str()), 0);
+
+  {  // Dropped without Commit: nothing is written, no temporary file stays.
+    FileSet unused;
+    ASSERT_TRUE(unused.Add(dir + "/old.java", "lost"));
+    ASSERT_TRUE(unused.Add(dir + "/never.java", "lost"));
+  }
+  EXPECT_EQ(Names(dir), (std::set<std::string>{"old.java", "link.java"}));
+  EXPECT_EQ(Read(dir + "/old.java"), "old");
+
+  FileSet files;
+  ASSERT_TRUE(files.Add(dir + "/a.java", "first"));
+  ASSERT_TRUE(files.Add(dir + "/link.java", "through the link"));
+  std::string error;
+  // A file that cannot be written is refused with the system's reason; the set stands.
+  EXPECT_FALSE(files.Add(dir + "/missing/b.java", "x", &error));
+  EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+  ASSERT_TRUE(files.Add(dir + "/c.java", std::string(100000, 'c')));
+  ASSERT_TRUE(files.Commit(&error)) << error;
+
+  EXPECT_EQ(files.committed(),
+            (std::vector<std::string>{dir + "/a.java", dir + "/link.java", dir + "/c.java"}));
+  EXPECT_EQ(Names(dir), (std::set<std::string>{"a.java", "c.java", "old.java", "link.java"}));
+  EXPECT_EQ(Read(dir + "/a.java"), "first");
+  EXPECT_EQ(Read(dir + "/old.java"), "through the link");
+  EXPECT_EQ(Read(dir + "/c.java"), std::string(100000, 'c'));
+  struct stat info {};
+  ASSERT_EQ(::lstat((dir + "/link.java").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  ASSERT_EQ(::stat((dir + "/old.java").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+
+  // A rename that fails stops the set there: the files before it are written, the one
+  // that failed and those after keep their old content.
+  std::filesystem::create_directories(dir + "/taken.java");
+  FileSet blocked;
+  ASSERT_TRUE(blocked.Add(dir + "/a.java", "second"));
+  ASSERT_TRUE(blocked.Add(dir + "/taken.java", "cannot replace a folder"));
+  ASSERT_TRUE(blocked.Add(dir + "/c.java", "second"));
+  EXPECT_FALSE(blocked.Commit(&error));
+  EXPECT_EQ(blocked.failedPath(), dir + "/taken.java");
+  EXPECT_EQ(blocked.committed(), (std::vector<std::string>{dir + "/a.java"}));
+  EXPECT_EQ(Read(dir + "/a.java"), "second");
+  EXPECT_EQ(Read(dir + "/c.java"), std::string(100000, 'c'));
+  EXPECT_EQ(Names(dir),
+            (std::set<std::string>{"a.java", "c.java", "old.java", "link.java", "taken.java"}));
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace tablora
