@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace tablora {
 
@@ -49,7 +50,29 @@ bool TextFile::ReadBytes(const std::string& path, std::string& bytes, std::strin
   return true;
 }
 
+namespace {
+
+/// Writes all of `bytes` to `fd`; false (errno set) when the system refuses.
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
 bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std::string* error) {
+  return WriteFile(
+      path, [&bytes](int fd) { return WriteAll(fd, bytes); }, error);
+}
+
+bool TextFile::WriteFile(const std::string& path, const std::function<bool(int)>& writeContent,
+                         std::string* error) {
   // A link is written through to its target, which keeps its mode; a new file gets the
   // mode the process's file creation mask gives.
   std::string target = path;
@@ -77,14 +100,7 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
     SetError(error);
     return false;
   }
-  std::size_t done = 0;
-  bool ok = true;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
+  bool ok = writeContent(fd);
   if (!ok) SetError(error);
   if (ok && ::fchmod(fd, mode) != 0) {
     ok = false;
@@ -111,16 +127,31 @@ bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std
 }
 
 bool TextFile::WriteText(const std::string& path, const std::string& text, std::string* error) {
-  return WriteBytes(path, ToCrLf(text), error);
+  // Converted and written a piece at a time: a large text is never held twice.
+  constexpr std::size_t kPiece = 1 << 20;
+  return WriteFile(
+      path,
+      [&text](int fd) {
+        std::string piece;
+        for (std::size_t from = 0; from < text.size(); from += kPiece) {
+          piece = ToCrLf(text.substr(from, kPiece));
+          if (!WriteAll(fd, piece)) return false;
+        }
+        return true;
+      },
+      error);
 }
 
 std::string TextFile::ToCrLf(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') out.push_back('\r');
-    out.push_back(c);
+  std::size_t from = 0;
+  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', from)) {
+    out.append(text, from, nl - from);
+    out += "\r\n";
+    from = nl + 1;
   }
+  out.append(text, from, std::string::npos);
   return out;
 }
 

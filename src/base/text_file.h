@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tablora {
@@ -16,6 +17,10 @@ class TextFile {
                          std::string* error = nullptr);
   /// As WriteBytes, with every line feed stored as CR LF (a text-mode file).
   static bool WriteText(const std::string& path, const std::string& text,
+                        std::string* error = nullptr);
+  /// What WriteBytes does with the content written to the temporary file (open as `fd`)
+  /// by `writeContent`, which returns false (errno set) when a write failed.
+  static bool WriteFile(const std::string& path, const std::function<bool(int fd)>& writeContent,
                         std::string* error = nullptr);
   /// Every "\n" becomes "\r\n" (a "\r\n" already present becomes "\r\r\n", as a text-mode
   /// stream writes it).

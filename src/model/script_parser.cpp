@@ -50,12 +50,14 @@ std::string Text(const boost::smatch& m, int group) {
 
 std::string Cut(const std::string& text, std::size_t width) { return gbk::CutToWidth(text, width); }
 
-/// One table as the table pattern found it, before its body is read.
+/// One table as the table pattern found it, before its body is read (the body stays in
+/// the script's text).
 struct FoundTable {
   std::string owner;
   std::string displayName;
   std::string comment;
-  std::string body;
+  Iter bodyBegin;
+  Iter bodyEnd;
 };
 
 /// A type name with its words separated by single spaces ("double   precision").
@@ -210,7 +212,8 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
       table.displayName = Text(m, kTableDisplay);
       table.comment = Text(m, kTableComment);
     }
-    table.body = Text(m, kBody);
+    table.bodyBegin = m[kBody].matched ? m[kBody].first : text.end();
+    table.bodyEnd = m[kBody].matched ? m[kBody].second : text.end();
     std::string key = Cut(m[kTableName].str(), width::kName);
     fileOrder_.push_back(key);
     found[std::move(key)] = std::move(table);
@@ -227,11 +230,11 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
     if (mark != std::string::npos)
       table.group = Cut(comment.substr(mark + GroupMark().size()), width::kName);
 
-    const std::string& body = foundTable.body;
+    const Iter bodyEnd = foundTable.bodyEnd;
     boost::smatch m;
     auto flags = boost::match_not_null;
     try {
-      for (Iter it = body.begin(); boost::regex_search(it, body.end(), m, columnRx, flags);
+      for (Iter it = foundTable.bodyBegin; boost::regex_search(it, bodyEnd, m, columnRx, flags);
            it = m[0].second) {
         flags = flags | boost::match_prev_avail;
         if (m[kColumnName].matched) {

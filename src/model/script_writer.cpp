@@ -422,12 +422,20 @@ std::string ScriptWriter::BuildScript(Design& design, int index) const {
               (type.notNull ? " NOT NULL" : "") + "\nGO\n\n";
   }
 
-  std::size_t expected = 0;
-  for (const auto& entry : design.entries()) {
-    expected += 2 * (entry->editor->tableText().size() + entry->editor->extraStatements().size());
+  // The comments are built first, so that the script is given its whole size at once.
+  std::string comments;
+  BuildSqlServerComments(definitions, comments, false, true, index);
+  std::size_t expected = comments.size();
+  std::size_t expectedExtra = 0;
+  for (int i = 0; i < tables; ++i) {
+    if (index >= 0 && i != index) continue;
+    const TableEditor& editor = *design.entries()[i]->editor;
+    expected += editor.tableText().size() + 2;
+    expectedExtra += editor.extraStatements().size();
   }
-  script.reserve(script.size() + expected);
+  script.reserve(script.size() + expected + expectedExtra);
   std::string extra;
+  extra.reserve(expectedExtra);
   for (int i = 0; i < tables; ++i) {
     if (index >= 0 && i != index) continue;
     const TableEditor& editor = *design.entries()[i]->editor;
@@ -435,7 +443,8 @@ std::string ScriptWriter::BuildScript(Design& design, int index) const {
     script += "\n\n";
     AppendLf(extra, editor.extraStatements());
   }
-  BuildSqlServerComments(definitions, script, false, true, index);
+  script += comments;
+  std::string().swap(comments);
   script += extra;
   return script;
 }

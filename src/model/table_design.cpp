@@ -1,6 +1,7 @@
 #include "model/table_design.h"
 
 #include <cstdio>
+#include <functional>
 
 #include "base/gbk_text.h"
 
@@ -49,24 +50,20 @@ bool TableDesign::operator==(const TableDesign& o) const {
 
 namespace {
 
-/// FNV-1a over fields, each text preceded by its length so that no two records run
-/// together the same way.
+/// The fields' hashes combined in order, each text's with its length, so that no two
+/// records run together the same way.
 class Fingerprint {
  public:
   void Add(const std::string& text) {
     Add(static_cast<std::uint64_t>(text.size()));
-    for (unsigned char c : text) Byte(c);
+    Add(static_cast<std::uint64_t>(std::hash<std::string>{}(text)));
   }
   void Add(std::uint64_t value) {
-    for (int i = 0; i < 8; ++i) Byte(static_cast<unsigned char>(value >> (8 * i)));
+    hash_ ^= value + 0x9E3779B97F4A7C15ULL + (hash_ << 6) + (hash_ >> 2);
   }
   std::uint64_t value() const { return hash_; }
 
  private:
-  void Byte(unsigned char c) {
-    hash_ ^= c;
-    hash_ *= 0x100000001B3ULL;
-  }
   std::uint64_t hash_ = 0xCBF29CE484222325ULL;
 };
 
