@@ -193,9 +193,21 @@ std::size_t ScriptClauses::FindWord(std::string_view text, std::string_view word
 std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text,
                                                       std::string_view word) {
   std::vector<std::size_t> found;
+  if (word.empty()) return found;
+  // The bytes that need a closer look; any other byte is passed over.
+  bool closer[256] = {};
+  for (int b = 0x81; b <= 0xFE; ++b) closer[b] = true;
+  for (unsigned char b : {'-', '/', '\''}) closer[b] = true;
+  for (int b = 0; b < 256; ++b) {
+    if (Lower(static_cast<char>(b)) == Lower(word[0])) closer[b] = true;
+  }
   bool blockCommentsClosed = true;  // false once a "/*" without "*/" was seen
   std::size_t i = 0;
   while (i < text.size()) {
+    if (!closer[static_cast<unsigned char>(text[i])]) {
+      ++i;
+      continue;
+    }
     const char c = text[i];
     if (gbk::IsLeadByte(static_cast<unsigned char>(c))) {
       i += 2;
