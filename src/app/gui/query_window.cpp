@@ -132,7 +132,9 @@ void QueryWindow::RunQuery(const std::string& sql) {
 void QueryWindow::FitColumns() {
   GridModel& model = grid_->Model();
   wxClientDC dc(grid_);
-  dc.SetFont(grid_->GridFont());
+  // Fixed cells are drawn semi-bold: measure them so, or their names are cut.
+  wxFont bold = grid_->GridFont();
+  bold.SetWeight(wxFONTWEIGHT_BOLD);
   // Measuring every cell of a large result would take seconds: the first rows tell enough.
   const int rows = std::min(model.GetRowCount(), 60);
   for (int c = 0; c < model.GetColumnCount(); ++c) {
@@ -140,11 +142,11 @@ void QueryWindow::FitColumns() {
     for (int r = 0; r < rows; ++r) {
       const std::string& text = model.Cell(r, c)->text;
       if (text.empty()) continue;
+      dc.SetFont(model.IsFixed(r, c) ? bold : grid_->GridFont());
       width = std::max(width, dc.GetTextExtent(to_wx(text.substr(0, 80))).GetWidth() + 12);
     }
     model.SetColumnWidth(c, std::min(width, 320));
   }
-  if (model.GetColumnCount() > 0) model.SetColumnWidth(0, std::max(model.GetColumnWidth(0), 40));
 }
 
 }  // namespace tablora
