@@ -12,7 +12,7 @@ fi
 cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABLORA_SANITIZE=ON \
   -DTABLORA_BUILD_GUI=OFF -DTABLORA_BUILD_BENCH=OFF "${launcher[@]}"
 cmake --build "$asan_dir" -j "$(nproc)" --target tablora_tests
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:fast_unwind_on_malloc=0
 export LSAN_OPTIONS=suppressions=$(pwd)/tests/sanitizer/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$asan_dir"

@@ -95,7 +95,9 @@ std::string DefinitionFormat::Extract(const Field& field, std::string_view line,
       }
       // A comment on a line of its own above the definition: the previous line, unless
       // that line is a definition itself (it holds the first separator's text).
-      const std::string_view marker = separators_.empty() ? "" : separators_.front().text;
+      // (A conditional of "" and a std::string would view a temporary copy.)
+      const std::string_view marker =
+          separators_.empty() ? std::string_view() : std::string_view(separators_.front().text);
       if (!previousLine.empty() &&
           (marker.empty() || !source_text::Contains(previousLine, marker))) {
         const std::size_t at = source_text::Find(previousLine, field.delimiter);

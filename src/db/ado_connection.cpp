@@ -5,6 +5,7 @@
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "db/connection_strings.h"
+#include "db/row_cursor.h"
 
 namespace tablora {
 
@@ -42,9 +43,15 @@ std::unique_ptr<ResultSet> AdoConnection::Execute(const std::string& sql, int op
   return result;
 }
 
-std::string AdoConnection::ErrorsText() const {
+std::unique_ptr<RowCursor> AdoConnection::OpenCursor(const std::string& sql) {
+  ResultSet result;
+  if (sql.empty() || !IsOpen() || !Query(sql, result)) return nullptr;
+  return std::make_unique<ResultSetCursor>(std::move(result));
+}
+
+std::string AdoConnection::ErrorsText(const std::vector<DiagnosticRecord>& errors) {
   std::string text;
-  for (const DiagnosticRecord& e : errors_) {
+  for (const DiagnosticRecord& e : errors) {
     char native[32];
     std::snprintf(native, sizeof native, "%d", e.native);
     text += "Description: " + e.description + "\r\nState: " + e.state + ", Native: " + native +

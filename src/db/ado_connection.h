@@ -9,6 +9,7 @@
 namespace tablora {
 
 class Prompts;
+class RowCursor;
 
 /// One entry of a driver's diagnostics: the message without its bracketed prefix, the
 /// prefix ("[unixODBC][FreeTDS][SQL Server]") as its source, the SQL state and the native
@@ -56,7 +57,8 @@ class AdoConnection {
 
   /// One block "Description: %s\r\nState: %s, Native: %d, Source: %s\r\n" per diagnostic
   /// of the last failed operation, concatenated; empty when there were none.
-  std::string ErrorsText() const;
+  std::string ErrorsText() const { return ErrorsText(errors_); }
+  static std::string ErrorsText(const std::vector<DiagnosticRecord>& errors);
   const std::vector<DiagnosticRecord>& errors() const { return errors_; }
 
   const std::string& connectionString() const { return connectionString_; }
@@ -66,6 +68,10 @@ class AdoConnection {
 
   /// Runs `sql` into `out`; false on failure (errors() tells why).
   virtual bool Query(const std::string& sql, ResultSet& out) = 0;
+  /// Runs `sql` and hands its rows over one at a time; null when it cannot be run (errors()
+  /// tells why). The statement stays open until the cursor is destroyed, which must happen
+  /// before the connection closes. This one reads the result whole first.
+  virtual std::unique_ptr<RowCursor> OpenCursor(const std::string& sql);
 
   /// The catalog: the standard result sets of the ODBC catalog calls, columns by position
   /// (SQLTables: 3 TABLE_NAME, 4 TABLE_TYPE, 5 REMARKS; SQLColumns: 3 TABLE_NAME,

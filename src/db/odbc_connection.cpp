@@ -7,6 +7,7 @@
 #include "base/text_codec.h"
 #include "db/connection_strings.h"
 #include "db/odbc_environment.h"
+#include "db/row_cursor.h"
 #include "db/value_rules.h"
 
 namespace tablora {
@@ -76,9 +77,8 @@ bool ReadCell(SQLHSTMT st, SQLUSMALLINT column, bool binary, ResultCell& cell) {
   }
 }
 
-/// Reads the columns and every row of a statement's result set; with `wanted` (bits by
-/// column number from 1) only those columns' values are read, the others stay null.
-bool ReadResult(SQLHSTMT st, ResultSet& out, unsigned long long wanted = ~0ull) {
+/// Describes the columns of a statement's result set into `columns`.
+bool DescribeColumns(SQLHSTMT st, std::vector<ResultColumn>& columns) {
   SQLSMALLINT count = 0;
   if (!SQL_SUCCEEDED(SQLNumResultCols(st, &count))) return false;
   for (SQLSMALLINT c = 1; c <= count; ++c) {
@@ -99,21 +99,71 @@ bool ReadResult(SQLHSTMT st, ResultSet& out, unsigned long long wanted = ~0ull) 
     column.adoType = ValueRules::AdoTypeOf(sqlType, reinterpret_cast<char*>(typeName));
     column.definedSize = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
     column.autoIncrement = autoUnique == SQL_TRUE;
-    out.columns.push_back(std::move(column));
+    columns.push_back(std::move(column));
   }
-  if (count == 0) return true;
+  return true;
+}
+
+/// Reads the fetched row's values; with `wanted` (bits by column number from 1) only those
+/// columns' values are read, the others stay null.
+bool ReadRow(SQLHSTMT st, const std::vector<ResultColumn>& columns, std::vector<ResultCell>& row,
+             unsigned long long wanted = ~0ull) {
+  row.assign(columns.size(), ResultCell{});
+  for (std::size_t c = 0; c < columns.size(); ++c)
+    if ((c >= 63 || (wanted & (1ull << (c + 1))) != 0) &&
+        !ReadCell(st, static_cast<SQLUSMALLINT>(c + 1), ValueRules::IsBinary(columns[c].adoType),
+                  row[c]))
+      return false;
+  return true;
+}
+
+/// Reads the columns and every row of a statement's result set.
+bool ReadResult(SQLHSTMT st, ResultSet& out, unsigned long long wanted = ~0ull) {
+  if (!DescribeColumns(st, out.columns)) return false;
+  if (out.columns.empty()) return true;
   for (;;) {
     const SQLRETURN rc = SQLFetch(st);
     if (rc == SQL_NO_DATA) return true;
     if (!SQL_SUCCEEDED(rc)) return false;
-    std::vector<ResultCell> row(count);
-    for (SQLSMALLINT c = 0; c < count; ++c)
-      if (c < 64 && (wanted & (1ull << (c + 1))) != 0 &&
-          !ReadCell(st, c + 1, ValueRules::IsBinary(out.columns[c].adoType), row[c]))
-        return false;
+    std::vector<ResultCell> row;
+    if (!ReadRow(st, out.columns, row, wanted)) return false;
     out.rows.push_back(std::move(row));
   }
 }
+
+/// The rows of one statement, fetched as they are asked for.
+class OdbcCursor : public RowCursor {
+ public:
+  OdbcCursor(SQLHSTMT st, std::vector<ResultColumn> columns) : st_(st) {
+    columns_ = std::move(columns);
+  }
+  ~OdbcCursor() override { SQLFreeHandle(SQL_HANDLE_STMT, st_); }
+
+  bool Next() override {
+    if (failed_ || done_ || columns_.empty()) return false;
+    const SQLRETURN rc = SQLFetch(st_);
+    if (rc == SQL_NO_DATA) {
+      done_ = true;
+      return false;
+    }
+    if (!SQL_SUCCEEDED(rc)) return Fail();
+    return true;
+  }
+  bool Read(std::vector<ResultCell>& row) override {
+    if (failed_ || done_) return false;
+    return ReadRow(st_, columns_, row) || Fail();
+  }
+
+ private:
+  bool Fail() {
+    failed_ = true;
+    errors_ = Diagnostics(SQL_HANDLE_STMT, st_);
+    return false;
+  }
+
+  SQLHSTMT st_;
+  bool done_ = false;
+};
 
 SQLCHAR* Text(const std::string& text) {
   return reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.c_str()));
@@ -220,6 +270,25 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
 bool OdbcConnection::Query(const std::string& sql, ResultSet& out) {
   return Run(Call::kQuery, sql, out);
 }
+std::unique_ptr<RowCursor> OdbcConnection::OpenCursor(const std::string& sql) {
+  errors_.clear();
+  if (connection_ == nullptr || sql.empty()) return nullptr;
+  SQLHSTMT st = SQL_NULL_HSTMT;
+  if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection_, &st))) {
+    errors_ = Diagnostics(SQL_HANDLE_DBC, connection_);
+    return nullptr;
+  }
+  const SQLRETURN rc = SQLExecDirect(st, Text(sql), SQL_NTS);
+  std::vector<ResultColumn> columns;
+  if ((rc != SQL_NO_DATA && !SQL_SUCCEEDED(rc)) ||
+      (rc != SQL_NO_DATA && !DescribeColumns(st, columns))) {
+    errors_ = Diagnostics(SQL_HANDLE_STMT, st);
+    SQLFreeHandle(SQL_HANDLE_STMT, st);
+    return nullptr;
+  }
+  return std::make_unique<OdbcCursor>(st, std::move(columns));
+}
+
 bool OdbcConnection::Tables(ResultSet& out) { return Run(Call::kTables, "", out); }
 bool OdbcConnection::Columns(const std::string& table, ResultSet& out) {
   return Run(Call::kColumns, table, out);

@@ -22,6 +22,8 @@ class OdbcConnection : public AdoConnection {
   bool IsOpen() const override { return connection_ != nullptr; }
   void Close() override;
   bool Query(const std::string& sql, ResultSet& out) override;
+  /// Fetches a row from the driver at each Next.
+  std::unique_ptr<RowCursor> OpenCursor(const std::string& sql) override;
   bool Tables(ResultSet& out) override;
   bool Columns(const std::string& table, ResultSet& out) override;
   bool PrimaryKeys(const std::string& table, ResultSet& out) override;

@@ -13,7 +13,6 @@ constexpr std::size_t kParameterTypeWidth = 64;   // 63 bytes
 }  // namespace
 
 int ProcedureImport::Run(std::vector<ProcedureDesign>& procedures) {
-  unreadable_.clear();
   ResultSet rs;
   if (!connection_.Procedures(rs)) return 0;
   const std::size_t first = procedures.size();
@@ -27,20 +26,15 @@ int ProcedureImport::Run(std::vector<ProcedureDesign>& procedures) {
     procedure.owner = rs.Text(r, 1);
     procedures.push_back(std::move(procedure));
   }
-  for (std::size_t i = first; i < procedures.size(); ++i) {
-    if (!ReadText(procedures[i])) unreadable_.push_back(procedures[i].name);
-  }
-  for (std::size_t i = first; i < procedures.size(); ++i) {
-    if (!ReadParameters(procedures[i]) &&
-        (unreadable_.empty() || unreadable_.back() != procedures[i].name))
-      unreadable_.push_back(procedures[i].name);
-  }
+  // A query that fails (an encrypted procedure) leaves only that procedure's part empty.
+  for (std::size_t i = first; i < procedures.size(); ++i) ReadText(procedures[i]);
+  for (std::size_t i = first; i < procedures.size(); ++i) ReadParameters(procedures[i]);
   return static_cast<int>(procedures.size() - first);
 }
 
-bool ProcedureImport::ReadText(ProcedureDesign& procedure) {
+void ProcedureImport::ReadText(ProcedureDesign& procedure) {
   AdoRecordset rs(&connection_);
-  if (!rs.Open(ProcedureSql::TextQuery(procedure.owner, procedure.name))) return false;
+  if (!rs.Open(ProcedureSql::TextQuery(procedure.owner, procedure.name))) return;
   std::string text;
   for (; !rs.IsEOF(); rs.MoveNext()) {
     std::string piece;
@@ -48,12 +42,11 @@ bool ProcedureImport::ReadText(ProcedureDesign& procedure) {
     text += piece;
   }
   procedure.text = gbk::ReplaceAll(text, "\r\n", "\n");
-  return true;
 }
 
-bool ProcedureImport::ReadParameters(ProcedureDesign& procedure) {
+void ProcedureImport::ReadParameters(ProcedureDesign& procedure) {
   AdoRecordset rs(&connection_);
-  if (!rs.Open(ProcedureSql::ParameterQuery(procedure.owner, procedure.name))) return false;
+  if (!rs.Open(ProcedureSql::ParameterQuery(procedure.owner, procedure.name))) return;
   for (; !rs.IsEOF(); rs.MoveNext()) {
     ColumnDesign parameter;
     std::string text;
@@ -66,7 +59,6 @@ bool ProcedureImport::ReadParameters(ProcedureDesign& procedure) {
     rs.GetValueInt(national ? "Prec" : "Length", parameter.length);
     procedure.parameters.push_back(std::move(parameter));
   }
-  return true;
 }
 
 }  // namespace tablora

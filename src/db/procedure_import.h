@@ -21,15 +21,11 @@ class ProcedureImport {
   /// others are still read. Returns how many were appended.
   int Run(std::vector<ProcedureDesign>& procedures);
 
-  /// The procedures whose text or parameter query failed in the last run, in order.
-  const std::vector<std::string>& unreadable() const { return unreadable_; }
-
  private:
-  bool ReadText(ProcedureDesign& procedure);
-  bool ReadParameters(ProcedureDesign& procedure);
+  void ReadText(ProcedureDesign& procedure);
+  void ReadParameters(ProcedureDesign& procedure);
 
   AdoConnection& connection_;
-  std::vector<std::string> unreadable_;
 };
 
 }  // namespace tablora

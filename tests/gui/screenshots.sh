@@ -242,3 +242,23 @@ shot procedure_view_popup 0.5
 key Escape
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
+
+# The Northwind file opened from the command line (OK in its password dialog), then the
+# first table window's menu: "选择前10条记录" (its tenth entry) opens the query window.
+nwind="$source_dir/../shared/fixtures/nwind.mdb"
+[ -f "$nwind" ] || nwind="$source_dir/../../shared/fixtures/nwind.mdb"
+if [ -f "$nwind" ]; then
+  HOME="$home" ./tablora "$nwind" &
+  pid=$!
+  sleep 2
+  # The password dialog sits over the main window's centre; its OK button below the middle.
+  xdotool mousemove $((X + WIDTH / 2 - 46)) $((Y + HEIGHT / 2 + 72)) click 1
+  sleep 4
+  xdotool mousemove $((X + 330)) $((Y + 140)) click 3
+  sleep 0.8
+  for _ in $(seq 1 10); do key Down; done
+  key Return
+  shot query_window_northwind 2
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+fi

@@ -26,6 +26,7 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/query_window.h"
 #include "base/app_state.h"
 #include "base/gui/wx_text.h"
 #include "base/settings_loader.h"
@@ -40,6 +41,7 @@
 #include "model/script_parser.h"
 #include "support/gui_test_support.h"
 #include "support/scripted_prompts.h"
+#include "ui/gui/data_grid.h"
 
 namespace tablora {
 namespace {
@@ -258,10 +260,14 @@ TEST_F(StatementBuilderWindow, BuildsAJoinAConditionAndAnOrderThenWritesCode) {
   EXPECT_EQ(builder->shownStatement(), expected);
   EXPECT_NE(builder->builder().where(), "");
 
-  // No query window yet: execute is disabled and says why.
-  wxWindow* execute = builder->FindWindow(StatementBuilderDialog::kExecuteId);
-  EXPECT_FALSE(execute->IsEnabled());
-  EXPECT_FALSE(execute->GetToolTipText().empty());
+  // Execute opens a query window with the statement; this design has no connection, so
+  // nothing runs and the grid stays empty.
+  Click(builder->FindWindow(StatementBuilderDialog::kExecuteId));
+  QueryWindow* query = FindTop<QueryWindow>();
+  ASSERT_NE(query, nullptr);
+  EXPECT_EQ(query->sqlText(), expected);
+  EXPECT_EQ(query->grid().Model().GetRowCount(), 0);
+  query->Destroy();
 
   WhenModal<CodeKindDialog>([](CodeKindDialog& chooser) {
     auto* list = wxDynamicCast(chooser.FindWindow(CodeKindDialog::kListId), wxChoice);

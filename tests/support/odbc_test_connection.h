@@ -1,12 +1,17 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+namespace tablora {
+class OdbcConnection;
+}
+
 namespace tablora::testing {
 
-/// A bare ODBC connection for tests that run generated SQL against real drivers (narrow
-/// API, every value read as text, NULL as "<null>").
+/// The program's ODBC connection as tests that run generated SQL against real drivers use
+/// it: every value read as text, NULL as "<null>", the driver's first message as the error.
 class OdbcTestConnection {
  public:
   OdbcTestConnection();
@@ -26,11 +31,9 @@ class OdbcTestConnection {
   static bool HasDriver(const std::string& name);
 
  private:
-  bool Run(const std::string& sql, std::vector<std::vector<std::string>>* rows);
+  void KeepError();
 
-  void* env_ = nullptr;
-  void* dbc_ = nullptr;
-  bool connected_ = false;
+  std::unique_ptr<OdbcConnection> connection_;
   std::string error_;
 };
 

@@ -36,6 +36,8 @@ constexpr Command kCommands[] = {
      "fill a code template of sqltemplate/ for a table", TemplateCommand},
     {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
      "import a database's tables and save them as a design script", ImportCommand},
+    {"query", "\"CONNECTION STRING\"|FILE.mdb \"SQL\" [--limit N]",
+     "run a query and print its rows as CSV (UTF-8)", QueryCommand},
     {"push", "DESIGN.sql \"CONNECTION\"|FILE.mdb [--table NAME] [--comments-only] [--yes]",
      "write tables (drop, create, keys, comments) or only comments to a database", PushCommand},
     {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",

@@ -21,6 +21,7 @@ int GenCommand(const std::vector<std::string>& args);
 int SqlCommand(const std::vector<std::string>& args);
 int TemplateCommand(const std::vector<std::string>& args);
 int ImportCommand(const std::vector<std::string>& args);
+int QueryCommand(const std::vector<std::string>& args);
 int PushCommand(const std::vector<std::string>& args);
 int ConvertDefsCommand(const std::vector<std::string>& args);
 int StructToTableCommand(const std::vector<std::string>& args);

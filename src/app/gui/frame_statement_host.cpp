@@ -5,7 +5,7 @@
 #include "app/command_table.h"
 #include "app/design_session.h"
 #include "app/gui/main_frame.h"
-#include "base/text_codec.h"
+#include "app/gui/query_window.h"
 #include "gen/gui/statement_builder_dialog.h"
 #include "model/design.h"
 #include "ui/table_commands.h"
@@ -28,11 +28,14 @@ Prompts& FrameStatementHost::prompts() { return frame_.prompts(); }
 std::string FrameStatementHost::LastDatabase() { return frame_.appState().lastDatabase; }
 
 bool FrameStatementHost::CanExecute(std::string& why) {
-  why = Cp936(u8"查询窗口尚未提供, 暂不能执行; 可复制语句到其他工具中执行");
-  return false;
+  why.clear();
+  return true;
 }
 
-void FrameStatementHost::Execute(const std::string&) {}
+void FrameStatementHost::Execute(const std::string& sql) {
+  QueryWindow* window = QueryWindow::Open(&frame_, frame_);
+  if (!Definitions(false).empty()) window->RunQuery(sql);
+}
 
 void OpenStatementBuilder(MainFrame& frame, int command, int table) {
   const std::pair<int, StatementKind> kinds[] = {

@@ -9,8 +9,7 @@ namespace tablora {
 
 class MainFrame;
 
-/// The main window as the statement builders see it. The query window does not exist yet,
-/// so statements cannot be executed from a builder.
+/// The main window as the statement builders see it; statements run in a new query window.
 class FrameStatementHost : public StatementHost {
  public:
   explicit FrameStatementHost(MainFrame& frame) : frame_(frame) {}

@@ -7,6 +7,7 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/query_window.h"
 #include "app/gui/write_back_commands.h"
 #include "base/document_titles.h"
 #include "gen/gui/generator_commands.h"
@@ -46,6 +47,9 @@ bool TableWindowCommands::IsTableCommandEnabled(int id, int table) const {
     case table_cmd::kDeleteStatement:
     case table_cmd::kBackupStatement:
     case table_cmd::kDropStatement:
+    case table_cmd::kSelectOne:
+    case table_cmd::kSelectTen:
+    case table_cmd::kSelectAll:
       return true;
     case table_cmd::kReloadFromDatabase:
     case table_cmd::kWriteToDatabase:
@@ -89,6 +93,15 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
     case table_cmd::kBackupStatement:
     case table_cmd::kDropStatement:
       OpenStatementBuilder(frame_, id, table);
+      break;
+    case table_cmd::kSelectOne:
+      QueryWindow::Open(&frame_, frame_)->ShowTableRows(1, table);
+      break;
+    case table_cmd::kSelectTen:
+      QueryWindow::Open(&frame_, frame_)->ShowTableRows(10, table);
+      break;
+    case table_cmd::kSelectAll:
+      QueryWindow::Open(&frame_, frame_)->ShowTableRows(-1, table);
       break;
     case table_cmd::kReloadFromDatabase:
     case table_cmd::kWriteToDatabase:
