@@ -181,7 +181,7 @@ if [ -n "$sheet" ]; then
   sleep 0.6
   xdotool mousemove $((SX + 297)) $((SY + 77)) click --repeat 2 --delay 60 1
   sleep 0.6
-  xdotool mousemove $((SX + 336)) $((SY + 77)) click 1
+  xdotool mousemove $((SX + 364)) $((SY + 77)) click 1
   shot table_editor_drop_down 0.6
   key Escape Escape
   sleep 0.3
