@@ -46,6 +46,10 @@
 namespace tablora {
 namespace {
 
+using testing::Pick;
+using testing::Press;
+using testing::WhenModal;
+
 class DesignOnlySession : public DesignSession {
  public:
   explicit DesignOnlySession(Design* design) : design_(design) {}
@@ -68,37 +72,6 @@ T* FindTop() {
   return nullptr;
 }
 
-/// Runs `answer` on the modal dialog of type T as soon as it is shown (looked for every
-/// 30 ms by a timer, so that the event loop keeps reading the display meanwhile); fails the
-/// test when none appears within five seconds.
-template <typename T>
-void WhenModal(std::function<void(T&)> answer) {
-  auto* timer = new wxTimer();
-  auto tries = std::make_shared<int>(0);
-  timer->Bind(wxEVT_TIMER, [timer, tries, answer](wxTimerEvent&) {
-    T* dialog = nullptr;
-    for (wxWindow* w : wxTopLevelWindows) {
-      if (auto* d = dynamic_cast<T*>(w); d && d->IsModal()) dialog = d;
-    }
-    if (dialog == nullptr && ++*tries < 170) return;
-    timer->Stop();
-    // The answer may run nested modal loops: the timer (and this handler) goes only after.
-    if (dialog == nullptr) {
-      ADD_FAILURE() << "no modal " << typeid(T).name() << " appeared";
-    } else {
-      answer(*dialog);
-    }
-    wxTheApp->CallAfter([timer] { delete timer; });
-  });
-  timer->Start(30);
-}
-
-void Press(wxWindow& dialog, int id) {
-  wxCommandEvent click(wxEVT_BUTTON, id);
-  click.SetEventObject(dialog.FindWindow(id));
-  dialog.FindWindow(id)->GetEventHandler()->ProcessEvent(click);
-}
-
 /// A real mouse click in the middle of a window.
 void Click(wxWindow* window) {
   ASSERT_TRUE(window != nullptr && window->IsShownOnScreen());
@@ -108,17 +81,6 @@ void Click(wxWindow* window) {
   testing::PumpEvents(60);
   sim.MouseClick();
   testing::PumpEvents(150);
-}
-
-void Pick(wxListBox* list, const wxString& text) {
-  const int i = list->FindString(text);
-  ASSERT_NE(i, wxNOT_FOUND) << text;
-  list->SetSelection(i);
-  wxCommandEvent e(wxEVT_LISTBOX, list->GetId());
-  e.SetEventObject(list);
-  e.SetInt(i);
-  e.SetString(text);
-  list->GetEventHandler()->ProcessEvent(e);
 }
 
 void Screenshot(const char* name) {

@@ -519,7 +519,9 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
       }
     };
     const auto typeKey = [&](wxMenuEvent& event) {
-      if (++menusOpened == 1) EXPECT_EQ(std::system(keys.c_str()), 0);
+      if (++menusOpened == 1) {
+        EXPECT_EQ(std::system(keys.c_str()), 0);
+      }
       event.Skip();
     };
     const auto answerOptions = [&](wxMenuEvent& event) {

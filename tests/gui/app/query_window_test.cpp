@@ -68,46 +68,6 @@ std::vector<T*> Shown() {
   return found;
 }
 
-/// Runs `answer` on the modal dialog of type T as soon as it is shown; fails the test when
-/// none appears within five seconds.
-template <typename T>
-void WhenModal(std::function<void(T&)> answer) {
-  auto* timer = new wxTimer();
-  auto tries = std::make_shared<int>(0);
-  timer->Bind(wxEVT_TIMER, [timer, tries, answer](wxTimerEvent&) {
-    T* dialog = nullptr;
-    for (wxWindow* w : wxTopLevelWindows) {
-      if (auto* d = dynamic_cast<T*>(w); d && d->IsModal()) dialog = d;
-    }
-    if (dialog == nullptr && ++*tries < 170) return;
-    timer->Stop();
-    if (dialog == nullptr) {
-      ADD_FAILURE() << "no modal " << typeid(T).name() << " appeared";
-    } else {
-      answer(*dialog);
-    }
-    wxTheApp->CallAfter([timer] { delete timer; });
-  });
-  timer->Start(30);
-}
-
-void Press(wxWindow& dialog, int id) {
-  wxCommandEvent click(wxEVT_BUTTON, id);
-  click.SetEventObject(dialog.FindWindow(id));
-  dialog.FindWindow(id)->GetEventHandler()->ProcessEvent(click);
-}
-
-void Pick(wxListBox* list, const wxString& text) {
-  const int i = list->FindString(text);
-  ASSERT_NE(i, wxNOT_FOUND) << text;
-  list->SetSelection(i);
-  wxCommandEvent e(wxEVT_LISTBOX, list->GetId());
-  e.SetEventObject(list);
-  e.SetInt(i);
-  e.SetString(text);
-  list->GetEventHandler()->ProcessEvent(e);
-}
-
 class QueryWindowGui : public ::testing::Test {
  protected:
   void SetUp() override {
