@@ -8,12 +8,16 @@
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "model/script_clauses.h"
+#include "model/table_body_scanner.h"
 
 namespace tablora {
 
 namespace {
 
 using Iter = std::string::const_iterator;
+
+/// The largest group number of the table pattern's head.
+constexpr int kHeadGroups = 8;
 
 /// Group numbers of the table pattern (setting/e1.dat).
 enum TableGroup { kOwner = 2, kTableName = 3, kTableDisplay = 6, kTableComment = 7, kBody = 9 };
@@ -56,8 +60,7 @@ struct FoundTable {
   std::string owner;
   std::string displayName;
   std::string comment;
-  Iter bodyBegin;
-  Iter bodyEnd;
+  std::pair<Iter, Iter> body;
 };
 
 /// A type name with its words separated by single spaces ("double   precision").
@@ -157,6 +160,37 @@ ScriptParser::ScriptParser(std::string programFolder, Prompts* prompts)
       columnPattern_(programFolder + "/setting/e2.dat"),
       prompts_(prompts) {}
 
+void ScriptParser::RefreshTableHead() {
+  if (tableHeadLoad_ == tablePattern_.loadCount()) return;
+  tableHeadLoad_ = tablePattern_.loadCount();
+  tableHead_.reset();
+  const std::optional<std::string> head = TableBodyScanner::HeadOf(tablePattern_.pattern());
+  if (!head) return;
+  try {
+    auto compiled = std::make_unique<boost::regex>(*head, boost::regex::perl);
+    if (compiled->mark_count() == kHeadGroups) tableHead_ = std::move(compiled);
+  } catch (const std::exception&) {
+    // An edited head that compiles only with its body: the whole pattern serves.
+  }
+}
+
+bool ScriptParser::MatchTable(Iter begin, Iter end, boost::smatch& m, std::pair<Iter, Iter>& body) {
+  if (tableHead_) {
+    // Whatever the whole pattern matches starts with a match of its head.
+    if (!boost::regex_search(begin, end, m, *tableHead_, boost::match_continuous)) return false;
+    const char* const base = &*begin;
+    if (const char* close =
+            TableBodyScanner::FindEnd(base + (m[0].second - begin), base + (end - begin))) {
+      body = {m[0].second, begin + (close - base)};
+      return true;
+    }
+  }
+  if (!boost::regex_search(begin, end, m, *tablePattern_.regex(), boost::match_continuous))
+    return false;
+  body = m[kBody].matched ? std::pair(m[kBody].first, m[kBody].second) : std::pair(end, end);
+  return true;
+}
+
 bool ScriptParser::LoadPatterns() {
   const bool tableOk = tablePattern_.Refresh();
   const bool columnOk = columnPattern_.Refresh();
@@ -181,7 +215,7 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
   if (!tablePattern_.regex() || !columnPattern_.regex()) {
     if (!LoadPatterns()) return tables;
   }
-  const boost::regex& tableRx = *tablePattern_.regex();
+  RefreshTableHead();
   const boost::regex& columnRx = *columnPattern_.regex();
 
   userTypes_ = ScriptClauses::FindUserTypes(text);
@@ -200,20 +234,18 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
                          ? text.begin() + static_cast<std::ptrdiff_t>(starts[i + 1])
                          : text.end();
     boost::smatch m;
+    FoundTable table;
     try {
-      if (!boost::regex_search(begin, end, m, tableRx, boost::match_continuous)) continue;
+      if (!MatchTable(begin, end, m, table.body)) continue;
     } catch (const std::runtime_error& e) {
       error_ = Cp936(u8"脚本太复杂, 有的表没有读出来:\n") + e.what();
       continue;
     }
-    FoundTable table;
     table.owner = Text(m, kOwner);
     if (lineComments) {
       table.displayName = Text(m, kTableDisplay);
       table.comment = Text(m, kTableComment);
     }
-    table.bodyBegin = m[kBody].matched ? m[kBody].first : text.end();
-    table.bodyEnd = m[kBody].matched ? m[kBody].second : text.end();
     std::string key = Cut(m[kTableName].str(), width::kName);
     fileOrder_.push_back(key);
     found[std::move(key)] = std::move(table);
@@ -230,11 +262,11 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
     if (mark != std::string::npos)
       table.group = Cut(comment.substr(mark + GroupMark().size()), width::kName);
 
-    const Iter bodyEnd = foundTable.bodyEnd;
+    const auto [bodyBegin, bodyEnd] = foundTable.body;
     boost::smatch m;
     auto flags = boost::match_not_null;
     try {
-      for (Iter it = foundTable.bodyBegin; boost::regex_search(it, bodyEnd, m, columnRx, flags);
+      for (Iter it = bodyBegin; boost::regex_search(it, bodyEnd, m, columnRx, flags);
            it = m[0].second) {
         flags = flags | boost::match_prev_avail;
         if (m[kColumnName].matched) {

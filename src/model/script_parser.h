@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <boost/regex.hpp>
+
 #include "model/pattern_file.h"
 #include "model/table_design.h"
 #include "model/table_text_parser.h"
@@ -60,7 +62,16 @@ class ScriptParser : public TableTextParser {
   const std::string& error() const { return error_; }
 
  private:
+  using Iter = std::string::const_iterator;
+  /// The table pattern matched at `begin` (searching no further than `end`): `m` holds
+  /// its groups up to the body's, `body` the body's range.
+  bool MatchTable(Iter begin, Iter end, boost::smatch& m, std::pair<Iter, Iter>& body);
+  /// The table pattern's head (see TableBodyScanner) for the pattern loaded now.
+  void RefreshTableHead();
+
   PatternFile tablePattern_;
+  std::unique_ptr<boost::regex> tableHead_;
+  int tableHeadLoad_ = -1;  ///< tablePattern_.loadCount() the head was made from
   PatternFile columnPattern_;
   Prompts* prompts_;
   bool reportedMissing_ = false;
