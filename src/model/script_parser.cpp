@@ -209,7 +209,7 @@ bool ScriptParser::LoadPatterns() {
 }
 
 std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool lineComments,
-                                                   const std::vector<std::size_t>* createTables) {
+                                                   const ScriptClauses::Keywords* keywords) {
   error_.clear();
   fileOrder_.clear();
   std::vector<TableDesign> tables;
@@ -219,16 +219,17 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
   RefreshTableHead();
   const boost::regex& columnRx = *columnPattern_.regex();
 
-  userTypes_ = ScriptClauses::FindUserTypes(text);
+  ScriptClauses::Keywords ownKeywords;
+  if (!keywords) ownKeywords = ScriptClauses::FindKeywords(text);
+  const ScriptClauses::Keywords& places = keywords ? *keywords : ownKeywords;
+  userTypes_ = ScriptClauses::FindUserTypes(text, places);
   std::map<std::string, const UserType*> typesByName;
   for (const UserType& type : userTypes_) typesByName.emplace(gbk::ToLowerAscii(type.name), &type);
 
   // Each search is bounded by the next CREATE TABLE, so an unclosed statement can
   // neither swallow the next table nor make the matcher scan the rest of the script.
   std::map<std::string, FoundTable> found;
-  std::vector<std::size_t> ownStarts;
-  if (!createTables) ownStarts = ScriptClauses::FindCodeWords(text, "create table");
-  const std::vector<std::size_t>& starts = createTables ? *createTables : ownStarts;
+  const std::vector<std::size_t>& starts = places.createTable;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const Iter begin = text.begin() + static_cast<std::ptrdiff_t>(starts[i]);
     const Iter end = i + 1 < starts.size()
@@ -291,8 +292,8 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
     tables.push_back(std::move(table));
   }
 
-  ScriptClauses::ApplyDescriptions(tables, text);
-  ScriptClauses::ApplyAlterTables(tables, text);
+  ScriptClauses::ApplyDescriptions(tables, text, places.addProperty);
+  ScriptClauses::ApplyAlterTables(tables, text, places.alterTable);
   for (TableDesign& table : tables) {
     const std::string owner = table.owner.empty() ? "dbo" : table.owner;
     for (ColumnDesign& column : table.columns) {

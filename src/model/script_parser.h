@@ -7,6 +7,7 @@
 #include <boost/regex.hpp>
 
 #include "model/pattern_file.h"
+#include "model/script_clauses.h"
 #include "model/table_design.h"
 #include "model/table_text_parser.h"
 
@@ -39,9 +40,9 @@ class ScriptParser : public TableTextParser {
   /// Without `lineComments` the "--" comments after a table's "(" and after its columns
   /// are not read as display names, comments and notes (scripts not written by this
   /// program); descriptions are read either way.
-  /// `createTables`, when given, holds ScriptClauses::FindCodeWords(text, "create table").
+  /// `keywords`, when given, holds ScriptClauses::FindKeywords(text).
   std::vector<TableDesign> ParseTables(const std::string& text, bool lineComments = true,
-                                       const std::vector<std::size_t>* createTables = nullptr);
+                                       const ScriptClauses::Keywords* keywords = nullptr);
 
   /// The one-table parse for a table editor: full-width colons read as ":", patterns
   /// refreshed, the first table of `text` or nothing.
