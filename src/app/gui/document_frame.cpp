@@ -1,6 +1,7 @@
 #include "app/gui/document_frame.h"
 
 #include "base/document_titles.h"
+#include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
 #include "db/gui/procedure_view.h"
 
@@ -22,7 +23,11 @@ void DocumentFrame::ShowProcedure(CommandHost& host, int index) {
   if (IsDesignView()) return;
   if (procedureView_ == nullptr) {
     procedureView_ = new ProcedureView(this, host);
-    SendSizeEvent();
+    // Fitted to the frame now only once GTK has laid the frame out; a frame just opened still
+    // has wx's 20 x 20 and is fitted when GTK gives it its size.
+    const wxSize client = GetClientSize();
+    if (client.x >= scroll_bars::kSmallestSide && client.y >= scroll_bars::kSmallestSide)
+      SendSizeEvent();
   }
   procedureView_->ShowProcedure(index);
 }

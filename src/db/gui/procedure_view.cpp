@@ -6,6 +6,7 @@
 #include "app/command_host.h"
 #include "app/design_session.h"
 #include "base/app_state.h"
+#include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
 #include "db/procedure_colouring.h"
 #include "db/procedure_commands.h"
@@ -33,7 +34,7 @@ int StyleOf(TextColour colour) {
 }  // namespace
 
 ProcedureView::ProcedureView(wxWindow* parent, CommandHost& host)
-    : wxStyledTextCtrl(parent, wxID_ANY), host_(host) {
+    : wxStyledTextCtrl(parent, wxID_ANY, wxDefaultPosition, scroll_bars::StartSize()), host_(host) {
   const Settings& settings = host_.appState().settings;
   SetLexer(wxSTC_LEX_CONTAINER);  // the colours are set here, never by a lexer
   StyleSetFont(wxSTC_STYLE_DEFAULT, wxFont(wxFontInfo(10).Family(wxFONTFAMILY_TELETYPE)));

@@ -8,6 +8,7 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 
+#include "base/gui/scroll_bar_size.h"
 #include "ui/grid_clipboard.h"
 #include "ui/grid_layout.h"
 #include "ui/grid_scroll.h"
@@ -33,7 +34,8 @@ constexpr int kToEdge = 1 << 20;
 
 DataGrid::DataGrid(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                    long style)
-    : wxWindow(parent, id, pos, size,
+    // Created without a size (a sizer sizes it later), GTK may lay it out first at wx's 20 x 20.
+    : wxWindow(parent, id, pos, scroll_bars::StartSize(size),
                style | wxWANTS_CHARS | wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
       selection_(model_),
       font_(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)),

@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 
+#include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
 #include "ui/grid_layout.h"
 #include "ui/gui/grid_renderer.h"
@@ -63,15 +64,8 @@ void DesignCanvas::DrawWelcome(wxDC& dc) {
   }
 }
 
-namespace {
-/// GTK cannot lay out a window's scroll bars in less than this: a canvas sized smaller (the
-/// document frame fits its only child to its own size before GTK has given it one, 20 x 20)
-/// logs an assertion about each bar.
-const wxSize kSmallestCanvas(64, 64);
-}  // namespace
-
 DesignCanvas::DesignCanvas(wxWindow* parent, AppState& state, DesignSource design)
-    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, kSmallestCanvas,
+    : wxScrolledCanvas(parent, wxID_ANY, wxDefaultPosition, scroll_bars::StartSize(),
                        wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       state_(state),
       design_(std::move(design)),
@@ -228,9 +222,9 @@ const wxBitmap& DesignCanvas::WindowBitmap(int table) {
 }
 
 void DesignCanvas::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
-  if (width >= 0) width = std::max(width, kSmallestCanvas.x);
-  if (height >= 0) height = std::max(height, kSmallestCanvas.y);
-  wxScrolledCanvas::DoSetSize(x, y, width, height, sizeFlags);
+  // The document frame fits its only child to its own size before GTK has given it one.
+  wxScrolledCanvas::DoSetSize(x, y, scroll_bars::SizeSide(width), scroll_bars::SizeSide(height),
+                              sizeFlags);
 }
 
 void DesignCanvas::OnPaint(wxPaintEvent&) {

@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
 #include "base/text_codec.h"
 #include "ui/gui/data_grid.h"
@@ -124,7 +125,7 @@ wxWindow* TableEditorSheet::BuildDesignPage(wxWindow* book) {
 
 wxWindow* TableEditorSheet::BuildSqlPage(wxWindow* book) {
   auto* page = new wxPanel(book);
-  sql_ = new wxTextCtrl(page, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
+  sql_ = new wxTextCtrl(page, wxID_ANY, "", wxDefaultPosition, scroll_bars::StartSize(),
                         wxTE_MULTILINE | wxTE_RICH2 | wxHSCROLL);
   auto* update = new wxButton(page, wxID_ANY, U(u8"更新(&U)"));
   extra_ = new wxCheckBox(page, wxID_ANY, U(u8"显示扩展SQL语句"));
