@@ -11,9 +11,32 @@ Design::Design(AppState& app, Prompts& prompts, TableTextParser& parser, DesignV
 
 Design::~Design() = default;
 
+namespace {
+/// The width every table window has in the current column style (the style the view shows:
+/// the first one when the current number lies outside the list), or 0 when it depends on the
+/// table (the first word has no width: the window fits its title) or there is no style.
+int StyleWindowWidth(const Settings& settings) {
+  Settings shown;
+  shown.columnStyles = settings.columnStyles;
+  shown.columnWidths = settings.columnWidths;
+  const int count = static_cast<int>(settings.columnStyles.size());
+  shown.currentColumnStyle =
+      settings.currentColumnStyle >= 1 && settings.currentColumnStyle <= count
+          ? settings.currentColumnStyle
+          : 1;
+  const std::vector<Settings::StyleWord> words = shown.SplitCurrentColumnStyle();
+  if (words.empty() || words.front().width < 0) return 0;
+  int width = TableWindowState::kFrameExtra;
+  for (const Settings::StyleWord& word : words) width += std::max(word.width, 0);
+  return width;
+}
+}  // namespace
+
 TableWindowState Design::PlaceWindow(int index) {
   const Settings& s = app_.settings;
-  const int cell = s.tableWinWidth + s.marginW;
+  const int styleWidth = StyleWindowWidth(s);
+  const int cell = styleWidth > s.tableWinWidth + s.marginW ? styleWidth + s.marginW
+                                                            : s.tableWinWidth + s.marginW;
   // A view narrower than one window and its margin still holds one table per row.
   tablesPerRow_ = std::max(1, cell > 0 ? view_->ClientWidth() / cell : 1);
   TableWindowState window;

@@ -18,6 +18,9 @@ namespace tablora {
 /// The rectangle and colours of a table window, in the view's client coordinates. The
 /// window program keeps them current when a window is moved or recoloured.
 struct TableWindowState {
+  /// A window is its grid's content and this many pixels of frame wide (and high).
+  static constexpr int kFrameExtra = 5;
+
   int left = 0;
   int top = 0;
   int right = 0;
@@ -90,6 +93,10 @@ class Design : public TableEditorHost {
   void TableChanged(int tableIndex) override;
 
  private:
+  /// The rectangle of new table `index` on a grid of cells `Width` + `MarginW` wide and
+  /// `Height` + `MarginH` tall, as many per row as the view's width holds (at least one). A
+  /// cell is widened to the window width + `MarginW` when the current column style makes
+  /// every window wider than a cell, so that neighbours do not overlap.
   TableWindowState PlaceWindow(int index);
   /// The entry of a new table `index` with its window placed; null without an open view.
   TableEditor* NewEntry(int index);

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+#include "model/design.h"
 #include "ui/display_styles.h"
 
 namespace tablora {
+
+// New windows are placed by this frame width (Design::PlaceWindow).
+static_assert(TableWindowContent::kSizeExtra == TableWindowState::kFrameExtra);
 
 bool TableWindowContent::Fill(GridModel& grid, const TableDesign& table, const Settings& settings,
                               Rgb textColour, Rgb backColour) {

@@ -75,6 +75,46 @@ TEST_F(DesignTest, TablesPerRowFollowTheCurrentViewWidth) {
   EXPECT_EQ(design.entry(1).window.left, 160);
 }
 
+TEST_F(DesignTest, AColumnStyleWiderThanACellWidensTheCellsSoWindowsDoNotOverlap) {
+  // The shipped sizes (Width 180, MarginW 20: cells 200 wide) and word widths; a window is
+  // its words' widths + 5 wide.
+  app.settings.tableWinWidth = 180;
+  app.settings.marginW = 20;
+  app.settings.columnWidths = {{"N", "90"}, {"T", "100"}, {"K", "50"}, {"E", "30"}};
+  app.settings.columnStyles = {"N T E K", "N T", "N T K", "X N", "", "N T E"};
+  struct Case {
+    int style;
+    int clientWidth;
+    std::vector<int> lefts;  ///< of tables 0 to 3
+    int perRow;
+    int top3;  ///< of table 3
+  };
+  const std::vector<Case> cases = {
+      {1, 900, {0, 295, 590, 0}, 3, 170},  // 275 wide: cells of 275 + 20
+      {2, 800, {0, 200, 400, 600}, 4, 0},  // 195 wide: fits its cell, the cells stay
+      {3, 800, {0, 265, 530, 0}, 3, 170},  // 245 wide
+      {6, 800, {0, 245, 490, 0}, 3, 170},  // 225 wide
+      {1, 200, {0, 0, 0, 0}, 1, 510},      // narrower than one cell: still one per row
+      {4, 800, {0, 200, 400, 600}, 4, 0},  // first word without a width: titles only
+      {5, 800, {0, 200, 400, 600}, 4, 0},  // an empty style: no columns
+      {0, 900, {0, 295, 590, 0}, 3, 170},  // no current style: the first, as the view shows
+  };
+  for (const Case& c : cases) {
+    app.settings.currentColumnStyle = c.style;
+    view.clientWidth = c.clientWidth;
+    Design placed(app, prompts, parser, &view);
+    std::vector<int> lefts;
+    for (int i = 0; i < 4; ++i) {
+      placed.AddTable(true, -1);
+      lefts.push_back(placed.entry(i).window.left);
+      EXPECT_EQ(placed.entry(i).window.right - placed.entry(i).window.left, 180);
+    }
+    EXPECT_EQ(lefts, c.lefts) << "style " << c.style;
+    EXPECT_EQ(placed.tablesPerRow(), c.perRow) << "style " << c.style;
+    EXPECT_EQ(placed.entry(3).window.top, c.top3) << "style " << c.style;
+  }
+}
+
 TEST_F(DesignTest, ScrollHeightGrowsByOneClientHeightWhenATableReachesTheEnd) {
   view.clientWidth = 500;
   view.clientHeight = 300;
