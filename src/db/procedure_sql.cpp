@@ -1,12 +1,13 @@
 #include "db/procedure_sql.h"
 
 #include "db/schema_import.h"
+#include "model/sql_names.h"
 
 namespace tablora {
 
 std::string ProcedureSql::ObjectName(const std::string& owner, const std::string& name) {
-  const std::string last = "[" + SchemaImport::Bracketed(name) + "]";
-  return owner.empty() ? last : "[" + SchemaImport::Bracketed(owner) + "]." + last;
+  const std::string last = sql_names::Bracketed(name);
+  return owner.empty() ? last : sql_names::Bracketed(owner) + "." + last;
 }
 
 std::string ProcedureSql::TextQuery(const std::string& owner, const std::string& name) {

@@ -10,6 +10,7 @@
 #include "db/procedure_import.h"
 #include "db/schema_types.h"
 #include "model/design.h"
+#include "model/sql_names.h"
 
 namespace tablora {
 
@@ -76,10 +77,6 @@ SchemaImport::SchemaImport(Design& design, ConnectionState& state, ImportObserve
 
 std::string SchemaImport::Literal(const std::string& name) {
   return gbk::ReplaceAll(name, "'", "''");
-}
-
-std::string SchemaImport::Bracketed(const std::string& name) {
-  return gbk::ReplaceAll(name, "]", "]]");
 }
 
 void SchemaImport::Progress(int position) {
@@ -215,7 +212,7 @@ void SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
 }
 
 void SchemaImport::ReadColumns(TableDesign& table) {
-  const std::string from = "FROM [" + Bracketed(table.actualName) + "]";
+  const std::string from = "FROM " + sql_names::Bracketed(table.actualName);
   AdoRecordset rs(connection_);
   bool open = !topFails_ && rs.Open("SELECT TOP 1 * " + from);
   if (!open) {

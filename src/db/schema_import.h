@@ -56,9 +56,8 @@ class SchemaImport {
   /// Replaces how MS Access files are read (tests); the default uses AccessFileReader.
   void setAccessReader(AccessReader reader) { accessReader_ = std::move(reader); }
 
-  /// `name` as the inside of a '...' literal (apostrophes doubled) and of [...] ("]" as "]]").
+  /// `name` as the inside of a '...' literal (apostrophes doubled).
   static std::string Literal(const std::string& name);
-  static std::string Bracketed(const std::string& name);
 
  private:
   bool OpenConnection(const ImportRequest& request);

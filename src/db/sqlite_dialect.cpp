@@ -3,6 +3,8 @@
 #include <regex>
 
 #include "base/gbk_text.h"
+#include "model/sql_cursor.h"
+#include "model/sql_names.h"
 
 namespace tablora {
 
@@ -12,6 +14,10 @@ namespace {
 std::size_t NameEnd(const std::string& text, std::size_t p) {
   if (p < text.size() && text[p] == '[') {
     for (std::size_t i = p + 1; i < text.size(); ++i) {
+      if (gbk::IsLeadByte(static_cast<unsigned char>(text[i]))) {
+        ++i;  // the second byte of a double-byte character may be "]"
+        continue;
+      }
       if (text[i] != ']') continue;
       if (i + 1 < text.size() && text[i + 1] == ']') {
         ++i;
@@ -49,6 +55,34 @@ std::string DropOwners(const std::string& text, const std::string& keyword) {
   }
 }
 
+/// `text` with each [bracketed] name that holds "]]" written "double-quoted": SQLite reads no
+/// "]" inside brackets. Literals and comments are left as they are.
+std::string QuoteClosingBrackets(const std::string& text) {
+  if (text.find("]]") == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t next = SqlCursor::SkipQuoted(text, i);
+    if (next == i) {
+      const bool pair = gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
+      out.append(text, i, pair ? 2 : 1);
+      i += pair ? 2 : 1;
+      continue;
+    }
+    const std::string_view inside = text[i] == '[' && next > i + 1
+                                        ? std::string_view(text).substr(i + 1, next - i - 2)
+                                        : std::string_view();
+    if (inside.find("]]") != std::string_view::npos) {
+      out += sql_names::Quoted(sql_names::FromInsideBrackets(inside), '"', '"');
+    } else {
+      out.append(text, i, next - i);
+    }
+    i = next;
+  }
+  return out;
+}
+
 }  // namespace
 
 bool SqliteDialect::IsSqlite(const std::string& dbmsName) {
@@ -69,13 +103,14 @@ std::string SqliteDialect::Adapt(const std::string& text) {
   out = std::regex_replace(out, clustered, "");
   out = std::regex_replace(out, nocheck, "");
   out = std::regex_replace(out, identity, "");
-  return out;
+  return QuoteClosingBrackets(out);
 }
 
 bool SqliteDialect::ConstraintList(const std::string& batch, std::string& list) {
   // Only the head is matched: the clauses after ADD are taken whole.
   static const std::regex head(
-      R"(\s*ALTER\s+TABLE\s+(?:\[(?:[^\]]|\]\])*\]|[^\s\[]+)(?:\s*\.\s*(?:\[(?:[^\]]|\]\])*\]|[^\s\[]+))?)"
+      R"(\s*ALTER\s+TABLE\s+(?:\[(?:[^\]]|\]\])*\]|"(?:[^"]|"")*"|[^\s\["]+))"
+      R"((?:\s*\.\s*(?:\[(?:[^\]]|\]\])*\]|"(?:[^"]|"")*"|[^\s\["]+))?)"
       R"((?:\s+WITH\s+(?:NO)?CHECK)?\s+ADD\s+(?=(?:CONSTRAINT|PRIMARY\s+KEY|FOREIGN\s+KEY|UNIQUE|CHECK)\b))",
       std::regex::icase);
   std::smatch match;

@@ -15,7 +15,8 @@ class SqliteDialect {
   static bool IsSqlite(const std::string& dbmsName);
 
   /// `text` without owners before table names ("[dbo].[t]" gives "[t]"), "ON [PRIMARY]",
-  /// "CLUSTERED", "NONCLUSTERED", "WITH NOCHECK" and "IDENTITY (seed, increment)".
+  /// "CLUSTERED", "NONCLUSTERED", "WITH NOCHECK" and "IDENTITY (seed, increment)"; a name
+  /// holding "]" ("[a]]b]") is written "a]b" in double quotes, which SQLite reads.
   static std::string Adapt(const std::string& text);
 
   /// The constraint list of an "ALTER TABLE name [WITH NOCHECK] ADD CONSTRAINT ..." batch

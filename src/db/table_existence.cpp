@@ -6,6 +6,7 @@
 #include "db/comment_executor.h"
 #include "db/oracle_comments.h"
 #include "db/schema_import.h"
+#include "model/sql_names.h"
 
 namespace tablora {
 
@@ -15,13 +16,17 @@ std::string SqlServerOwner(const TableDesign& table) {
   return table.owner.empty() ? "dbo" : table.owner;
 }
 
+/// "[owner].[table]", each "]" inside doubled.
+std::string SqlServerName(const TableDesign& table) {
+  return sql_names::Bracketed(SqlServerOwner(table)) + "." + sql_names::Bracketed(table.actualName);
+}
+
 }  // namespace
 
 std::string TableExistence::SqlServerQuery(const TableDesign& table) {
-  return "select * from dbo.sysobjects where id = object_id(N'[" +
-         SchemaImport::Literal(SchemaImport::Bracketed(SqlServerOwner(table))) + "].[" +
-         SchemaImport::Literal(SchemaImport::Bracketed(table.actualName)) +
-         "]') and OBJECTPROPERTY(id, N'IsUserTable') = 1";
+  return "select * from dbo.sysobjects where id = object_id(N'" +
+         SchemaImport::Literal(SqlServerName(table)) +
+         "') and OBJECTPROPERTY(id, N'IsUserTable') = 1";
 }
 
 std::string TableExistence::DropStatement(int databaseKind, const TableDesign& table) {
@@ -29,8 +34,7 @@ std::string TableExistence::DropStatement(int databaseKind, const TableDesign& t
     return "DROP TABLE \"" + OracleIdentifier(OracleOwner(table)) + "\".\"" +
            OracleIdentifier(table.actualName) + "\"";
   }
-  return "drop table [" + SchemaImport::Bracketed(SqlServerOwner(table)) + "].[" +
-         SchemaImport::Bracketed(table.actualName) + "]";
+  return "drop table " + SqlServerName(table);
 }
 
 bool TableExistence::InCatalog(AdoConnection& connection, int databaseKind,

@@ -30,7 +30,9 @@ bool WholeCharacters(std::string_view text) {
   return true;
 }
 
-/// A name the writer brackets and the reader gives back unchanged.
+/// A name the writer brackets and the reader gives back unchanged. A name with "]" comes
+/// back too, written "]]", but the table pattern's body rule reads it in pieces: only the
+/// cycle can tell what such a table reads back as.
 bool PlainName(std::string_view name) {
   if (name.empty() || name.size() >= width::kName) return false;
   for (char c : name) {

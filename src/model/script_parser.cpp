@@ -9,6 +9,7 @@
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "model/script_clauses.h"
+#include "model/sql_names.h"
 #include "model/table_body_scanner.h"
 
 namespace tablora {
@@ -53,6 +54,17 @@ std::string Text(const boost::smatch& m, int group) {
   return m[group].matched ? m[group].str() : std::string();
 }
 
+/// A name group's text; a [bracketed] name's "]]" reads as one "]".
+std::string NameText(const boost::smatch& m, int group) {
+  const auto& name = m[group];
+  if (!name.matched) return {};
+  // Only a bracketed or quoted name holds "]", so a character stands before it.
+  if (std::find(name.first, name.second, ']') == name.second || *(name.first - 1) != '[')
+    return name.str();
+  return sql_names::FromInsideBrackets(
+      std::string_view(&*name.first, static_cast<std::size_t>(name.second - name.first)));
+}
+
 std::string Cut(const std::string& text, std::size_t width) { return gbk::CutToWidth(text, width); }
 
 /// One table as the table pattern found it, before its body is read (the body stays in
@@ -91,7 +103,7 @@ bool TakeLastWord(std::string& text, std::string_view word) {
 
 ColumnDesign ReadComputedColumn(const boost::smatch& m, bool lineComments) {
   ColumnDesign column;
-  column.actualName = Cut(m[kComputedName].str(), width::kName);
+  column.actualName = Cut(NameText(m, kComputedName), width::kName);
   std::string definition = gbk::Trim(m[kComputedDefinition].str());
   column.nullable = true;
   if (TakeLastWord(definition, "null")) column.nullable = !TakeLastWord(definition, "not");
@@ -106,8 +118,8 @@ ColumnDesign ReadComputedColumn(const boost::smatch& m, bool lineComments) {
 
 ColumnDesign ReadColumn(const boost::smatch& m, bool lineComments) {
   ColumnDesign column;
-  column.actualName = Cut(m[kColumnName].str(), width::kName);
-  std::string typeName = TypeName(Text(m, kTypeName));
+  column.actualName = Cut(NameText(m, kColumnName), width::kName);
+  std::string typeName = TypeName(NameText(m, kTypeName));
   const std::string size = Text(m, kSize);
   if (gbk::EqualsIgnoreCase(size, "max")) {
     typeName += "(max)";  // kept in the name: a zero length would shrink the column to 1
@@ -243,12 +255,12 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
       error_ = Cp936(u8"脚本太复杂, 有的表没有读出来:\n") + e.what();
       continue;
     }
-    table.owner = Text(m, kOwner);
+    table.owner = NameText(m, kOwner);
     if (lineComments) {
       table.displayName = Text(m, kTableDisplay);
       table.comment = Text(m, kTableComment);
     }
-    std::string key = Cut(m[kTableName].str(), width::kName);
+    std::string key = Cut(NameText(m, kTableName), width::kName);
     fileOrder_.push_back(key);
     found[std::move(key)] = std::move(table);
   }

@@ -9,6 +9,7 @@
 #include "base/text_file.h"
 #include "model/design.h"
 #include "model/layout_block.h"
+#include "model/sql_names.h"
 #include "model/sql_server_comments.h"
 
 namespace tablora {
@@ -81,16 +82,23 @@ std::string Expand(std::string_view tpl, const LineFills& fills) {
   return line;
 }
 
-/// "[a]" for one key column, "[a],\n[b]" for several: the column list of the key clause.
-std::string PrimaryKeyClause(const std::string& tableName,
-                             const std::vector<std::string>& columns) {
+using sql_names::Bracketed;
+using sql_names::InsideBrackets;
+
+/// "[a]" for one column, "[a],\n[b]" for several: the column list of a key clause.
+std::string ColumnList(const std::vector<std::string>& columns) {
   std::string list;
   for (const std::string& column : columns) {
-    if (!list.empty()) list += "],\n[";
-    list += column;
+    if (!list.empty()) list += ",\n";
+    list += Bracketed(column);
   }
-  return "\nCONSTRAINT [PK_" + gbk::ToUpperAscii(tableName) + "] PRIMARY KEY  CLUSTERED\n(\n[" +
-         list + "]\n)\nON [PRIMARY]";
+  return list;
+}
+
+std::string PrimaryKeyClause(const std::string& tableName,
+                             const std::vector<std::string>& columns) {
+  return "\nCONSTRAINT " + Bracketed("PK_" + gbk::ToUpperAscii(tableName)) +
+         " PRIMARY KEY  CLUSTERED\n(\n" + ColumnList(columns) + "\n)\nON [PRIMARY]";
 }
 
 /// Appends `text` with every CR LF turned into a line feed.
@@ -143,15 +151,9 @@ bool IsComputed(std::string_view typeText) {
 std::string ScriptWriter::BuildTableHeader(const TableNames& names) const {
   if (names.actualName.empty()) return {};
   static const std::string groupMark = Cp936(u8"(组)");
-  std::string header;
-  if (app_.databaseKind == kAccess) {
-    header = "CREATE TABLE [";
-  } else if (!names.owner.empty()) {
-    header = "CREATE TABLE [" + names.owner + "].[";
-  } else {
-    header = "CREATE TABLE [dbo].[";
-  }
-  header += names.actualName + "] (\t\t\t";
+  std::string header = "CREATE TABLE ";
+  if (app_.databaseKind != kAccess) header += Bracketed(OwnerOrDbo(names.owner)) + ".";
+  header += Bracketed(names.actualName) + " (\t\t\t";
   const bool namesDiffer = names.actualName != names.displayName;
   if (namesDiffer || !names.comment.empty() || !names.group.empty()) {
     header += "--";
@@ -223,21 +225,19 @@ std::string ScriptWriter::ForeignKeyClauses(const std::string& tableName, const 
         done[j] = true;
       }
     }
-    std::string columns;
-    std::string refColumns;
+    std::vector<std::string> columns;
+    std::vector<std::string> refColumns;
     for (const ForeignKeyRow* member : members) {
-      if (!columns.empty()) columns += "],\n[";
-      columns += member->column;
-      if (!refColumns.empty()) refColumns += "],\n[";
-      refColumns += member->refColumn;
+      columns.push_back(member->column);
+      refColumns.push_back(member->refColumn);
     }
     // The server needs a name: an unnamed key gets one from its table and column.
     const std::string name =
         first.name.empty() ? "FK_" + tableName + "_" + first.column : first.name;
     if (!clauses.empty()) clauses += ",";
-    clauses += "\nCONSTRAINT [" + name + "] FOREIGN KEY\n(\n[" + columns + "]\n) REFERENCES [" +
-               (first.refOwner.empty() ? owner : first.refOwner) + "].[" + first.refTable +
-               "] (\n[" + refColumns + "]\n)";
+    clauses += "\nCONSTRAINT " + Bracketed(name) + " FOREIGN KEY\n(\n" + ColumnList(columns) +
+               "\n) REFERENCES " + Bracketed(first.refOwner.empty() ? owner : first.refOwner) +
+               "." + Bracketed(first.refTable) + " (\n" + ColumnList(refColumns) + "\n)";
   }
   return clauses;
 }
@@ -250,7 +250,7 @@ std::string ScriptWriter::ColumnLine(const GridCells& grid, int row, bool last) 
   if (display.empty()) display = actual;
 
   LineFills fills;
-  fills.fieldnameEn.text = actual;
+  fills.fieldnameEn.text = InsideBrackets(actual);
   const bool namesEqual = actual == display;
   if (namesEqual) {
     fills.fieldnameCn.drop = 1;  // with its ":"
@@ -305,7 +305,9 @@ std::string ScriptWriter::ColumnLine(const GridCells& grid, int row, bool last) 
   if (bracketed && gbk::Trim(fills.type.text).find(' ') != std::string::npos) {
     return Expand(kTemplateUnbracketedType, fills);
   }
-  return Expand(bracketed ? kTemplateBracketed : kTemplateAccess, fills);
+  if (!bracketed) return Expand(kTemplateAccess, fills);
+  fills.type.text = InsideBrackets(fills.type.text);
+  return Expand(kTemplateBracketed, fills);
 }
 
 std::optional<ScriptWriter::ForeignKeyRow> ScriptWriter::ForeignKeyOf(const GridCells& grid,
@@ -357,7 +359,8 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
     }
     if (auto fk = ForeignKeyOf(grid, row)) foreignKeys.push_back(std::move(*fk));
     const std::string check = grid.GetCellText(row, col::kCheck);
-    if (!check.empty()) keyList.push_back("CONSTRAINT [CK_" + actual + "] CHECK (" + check + ")\n");
+    if (!check.empty())
+      keyList.push_back("CONSTRAINT " + Bracketed("CK_" + actual) + " CHECK (" + check + ")\n");
     out.lines += ColumnLine(grid, row, u + 1 == used.size());
     out.lines += "\n";
   }
@@ -374,7 +377,8 @@ ColumnLines ScriptWriter::BuildColumnLines(const GridCells& grid, const TableNam
       keys += item;
     }
   }
-  const std::string alter = "\n\nALTER TABLE [" + owner + "].[" + names.actualName + "]";
+  const std::string alter =
+      "\n\nALTER TABLE " + Bracketed(owner) + "." + Bracketed(names.actualName);
   if (!keys.empty()) out.extraStatements += alter + " WITH NOCHECK ADD" + keys + "\nGO\n\n";
   if (!foreignKeys.empty()) {
     out.extraStatements +=
@@ -418,7 +422,7 @@ std::string ScriptWriter::BuildScript(Design& design, int index) const {
 
   // The user-defined types come first: the tables use them.
   for (const UserType& type : design.userTypes()) {
-    script += "CREATE TYPE [" + type.name + "] FROM " + type.baseType +
+    script += "CREATE TYPE " + Bracketed(type.name) + " FROM " + type.baseType +
               (type.notNull ? " NOT NULL" : "") + "\nGO\n\n";
   }
 

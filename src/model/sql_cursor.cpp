@@ -30,12 +30,17 @@ std::size_t SqlCursor::SkipQuoted(std::string_view text, std::size_t pos) {
   if (c == '"' || c == '[') {
     const char close = c == '"' ? '"' : ']';
     std::size_t i = pos + 1;
-    while (i < text.size() && text[i] != close && text[i] != '\n') {
+    while (i < text.size() && text[i] != '\n') {
+      if (text[i] == close) {
+        // Inside brackets "]]" is a "]" of the name.
+        if (c != '[' || i + 1 >= text.size() || text[i + 1] != ']') return i + 1;
+        i += 2;
+        continue;
+      }
       i += (c == '[' && gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
                ? 2
                : 1;
     }
-    if (i < text.size() && text[i] == close) return i + 1;
     return pos + 1;  // an unclosed name is a plain character
   }
   if (c == '-' && pos + 1 < text.size() && text[pos + 1] == '-') {

@@ -43,8 +43,8 @@ class SqlCursor {
 
   /// Splits at `separator` where it stands outside parentheses, literals, names and comments.
   static std::vector<std::string_view> SplitTopLevel(std::string_view text, char separator);
-  /// The position just past the literal, name or comment that starts at `pos`, or `pos`
-  /// when none starts there.
+  /// The position just past the literal, name or comment that starts at `pos` ("]]" inside
+  /// brackets belongs to the name), or `pos` when none starts there.
   static std::size_t SkipQuoted(std::string_view text, std::size_t pos);
   /// Position of the ")" matching the "(" at `open` outside literals, or npos.
   static std::size_t MatchingParen(std::string_view text, std::size_t open);

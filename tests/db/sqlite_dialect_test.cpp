@@ -15,7 +15,13 @@ TEST(SqliteDialect, ServerTextsBecomeSqliteTexts) {
       {"CREATE TABLE [dbo].[t] (\t\t\t--x\n[id] [int] IDENTITY (1,1) NOT NULL   --n\n) ON "
        "[PRIMARY]",
        "CREATE TABLE [t] (\t\t\t--x\n[id] [int] NOT NULL   --n\n)"},
-      {"drop table [a]]b].[o'k]]x]", "drop table [o'k]]x]"},
+      {"drop table [a]]b].[o'k]]x]", "drop table \"o'k]x\""},
+      // The second byte of a double-byte character is no "]".
+      {"drop table [\x81\x5D].[t]", "drop table [t]"},
+      // SQLite reads no "]" inside brackets: such names go in double quotes; literals and
+      // comments keep theirs.
+      {"CREATE TABLE [dbo].[o]]k\"] (\t\t\t--[x]]y]\n[c]]1] [int] DEFAULT ('[a]]b]') NOT NULL \n)",
+       "CREATE TABLE \"o]k\"\"\" (\t\t\t--[x]]y]\n\"c]1\" [int] DEFAULT ('[a]]b]') NOT NULL \n)"},
       {"ALTER TABLE [dbo].[t] WITH NOCHECK ADD\nCONSTRAINT [PK_T] PRIMARY KEY  "
        "CLUSTERED\n(\n[id]\n)\n"
        "ON [PRIMARY]",
@@ -38,6 +44,8 @@ TEST(SqliteDialect, AddedConstraintsMoveIntoTheCreate) {
       {"ALTER TABLE [t] ADD\nCONSTRAINT [PK_T] PRIMARY KEY\n(\n[id]\n)", true,
        "CONSTRAINT [PK_T] PRIMARY KEY\n(\n[id]\n)"},
       {"alter table t with check add check (a > 0)", true, "check (a > 0)"},
+      {"ALTER TABLE \"o]k\" ADD CONSTRAINT \"PK_O]K\" PRIMARY KEY (\"c]1\")", true,
+       "CONSTRAINT \"PK_O]K\" PRIMARY KEY (\"c]1\")"},
       {"ALTER TABLE [t] ADD [c] int", false, ""},
       {"CREATE INDEX i ON t (a)", false, ""},
   };

@@ -80,6 +80,25 @@ TEST(WriteBackSqlite, UpdateTableRecreatesWithKeysOrRollsBack) {
   }
 }
 
+// Names holding "]" reach SQLite in double quotes and name the table, its key and its
+// CHECK there.
+TEST(WriteBackSqlite, NamesWithClosingBracketsAreCreatedAsNamed) {
+  WriteBackBench bench(kSqlServer);
+  bench.Add(testing::Table("o]k", "", "", "", "a]b",
+                           {Col("c]1", "int").Key(), Col("q]", "int").Check("[q]]] > 0")}));
+  ASSERT_TRUE(bench.OpenOdbc(OrdersDatabase("brackets.db")));
+  EXPECT_EQ(WriteBackResult::kDone, bench.writeBack.UpdateTable(0));
+  EXPECT_TRUE(bench.prompts.questions.empty());
+  auto& db = static_cast<OdbcConnection&>(*bench.database.state().sharedConnection);
+  ResultSet keys;
+  ASSERT_TRUE(db.PrimaryKeys("o]k", keys));
+  ASSERT_EQ(1u, keys.rows.size());
+  EXPECT_EQ("c]1", keys.Text(0, 3));
+  EXPECT_TRUE(db.Execute("INSERT INTO \"o]k\" VALUES (1, 1)"));
+  EXPECT_FALSE(db.Execute("INSERT INTO \"o]k\" VALUES (1, 2)"));
+  EXPECT_FALSE(db.Execute("INSERT INTO \"o]k\" VALUES (2, 0)"));
+}
+
 TEST(WriteBackSqlite, NoAnswerLeavesTheTable) {
   WriteBackBench bench(kSqlServer);
   bench.Add(OrdersDesign("0"));
