@@ -3,6 +3,7 @@
 // and fed by the statement builder. Menus are worked with the mouse and the keyboard.
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
@@ -224,6 +225,12 @@ TEST_F(QueryWindowGui, TableQueriesFromTheWindowMenuAndTheTreesOpenSideBySide) {
   QueryWindow* first = WaitForWindow(1);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->GetTitle(), wxString::FromUTF8(u8"结果集"));
+  // "执行(&E)" and "退出" show their pictures from the program folder's icons.
+  for (int id : {QueryWindow::kExecuteId, QueryWindow::kQuitId}) {
+    auto* button = wxDynamicCast(first->FindWindow(id), wxButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->GetBitmap().IsOk()) << id;
+  }
   EXPECT_EQ(first->sqlText(), "SELECT * FROM [People] LIMIT 10");
   EXPECT_EQ(first->countText(), Cp936(u8"受影响记录:10"));
   const GridModel& ten = first->grid().Model();
