@@ -308,7 +308,7 @@ TEST_F(QueryWindowGui, TheBuilderFromTheGroupTreeJoinsFiltersOrdersAndExecutes) 
     if (Trees().TableOf(W::kGroupTree, item) == TableIndex("People")) peopleItem = item;
   ASSERT_GE(peopleItem, 0);
   // "选择语句(SELECT)" is the sixth entry of a table item's menu.
-  Frame().workBoxCommands().RunCommand(W::kGroupTree, table_cmd::kInsertStatement, peopleItem);
+  ChooseFromMenu(ItemOnScreen(W::kGroupTree, peopleItem), 6);
   ASSERT_TRUE(WaitFor([] { return !Shown<StatementBuilderDialog>().empty(); }, kLong));
   StatementBuilderDialog* builder = Shown<StatementBuilderDialog>().front();
   PumpEvents(200);
