@@ -5,6 +5,10 @@
 # floor; prints the median wall time and the median CPU time (user + system), each with
 # its ratio to the floor's, and the peak resident memory (largest of the runs,
 # /usr/bin/time %M). On a busy machine the CPU times are the steadier measure.
+# `gen java` runs three ways: into a new folder (gen_java), again into the folder the
+# previous run filled, every file unchanged (gen_again), and into a folder whose previous
+# files were deleted just before (gen_rm). The last pays for ext4's inode allocator,
+# which scans the inodes freed in the last seconds on every file it creates.
 # Usage: bench/open_speed.sh [BUILD_DIR] [TABLES...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,14 +39,16 @@ for n in "${sizes[@]}"; do
   script="$work/script_$n.sql"
   "$floor" --write-script "$n" "$script"
   declare -A times=() cpus=() peaks=()
-  names=(floor save dump gen_java)
+  names=(floor save dump gen_java gen_again gen_rm)
   for i in $(seq 1 "$runs"); do
     for name in "${names[@]}"; do
       case $name in
         floor) cmd=("$floor" "$script") ;;
         save) cmd=("$cli" save "$script" "$work/saved_$n.sql") ;;
         dump) cmd=("$cli" dump "$script") ;;
-        gen_java) rm -rf "$work/java"; mkdir -p "$work/java"; cmd=("$cli" gen java "$script" "$work/java" --skip-time) ;;
+        gen_java) mkdir -p "$work/java_${n}_$i"; cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
+        gen_again) cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
+        gen_rm) rm -rf "$work/java_${n}_$i"; mkdir -p "$work/java_${n}_$i"; cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
       esac
       read -r us cpu kb < <(run_once "${cmd[@]}")
       times[$name]+="$us "
@@ -62,5 +68,6 @@ for n in "${sizes[@]}"; do
       "$(echo "${peaks[$name]} / 1024" | bc -l)"
   done
   unset times cpus peaks
+  rm -rf "$work"/java_*
 done
 echo "load: $(uptime | sed 's/.*load average: //')"

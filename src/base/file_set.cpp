@@ -5,11 +5,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <set>
 #include <utility>
+
+#include "base/text_file.h"
 
 namespace tablora {
 
@@ -42,6 +45,17 @@ bool SyncFileSystem(const std::string& folder, const std::vector<std::string>& f
   return true;
 }
 
+/// True when `target` is a file that holds exactly `bytes`.
+bool HoldsAlready(const std::string& target, const std::string& bytes) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<std::uint64_t>(info.st_size) != bytes.size()) {
+    return false;
+  }
+  std::string held;
+  return TextFile::ReadBytes(target, held) && held == bytes;
+}
+
 void SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -52,60 +66,26 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 FileSet::~FileSet() {
-  for (const Pending& p : pending_) ::unlink(p.temp.c_str());
+  for (const Pending& p : pending_) {
+    if (!p.temp.empty()) ::unlink(p.temp.c_str());
+  }
 }
 
 bool FileSet::Add(const std::string& path, const std::string& bytes, std::string* error) {
-  // A link is written through to its target, which keeps its mode; a new file gets the
-  // mode the process's file creation mask gives.
-  std::string target = path;
-  if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-    target = resolved;
-    std::free(resolved);
-  } else if (errno != ENOENT) {
-    SetError(error);
-    return false;
+  std::string target;
+  if (!TextFile::ResolveTarget(path, target, error)) return false;
+  // A path added before in this set is renamed over later: this one must follow it.
+  const bool first = targets_.insert(target).second;
+  if (first && HoldsAlready(target, bytes)) {
+    pending_.push_back({path, std::move(target), std::string()});
+    return true;
   }
-  struct stat existing {};
-  mode_t mode;
-  if (::stat(target.c_str(), &existing) == 0) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-
   // The process id and the file's place in the set keep the names of one set apart.
-  const std::string temp =
+  std::string temp =
       target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(pending_.size());
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    SetError(error);
-    return false;
-  }
-  std::size_t done = 0;
-  bool ok = true;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
-  if (!ok) SetError(error);
-  if (ok && ::fchmod(fd, mode) != 0) {
-    ok = false;
-    SetError(error);
-  }
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    SetError(error);
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  pending_.push_back({path, std::move(target), temp});
+  const auto write = [&bytes](int fd) { return TextFile::WriteAll(fd, bytes); };
+  if (!TextFile::WriteTemporary(target, temp, write, false, error)) return false;
+  pending_.push_back({path, std::move(target), std::move(temp)});
   return true;
 }
 
@@ -114,20 +94,25 @@ bool FileSet::Commit(std::string* error) {
   failedPath_.clear();
   std::vector<Pending> pending = std::move(pending_);
   pending_.clear();
+  targets_.clear();
   auto removeFrom = [&pending](std::size_t first) {
-    for (std::size_t i = first; i < pending.size(); ++i) ::unlink(pending[i].temp.c_str());
+    for (std::size_t i = first; i < pending.size(); ++i) {
+      if (!pending[i].temp.empty()) ::unlink(pending[i].temp.c_str());
+    }
   };
 
   // One sync per file system makes every temporary file durable before any is renamed.
   std::set<dev_t> synced;
   std::set<std::string> folders;
-  for (const Pending& p : pending) folders.insert(FolderOf(p.target));
+  for (const Pending& p : pending) {
+    if (!p.temp.empty()) folders.insert(FolderOf(p.target));
+  }
   for (const std::string& folder : folders) {
     struct stat info {};
     if (::stat(folder.c_str(), &info) == 0 && !synced.insert(info.st_dev).second) continue;
     std::vector<std::string> temps;
     for (const Pending& p : pending) {
-      if (FolderOf(p.target) == folder) temps.push_back(p.temp);
+      if (!p.temp.empty() && FolderOf(p.target) == folder) temps.push_back(p.temp);
     }
     if (!SyncFileSystem(folder, temps)) {
       SetError(error);
@@ -137,7 +122,8 @@ bool FileSet::Commit(std::string* error) {
     }
   }
   for (std::size_t i = 0; i < pending.size(); ++i) {
-    if (std::rename(pending[i].temp.c_str(), pending[i].target.c_str()) != 0) {
+    if (!pending[i].temp.empty() &&
+        std::rename(pending[i].temp.c_str(), pending[i].target.c_str()) != 0) {
       SetError(error);
       failedPath_ = pending[i].path;
       removeFrom(i);

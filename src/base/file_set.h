@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,9 @@ namespace tablora {
 /// A set of files written together and made durable with one sync for the whole set:
 /// each file goes to a temporary file beside its path first; Commit makes every
 /// temporary file durable, renames each over its path and syncs their folders once. No
-/// file is ever half-written: a path holds its old content or its whole new content.
+/// file is ever half-written: a path holds its old content or its whole new content. A
+/// file that already holds exactly the new bytes is left as it is (a second generation
+/// into the same folder touches only what changed).
 class FileSet {
  public:
   FileSet() = default;
@@ -34,9 +37,10 @@ class FileSet {
   struct Pending {
     std::string path;    ///< as given
     std::string target;  ///< the file renamed over (a link's target)
-    std::string temp;
+    std::string temp;    ///< empty when the file holds the bytes already
   };
   std::vector<Pending> pending_;
+  std::set<std::string> targets_;  ///< of pending_
   std::vector<std::string> committed_;
   std::string failedPath_;
 };

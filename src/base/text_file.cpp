@@ -50,10 +50,7 @@ bool TextFile::ReadBytes(const std::string& path, std::string& bytes, std::strin
   return true;
 }
 
-namespace {
-
-/// Writes all of `bytes` to `fd`; false (errno set) when the system refuses.
-bool WriteAll(int fd, std::string_view bytes) {
+bool TextFile::WriteAll(int fd, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -64,37 +61,38 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
-
 bool TextFile::WriteBytes(const std::string& path, const std::string& bytes, std::string* error) {
   return WriteFile(
       path, [&bytes](int fd) { return WriteAll(fd, bytes); }, error);
 }
 
-bool TextFile::WriteFile(const std::string& path, const std::function<bool(int)>& writeContent,
-                         std::string* error) {
-  // A link is written through to its target, which keeps its mode; a new file gets the
-  // mode the process's file creation mask gives.
-  std::string target = path;
+bool TextFile::ResolveTarget(const std::string& path, std::string& target, std::string* error) {
+  // A link is written through to its target, which keeps its mode.
   if (char* resolved = ::realpath(path.c_str(), nullptr)) {
     target = resolved;
     std::free(resolved);
-  } else if (errno != ENOENT) {
+    return true;
+  }
+  if (errno != ENOENT) {
     SetError(error);
     return false;
   }
+  target = path;
+  return true;
+}
+
+bool TextFile::WriteTemporary(const std::string& target, const std::string& temp,
+                              const std::function<bool(int)>& writeContent, bool sync,
+                              std::string* error) {
   struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
   mode_t mode;
-  if (exists) {
+  if (::stat(target.c_str(), &existing) == 0) {
     mode = existing.st_mode & 07777;
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-
-  const std::string temp = target + ".tmp" + std::to_string(::getpid());
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) {
     SetError(error);
@@ -106,7 +104,7 @@ bool TextFile::WriteFile(const std::string& path, const std::function<bool(int)>
     ok = false;
     SetError(error);
   }
-  if (ok && ::fsync(fd) != 0) {
+  if (ok && sync && ::fsync(fd) != 0) {
     ok = false;
     SetError(error);
   }
@@ -114,10 +112,16 @@ bool TextFile::WriteFile(const std::string& path, const std::function<bool(int)>
     ok = false;
     SetError(error);
   }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+bool TextFile::WriteFile(const std::string& path, const std::function<bool(int)>& writeContent,
+                         std::string* error) {
+  std::string target;
+  if (!ResolveTarget(path, target, error)) return false;
+  const std::string temp = target + ".tmp" + std::to_string(::getpid());
+  if (!WriteTemporary(target, temp, writeContent, true, error)) return false;
   if (std::rename(temp.c_str(), target.c_str()) != 0) {
     SetError(error);
     ::unlink(temp.c_str());

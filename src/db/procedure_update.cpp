@@ -15,9 +15,9 @@ std::vector<std::string> ProcedureUpdate::Statements(const std::string& text, Ou
     return std::vector<std::string>();
   };
   const std::string lines = gbk::ReplaceAll(gbk::ReplaceAll(text, "\r\n", "\n"), "\n", "\r\n");
-  const std::vector<std::size_t> creates = ScriptClauses::FindCodeWords(lines, "create");
-  if (creates.empty()) return fail(Outcome::kNoCreate);
-  SqlCursor cursor(lines, creates.front());
+  const std::size_t create = ScriptClauses::FindFirstCodeWord(lines, "create");
+  if (create == std::string::npos) return fail(Outcome::kNoCreate);
+  SqlCursor cursor(lines, create);
   cursor.Keyword("create");
   cursor.Keyword("or alter");
   if (!cursor.Keyword("proc") && !cursor.Keyword("procedure")) {

@@ -48,7 +48,7 @@ bool PatternFile::Refresh() {
     return false;
   }
   ++loadCount_;
-  const std::string pattern = StripComments(stored);
+  std::string pattern = StripComments(stored);
   if (pattern.empty()) {
     error_ = Cp936(u8"文件中没有表达式: ") + TextCodec::Utf8ToCp936(path_);
     return false;
@@ -59,6 +59,7 @@ bool PatternFile::Refresh() {
     error_ = Cp936(u8"表达式有错误: ") + TextCodec::Utf8ToCp936(path_) + "\n" + e.what();
     return false;
   }
+  pattern_ = std::move(pattern);
   size_ = info.st_size;
   mtimeNs_ = mtimeNs;
   inode_ = inode;

@@ -22,6 +22,8 @@ class PatternFile {
 
   /// The compiled pattern; null until a Refresh succeeded.
   const boost::regex* regex() const { return regex_.get(); }
+  /// The text regex() was compiled from.
+  const std::string& pattern() const { return pattern_; }
   const std::string& path() const { return path_; }
   /// Why the last Refresh failed (code page 936 / file-system bytes); empty after success.
   const std::string& error() const { return error_; }
@@ -34,6 +36,7 @@ class PatternFile {
  private:
   std::string path_;
   std::unique_ptr<boost::regex> regex_;
+  std::string pattern_;
   std::int64_t size_ = -1;
   std::int64_t mtimeNs_ = -1;
   std::uint64_t inode_ = 0;  ///< a file replaced by a rename has a new one

@@ -97,9 +97,9 @@ std::vector<std::string> ProcedureScript::SplitBatches(const std::string& text) 
 
 bool ProcedureScript::IsProcedureScript(const std::string& text) {
   // The first CREATE that is code (not in a comment or literal) decides.
-  const std::vector<std::size_t> creates = ScriptClauses::FindCodeWords(text, "create");
-  if (creates.empty()) return false;
-  SqlCursor cursor(text, creates.front());
+  const std::size_t create = ScriptClauses::FindFirstCodeWord(text, "create");
+  if (create == std::string::npos) return false;
+  SqlCursor cursor(text, create);
   cursor.Keyword("create");
   cursor.Keyword("or alter");
   return cursor.Keyword("proc") || cursor.Keyword("procedure");

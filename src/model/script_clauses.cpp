@@ -190,16 +190,22 @@ std::size_t ScriptClauses::FindWord(std::string_view text, std::string_view word
   return std::string_view::npos;
 }
 
-std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text,
-                                                      std::string_view word) {
-  std::vector<std::size_t> found;
-  if (word.empty()) return found;
+namespace {
+
+/// Calls `found(k, pos)` for every place where words[k] stands as code (see
+/// FindCodeWords), in text order; stops when `found` returns false.
+template <typename Found>
+void ScanCodeWords(std::string_view text, const std::vector<std::string_view>& words, Found found) {
   // The bytes that need a closer look; any other byte is passed over.
   bool closer[256] = {};
   for (int b = 0x81; b <= 0xFE; ++b) closer[b] = true;
   for (unsigned char b : {'-', '/', '\''}) closer[b] = true;
-  for (int b = 0; b < 256; ++b) {
-    if (Lower(static_cast<char>(b)) == Lower(word[0])) closer[b] = true;
+  bool starts[256] = {};
+  for (std::string_view word : words) {
+    if (word.empty()) continue;
+    for (int b = 0; b < 256; ++b) {
+      if (Lower(static_cast<char>(b)) == Lower(word[0])) closer[b] = starts[b] = true;
+    }
   }
   bool blockCommentsClosed = true;  // false once a "/*" without "*/" was seen
   std::size_t i = 0;
@@ -236,15 +242,53 @@ std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text,
       }
       i = j + 1;
     } else {
-      if (Lower(c) == Lower(word[0]) &&
-          (i == 0 || !IsWordByte(static_cast<unsigned char>(text[i - 1]))) &&
-          MatchWordAt(text, i, word) != 0) {
-        found.push_back(i);
+      if (starts[static_cast<unsigned char>(c)] &&
+          (i == 0 || !IsWordByte(static_cast<unsigned char>(text[i - 1])))) {
+        for (std::size_t k = 0; k < words.size(); ++k) {
+          if (!words[k].empty() && Lower(c) == Lower(words[k][0]) &&
+              MatchWordAt(text, i, words[k]) != 0 && !found(k, i)) {
+            return;
+          }
+        }
       }
       ++i;
     }
   }
+}
+
+}  // namespace
+
+std::vector<std::size_t> ScriptClauses::FindCodeWords(std::string_view text,
+                                                      std::string_view word) {
+  std::vector<std::size_t> found;
+  ScanCodeWords(text, {word}, [&found](std::size_t, std::size_t pos) {
+    found.push_back(pos);
+    return true;
+  });
   return found;
+}
+
+std::size_t ScriptClauses::FindFirstCodeWord(std::string_view text, std::string_view word) {
+  std::size_t first = std::string_view::npos;
+  ScanCodeWords(text, {word}, [&first](std::size_t, std::size_t pos) {
+    first = pos;
+    return false;
+  });
+  return first;
+}
+
+ScriptClauses::Keywords ScriptClauses::FindKeywords(std::string_view text) {
+  Keywords keywords;
+  std::vector<std::size_t>* lists[] = {&keywords.createTable, &keywords.createType,
+                                       &keywords.addType, &keywords.alterTable,
+                                       &keywords.addProperty};
+  ScanCodeWords(
+      text, {"create table", "create type", "sp_addtype", "alter table", "sp_addextendedproperty"},
+      [&lists](std::size_t k, std::size_t pos) {
+        lists[k]->push_back(pos);
+        return true;
+      });
+  return keywords;
 }
 
 void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause,
@@ -338,9 +382,9 @@ void ScriptClauses::ApplyColumnConstraints(ColumnDesign& column, std::string_vie
       Reference(constraintName, *refTable, refColumns ? refColumns->front() : std::string()));
 }
 
-void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::string_view text) {
+void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::string_view text,
+                                     const std::vector<std::size_t>& starts) {
   const TableIndex index(tables);
-  const std::vector<std::size_t> starts = FindCodeWords(text, "alter table");
   for (std::size_t k = 0; k < starts.size(); ++k) {
     const std::size_t pos = starts[k];
     const std::size_t next = k + 1 < starts.size() ? starts[k + 1] : text.size();
@@ -412,11 +456,12 @@ bool Is(const std::optional<std::string>& arg, std::string_view text) {
 
 }  // namespace
 
-void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::string_view text) {
+void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::string_view text,
+                                      const std::vector<std::size_t>& calls) {
   static const std::string kGroupMark = "(\xD7\xE9)";  // "(组)"
   const TableIndex index(tables);
   const std::string_view keyword = "sp_addextendedproperty";
-  for (const std::size_t pos : FindCodeWords(text, keyword)) {
+  for (const std::size_t pos : calls) {
     const auto args = PropertyArguments(text, pos + keyword.size());
     // Only descriptions of a table, or of a column of a table, describe the design.
     if (!Is(args[0], "MS_Description") || !Is(args[4], "table") || !args[5]) continue;
@@ -453,7 +498,8 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
   }
 }
 
-std::vector<UserType> ScriptClauses::FindUserTypes(std::string_view text) {
+std::vector<UserType> ScriptClauses::FindUserTypes(std::string_view text,
+                                                   const Keywords& keywords) {
   std::vector<UserType> types;
   auto add = [&types](UserType type) {
     if (type.name.empty() || type.baseType.empty()) return;
@@ -463,7 +509,7 @@ std::vector<UserType> ScriptClauses::FindUserTypes(std::string_view text) {
     types.push_back(std::move(type));
   };
   // CREATE TYPE [owner.]name FROM base [NULL | NOT NULL]
-  for (const std::size_t pos : FindCodeWords(text, "create type")) {
+  for (const std::size_t pos : keywords.createType) {
     SqlCursor cursor(text, pos);
     cursor.Keyword("create type");
     auto name = cursor.QualifiedName();
@@ -479,7 +525,7 @@ std::vector<UserType> ScriptClauses::FindUserTypes(std::string_view text) {
   }
   // sp_addtype name, 'base', 'NOT NULL'
   const std::string_view addType = "sp_addtype";
-  for (const std::size_t pos : FindCodeWords(text, addType)) {
+  for (const std::size_t pos : keywords.addType) {
     SqlCursor cursor(text, pos + addType.size());
     cursor.Char(']');
     std::optional<std::string> args[3];

@@ -217,12 +217,11 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   static const std::string notTables = Cp936(u8"不是表的SQL脚本文件!");
   // Without a full-width colon the text is its own normalised form.
   if (text.find("\xA3\xBA") != std::string::npos) text = ScriptClauses::NormaliseColons(text);
-  const std::vector<std::size_t> createTables = ScriptClauses::FindCodeWords(text, "create table");
-  if (createTables.empty()) return Fail(notTables);
+  const ScriptClauses::Keywords keywords = ScriptClauses::FindKeywords(text);
+  if (keywords.createTable.empty()) return Fail(notTables);
 
-  const bool lineComments =
-      ownScript || ScriptClauses::FindCodeWords(text, "sp_addextendedproperty").empty();
-  std::vector<TableDesign> tables = parser_.ParseTables(text, lineComments, &createTables);
+  const bool lineComments = ownScript || keywords.addProperty.empty();
+  std::vector<TableDesign> tables = parser_.ParseTables(text, lineComments, &keywords);
   const std::string parseError = parser_.error();
   const std::vector<std::string> fileOrder = parser_.fileOrder();
   const std::vector<UserType> userTypes = parser_.userTypes();

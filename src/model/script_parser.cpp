@@ -1,5 +1,6 @@
 #include "model/script_parser.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string_view>
@@ -8,12 +9,16 @@
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "model/script_clauses.h"
+#include "model/table_body_scanner.h"
 
 namespace tablora {
 
 namespace {
 
 using Iter = std::string::const_iterator;
+
+/// The largest group number of the table pattern's head.
+constexpr int kHeadGroups = 8;
 
 /// Group numbers of the table pattern (setting/e1.dat).
 enum TableGroup { kOwner = 2, kTableName = 3, kTableDisplay = 6, kTableComment = 7, kBody = 9 };
@@ -56,8 +61,7 @@ struct FoundTable {
   std::string owner;
   std::string displayName;
   std::string comment;
-  Iter bodyBegin;
-  Iter bodyEnd;
+  std::pair<Iter, Iter> body;
 };
 
 /// A type name with its words separated by single spaces ("double   precision").
@@ -157,6 +161,37 @@ ScriptParser::ScriptParser(std::string programFolder, Prompts* prompts)
       columnPattern_(programFolder + "/setting/e2.dat"),
       prompts_(prompts) {}
 
+void ScriptParser::RefreshTableHead() {
+  if (tableHeadLoad_ == tablePattern_.loadCount()) return;
+  tableHeadLoad_ = tablePattern_.loadCount();
+  tableHead_.reset();
+  const std::optional<std::string> head = TableBodyScanner::HeadOf(tablePattern_.pattern());
+  if (!head) return;
+  try {
+    auto compiled = std::make_unique<boost::regex>(*head, boost::regex::perl);
+    if (compiled->mark_count() == kHeadGroups) tableHead_ = std::move(compiled);
+  } catch (const std::exception&) {
+    // An edited head that compiles only with its body: the whole pattern serves.
+  }
+}
+
+bool ScriptParser::MatchTable(Iter begin, Iter end, boost::smatch& m, std::pair<Iter, Iter>& body) {
+  if (tableHead_) {
+    // Whatever the whole pattern matches starts with a match of its head.
+    if (!boost::regex_search(begin, end, m, *tableHead_, boost::match_continuous)) return false;
+    const char* const base = &*begin;
+    if (const char* close =
+            TableBodyScanner::FindEnd(base + (m[0].second - begin), base + (end - begin))) {
+      body = {m[0].second, begin + (close - base)};
+      return true;
+    }
+  }
+  if (!boost::regex_search(begin, end, m, *tablePattern_.regex(), boost::match_continuous))
+    return false;
+  body = m[kBody].matched ? std::pair(m[kBody].first, m[kBody].second) : std::pair(end, end);
+  return true;
+}
+
 bool ScriptParser::LoadPatterns() {
   const bool tableOk = tablePattern_.Refresh();
   const bool columnOk = columnPattern_.Refresh();
@@ -174,46 +209,45 @@ bool ScriptParser::LoadPatterns() {
 }
 
 std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool lineComments,
-                                                   const std::vector<std::size_t>* createTables) {
+                                                   const ScriptClauses::Keywords* keywords) {
   error_.clear();
   fileOrder_.clear();
   std::vector<TableDesign> tables;
   if (!tablePattern_.regex() || !columnPattern_.regex()) {
     if (!LoadPatterns()) return tables;
   }
-  const boost::regex& tableRx = *tablePattern_.regex();
+  RefreshTableHead();
   const boost::regex& columnRx = *columnPattern_.regex();
 
-  userTypes_ = ScriptClauses::FindUserTypes(text);
+  ScriptClauses::Keywords ownKeywords;
+  if (!keywords) ownKeywords = ScriptClauses::FindKeywords(text);
+  const ScriptClauses::Keywords& places = keywords ? *keywords : ownKeywords;
+  userTypes_ = ScriptClauses::FindUserTypes(text, places);
   std::map<std::string, const UserType*> typesByName;
   for (const UserType& type : userTypes_) typesByName.emplace(gbk::ToLowerAscii(type.name), &type);
 
   // Each search is bounded by the next CREATE TABLE, so an unclosed statement can
   // neither swallow the next table nor make the matcher scan the rest of the script.
   std::map<std::string, FoundTable> found;
-  std::vector<std::size_t> ownStarts;
-  if (!createTables) ownStarts = ScriptClauses::FindCodeWords(text, "create table");
-  const std::vector<std::size_t>& starts = createTables ? *createTables : ownStarts;
+  const std::vector<std::size_t>& starts = places.createTable;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const Iter begin = text.begin() + static_cast<std::ptrdiff_t>(starts[i]);
     const Iter end = i + 1 < starts.size()
                          ? text.begin() + static_cast<std::ptrdiff_t>(starts[i + 1])
                          : text.end();
     boost::smatch m;
+    FoundTable table;
     try {
-      if (!boost::regex_search(begin, end, m, tableRx, boost::match_continuous)) continue;
+      if (!MatchTable(begin, end, m, table.body)) continue;
     } catch (const std::runtime_error& e) {
       error_ = Cp936(u8"脚本太复杂, 有的表没有读出来:\n") + e.what();
       continue;
     }
-    FoundTable table;
     table.owner = Text(m, kOwner);
     if (lineComments) {
       table.displayName = Text(m, kTableDisplay);
       table.comment = Text(m, kTableComment);
     }
-    table.bodyBegin = m[kBody].matched ? m[kBody].first : text.end();
-    table.bodyEnd = m[kBody].matched ? m[kBody].second : text.end();
     std::string key = Cut(m[kTableName].str(), width::kName);
     fileOrder_.push_back(key);
     found[std::move(key)] = std::move(table);
@@ -230,11 +264,13 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
     if (mark != std::string::npos)
       table.group = Cut(comment.substr(mark + GroupMark().size()), width::kName);
 
-    const Iter bodyEnd = foundTable.bodyEnd;
+    const auto [bodyBegin, bodyEnd] = foundTable.body;
+    // Columns mostly stand one to a line: room for them all saves moving them as they come.
+    table.columns.reserve(static_cast<std::size_t>(std::count(bodyBegin, bodyEnd, '\n')) + 1);
     boost::smatch m;
     auto flags = boost::match_not_null;
     try {
-      for (Iter it = foundTable.bodyBegin; boost::regex_search(it, bodyEnd, m, columnRx, flags);
+      for (Iter it = bodyBegin; boost::regex_search(it, bodyEnd, m, columnRx, flags);
            it = m[0].second) {
         flags = flags | boost::match_prev_avail;
         if (m[kColumnName].matched) {
@@ -256,8 +292,8 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
     tables.push_back(std::move(table));
   }
 
-  ScriptClauses::ApplyDescriptions(tables, text);
-  ScriptClauses::ApplyAlterTables(tables, text);
+  ScriptClauses::ApplyDescriptions(tables, text, places.addProperty);
+  ScriptClauses::ApplyAlterTables(tables, text, places.alterTable);
   for (TableDesign& table : tables) {
     const std::string owner = table.owner.empty() ? "dbo" : table.owner;
     for (ColumnDesign& column : table.columns) {

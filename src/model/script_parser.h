@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include <boost/regex.hpp>
+
 #include "model/pattern_file.h"
+#include "model/script_clauses.h"
 #include "model/table_design.h"
 #include "model/table_text_parser.h"
 
@@ -37,9 +40,9 @@ class ScriptParser : public TableTextParser {
   /// Without `lineComments` the "--" comments after a table's "(" and after its columns
   /// are not read as display names, comments and notes (scripts not written by this
   /// program); descriptions are read either way.
-  /// `createTables`, when given, holds ScriptClauses::FindCodeWords(text, "create table").
+  /// `keywords`, when given, holds ScriptClauses::FindKeywords(text).
   std::vector<TableDesign> ParseTables(const std::string& text, bool lineComments = true,
-                                       const std::vector<std::size_t>* createTables = nullptr);
+                                       const ScriptClauses::Keywords* keywords = nullptr);
 
   /// The one-table parse for a table editor: full-width colons read as ":", patterns
   /// refreshed, the first table of `text` or nothing.
@@ -60,7 +63,16 @@ class ScriptParser : public TableTextParser {
   const std::string& error() const { return error_; }
 
  private:
+  using Iter = std::string::const_iterator;
+  /// The table pattern matched at `begin` (searching no further than `end`): `m` holds
+  /// its groups up to the body's, `body` the body's range.
+  bool MatchTable(Iter begin, Iter end, boost::smatch& m, std::pair<Iter, Iter>& body);
+  /// The table pattern's head (see TableBodyScanner) for the pattern loaded now.
+  void RefreshTableHead();
+
   PatternFile tablePattern_;
+  std::unique_ptr<boost::regex> tableHead_;
+  int tableHeadLoad_ = -1;  ///< tablePattern_.loadCount() the head was made from
   PatternFile columnPattern_;
   Prompts* prompts_;
   bool reportedMissing_ = false;

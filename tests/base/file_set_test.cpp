@@ -82,5 +82,38 @@ TEST(FileSetTest, WritesTheWholeSetOrLeavesTheOldFilesAndNoTemporaryFiles) {
   std::filesystem::remove_all(dir);
 }
 
+TEST(FileSetTest, AFileHoldingTheBytesAlreadyIsLeftAsItIs) {
+  const std::string dir = ::testing::TempDir() + "/file_set_same_" + std::to_string(::getpid());
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const auto inode = [&](const std::string& name) {
+    struct stat info {};
+    EXPECT_EQ(::stat((dir + "/" + name).c_str(), &info), 0) << name;
+    return info.st_ino;
+  };
+  for (const char* name : {"same", "changed", "longer", "twice"})
+    ASSERT_TRUE(TextFile::WriteBytes(dir + "/" + name, "held"));
+  const auto same = inode("same"), changed = inode("changed");
+
+  FileSet files;
+  ASSERT_TRUE(files.Add(dir + "/same", "held"));
+  ASSERT_TRUE(files.Add(dir + "/changed", "hold"));
+  ASSERT_TRUE(files.Add(dir + "/longer", "held!"));
+  // Added twice: the later bytes win even though the file holds them before the set.
+  ASSERT_TRUE(files.Add(dir + "/twice", "other"));
+  ASSERT_TRUE(files.Add(dir + "/twice", "held"));
+  std::string error;
+  ASSERT_TRUE(files.Commit(&error)) << error;
+
+  EXPECT_EQ(files.committed().size(), 5u);
+  EXPECT_EQ(inode("same"), same);
+  EXPECT_NE(inode("changed"), changed);
+  EXPECT_EQ(Read(dir + "/changed"), "hold");
+  EXPECT_EQ(Read(dir + "/longer"), "held!");
+  EXPECT_EQ(Read(dir + "/twice"), "held");
+  EXPECT_EQ(Names(dir), (std::set<std::string>{"same", "changed", "longer", "twice"}));
+  std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace tablora
