@@ -32,3 +32,10 @@ c -fill '#c0c0c0' -stroke '#404040' -draw 'polygon 2,6 7,1 12,6 7,11' \
 # About: a blue circle with a white "i".
 c -fill '#2060d0' -stroke '#103070' -draw 'circle 7.5,7.5 7.5,0.5' \
   -fill white -stroke none -draw 'rectangle 7,3 8,4' -draw 'rectangle 7,6 8,12' about.png
+# Execute (the query window's "执行"): a green arrow head pointing right.
+c -fill '#20b040' -stroke '#106020' -draw 'polygon 4,2 13,8 4,14' execute.png
+# Quit (the query window's "退出"): an open door with a red arrow leaving it.
+c -fill '#f0f0f0' -stroke '#404040' -draw 'rectangle 1,1 9,14' \
+  -fill '#c08040' -stroke '#604020' -draw 'polygon 2,2 6,4 6,15 2,13' \
+  -stroke '#d02020' -strokewidth 2 -draw 'line 8,8 14,8' -draw 'line 12,5 15,8' \
+  -draw 'line 12,11 15,8' quit.png

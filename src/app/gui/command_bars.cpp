@@ -12,6 +12,7 @@
 
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
+#include "base/gui/icon_file.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
 
@@ -45,13 +46,8 @@ void AddEntries(wxMenu* menu, const std::vector<MenuEntry>& entries) {
 }
 
 wxBitmap LoadIcon(const std::string& path) {
-  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
-  wxImage image;
-  {
-    wxLogNull quiet;  // a missing icon is not worth a message
-    image.LoadFile(path_to_wx(path), wxBITMAP_TYPE_PNG);
-  }
-  if (image.IsOk()) return wxBitmap(image);
+  const wxBitmap icon = ReadIconFile(path);
+  if (icon.IsOk()) return icon;
   wxBitmap blank(16, 16);
   wxMemoryDC dc(blank);
   dc.SetBackground(*wxLIGHT_GREY_BRUSH);

@@ -37,7 +37,7 @@ void FrameStatementHost::Execute(const std::string& sql) {
   if (!Definitions(false).empty()) window->RunQuery(sql);
 }
 
-void OpenStatementBuilder(MainFrame& frame, int command, int table) {
+void OpenStatementBuilder(MainFrame& frame, int command, int table, bool modal) {
   const std::pair<int, StatementKind> kinds[] = {
       {table_cmd::kSelectStatement, StatementKind::kSelect},
       {table_cmd::kInsertStatement, StatementKind::kInsert},
@@ -46,8 +46,12 @@ void OpenStatementBuilder(MainFrame& frame, int command, int table) {
       {table_cmd::kBackupStatement, StatementKind::kBackup},
       {table_cmd::kDropStatement, StatementKind::kDrop}};
   for (const auto& [id, kind] : kinds) {
-    if (id == command) {
-      StatementBuilderDialog::Open(std::make_shared<FrameStatementHost>(frame), kind, table);
+    if (id != command) continue;
+    auto host = std::make_shared<FrameStatementHost>(frame);
+    if (modal) {
+      StatementBuilderDialog::RunModal(std::move(host), kind, table);
+    } else {
+      StatementBuilderDialog::Open(std::move(host), kind, table);
     }
   }
 }

@@ -29,8 +29,9 @@ class FrameStatementHost : public StatementHost {
 /// the design's first table.
 void RegisterStatementCommands(MainFrame& frame);
 
-/// Opens a builder for table `table` from a table window's menu; `command` is one of the
-/// six statement commands (32784, 32801, 32829, 32830, 32832, 32831).
-void OpenStatementBuilder(MainFrame& frame, int command, int table);
+/// Opens a builder for table `table` from a table's menu; `command` is one of the six
+/// statement commands (32784, 32801, 32829, 32830, 32832, 32831). A `modal` builder is shown
+/// modally and is closed when this returns.
+void OpenStatementBuilder(MainFrame& frame, int command, int table, bool modal = false);
 
 }  // namespace tablora

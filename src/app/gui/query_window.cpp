@@ -14,7 +14,9 @@
 #include "app/design_session.h"
 #include "app/result_grid_model.h"
 #include "base/app_state.h"
+#include "base/gui/icon_file.h"
 #include "base/gui/wx_text.h"
+#include "base/program_folder.h"
 #include "db/database_session.h"
 #include "db/query_runner.h"
 #include "db/sqlite_dialect.h"
@@ -53,6 +55,14 @@ QueryWindow::QueryWindow(wxWindow* parent, CommandHost& host)
                         wxTE_MULTILINE);
   auto* execute = new wxButton(this, kExecuteId, U(u8"执行(&E)"));
   auto* quit = new wxButton(this, kQuitId, U(u8"退出"));
+  // The buttons' pictures from the program folder; a missing file leaves the text alone.
+  const std::string icons = ProgramFolder::Join(host_.appState().settings.programFolder, "icons");
+  const std::pair<wxButton*, const char*> pictures[] = {{execute, "execute.png"},
+                                                        {quit, "quit.png"}};
+  for (const auto& [button, file] : pictures) {
+    const wxBitmap icon = ReadIconFile(ProgramFolder::Join(icons, file));
+    if (icon.IsOk()) button->SetBitmap(icon);
+  }
   count_ = new wxStaticText(this, kCountId, wxEmptyString);
   grid_ = new DataGrid(this, kGridId, wxDefaultPosition, wxSize(760, 420), wxBORDER_SUNKEN);
 

@@ -5,6 +5,7 @@
 
 #include "app/command_table.h"
 #include "app/gui/document_frame.h"
+#include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/table_window_commands.h"
 #include "app/gui/work_box.h"
@@ -188,6 +189,14 @@ void WorkBoxCommands::RunCommand(WorkBoxTrees::Tree tree, int id, int item) {
       break;
     case tree_cmd::kWriteGroupsToDatabase:
       frame_.commandRegistry().Run(id);
+      break;
+    case table_cmd::kInsertStatement:
+      // The table tree's INSERT builder is modal; the group tree's, like a window's, is not.
+      if (tree == WorkBoxTrees::kTableTree) {
+        OpenStatementBuilder(frame_, id, t->TableOf(tree, item), true);
+      } else {
+        frame_.tableCommands().RunTableCommand(id, t->TableOf(tree, item));
+      }
       break;
     default:
       frame_.tableCommands().RunTableCommand(id, t->TableOf(tree, item));

@@ -44,6 +44,13 @@ StatementBuilderDialog* StatementBuilderDialog::Open(std::shared_ptr<StatementHo
   return dialog;
 }
 
+void StatementBuilderDialog::RunModal(std::shared_ptr<StatementHost> host, StatementKind kind,
+                                      int initialTable) {
+  auto* dialog = new StatementBuilderDialog(std::move(host), kind, initialTable);
+  dialog->ShowModal();
+  dialog->Destroy();
+}
+
 StatementBuilderDialog::StatementBuilderDialog(std::shared_ptr<StatementHost> host,
                                                StatementKind kind, int initialTable)
     : wxDialog(host->DialogParent(), wxID_ANY, "SQL-SELECT", wxDefaultPosition, wxDefaultSize,
@@ -56,7 +63,14 @@ StatementBuilderDialog::StatementBuilderDialog(std::shared_ptr<StatementHost> ho
   ShowKind();
   FillLists();
   ShowStatement();
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });
+  // "退出" and the close box end a modal builder (its opener destroys it), a modeless one goes.
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+    if (IsModal()) {
+      EndModal(wxID_CANCEL);
+    } else {
+      Destroy();
+    }
+  });
 }
 
 void StatementBuilderDialog::BuildControls() {

@@ -61,6 +61,8 @@ class StatementBuilderDialog : public wxDialog {
   /// Creates and shows a builder over the host's design, starting on `initialTable`.
   static StatementBuilderDialog* Open(std::shared_ptr<StatementHost> host, StatementKind kind,
                                       int initialTable);
+  /// The same builder shown modally: returns once it is closed, and is gone then.
+  static void RunModal(std::shared_ptr<StatementHost> host, StatementKind kind, int initialTable);
 
   StatementBuilder& builder() { return builder_; }
   /// The text the statement box shows.

@@ -3,6 +3,7 @@
 // and fed by the statement builder. Menus are worked with the mouse and the keyboard.
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
@@ -224,6 +225,12 @@ TEST_F(QueryWindowGui, TableQueriesFromTheWindowMenuAndTheTreesOpenSideBySide) {
   QueryWindow* first = WaitForWindow(1);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->GetTitle(), wxString::FromUTF8(u8"结果集"));
+  // "执行(&E)" and "退出" show their pictures from the program folder's icons.
+  for (int id : {QueryWindow::kExecuteId, QueryWindow::kQuitId}) {
+    auto* button = wxDynamicCast(first->FindWindow(id), wxButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->GetBitmap().IsOk()) << id;
+  }
   EXPECT_EQ(first->sqlText(), "SELECT * FROM [People] LIMIT 10");
   EXPECT_EQ(first->countText(), Cp936(u8"受影响记录:10"));
   const GridModel& ten = first->grid().Model();
@@ -367,6 +374,40 @@ TEST_F(QueryWindowGui, TheBuilderFromTheGroupTreeJoinsFiltersOrdersAndExecutes) 
                                          grid.GetCellText(3, 0) + " " + grid.GetCellText(3, 1)};
   EXPECT_EQ(rows, (std::vector<std::string>{"Otto 70", "Olga 50", "Olga 30"}));
   EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(QueryWindowGui, TheTableTreesInsertBuilderIsModalTheGroupTreesIsNot) {
+  const int people = TableIndex("People");
+  // Kind and table of a builder: an INSERT builder shows no text until fields are chosen.
+  const auto insertOnPeople = [people](StatementBuilderDialog& builder) {
+    return builder.builder().kind() == StatementKind::kInsert &&
+           builder.builder().currentTable() == people;
+  };
+  bool answered = false;
+  bool modalInsert = false;
+  WhenModal<StatementBuilderDialog>([&](StatementBuilderDialog& builder) {
+    modalInsert = insertOnPeople(builder);
+    answered = true;
+    Press(builder, StatementBuilderDialog::kQuitId);
+  });
+  // The trees' "插入语句(INSERT)" as their menus run it (the clicks to a menu's entry are
+  // another test's): from the table tree it returns only once the builder is closed.
+  Frame().workBoxCommands().RunCommand(W::kTableTree, table_cmd::kInsertStatement,
+                                       Trees().TableItem(people));
+  ASSERT_TRUE(answered);
+  EXPECT_TRUE(modalInsert);
+  EXPECT_TRUE(WaitFor([] { return Shown<StatementBuilderDialog>().empty(); }));
+
+  const int group = Trees().FindGroup(Cp936(u8"其他表"));
+  ASSERT_GE(group, 0);
+  int peopleItem = -1;
+  for (int item : Trees().groupTree().Children(group))
+    if (Trees().TableOf(W::kGroupTree, item) == people) peopleItem = item;
+  ASSERT_GE(peopleItem, 0);
+  Frame().workBoxCommands().RunCommand(W::kGroupTree, table_cmd::kInsertStatement, peopleItem);
+  ASSERT_TRUE(WaitFor([] { return !Shown<StatementBuilderDialog>().empty(); }, kLong));
+  EXPECT_FALSE(Shown<StatementBuilderDialog>().front()->IsModal());
+  EXPECT_TRUE(insertOnPeople(*Shown<StatementBuilderDialog>().front()));
 }
 
 TEST_F(QueryWindowGui, DroppingATableFromTheBuilderAsksFirst) {
