@@ -5,10 +5,11 @@
 # floor; prints the median wall time and the median CPU time (user + system), each with
 # its ratio to the floor's, and the peak resident memory (largest of the runs,
 # /usr/bin/time %M). On a busy machine the CPU times are the steadier measure.
-# `gen java` runs three ways: into a new folder (gen_java), again into the folder the
-# previous run filled, every file unchanged (gen_again), and into a folder whose previous
-# files were deleted just before (gen_rm). The last pays for ext4's inode allocator,
-# which scans the inodes freed in the last seconds on every file it creates.
+# `gen java` runs into a new folder (gen_java) and again into the folder the previous run
+# filled, every file unchanged (gen_again). Nothing is deleted while they run: for some
+# seconds after many files were deleted, ext4's inode allocator rescans the freed inodes
+# on every file it creates, which would slow whatever runs next. GEN_RM=1 measures that
+# case on its own: each run first deletes the folder the previous run filled (gen_rm).
 # Usage: bench/open_speed.sh [BUILD_DIR] [TABLES...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,7 +40,8 @@ for n in "${sizes[@]}"; do
   script="$work/script_$n.sql"
   "$floor" --write-script "$n" "$script"
   declare -A times=() cpus=() peaks=()
-  names=(floor save dump gen_java gen_again gen_rm)
+  names=(floor save dump gen_java gen_again)
+  [ "${GEN_RM:-0}" = 1 ] && names=(floor save gen_rm)
   for i in $(seq 1 "$runs"); do
     for name in "${names[@]}"; do
       case $name in
@@ -48,7 +50,7 @@ for n in "${sizes[@]}"; do
         dump) cmd=("$cli" dump "$script") ;;
         gen_java) mkdir -p "$work/java_${n}_$i"; cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
         gen_again) cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
-        gen_rm) rm -rf "$work/java_${n}_$i"; mkdir -p "$work/java_${n}_$i"; cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
+        gen_rm) rm -rf "$work/java_$n"; mkdir -p "$work/java_$n"; cmd=("$cli" gen java "$script" "$work/java_$n" --skip-time) ;;
       esac
       read -r us cpu kb < <(run_once "${cmd[@]}")
       times[$name]+="$us "
@@ -68,6 +70,5 @@ for n in "${sizes[@]}"; do
       "$(echo "${peaks[$name]} / 1024" | bc -l)"
   done
   unset times cpus peaks
-  rm -rf "$work"/java_*
 done
 echo "load: $(uptime | sed 's/.*load average: //')"
