@@ -9,6 +9,7 @@
 #include "db/odbc_connection.h"
 #include "db/procedure_import.h"
 #include "db/schema_types.h"
+#include "db/sqlite_dialect.h"
 #include "model/design.h"
 #include "model/sql_names.h"
 
@@ -212,12 +213,12 @@ void SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
 }
 
 void SchemaImport::ReadColumns(TableDesign& table) {
-  const std::string from = "FROM " + sql_names::Bracketed(table.actualName);
   AdoRecordset rs(connection_);
-  bool open = !topFails_ && rs.Open("SELECT TOP 1 * " + from);
+  bool open =
+      !topFails_ && rs.Open("SELECT TOP 1 * FROM " + sql_names::Bracketed(table.actualName));
   if (!open) {
     // SQLite and other drivers without TOP describe the columns of an empty selection.
-    open = rs.Open("SELECT * " + from + " WHERE 1=0");
+    open = rs.Open("SELECT * FROM " + SqliteDialect::TableName(table.actualName) + " WHERE 1=0");
     if (open) topFails_ = true;
   }
   if (!open) return;

@@ -89,6 +89,11 @@ bool SqliteDialect::IsSqlite(const std::string& dbmsName) {
   return gbk::ToUpperAscii(dbmsName).find("SQLITE") != std::string::npos;
 }
 
+std::string SqliteDialect::TableName(const std::string& name) {
+  const std::string inside = sql_names::InsideBrackets(name);
+  return inside.size() == name.size() ? "[" + inside + "]" : sql_names::Quoted(name, '"', '"');
+}
+
 std::string SqliteDialect::Adapt(const std::string& text) {
   std::string out = text;
   for (const char* keyword : {"CREATE TABLE ", "ALTER TABLE ", "DROP TABLE ", "REFERENCES "}) {

@@ -19,6 +19,10 @@ class SqliteDialect {
   /// holding "]" ("[a]]b]") is written "a]b" in double quotes, which SQLite reads.
   static std::string Adapt(const std::string& text);
 
+  /// `name` as a table name in a statement for SQLite (and other drivers without TOP):
+  /// [name], or "name" in double quotes when it holds "]".
+  static std::string TableName(const std::string& name);
+
   /// The constraint list of an "ALTER TABLE name [WITH NOCHECK] ADD CONSTRAINT ..." batch
   /// (or one adding a bare PRIMARY KEY, FOREIGN KEY, UNIQUE or CHECK), without the final
   /// line breaks; false for any other batch.

@@ -29,7 +29,9 @@ TEST(TableQuery, TextsByKindAndServer) {
       {kSqlServer, "Users", 1, false, "SELECT TOP 1 * FROM [Users]"},
       {kAccess, "Order Details", 10, false, "SELECT TOP 10 * FROM [Order Details]"},
       {kSqlServer, "Users", TableQuery::kAll, false, "SELECT * FROM [Users]"},
-      {kSqlServer, "a]b", 1, true, "SELECT * FROM [a]]b] LIMIT 1"},
+      {kSqlServer, "a]b", 1, false, "SELECT TOP 1 * FROM [a]]b]"},
+      // SQLite reads no "]" inside brackets.
+      {kSqlServer, "a]b", 1, true, "SELECT * FROM \"a]b\" LIMIT 1"},
       {kSqlServer, "Users", TableQuery::kAll, true, "SELECT * FROM [Users]"},
       {kOracle, "USERS", 1, false, "SELECT * FROM \"USERS\" WHERE rownum < 2"},
       {kOracle, "USERS", 10, true, "SELECT * FROM \"USERS\" WHERE rownum < 11"},

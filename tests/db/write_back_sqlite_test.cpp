@@ -97,6 +97,12 @@ TEST(WriteBackSqlite, NamesWithClosingBracketsAreCreatedAsNamed) {
   EXPECT_TRUE(db.Execute("INSERT INTO \"o]k\" VALUES (1, 1)"));
   EXPECT_FALSE(db.Execute("INSERT INTO \"o]k\" VALUES (1, 2)"));
   EXPECT_FALSE(db.Execute("INSERT INTO \"o]k\" VALUES (2, 0)"));
+  // Read back from the database, the table keeps its names.
+  EXPECT_EQ(WriteBackResult::kDone, bench.writeBack.RefreshTable(0));
+  std::vector<std::string> columns;
+  for (const ColumnDesign& c : bench.design.definitions()[0].columns)
+    columns.push_back(c.actualName);
+  EXPECT_EQ((std::vector<std::string>{"c]1", "q]"}), columns);
 }
 
 TEST(WriteBackSqlite, NoAnswerLeavesTheTable) {
