@@ -25,11 +25,17 @@ struct Element {
   bool ranOut = false;
 };
 
-/// "[...]": bytes other than [ ] and line feeds, and whole double-byte characters, then "]".
+/// "[...]": bytes other than [ ] and line feeds, whole double-byte characters and "]]" (a
+/// "]" of the name), then "]".
 Element Bracketed(const char* p, const char* limit) {
   for (++p; p < limit;) {
     const auto c = static_cast<unsigned char>(*p);
-    if (c == ']') return {p + 1};
+    if (c == ']') {
+      if (p + 1 >= limit) break;
+      if (p[1] != ']') return {p + 1};
+      p += 2;
+      continue;
+    }
     if (c == '[' || c == '\n') return {};
     if (!IsLead(c)) {
       ++p;
@@ -67,7 +73,7 @@ Element Quoted(const char* p, const char* limit) {
 }  // namespace
 
 std::string_view TableBodyScanner::Rule() {
-  return R"re(((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE][\x40-\xFE])++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE][\x40-\xFE])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(\((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE][\x40-\xFE])++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE][\x40-\xFE])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(?10))*+\)))*+)\))re";
+  return R"re(((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE][\x40-\xFE])++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE][\x40-\xFE]|\]\])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(\((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE][\x40-\xFE])++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE][\x40-\xFE]|\]\])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(?10))*+\)))*+)\))re";
 }
 
 std::optional<std::string> TableBodyScanner::HeadOf(std::string_view pattern) {

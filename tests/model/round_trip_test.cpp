@@ -548,6 +548,13 @@ TEST(ClosingBracketNamesTest, NamesHoldingClosingBracketsOpenUnchanged) {
          reference(Column("x", "x" + wide, "int"), "", "", wide, wide + "]")}}},
       {"names of nothing but ]", {"]", "]", "", "", "]]", {key(Column("]]]", "]]]", "int"))}}},
       {"a user type", {"t", "t", "", "", "dbo", {Column("a", "a]", "my]type")}}},
+      {"a ] before the characters that end a body's plain run",
+       {"p",
+        "p](",
+        "",
+        "",
+        "dbo",
+        {key(Column("x", "x](y", "int")), Column("q", "q])'\"--z", "int")}}},
   };
   const std::string path =
       ::testing::TempDir() + "closing_brackets_" + std::to_string(::getpid()) + ".sql";
