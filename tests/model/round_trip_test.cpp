@@ -255,6 +255,18 @@ TableDesign Expected(const TableInput& in, int kind) {
   return t;
 }
 
+/// The settings, prompts and parser a design of one database kind is typed, saved and
+/// opened with.
+struct Workbench {
+  explicit Workbench(int kind = kSqlServer) {
+    app.settings = testing::EditorSettings();
+    app.databaseKind = kind;
+  }
+  AppState app;
+  testing::ScriptedPrompts prompts;
+  ScriptParser parser{testing::ResourceFolder(), &prompts};
+};
+
 class RoundTripTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(RoundTripTest, WrittenDesignsOpenAsTheSameDesigns) {
@@ -264,11 +276,8 @@ TEST_P(RoundTripTest, WrittenDesignsOpenAsTheSameDesigns) {
   Generator generator(20261207u + static_cast<unsigned>(kind));
   for (int round = 0; round < 100; ++round) {
     const std::vector<TableInput> input = generator.Design();
-    AppState app;
-    app.settings = testing::EditorSettings();
-    app.databaseKind = kind;
-    testing::ScriptedPrompts prompts;
-    ScriptParser parser(testing::ResourceFolder(), &prompts);
+    Workbench bench(kind);
+    auto& [app, prompts, parser] = bench;
     Design written(app, prompts, parser);
     Enter(written, input);
     // Windows moved and recoloured by the user.
@@ -313,10 +322,8 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, RoundTripTest, ::testing::Values(kSqlServer, 
 
 // Where the format cannot carry a design, this is what comes back.
 TEST(RoundTripLimitsTest, TextsBeyondTheFormatComeBackAsFollows) {
-  AppState app;
-  app.settings = testing::EditorSettings();
-  testing::ScriptedPrompts prompts;
-  ScriptParser parser(testing::ResourceFolder(), &prompts);
+  Workbench bench;
+  auto& [app, prompts, parser] = bench;
   Design written(app, prompts, parser);
   const std::string groupMark = Cp936(u8"(组)");
   TableInput groupMarkInComment{"d", "t2", "before" + groupMark + "after", "", "dbo", {}};
@@ -444,11 +451,8 @@ std::string Vary(std::string text, Generator& generator) {
 }
 
 TEST(SettledOpenTest, SettledRecordsOpenAsTheirEditorsCycleWouldGiveThem) {
-  AppState app;
-  app.settings = testing::EditorSettings();
-  app.databaseKind = kSqlServer;
-  testing::ScriptedPrompts prompts;
-  ScriptParser parser(testing::ResourceFolder(), &prompts);
+  Workbench bench;
+  auto& [app, prompts, parser] = bench;
   const std::string path =
       ::testing::TempDir() + "settled_open_" + std::to_string(::getpid()) + ".sql";
   Generator generator(20261208u);
@@ -563,11 +567,8 @@ TEST(ClosingBracketNamesTest, NamesHoldingClosingBracketsOpenUnchanged) {
       // MS Access scripts write types bare: a type holding "]" cannot be read back.
       if (kind == kAccess && input.columns[0].type == "my]type") continue;
       const std::string where = std::string(what) + ", kind " + std::to_string(kind);
-      AppState app;
-      app.settings = testing::EditorSettings();
-      app.databaseKind = kind;
-      testing::ScriptedPrompts prompts;
-      ScriptParser parser(testing::ResourceFolder(), &prompts);
+      Workbench bench(kind);
+      auto& [app, prompts, parser] = bench;
       Design written(app, prompts, parser);
       Enter(written, {input});
       ASSERT_TRUE(ScriptWriter(app).SaveScript(written, prompts, path, -1)) << where;
