@@ -1,7 +1,5 @@
 #include "db/oracle_comments.h"
 
-#include <algorithm>
-
 #include "base/gbk_text.h"
 #include "model/sql_server_comments.h"
 
@@ -18,12 +16,8 @@ std::string OracleIdentifier(const std::string& name) {
 
 void BuildOracleComments(const std::vector<TableDesign>& tables, std::string& output,
                          bool tablesOnly, int tableIndex, OracleNameCase nameCase) {
-  const int count = static_cast<int>(tables.size());
-  const int first = tableIndex < 0 ? 0 : tableIndex;
-  const int last = tableIndex < 0 ? count : std::min(tableIndex + 1, count);
-  for (int i = first; i < last; ++i) {
-    const TableDesign& table = tables[i];
-    if (table.actualName.empty()) continue;
+  for (const TableDesign* t : CommentedTables(tables, tableIndex)) {
+    const TableDesign& table = *t;
     const std::string tableName =
         "\"" + OracleIdentifier(OracleOwner(table)) + "\".\"" +
         OracleIdentifier(nameCase.upperTables ? gbk::ToUpperAscii(table.actualName)

@@ -27,15 +27,23 @@ std::string ColumnCommentText(const ColumnDesign& column) {
   return NamedText(column.displayName, column.actualName, column.note);
 }
 
-void BuildSqlServerComments(const std::vector<TableDesign>& tables, std::string& output,
-                            bool tablesOnly, bool withGo, int tableIndex) {
-  const std::string end = withGo ? "'\nGO\n" : "'\n";
+std::vector<const TableDesign*> CommentedTables(const std::vector<TableDesign>& tables,
+                                                int tableIndex) {
   const int count = static_cast<int>(tables.size());
   const int first = tableIndex < 0 ? 0 : tableIndex;
   const int last = tableIndex < 0 ? count : std::min(tableIndex + 1, count);
+  std::vector<const TableDesign*> covered;
   for (int i = first; i < last; ++i) {
-    const TableDesign& table = tables[i];
-    if (table.actualName.empty()) continue;
+    if (!tables[i].actualName.empty()) covered.push_back(&tables[i]);
+  }
+  return covered;
+}
+
+void BuildSqlServerComments(const std::vector<TableDesign>& tables, std::string& output,
+                            bool tablesOnly, bool withGo, int tableIndex) {
+  const std::string end = withGo ? "'\nGO\n" : "'\n";
+  for (const TableDesign* t : CommentedTables(tables, tableIndex)) {
+    const TableDesign& table = *t;
     const std::string owner = Quoted(table.owner.empty() ? "dbo" : table.owner);
     const std::string name = Quoted(table.actualName);
     const std::string tableTail = "', N'user', N'" + owner + "', N'table', N'" + name;

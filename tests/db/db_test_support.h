@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "base/app_state.h"
+#include "base/text_codec.h"
 #include "base/text_file.h"
 #include "db/connection_state.h"
 #include "db/odbc_connection.h"
+#include "db/result_set.h"
 #include "db/schema_import.h"
+#include "db/value_rules.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 #include "support/model_fixture.h"
@@ -20,6 +23,20 @@
 #include "support/scripted_prompts.h"
 
 namespace tablora::testing {
+
+/// A result set of text columns, values given in UTF-8 and held in code page 936; a null
+/// pointer is a null value.
+inline ResultSet Rows(std::vector<std::string> names, std::vector<std::vector<const char*>> rows) {
+  ResultSet set;
+  for (std::string& name : names)
+    set.columns.push_back({std::move(name), ado::kVarChar, 0, 0, false});
+  for (const auto& row : rows) {
+    std::vector<ResultCell> cells;
+    for (const char* v : row) cells.push_back(v ? ResultCell{Cp936(v), false} : ResultCell{});
+    set.rows.push_back(std::move(cells));
+  }
+  return set;
+}
 
 /// A design without windows plus the shared connection state an import runs on.
 struct ImportBench {

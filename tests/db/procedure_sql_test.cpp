@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text_codec.h"
+#include "db/db_test_support.h"
 #include "db/procedure_import.h"
 #include "db/procedure_sql.h"
 #include "db/procedure_update.h"
@@ -12,18 +13,7 @@
 namespace tablora {
 namespace {
 
-/// A result set of text columns; a null pointer is a null value.
-ResultSet Rows(std::vector<std::string> names, std::vector<std::vector<const char*>> rows) {
-  ResultSet set;
-  for (std::string& name : names)
-    set.columns.push_back({std::move(name), ado::kVarChar, 0, 0, false});
-  for (const auto& row : rows) {
-    std::vector<ResultCell> cells;
-    for (const char* v : row) cells.push_back(v ? ResultCell{Cp936(v), false} : ResultCell{});
-    set.rows.push_back(std::move(cells));
-  }
-  return set;
-}
+using testing::Rows;
 
 std::string Parameters(const std::string& object) {
   return "select\t'Parameter_name'= name,\t'Type'\t= type_name(xusertype), 'Length' = length, "

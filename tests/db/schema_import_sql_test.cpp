@@ -9,20 +9,9 @@
 namespace tablora {
 namespace {
 
-std::string G(const char* utf8) { return Cp936(utf8); }
+using testing::Rows;
 
-/// A result set of text columns; a null pointer is a null value.
-ResultSet Rows(std::vector<std::string> names, std::vector<std::vector<const char*>> rows) {
-  ResultSet set;
-  for (std::string& name : names)
-    set.columns.push_back({std::move(name), ado::kVarChar, 0, 0, false});
-  for (const auto& row : rows) {
-    std::vector<ResultCell> cells;
-    for (const char* v : row) cells.push_back(v ? ResultCell{G(v), false} : ResultCell{});
-    set.rows.push_back(std::move(cells));
-  }
-  return set;
-}
+std::string G(const char* utf8) { return Cp936(utf8); }
 
 /// The columns of a one-row query: name, ADO type, size, auto-increment.
 ResultSet Fields(std::vector<ResultColumn> columns) {

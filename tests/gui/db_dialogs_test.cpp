@@ -23,6 +23,8 @@
 namespace tablora {
 namespace {
 
+using testing::Click;
+
 template <typename T>
 T* Control(wxWindow& dialog, int id) {
   return wxDynamicCast(dialog.FindWindow(id), T);
@@ -43,15 +45,6 @@ void WhenShown(std::function<void(D&)> action) {
     wxTheApp->CallAfter(*poll);
   };
   wxTheApp->CallAfter(*poll);
-}
-
-void Click(wxWindow* control) {
-  wxUIActionSimulator sim;
-  const wxRect r = control->GetScreenRect();
-  sim.MouseMove(r.GetLeft() + r.GetWidth() / 2, r.GetTop() + r.GetHeight() / 2);
-  testing::PumpEvents(60);
-  sim.MouseClick();
-  testing::PumpEvents(120);
 }
 
 void TypeInto(wxTextEntry* entry, wxWindow* window, const char* text) {

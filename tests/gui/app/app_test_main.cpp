@@ -8,7 +8,9 @@
 
 #include "app/gui/document_frame.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/subsystem_hooks.h"
 #include "app/gui/tablora_app.h"
+#include "app/gui/work_box.h"
 #include "app_test_support.h"
 
 wxIMPLEMENT_APP_NO_MAIN(tablora::TabloraApp);
@@ -45,6 +47,16 @@ void CloseAllDocuments() {
 void ResetToOneDesignWindow() {
   CloseAllDocuments();
   Frame().NewDocument();
+  PumpEvents(50);
+}
+
+void OpenEmptyDesign(Prompts& prompts) {
+  ResetToOneDesignWindow();
+  Frame().SetSession(CreateDesignSession(Frame()));
+  Frame().SetPrompts(&prompts);
+  if (!Frame().IsWorkBoxShown()) Frame().workBox().bar()->Show();
+  Frame().SendSizeEvent();
+  Frame().Raise();
   PumpEvents(50);
 }
 

@@ -11,7 +11,8 @@
 
 namespace tablora {
 class MainFrame;
-}
+class Prompts;
+}  // namespace tablora
 
 namespace tablora::testing {
 
@@ -24,6 +25,9 @@ void Later(std::function<void()> action, int delayMilliseconds = 100);
 void CloseAllDocuments();
 /// Leaves exactly one document open: the design window.
 void ResetToOneDesignWindow();
+/// One design window over a new, empty design that asks `prompts`, with the work box
+/// shown and the frame laid out and raised.
+void OpenEmptyDesign(Prompts& prompts);
 
 /// A design whose file side records what the window asked of it.
 class RecordingSession : public DesignSession {

@@ -73,16 +73,6 @@ std::string Script(int count, int columns) {
   return text;
 }
 
-/// The dialog of type T that is modal now, or nullptr.
-template <typename T>
-T* ModalDialog() {
-  for (wxWindow* w : wxTopLevelWindows) {
-    auto* dialog = dynamic_cast<T*>(w);
-    if (dialog != nullptr && dialog->IsModal()) return dialog;
-  }
-  return nullptr;
-}
-
 class DesignSurface : public ::testing::Test {
  protected:
   void SetUp() override {

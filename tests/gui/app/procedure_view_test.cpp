@@ -27,15 +27,7 @@ constexpr int kLong = 15000;
 
 class ProcedureViewGui : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetToOneDesignWindow();
-    Frame().SetSession(CreateDesignSession(Frame()));
-    Frame().SetPrompts(&prompts);
-    if (!Frame().IsWorkBoxShown()) Frame().workBox().bar()->Show();
-    Frame().SendSizeEvent();
-    Frame().Raise();
-    PumpEvents(50);
-  }
+  void SetUp() override { OpenEmptyDesign(prompts); }
   void TearDown() override {
     Frame().appState().databaseKind = kSqlServer;
     Frame().SetPrompts(nullptr);

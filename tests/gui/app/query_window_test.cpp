@@ -76,13 +76,7 @@ class QueryWindowGui : public ::testing::Test {
     Frame().appState().settings.currentHeaderStyle = 2;  // actual table names
     Frame().appState().designHasContent = false;
     Frame().appState().databaseKind = kSqlServer;
-    ResetToOneDesignWindow();
-    Frame().SetSession(CreateDesignSession(Frame()));
-    Frame().SetPrompts(&prompts);
-    if (!Frame().IsWorkBoxShown()) Frame().workBox().bar()->Show();
-    Frame().SendSizeEvent();
-    Frame().Raise();
-    PumpEvents(50);
+    OpenEmptyDesign(prompts);
 
     const std::string connection = "Driver=SQLite3;Database=" + folder / "query.db";
     OdbcConnection setup;
@@ -144,17 +138,6 @@ class QueryWindowGui : public ::testing::Test {
     return 0;
   }
 
-  void Click(wxPoint at, int button = wxMOUSE_BTN_LEFT) {
-    sim.MouseMove(at);
-    PumpEvents(60);
-    sim.MouseClick(button);
-    PumpEvents(150);
-  }
-  void Click(wxWindow* w) {
-    ASSERT_TRUE(w != nullptr && w->IsShownOnScreen());
-    const wxRect r = w->GetScreenRect();
-    Click(wxPoint(r.x + r.width / 2, r.y + r.height / 2));
-  }
   /// Opens a menu with a right click at `at`, then goes `downs` entries down and presses
   /// Return once it is shown.
   void ChooseFromMenu(wxPoint at, int downs) {

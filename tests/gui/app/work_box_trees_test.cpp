@@ -62,16 +62,6 @@ std::string Script(int count, int groups) {
   return text;
 }
 
-/// The dialog of type T that is modal now, or nullptr.
-template <typename T>
-T* ModalDialog() {
-  for (wxWindow* w : wxTopLevelWindows) {
-    auto* dialog = dynamic_cast<T*>(w);
-    if (dialog != nullptr && dialog->IsModal()) return dialog;
-  }
-  return nullptr;
-}
-
 class WorkBoxTreesGui : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -79,18 +69,12 @@ class WorkBoxTreesGui : public ::testing::Test {
     Frame().appState().settings.currentHeaderStyle = 2;
     Frame().appState().settings.currentColumnStyle = 7;
     Frame().appState().designHasContent = false;
-    ResetToOneDesignWindow();
-    Frame().SetSession(CreateDesignSession(Frame()));
-    Frame().SetPrompts(&prompts);
-    if (!Frame().IsWorkBoxShown()) Frame().workBox().bar()->Show();
-    Frame().SendSizeEvent();
+    OpenEmptyDesign(prompts);
     dir = fs::path(::testing::TempDir()) / ("work_box_trees_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     shots = fs::path(TABLORA_BUILD_DIR) / "screenshots";
     fs::create_directories(shots);
-    Frame().Raise();
-    PumpEvents(50);
   }
   void TearDown() override {
     // A dialog a failed step left open would hold the next test.
@@ -139,16 +123,6 @@ class WorkBoxTreesGui : public ::testing::Test {
 
     return tree->ClientToScreen(
         wxPoint(rect.x + std::min(rect.width / 2, 20), rect.y + rect.height / 2));
-  }
-  void Click(wxPoint at, int button = wxMOUSE_BTN_LEFT) {
-    sim.MouseMove(at);
-    PumpEvents(60);
-    sim.MouseClick(button);
-    PumpEvents(100);
-  }
-  void ClickWindow(wxWindow* w) {
-    const wxRect r = w->GetScreenRect();
-    Click(wxPoint(r.x + r.width / 2, r.y + r.height / 2));
   }
   void Shot(const std::string& name) {
     wxYield();
@@ -299,14 +273,14 @@ TEST_F(WorkBoxTreesGui, TheEditGroupDialogMovesTablesAndTheSavedFileKeepsThem) {
         if (dialog == nullptr) return;
         Shot("edit_group_dialog");
         // Left: 表0(t00) 表1(t01) 表2(t02); right: 表3(t03). Move 表0 over, rename, OK.
-        ClickWindow(dialog->leftList());  // selects a row under the pointer
+        Click(dialog->leftList());  // selects a row under the pointer
         dialog->leftList()->SetSelection(0);
-        ClickWindow(dialog->FindWindow(GroupEditDialog::kMoveRightId));
-        ClickWindow(dialog->nameEdit());
+        Click(dialog->FindWindow(GroupEditDialog::kMoveRightId));
+        Click(dialog->nameEdit());
         dialog->nameEdit()->SelectAll();
         sim.Text("Sales");
         PumpEvents(200);
-        ClickWindow(dialog->FindWindow(wxID_OK));
+        Click(dialog->FindWindow(wxID_OK));
       },
       600);
   Frame().workBoxCommands().RunCommand(W::kGroupTree, tree_cmd::kEditGroup, g1);
@@ -343,12 +317,12 @@ TEST_F(WorkBoxTreesGui, ArrangeWithEachOptionGivesTheComputedPositions) {
           auto* perRow = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(ArrangeDialog::kPerRowId));
           // Text that is no integer is refused and the dialog stays open.
           perRow->SetValue("two");
-          ClickWindow(dialog->FindWindow(wxID_OK));
+          Click(dialog->FindWindow(wxID_OK));
           perRow->SetValue("2");
-          if (c.whole) ClickWindow(dialog->FindWindow(ArrangeDialog::kWholeId));
-          if (c.align) ClickWindow(dialog->FindWindow(ArrangeDialog::kAlignId));
-          if (c.byGroup) ClickWindow(dialog->FindWindow(ArrangeDialog::kByGroupId));
-          ClickWindow(dialog->FindWindow(wxID_OK));
+          if (c.whole) Click(dialog->FindWindow(ArrangeDialog::kWholeId));
+          if (c.align) Click(dialog->FindWindow(ArrangeDialog::kAlignId));
+          if (c.byGroup) Click(dialog->FindWindow(ArrangeDialog::kByGroupId));
+          Click(dialog->FindWindow(wxID_OK));
         },
         600);
     prompts.messages.clear();
@@ -395,20 +369,20 @@ TEST_F(WorkBoxTreesGui, TheColourDialogRecoloursOneTableThenAllAndASaveKeepsTheC
         EXPECT_EQ(dialog->tableList()->GetSelection(), 1);
         EXPECT_TRUE(dialog->swatch()->IsShown());
         EXPECT_EQ(dialog->GetTitle(), wxString::FromUTF8(u8"请选择背景颜色"));
-        ClickWindow(dialog->chooseButton());
+        Click(dialog->chooseButton());
         Shot("colour_dialog");
-        ClickWindow(dialog->FindWindow(wxID_OK));
+        Click(dialog->FindWindow(wxID_OK));
         // Then every table, with another colour.
         dialog->tableList()->SetSelection(3);
         wxCommandEvent pick(wxEVT_CHOICE, dialog->tableList()->GetId());
         pick.SetInt(3);
         dialog->tableList()->GetEventHandler()->ProcessEvent(pick);
         EXPECT_FALSE(dialog->swatch()->IsShown());
-        ClickWindow(dialog->FindWindow(wxID_OK));  // no colour chosen: nothing changes
+        Click(dialog->FindWindow(wxID_OK));  // no colour chosen: nothing changes
         next = 0x00C0FFC0;
-        ClickWindow(dialog->chooseButton());
-        ClickWindow(dialog->FindWindow(wxID_OK));
-        ClickWindow(dialog->FindWindow(wxID_CANCEL));
+        Click(dialog->chooseButton());
+        Click(dialog->FindWindow(wxID_OK));
+        Click(dialog->FindWindow(wxID_CANCEL));
       },
       600);
   const std::uint32_t textBefore = TheDesign().entry(0).window.textColour;
@@ -428,9 +402,9 @@ TEST_F(WorkBoxTreesGui, TheColourDialogRecoloursOneTableThenAllAndASaveKeepsTheC
         pick.SetInt(0);
         dialog->tableList()->GetEventHandler()->ProcessEvent(pick);
         next = 0x000000FF;
-        ClickWindow(dialog->chooseButton());
-        ClickWindow(dialog->FindWindow(wxID_OK));
-        ClickWindow(dialog->FindWindow(wxID_CANCEL));
+        Click(dialog->chooseButton());
+        Click(dialog->FindWindow(wxID_OK));
+        Click(dialog->FindWindow(wxID_CANCEL));
       },
       600);
   wxCommandEvent command(wxEVT_MENU, ToWxId(cmd::kTextColour));

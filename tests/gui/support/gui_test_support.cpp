@@ -3,7 +3,9 @@
 #include <wx/app.h>
 #include <wx/listbox.h>
 #include <wx/time.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
+#include <wx/window.h>
 
 namespace tablora::testing {
 
@@ -37,6 +39,20 @@ void Pick(wxListBox* list, const wxString& text) {
   e.SetInt(i);
   e.SetString(text);
   list->GetEventHandler()->ProcessEvent(e);
+}
+
+void Click(wxPoint at, int button) {
+  wxUIActionSimulator sim;
+  sim.MouseMove(at);
+  PumpEvents(60);
+  sim.MouseClick(button);
+  PumpEvents(150);
+}
+
+void Click(wxWindow* window) {
+  ASSERT_TRUE(window != nullptr && window->IsShownOnScreen());
+  const wxRect r = window->GetScreenRect();
+  Click(wxPoint(r.x + r.width / 2, r.y + r.height / 2));
 }
 
 }  // namespace tablora::testing
