@@ -5,8 +5,10 @@
 # floor; prints the median wall time and the median CPU time (user + system), each with
 # its ratio to the floor's, and the peak resident memory (largest of the runs,
 # /usr/bin/time %M). On a busy machine the CPU times are the steadier measure.
-# `gen java` runs into a new folder (gen_java) and again into the folder the previous run
-# filled, every file unchanged (gen_again). Nothing is deleted while they run: for some
+# `gen java` runs into a new folder (gen_java: every file created), again into the folder
+# the previous run filled with every file unchanged (gen_again: nothing written), and over
+# it with every file different (gen_over, with --prefix: every file replaced through a
+# temporary file). Nothing is deleted while they run: for some
 # seconds after many files were deleted, ext4's inode allocator rescans the freed inodes
 # on every file it creates, which would slow whatever runs next. GEN_RM=1 measures that
 # case on its own: each run first deletes the folder the previous run filled (gen_rm).
@@ -40,7 +42,7 @@ for n in "${sizes[@]}"; do
   script="$work/script_$n.sql"
   "$floor" --write-script "$n" "$script"
   declare -A times=() cpus=() peaks=()
-  names=(floor save dump gen_java gen_again)
+  names=(floor save dump gen_java gen_again gen_over)
   [ "${GEN_RM:-0}" = 1 ] && names=(floor save gen_rm)
   for i in $(seq 1 "$runs"); do
     for name in "${names[@]}"; do
@@ -50,6 +52,7 @@ for n in "${sizes[@]}"; do
         dump) cmd=("$cli" dump "$script") ;;
         gen_java) mkdir -p "$work/java_${n}_$i"; cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
         gen_again) cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
+        gen_over) cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time --prefix) ;;
         gen_rm) rm -rf "$work/java_$n"; mkdir -p "$work/java_$n"; cmd=("$cli" gen java "$script" "$work/java_$n" --skip-time) ;;
       esac
       read -r us cpu kb < <(run_once "${cmd[@]}")
