@@ -8,7 +8,8 @@
 # `gen java` runs into a new folder (gen_java: every file created), again into the folder
 # the previous run filled with every file unchanged (gen_again: nothing written), and over
 # it with every file different (gen_over, with --prefix: every file replaced through a
-# temporary file). Nothing is deleted while they run: for some
+# temporary file; each replaced file frees an inode, so the next run waits SETTLE seconds,
+# default 35, before it starts). Nothing else is deleted while they run: for some
 # seconds after many files were deleted, ext4's inode allocator rescans the freed inodes
 # on every file it creates, which would slow whatever runs next. GEN_RM=1 measures that
 # case on its own: each run first deletes the folder the previous run filled (gen_rm).
@@ -60,6 +61,7 @@ for n in "${sizes[@]}"; do
       cpus[$name]+="$cpu "
       [ "${peaks[$name]:-0}" -ge "$kb" ] || peaks[$name]=$kb
     done
+    [[ " ${names[*]} " == *" gen_over "* && $i -lt $runs ]] && sleep "${SETTLE:-35}"
   done
   floor_us=$(printf '%s\n' ${times[floor]} | median)
   floor_cpu=$(printf '%s\n' ${cpus[floor]} | median)

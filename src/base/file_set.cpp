@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -41,15 +40,11 @@ bool SyncFileSystem(const std::string& folder, const std::vector<std::string>& f
   return true;
 }
 
-/// True when `target` is a file that holds exactly `bytes`.
-bool HoldsAlready(const std::string& target, const std::string& bytes) {
-  struct stat info {};
-  if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-      static_cast<std::uint64_t>(info.st_size) != bytes.size()) {
-    return false;
-  }
+/// True when the regular file `target` (of `size` bytes) holds exactly `bytes`.
+bool HoldsAlready(const TextFile::WriteTarget& target, const std::string& bytes) {
+  if (target.size != bytes.size()) return false;
   std::string held;
-  return TextFile::ReadBytes(target, held) && held == bytes;
+  return TextFile::ReadBytes(target.path, held) && held == bytes;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -60,6 +55,8 @@ void SyncFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+FileSet::FileSet() : pid_(::getpid()) {}
 
 FileSet::~FileSet() { Discard(pending_, 0); }
 
@@ -113,13 +110,15 @@ bool FileSet::Add(const std::string& path, const std::string& bytes, std::string
   }
   // A path added before in this set is renamed over later: this one must follow it.
   const bool first = targets_.insert(target.path).second;
-  if (first && HoldsAlready(target.path, bytes)) {
+  if (first && HoldsAlready(target, bytes)) {
     pending_.push_back({path, std::move(target.path), Pending::kUnchanged, {}, {}});
     return true;
   }
   // The process id and the file's place in the set keep the names of one set apart.
-  std::string temp = TextFile::TemporaryName(target.path, static_cast<int>(pending_.size()));
-  if (!TextFile::WriteTemporary(target.path, temp, write, false, error)) return false;
+  std::string temp =
+      TextFile::TemporaryName(target.path, static_cast<int>(pending_.size()), pid_);
+  const int mode = target.way == Way::kReplace ? static_cast<int>(target.mode) : -1;
+  if (!TextFile::WriteTemporary(target.path, temp, write, false, error, mode)) return false;
   pending_.push_back({path, std::move(target.path), Pending::kTemporary, std::move(temp), {}});
   return true;
 }

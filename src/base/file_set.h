@@ -18,7 +18,7 @@ namespace tablora {
 /// Commit, in its turn.
 class FileSet {
  public:
-  FileSet() = default;
+  FileSet();
   FileSet(const FileSet&) = delete;
   FileSet& operator=(const FileSet&) = delete;
   /// Removes the temporary files not yet committed.
@@ -58,6 +58,7 @@ class FileSet {
   std::set<std::string> targets_;  ///< of pending_
   std::vector<std::string> committed_;
   std::string failedPath_;
+  long pid_;  ///< this process's id, in the temporary files' names
   /// Per folder listed: its stale temporary files, as file name and temporary file.
   std::map<std::string, std::multimap<std::string, std::string>> stale_;
 };

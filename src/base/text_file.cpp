@@ -81,11 +81,14 @@ bool TextFile::ResolveTarget(const std::string& path, WriteTarget& target, std::
     return true;
   }
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
+  bool link = false;
+  if (::lstat(path.c_str(), &info) != 0 ||
+      ((link = S_ISLNK(info.st_mode)) && ::stat(path.c_str(), &info) != 0)) {
     if (errno != ENOENT) {
       SetError(error);
       return false;
     }
+    // Nothing there yet (or a link to nowhere, which the create finds taken).
     target = {WriteWay::kCreate, path};
     return true;
   }
@@ -95,13 +98,16 @@ bool TextFile::ResolveTarget(const std::string& path, WriteTarget& target, std::
     target = {WriteWay::kInPlace, path};
     return true;
   }
+  target = {WriteWay::kReplace, path, static_cast<unsigned>(info.st_mode & 07777),
+            static_cast<unsigned long long>(info.st_size)};
+  if (!link) return true;
   // A link is written through to its target, which keeps its mode.
   char* resolved = ::realpath(path.c_str(), nullptr);
   if (resolved == nullptr) {
     SetError(error);
     return false;
   }
-  target = {WriteWay::kReplace, resolved};
+  target.path = resolved;
   std::free(resolved);
   return true;
 }
@@ -112,8 +118,8 @@ bool TextFile::WritesInPlace(const std::string& path) {
                                          target.way == WriteWay::kInPlace);
 }
 
-std::string TextFile::TemporaryName(const std::string& target, int n) {
-  std::string temp = target + ".tmp" + std::to_string(::getpid());
+std::string TextFile::TemporaryName(const std::string& target, int n, long pid) {
+  std::string temp = target + ".tmp" + std::to_string(pid != 0 ? pid : ::getpid());
   if (n >= 0) temp += "_" + std::to_string(n);
   return temp;
 }
@@ -163,10 +169,12 @@ void TextFile::RemoveStaleTemporaries(const std::string& target) {
 
 bool TextFile::WriteTemporary(const std::string& target, const std::string& temp,
                               const std::function<bool(int)>& writeContent, bool sync,
-                              std::string* error) {
+                              std::string* error, int knownMode) {
   struct stat existing {};
   mode_t mode;
-  if (::stat(target.c_str(), &existing) == 0) {
+  if (knownMode >= 0) {
+    mode = static_cast<mode_t>(knownMode);
+  } else if (::stat(target.c_str(), &existing) == 0) {
     mode = existing.st_mode & 07777;
   } else {
     const mode_t mask = ::umask(0);
@@ -259,7 +267,8 @@ bool TextFile::WriteFile(const std::string& path, const std::function<bool(int)>
     if (target.way == WriteWay::kInPlace) return WriteInPlace(target.path, writeContent, error);
   }
   const std::string temp = TemporaryName(target.path);
-  if (!WriteTemporary(target.path, temp, writeContent, true, error)) return false;
+  const int mode = target.way == WriteWay::kReplace ? static_cast<int>(target.mode) : -1;
+  if (!WriteTemporary(target.path, temp, writeContent, true, error, mode)) return false;
   if (std::rename(temp.c_str(), target.path.c_str()) != 0) {
     SetError(error);
     ::unlink(temp.c_str());

@@ -22,9 +22,11 @@ class TextFile {
   };
   struct WriteTarget {
     WriteWay way = WriteWay::kCreate;
-    /// The file written: a regular file's path with its links followed; otherwise the
+    /// The file written: for a link to a regular file, the link's target; otherwise the
     /// path as given (opening it follows its links).
     std::string path;
+    unsigned mode = 0;           ///< kReplace: the file's permission bits
+    unsigned long long size = 0; ///< kReplace: the file's size in bytes
   };
 
   /// Reads the whole file into `bytes`. False when it cannot be read; `error` then holds
@@ -49,12 +51,12 @@ class TextFile {
   /// pipe, so that a failure cannot promise the old content.
   static bool WritesInPlace(const std::string& path);
   /// Writes the file `temp`, meant to be renamed over `target` (a resolved path), with
-  /// what `writeContent` writes and `target`'s mode (for a new file, the mode the
-  /// process's creation mask gives); made durable first when `sync`. On failure nothing
-  /// is left behind.
+  /// what `writeContent` writes and `mode` (-1: `target`'s mode, or for a new file the
+  /// mode the process's creation mask gives); made durable first when `sync`. On failure
+  /// nothing is left behind.
   static bool WriteTemporary(const std::string& target, const std::string& temp,
                              const std::function<bool(int fd)>& writeContent, bool sync,
-                             std::string* error = nullptr);
+                             std::string* error = nullptr, int mode = -1);
   /// Creates `path`, which must not exist, with the mode the creation mask gives and
   /// writes it; made durable when `sync`. On failure the file is removed again; `exists`
   /// is set when a file stood at `path` after all (nothing was touched then).
@@ -65,8 +67,8 @@ class TextFile {
                            const std::function<bool(int fd)>& writeContent,
                            std::string* error = nullptr);
   /// The temporary file of a write to `target` by this process ("TARGET.tmpPID"), and of
-  /// the n-th file of a set ("TARGET.tmpPID_n").
-  static std::string TemporaryName(const std::string& target, int n = -1);
+  /// the n-th file of a set ("TARGET.tmpPID_n"); `pid` 0 is this process's.
+  static std::string TemporaryName(const std::string& target, int n = -1, long pid = 0);
   /// The temporary files left in `folder` by writes of processes that no longer run (a
   /// killed save): file names "NAME.tmpPID" or "NAME.tmpPID_n", as pairs of NAME and the
   /// temporary file's full path.
