@@ -10,8 +10,10 @@
 #include "app/gui/main_frame.h"
 #include "app/gui/message_dialog.h"
 #include "app/gui/query_window.h"
+#include "app/gui/table_window_commands.h"
 #include "app_test_support.h"
 #include "base/text_codec.h"
+#include "base/text_file.h"
 #include "convert/gui/definition_format_dialog.h"
 #include "convert/gui/struct_to_table_dialog.h"
 #include "db/connect_form.h"
@@ -24,10 +26,12 @@
 #include "gen/gui/join_dialog.h"
 #include "gen/gui/options_dialog.h"
 #include "gen/gui/order_by_dialog.h"
+#include "gen/gui/statement_builder_dialog.h"
 #include "gen/gui/value_dialog.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/table_commands.h"
 #include "ui/gui/arrange_dialog.h"
 #include "ui/gui/colour_dialog.h"
 #include "ui/gui/display_style_sheet.h"
@@ -184,20 +188,44 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeTheCancelButtonInEveryDial
   Frame().SetSession(nullptr);
 }
 
-TEST(DialogKeys, EscapeClosesTheQueryWindow) {
+TEST(DialogKeys, EscapeClosesTheModelessQueryWindowAndStatementBuilder) {
   ScriptedPrompts prompts;
   OpenEmptyDesign(prompts);
-  QueryWindow* window = QueryWindow::Open(&Frame(), Frame());
-  ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() != nullptr && window->IsActive(); }));
-  bool destroyed = false;
-  window->Bind(wxEVT_DESTROY, [&](wxWindowDestroyEvent& e) {
-    if (e.GetEventObject() == window) destroyed = true;
-    e.Skip();
-  });
-  wxUIActionSimulator().Char(WXK_ESCAPE);
-  EXPECT_TRUE(WaitFor([&] { return destroyed; }));
+  TempFolder folder;
+  const std::string path = folder.path().string() + "/one.sql";
+  ASSERT_TRUE(TextFile::WriteBytes(
+      path, "CREATE TABLE [dbo].[t_a] (\r\n\t[id] [int] NOT NULL\r\n) ON [PRIMARY]\r\nGO\r\n"));
+  ASSERT_TRUE(Frame().session()->OpenScript(path));
+  const std::pair<const char*, std::function<wxWindow*()>> windows[] = {
+      {"query window", [] { return QueryWindow::Open(&Frame(), Frame()); }},
+      {"statement builder",
+       []() -> wxWindow* {
+         Frame().tableCommands().RunTableCommand(table_cmd::kSelectStatement, 0);
+         for (wxWindow* w : wxTopLevelWindows) {
+           if (dynamic_cast<StatementBuilderDialog*>(w) != nullptr) return w;
+         }
+         return nullptr;
+       }},
+  };
+  for (const auto& [name, open] : windows) {
+    SCOPED_TRACE(name);
+    wxWindow* window = open();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return window->IsShownOnScreen(); }));
+    bool destroyed = false;
+    window->Bind(wxEVT_DESTROY, [&destroyed, window](wxWindowDestroyEvent& e) {
+      if (e.GetEventObject() == window) destroyed = true;
+      e.Skip();
+    });
+    wxUIActionSimulator sim;
+    sim.MouseMove(window->GetScreenPosition() + wxPoint(4, 4));
+    PumpEvents(300);
+    sim.Char(WXK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return destroyed; }));
+  }
   Frame().SetPrompts(nullptr);
   Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
 }
 
 }  // namespace
