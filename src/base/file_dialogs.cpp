@@ -7,7 +7,7 @@ namespace tablora {
 
 namespace {
 
-FileDialogSpec Spec(const char* titleUtf8, std::vector<std::string> filters,
+FileDialogSpec MakeDialog(const char* titleUtf8, std::vector<std::string> filters,
                     const std::string& designPath = {}) {
   FileDialogSpec spec;
   spec.title = Cp936(titleUtf8);
@@ -41,12 +41,12 @@ bool HasExtension(const std::string& path) {
 }  // namespace
 
 FileDialogSpec FileDialogs::OpenDesign(const std::string& designPath) {
-  return Spec(u8"打开MSSQL脚本", {"sql", "mdb"}, designPath);
+  return MakeDialog(u8"打开MSSQL脚本", {"sql", "mdb"}, designPath);
 }
 
 FileDialogSpec FileDialogs::SaveDesign(const std::string& designPath,
                                        const std::string& proposedName) {
-  FileDialogSpec spec = Spec(u8"保存为", {"sql", "txt"}, designPath);
+  FileDialogSpec spec = MakeDialog(u8"保存为", {"sql", "txt"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "txt";
   return spec;
@@ -54,7 +54,7 @@ FileDialogSpec FileDialogs::SaveDesign(const std::string& designPath,
 
 FileDialogSpec FileDialogs::SaveTableScript(const std::string& designPath,
                                             const std::string& proposedName) {
-  FileDialogSpec spec = Spec(u8"保存创建表的SQL语句", {"txt", "sql"}, designPath);
+  FileDialogSpec spec = MakeDialog(u8"保存创建表的SQL语句", {"txt", "sql"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "txt";
   return spec;
@@ -63,14 +63,14 @@ FileDialogSpec FileDialogs::SaveTableScript(const std::string& designPath,
 FileDialogSpec FileDialogs::SaveCommentScript(const std::string& designPath, bool groupsOnly,
                                               const std::string& proposedName) {
   FileDialogSpec spec =
-      Spec(groupsOnly ? u8"产生分组信息" : u8"产生所有注释", {"sql"}, designPath);
+      MakeDialog(groupsOnly ? u8"产生分组信息" : u8"产生所有注释", {"sql"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "sql";
   return spec;
 }
 
 FileDialogSpec FileDialogs::ExportPicture(const std::string& designPath) {
-  FileDialogSpec spec = Spec(u8"导出图片", {"png", "svg", "pdf"}, designPath);
+  FileDialogSpec spec = MakeDialog(u8"导出图片", {"png", "svg", "pdf"}, designPath);
   // The picture is named after the design.
   std::string name = designPath.substr(designPath.rfind('/') + 1);
   if (HasExtension(name)) name.erase(name.rfind('.'));
@@ -84,14 +84,14 @@ FileDialogSpec FileDialogs::SaveCode(const std::string& extension,
   const char* title = extension == "java" ? u8"产生Java类"
                       : extension == "hpp" ? u8"产生C++类"
                                            : u8"产生C结构";
-  FileDialogSpec spec = Spec(title, {extension});
+  FileDialogSpec spec = MakeDialog(title, {extension});
   spec.proposedName = proposedName;
   spec.defaultExtension = extension;
   return spec;
 }
 
 FileDialogSpec FileDialogs::ChooseAccessFile() {
-  return Spec(u8"选择MS Access数据库文件", {"mdb"});
+  return MakeDialog(u8"选择MS Access数据库文件", {"mdb"});
 }
 
 std::vector<FileFilter> FileDialogs::Filters(const FileDialogSpec& spec) {

@@ -35,7 +35,7 @@ class FileDialogs {
   /// The file-type lines of a dialog: one per extension of `spec.filters`, in that order,
   /// then "所有文件 (*.*)".
   static std::vector<FileFilter> Filters(const FileDialogSpec& spec);
-  /// Where a dialog opens: the spec's folder, else `lastFolder` (the folder of the file
+  /// Where a dialog opens: `spec.startFolder`, else `lastFolder` (the folder of the file
   /// last chosen in any file dialog), else `home`.
   static std::string StartFolder(const FileDialogSpec& spec, const std::string& lastFolder,
                                  const std::string& home);
