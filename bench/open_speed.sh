@@ -13,6 +13,10 @@
 # seconds after many files were deleted, ext4's inode allocator rescans the freed inodes
 # on every file it creates, which would slow whatever runs next. GEN_RM=1 measures that
 # case on its own: each run first deletes the folder the previous run filled (gen_rm).
+# Every replaced or deleted file frees its old blocks; an ext4 without a journal mounted
+# with `discard` (this machine's root file system) discards them at once, one request per
+# file, which bounds gen_over and gen_rm by the file system, not the program. The files go
+# under TMPDIR: TMPDIR=/some/other/fs measures on another file system.
 # Usage: bench/open_speed.sh [BUILD_DIR] [TABLES...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
