@@ -68,6 +68,7 @@ CommandTable::CommandTable() {
       {kViewToolbar, u8"工具栏(&T)", "", true},
       {kViewStatusBar, u8"状态栏(&S)", "", true},
       {kWorkBox, u8"左边工作框(&L)", "Ctrl+L", true},
+      {kShowRelations, u8"显示关系线(&R)", "", true},
       {kGenCStruct, u8"产生C结构(&C)", "", false},
       {kGenJavaClass, u8"产生Java类(&J)", "", false},
       {kGenCppClass, u8"产生C++类(&D)", "", false},
@@ -110,7 +111,8 @@ CommandTable::CommandTable() {
                Command(kExportPicture), Separator(),
                Command(kRecentFile1), Separator(), Command(kExit)}),
       Submenu(u8"查看(&V)",
-              {Command(kViewToolbar), Command(kViewStatusBar), Separator(), Command(kWorkBox)}),
+              {Command(kViewToolbar), Command(kViewStatusBar), Separator(), Command(kWorkBox),
+               Command(kShowRelations)}),
       Submenu(u8"产生(&D)",
               {Command(kGenCStruct), Command(kGenJavaClass), Command(kGenCppClass), Separator(),
                Submenu(u8"产生SQL语句(&A)", {Command(kSelectStatement), Command(kInsertStatement)}),
@@ -126,8 +128,8 @@ CommandTable::CommandTable() {
                              Command(kWindowArrange)}),
       Submenu(u8"帮助(&H)", {Command(kAbout), Command(kHelp)}),
   };
-  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs, 0,           kPrint,
-              0,         kWorkBox,  kTextColour, kBackColour, kAbout};
+  toolbar_ = {kNewTable, kFileOpen,      kFileSaveAs, 0,           kPrint, 0,
+              kWorkBox,  kShowRelations, kTextColour, kBackColour, kAbout};
 }
 
 const CommandInfo* CommandTable::Find(int id) const {

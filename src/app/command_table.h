@@ -49,6 +49,8 @@ constexpr int kTextColour = 32779;
 constexpr int kBackColour = 32805;
 constexpr int kDisplayStyles = 32810;
 constexpr int kHelp = 32809;
+/// "显示关系线(&R)": the foreign keys as lines between the table windows (a check command).
+constexpr int kShowRelations = 32901;
 }  // namespace cmd
 
 /// One command: its id, menu caption (code page 936, "&" marks the mnemonic) and

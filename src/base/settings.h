@@ -44,6 +44,7 @@ struct Settings {
   int tableWinHeight = 150;
   int marginW = 10;
   int marginH = 20;
+  bool showRelations = true;  ///< the design view draws the foreign keys as lines
 
   std::vector<std::string> databaseKindNames;
   /// Slot k: the data type names of database kind k.

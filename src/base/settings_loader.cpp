@@ -73,6 +73,7 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
   s.tableWinHeight = std::clamp(ini.GetInt("TableWin", "Height", 150), 1, kMaxPixels);
   s.marginW = std::clamp(ini.GetInt("TableWin", "MarginW", 10), 0, kMaxPixels);
   s.marginH = std::clamp(ini.GetInt("TableWin", "MarginH", 20), 0, kMaxPixels);
+  s.showRelations = ini.GetInt("TableWin", "ShowRelations", 1) != 0;
 
   s.databaseKindNames = ReadList(ini, "SuportDB", "Type", kTextBuffer);
   s.gridWidths = ReadMap(ini, "DesignTableCols");

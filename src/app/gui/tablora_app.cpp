@@ -29,11 +29,13 @@ TabloraApp::~TabloraApp() = default;
 void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {
   parser.AddSwitch("", "exit-when-shown", "quit as soon as the main window is shown");
   parser.AddOption("", "export", "write the design's picture (.png, .pdf or .svg) and quit");
+  parser.AddSwitch("", "no-relations", "leave the relationship lines out of the exported picture");
   parser.AddParam("script", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
 bool TabloraApp::OnCmdLineParsed(wxCmdLineParser& parser) {
   exitWhenShown_ = parser.Found("exit-when-shown");
+  noRelations_ = parser.Found("no-relations");
   wxString exportPath;
   if (parser.Found("export", &exportPath)) {
     wxFileName file(exportPath);
@@ -106,7 +108,8 @@ int TabloraApp::ExportPicture() {
     DesignCanvas* canvas = frame_->designWindow().Canvas();
     std::string error;
     if (canvas == nullptr || canvas->surface() == nullptr ||
-        !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error)) {
+        !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error,
+                               state_.settings.showRelations && !noRelations_)) {
       std::fprintf(stderr, "tablora: %s\n", TextCodec::Cp936ToUtf8(error).c_str());
       code = 1;
     }
