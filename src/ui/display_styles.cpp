@@ -151,6 +151,10 @@ bool DisplayStyles::ApplyChoice(Settings& settings, const Choice& choice) {
     settings.currentColumnStyle = choice.field + 1;
     written &= write("DefaultType", settings.currentColumnStyle);
   }
+  if (choice.fitWidths >= 0) {
+    settings.fitColumnWidths = choice.fitWidths != 0;
+    written &= write("FitColWidth", settings.fitColumnWidths ? 1 : 0);
+  }
   return written;
 }
 

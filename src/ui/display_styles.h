@@ -29,14 +29,15 @@ class DisplayStyles {
   static std::vector<Settings::StyleWord> CurrentFieldWords(const Settings& settings);
 
   /// The outcome of the display-style sheet: chosen 0-based list positions, -1 where the
-  /// user changed nothing.
+  /// user changed nothing; "列宽适应内容" 1 on, 0 off, -1 unchanged.
   struct Choice {
     int title = -1;
     int field = -1;
+    int fitWidths = -1;
   };
-  /// Makes the choice current and writes each changed index ("DefaultCol" keys
-  /// "DefaultTypeHead" and "DefaultType") to the settings file. False when the file could
-  /// not be written (the choice still holds for this run).
+  /// Makes the choice current and writes each changed value ("DefaultCol" keys
+  /// "DefaultTypeHead", "DefaultType" and "FitColWidth") to the settings file. False when
+  /// the file could not be written (the choice still holds for this run).
   static bool ApplyChoice(Settings& settings, const Choice& choice);
 };
 
