@@ -16,6 +16,26 @@ class DisplayStyles {
   static std::string TitleText(const std::string& style, const TableDesign& table);
   /// The cell text of `keyword` for one column (an unknown keyword gives "").
   static std::string FieldText(const std::string& keyword, const ColumnDesign& column);
+  /// The field keywords, for resolving a keyword once for many cells.
+  enum class Field {
+    kUnknown,
+    kDisplayName,
+    kActualName,
+    kDisplayActual,
+    kActualDisplay,
+    kType,
+    kSize,
+    kTypeSize,
+    kNullable,
+    kDefault,
+    kNote,
+    kIdentity,
+    kPrimaryKey,
+    kForeignKey,
+    kKeys,
+  };
+  static Field FieldOf(const std::string& keyword);
+  static std::string FieldText(Field field, const ColumnDesign& column);
 
   /// The 1-based index of the style in use: `index` when it lies within a list of `count`
   /// styles, else the first style (0 when the list is empty).

@@ -18,9 +18,9 @@ int NeededWidth(const TextMeasurer::Extent& extent) {
   return extent.width > 0 ? extent.width + 1 : 0;
 }
 
-/// The height of a word-broken text in a cell `room` pixels wide.
-int TextHeight(const std::string& text, int room, const TextMeasurer& measurer) {
-  const TextMeasurer::Extent line = measurer.TextExtent(text, false);
+/// The height of a word-broken text of extent `line` in a cell `room` pixels wide.
+int TextHeight(const std::string& text, const TextMeasurer::Extent& line, int room,
+               const TextMeasurer& measurer) {
   if (room <= 0 || NeededWidth(line) <= room) return line.height;
   return std::max(line.height, measurer.WrappedHeight(text, room, false));
 }
@@ -28,8 +28,12 @@ int TextHeight(const std::string& text, int room, const TextMeasurer& measurer) 
 }  // namespace
 
 TableWindowContent::Style TableWindowContent::Style::Current(const Settings& settings) {
-  return Style{DisplayStyles::CurrentTitleStyle(settings),
-               DisplayStyles::CurrentFieldWords(settings)};
+  Style style{DisplayStyles::CurrentTitleStyle(settings),
+              DisplayStyles::CurrentFieldWords(settings), {}};
+  for (const Settings::StyleWord& word : style.words) {
+    style.fields.push_back(DisplayStyles::FieldOf(word.word));
+  }
+  return style;
 }
 
 TableWindowContent::Texts TableWindowContent::TextsOf(const TableDesign& table,
@@ -42,9 +46,9 @@ TableWindowContent::Texts TableWindowContent::TextsOf(const TableDesign& table,
   texts.rows.reserve(table.columns.size());
   for (const ColumnDesign& column : table.columns) {
     std::vector<std::string>& row = texts.rows.emplace_back();
-    row.reserve(style.words.size());
-    for (const Settings::StyleWord& word : style.words) {
-      row.push_back(DisplayStyles::FieldText(word.word, column));
+    row.reserve(style.fields.size());
+    for (DisplayStyles::Field field : style.fields) {
+      row.push_back(DisplayStyles::FieldText(field, column));
     }
   }
   return texts;
@@ -70,20 +74,26 @@ TableWindowContent::Measures TableWindowContent::Measure(const Texts& texts, con
     m.heights.push_back(title.height + 15);
     return m;
   }
+  // Each text measured once, row by row.
+  std::vector<TextMeasurer::Extent> extents;
+  extents.reserve(texts.rows.size() * columns);
+  for (const std::vector<std::string>& row : texts.rows) {
+    for (std::size_t k = 0; k < columns; ++k) extents.push_back(measurer.TextExtent(row[k], false));
+  }
   for (std::size_t k = 0; k < columns; ++k) {
     if (!settings.fitColumnWidths) {
       m.widths[k] = std::max(style.words[k].width, 0);
       continue;
     }
-    for (const std::vector<std::string>& row : texts.rows) {
-      m.widths[k] = std::max(m.widths[k], NeededWidth(measurer.TextExtent(row[k], false)));
+    for (std::size_t r = 0; r < texts.rows.size(); ++r) {
+      m.widths[k] = std::max(m.widths[k], NeededWidth(extents[r * columns + k]));
     }
     m.widths[k] = std::min(m.widths[k], settings.maxColumnWidth);
   }
+  const TextMeasurer::Extent title = measurer.TextExtent(texts.title, false);
   int total = m.Width();
   if (settings.fitColumnWidths && columns > 0) {
-    const int title = NeededWidth(measurer.TextExtent(texts.title, false));
-    const int wanted = std::min(title, std::max(total, settings.maxColumnWidth));
+    const int wanted = std::min(NeededWidth(title), std::max(total, settings.maxColumnWidth));
     if (wanted > total) {
       m.widths.back() += wanted - total;
       total = wanted;
@@ -91,11 +101,12 @@ TableWindowContent::Measures TableWindowContent::Measure(const Texts& texts, con
   }
   m.heights.reserve(texts.rows.size() + 1);
   // Without columns no cell holds the title.
-  m.heights.push_back(columns == 0 ? 0 : TextHeight(texts.title, total, measurer));
-  for (const std::vector<std::string>& row : texts.rows) {
+  m.heights.push_back(columns == 0 ? 0 : TextHeight(texts.title, title, total, measurer));
+  for (std::size_t r = 0; r < texts.rows.size(); ++r) {
     int height = 0;
     for (std::size_t k = 0; k < columns; ++k) {
-      height = std::max(height, TextHeight(row[k], m.widths[k], measurer));
+      height = std::max(height,
+                        TextHeight(texts.rows[r][k], extents[r * columns + k], m.widths[k], measurer));
     }
     m.heights.push_back(height);
   }

@@ -5,6 +5,7 @@
 
 #include "base/settings.h"
 #include "model/table_design.h"
+#include "ui/display_styles.h"
 #include "ui/grid_model.h"
 #include "ui/text_measurer.h"
 
@@ -22,6 +23,7 @@ class TableWindowContent {
   struct Style {
     std::string title;                       ///< the title style's name
     std::vector<Settings::StyleWord> words;  ///< field keywords with their widths (-1: none)
+    std::vector<DisplayStyles::Field> fields;  ///< what each keyword shows
     static Style Current(const Settings& settings);
   };
 

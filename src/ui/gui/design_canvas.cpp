@@ -382,8 +382,8 @@ std::vector<ArrangeLayout::Content> DesignCanvas::ContentSizes() {
   std::vector<ArrangeLayout::Content> sizes;
   TableSurface* s = surface();
   if (s == nullptr) return sizes;
+  s->PrepareAll(state_.settings, *measurer_);
   for (int table = 0; table < s->Count(); ++table) {
-    s->Prepare(table, state_.settings, *measurer_);
     const GridModel& grid = s->Window(table).grid;
     sizes.push_back({grid.ContentWidth(), grid.ContentHeight()});
   }

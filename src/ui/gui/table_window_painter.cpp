@@ -41,10 +41,16 @@ int CachedTextMeasurer::CharacterWidth(std::string_view character, bool bold) co
 }
 
 int CachedTextMeasurer::Width(std::string_view text, bool bold) const {
+  const std::array<int, 128>& single = single_[bold];
   int width = 0;
   for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length =
-        gbk::IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    if (byte < 0x80 && single[byte] >= 0) {
+      width += single[byte];
+      ++pos;
+      continue;
+    }
+    const std::size_t length = gbk::IsLeadByte(byte) && pos + 1 < text.size() ? 2 : 1;
     width += CharacterWidth(text.substr(pos, length), bold);
     pos += length;
   }
