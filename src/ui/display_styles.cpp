@@ -92,11 +92,11 @@ std::string DisplayStyles::FieldText(const std::string& keyword, const ColumnDes
 
 DisplayStyles::Field DisplayStyles::FieldOf(const std::string& keyword) {
   static const std::pair<int, Field> fields[] = {
-      {6, Field::kDisplayName}, {7, Field::kActualName}, {8, Field::kDisplayActual},
-      {9, Field::kActualDisplay}, {10, Field::kType}, {11, Field::kSize},
-      {12, Field::kTypeSize}, {13, Field::kNullable}, {15, Field::kDefault},
-      {16, Field::kNote}, {17, Field::kIdentity}, {19, Field::kPrimaryKey},
-      {20, Field::kForeignKey}, {21, Field::kKeys},
+      {6, Field::kDisplayName},   {7, Field::kActualName}, {8, Field::kDisplayActual},
+      {9, Field::kActualDisplay}, {10, Field::kType},      {11, Field::kSize},
+      {12, Field::kTypeSize},     {13, Field::kNullable},  {15, Field::kDefault},
+      {16, Field::kNote},         {17, Field::kIdentity},  {19, Field::kPrimaryKey},
+      {20, Field::kForeignKey},   {21, Field::kKeys},
   };
   for (const auto& [index, field] : fields) {
     if (keyword == K(index)) return field;
@@ -121,8 +121,7 @@ std::string DisplayStyles::FieldText(Field field, const ColumnDesign& column) {
     case Field::kSize:
       return SizeText(column);
     case Field::kTypeSize:
-      return column.length == 0 ? column.typeName
-                                : column.typeName + "(" + SizeText(column) + ")";
+      return column.length == 0 ? column.typeName : column.typeName + "(" + SizeText(column) + ")";
     case Field::kNullable:
       return column.nullable ? K(14) : " ";
     case Field::kDefault:

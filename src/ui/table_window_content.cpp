@@ -28,8 +28,8 @@ int TextHeight(const std::string& text, const TextMeasurer::Extent& line, int ro
 }  // namespace
 
 TableWindowContent::Style TableWindowContent::Style::Current(const Settings& settings) {
-  Style style{DisplayStyles::CurrentTitleStyle(settings),
-              DisplayStyles::CurrentFieldWords(settings), {}};
+  Style style{
+      DisplayStyles::CurrentTitleStyle(settings), DisplayStyles::CurrentFieldWords(settings), {}};
   for (const Settings::StyleWord& word : style.words) {
     style.fields.push_back(DisplayStyles::FieldOf(word.word));
   }
@@ -105,8 +105,8 @@ TableWindowContent::Measures TableWindowContent::Measure(const Texts& texts, con
   for (std::size_t r = 0; r < texts.rows.size(); ++r) {
     int height = 0;
     for (std::size_t k = 0; k < columns; ++k) {
-      height = std::max(height,
-                        TextHeight(texts.rows[r][k], extents[r * columns + k], m.widths[k], measurer));
+      height = std::max(
+          height, TextHeight(texts.rows[r][k], extents[r * columns + k], m.widths[k], measurer));
     }
     m.heights.push_back(height);
   }

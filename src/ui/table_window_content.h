@@ -21,8 +21,8 @@ class TableWindowContent {
 
   /// The current title and field styles, looked up once for many windows.
   struct Style {
-    std::string title;                       ///< the title style's name
-    std::vector<Settings::StyleWord> words;  ///< field keywords with their widths (-1: none)
+    std::string title;                         ///< the title style's name
+    std::vector<Settings::StyleWord> words;    ///< field keywords with their widths (-1: none)
     std::vector<DisplayStyles::Field> fields;  ///< what each keyword shows
     static Style Current(const Settings& settings);
   };

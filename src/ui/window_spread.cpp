@@ -18,7 +18,8 @@ std::vector<int> Shifts(const std::vector<int>& start, const std::vector<int>& e
   std::sort(byStart.begin(), byStart.end(), [&](std::size_t a, std::size_t b) {
     return start[a] != start[b] ? start[a] < start[b] : end[a] < end[b];
   });
-  std::sort(byEnd.begin(), byEnd.end(), [&](std::size_t a, std::size_t b) { return end[a] < end[b]; });
+  std::sort(byEnd.begin(), byEnd.end(),
+            [&](std::size_t a, std::size_t b) { return end[a] < end[b]; });
   // A window moves by the largest shift + growth of the windows that end before it starts;
   // those start earlier, so their shifts are known when it is reached.
   std::vector<int> shift(n, 0);

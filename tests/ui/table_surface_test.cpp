@@ -20,9 +20,8 @@ class FakeMeasurer : public TextMeasurer {
   }
   int WrappedHeight(const std::string& text, int width, bool) const override {
     // The last pixel of a cell is its grid line.
-    const auto lines = GridTextWrap::Lines(text, width - 1, [](std::string_view piece) {
-      return static_cast<int>(piece.size()) * 7;
-    });
+    const auto lines = GridTextWrap::Lines(
+        text, width - 1, [](std::string_view piece) { return static_cast<int>(piece.size()) * 7; });
     return 12 * static_cast<int>(lines.size());
   }
   Extent ImageExtent(int) const override { return {}; }
@@ -118,8 +117,10 @@ TEST(TableWindowContentTest, ColumnsFitTheirLongestTextsAndRowsTheLinesTheyWrapI
   Settings s;
   s.headerStyles = {Cp936(u8"实际表名")};
   s.columnStyles = {Cp936(u8"实际列名 数据类型 主键(外键) 描述 默认值"), Cp936(u8"主键(外键)")};
-  s.columnWidths = {{Cp936(u8"实际列名"), "60"}, {Cp936(u8"数据类型"), "50"},
-                    {Cp936(u8"主键(外键)"), "30"}, {Cp936(u8"描述"), "80"},
+  s.columnWidths = {{Cp936(u8"实际列名"), "60"},
+                    {Cp936(u8"数据类型"), "50"},
+                    {Cp936(u8"主键(外键)"), "30"},
+                    {Cp936(u8"描述"), "80"},
                     {Cp936(u8"默认值"), "40"}};
   s.currentHeaderStyle = 1;
   const auto column = [](std::string name, std::string type, bool key, bool foreign,
@@ -133,10 +134,10 @@ TEST(TableWindowContentTest, ColumnsFitTheirLongestTextsAndRowsTheLinesTheyWrapI
     return c;
   };
   TableDesign table;
-  table.columns = {column("ModifiedDate", "datetime", false, false,
-                          "The date the row was last changed"),
-                   column("BusinessEntityID", "uniqueidentifier", true, true, ""),
-                   column("ID", "int", true, false, "")};
+  table.columns = {
+      column("ModifiedDate", "datetime", false, false, "The date the row was last changed"),
+      column("BusinessEntityID", "uniqueidentifier", true, true, ""),
+      column("ID", "int", true, false, "")};
   struct Case {
     const char* name;
     int style;
@@ -152,7 +153,12 @@ TEST(TableWindowContentTest, ColumnsFitTheirLongestTextsAndRowsTheLinesTheyWrapI
       // Each column as wide as its longest text (7 pixels a byte and the grid line); a
       // column without text takes no room.
       {"fitted", 1, true, 300, "Sales", {113, 113, 50, 232, 0}, {12, 12, 12, 12}},
-      {"fitted within the maximum", 1, true, 100, "Sales", {100, 100, 50, 100, 0},
+      {"fitted within the maximum",
+       1,
+       true,
+       100,
+       "Sales",
+       {100, 100, 50, 100, 0},
        {12, 36, 12, 12}},
       // A title wider than the columns widens the last one, up to the maximum...
       {"title", 2, true, 300, "EmployeeDepartmentHistory", {176}, {12, 12, 12, 12}},
@@ -166,8 +172,8 @@ TEST(TableWindowContentTest, ColumnsFitTheirLongestTextsAndRowsTheLinesTheyWrapI
     s.maxColumnWidth = c.maximum;
     table.actualName = c.title;
     const auto style = TableWindowContent::Style::Current(s);
-    const auto measures = TableWindowContent::Measure(TableWindowContent::TextsOf(table, style),
-                                                      style, s, measurer);
+    const auto measures =
+        TableWindowContent::Measure(TableWindowContent::TextsOf(table, style), style, s, measurer);
     EXPECT_EQ(measures.widths, c.widths) << c.name;
     EXPECT_EQ(measures.heights, c.heights) << c.name;
   }

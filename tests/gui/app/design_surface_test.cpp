@@ -23,6 +23,7 @@
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/database_kind_dialog.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
@@ -40,6 +41,7 @@
 #include "model/script_opener.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/gui/colour_dialog.h"
 #include "ui/gui/data_grid.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/design_picture.h"
@@ -49,8 +51,6 @@
 #include "ui/gui/in_place_list.h"
 #include "ui/gui/table_editor_sheet.h"
 #include "ui/gui/title_tip.h"
-#include "ui/gui/colour_dialog.h"
-#include "app/gui/design_layout_commands.h"
 
 namespace tablora::testing {
 namespace {
@@ -851,8 +851,7 @@ TEST_F(DesignSurface, FittedColumnsShowTheBusinessSampleWholeWithoutOverlaps) {
     for (int r = 1; r < grid.GetRowCount(); ++r) {
       for (int c = 0; c < grid.GetColumnCount(); ++c) {
         const std::string text = grid.GetCellText(r, c);
-        if (!text.empty() &&
-            measurer.TextExtent(text, false).width + 1 > grid.GetColumnWidth(c)) {
+        if (!text.empty() && measurer.TextExtent(text, false).width + 1 > grid.GetColumnWidth(c)) {
           cut += TextCodec::Cp936ToUtf8(text) + " ";
         }
       }
@@ -865,8 +864,8 @@ TEST_F(DesignSurface, FittedColumnsShowTheBusinessSampleWholeWithoutOverlaps) {
   // Wider than the cells the sample stored them in, the windows keep their rows, and those
   // of the first cell column their corners; the cells widen to the right.
   std::string bytes, text;
-  ASSERT_TRUE(TextFile::ReadBytes(std::string(TABLORA_SOURCE_DIR) +
-                                      "/resources/samples/erp70.sql", bytes));
+  ASSERT_TRUE(
+      TextFile::ReadBytes(std::string(TABLORA_SOURCE_DIR) + "/resources/samples/erp70.sql", bytes));
   ASSERT_TRUE(ScriptOpener::DecodeFile(bytes, text));
   const std::vector<LayoutRecord> stored = ScriptOpener::ReadLayout(text).records;
   ASSERT_EQ(stored.size(), 70u);
