@@ -34,7 +34,9 @@ int StyleWindowWidth(const Settings& settings) {
 
 TableWindowState Design::PlaceWindow(int index) {
   const Settings& s = app_.settings;
-  const int styleWidth = StyleWindowWidth(s);
+  // Windows whose columns fit their texts get their widths only when fitted; the view
+  // then moves the windows right of a wider one aside.
+  const int styleWidth = s.fitColumnWidths ? 0 : StyleWindowWidth(s);
   const int cell = styleWidth > s.tableWinWidth + s.marginW ? styleWidth + s.marginW
                                                             : s.tableWinWidth + s.marginW;
   // A view narrower than one window and its margin still holds one table per row.

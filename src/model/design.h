@@ -106,7 +106,8 @@ class Design : public TableEditorHost {
   /// The rectangle of new table `index` on a grid of cells `Width` + `MarginW` wide and
   /// `Height` + `MarginH` tall, as many per row as the view's width holds (at least one). A
   /// cell is widened to the window width + `MarginW` when the current column style makes
-  /// every window wider than a cell, so that neighbours do not overlap.
+  /// every window wider than a cell, so that neighbours do not overlap (with
+  /// "列宽适应内容" the widths depend on the texts: the view moves windows apart).
   TableWindowState PlaceWindow(int index);
   /// The entry of a new table `index` with its window placed; null without an open view.
   TableEditor* NewEntry(int index);

@@ -88,6 +88,7 @@ TEST_F(DesignTest, AColumnStyleWiderThanACellWidensTheCellsSoWindowsDoNotOverlap
     std::vector<int> lefts;  ///< of tables 0 to 3
     int perRow;
     int top3;  ///< of table 3
+    bool fit = false;  ///< columns fitted to their texts
   };
   const std::vector<Case> cases = {
       {1, 900, {0, 295, 590, 0}, 3, 170},  // 275 wide: cells of 275 + 20
@@ -98,9 +99,12 @@ TEST_F(DesignTest, AColumnStyleWiderThanACellWidensTheCellsSoWindowsDoNotOverlap
       {4, 800, {0, 200, 400, 600}, 4, 0},  // first word without a width: titles only
       {5, 800, {0, 200, 400, 600}, 4, 0},  // an empty style: no columns
       {0, 900, {0, 295, 590, 0}, 3, 170},  // no current style: the first, as the view shows
+      // Fitted to their texts, windows get their widths later (the view moves them apart).
+      {1, 900, {0, 200, 400, 600}, 4, 0, true},
   };
   for (const Case& c : cases) {
     app.settings.currentColumnStyle = c.style;
+    app.settings.fitColumnWidths = c.fit;
     view.clientWidth = c.clientWidth;
     Design placed(app, prompts, parser, &view);
     std::vector<int> lefts;

@@ -182,23 +182,6 @@ void DesignCanvas::RefreshSurfaceRect(const PixelRect& rect) {
   RefreshRect(wxRect(at.x, at.y, rect.width + 1, rect.height + 1), false);
 }
 
-bool DesignCanvas::PrepareVisible(const PixelRect& area) {
-  bool resized = false;
-  // A window's size is known only once it is fitted: look a window's default size
-  // beyond the area so that windows growing into it are fitted too.
-  const PixelRect wide{
-      area.x - state_.settings.tableWinWidth, area.y - state_.settings.tableWinHeight,
-      area.width + state_.settings.tableWinWidth, area.height + state_.settings.tableWinHeight};
-  for (int table : surface_->VisibleIn(wide)) {
-    const PixelRect before = surface_->Rect(table);
-    if (surface_->Prepare(table, state_.settings, *measurer_) &&
-        !(surface_->Rect(table) == before)) {
-      resized = true;
-    }
-  }
-  return resized;
-}
-
 const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   const SurfaceWindow& window = surface_->Window(table);
   CachedDrawing& cached = cache_[table];
@@ -240,7 +223,9 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
   }
   if (surface() == nullptr) return;
   const PixelRect area = VisibleArea();
-  if (PrepareVisible(area)) {
+  // Every window is measured before any is drawn (a window that grows moves its
+  // neighbours); the cells are made for the windows in sight.
+  if (surface_->PrepareAll(state_.settings, *measurer_, &area)) {
     UpdateVirtualSize();
     Refresh();  // a fitted window may reach beyond this paint's region
   }
@@ -397,8 +382,8 @@ std::vector<ArrangeLayout::Content> DesignCanvas::ContentSizes() {
   std::vector<ArrangeLayout::Content> sizes;
   TableSurface* s = surface();
   if (s == nullptr) return sizes;
+  s->PrepareAll(state_.settings, *measurer_);
   for (int table = 0; table < s->Count(); ++table) {
-    s->Prepare(table, state_.settings, *measurer_);
     const GridModel& grid = s->Window(table).grid;
     sizes.push_back({grid.ContentWidth(), grid.ContentHeight()});
   }

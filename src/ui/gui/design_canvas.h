@@ -99,8 +99,6 @@ class DesignCanvas : public wxScrolledCanvas {
   void OnWheel(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
-  /// Prepares the windows in the visible area; true when a window changed its size.
-  bool PrepareVisible(const PixelRect& area);
   const wxBitmap& WindowBitmap(int table);
   void RefreshSurfaceRect(const PixelRect& rect);
   void UpdateVirtualSize();
