@@ -1,11 +1,14 @@
 #include "db/table_existence.h"
 
+#include <cstdlib>
+
 #include "base/gbk_text.h"
 #include "base/settings.h"
 #include "db/ado_connection.h"
 #include "db/comment_executor.h"
 #include "db/oracle_comments.h"
 #include "db/schema_import.h"
+#include "db/sqlite_dialect.h"
 #include "model/sql_names.h"
 
 namespace tablora {
@@ -35,6 +38,30 @@ std::string TableExistence::DropStatement(int databaseKind, const TableDesign& t
            OracleIdentifier(table.actualName) + "\"";
   }
   return "drop table " + SqlServerName(table);
+}
+
+std::string TableExistence::CountStatement(int databaseKind, bool sqlite,
+                                           const TableDesign& table) {
+  std::string name = SqlServerName(table);
+  if (databaseKind == kOracle) {
+    name = "\"" + OracleIdentifier(OracleOwner(table)) + "\".\"" +
+           OracleIdentifier(table.actualName) + "\"";
+  } else if (sqlite) {
+    name = SqliteDialect::TableName(table.actualName);
+  }
+  return "SELECT COUNT(*) FROM " + name;
+}
+
+long long TableExistence::RowCount(AdoConnection& connection, int databaseKind, bool sqlite,
+                                   const TableDesign& table) {
+  ResultSet rows;
+  if (!connection.Query(CountStatement(databaseKind, sqlite, table), rows) || rows.rows.empty() ||
+      rows.IsNull(0, 0))
+    return -1;
+  const std::string& text = rows.Text(0, 0);
+  char* end = nullptr;
+  const long long count = std::strtoll(text.c_str(), &end, 10);
+  return end == text.c_str() || count < 0 ? -1 : count;
 }
 
 bool TableExistence::InCatalog(AdoConnection& connection, int databaseKind,

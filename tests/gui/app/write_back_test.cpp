@@ -25,7 +25,7 @@ namespace {
 
 TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
   TempFolder folder;
-  const std::string connection = "Driver=SQLite3;Database=" + folder / "gui.db";
+  const std::string connection = "Driver=SQLite3;NoCreat=0;Database=" + folder / "gui.db";
   {
     OdbcConnection db;
     ASSERT_TRUE(db.Open(connection));
