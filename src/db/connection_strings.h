@@ -41,9 +41,9 @@ class ConnectionStrings {
                          const std::string& dataSourceDriver = {});
 
   /// Busy wait on a locked SQLite file, in milliseconds (the driver waits 100 s by default).
-  static constexpr int kSqliteTimeout = 5000;
+  static constexpr int kSqliteTimeout = 3000;
   /// A string naming the SQLite driver, with what it leaves unsaid set: a busy timeout
-  /// ("Timeout=5000"), rows streamed rather than buffered whole ("StepAPI=1") and no new
+  /// ("Timeout=3000"), rows streamed rather than buffered whole ("StepAPI=1") and no new
   /// empty database for a missing file ("NoCreat=1"). Other strings come back unchanged.
   static std::string WithSqliteDefaults(const std::string& connectionString);
   /// The file a SQLite string opens without creating it (its Database, NoCreat on); empty

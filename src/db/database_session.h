@@ -10,6 +10,7 @@ namespace tablora {
 class DatabaseDialogs;
 class Design;
 class ImportObserver;
+struct ImportRequest;
 class Prompts;
 
 /// The design's way to databases: the shared connection with its state, and the routes
@@ -50,6 +51,8 @@ class DatabaseSession {
  private:
   bool RunConnectDialog();
   bool OpenShared();
+  /// Runs the import; a table list the database would not give is shown to the user.
+  bool Import(const ImportRequest& request);
 
   Design& design_;
   Prompts& prompts_;

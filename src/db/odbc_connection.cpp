@@ -42,10 +42,8 @@ std::vector<DiagnosticRecord> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
     }
     r.source = text.substr(0, p);
     r.description = text.substr(p);
-    if (IsSqliteBusy(r.source, native, r.description)) {
-      static const std::string locked = Cp936(u8"数据库被锁定: ");
-      r.description = locked + r.description;
-    }
+    if (IsSqliteBusy(r.source, native, r.description))
+      r.description = LockedPrefix() + r.description;
     r.state = reinterpret_cast<char*>(state);
     r.native = native;
     records.push_back(std::move(r));

@@ -69,6 +69,11 @@ bool TableExistence::InCatalog(AdoConnection& connection, int databaseKind,
   found = false;
   ResultSet rows;
   if (!connection.Tables(rows)) return false;
+  // A locked SQLite file lists no tables at all rather than failing: ask it for something.
+  ResultSet probe;
+  if (rows.rows.empty() && SqliteDialect::IsSqlite(connection.DbmsName()) &&
+      !connection.Query("SELECT COUNT(*) FROM sqlite_master", probe))
+    return false;
   const std::string owner = databaseKind == kOracle ? OracleOwner(table) : SqlServerOwner(table);
   for (std::size_t r = 0; r < rows.rows.size(); ++r) {
     if (rows.Text(r, 2) != table.actualName) continue;
@@ -88,6 +93,11 @@ TableExistence::Result TableExistence::Check(AdoConnection& connection, int data
     ResultSet rows;
     if (connection.Query(SqlServerQuery(table), rows)) {
       return rows.rows.empty() ? Result::kMissing : Result::kExists;
+    }
+    // Locked: the catalog would not know either.
+    if (SaysLocked(connection.errors())) {
+      if (error != nullptr) *error = CommentExecutor::LastError(connection);
+      return Result::kUnknown;
     }
   }
   bool found = false;

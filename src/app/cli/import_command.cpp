@@ -69,7 +69,11 @@ int ImportCommand(const std::vector<std::string>& args) {
   }
   ProgressOnStderr progress;
   SchemaImport import(opened.design, state, &progress);
-  if (!import.Run(request)) return 1;
+  if (!import.Run(request)) {
+    if (!import.error().empty())
+      std::fprintf(stderr, "%s\n", TextCodec::Cp936ToUtf8(import.error()).c_str());
+    return 1;
+  }
   for (const std::string& name : import.skippedTables())
     std::fprintf(stderr, "skipped table %s: its name has characters code page 936 lacks\n",
                  name.c_str());

@@ -74,14 +74,25 @@ TEST_F(QueryCommandTest, FailuresGoToStandardErrorWithExitCodeOne) {
   EXPECT_FALSE(std::filesystem::exists(dir / "missing.db"));
 }
 
-TEST_F(QueryCommandTest, ALockedDatabaseSaysSoInsteadOfWaiting) {
+// Every command that reads a locked SQLite file says so (here after a short busy wait).
+TEST_F(QueryCommandTest, ALockedDatabaseSaysSo) {
   const std::string connection = Database();
   OdbcConnection locker;
   ASSERT_TRUE(locker.Open(connection));
   ASSERT_TRUE(locker.Execute("BEGIN EXCLUSIVE")) << locker.ErrorsText();
-  const CliRun run = Cli("query '" + connection + ";Timeout=200' 'SELECT * FROM [客户]'");
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_NE(std::string::npos, run.err.find(u8"数据库被锁定: database is locked")) << run.err;
+  const std::string locked = "'" + connection + ";Timeout=200' ";
+  const std::pair<std::string, const char*> cases[] = {
+      {"query " + locked + "'SELECT * FROM [客户]'", u8"数据库被锁定: database is locked"},
+      {"import " + locked + "out.sql", u8"无法读取数据库中的表!\n数据库被锁定: "},
+      {"push '" + Fixture("push_cli/orders.sql") + "' " + locked + "--yes",
+       u8"无法检查表orders是否存在!\n数据库被锁定: "},
+  };
+  for (const auto& [args, message] : cases) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(1, run.exitCode) << args;
+    EXPECT_NE(std::string::npos, run.err.find(message)) << args << "\n" << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.sql"));
   EXPECT_TRUE(locker.Execute("ROLLBACK"));
 }
 
