@@ -173,8 +173,7 @@ WriteBackResult WriteBack::UpdateTable(int tableIndex) {
     if (rows > 0) question = u8"表%s %s已存在, 有 %d 行数据, 删除后数据将丢失. 要删除吗?";
     if (rows < 0)
       question = u8"表%s %s已存在, 无法知道其中有多少行数据, 删除后数据将丢失. 要删除吗?";
-    if (!prompts_.AskYesNo(Format(question, table.displayName, table.actualName, rows),
-                           kCaption))
+    if (!prompts_.AskYesNo(Format(question, table.displayName, table.actualName, rows), kCaption))
       return WriteBackResult::kCancelled;
   }
   const auto plan = TableReplacement::Plan(kind, sqlite, table, editor.tableText(),

@@ -85,10 +85,14 @@ TEST(ConnectionStrings, SqliteGetsTimeoutStreamingAndNoNewFilesUnlessItSaysSo) {
     const char* fileThatMustExist;
   };
   const Case cases[] = {
-      {"Driver=SQLite3;Database=/d/a.db", "Driver=SQLite3;Database=/d/a.db;Timeout=3000;"
-       "StepAPI=1;NoCreat=1", "/d/a.db"},
-      {"Driver={SQLite3};Database={/d/x;y.db};", "Driver={SQLite3};Database={/d/x;y.db};"
-       "Timeout=3000;StepAPI=1;NoCreat=1", "/d/x;y.db"},
+      {"Driver=SQLite3;Database=/d/a.db",
+       "Driver=SQLite3;Database=/d/a.db;Timeout=3000;"
+       "StepAPI=1;NoCreat=1",
+       "/d/a.db"},
+      {"Driver={SQLite3};Database={/d/x;y.db};",
+       "Driver={SQLite3};Database={/d/x;y.db};"
+       "Timeout=3000;StepAPI=1;NoCreat=1",
+       "/d/x;y.db"},
       {"driver=sqlite3;timeout=100;stepapi=0;NoCreat=0;Database=a.db",
        "driver=sqlite3;timeout=100;stepapi=0;NoCreat=0;Database=a.db", ""},
       {"Driver=SQLite3;NoCreat=yes;Database=:memory:",

@@ -22,8 +22,9 @@ bool ParseKind(const std::string& text, int& kind);
 /// string (unless it is the path of an existing ".mdb" file); its kind follows from its
 /// driver (OdbcConnection::ImpliedKind, MS SQL Server when the driver says nothing) unless
 /// `kind` (-1: not given) says otherwise. A text without "=" ending in ".mdb" is an MS
-/// Access file, whatever `kind` says. Anything else, an empty text included, is refused: the reason goes to
-/// standard error after "tablora-cli COMMAND: " and the result is false (a usage error).
+/// Access file, whatever `kind` says. Anything else, an empty text included, is refused:
+/// the reason goes to standard error after "tablora-cli COMMAND: " and the result is false
+/// (a usage error).
 bool ResolveTarget(const char* command, const std::string& text, int kind,
                    const std::string& password, DatabaseTarget& target);
 

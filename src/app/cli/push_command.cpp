@@ -64,9 +64,10 @@ int ExitCode(WriteBackResult result) {
     case WriteBackResult::kCancelled:
       return 3;
     case WriteBackResult::kSkipped:
-      std::fputs("tablora-cli push: --yes does not drop a table that holds rows; "
-                 "add --drop-data to drop it\n",
-                 stderr);
+      std::fputs(
+          "tablora-cli push: --yes does not drop a table that holds rows; "
+          "add --drop-data to drop it\n",
+          stderr);
       return 1;
     default:
       return 1;

@@ -106,9 +106,10 @@ bool Parse(const char* command, const std::vector<std::string>& args, StatementA
 std::string WhereClause(const std::string& text) {
   const std::string trimmed = gbk::Trim(text);
   if (trimmed.empty()) return trimmed;
-  const bool hasWord = trimmed.size() >= 5 &&
-                       gbk::EqualsIgnoreCase(std::string_view(trimmed).substr(0, 5), "WHERE") &&
-                       (trimmed.size() == 5 || !gbk::IsWordChar(static_cast<unsigned char>(trimmed[5])));
+  const bool hasWord =
+      trimmed.size() >= 5 &&
+      gbk::EqualsIgnoreCase(std::string_view(trimmed).substr(0, 5), "WHERE") &&
+      (trimmed.size() == 5 || !gbk::IsWordChar(static_cast<unsigned char>(trimmed[5])));
   return hasWord ? trimmed : "WHERE " + trimmed;
 }
 

@@ -119,9 +119,8 @@ TEST_F(QueryCommandTest, NorthwindOrderDetailsHas2155Records) {
        p = run.out.find("\r\n", p + 2))
     ++lines;
   EXPECT_EQ(2156u, lines);
-  EXPECT_EQ(
-      0u, run.out.find(
-              "OrderID,ProductID,UnitPrice,Quantity,Discount\r\n10248,11,14.0000,12,0\r\n"));
+  EXPECT_EQ(0u, run.out.find(
+                    "OrderID,ProductID,UnitPrice,Quantity,Discount\r\n10248,11,14.0000,12,0\r\n"));
 }
 
 }  // namespace

@@ -332,6 +332,7 @@ TEST_F(QueryWindowGui, TheDriverChoosesTheKindAndAFailedRunClearsTheCount) {
   EXPECT_EQ(countWhileTold, std::vector<std::string>{""});
   EXPECT_EQ(window->countText(), "");
   prompts.onMessage = nullptr;
+  Shot("query_window_failed_run");
 }
 
 TEST_F(QueryWindowGui, TheBuilderFromTheGroupTreeJoinsFiltersOrdersAndExecutes) {

@@ -68,7 +68,9 @@ TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
   PumpEvents(60);
   sim.MouseClick(wxMOUSE_BTN_RIGHT);
   ASSERT_TRUE(WaitFor([&] { return !prompts.messages.empty(); }, 5000));
-  EXPECT_EQ(std::vector<std::string>{Cp936(u8"表 orders已存在, 要删除吗?")}, prompts.questions);
+  EXPECT_EQ(std::vector<std::string>{Cp936(
+                u8"表 orders已存在, 有 2 行数据, 删除后数据将丢失. 要删除吗?")},
+            prompts.questions);
   EXPECT_EQ(std::vector<std::string>{"OK!"}, prompts.messages);
 
   ResultSet rows;
