@@ -39,12 +39,12 @@ int QueryCommand(const std::vector<std::string>& args) {
       positional.push_back(args[i]);
     }
   }
-  DatabaseTarget target;
   if (usage || positional.size() != 2) {
     std::fprintf(stderr,
                  "usage: tablora-cli query \"CONNECTION STRING\"|FILE.mdb \"SQL\" [--limit N]\n");
     return 2;
   }
+  DatabaseTarget target;
   if (!ResolveTarget("query", positional[0], -1, "", target)) return 2;
   OdbcConnection db;
   if (!db.Open(target.connectionString)) return Failed("cannot connect", db.errors());
