@@ -25,9 +25,9 @@ const char kUsage[] =
     "  Questions (\"表... 已存在, 有 3 行数据, ... 要删除吗?\") are read from standard input\n"
     "  (y or n); without an answer (end of input) the answer is no. --yes answers yes for\n"
     "  empty tables only: a table holding rows is skipped unless --drop-data is given too.\n"
-    "  --kind: 0 MS SQL Server (also SQLite and other ODBC databases), 2 Oracle; by default\n"
-    "  the kind the connection string's driver implies. A missing SQLite file is not created\n"
-    "  (NoCreat=0 in the connection string creates it).\n"
+    "  --kind: 0 MS SQL Server (also SQLite and other ODBC databases), 1 MS Access, 2 Oracle;\n"
+    "  by default the kind the connection string's driver implies. A missing SQLite file is\n"
+    "  not created (NoCreat=0 in the connection string creates it).\n"
     "  Exit codes: 0 written, 1 failed, refused or skipped, 3 left undone because the answer\n"
     "  was no.\n";
 
