@@ -21,6 +21,12 @@ struct DiagnosticRecord {
   std::string source;
 };
 
+/// What a diagnostic's description starts with when the database was locked by another
+/// connection ("数据库被锁定: ", code page 936).
+const std::string& LockedPrefix();
+/// True when one of `errors` says the database was locked.
+bool SaysLocked(const std::vector<DiagnosticRecord>& errors);
+
 /// One database connection. Every operation reports failure as its return value; only
 /// Open tells the user (through the prompts, when given) why it failed. Result sets are
 /// read whole into memory. The real connection is OdbcConnection; RecordingConnection

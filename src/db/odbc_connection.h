@@ -11,7 +11,8 @@ class OdbcEnvironment;
 
 /// A connection through unixODBC's narrow API (code page 936 bytes pass unchanged): one
 /// connection handle, a fresh statement handle per call, a login timeout always set.
-/// Every value is read as text.
+/// Every value is read as text. SQLite strings get the driver options they leave unsaid
+/// (ConnectionStrings::WithSqliteDefaults), and SQLite's busy errors read "数据库被锁定: ...".
 class OdbcConnection : public AdoConnection {
  public:
   static constexpr int kDefaultLoginTimeout = 15;  ///< seconds
@@ -32,6 +33,10 @@ class OdbcConnection : public AdoConnection {
   std::string DbmsName() override;
 
   void setLoginTimeout(int seconds) { loginTimeout_ = seconds; }
+
+  /// The kind the string's driver implies (ConnectionStrings::ImpliedKind), the driver of a
+  /// data source (DSN=) taken from the driver manager's list; -1 when nothing is implied.
+  static int ImpliedKind(const std::string& connectionString);
 
  protected:
   bool Connect(const std::string& connectionString, int options) override;

@@ -2,7 +2,9 @@
 
 #include "base/gbk_text.h"
 #include "base/ini_file.h"
+#include "base/text_codec.h"
 #include "db/ado_recordset.h"
+#include "db/comment_executor.h"
 #include "db/comment_rule.h"
 #include "db/connection_state.h"
 #include "db/connection_strings.h"
@@ -93,6 +95,7 @@ bool SchemaImport::OpenConnection(const ImportRequest& r) {
 }
 
 bool SchemaImport::Run(const ImportRequest& request) {
+  error_.clear();
   kind_ = request.kind;
   all_ = request.tableIndex < 0;
   std::vector<TableDesign>& definitions = design_.definitions();
@@ -120,7 +123,15 @@ bool SchemaImport::Run(const ImportRequest& request) {
 
   std::vector<TableDesign> tables;
   if (all_) {
-    ReadTables(tables);
+    // A locked SQLite file answers the table list with no tables: ask it for something.
+    ResultSet probe;
+    if (!ReadTables(tables) ||
+        (tables.empty() && SqliteDialect::IsSqlite(connection_->DbmsName()) &&
+         !connection_->Query("SELECT COUNT(*) FROM sqlite_master", probe))) {
+      error_ = Cp936(u8"无法读取数据库中的表!\n") + CommentExecutor::LastError(*connection_);
+      if (observer_ != nullptr) observer_->ProgressEnded();
+      return false;
+    }
   } else {
     TableDesign table;
     table.actualName = definitions[request.tableIndex].actualName;
@@ -189,9 +200,9 @@ bool SchemaImport::Run(const ImportRequest& request) {
   return true;
 }
 
-void SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
+bool SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
   ResultSet rs;
-  if (!connection_->Tables(rs)) return;
+  if (!connection_->Tables(rs)) return false;
   for (std::size_t r = 0; r < rs.rows.size(); ++r) {
     const std::string& schema = rs.Text(r, 1);
     const std::string& name = rs.Text(r, 2);
@@ -211,6 +222,7 @@ void SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
     t.owner = Cut(schema, width::kName);
     tables.push_back(std::move(t));
   }
+  return true;
 }
 
 void SchemaImport::ReadColumns(TableDesign& table) {

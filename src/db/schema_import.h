@@ -47,9 +47,12 @@ class SchemaImport {
 
   SchemaImport(Design& design, ConnectionState& state, ImportObserver* observer = nullptr);
 
-  /// False when the connection could not be opened (the user was told) or the kind has no
-  /// direct connection; the design is then unchanged.
+  /// False when the connection could not be opened (the user was told), the kind has no
+  /// direct connection, or the database's list of tables could not be read (error() says
+  /// why); the design is then unchanged.
   bool Run(const ImportRequest& request);
+  /// Why the last run read no table list (code page 936); empty otherwise.
+  const std::string& error() const { return error_; }
 
   /// MS Access tables the last run left out because code page 936 cannot write their names
   /// (UTF-8).
@@ -63,7 +66,8 @@ class SchemaImport {
 
  private:
   bool OpenConnection(const ImportRequest& request);
-  void ReadTables(std::vector<TableDesign>& tables);
+  /// False when the driver could not list the tables.
+  bool ReadTables(std::vector<TableDesign>& tables);
   void ReadColumns(TableDesign& table);
   void ReadOracleColumns(TableDesign& table);
   void ReadColumnDetails(std::vector<TableDesign>& tables);
@@ -83,6 +87,7 @@ class SchemaImport {
   std::string accessFile_;  ///< the MS Access file behind the connection, if any
   AccessFileSchema accessSchema_;
   bool haveAccessSchema_ = false;
+  std::string error_;
 };
 
 }  // namespace tablora

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 #include <unordered_map>
 
@@ -184,6 +185,11 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     return Fail(refused);
   }
 
+  std::error_code folderError;
+  if (std::filesystem::is_directory(path, folderError)) {
+    static const std::string folder = Cp936(u8"是一个文件夹, 不是SQL脚本文件!");
+    return Fail(TextCodec::Utf8ToCp936(path) + " " + folder);
+  }
   std::string bytes;
   std::string readError;
   if (!TextFile::ReadBytes(path, bytes, &readError)) {

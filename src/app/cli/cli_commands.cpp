@@ -46,7 +46,9 @@ constexpr Command kCommands[] = {
      "import a database's tables and save them as a design script", ImportCommand},
     {"query", "\"CONNECTION STRING\"|FILE.mdb \"SQL\" [--limit N]",
      "run a query and print its rows as CSV (UTF-8)", QueryCommand},
-    {"push", "DESIGN.sql \"CONNECTION\"|FILE.mdb [--table NAME] [--comments-only] [--yes]",
+    {"push",
+     "DESIGN.sql \"CONNECTION\"|FILE.mdb [--table NAME] [--comments-only] [--yes] "
+     "[--drop-data]",
      "write tables (drop, create, keys, comments) or only comments to a database", PushCommand},
     {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
      "convert definition lines (standard input by default) with a source format script (a file "

@@ -5,6 +5,7 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/opened_design.h"
+#include "base/gbk_text.h"
 #include "base/ini_file.h"
 #include "base/program_folder.h"
 #include "base/text_codec.h"
@@ -100,6 +101,18 @@ bool Parse(const char* command, const std::vector<std::string>& args, StatementA
   return true;
 }
 
+/// The condition of --where as a clause: "WHERE " goes before a text that does not begin
+/// with that word (any case); an empty text stays empty.
+std::string WhereClause(const std::string& text) {
+  const std::string trimmed = gbk::Trim(text);
+  if (trimmed.empty()) return trimmed;
+  const bool hasWord =
+      trimmed.size() >= 5 &&
+      gbk::EqualsIgnoreCase(std::string_view(trimmed).substr(0, 5), "WHERE") &&
+      (trimmed.size() == 5 || !gbk::IsWordChar(static_cast<unsigned char>(trimmed[5])));
+  return hasWord ? trimmed : "WHERE " + trimmed;
+}
+
 /// Opens the design, picks the table and the fields into `builder`; prints why not.
 bool Prepare(const char* command, OpenedDesign& opened, const std::string& designPath,
              const std::string& tableName, const StatementArguments& args,
@@ -133,7 +146,7 @@ bool Prepare(const char* command, OpenedDesign& opened, const std::string& desig
       builder.Choose(pos);
     }
   }
-  builder.setWhere(TextCodec::Utf8ToCp936(args.where));
+  builder.setWhere(TextCodec::Utf8ToCp936(WhereClause(args.where)));
   builder.setParameters(args.params);
   builder.setProcedureHeader(args.proc);
   builder.setNoLineBreaks(args.noBreaks);
