@@ -1,5 +1,6 @@
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "db/odbc_connection.h"
 #include "db/schema_import.h"
 #include "model/script_writer.h"
+#include "model/table_conflicts.h"
 
 namespace tablora::cli {
 
@@ -30,6 +32,18 @@ class ProgressOnStderr : public ImportObserver {
   std::chrono::steady_clock::time_point start_;
 };
 
+/// Answers the question about a table the design already holds by skipping it, and notes
+/// the table: without --on-conflict the import is not saved.
+class ConflictsNoted : public SilentPrompts {
+ public:
+  ConflictChoice ChooseConflict(const TableConflictQuestion& question, bool& forAll) override {
+    forAll = false;
+    tables.push_back(question.table);
+    return ConflictChoice::kSkip;
+  }
+  std::vector<std::string> tables;  ///< "owner.name", code page 936
+};
+
 bool EndsWithMdb(const std::string& text) {
   return text.size() >= 4 && gbk::EqualsIgnoreCase(text.substr(text.size() - 4), ".mdb");
 }
@@ -40,25 +54,40 @@ int ImportCommand(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
   int kind = -1;
   std::string password;
+  std::string into;
+  ConflictPolicy policy = ConflictPolicy::kAsk;
+  bool usage = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--kind" && i + 1 < args.size()) {
       kind = std::atoi(args[++i].c_str());
     } else if (args[i] == "--password" && i + 1 < args.size()) {
       password = args[++i];
+    } else if (args[i] == "--into" && i + 1 < args.size()) {
+      into = args[++i];
+    } else if (args[i] == "--on-conflict" && i + 1 < args.size()) {
+      const std::optional<ConflictPolicy> given = TableConflicts::ParsePolicy(args[++i]);
+      usage = usage || !given;
+      if (given) policy = *given;
     } else {
       positional.push_back(args[i]);
     }
   }
-  if (positional.size() != 2 || kind < -1 || kind > 2) {
+  if (usage || positional.size() != 2 || kind < -1 || kind > 2) {
     std::fprintf(stderr,
                  "usage: tablora-cli import \"CONNECTION STRING\" OUT.sql [--kind N] "
-                 "[--password P]\n       tablora-cli import FILE.mdb OUT.sql\n");
+                 "[--password P]\n       tablora-cli import FILE.mdb OUT.sql\n"
+                 "       [--into DESIGN.sql] [--on-conflict replace|rename|skip]\n"
+                 "  --into adds the tables to that design; a table it already holds (owner and\n"
+                 "  name) is replaced, kept beside it as NAME_1, or skipped\n");
     return 2;
   }
   OpenedDesign opened;
+  if (!into.empty() && !opened.Open(into)) return 1;
+  ConflictsNoted conflicts;
   ConnectionState state;
   state.sharedConnection = std::make_unique<OdbcConnection>(&opened.prompts);
   ImportRequest request;
+  request.onConflict = policy;
   const std::string source = positional[0];
   if (EndsWithMdb(source)) {
     request.kind = kAccess;
@@ -70,8 +99,18 @@ int ImportCommand(const std::vector<std::string>& args) {
     request.kind = kind >= 0 ? kind : (ConnectionStrings::IsOracle(source) ? kOracle : kSqlServer);
   }
   ProgressOnStderr progress;
+  request.conflictPrompts = &conflicts;
   SchemaImport import(opened.design, state, &progress);
   if (!import.Run(request)) return 1;
+  if (!conflicts.tables.empty()) {
+    for (const std::string& table : conflicts.tables)
+      std::fprintf(stderr, "import: %s is in the design already\n",
+                   TextCodec::Cp936ToUtf8(table).c_str());
+    std::fprintf(stderr,
+                 "import: nothing written; say what becomes of such tables with "
+                 "--on-conflict replace|rename|skip\n");
+    return 1;
+  }
   for (const std::string& name : import.skippedTables())
     std::fprintf(stderr, "skipped table %s: its name has characters code page 936 lacks\n",
                  name.c_str());
