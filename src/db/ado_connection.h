@@ -89,12 +89,10 @@ class AdoConnection {
   virtual bool Procedures(ResultSet& out) = 0;
   /// PrimaryKeys and ForeignKeys of the table of that name in `schema` (where two schemas
   /// hold a table of one name); by default the schema is not given to the driver.
-  virtual bool PrimaryKeysOf(const std::string& schema, const std::string& table,
-                             ResultSet& out) {
+  virtual bool PrimaryKeysOf(const std::string& schema, const std::string& table, ResultSet& out) {
     return PrimaryKeys(table, out);
   }
-  virtual bool ForeignKeysOf(const std::string& schema, const std::string& table,
-                             ResultSet& out) {
+  virtual bool ForeignKeysOf(const std::string& schema, const std::string& table, ResultSet& out) {
     return ForeignKeys(table, out);
   }
 

@@ -21,8 +21,7 @@ class CommentRule {
                             const std::string& column, const std::string& text);
   /// The same for one table.
   static void ApplyToTable(TableDesign& table, const std::string& text);
-  static void ApplyToColumn(TableDesign& table, const std::string& column,
-                            const std::string& text);
+  static void ApplyToColumn(TableDesign& table, const std::string& column, const std::string& text);
 };
 
 }  // namespace tablora

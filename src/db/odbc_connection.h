@@ -28,10 +28,8 @@ class OdbcConnection : public AdoConnection {
   bool Columns(const std::string& table, ResultSet& out) override;
   bool PrimaryKeys(const std::string& table, ResultSet& out) override;
   bool ForeignKeys(const std::string& table, ResultSet& out) override;
-  bool PrimaryKeysOf(const std::string& schema, const std::string& table,
-                     ResultSet& out) override;
-  bool ForeignKeysOf(const std::string& schema, const std::string& table,
-                     ResultSet& out) override;
+  bool PrimaryKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override;
+  bool ForeignKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override;
   bool Procedures(ResultSet& out) override;
   std::string DbmsName() override;
 

@@ -42,12 +42,10 @@ class RecordingConnection : public AdoConnection {
     return Reply("SQLForeignKeys " + table, out);
   }
   bool Procedures(ResultSet& out) override { return Reply("SQLProcedures", out); }
-  bool PrimaryKeysOf(const std::string& schema, const std::string& table,
-                     ResultSet& out) override {
+  bool PrimaryKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override {
     return Reply("SQLPrimaryKeys " + (schema.empty() ? table : schema + "." + table), out);
   }
-  bool ForeignKeysOf(const std::string& schema, const std::string& table,
-                     ResultSet& out) override {
+  bool ForeignKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override {
     return Reply("SQLForeignKeys " + (schema.empty() ? table : schema + "." + table), out);
   }
   std::string DbmsName() override { return dbmsName_; }

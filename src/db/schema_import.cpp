@@ -100,9 +100,9 @@ void SchemaImport::AddImported(std::vector<TableDesign>& tables, const ImportReq
   std::vector<TableDesign>& definitions = design_.definitions();
   // The design's tables as their editors hold them now.
   design_.RefreshTableDefinitions();
-  const std::vector<TableConflicts::Placement> placements =
-      TableConflicts::Resolve(definitions, tables, request.onConflict,
-                              request.conflictPrompts ? *request.conflictPrompts : design_.prompts());
+  const std::vector<TableConflicts::Placement> placements = TableConflicts::Resolve(
+      definitions, tables, request.onConflict,
+      request.conflictPrompts ? *request.conflictPrompts : design_.prompts());
   // A new table whose editor has not built its text yet keeps its place.
   if (static_cast<int>(definitions.size()) < design_.tableCount()) {
     definitions.resize(static_cast<std::size_t>(design_.tableCount()));
@@ -255,14 +255,14 @@ void SchemaImport::ReadColumns(TableDesign& table) {
   AdoRecordset rs(connection_);
   // A name two schemas hold is read from the table's own.
   const bool shared = Shared(table);
-  const std::string bracketed =
-      (shared ? sql_names::Bracketed(table.owner) + "." : std::string()) +
-      sql_names::Bracketed(table.actualName);
+  const std::string bracketed = (shared ? sql_names::Bracketed(table.owner) + "." : std::string()) +
+                                sql_names::Bracketed(table.actualName);
   bool open = !topFails_ && rs.Open("SELECT TOP 1 * FROM " + bracketed);
   if (!open) {
     // SQLite and other drivers without TOP describe the columns of an empty selection.
-    const std::string name = (shared ? SqliteDialect::TableName(table.owner) + "." : std::string()) +
-                             SqliteDialect::TableName(table.actualName);
+    const std::string name =
+        (shared ? SqliteDialect::TableName(table.owner) + "." : std::string()) +
+        SqliteDialect::TableName(table.actualName);
     open = rs.Open("SELECT * FROM " + name + " WHERE 1=0");
     if (open) topFails_ = true;
   }
@@ -374,7 +374,8 @@ void SchemaImport::ReadKeys(std::vector<TableDesign>& tables) {
   if (state_.connectionMode == ConnectionState::kDataLink && kind_ == kSqlServer) {
     AdoRecordset rs(connection_);
     // Where two schemas hold a table of one name, the rows say their schema.
-    std::string sql = sharedNames_.empty() ? kKeyQuery : "SELECT TABLE_SCHEMA," + kKeyQuery.substr(7);
+    std::string sql =
+        sharedNames_.empty() ? kKeyQuery : "SELECT TABLE_SCHEMA," + kKeyQuery.substr(7);
     if (!all_) sql += " WHERE TABLE_NAME='" + Literal(tables.front().actualName) + "'";
     if (rs.Open(sql + " ORDER by TABLE_NAME")) {
       TableLookup lookup(tables, false, [this](const TableDesign& t, const std::string& s) {
@@ -445,15 +446,17 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
     for (const TableDesign& table : tables) {
       if (!Shared(table)) continue;
       bool listed = false;
-      for (const std::string& owner : owners) listed = listed || gbk::EqualsIgnoreCase(owner, table.owner);
+      for (const std::string& owner : owners)
+        listed = listed || gbk::EqualsIgnoreCase(owner, table.owner);
       if (!listed) owners.push_back(table.owner);
     }
   }
   for (const std::string& owner : owners) {
     if (kind_ != kOracle) {
-      sql = "SELECT  objname, cast(value as varchar(255)) as description FROM  "
-            "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
-            Literal(owner) + "', N'table', default, null, null)";
+      sql =
+          "SELECT  objname, cast(value as varchar(255)) as description FROM  "
+          "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
+          Literal(owner) + "', N'table', default, null, null)";
       if (!all_) sql += " WHERE objname='" + Literal(tables.front().actualName) + "'";
     }
     AdoRecordset rs(connection_);

@@ -65,8 +65,8 @@ std::string CodeGeneration::AskSaveFile(int index, const std::string& extension)
   spec.defaultExtension = extension;
   if (index >= 0) {
     spec.proposedName =
-        TextCodec::Cp936ToUtf8(gen_text::SafeFileName(gen_text::TypeNames(*tables_)[index])) +
-        "." + extension;
+        TextCodec::Cp936ToUtf8(gen_text::SafeFileName(gen_text::TypeNames(*tables_)[index])) + "." +
+        extension;
   }
   return prompts_.ChooseSaveFile(spec);
 }

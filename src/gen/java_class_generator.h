@@ -14,7 +14,7 @@ struct JavaSource {
   /// The table's actual name (owner + "_" + name where two tables share it, see
   /// gen_text::TypeNames); the file is className + ".java".
   std::string className;
-  std::string text;       ///< "\n" line ends, code page 936
+  std::string text;  ///< "\n" line ends, code page 936
 };
 
 /// Writes one Java class per table, field types from Table2ClassJava.

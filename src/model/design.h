@@ -68,9 +68,9 @@ class Design : public TableEditorHost {
 
   /// What RemoveTable took out: enough to put the table back at its index.
   struct RemovedTable {
-    int index = -1;                  ///< -1: nothing was removed
-    bool hadDefinition = false;      ///< the editor had built its text (a new one may not)
-    TableDesign definition;          ///< as the editor's text last gave it
+    int index = -1;              ///< -1: nothing was removed
+    bool hadDefinition = false;  ///< the editor had built its text (a new one may not)
+    TableDesign definition;      ///< as the editor's text last gave it
     TableWindowState window;
   };
   /// Takes table `index` out of the design: its definition, entry, editor and window; the

@@ -414,8 +414,9 @@ void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause,
     // Expressions are kept whole: a cut one would no longer parse. A column keeps every
     // CHECK of its own, joined as "(a) AND (b)": the server enforces the same.
     const std::string& value = *expression;
-    ForColumnsNamed(table, column,
-                    [&value](ColumnDesign& c) { c.checkExpression = JoinChecks(c.checkExpression, value); });
+    ForColumnsNamed(table, column, [&value](ColumnDesign& c) {
+      c.checkExpression = JoinChecks(c.checkExpression, value);
+    });
   } else if (cursor.Keyword("default")) {
     std::string value;
     if (auto inside = cursor.Parenthesised()) {
@@ -544,7 +545,8 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
         ScriptClauses::NormaliseColons(StripLineBreaks(args[1].value_or("")));
     const std::string& tableName = *args[5];
     // The owner: level 0 names a user or schema.
-    const std::string owner = Is(args[2], "user") || Is(args[2], "schema") ? args[3].value_or("") : "";
+    const std::string owner =
+        Is(args[2], "user") || Is(args[2], "schema") ? args[3].value_or("") : "";
     if (onColumn) {
       const auto [display, note] = SplitDescription(description);
       TableDesign* table = index.Find(owner, tableName);

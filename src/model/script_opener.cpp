@@ -251,8 +251,8 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   std::vector<TableConflicts::Placement> placements(tables.size());
   if (design_.tableCount() > 0) {
     design_.RefreshTableDefinitions();
-    placements = TableConflicts::Resolve(design_.definitions(), tables, ConflictPolicy::kAsk,
-                                         prompts_);
+    placements =
+        TableConflicts::Resolve(design_.definitions(), tables, ConflictPolicy::kAsk, prompts_);
   }
   // A new table whose editor has not built its text yet has no definition; an empty one
   // keeps its index so that the file's tables get indexes of their own (the editor's

@@ -20,8 +20,7 @@ std::string FreeName(const std::string& owner, const std::string& name,
                      const std::unordered_set<std::string>& taken) {
   for (int k = 1;; ++k) {
     const std::string suffix = "_" + std::to_string(k);
-    const std::string candidate =
-        gbk::CutToWidth(name, width::kName - suffix.size()) + suffix;
+    const std::string candidate = gbk::CutToWidth(name, width::kName - suffix.size()) + suffix;
     if (taken.count(Key(owner, candidate)) == 0) return candidate;
   }
 }

@@ -68,11 +68,12 @@ TEST(ImportCli, ConnectionStringsAndMdbFilesBecomeScripts) {
 
 TEST(ImportCli, IntoADesignATableItHoldsIsReplacedRenamedOrSkippedAsSaid) {
   const std::string connection = testing::MakeSqliteDatabase(
-      "cli_into.db", {"CREATE TABLE Customer (id int PRIMARY KEY, name text)",
-                      "CREATE TABLE Orders (x int)"});
+      "cli_into.db",
+      {"CREATE TABLE Customer (id int PRIMARY KEY, name text)", "CREATE TABLE Orders (x int)"});
   const std::string design = ::testing::TempDir() + "cli_into_design.sql";
-  ASSERT_TRUE(TextFile::WriteBytes(design, "CREATE TABLE [dbo].[Customer] (\r\n\t[mine] [int] NULL\r\n) "
-                                           "ON [PRIMARY]\r\nGO\r\n"));
+  ASSERT_TRUE(TextFile::WriteBytes(design,
+                                   "CREATE TABLE [dbo].[Customer] (\r\n\t[mine] [int] NULL\r\n) "
+                                   "ON [PRIMARY]\r\nGO\r\n"));
   const std::string out = ::testing::TempDir() + "cli_into_out.sql";
   const struct {
     const char* option;
@@ -99,8 +100,8 @@ TEST(ImportCli, IntoADesignATableItHoldsIsReplacedRenamedOrSkippedAsSaid) {
     const nlohmann::json saved = nlohmann::json::parse(Cli("dump " + out).out);
     EXPECT_EQ(saved["tables"][0]["columns"][0]["actualName"], c.firstColumn) << c.option;
   }
-  EXPECT_NE(std::string::npos, Cli("import \"" + connection + "\" " + out + " --into " + design).err.find(
-                                   "dbo.Customer is in the design already"));
+  EXPECT_NE(std::string::npos, Cli("import \"" + connection + "\" " + out + " --into " + design)
+                                   .err.find("dbo.Customer is in the design already"));
 }
 
 }  // namespace

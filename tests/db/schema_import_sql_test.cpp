@@ -179,8 +179,8 @@ TEST_F(RecordedImport, TwoSchemasHoldingOneTableNameGiveTwoTablesEachReadFromIts
   db->Answer("SQLTables", Rows(kTableColumns, {{"shop", "dbo", "t", "TABLE", nullptr},
                                                {"shop", "sales", "t", "TABLE", nullptr}}));
   db->Answer("SELECT TOP 1 * FROM [dbo].[t]", Fields({{"a", ado::kInteger, 4, 4, false}}));
-  db->Answer("SELECT TOP 1 * FROM [sales].[t]", Fields({{"a", ado::kInteger, 4, 4, false},
-                                                        {"b", ado::kVarChar, 12, 9, false}}));
+  db->Answer("SELECT TOP 1 * FROM [sales].[t]",
+             Fields({{"a", ado::kInteger, 4, 4, false}, {"b", ado::kVarChar, 12, 9, false}}));
   db->Answer("SQLColumns",
              Rows(kColumnColumns, {{"", "sales", "t", "a", "", "", "", "", "", "", "0", "", ""},
                                    {"", "dbo", "t", "a", "", "", "", "", "", "", "1", "", ""},
@@ -192,22 +192,22 @@ TEST_F(RecordedImport, TwoSchemasHoldingOneTableNameGiveTwoTablesEachReadFromIts
       "SELECT  objname, cast(value as varchar(255)) as description FROM  ::fn_listextendedproperty "
       "(N'MS_Description', N'user', N'sales', N'table', default, null, null)";
   db->Answer(salesComments, Rows({"objname", "description"}, {{"t", u8"销售"}}));
-  db->Answer("SELECT  objname, cast(value as varchar(255)) as COMMENTS FROM   "
-             "::fn_listextendedproperty (N'MS_Description', N'user', N'sales', N'table', N't', "
-             "N'column', default)",
-             Rows({"objname", "COMMENTS"}, {{"b", u8"乙"}}));
+  db->Answer(
+      "SELECT  objname, cast(value as varchar(255)) as COMMENTS FROM   "
+      "::fn_listextendedproperty (N'MS_Description', N'user', N'sales', N'table', N't', "
+      "N'column', default)",
+      Rows({"objname", "COMMENTS"}, {{"b", u8"乙"}}));
   SchemaImport import(bench.design, bench.state);
   ASSERT_TRUE(import.Run(ImportRequest{}));
-  EXPECT_EQ(
-      std::string(u8"table t display= comment=默认 group= owner=dbo\n"
-                  u8"  [a] display= type=int(0,0) identity= default= note= null=1 pk=0 fk=0 "
-                  u8"check=\n"
-                  u8"table t display= comment=销售 group= owner=sales\n"
-                  u8"  [a] display= type=int(0,0) identity= default= note= null=0 pk=1 fk=0 "
-                  u8"check=\n"
-                  u8"  [b] display= type=varchar(9,0) identity= default= note=乙 null=1 pk=0 "
-                  u8"fk=0 check=\n"),
-      bench.DescribeAll());
+  EXPECT_EQ(std::string(u8"table t display= comment=默认 group= owner=dbo\n"
+                        u8"  [a] display= type=int(0,0) identity= default= note= null=1 pk=0 fk=0 "
+                        u8"check=\n"
+                        u8"table t display= comment=销售 group= owner=sales\n"
+                        u8"  [a] display= type=int(0,0) identity= default= note= null=0 pk=1 fk=0 "
+                        u8"check=\n"
+                        u8"  [b] display= type=varchar(9,0) identity= default= note=乙 null=1 pk=0 "
+                        u8"fk=0 check=\n"),
+            bench.DescribeAll());
 }
 
 TEST_F(RecordedImport, ATableTheDesignHoldsIsReplacedRenamedOrSkippedAsTheRequestSays) {

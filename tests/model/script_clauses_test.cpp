@@ -47,7 +47,6 @@ TEST(ScriptClausesTest, OnePassFindsWhatEachWordSearchFinds) {
   }
 }
 
-
 TEST(ScriptClausesTest, AColumnKeepsEveryCheckOfItsOwnJoinedWithAnd) {
   const struct {
     const char* held;
@@ -59,7 +58,8 @@ TEST(ScriptClausesTest, AColumnKeepsEveryCheckOfItsOwnJoinedWithAnd) {
       {"([a]>0) AND ([a]<9)", "CHECK (([a]<>5))", "([a]>0) AND ([a]<9) AND ([a]<>5)"},
       // Each side keeps its meaning: OR binds looser than AND, BETWEEN holds an AND.
       {"[a]=1 OR [a]=2", "CHECK ([a]<>[b])", "([a]=1 OR [a]=2) AND ([a]<>[b])"},
-      {"[a] BETWEEN 1 AND 5", "CHECK ([a]<>3 OR [b]=0)", "([a] BETWEEN 1 AND 5) AND ([a]<>3 OR [b]=0)"},
+      {"[a] BETWEEN 1 AND 5", "CHECK ([a]<>3 OR [b]=0)",
+       "([a] BETWEEN 1 AND 5) AND ([a]<>3 OR [b]=0)"},
       {"(([a]>0))", "CHECK ([a]<>')(')", "(([a]>0)) AND ([a]<>')(')"},
       // The same CHECK read twice is one CHECK.
       {"([a]>0)", "CHECK (([a]>0))", "([a]>0)"},

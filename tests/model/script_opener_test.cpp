@@ -198,7 +198,8 @@ TEST_F(ScriptOpenerTest, EveryCheckOfAColumnIsKeptThroughSaveAndReopen) {
   ASSERT_EQ(QualifiedName(bill), "Production.BillOfMaterials");
   const std::string both =
       "([ProductAssemblyID] IS NULL AND [BOMLevel]=(0) AND [PerAssemblyQty]=(1.00) OR "
-      "[ProductAssemblyID] IS NOT NULL AND [BOMLevel]>=(1)) AND ([ProductAssemblyID]<>[ComponentID])";
+      "[ProductAssemblyID] IS NOT NULL AND [BOMLevel]>=(1)) AND "
+      "([ProductAssemblyID]<>[ComponentID])";
   EXPECT_EQ(bill.columns[1].checkExpression, both);
   EXPECT_EQ(bill.columns[4].checkExpression, "([PerAssemblyQty]>=(1.00))");
   for (int c : {0, 2, 3}) EXPECT_EQ(bill.columns[c].checkExpression, "") << c;

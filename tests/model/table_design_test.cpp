@@ -37,7 +37,6 @@ TEST(TableDesign, CopiesOwnTheirForeignKeyBlock) {
   EXPECT_EQ(a.foreignKeyRef->refColumn, "id");
 }
 
-
 TEST(TableDesign, ATableIsItsOwnerAndNameAndANameAloneFindsItOnlyWhenOneOwnerHoldsIt) {
   const auto table = [](const char* owner, const char* name) {
     TableDesign t;
@@ -57,9 +56,8 @@ TEST(TableDesign, ATableIsItsOwnerAndNameAndANameAloneFindsItOnlyWhenOneOwnerHol
     const char* name;
     int found;
   } cases[] = {
-      {"t", kAmbiguousTable}, {"sales.t", 1},    {"dbo.t", 0},  {"Orders", 2},
-      {"dbo.Orders", 2},      {"other.t", -1},   {"orders", -1}, {"y.z", 3},
-      {"x.y.z", 3},           {"nothing", -1},
+      {"t", kAmbiguousTable}, {"sales.t", 1}, {"dbo.t", 0}, {"Orders", 2}, {"dbo.Orders", 2},
+      {"other.t", -1},        {"orders", -1}, {"y.z", 3},   {"x.y.z", 3},  {"nothing", -1},
   };
   for (const auto& c : cases) EXPECT_EQ(FindTableByName(tables, c.name), c.found) << c.name;
 }

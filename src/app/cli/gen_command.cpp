@@ -92,8 +92,7 @@ int GenCommand(const std::vector<std::string>& args) {
 
   int index = -1;
   if (!parsed.table.empty()) {
-    index =
-        FindTableByName(design.RefreshTableDefinitions(), TextCodec::Utf8ToCp936(parsed.table));
+    index = FindTableByName(design.RefreshTableDefinitions(), TextCodec::Utf8ToCp936(parsed.table));
     if (index == kAmbiguousTable) {
       std::fprintf(stderr,
                    "tablora-cli gen: several owners hold a table '%s' in %s: name it as "

@@ -124,8 +124,9 @@ int PushCommand(const std::vector<std::string>& args) {
     const std::string name = TextCodec::Utf8ToCp936(table);
     index = FindTableByName(opened.design.RefreshTableDefinitions(), name);
     if (index == kAmbiguousTable) {
-      std::fprintf(stderr, "tablora-cli push: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
-                   table.c_str(), positional[0].c_str(), table.c_str());
+      std::fprintf(
+          stderr, "tablora-cli push: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
+          table.c_str(), positional[0].c_str(), table.c_str());
       return 2;
     }
     if (index < 0) {

@@ -108,7 +108,8 @@ bool Prepare(const char* command, OpenedDesign& opened, const std::string& desig
   const std::string wanted = TextCodec::Utf8ToCp936(tableName);
   const int index = FindTableByName(tables, wanted);
   if (index == kAmbiguousTable) {
-    std::fprintf(stderr, "tablora-cli %s: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
+    std::fprintf(stderr,
+                 "tablora-cli %s: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
                  command, tableName.c_str(), designPath.c_str(), tableName.c_str());
     return false;
   }

@@ -10,20 +10,22 @@
 namespace tablora {
 
 TableConflictDialog::TableConflictDialog(wxWindow* parent, const TableConflictQuestion& question)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(u8"表已存在"), wxDefaultPosition,
-               wxDefaultSize, wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU) {
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(u8"表已存在"), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   const wxString text = wxString::FromUTF8(u8"设计中已有表 ") + to_wx(question.table) +
-                        wxString::FromUTF8(u8", 要怎样处理读入的同名表?\n\n替换: 用读入的表替换设计中的表;\n都保留: 读入的表改名为 ") +
+                        wxString::FromUTF8(
+                            u8", 要怎样处理读入的同名表?\n\n替换: "
+                            u8"用读入的表替换设计中的表;\n都保留: 读入的表改名为 ") +
                         to_wx(question.freeName) +
                         wxString::FromUTF8(u8";\n跳过: 不要读入的这个表.");
   auto* label = new wxStaticText(this, wxID_ANY, text);
   label->Wrap(FromDIP(440));
   top->Add(label, 0, wxALL, 12);
   if (question.more > 0) {
-    forAll_ = new wxCheckBox(this, wxID_ANY,
-                             wxString::Format(wxString::FromUTF8(u8"其余 %d 个同名的表也这样处理"),
-                                              question.more));
+    forAll_ = new wxCheckBox(
+        this, wxID_ANY,
+        wxString::Format(wxString::FromUTF8(u8"其余 %d 个同名的表也这样处理"), question.more));
     top->Add(forAll_, 0, wxLEFT | wxRIGHT | wxBOTTOM, 12);
   }
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
