@@ -158,7 +158,11 @@ bool Design::AskRemoveTable(int index) {
 }
 
 bool Design::IsBlankTable(int index) {
-  return index >= 0 && index < tableCount() && editor(index).IsBlank();
+  if (index < 0 || index >= tableCount()) return false;
+  // A table read or built once keeps its definition even when its editor is emptied.
+  const bool defined = index < static_cast<int>(definitions_.size()) &&
+                       !definitions_[static_cast<std::size_t>(index)].actualName.empty();
+  return !defined && editor(index).IsBlank();
 }
 
 void Design::ReplaceTable(int index, TableDesign table) {

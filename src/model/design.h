@@ -80,8 +80,8 @@ class Design : public TableEditorHost {
   /// Asks whether table `index` is to be taken out of the design, naming it; yes removes it
   /// (RemoveTable). True when it was removed.
   bool AskRemoveTable(int index);
-  /// True for a table that holds nothing: no names, no column, and no text the user typed
-  /// (a new table left as it was made).
+  /// True for a new table that holds nothing: never built into a definition, and no names,
+  /// comment, group or grid cell in its editor (a new table left as it was made).
   bool IsBlankTable(int index);
   /// Puts `table` in place of table `index`, as refreshing it from the database does: the
   /// editor is filled from it and builds its text again; the window keeps its place.

@@ -289,6 +289,11 @@ TEST_F(DesignTest, RemovingATableMovesTheLaterOnesDownAndHandsBackWhatAReinsertN
   design.editor(2).DisplayNameChanged("x");
   EXPECT_FALSE(design.IsBlankTable(2));
   EXPECT_FALSE(design.IsBlankTable(3));
+  // A table once read stays, even emptied.
+  design.editor(0).ActualNameChanged("", true);
+  design.editor(0).DisplayNameChanged("");
+  design.editor(0).ClearGrid();
+  EXPECT_FALSE(design.IsBlankTable(0));
 
   // The removed table, as its editor last built it, with its window.
   design.entry(0).window.left = 777;
