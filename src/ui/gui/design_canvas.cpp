@@ -448,7 +448,7 @@ void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
   Refresh();
 }
 
-void DesignCanvas::ShowTable(int table) {
+void DesignCanvas::ShowTable(int table, bool takeFocus) {
   TableSurface* s = surface();
   if (s == nullptr || table < 0 || table >= s->Count()) return;
   int unitX = 1;
@@ -458,6 +458,7 @@ void DesignCanvas::ShowTable(int table) {
   s->BringToTop(table);
   selected_ = table;
   RefreshSurfaceRect(s->Rect(table));
+  if (!takeFocus) return;
   SetFocus();
   // A tree that selected the table takes the focus back when its click ends.
   CallAfter([this] { SetFocus(); });
