@@ -234,7 +234,8 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
   return true;
 }
 
-bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
+bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out,
+                         const std::string& schema) {
   out = ResultSet{};
   errors_.clear();
   if (connection_ == nullptr) return false;
@@ -245,6 +246,8 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
   }
   SQLCHAR* name = text.empty() ? nullptr : Text(text);
   const SQLSMALLINT length = text.empty() ? 0 : SQL_NTS;
+  SQLCHAR* schemaName = schema.empty() ? nullptr : Text(schema);
+  const SQLSMALLINT schemaLength = schema.empty() ? 0 : SQL_NTS;
   SQLRETURN rc = SQL_ERROR;
   switch (call) {
     case Call::kQuery:
@@ -257,11 +260,11 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
       rc = SQLColumns(st, nullptr, 0, nullptr, 0, name, length, nullptr, 0);
       break;
     case Call::kPrimaryKeys:
-      rc = SQLPrimaryKeys(st, nullptr, 0, nullptr, 0, name, length);
+      rc = SQLPrimaryKeys(st, nullptr, 0, schemaName, schemaLength, name, length);
       break;
     case Call::kForeignKeys:
-      rc = SQLForeignKeys(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, name,
-                          length);
+      rc = SQLForeignKeys(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schemaName,
+                          schemaLength, name, length);
       break;
     case Call::kProcedures:
       rc = SQLProcedures(st, nullptr, 0, nullptr, 0, nullptr, 0);
@@ -272,7 +275,7 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
   // reads are left null (a schema of 100,000 columns answers in a third of the time).
   const unsigned long long wanted =
       call == Call::kColumns
-          ? (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
+          ? (1ull << 2) | (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
           : ~0ull;
   if (ok && rc != SQL_NO_DATA) ok = ReadResult(st, out, wanted);
   if (!ok) {
@@ -324,6 +327,14 @@ bool OdbcConnection::PrimaryKeys(const std::string& table, ResultSet& out) {
 }
 bool OdbcConnection::ForeignKeys(const std::string& table, ResultSet& out) {
   return Run(Call::kForeignKeys, table, out);
+}
+bool OdbcConnection::PrimaryKeysOf(const std::string& schema, const std::string& table,
+                                   ResultSet& out) {
+  return Run(Call::kPrimaryKeys, table, out, schema);
+}
+bool OdbcConnection::ForeignKeysOf(const std::string& schema, const std::string& table,
+                                   ResultSet& out) {
+  return Run(Call::kForeignKeys, table, out, schema);
 }
 bool OdbcConnection::Procedures(ResultSet& out) { return Run(Call::kProcedures, "", out); }
 

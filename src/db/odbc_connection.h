@@ -29,6 +29,8 @@ class OdbcConnection : public AdoConnection {
   bool Columns(const std::string& table, ResultSet& out) override;
   bool PrimaryKeys(const std::string& table, ResultSet& out) override;
   bool ForeignKeys(const std::string& table, ResultSet& out) override;
+  bool PrimaryKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override;
+  bool ForeignKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override;
   bool Procedures(ResultSet& out) override;
   std::string DbmsName() override;
 
@@ -43,7 +45,8 @@ class OdbcConnection : public AdoConnection {
 
  private:
   enum class Call { kTables, kColumns, kPrimaryKeys, kForeignKeys, kProcedures, kQuery };
-  bool Run(Call call, const std::string& text, ResultSet& out);
+  /// `schema` (empty: none) goes to the key calls with the table name `text`.
+  bool Run(Call call, const std::string& text, ResultSet& out, const std::string& schema = {});
 
   std::shared_ptr<OdbcEnvironment> environment_;
   void* connection_ = nullptr;  ///< SQLHDBC while connected

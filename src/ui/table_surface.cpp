@@ -44,6 +44,21 @@ void TableSurface::Sync() {
   }
 }
 
+void TableSurface::TableRemoved(int index) {
+  if (index < 0 || index >= Count()) return;
+  windows_.erase(windows_.begin() + index);
+  zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), index), zOrder_.end());
+  for (int& table : zOrder_) {
+    if (table > index) --table;
+  }
+  if (dragTable_ == index) {
+    mode_ = Mode::kIdle;
+    dragTable_ = -1;
+  } else if (dragTable_ > index) {
+    --dragTable_;
+  }
+}
+
 PixelRect TableSurface::Rect(int table) const {
   const TableWindowState& w = design_.entries().at(table)->window;
   return {w.left, w.top, w.right - w.left, w.bottom - w.top};

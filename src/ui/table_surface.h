@@ -70,6 +70,9 @@ class TableSurface {
 
   /// Follows the design's table list: new tables go on top, a cleared design empties it.
   void Sync();
+  /// Table `index` was taken out of the design: its window goes, the windows after it
+  /// take the indexes their tables now have, the stacking order stays.
+  void TableRemoved(int index);
   int Count() const { return static_cast<int>(windows_.size()); }
   SurfaceWindow& Window(int table) { return windows_.at(table); }
   const SurfaceWindow& Window(int table) const { return windows_.at(table); }

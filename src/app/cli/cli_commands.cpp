@@ -42,7 +42,9 @@ constexpr Command kCommands[] = {
      "print a select|insert|update|delete|backup|drop statement", SqlCommand},
     {"template", "KIND CODEKIND DESIGN.sql TABLE [OUT] [--fields a,b]",
      "fill a code template of sqltemplate/ for a table", TemplateCommand},
-    {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
+    {"import",
+     "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P] [--into DESIGN.sql] "
+     "[--on-conflict replace|rename|skip]",
      "import a database's tables and save them as a design script", ImportCommand},
     {"query", "\"CONNECTION STRING\"|FILE.mdb \"SQL\" [--limit N]",
      "run a query and print its rows as CSV (UTF-8)", QueryCommand},

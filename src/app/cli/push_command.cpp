@@ -125,9 +125,12 @@ int PushCommand(const std::vector<std::string>& args) {
   int index = -1;
   if (!table.empty()) {
     const std::string name = TextCodec::Utf8ToCp936(table);
-    const auto& tables = opened.design.RefreshTableDefinitions();
-    for (std::size_t i = 0; i < tables.size() && index < 0; ++i) {
-      if (tables[i].actualName == name) index = static_cast<int>(i);
+    index = FindTableByName(opened.design.RefreshTableDefinitions(), name);
+    if (index == kAmbiguousTable) {
+      std::fprintf(
+          stderr, "tablora-cli push: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
+          table.c_str(), positional[0].c_str(), table.c_str());
+      return 2;
     }
     if (index < 0) {
       std::fprintf(stderr, "tablora-cli push: no table '%s' in %s\n", table.c_str(),

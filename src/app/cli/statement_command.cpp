@@ -119,9 +119,12 @@ bool Prepare(const char* command, OpenedDesign& opened, const std::string& desig
              StatementBuilder& builder) {
   const std::vector<TableDesign>& tables = opened.design.RefreshTableDefinitions();
   const std::string wanted = TextCodec::Utf8ToCp936(tableName);
-  int index = -1;
-  for (std::size_t i = 0; i < tables.size(); ++i) {
-    if (tables[i].actualName == wanted) index = static_cast<int>(i);
+  const int index = FindTableByName(tables, wanted);
+  if (index == kAmbiguousTable) {
+    std::fprintf(stderr,
+                 "tablora-cli %s: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
+                 command, tableName.c_str(), designPath.c_str(), tableName.c_str());
+    return false;
   }
   if (index < 0) {
     std::fprintf(stderr, "tablora-cli %s: no table '%s' in %s\n", command, tableName.c_str(),

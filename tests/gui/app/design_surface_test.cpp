@@ -537,9 +537,9 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
   for (const auto& [id, on] : items) {
     if (on) enabled.push_back(id);
   }
-  EXPECT_EQ(enabled, (std::vector<int>{32772, 32779, 32805, 32816, 32810, 32775, 32776,
-                                       32781, 32815, 32813, 32814, 32784, 32801, 32829,
-                                       32830, 32832, 32831, 32819, 32820, 32827, 32833}));
+  EXPECT_EQ(enabled, (std::vector<int>{32772, 32779, 32805, 32816, 32810, 32775, 32776, 32781,
+                                       32815, 32813, 32814, 32784, 32801, 32829, 32830, 32832,
+                                       32831, 32819, 32820, 32827, 32833, 32850}));
 
   // A statement command opens a builder on the window's table.
   Frame().tableCommands().RunTableCommand(32830, 1);
