@@ -64,7 +64,7 @@ void DesignLayoutCommands::ApplyArrange(const ArrangeOptions& options) {
     runs = ArrangeLayout::GroupRuns(groups, design.tableCount());
   }
   const ArrangeMetrics metrics{settings.tableWinHeight, settings.marginW, settings.marginH,
-                               frame_.designWindow().ScrollHeight()};
+                               frame_.designWindow().ScrollHeight(), settings.fitColumnWidths};
   Arrangement arrangement;
   if (options.order == 3) {
     std::vector<std::pair<int, int>> links;

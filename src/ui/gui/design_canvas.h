@@ -43,6 +43,10 @@ class DesignCanvas : public wxScrolledCanvas {
   void TableChanged(int index);
   /// Every table was released.
   void DesignCleared();
+  /// Table `index` was taken out of the design; the tables after it moved down one index.
+  void TableRemoved(int index);
+  /// The window the user last clicked (the Delete key's table), or -1.
+  int selectedTable() const { return selected_; }
   /// The display styles changed: rebuild every window (or only `index`).
   void Restyle(int index = -1);
   /// The total scroll height (the width becomes 10000 once set, as for new tables); the
@@ -83,9 +87,6 @@ class DesignCanvas : public wxScrolledCanvas {
   const RelationLines& Relations();
   /// The line under the pointer (thickened, its tip shown), -1 for none.
   int hoveredLine() const { return hoverLine_; }
-  /// The window last pressed: its lines and the windows at their other ends are
-  /// highlighted; -1 for none.
-  int selectedTable() const { return selected_; }
   /// Runs with the child table and its first key column when a line is double-clicked.
   void SetOnOpenColumn(std::function<void(int table, int column)> open) {
     openColumn_ = std::move(open);
@@ -114,9 +115,8 @@ class DesignCanvas : public wxScrolledCanvas {
   void OnMotion(wxMouseEvent& event);
   void OnWheel(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
 
-  /// Prepares the windows in the visible area; true when a window changed its size.
-  bool PrepareVisible(const PixelRect& area);
   const wxBitmap& WindowBitmap(int table);
   void RefreshSurfaceRect(const PixelRect& rect);
   void UpdateVirtualSize();
@@ -150,6 +150,7 @@ class DesignCanvas : public wxScrolledCanvas {
   int scrollHeight_ = 1000;
   int scrollWidth_ = 1000;
   bool sizePending_ = false;
+  int selected_ = -1;
   TitleTip* titleTip_ = nullptr;
 
   bool showRelations_ = true;
@@ -157,7 +158,6 @@ class DesignCanvas : public wxScrolledCanvas {
   RelationLines relations_;
   int relationCount_ = 0;
   int hoverLine_ = -1;
-  int selected_ = -1;
   std::function<void(int, int)> openColumn_;
 };
 
