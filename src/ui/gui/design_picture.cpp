@@ -62,7 +62,8 @@ wxSize DesignPicture::Size() {
   int right = surface_.Right();
   int bottom = surface_.Bottom();
   // Lines may pass right of or below the last windows.
-  for (const RelationLines::Line& line : Lines().lines()) {
+  const RelationLines lines = Lines();
+  for (const RelationLines::Line& line : lines.lines()) {
     right = std::max(right, line.box.right());
     bottom = std::max(bottom, line.box.bottom());
   }
