@@ -2,9 +2,9 @@
 
 #include <sql.h>
 #include <sqlext.h>
-#include <sys/stat.h>
 
 #include "base/text_codec.h"
+#include "db/access_file_reader.h"
 #include "db/connection_strings.h"
 #include "db/odbc_environment.h"
 #include "db/row_cursor.h"
@@ -169,11 +169,6 @@ SQLCHAR* Text(const std::string& text) {
   return reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.c_str()));
 }
 
-bool FileExists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
-
 }  // namespace
 
 OdbcConnection::OdbcConnection(Prompts* prompts)
@@ -193,11 +188,17 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
     errors_.push_back({"unixODBC refused an environment", "", 0, "Tablora"});
     return false;
   }
-  // MDBTools fails a missing file with no diagnostic at all: tell it ourselves.
+  // MDBTools fails a missing or unreadable file with no diagnostic of its own, and a
+  // damaged one can crash or hang it: the file is read in a child process first and
+  // refused with our own message.
   const std::string accessFile = ConnectionStrings::AccessFile(connectionString);
-  if (!accessFile.empty() && !FileExists(accessFile)) {
-    errors_.push_back({Cp936(u8"找不到数据库文件: ") + accessFile, "HY000", 0, "[Tablora]"});
-    return false;
+  if (!accessFile.empty()) {
+    AccessFileSchema schema;
+    std::string error;
+    if (!AccessFileReader::Read(accessFile, schema, &error)) {
+      errors_.push_back({error, "HY000", 0, "[Tablora]"});
+      return false;
+    }
   }
   SQLHDBC dbc = SQL_NULL_HDBC;
   if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, environment_->handle(), &dbc))) {

@@ -8,6 +8,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"
+#include "gen/code_names.h"
 #include "gen/cpp_class_generator.h"
 #include "gen/generator_texts.h"
 #include "gen/java_class_generator.h"
@@ -60,15 +61,24 @@ bool CodeGeneration::HasTables(int index) {
   return true;
 }
 
-std::string CodeGeneration::AskSaveFile(int index, const std::string& extension) {
+std::string CodeGeneration::AskSaveFile(int index, const std::string& extension,
+                                        CodeLanguage language) {
   FileDialogSpec spec;
   spec.defaultExtension = extension;
   if (index >= 0) {
+    // Named as the type the file declares.
     spec.proposedName =
-        TextCodec::Cp936ToUtf8(gen_text::SafeFileName((*tables_)[index].actualName)) + "." +
+        TextCodec::Cp936ToUtf8(CodeNames::TypeName((*tables_)[index], language)) + "." +
         extension;
   }
   return prompts_.ChooseSaveFile(spec);
+}
+
+void CodeGeneration::ShowWritten(std::size_t count, const std::string& where) {
+  static const std::string kWritten = Cp936(u8"已生成");
+  static const std::string kFiles = Cp936(u8"个文件: ");
+  prompts_.ShowMessage(kWritten + std::to_string(count) + kFiles + TextCodec::Utf8ToCp936(where),
+                       DocumentTitles::kProgramName);
 }
 
 void CodeGeneration::ShowCannotWrite(const std::string& path, const std::string& error) {
@@ -88,10 +98,10 @@ bool CodeGeneration::Write(const std::string& path, const std::string& text) {
 }
 
 GenerationResult CodeGeneration::GenerateHeaderFile(int index, const std::string& extension,
-                                                    bool showAccessors,
+                                                    CodeLanguage language, bool showAccessors,
                                                     gen_text::AppendTableFn append) {
   if (!HasTables(index)) return GenerationResult::kNoData;
-  const std::string path = AskSaveFile(index, extension);
+  const std::string path = AskSaveFile(index, extension, language);
   if (path.empty()) return GenerationResult::kCancelled;
   GenerationOptions options;
   OptionsDialogLayout layout;
@@ -99,15 +109,18 @@ GenerationResult CodeGeneration::GenerateHeaderFile(int index, const std::string
   layout.showSkipTime = false;
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
   const std::string text = gen_text::BuildHeaderFile(*tables_, index, Types(), options, append);
-  return Write(path, text) ? GenerationResult::kWritten : GenerationResult::kFailed;
+  if (!Write(path, text)) return GenerationResult::kFailed;
+  ShowWritten(1, path);
+  return GenerationResult::kWritten;
 }
 
 GenerationResult CodeGeneration::GenerateCStruct(int index) {
-  return GenerateHeaderFile(index, "h", false, &CStructGenerator::AppendTable);
+  return GenerateHeaderFile(index, "h", CodeLanguage::kC, false, &CStructGenerator::AppendTable);
 }
 
 GenerationResult CodeGeneration::GenerateCppClass(int index) {
-  return GenerateHeaderFile(index, "hpp", true, &CppClassGenerator::AppendTable);
+  return GenerateHeaderFile(index, "hpp", CodeLanguage::kCpp, true,
+                            &CppClassGenerator::AppendTable);
 }
 
 GenerationResult CodeGeneration::GenerateJavaClass(int index) {
@@ -118,7 +131,7 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
     folder = prompts_.ChooseFolder(settings_.programFolder);
     if (folder.empty()) return GenerationResult::kCancelled;
   } else {
-    onePath = AskSaveFile(index, "java");
+    onePath = AskSaveFile(index, "java", CodeLanguage::kJava);
     if (onePath.empty()) return GenerationResult::kCancelled;
     folder = FolderOf(onePath);
   }
@@ -128,7 +141,9 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
   layout.showSkipTime = true;
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
 
-  const std::string package = TextCodec::Utf8ToCp936(JavaClassGenerator::PackageNameOf(folder));
+  // A folder name that is no Java name ("gen out") still gives a package line javac takes.
+  const std::string package = CodeNames::Identifier(
+      TextCodec::Utf8ToCp936(JavaClassGenerator::PackageNameOf(folder)), CodeLanguage::kJava);
   // The files are written as one set, made durable by one sync for all of them.
   FileSet files;
   std::string error;
@@ -158,6 +173,7 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
     ShowCannotWrite(failed, error);
     return GenerationResult::kFailed;
   }
+  ShowWritten(writtenFiles_.size(), index == -1 ? folder : onePath);
   return GenerationResult::kWritten;
 }
 

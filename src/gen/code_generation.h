@@ -6,6 +6,7 @@
 
 #include "base/prompts.h"
 #include "base/settings.h"
+#include "gen/code_names.h"
 #include "gen/generation_options.h"
 #include "gen/generator_texts.h"
 #include "gen/type_mapper.h"
@@ -15,7 +16,7 @@ namespace tablora {
 
 /// How a generator command ended.
 enum class GenerationResult {
-  kWritten,    ///< every file was written
+  kWritten,    ///< every file was written and "已生成N个文件: " said how many and where
   kNoData,     ///< the design has no tables (or no table at the index): "没有数据!" was shown
   kCancelled,  ///< a file, folder or options dialog was cancelled; nothing was written
   kFailed,     ///< a file could not be written; the message was shown
@@ -52,12 +53,15 @@ class CodeGeneration {
   /// Runs the refresh; false (after "没有数据!") when there is nothing to generate.
   bool HasTables(int index);
   /// The save dialog for one file: empty when cancelled.
-  std::string AskSaveFile(int index, const std::string& extension);
+  std::string AskSaveFile(int index, const std::string& extension, CodeLanguage language);
+  /// "已生成N个文件: " with the file written or the folder of the files (`where`, UTF-8).
+  void ShowWritten(std::size_t count, const std::string& where);
   bool Write(const std::string& path, const std::string& text);
   /// "无法写入文件: " with the path and the system's reason.
   void ShowCannotWrite(const std::string& path, const std::string& error);
   /// The one-file generators: save dialog, options dialog, one declaration per table.
-  GenerationResult GenerateHeaderFile(int index, const std::string& extension, bool showAccessors,
+  GenerationResult GenerateHeaderFile(int index, const std::string& extension,
+                                      CodeLanguage language, bool showAccessors,
                                       gen_text::AppendTableFn append);
   TypeMapper Types() const;
 

@@ -18,6 +18,12 @@ std::string ColumnComment(const ColumnDesign& column, bool markNamelessColumns) 
   return text;
 }
 
+std::string WithOriginalName(const std::string& comment, const std::string& originalNote) {
+  if (originalNote.empty()) return comment;
+  if (comment.empty()) return "// " + originalNote;
+  return "// " + originalNote + " " + comment.substr(3);
+}
+
 std::string TableHeader(const TableDesign& table) {
   std::string text;
   if (!table.displayName.empty()) {

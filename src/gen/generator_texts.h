@@ -15,6 +15,10 @@ namespace tablora::gen_text {
 /// `markNamelessColumns` a column without display and actual name still gets "// :".
 std::string ColumnComment(const ColumnDesign& column, bool markNamelessColumns = false);
 
+/// `comment` (empty, or beginning with "// ") with the original name of a member or type
+/// that had to change (CodeNames::OriginalNote) put first: "// [Unit Price] " + the rest.
+std::string WithOriginalName(const std::string& comment, const std::string& originalNote);
+
 /// The comment line above a C structure or C++ class, without its line end: "// " + display
 /// name + ":" and the table comment (after " " or "// "); empty when both are empty.
 std::string TableHeader(const TableDesign& table);

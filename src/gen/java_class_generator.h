@@ -11,7 +11,9 @@ namespace tablora {
 
 /// One generated Java source file.
 struct JavaSource {
-  std::string className;  ///< the table's actual name; the file is className + ".java"
+  /// The table's actual name as a Java type name (CodeNames::TypeName); the file is
+  /// className + ".java".
+  std::string className;
   std::string text;       ///< "\n" line ends, code page 936
 };
 

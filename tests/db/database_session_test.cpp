@@ -11,6 +11,7 @@
 #include "db/connect_form.h"
 #include "db/database_dialogs.h"
 #include "db/db_test_support.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -126,6 +127,7 @@ TEST(ConnectForm, DataLinkKinds) {
 }
 
 TEST(DatabaseSession, OpeningAnMdbAsksThePasswordAndImportsItDirectly) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   AppState app;
   app.settings = testing::EditorSettings();
   app.settings.programFolder = testing::ResourceFolder();
@@ -139,11 +141,11 @@ TEST(DatabaseSession, OpeningAnMdbAsksThePasswordAndImportsItDirectly) {
   database.state().sharedConnection->setConnectionString("Driver=SQLite3;Database=/nonexistent");
 
   dialogs.passwords.push_back({-1, ""});
-  EXPECT_FALSE(session.OpenScript(testing::NwindPath()));
+  EXPECT_FALSE(session.OpenScript(nwind));
   EXPECT_EQ(0, session.design()->tableCount());
 
   dialogs.passwords.push_back({kAccess, ""});
-  ASSERT_TRUE(session.OpenScript(testing::NwindPath()));
+  ASSERT_TRUE(session.OpenScript(nwind));
   EXPECT_EQ((std::vector<int>{kAccess, kAccess}), dialogs.preselectedKinds);
   EXPECT_EQ(8, session.design()->tableCount());
   EXPECT_EQ(kAccess, app.databaseKind);

@@ -9,6 +9,7 @@
 
 #include "base/text_codec.h"
 #include "db/db_test_support.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -52,18 +53,20 @@ TEST(ImportCli, ConnectionStringsAndMdbFilesBecomeScripts) {
   ASSERT_EQ(0, run.exitCode) << run.err;
   EXPECT_EQ((std::vector<std::string>{"t2", u8"客户"}), SavedTableNames(sqliteOut));
 
+  run = Cli("import /no/such/file.mdb " + sqliteOut);
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_NE(std::string::npos, run.err.find(u8"找不到数据库文件: /no/such/file.mdb")) << run.err;
+  // The earlier output is left as it was.
+  EXPECT_EQ((std::vector<std::string>{"t2", u8"客户"}), SavedTableNames(sqliteOut));
+
+  EXPECT_EQ(2, Cli("import only-one-argument").exitCode);
+
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   const std::string mdbOut = ::testing::TempDir() + "cli_nwind.sql";
-  run = Cli("import " + testing::NwindPath() + " " + mdbOut);
+  run = Cli("import " + nwind + " " + mdbOut);
   ASSERT_EQ(0, run.exitCode) << run.err;
   EXPECT_EQ(u8"skipped table Umsätze: its name has characters code page 936 lacks\n", run.err);
   EXPECT_EQ(8u, SavedTableNames(mdbOut).size());
-
-  run = Cli("import /no/such/file.mdb " + mdbOut);
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_NE(std::string::npos, run.err.find(u8"找不到数据库文件: /no/such/file.mdb")) << run.err;
-  EXPECT_EQ(8u, SavedTableNames(mdbOut).size());  // the earlier output is left as it was
-
-  EXPECT_EQ(2, Cli("import only-one-argument").exitCode);
 }
 
 }  // namespace

@@ -133,6 +133,8 @@ TEST_F(GenMainMenu, CStructureOfAllTablesThroughTheMenu) {
   ASSERT_EQ(prompts.fileDialogs.size(), 1u);
   EXPECT_EQ(prompts.fileDialogs[0].defaultExtension, "h");
   EXPECT_EQ(ReadBytes(dir / "all.h"), Fixture("gen_c/design_prefix.h"));
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{Cp936(u8"已生成1个文件: ") + (dir / "all.h").string()});
 }
 
 TEST_F(GenMainMenu, CppClassesOfAllTablesThroughTheMenu) {
@@ -163,6 +165,8 @@ TEST_F(GenMainMenu, JavaClassesOfAllTablesIntoTheChosenFolder) {
   EXPECT_EQ(user, Fixture("gen_java/TUser_as.java"));
   EXPECT_TRUE(fs::exists(dir / "beans" / "TEmpty.java"));
   EXPECT_TRUE(fs::exists(dir / "beans" / "TLog.java"));
+  EXPECT_EQ(prompts.messages, std::vector<std::string>{Cp936(u8"已生成3个文件: ") +
+                                                       (dir / "beans").string()});
 }
 
 TEST_F(GenMainMenu, CommandsWaitForADesign) {

@@ -217,7 +217,7 @@ int TemplateCommand(const std::vector<std::string>& rawArgs) {
   boxes.tableVariable = TextCodec::Utf8ToCp936(args.boxes.tableVariable);
   boxes.databaseName = TextCodec::Utf8ToCp936(args.database);
   TemplateInput input;
-  builder.ForTemplate(input);
+  builder.ForTemplate(input, TemplateEngine::LanguageOf(chosen->name));
   const std::string code = TemplateEngine::Expand(text, markers, input, boxes, opened.app.settings);
   if (args.positional.size() == 5) {
     const std::string out = AbsolutePath(args.positional[4]);

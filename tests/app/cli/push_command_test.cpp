@@ -4,6 +4,7 @@
 #include "app/cli/cli_test.h"
 #include "base/text_file.h"
 #include "db/odbc_connection.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -70,8 +71,8 @@ TEST_F(PushCommand, AnswersDecideTheDrop) {
 }
 
 TEST_F(PushCommand, AccessFilesAreReadOnly) {
-  const testing::CliRun run =
-      Cli("push '" + design + "' '" + TABLORA_SHARED_FIXTURES + "/nwind.mdb' --yes");
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
+  const testing::CliRun run = Cli("push '" + design + "' '" + nwind + "' --yes");
   EXPECT_EQ(1, run.exitCode);
   EXPECT_EQ(u8"MS Access 数据库只能读取, 不能更新到数据库!!\n", run.err);
 }

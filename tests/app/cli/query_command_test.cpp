@@ -4,6 +4,7 @@
 #include "app/cli/cli_test.h"
 #include "base/text_codec.h"
 #include "db/db_test_support.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora::testing {
 namespace {
@@ -64,7 +65,8 @@ TEST_F(QueryCommandTest, FailuresGoToStandardErrorWithExitCodeOne) {
 }
 
 TEST_F(QueryCommandTest, NorthwindOrderDetailsHas2155Records) {
-  const CliRun run = Cli("query '" + NwindPath() + "' 'SELECT * FROM [Order Details]'");
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
+  const CliRun run = Cli("query '" + nwind + "' 'SELECT * FROM [Order Details]'");
   ASSERT_EQ(0, run.exitCode) << run.err;
   std::size_t lines = 0;
   for (std::size_t p = run.out.find("\r\n"); p != std::string::npos;
