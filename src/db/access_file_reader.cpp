@@ -382,9 +382,17 @@ bool CheckFile(const std::string& path, std::string& error) {
   return true;
 }
 
+/// "5" for 5000 ms, "0.5" for 500 ms.
+std::string Seconds(int milliseconds) {
+  std::string text = std::to_string(milliseconds / 1000);
+  if (milliseconds % 1000 != 0) text += "." + std::to_string(milliseconds % 1000 / 100);
+  return text;
+}
+
 }  // namespace
 
-bool AccessFileReader::Read(const std::string& path, AccessFileSchema& schema, std::string* error) {
+bool AccessFileReader::Read(const std::string& path, AccessFileSchema& schema, std::string* error,
+                            int stallMilliseconds) {
   schema = AccessFileSchema{};
   std::string message;
   const auto fail = [&](std::string text) {
@@ -393,7 +401,7 @@ bool AccessFileReader::Read(const std::string& path, AccessFileSchema& schema, s
   };
   if (!CheckFile(path, message)) return fail(message);
   ForkedCall::Limits limits;
-  limits.stallMilliseconds = kStallMilliseconds;
+  limits.stallMilliseconds = stallMilliseconds;
   const ForkedCall::Outcome outcome = ForkedCall::Run(
       [&path](const ForkedCall::Write& write) {
         AccessFileSchema read;
@@ -417,7 +425,7 @@ bool AccessFileReader::Read(const std::string& path, AccessFileSchema& schema, s
     case ForkedCall::End::kSignalled:
       return fail(Damaged(path, Cp936(u8"读取时出错, 信号 ") + std::to_string(outcome.code)));
     case ForkedCall::End::kStalled:
-      return fail(Damaged(path, Cp936(u8"读取") + std::to_string(kStallMilliseconds / 1000) +
+      return fail(Damaged(path, Cp936(u8"读取") + Seconds(stallMilliseconds) +
                                     Cp936(u8"秒没有进展")));
     case ForkedCall::End::kTimedOut:
       return fail(Damaged(path, Cp936(u8"读取超时")));

@@ -59,7 +59,9 @@ class AccessFileReader {
   /// False with `error` (code page 936, shown to the user) when the file cannot be read
   /// ("无法读取数据库文件: PATH (reason)"), is no MS Access file ("不是MS Access数据库文件:
   /// PATH") or is damaged ("数据库文件已损坏: PATH (what)"); `schema` is then empty.
-  static bool Read(const std::string& path, AccessFileSchema& schema, std::string* error = nullptr);
+  /// `stallMilliseconds`: how long the reading may go without progress.
+  static bool Read(const std::string& path, AccessFileSchema& schema, std::string* error = nullptr,
+                   int stallMilliseconds = kStallMilliseconds);
 
   /// The same reading in this process, without protection from a damaged file: for the
   /// reader's own child process and for fuzzing it. `progress` is called for each table.

@@ -129,7 +129,8 @@ std::vector<TableDesign> DesignReadFromAScript(std::vector<UserType>& userTypes)
 
 /// Names no language takes as they are: blanks and punctuation, a leading digit, reserved
 /// words of each language, names that differ only there, Chinese names with full-width
-/// punctuation, and Java's type-only words as table names.
+/// punctuation, Java's type-only words as table names; and a table comment that would end
+/// the Java class comment.
 std::vector<TableDesign> DesignOfBadNames() {
   auto column = [](const char* name, const char* type, int length = 0) {
     ColumnDesign c;
@@ -141,6 +142,7 @@ std::vector<TableDesign> DesignOfBadNames() {
   TableDesign details;
   details.actualName = "Order Details";
   details.displayName = Cp936(u8"订单明细");
+  details.comment = "ends a block comment */ early";
   details.columns = {column("Order ID", "int"),          column("Unit Price", "money"),
                      column("Unit_Price", "float"),      column("Unit-Price", "decimal"),
                      column("2nd", "int"),               column("class", "varchar", 10),
