@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/document_titles.h"
+#include "base/file_dialogs.h"
 #include "base/file_set.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -63,15 +64,13 @@ bool CodeGeneration::HasTables(int index) {
 
 std::string CodeGeneration::AskSaveFile(int index, const std::string& extension,
                                         CodeLanguage language) {
-  FileDialogSpec spec;
-  spec.defaultExtension = extension;
+  std::string proposed;
   if (index >= 0) {
     // Named as the type the file declares.
-    spec.proposedName =
-        TextCodec::Cp936ToUtf8(CodeNames::TypeName((*tables_)[index], language)) + "." +
-        extension;
+    proposed = TextCodec::Cp936ToUtf8(CodeNames::TypeName((*tables_)[index], language)) + "." +
+               extension;
   }
-  return prompts_.ChooseSaveFile(spec);
+  return prompts_.ChooseSaveFile(FileDialogs::SaveCode(extension, proposed));
 }
 
 void CodeGeneration::ShowWritten(std::size_t count, const std::string& where) {
@@ -128,7 +127,8 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
   std::string folder;
   std::string onePath;
   if (index == -1) {
-    folder = prompts_.ChooseFolder(settings_.programFolder);
+    // Not the program folder, which may not even be writable: where the user last was.
+    folder = prompts_.ChooseFolder("");
     if (folder.empty()) return GenerationResult::kCancelled;
   } else {
     onePath = AskSaveFile(index, "java", CodeLanguage::kJava);
