@@ -13,8 +13,13 @@ build_dir=${TABLORA_BUILD_DIR:-build}
 # sanitizer report or a trap (exit code other than 0) fails the script.
 fuzz_dir=${TABLORA_FUZZ_DIR:-build-fuzz}
 fuzz_seconds=${TABLORA_FUZZ_SECONDS:-60}
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 CC=clang CXX=clang++ cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTABLORA_BUILD_FUZZ=ON -DTABLORA_BUILD_GUI=OFF -DTABLORA_BUILD_TESTS=OFF -DTABLORA_BUILD_BENCH=OFF
+  -DTABLORA_BUILD_FUZZ=ON -DTABLORA_BUILD_GUI=OFF -DTABLORA_BUILD_TESTS=OFF -DTABLORA_BUILD_BENCH=OFF \
+  "${launcher[@]}"
 cmake --build "$fuzz_dir" --target script_reader_fuzz access_reader_fuzz
 shared=${TABLORA_SHARED_FIXTURES:-}
 for candidate in ../shared/fixtures ../../shared/fixtures; do
