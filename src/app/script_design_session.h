@@ -25,6 +25,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   bool SaveScript(const std::string& path) override;
   bool SaveTableScript(int index) override;
   std::string currentPath() const override { return design_.currentPath(); }
+  bool currentFileHoldsMore() const override { return design_.currentFileHoldsMore(); }
   bool modified() const override { return modified_; }
   std::vector<TableSummary> Tables() const override;
 
@@ -43,7 +44,9 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   void TableAdded(int index, bool show) override;
   void TableChanged(int index) override;
   void TableTreeTextChanged(int index, const std::string& treeText) override;
+  void TableWindowChanged(int index) override;
   void DesignCleared() override;
+  void TableRemoved(int index) override;
   void DesignLoaded() override { view_->DesignLoaded(); }
   void ArrangeDesign() override { view_->ArrangeDesign(); }
   void SetRootTexts(const std::string& text) override { view_->SetRootTexts(text); }
@@ -60,6 +63,10 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   bool opening_ = false;
   bool clearedWhileOpening_ = false;
   bool modified_ = false;
+  /// The new table last added and whether the design was changed before it: taking that
+  /// table out again before anything else changed leaves the design as it was.
+  int newTable_ = -1;
+  bool modifiedBeforeNewTable_ = false;
 };
 
 }  // namespace tablora

@@ -58,6 +58,16 @@ bool DatabaseSession::RunConnectDialog() {
   return true;
 }
 
+bool DatabaseSession::Import(const ImportRequest& request) {
+  SchemaImport import(design_, state_, observer_);
+  if (import.Run(request)) {
+    design_.setCurrentPath("");
+    return true;
+  }
+  if (!import.error().empty()) prompts_.ShowMessage(import.error(), "");
+  return false;
+}
+
 bool DatabaseSession::Connect() {
   if (!RunConnectDialog()) return false;
   ImportRequest request;
@@ -66,7 +76,7 @@ bool DatabaseSession::Connect() {
   request.database = last_.database;
   request.user = last_.user;
   request.password = last_.password;
-  return SchemaImport(design_, state_, observer_).Run(request);
+  return Import(request);
 }
 
 bool DatabaseSession::BrowseServers() {
@@ -85,10 +95,11 @@ bool DatabaseSession::BrowseServers() {
   request.user = choice.user;
   request.password = choice.password;
   request.integrated = choice.integrated;
-  return SchemaImport(design_, state_, observer_).Run(request);
+  return Import(request);
 }
 
-bool DatabaseSession::OpenAccessFile(const std::string& path) {
+bool DatabaseSession::OpenAccessFile(const std::string& path,
+                                     const std::function<void()>& beforeAdding) {
   AppState& app = design_.app();
   app.databaseKind = kAccess;
   int kind = kAccess;
@@ -100,7 +111,8 @@ bool DatabaseSession::OpenAccessFile(const std::string& path) {
   request.kind = kAccess;
   request.database = path;
   request.password = password;
-  return SchemaImport(design_, state_, observer_).Run(request);
+  request.beforeAdding = beforeAdding;
+  return Import(request);
 }
 
 bool DatabaseSession::OpenShared() {

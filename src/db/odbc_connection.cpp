@@ -2,6 +2,10 @@
 
 #include <sql.h>
 #include <sqlext.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "base/text_codec.h"
 #include "db/access_file_reader.h"
@@ -13,6 +17,12 @@
 namespace tablora {
 
 namespace {
+
+/// True for SQLite's "database is locked" answers (SQLITE_BUSY 5, SQLITE_LOCKED 6).
+bool IsSqliteBusy(const std::string& source, SQLINTEGER native, const std::string& description) {
+  if (source.find("[SQLite]") == std::string::npos) return false;
+  return native == 5 || native == 6 || description.find("is locked") != std::string::npos;
+}
 
 /// The diagnostics of a handle. The bracketed prefix of a message is its source.
 std::vector<DiagnosticRecord> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
@@ -36,6 +46,8 @@ std::vector<DiagnosticRecord> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
     }
     r.source = text.substr(0, p);
     r.description = text.substr(p);
+    if (IsSqliteBusy(r.source, native, r.description))
+      r.description = LockedPrefix() + r.description;
     r.state = reinterpret_cast<char*>(state);
     r.native = native;
     records.push_back(std::move(r));
@@ -169,6 +181,18 @@ SQLCHAR* Text(const std::string& text) {
   return reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.c_str()));
 }
 
+/// Why the database file `path` cannot be opened, or empty when it is there.
+std::string MissingFileProblem(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return Cp936(u8"找不到数据库文件: ") + path;
+    // There, but not to be reached (a folder that may not be searched, a link loop).
+    return Cp936(u8"无法读取数据库文件: ") + path + " (" + std::strerror(errno) + ")";
+  }
+  if (S_ISDIR(st.st_mode)) return Cp936(u8"这是一个文件夹, 不是数据库文件: ") + path;
+  return "";
+}
+
 }  // namespace
 
 OdbcConnection::OdbcConnection(Prompts* prompts)
@@ -188,10 +212,21 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
     errors_.push_back({"unixODBC refused an environment", "", 0, "Tablora"});
     return false;
   }
-  // MDBTools fails a missing or unreadable file with no diagnostic of its own, and a
-  // damaged one can crash or hang it: the file is read in a child process first and
-  // refused with our own message.
-  const std::string accessFile = ConnectionStrings::AccessFile(connectionString);
+  const std::string effective = ConnectionStrings::WithSqliteDefaults(connectionString);
+  // MDBTools fails a missing file with no diagnostic at all, SQLite with "connect failed":
+  // tell it ourselves.
+  const std::string accessFile = ConnectionStrings::AccessFile(effective);
+  for (const std::string& file :
+       {accessFile, ConnectionStrings::SqliteFileThatMustExist(effective)}) {
+    const std::string problem = file.empty() ? "" : MissingFileProblem(file);
+    if (!problem.empty()) {
+      errors_.push_back({problem, "HY000", 0, "[Tablora]"});
+      return false;
+    }
+  }
+  // MDBTools says nothing of its own about an unreadable file, and a damaged one can
+  // crash or hang it: the file is read in a child process first and refused with our own
+  // message.
   if (!accessFile.empty()) {
     AccessFileSchema schema;
     std::string error;
@@ -208,7 +243,7 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
   SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
                     reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout_)), 0);
   SQLSMALLINT outLength = 0;
-  const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, Text(connectionString), SQL_NTS, nullptr, 0,
+  const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, Text(effective), SQL_NTS, nullptr, 0,
                                         &outLength, SQL_DRIVER_NOPROMPT);
   if (!SQL_SUCCEEDED(rc)) {
     errors_ = Diagnostics(SQL_HANDLE_DBC, dbc);
@@ -219,7 +254,8 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
   return true;
 }
 
-bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
+bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out,
+                         const std::string& schema) {
   out = ResultSet{};
   errors_.clear();
   if (connection_ == nullptr) return false;
@@ -230,6 +266,8 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
   }
   SQLCHAR* name = text.empty() ? nullptr : Text(text);
   const SQLSMALLINT length = text.empty() ? 0 : SQL_NTS;
+  SQLCHAR* schemaName = schema.empty() ? nullptr : Text(schema);
+  const SQLSMALLINT schemaLength = schema.empty() ? 0 : SQL_NTS;
   SQLRETURN rc = SQL_ERROR;
   switch (call) {
     case Call::kQuery:
@@ -242,11 +280,11 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
       rc = SQLColumns(st, nullptr, 0, nullptr, 0, name, length, nullptr, 0);
       break;
     case Call::kPrimaryKeys:
-      rc = SQLPrimaryKeys(st, nullptr, 0, nullptr, 0, name, length);
+      rc = SQLPrimaryKeys(st, nullptr, 0, schemaName, schemaLength, name, length);
       break;
     case Call::kForeignKeys:
-      rc = SQLForeignKeys(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, name,
-                          length);
+      rc = SQLForeignKeys(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schemaName,
+                          schemaLength, name, length);
       break;
     case Call::kProcedures:
       rc = SQLProcedures(st, nullptr, 0, nullptr, 0, nullptr, 0);
@@ -257,7 +295,7 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
   // reads are left null (a schema of 100,000 columns answers in a third of the time).
   const unsigned long long wanted =
       call == Call::kColumns
-          ? (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
+          ? (1ull << 2) | (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
           : ~0ull;
   if (ok && rc != SQL_NO_DATA) ok = ReadResult(st, out, wanted);
   if (!ok) {
@@ -290,6 +328,16 @@ std::unique_ptr<RowCursor> OdbcConnection::OpenCursor(const std::string& sql) {
   return std::make_unique<OdbcCursor>(st, std::move(columns));
 }
 
+int OdbcConnection::ImpliedKind(const std::string& connectionString) {
+  std::string sourceDriver;
+  const std::string source = ConnectionStrings::Attribute(connectionString, "DSN");
+  if (!source.empty() && ConnectionStrings::Attribute(connectionString, "Driver").empty()) {
+    if (auto environment = OdbcEnvironment::Get())
+      sourceDriver = environment->DataSourceDriver(source);
+  }
+  return ConnectionStrings::ImpliedKind(connectionString, sourceDriver);
+}
+
 bool OdbcConnection::Tables(ResultSet& out) { return Run(Call::kTables, "", out); }
 bool OdbcConnection::Columns(const std::string& table, ResultSet& out) {
   return Run(Call::kColumns, table, out);
@@ -299,6 +347,14 @@ bool OdbcConnection::PrimaryKeys(const std::string& table, ResultSet& out) {
 }
 bool OdbcConnection::ForeignKeys(const std::string& table, ResultSet& out) {
   return Run(Call::kForeignKeys, table, out);
+}
+bool OdbcConnection::PrimaryKeysOf(const std::string& schema, const std::string& table,
+                                   ResultSet& out) {
+  return Run(Call::kPrimaryKeys, table, out, schema);
+}
+bool OdbcConnection::ForeignKeysOf(const std::string& schema, const std::string& table,
+                                   ResultSet& out) {
+  return Run(Call::kForeignKeys, table, out, schema);
 }
 bool OdbcConnection::Procedures(ResultSet& out) { return Run(Call::kProcedures, "", out); }
 

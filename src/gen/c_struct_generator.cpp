@@ -7,7 +7,8 @@ namespace tablora {
 
 std::string CStructGenerator::Build(const std::vector<TableDesign>& tables, const TypeMapper& types,
                                     const GenerationOptions& options, int index) {
-  return gen_text::BuildHeaderFile(tables, index, types, options, &AppendTable);
+  return gen_text::BuildHeaderFile(tables, index, types, options, CodeLanguage::kC,
+                                   &AppendTable);
 }
 
 void CStructGenerator::AppendTable(std::string& out, const TableDesign& table,

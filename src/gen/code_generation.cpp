@@ -67,7 +67,7 @@ std::string CodeGeneration::AskSaveFile(int index, const std::string& extension,
   std::string proposed;
   if (index >= 0) {
     // Named as the type the file declares.
-    proposed = TextCodec::Cp936ToUtf8(CodeNames::TypeName((*tables_)[index], language)) + "." +
+    proposed = TextCodec::Cp936ToUtf8(gen_text::TypeNames(*tables_, language)[index]) + "." +
                extension;
   }
   return prompts_.ChooseSaveFile(FileDialogs::SaveCode(extension, proposed));
@@ -107,7 +107,8 @@ GenerationResult CodeGeneration::GenerateHeaderFile(int index, const std::string
   layout.showAccessors = showAccessors;
   layout.showSkipTime = false;
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
-  const std::string text = gen_text::BuildHeaderFile(*tables_, index, Types(), options, append);
+  const std::string text =
+      gen_text::BuildHeaderFile(*tables_, index, Types(), options, language, append);
   if (!Write(path, text)) return GenerationResult::kFailed;
   ShowWritten(1, path);
   return GenerationResult::kWritten;

@@ -8,7 +8,8 @@ namespace tablora {
 std::string CppClassGenerator::Build(const std::vector<TableDesign>& tables,
                                      const TypeMapper& types, const GenerationOptions& options,
                                      int index) {
-  return gen_text::BuildHeaderFile(tables, index, types, options, &AppendTable);
+  return gen_text::BuildHeaderFile(tables, index, types, options, CodeLanguage::kCpp,
+                                   &AppendTable);
 }
 
 void CppClassGenerator::AppendTable(std::string& out, const TableDesign& table,

@@ -11,10 +11,10 @@ namespace tablora {
 
 /// One generated Java source file.
 struct JavaSource {
-  /// The table's actual name as a Java type name (CodeNames::TypeName); the file is
-  /// className + ".java".
+  /// The table's actual name as a Java type name (owner + "_" + name where two tables
+  /// share it, see gen_text::TypeNames); the file is className + ".java".
   std::string className;
-  std::string text;       ///< "\n" line ends, code page 936
+  std::string text;  ///< "\n" line ends, code page 936
 };
 
 /// Writes one Java class per table, field types from Table2ClassJava.

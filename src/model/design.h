@@ -66,6 +66,27 @@ class Design : public TableEditorHost {
   /// Releases every table, editor and procedure.
   void ClearDesign();
 
+  /// What RemoveTable took out: enough to put the table back at its index.
+  struct RemovedTable {
+    int index = -1;              ///< -1: nothing was removed
+    bool hadDefinition = false;  ///< the editor had built its text (a new one may not)
+    TableDesign definition;      ///< as the editor's text last gave it
+    TableWindowState window;
+  };
+  /// Takes table `index` out of the design: its definition, entry, editor and window; the
+  /// tables after it move down one index (their entries, editors and the view follow, the
+  /// view told by TableRemoved). Nothing is sent to a database.
+  RemovedTable RemoveTable(int index);
+  /// Asks whether table `index` is to be taken out of the design, naming it; yes removes it
+  /// (RemoveTable). True when it was removed.
+  bool AskRemoveTable(int index);
+  /// True for a new table that holds nothing: never built into a definition, and no names,
+  /// comment, group or grid cell in its editor (a new table left as it was made).
+  bool IsBlankTable(int index);
+  /// Puts `table` in place of table `index`, as refreshing it from the database does: the
+  /// editor is filled from it and builds its text again; the window keeps its place.
+  void ReplaceTable(int index, TableDesign table);
+
   /// Definition i describes table i. A record with an empty actual name holds the place
   /// of a new table whose editor has not built its text yet (a later table's had): skip it.
   const std::vector<TableDesign>& definitions() const { return definitions_; }
@@ -80,9 +101,18 @@ class Design : public TableEditorHost {
   /// The user-defined data types the design's tables use, in the order they were read.
   std::vector<UserType>& userTypes() { return userTypes_; }
   const std::vector<UserType>& userTypes() const { return userTypes_; }
+  /// The script the design was opened from or last saved to; empty for none.
   const std::string& currentPath() const { return currentPath_; }
-  void setCurrentPath(const std::string& path) { currentPath_ = path; }
+  /// True when the file at currentPath() holds statements the design does not keep
+  /// (views, procedures, triggers, functions, data loads, ...): a save over it loses them.
+  bool currentFileHoldsMore() const { return currentFileHoldsMore_; }
+  /// `holdsMore` as the reader found it; a file the writer just wrote holds nothing more.
+  void setCurrentPath(const std::string& path, bool holdsMore = false) {
+    currentPath_ = path;
+    currentFileHoldsMore_ = holdsMore;
+  }
 
+  Prompts& prompts() { return prompts_; }
   AppState& app() { return app_; }
   const AppState& app() const { return app_; }
   DesignView& view() { return *view_; }
@@ -91,12 +121,15 @@ class Design : public TableEditorHost {
   std::vector<TableDesign>& Definitions() override { return definitions_; }
   void TreeTextChanged(int tableIndex, const std::string& treeText) override;
   void TableChanged(int tableIndex) override;
+  /// Passes DesignView::TableWindowChanged on.
+  void TableWindowChanged(int tableIndex);
 
  private:
   /// The rectangle of new table `index` on a grid of cells `Width` + `MarginW` wide and
   /// `Height` + `MarginH` tall, as many per row as the view's width holds (at least one). A
   /// cell is widened to the window width + `MarginW` when the current column style makes
-  /// every window wider than a cell, so that neighbours do not overlap.
+  /// every window wider than a cell, so that neighbours do not overlap (with
+  /// "列宽适应内容" the widths depend on the texts: the view moves windows apart).
   TableWindowState PlaceWindow(int index);
   /// The entry of a new table `index` with its window placed; null without an open view.
   TableEditor* NewEntry(int index);
@@ -114,6 +147,7 @@ class Design : public TableEditorHost {
   std::vector<ProcedureDesign> procedures_;
   std::vector<UserType> userTypes_;
   std::string currentPath_;
+  bool currentFileHoldsMore_ = false;
 };
 
 }  // namespace tablora

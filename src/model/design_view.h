@@ -31,8 +31,14 @@ class DesignView {
   virtual void TableChanged(int index) = 0;
   /// The text of table `index`'s tree item changed.
   virtual void TableTreeTextChanged(int index, const std::string& treeText) = 0;
+  /// The user moved or resized table `index`'s window, flipped its full height or changed
+  /// its colours: the design changed. The window side draws such changes itself.
+  virtual void TableWindowChanged(int index) {}
   /// Every table, window and editor was released.
   virtual void DesignCleared() = 0;
+  /// Table `index` is gone with its window and editor; the tables after it moved down one
+  /// index.
+  virtual void TableRemoved(int index) {}
   /// A script was opened or a schema imported: the group tree is rebuilt from the
   /// tables' groups, the table tree names its tables by both names and lists the
   /// procedures.

@@ -81,6 +81,12 @@ TEST_F(DumpSaveCommand, SaveWritesWhatOpensAgainAsTheSameDesign) {
   ASSERT_TRUE(TextFile::ReadBytes(second, b));
   EXPECT_EQ(a, b);
   EXPECT_EQ(Cli("dump " + first).out, Cli("dump " + Fixture("reader_handwritten_mssql.sql")).out);
+  // "-" is standard output, never a file of that name.
+  EXPECT_EQ(Cli("save first.sql -").out, a);
+  EXPECT_FALSE(std::filesystem::exists(dir / "-"));
+  const CliRun folder = Cli("gen java first.sql -");
+  EXPECT_EQ(folder.exitCode, 2) << "java without --table writes a folder";
+  EXPECT_FALSE(std::filesystem::exists(dir / "-"));
 }
 
 TEST_F(DumpSaveCommand, FailuresExitNonZeroWithTheProgramsMessage) {
@@ -94,6 +100,10 @@ TEST_F(DumpSaveCommand, FailuresExitNonZeroWithTheProgramsMessage) {
   run = Cli("dump missing.sql");
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err.rfind("无法读取文件!", 0), 0u) << run.err;
+
+  run = Cli("dump " + dir.path().string());
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, dir.path().string() + " 是一个文件夹, 不是SQL脚本文件!\n");
 
   const std::string out = dir / "never.sql";
   run = Cli("save " + notTables + " " + out);

@@ -59,7 +59,7 @@ TEST_F(MdbRefusal, FilesThatCannotBeReadSayWhy) {
   ASSERT_TRUE(TextFile::WriteBytes(text, "CREATE TABLE t (a int)\r\n"));
   const std::string cut = JetHeaderFile("cut.mdb", 5000);
 
-  ExpectRefused(folder, u8"无法读取数据库文件: " + folder + " (Is a directory)");
+  ExpectRefused(folder, u8"这是一个文件夹, 不是数据库文件: " + folder);
   ExpectRefused(loop, u8"无法读取数据库文件: " + loop + " (Too many levels of symbolic links)");
   ExpectRefused(fifo, u8"无法读取数据库文件: " + fifo + u8" (不是普通文件)");
   ExpectRefused(text, u8"不是MS Access数据库文件: " + text);
