@@ -5,13 +5,9 @@
 
 namespace tablora {
 
-namespace {
-
-using Span = std::pair<std::int64_t, std::int64_t>;  // [first, end)
-
-/// Cuts [0, total) into pieces of at most `page`, each cut moved back to the start of a span
-/// it would run through while the piece keeps at least half a page.
-std::vector<Span> Pieces(const std::vector<Span>& spans, std::int64_t total, std::int64_t page) {
+std::vector<PicturePages::Span> PicturePages::Pieces(const std::vector<Span>& spans,
+                                                     std::int64_t total, std::int64_t piece) {
+  const std::int64_t page = std::max<std::int64_t>(piece, 1);
   std::vector<Span> pieces;
   for (std::int64_t start = 0; start < total;) {
     std::int64_t end = start + page;
@@ -32,8 +28,6 @@ std::vector<Span> Pieces(const std::vector<Span>& spans, std::int64_t total, std
   }
   return pieces;
 }
-
-}  // namespace
 
 PicturePages PicturePages::Cut(const PictureLayout& picture, double printableWidth,
                                double printableHeight, bool fitToPage) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "ui/picture_layout.h"
@@ -30,6 +31,13 @@ class PicturePages {
                           double printableHeight, bool fitToPage);
 
   const std::vector<Page>& pages() const { return pages_; }
+
+  /// A stretch [first, end) of picture pixels along one axis.
+  using Span = std::pair<std::int64_t, std::int64_t>;
+  /// Cuts [0, total) into pieces of at most `piece` (at least 1), each cut moved back to the
+  /// start of a span it would run through while the piece keeps at least half its length.
+  static std::vector<Span> Pieces(const std::vector<Span>& spans, std::int64_t total,
+                                  std::int64_t piece);
 
  private:
   std::vector<Page> pages_;

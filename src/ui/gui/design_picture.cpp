@@ -111,15 +111,26 @@ bool WritePng(const DesignPicture& picture, int fd) {
   const int tileWidth = static_cast<int>(std::min<std::int64_t>(width, kTileWidth));
   const int bandRows = static_cast<int>(std::clamp<std::int64_t>(
       std::min(kBandPixels / tileWidth, kMaxBandBytes / (3 * width)), 1, kMaxBandRows));
-  const bool tiled = tileWidth < width;
+  // Bands and tiles end between windows where they can, so that few windows are drawn twice.
+  std::vector<PicturePages::Span> across;
+  std::vector<PicturePages::Span> down;
+  for (const PictureRect& r : picture.layout().rects()) {
+    across.emplace_back(r.x, r.right());
+    down.emplace_back(r.y, r.bottom());
+  }
+  const std::vector<PicturePages::Span> tiles = PicturePages::Pieces(across, width, tileWidth);
+  const bool tiled = tiles.size() > 1;
   std::vector<unsigned char> band(tiled ? static_cast<size_t>(3 * width * bandRows) : 0);
   std::vector<png_bytep> rows(bandRows);
   wxBitmap bitmap(tileWidth, bandRows, 24);
-  for (std::int64_t top = 0; ok && top < height; top += bandRows) {
-    const int count = static_cast<int>(std::min<std::int64_t>(bandRows, height - top));
+  for (const PicturePages::Span& stretch : PicturePages::Pieces(down, height, bandRows)) {
+    if (!ok) break;
+    const std::int64_t top = stretch.first;
+    const int count = static_cast<int>(stretch.second - stretch.first);
     wxImage image;
-    for (std::int64_t left = 0; left < width; left += tileWidth) {
-      const int columns = static_cast<int>(std::min<std::int64_t>(tileWidth, width - left));
+    for (const PicturePages::Span& tile : tiles) {
+      const std::int64_t left = tile.first;
+      const int columns = static_cast<int>(tile.second - tile.first);
       {
         wxMemoryDC dc(bitmap);
         dc.SetBackground(*wxWHITE_BRUSH);
@@ -134,7 +145,8 @@ bool WritePng(const DesignPicture& picture, int fd) {
       }
     }
     unsigned char* data = tiled ? band.data() : image.GetData();
-    for (int row = 0; row < count; ++row) rows[row] = data + row * width * 3;
+    const std::int64_t stride = tiled ? width : tileWidth;
+    for (int row = 0; row < count; ++row) rows[row] = data + row * stride * 3;
     ok = PngRows(png, rows.data(), static_cast<png_uint_32>(count));
   }
   if (ok) ok = PngEnd(png, info);

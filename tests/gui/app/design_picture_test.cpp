@@ -121,7 +121,7 @@ class DesignPictureTest : public ::testing::Test {
 
 TEST_F(DesignPictureTest, AnExportedDesignWithoutStoredPositionsIsPlacedAsTheProgramWindowPlacesIt) {
   // Thirty tables opened in the window at its first size...
-  Open(30, 5);
+  Open(30, 25);
   EXPECT_GT(TheDesign().tablesPerRow(), 1);
   const DesignPicture shown(Surface(), Frame().appState());
   // ...and the same script exported by the program that shows no window.
@@ -134,6 +134,18 @@ TEST_F(DesignPictureTest, AnExportedDesignWithoutStoredPositionsIsPlacedAsThePro
   EXPECT_EQ(image.GetWidth(), shown.width());
   EXPECT_EQ(image.GetHeight(), shown.height());
   EXPECT_LT(image.GetWidth(), image.GetHeight()) << "rows of a few tables each, not one row";
+  // The picture is written in bands of rows: every window is where the layout puts it, its
+  // frame's inner corner in its colour, white above it.
+  ASSERT_GT(image.GetHeight(), 5000) << "more than one band";
+  for (const PictureRect& r : shown.layout().rects()) {
+    const int x = static_cast<int>(r.x) + 3;
+    const int y = static_cast<int>(r.y);
+    EXPECT_EQ(image.GetRed(x, y + 3), 128) << r.x << "," << r.y;
+    EXPECT_EQ(image.GetGreen(x, y + 3), 255) << r.x << "," << r.y;
+    if (y > 0) {
+      EXPECT_EQ(image.GetGreen(x, y - 1) + image.GetRed(x, y - 1), 510) << r.y;
+    }
+  }
 }
 
 TEST_F(DesignPictureTest, PicturesThatCannotBeWrittenSayWhy) {
