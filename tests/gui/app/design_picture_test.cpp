@@ -105,6 +105,7 @@ class DesignPictureTest : public ::testing::Test {
   /// "打印设置": chooses full size or fit to page by a click on its button, then Enter.
   void ChoosePrintScale(bool fit) {
     WhenModal<PrintSetupDialog>([&](PrintSetupDialog& dialog) {
+      if (fit) Shot("print_setup");
       Click(dialog.FindWindow(fit ? PrintSetupDialog::kFitId : PrintSetupDialog::kFullSizeId));
       sim.Char(WXK_RETURN);
     });
