@@ -5,16 +5,16 @@
 
 namespace tablora {
 
-/// What a file dialog shows. Paths are file-system paths (UTF-8 on this platform);
-/// every other text is code page 936.
+/// What a file dialog shows (FileDialogs makes the program's ones). Paths are
+/// file-system paths (UTF-8 on this platform); every other text is code page 936.
 struct FileDialogSpec {
   std::string title;
-  std::string defaultExtension;  ///< without the dot; empty for none
+  /// Extensions (without the dot) offered in this order, the first chosen at the start;
+  /// "all files" always follows them.
+  std::vector<std::string> filters;
+  std::string startFolder;       ///< empty: the folder last used, else the home folder
   std::string proposedName;      ///< the file name the dialog starts with
-  std::string startFolder;       ///< empty: the program folder
-  /// Extensions (without the dot) offered as choices after "all files", which the dialog
-  /// shows first; empty: the default extension alone.
-  std::vector<std::string> choices;
+  std::string defaultExtension;  ///< for a saved name without one under "all files"
 };
 
 /// The answer to a question with yes, no and cancel.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/file_dialogs.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -81,10 +82,8 @@ WriteBackResult WriteBack::WriteCommentScript(bool tablesOnly) {
     return WriteBackResult::kRefused;
   }
   if (!CommentScript::HasStatements(kind)) return WriteBackResult::kRefused;
-  FileDialogSpec spec;
-  spec.defaultExtension = "sql";
-  spec.proposedName = CommentScript::FileName(tablesOnly);
-  const std::string path = prompts_.ChooseSaveFile(spec);
+  const std::string path = prompts_.ChooseSaveFile(FileDialogs::SaveCommentScript(
+      design_.currentPath(), tablesOnly, CommentScript::FileName(tablesOnly)));
   if (path.empty()) return WriteBackResult::kCancelled;
   const std::string text =
       CommentScript::Build(design_.RefreshTableDefinitions(), kind, tablesOnly);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/document_titles.h"
+#include "base/file_dialogs.h"
 #include "base/file_set.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -61,14 +62,12 @@ bool CodeGeneration::HasTables(int index) {
 }
 
 std::string CodeGeneration::AskSaveFile(int index, const std::string& extension) {
-  FileDialogSpec spec;
-  spec.defaultExtension = extension;
+  std::string proposed;
   if (index >= 0) {
-    spec.proposedName =
-        TextCodec::Cp936ToUtf8(gen_text::SafeFileName((*tables_)[index].actualName)) + "." +
-        extension;
+    proposed = TextCodec::Cp936ToUtf8(gen_text::SafeFileName((*tables_)[index].actualName)) + "." +
+               extension;
   }
-  return prompts_.ChooseSaveFile(spec);
+  return prompts_.ChooseSaveFile(FileDialogs::SaveCode(extension, proposed));
 }
 
 void CodeGeneration::ShowCannotWrite(const std::string& path, const std::string& error) {
@@ -115,7 +114,8 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
   std::string folder;
   std::string onePath;
   if (index == -1) {
-    folder = prompts_.ChooseFolder(settings_.programFolder);
+    // Not the program folder, which may not even be writable: where the user last was.
+    folder = prompts_.ChooseFolder("");
     if (folder.empty()) return GenerationResult::kCancelled;
   } else {
     onePath = AskSaveFile(index, "java");

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/file_dialogs.h"
 #include "base/gbk_text.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
@@ -170,13 +171,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
 
   std::string path = givenPath;
   if (path.empty()) {
-    FileDialogSpec dialog;
-    dialog.choices = {"sql"};
-    const std::string& current = design_.currentPath();
-    const std::size_t slash = current.rfind('/');
-    if (slash != std::string::npos)
-      dialog.startFolder = slash == 0 ? "/" : current.substr(0, slash);
-    path = prompts_.ChooseOpenFile(dialog);
+    path = prompts_.ChooseOpenFile(FileDialogs::OpenDesign(design_.currentPath()));
     if (path.empty()) return false;
   }
   if (EndsWithIgnoreCase(path, ".mdb")) {

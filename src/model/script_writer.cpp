@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_dialogs.h"
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -457,18 +458,14 @@ bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::strin
                               int index) const {
   std::string target = path;
   if (target.empty()) {
-    FileDialogSpec dialog;
-    dialog.defaultExtension = "txt";
-    dialog.choices = {"sql", "txt"};
-    dialog.proposedName = TextCodec::Cp936ToUtf8(ProposedFileName(design, index));
     // Start beside the design's own file, under its name when nothing else is proposed.
     const std::string& current = design.currentPath();
-    const std::size_t slash = current.rfind('/');
-    if (slash != std::string::npos) {
-      dialog.startFolder = slash == 0 ? "/" : current.substr(0, slash);
-      if (dialog.proposedName.empty()) dialog.proposedName = current.substr(slash + 1);
+    std::string proposed = TextCodec::Cp936ToUtf8(ProposedFileName(design, index));
+    if (proposed.empty() && !FileDialogs::FolderOf(current).empty()) {
+      proposed = current.substr(current.rfind('/') + 1);
     }
-    target = prompts.ChooseSaveFile(dialog);
+    target = prompts.ChooseSaveFile(index < 0 ? FileDialogs::SaveDesign(current, proposed)
+                                              : FileDialogs::SaveTableScript(current, proposed));
     if (target.empty()) return false;
     design.setCurrentPath(target);
   }

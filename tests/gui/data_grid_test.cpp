@@ -338,8 +338,10 @@ TEST_F(DataGridTest, DropDownListIsFilledFromTheProvider) {
 }
 
 TEST_F(DataGridTest, AMouseUserOpensTheListByItsArrowAndPicksAnItem) {
-  const std::vector<std::string> types = {"bigint", "bit",   "char",          "datetime", "decimal",
-                                          "int",    "money", Cp936(u8"日期"), "varchar"};
+  const std::vector<std::string> types = {
+      "bigint", "binary", "bit",   "char",           "date",    "datetime", "decimal",
+      "float",  "image",  "nchar", "ntext",          "numeric", "real",     "smallint",
+      "int",    "money",  "text",  Cp936(u8"日期"), "varchar", "xml"};
   grid->SetListProvider([&types](int column) -> std::optional<std::vector<std::string>> {
     if (column != 3) return std::nullopt;
     return types;
@@ -365,10 +367,11 @@ TEST_F(DataGridTest, AMouseUserOpensTheListByItsArrowAndPicksAnItem) {
   EXPECT_EQ(wxWindow::FindFocus(), list->TextPart());
   DropList* items = list->List();
   EXPECT_EQ(items->GetScreenPosition().y, grid->ClientToScreen(cell.GetBottomLeft()).y + 1);
-  EXPECT_EQ(items->Highlight(), 5) << "the cell's item is highlighted";
-  EXPECT_EQ(items->TopItem(), 2) << "and shown as the last of the four";
-  ASSERT_TRUE(items->ItemRect(4).height > 0);
-  clickAt(items, items->ItemRect(4));
+  EXPECT_EQ(items->ShownItems(), 12);
+  EXPECT_EQ(items->Highlight(), 14) << "the cell's item is highlighted";
+  EXPECT_EQ(items->TopItem(), 3) << "and shown as the last of the twelve";
+  ASSERT_TRUE(items->ItemRect(6).height > 0);
+  clickAt(items, items->ItemRect(6));
   ASSERT_TRUE(PumpUntil([this] { return !grid->IsEditing(); }, 3000)) << "a picked item ends it";
   EXPECT_EQ(Text(2, 3), "decimal");
   EXPECT_TRUE(grid->HasFocus());
@@ -376,7 +379,7 @@ TEST_F(DataGridTest, AMouseUserOpensTheListByItsArrowAndPicksAnItem) {
   EXPECT_EQ(events[0].text, "decimal");
 
   // The grid goes on working: a plain edit by double-click, then the list again, scrolled
-  // by its scroll bar to the items past the first four.
+  // by its scroll bar to the items past the first twelve.
   DoubleClick(3, 2);
   ASSERT_NE(TextEditor(), nullptr);
   Type("ok");
@@ -395,11 +398,11 @@ TEST_F(DataGridTest, AMouseUserOpensTheListByItsArrowAndPicksAnItem) {
   clickAt(items, wxRect(track.x, track.GetBottom() - 12, track.width, 8));
   ASSERT_TRUE(PumpUntil([items] { return items->TopItem() > 0; }, 3000)) << "the bar scrolls";
   EXPECT_TRUE(grid->IsEditing());
-  const int last = items->TopItem() + DropList::kShownItems - 1;
+  const int last = items->TopItem() + items->ShownItems() - 1;
   clickAt(items, items->ItemRect(last));
   ASSERT_TRUE(PumpUntil([this] { return !grid->IsEditing(); }, 3000));
   EXPECT_EQ(Text(4, 3), types[last]);
-  EXPECT_GT(last, DropList::kShownItems - 1);
+  EXPECT_GT(last, items->ShownItems() - 1);
 }
 
 TEST_F(DataGridTest, CopyAndPasteGoThroughTheClipboard) {

@@ -148,7 +148,10 @@ TEST_F(ScriptSaveTest, SaveDialogShowsAllFilesAndStartsBesideTheDesign) {
     EXPECT_EQ(dialog.startFolder, c.folder) << c.current;
     EXPECT_EQ(dialog.proposedName, c.proposed) << c.current;
     EXPECT_EQ(dialog.defaultExtension, "txt");
-    EXPECT_EQ(dialog.choices, (std::vector<std::string>{"sql", "txt"}));
+    // A design is offered as an SQL script first, one table's script as text first.
+    EXPECT_EQ(dialog.filters,
+              (c.index < 0 ? std::vector<std::string>{"sql", "txt"}
+                           : std::vector<std::string>{"txt", "sql"}));
   }
 }
 

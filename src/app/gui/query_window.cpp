@@ -55,6 +55,8 @@ QueryWindow::QueryWindow(wxWindow* parent, CommandHost& host)
                         wxTE_MULTILINE);
   auto* execute = new wxButton(this, kExecuteId, U(u8"执行(&E)"));
   auto* quit = new wxButton(this, kQuitId, U(u8"退出"));
+  execute->SetDefault();
+  SetEscapeId(kQuitId);
   // The buttons' pictures from the program folder; a missing file leaves the text alone.
   const std::string icons = ProgramFolder::Join(host_.appState().settings.programFolder, "icons");
   const std::pair<wxButton*, const char*> pictures[] = {{execute, "execute.png"},

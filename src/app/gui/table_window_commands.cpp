@@ -10,6 +10,7 @@
 #include "app/gui/query_window.h"
 #include "app/gui/write_back_commands.h"
 #include "base/document_titles.h"
+#include "base/file_dialogs.h"
 #include "gen/gui/generator_commands.h"
 #include "model/design.h"
 #include "ui/gui/design_canvas.h"
@@ -199,10 +200,8 @@ void TableWindowCommands::PageSetup() {
 void TableWindowCommands::ExportPicture() {
   TableSurface* s = surface();
   if (s == nullptr) return;
-  FileDialogSpec spec;
-  spec.defaultExtension = "png";
-  spec.proposedName = "design.png";
-  const std::string path = frame_.prompts().ChooseSaveFile(spec);
+  const std::string path = frame_.prompts().ChooseSaveFile(
+      FileDialogs::ExportPicture(frame_.session() != nullptr ? frame_.session()->currentPath() : ""));
   if (path.empty()) return;
   std::string error;
   if (!DesignPicture::Export(path, *s, frame_.appState(), &error)) {

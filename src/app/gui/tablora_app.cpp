@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "app/gui/dialog_keys.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
@@ -134,6 +135,11 @@ int TabloraApp::FilterEvent(wxEvent& event) {
   if (event.GetEventType() == wxEVT_INIT_DIALOG) {
     auto* dialog = wxDynamicCast(event.GetEventObject(), wxDialog);
     if (DialogColours::IsOwnDialog(dialog)) colours_.Apply(dialog);
+  }
+  // Seen here before the focused control takes the key for itself.
+  if (event.GetEventType() == wxEVT_CHAR_HOOK &&
+      DialogKeys::PressDefault(static_cast<wxKeyEvent&>(event))) {
+    return Event_Processed;
   }
   return Event_Skip;
 }

@@ -53,9 +53,28 @@ WorkBoxCommands::WorkBoxCommands(MainFrame& frame)
     wxTreeCtrl* control = Control(tree);
     control->AssignImageList(tree == WorkBoxTrees::kTableTree ? TreeImages::TableTreeImages()
                                                               : TreeImages::GroupTreeImages());
-    control->Bind(wxEVT_TREE_SEL_CHANGED, [this, tree](wxTreeEvent& event) {
-      ItemSelected(tree, mirror(tree).ModelItem(event.GetItem()));
+    // A selection moved by the keyboard shows its table and leaves the keys with the tree;
+    // a click, Enter or a double-click takes the user to the table window.
+    control->Bind(wxEVT_TREE_KEY_DOWN, [this](wxTreeEvent& event) {
+      selectingByKey_ = true;
       event.Skip();
+    });
+    for (const auto& type : {wxEVT_LEFT_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MIDDLE_DOWN}) {
+      control->Bind(type, [this](wxMouseEvent& event) {
+        selectingByKey_ = false;
+        event.Skip();
+      });
+    }
+    control->Bind(wxEVT_TREE_SEL_CHANGED, [this, tree, control](wxTreeEvent& event) {
+      const bool byKey = selectingByKey_;
+      selectingByKey_ = false;
+      ItemSelected(tree, mirror(tree).ModelItem(event.GetItem()), !byKey);
+      if (byKey) control->SetFocus();
+      event.Skip();
+    });
+    control->Bind(wxEVT_TREE_ITEM_ACTIVATED, [this, tree](wxTreeEvent& event) {
+      selectingByKey_ = false;
+      ItemSelected(tree, mirror(tree).ModelItem(event.GetItem()), true);
     });
     control->Bind(wxEVT_TREE_ITEM_RIGHT_CLICK,
                   [this, tree](wxTreeEvent& event) { OnRightClick(tree, event); });
@@ -108,14 +127,14 @@ void WorkBoxCommands::DesignLoaded() {
   t->DesignLoaded();
 }
 
-void WorkBoxCommands::ItemSelected(WorkBoxTrees::Tree tree, int item) {
+void WorkBoxCommands::ItemSelected(WorkBoxTrees::Tree tree, int item, bool takeFocus) {
   WorkBoxTrees* t = trees();
   if (t == nullptr || item < 0) return;
   const int table = t->TableOf(tree, item);
   if (table >= 0) {
     for (DocumentFrame* document : frame_.documents()) {
       if (document->tableView() != nullptr) {
-        document->tableView()->ShowTable(table);
+        document->tableView()->ShowTable(table, takeFocus);
         return;
       }
     }

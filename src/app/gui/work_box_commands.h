@@ -42,14 +42,17 @@ class WorkBoxCommands {
   void RunCommand(WorkBoxTrees::Tree tree, int id, int item);
   /// The edit-group dialog for a group item; OK applies it.
   void EditGroup(int groupItem);
-  /// What a selected item shows: its table's window, or its procedure's text.
-  void ItemSelected(WorkBoxTrees::Tree tree, int item);
+  /// What a selected item shows: its table's window, or its procedure's text. With
+  /// `takeFocus` the table window gets the keyboard; otherwise the tree keeps it.
+  void ItemSelected(WorkBoxTrees::Tree tree, int item, bool takeFocus = true);
 
  private:
   wxTreeCtrl* Control(WorkBoxTrees::Tree tree) const;
   void OnRightClick(WorkBoxTrees::Tree tree, wxTreeEvent& event);
 
   MainFrame& frame_;
+  /// The next selection change comes from a key: the tree keeps the focus.
+  bool selectingByKey_ = false;
   Design* treesDesign_ = nullptr;
   std::unique_ptr<WorkBoxTrees> trees_;
   TreeMirror tableMirror_;

@@ -2,11 +2,15 @@
 
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/utils.h>
 
 #include "app/gui/database_kind_dialog.h"
 #include "app/gui/message_dialog.h"
+#include "base/file_dialogs.h"
 #include "base/gui/wx_text.h"
 #include "base/settings.h"
+#include "base/text_codec.h"
 
 namespace tablora {
 
@@ -33,25 +37,29 @@ void WxPrompts::ShowMessage(const std::string& text, const std::string& caption)
 }
 
 std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
-  // Every file shows first; the extensions are choices beside it, never a forced filter.
-  wxString wildcard = wxString::FromUTF8(u8"所有文件 (*.*)|*");
-  std::vector<std::string> choices = spec.choices;
-  if (choices.empty() && !spec.defaultExtension.empty()) choices.push_back(spec.defaultExtension);
-  for (const std::string& choice : choices) {
-    const wxString ext = to_wx(choice);
-    wildcard += "|" + ext.Upper() + wxString::FromUTF8(u8" 文件 (*.") + ext + ")|*." + ext;
+  wxString wildcard;
+  for (const FileFilter& filter : FileDialogs::Filters(spec)) {
+    if (!wildcard.empty()) wildcard += "|";
+    wildcard += to_wx(filter.label) + "|" + wxString::FromUTF8(filter.pattern);
   }
-  const std::string folder = spec.startFolder.empty() ? settings_.programFolder : spec.startFolder;
+  const std::string folder =
+      FileDialogs::StartFolder(spec, lastFolder_, path_from_wx(wxGetHomeDir()));
   const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
   wxFileDialog dialog(parent_, to_wx(spec.title), path_to_wx(folder), path_to_wx(spec.proposedName),
                       wildcard, style);
   if (dialog.ShowModal() != wxID_OK) return {};
-  std::string path = path_from_wx(dialog.GetPath());
-  // The save dialog adds the default extension when the name has none.
-  const bool hasExtension = path.find('.', path.rfind('/') + 1) != std::string::npos;
-  if (save && !spec.defaultExtension.empty() && !hasExtension) {
-    path += "." + spec.defaultExtension;
+  const std::string chosen = path_from_wx(dialog.GetPath());
+  std::string path = chosen;
+  if (save) {
+    path = FileDialogs::SavedPath(chosen, spec, dialog.GetFilterIndex());
+    // The dialog asked about the name as typed; the name with its extension is asked here.
+    if (path != chosen && wxFileExists(path_to_wx(path)) &&
+        !AskYesNo(TextCodec::Utf8ToCp936(path) + Cp936(u8"\n文件已存在, 要替换它吗?"),
+                  spec.title)) {
+      return {};
+    }
   }
+  lastFolder_ = FileDialogs::FolderOf(path);
   return path;
 }
 
@@ -62,9 +70,14 @@ std::string WxPrompts::ChooseOpenFile(const FileDialogSpec& spec) {
 }
 
 std::string WxPrompts::ChooseFolder(const std::string& startFolder) {
-  wxDirDialog dialog(parent_, wxString::FromUTF8(u8"请选择文件夹"), path_to_wx(startFolder));
+  FileDialogSpec spec;
+  spec.startFolder = startFolder;
+  const std::string folder =
+      FileDialogs::StartFolder(spec, lastFolder_, path_from_wx(wxGetHomeDir()));
+  wxDirDialog dialog(parent_, wxString::FromUTF8(u8"请选择文件夹"), path_to_wx(folder));
   if (dialog.ShowModal() != wxID_OK) return {};
-  return path_from_wx(dialog.GetPath());
+  lastFolder_ = path_from_wx(dialog.GetPath());
+  return lastFolder_;
 }
 
 bool WxPrompts::ChooseDatabaseKind(int& kind) {

@@ -11,7 +11,8 @@ namespace tablora {
 struct Settings;
 
 /// The Prompts of the program: our own message box, the desktop's file and folder
-/// dialogs, and the database kind chooser. Dialogs open over `parent`.
+/// dialogs, and the database kind chooser. Dialogs open over `parent`; a file dialog
+/// without a folder of its own opens where the last one was left.
 class WxPrompts : public Prompts {
  public:
   WxPrompts(wxWindow* parent, const Settings& settings) : parent_(parent), settings_(settings) {}
@@ -29,6 +30,7 @@ class WxPrompts : public Prompts {
 
   wxWindow* parent_;
   const Settings& settings_;
+  std::string lastFolder_;  ///< the folder of the file last chosen
 };
 
 }  // namespace tablora

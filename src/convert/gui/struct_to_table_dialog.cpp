@@ -24,7 +24,9 @@ StructToTableDialog::StructToTableDialog(wxWindow* parent)
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->AddStretchSpacer();
-  buttons->Add(new wxButton(this, wxID_OK, wxString::FromUTF8(u8"转换")), 0, wxALL, 4);
+  auto* convert = new wxButton(this, wxID_OK, wxString::FromUTF8(u8"转换"));
+  convert->SetDefault();
+  buttons->Add(convert, 0, wxALL, 4);
   buttons->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"退出")), 0, wxALL, 4);
 
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "base/file_dialogs.h"
 #include "base/gui/wx_text.h"
 #include "base/prompts.h"
 #include "db/connect_form.h"
@@ -86,7 +87,7 @@ ConnectDialog::ConnectDialog(wxWindow* parent, ConnectForm& form, Prompts& promp
     ShowEntry();
   });
   browse_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    const std::string path = prompts_.ChooseOpenFile(FileDialogSpec{});
+    const std::string path = prompts_.ChooseOpenFile(FileDialogs::ChooseAccessFile());
     if (!path.empty()) database_->SetValue(path_to_wx(path));
   });
   direct->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnDirect(); });

@@ -124,6 +124,8 @@ void StatementBuilderDialog::BuildControls() {
                                         new wxButton(this, kQuitId, U(u8"退出"))}) {
     commands->Add(w, 0, wxRIGHT, 6);
   }
+  execute_->SetDefault();
+  SetEscapeId(kQuitId);
 
   auto* panel = new wxPanel(this);
   codePanel_ = panel;

@@ -48,7 +48,9 @@ ArrangeDialog::ArrangeDialog(wxWindow* parent, Prompts& prompts, const ArrangeOp
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->AddStretchSpacer();
-  buttons->Add(new wxButton(this, wxID_OK, wxString::FromUTF8(u8"确定")), 0, wxRIGHT, 8);
+  auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8(u8"确定"));
+  ok->SetDefault();
+  buttons->Add(ok, 0, wxRIGHT, 8);
   buttons->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"取消")));
   top->Add(buttons, 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);

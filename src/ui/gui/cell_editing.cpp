@@ -38,10 +38,16 @@ bool CellEditing::Start(CellId cell, EditStartKind kind, const wxString& typed) 
                              [this](const wxString& text) { Changed(text); }};
   std::optional<std::vector<std::string>> items;
   if (owner.column != 0 && listProvider_) items = listProvider_(owner.column);
+  EditStart start = GridEditRules::Start(data.text, kind, from_wx(typed));
   if (items) {
-    list_ = new InPlaceList(&grid_, rect, grid_.GridFont(), *items, initial, std::move(callbacks));
+    // The key that opens a list is typed into it as into a text cell; opened otherwise, the
+    // whole text is selected so that typing replaces it.
+    if (kind == EditStartKind::kMouse || kind == EditStartKind::kEnter) {
+      start.caret = EditCaret::kSelectAll;
+    }
+    list_ = new InPlaceList(&grid_, rect, grid_.GridFont(), *items, start, initial,
+                            std::move(callbacks));
   } else {
-    const EditStart start = GridEditRules::Start(data.text, kind, from_wx(typed));
     edit_ = new InPlaceEdit(&grid_, rect, GridEditRules::Alignment(data.format), grid_.GridFont(),
                             start, initial, kind, grid_.GetClientSize().x, std::move(callbacks));
     // A typed first character or a removed last one already changed the text.

@@ -55,7 +55,9 @@ ColourDialog::ColourDialog(wxWindow* parent, Design& design, int preselected, in
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->AddStretchSpacer();
-  buttons->Add(new wxButton(this, wxID_OK, wxString::FromUTF8(u8"确定")), 0, wxRIGHT, 8);
+  auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8(u8"确定"));
+  ok->SetDefault();
+  buttons->Add(ok, 0, wxRIGHT, 8);
   buttons->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"退出")));
   top->Add(buttons, 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);

@@ -499,7 +499,7 @@ void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
   Refresh();
 }
 
-void DesignCanvas::ShowTable(int table) {
+void DesignCanvas::ShowTable(int table, bool takeFocus) {
   TableSurface* s = surface();
   if (s == nullptr || table < 0 || table >= s->Count()) return;
   int unitX = 1;
@@ -508,6 +508,7 @@ void DesignCanvas::ShowTable(int table) {
   Scroll(0, Scaled(s->Rect(table).y) / std::max(unitY, 1));
   s->BringToTop(table);
   RefreshSurfaceRect(s->Rect(table));
+  if (!takeFocus) return;
   SetFocus();
   // A tree that selected the table takes the focus back when its click ends.
   CallAfter([this] { SetFocus(); });

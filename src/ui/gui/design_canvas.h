@@ -58,8 +58,8 @@ class DesignCanvas : public wxScrolledCanvas {
   /// scroll sizes and repaints.
   void ApplyArrangement(const Arrangement& arrangement);
   /// Scrolls so that the table's window is at the top at horizontal position 0, brings
-  /// it to the top of the stack and takes the focus.
-  void ShowTable(int table);
+  /// it to the top of the stack and, with `takeFocus`, takes the focus.
+  void ShowTable(int table, bool takeFocus = true);
 
   bool ShowsWelcome() const { return !state_.designHasContent; }
   /// The windows' state; nullptr while there is no design.

@@ -7,6 +7,9 @@
 #include <wx/scrolbar.h>
 #include <wx/settings.h>
 
+#include "ui/drop_list_rules.h"
+#include "ui/grid_scroll.h"
+
 namespace tablora {
 
 namespace {
@@ -19,19 +22,10 @@ DropList::DropList(wxWindow* owner, const wxArrayString& items, const wxFont& fo
     : wxPopupWindow(owner, wxBORDER_NONE),
       items_(items),
       itemHeight_(std::max(1, itemHeight)),
+      shown_(DropListRules::ShownItems(static_cast<int>(items.size()))),
       picked_(std::move(picked)) {
   SetFont(font);
   SetBackgroundStyle(wxBG_STYLE_PAINT);
-  if (static_cast<int>(items_.size()) > kShownItems) {
-    scrollBar_ = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
-    scrollBar_->SetScrollbar(0, kShownItems, static_cast<int>(items_.size()), kShownItems - 1);
-    scrollBar_->Bind(wxEVT_SCROLL_CHANGED, &DropList::OnScrollBar, this);
-    scrollBar_->Bind(wxEVT_SCROLL_THUMBTRACK, &DropList::OnScrollBar, this);
-    scrollBar_->Bind(wxEVT_SCROLL_LINEUP, &DropList::OnScrollBar, this);
-    scrollBar_->Bind(wxEVT_SCROLL_LINEDOWN, &DropList::OnScrollBar, this);
-    scrollBar_->Bind(wxEVT_SCROLL_PAGEUP, &DropList::OnScrollBar, this);
-    scrollBar_->Bind(wxEVT_SCROLL_PAGEDOWN, &DropList::OnScrollBar, this);
-  }
   Bind(wxEVT_PAINT, &DropList::OnPaint, this);
   Bind(wxEVT_MOTION, &DropList::OnMotion, this);
   Bind(wxEVT_LEFT_DOWN, &DropList::OnLeftDown, this);
@@ -39,24 +33,36 @@ DropList::DropList(wxWindow* owner, const wxArrayString& items, const wxFont& fo
   Bind(wxEVT_MOUSEWHEEL, &DropList::OnWheel, this);
 }
 
-int DropList::ShownItems() const { return std::min(static_cast<int>(items_.size()), kShownItems); }
-
-void DropList::Open(const wxPoint& screenTopLeft, int aboveY, int width, int current) {
-  const int height = std::max(1, ShownItems()) * itemHeight_ + 2 * kBorder;
-  wxPoint origin = screenTopLeft;
-  const int display = wxDisplay::GetFromPoint(screenTopLeft);
+void DropList::Open(const wxRect& cell, int width, int current) {
+  const int display = wxDisplay::GetFromPoint(cell.GetTopLeft());
   const wxRect screen =
       wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
-  if (origin.y + height > screen.GetBottom() + 1 && aboveY - height >= screen.y) {
-    origin.y = aboveY - height;
-  }
-  SetSize(origin.x, origin.y, width, height);
-  if (scrollBar_ != nullptr) {
+  const DropPlacement place = DropListRules::Place(
+      PixelRect{cell.x, cell.y, cell.width, cell.height}, width, static_cast<int>(items_.size()),
+      itemHeight_, kBorder, PixelRect{screen.x, screen.y, screen.width, screen.height});
+  shown_ = place.shownItems;
+  SetSize(place.rect.x, place.rect.y, place.rect.width, place.rect.height);
+  const int count = static_cast<int>(items_.size());
+  if (count > shown_) {
+    if (scrollBar_ == nullptr) {
+      scrollBar_ = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
+      for (const auto& type :
+           {wxEVT_SCROLL_CHANGED, wxEVT_SCROLL_THUMBTRACK, wxEVT_SCROLL_LINEUP,
+            wxEVT_SCROLL_LINEDOWN, wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN}) {
+        scrollBar_->Bind(type, &DropList::OnScrollBar, this);
+      }
+    }
     const int barWidth = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
-    scrollBar_->SetSize(width - kBorder - barWidth, kBorder, barWidth, height - 2 * kBorder);
+    scrollBar_->SetSize(place.rect.width - kBorder - barWidth, kBorder, barWidth,
+                        place.rect.height - 2 * kBorder);
+    scrollBar_->SetScrollbar(0, shown_, count, std::max(1, shown_ - 1));
+    scrollBar_->Show();
+  } else if (scrollBar_ != nullptr) {
+    scrollBar_->Hide();
   }
   // From the top, as far down as the current item needs.
   highlight_ = -1;
+  top_ = -1;
   ScrollToItem(0);
   SetHighlight(current);
   Show();
@@ -69,8 +75,9 @@ void DropList::Close() {
 }
 
 int DropList::ItemsWidth() const {
-  const int bar = scrollBar_ != nullptr ? wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this) : 0;
-  return std::max(0, GetClientSize().x - 2 * kBorder - bar);
+  const bool bar = scrollBar_ != nullptr && scrollBar_->IsShown();
+  const int barWidth = bar ? wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this) : 0;
+  return std::max(0, GetClientSize().x - 2 * kBorder - barWidth);
 }
 
 wxRect DropList::ItemRect(int index) const {
@@ -142,9 +149,11 @@ void DropList::OnLeftDown(wxMouseEvent& event) {
 }
 
 void DropList::OnWheel(wxMouseEvent& event) {
-  const int delta =
-      event.GetWheelDelta() > 0 ? event.GetWheelRotation() / event.GetWheelDelta() : 0;
-  ScrollToItem(top_ - delta);
+  if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) return;
+  // As many items a notch as the grid scrolls rows.
+  const WheelScroll scroll =
+      GridScroll::Wheel(event.GetWheelRotation(), GridScroll::kDefaultWheelLines);
+  ScrollToItem(top_ + (scroll.byPage ? scroll.steps * shown_ : scroll.steps));
 }
 
 void DropList::OnScrollBar(wxScrollEvent& event) { ScrollToItem(event.GetPosition()); }

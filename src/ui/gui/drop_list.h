@@ -11,19 +11,17 @@ namespace tablora {
 
 /// The item list an in-place drop-down shows below its cell. It never takes the focus
 /// (the drop-down's edit part keeps it), so opening it cannot end the edit; it draws its
-/// items itself, highlights the one under the pointer and reports the one clicked.
+/// items itself, highlights the one under the pointer and reports the one clicked. It
+/// shows up to twelve items and scrolls three a wheel notch.
 class DropList : public wxPopupWindow {
  public:
-  /// Most items shown at once; more scroll.
-  static constexpr int kShownItems = 4;
-
   /// `owner` is the drop-down; `picked` gets the index of a clicked item.
   DropList(wxWindow* owner, const wxArrayString& items, const wxFont& font, int itemHeight,
            std::function<void(int index)> picked);
 
-  /// Shows the list with its top-left corner at `screenTopLeft` (moved above `aboveY` when
-  /// it would leave the screen at the bottom), `width` wide, `current` highlighted.
-  void Open(const wxPoint& screenTopLeft, int aboveY, int width, int current);
+  /// Shows the list under `cell` (screen coordinates), `width` wide, `current`
+  /// highlighted: above the cell or moved left where the screen has no room for it.
+  void Open(const wxRect& cell, int width, int current);
   void Close();
   bool IsOpen() const { return IsShown(); }
 
@@ -31,7 +29,8 @@ class DropList : public wxPopupWindow {
   /// Highlights `index` and scrolls it into view.
   void SetHighlight(int index);
   int TopItem() const { return top_; }
-  int ShownItems() const;
+  /// Items shown at once while open (fewer than twelve where the screen has no room).
+  int ShownItems() const { return shown_; }
   /// The rectangle of item `index` in client coordinates; empty when it is scrolled away.
   wxRect ItemRect(int index) const;
   /// The item under a client point, or -1.
@@ -50,6 +49,7 @@ class DropList : public wxPopupWindow {
   wxArrayString items_;
   int itemHeight_;
   int top_ = 0;
+  int shown_ = 0;
   int highlight_ = -1;
   wxScrollBar* scrollBar_ = nullptr;
   std::function<void(int)> picked_;

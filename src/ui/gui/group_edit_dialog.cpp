@@ -42,7 +42,9 @@ GroupEditDialog::GroupEditDialog(wxWindow* parent, const Design& design, const s
 
   auto* okCancel = new wxBoxSizer(wxHORIZONTAL);
   okCancel->AddStretchSpacer();
-  okCancel->Add(new wxButton(this, wxID_OK, wxString::FromUTF8(u8"确定")), 0, wxRIGHT, 8);
+  auto* ok = new wxButton(this, wxID_OK, wxString::FromUTF8(u8"确定"));
+  ok->SetDefault();
+  okCancel->Add(ok, 0, wxRIGHT, 8);
   okCancel->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"取消")));
   top->Add(okCancel, 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(top);

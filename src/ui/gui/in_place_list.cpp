@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "base/gui/wx_text.h"
+#include "ui/drop_list_rules.h"
 #include "ui/gui/drop_list.h"
 
 namespace tablora {
@@ -32,33 +33,49 @@ int InPlaceList::WidthForItems(const wxWindow& window, const wxArrayString& item
 }
 
 InPlaceList::InPlaceList(wxWindow* grid, const wxRect& rect, const wxFont& font,
-                         const std::vector<std::string>& items, const wxString& initialText,
-                         InPlaceCallbacks callbacks)
+                         const std::vector<std::string>& items, const EditStart& start,
+                         const wxString& initialText, InPlaceCallbacks callbacks)
     : wxWindow(grid, InPlaceEdit::kId, rect.GetPosition(), rect.GetSize(), wxBORDER_NONE),
       items_(ToChoices(items)),
+      itemBytes_(items),
       initialText_(initialText),
       grid_(grid),
       callbacks_(std::move(callbacks)) {
   SetFont(font);
   SetBackgroundStyle(wxBG_STYLE_PAINT);
-  // As wide as the widest item needs, exactly as high as the cell.
-  const int width = std::max(rect.width, WidthForItems(*this, items_));
-  SetSize(rect.x, rect.y, width, rect.height);
-  text_ = new wxTextCtrl(this, wxID_ANY, initialText, wxPoint(0, 0),
-                         wxSize(width - ArrowWidth(*this), rect.height),
+  text_ = new wxTextCtrl(this, wxID_ANY, to_wx(start.text), wxPoint(0, 0), rect.GetSize(),
                          wxBORDER_SIMPLE | wxTE_PROCESS_ENTER | wxTE_PROCESS_TAB);
   text_->SetFont(font);
+  // As wide as the widest item needs in the edit part (its own frame and padding included)
+  // and exactly as high as the cell; inside the grid, so that a cell at its right edge has
+  // the arrow moved left into view.
+  const int arrow = ArrowWidth(*this);
+  const int itemsText = WidthForItems(*this, items_) - arrow;
+  const int width =
+      std::max({rect.width, itemsText + arrow, text_->GetSizeFromTextSize(itemsText).x + arrow});
+  const int x = std::max(0, std::min(rect.x, grid->GetClientSize().x - width));
+  SetSize(x, rect.y, width, rect.height);
+  text_->SetSize(0, 0, width - arrow, rect.height);
   text_->Bind(wxEVT_CHAR_HOOK, &InPlaceList::OnKey, this);
   text_->Bind(wxEVT_KILL_FOCUS, &InPlaceList::OnTextKillFocus, this);
+  // Only typing sends this: the list's own changes of the text do not.
   text_->Bind(wxEVT_TEXT, [this](wxCommandEvent& e) {
-    if (!ended_ && callbacks_.changed) callbacks_.changed(text_->GetValue());
     e.Skip();
+    if (ended_) return;
+    if (callbacks_.changed) callbacks_.changed(text_->GetValue());
+    TypeAhead();
   });
   Bind(wxEVT_PAINT, &InPlaceList::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &InPlaceList::OnLeftDown, this);
   Bind(wxEVT_LEFT_DCLICK, &InPlaceList::OnLeftDown, this);
   text_->SetFocus();
-  text_->SelectAll();
+  if (start.caret == EditCaret::kSelectAll) {
+    text_->SelectAll();
+  } else {
+    text_->SetInsertionPointEnd();
+  }
+  // A key that opened the list is typed text: it leads to its item once the list is placed.
+  if (to_wx(start.text) != initialText_) CallAfter([this] { TypeAhead(); });
 }
 
 InPlaceList::~InPlaceList() { HideList(); }
@@ -72,8 +89,35 @@ void InPlaceList::SetSelection(int index) {
 }
 
 void InPlaceList::ShowText(const wxString& text) {
-  if (text_->GetValue() != text) text_->SetValue(text);
+  if (text_->GetValue() == text) return;
+  text_->ChangeValue(text);
   text_->SetInsertionPointEnd();
+  if (callbacks_.changed) callbacks_.changed(text);
+}
+
+void InPlaceList::TypeAhead() {
+  if (ended_) return;
+  wxString typed = text_->GetValue();
+  // Letters typed after an item that letters put in name the next item ("是" then "f").
+  if (!namedItem_.empty() && typed.StartsWith(namedItem_) && typed.length() > namedItem_.length()) {
+    typed = typed.Mid(namedItem_.length());
+  }
+  namedItem_.clear();
+  const TypeAheadMatch match = DropListRules::TypeAhead(itemBytes_, from_wx(typed));
+  if (match.index < 0) {
+    if (IsListShown()) list_->SetHighlight(-1);
+    return;
+  }
+  if (match.byInitials) {
+    ShowText(items_[match.index]);
+    namedItem_ = items_[match.index];
+    // Selected, so that the next letter replaces it (once the entry has placed its caret).
+    CallAfter([this] {
+      if (!ended_ && text_->GetValue() == namedItem_) text_->SelectAll();
+    });
+  }
+  if (!IsListShown()) ShowList();
+  if (IsListShown()) list_->SetHighlight(match.index);
 }
 
 wxRect InPlaceList::ArrowRect() const {
@@ -87,8 +131,7 @@ void InPlaceList::ShowList() {
   if (list_ == nullptr) {
     list_ = new DropList(this, items_, GetFont(), GetSize().y, [this](int index) { Pick(index); });
   }
-  const wxPoint top = ClientToScreen(wxPoint(0, 0));
-  list_->Open(wxPoint(top.x, top.y + GetSize().y), top.y, GetSize().x, GetSelection());
+  list_->Open(GetScreenRect(), GetSize().x, GetSelection());
   Refresh();
 }
 
@@ -173,7 +216,7 @@ void InPlaceList::OnKey(wxKeyEvent& event) {
       return;
     }
     if (code == WXK_PAGEUP || code == WXK_PAGEDOWN) {
-      StepItem(code == WXK_PAGEUP ? -DropList::kShownItems : DropList::kShownItems);
+      StepItem(code == WXK_PAGEUP ? -list_->ShownItems() : list_->ShownItems());
       return;
     }
   }

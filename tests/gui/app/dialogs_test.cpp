@@ -1,5 +1,6 @@
 // Our own message box, the database kind chooser and the about box, as the program shows them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <wx/button.h>
 #include <wx/filedlg.h>
@@ -175,6 +176,7 @@ namespace {
 
 struct SeenFileDialog {
   bool found = false;
+  wxString title;
   wxString directory;
   wxString name;
   wxString wildcard;
@@ -184,11 +186,11 @@ struct SeenFileDialog {
 
 /// Notes the desktop's file dialog as it starts (before the program's own handling of
 /// new dialogs), then, once it has listed its folder, takes a picture of the screen,
-/// notes what it shows and cancels it.
+/// notes what it shows and cancels it, or accepts `accept` when that is set.
 class FileDialogWatcher : public wxEventFilter {
  public:
-  explicit FileDialogWatcher(SeenFileDialog& seen, wxString picture)
-      : seen_(seen), picture_(std::move(picture)) {
+  explicit FileDialogWatcher(SeenFileDialog& seen, wxString picture, wxString accept = {})
+      : seen_(seen), picture_(std::move(picture)), accept_(std::move(accept)) {
     wxEvtHandler::AddFilter(this);
   }
   ~FileDialogWatcher() override { wxEvtHandler::RemoveFilter(this); }
@@ -201,13 +203,22 @@ class FileDialogWatcher : public wxEventFilter {
     // The chooser lists its folder in the background: give it time before the picture.
     Later(
         [this, dialog] {
+          seen_.title = dialog->GetMessage();  // the window title of a file dialog
           seen_.directory = dialog->GetDirectory();
           seen_.name = dialog->GetFilename();
           seen_.wildcard = dialog->GetWildcard();
           seen_.filterIndex = dialog->GetFilterIndex();
           seen_.background = dialog->GetBackgroundColour();
-          wxExecute("import -window root " + picture_, wxEXEC_SYNC | wxEXEC_NODISABLE);
-          dialog->EndModal(wxID_CANCEL);
+          if (!picture_.empty()) {
+            wxExecute("import -window root " + picture_, wxEXEC_SYNC | wxEXEC_NODISABLE);
+          }
+          if (accept_.empty()) {
+            dialog->EndModal(wxID_CANCEL);
+            return;
+          }
+          dialog->SetPath(accept_);
+          PumpEvents(300);
+          dialog->EndModal(wxID_OK);
         },
         1500);
     return Event_Skip;
@@ -216,12 +227,15 @@ class FileDialogWatcher : public wxEventFilter {
  private:
   SeenFileDialog& seen_;
   wxString picture_;
+  wxString accept_;
 };
 
-TEST(SaveAsDialog, ShowsEveryFileBesideTheDesignInTheDesktopsColours) {
-  char folderName[] = "/tmp/tablora_save_as_XXXXXX";
+TEST(FileDialogs, EachHasItsTitleFiltersAndFolderInTheDesktopsColours) {
+  char folderName[] = "/tmp/tablora_file_dialogs_XXXXXX";
   ASSERT_NE(mkdtemp(folderName), nullptr);
   const std::string folder = folderName;
+  const std::string pictures = folder + "/pictures";
+  ASSERT_EQ(mkdir(pictures.c_str(), 0700), 0);
   const std::string script =
       "CREATE TABLE [dbo].[t_user] (\r\n\t[id] [int] NOT NULL \r\n) ON [PRIMARY]\r\nGO\r\n";
   for (const char* name : {"shop.sql", "orders.sql", "notes.txt"}) {
@@ -232,29 +246,64 @@ TEST(SaveAsDialog, ShowsEveryFileBesideTheDesignInTheDesktopsColours) {
   const size_t recentBefore = Frame().fileHistory().GetCount();
   ASSERT_TRUE(Frame().OpenDesignScript(folder + "/shop.sql"));
 
-  SeenFileDialog seen;
-  FileDialogWatcher watcher(seen, wxString(TABLORA_BUILD_DIR) + "/save_as_dialog.png");
-  wxCommandEvent saveAs(wxEVT_MENU, ToWxId(cmd::kFileSaveAs));
-  Frame().GetEventHandler()->ProcessEvent(saveAs);
-  PumpEvents(100);
+  const wxString sql = wxString::FromUTF8(u8"SQL 脚本 (*.sql)|*.sql;*.SQL|");
+  const wxString all = wxString::FromUTF8(u8"所有文件 (*.*)|*");
+  const struct {
+    int command;
+    const char* title;
+    wxString wildcard;
+    std::string directory;
+    const char* name;    // the name proposed, or nullptr for a list that picks its first file
+    std::string accept;  // a path the user picks, or "" for cancel
+  } cases[] = {
+      {cmd::kFileSaveAs, u8"保存为",
+       sql + wxString::FromUTF8(u8"文本文件 (*.txt)|*.txt;*.TXT|") + all, folder, "shop.sql", ""},
+      {cmd::kFileOpen, u8"打开MSSQL脚本",
+       sql + wxString::FromUTF8(u8"MS Access 数据库 (*.mdb)|*.mdb;*.MDB|") + all, folder, nullptr,
+       ""},
+      // The picture goes elsewhere, named without its extension: the dialog adds it.
+      {cmd::kExportPicture, u8"导出图片",
+       wxString::FromUTF8(u8"PNG 图片 (*.png)|*.png;*.PNG|SVG 图片 (*.svg)|*.svg;*.SVG|"
+                          u8"PDF 文件 (*.pdf)|*.pdf;*.PDF|") +
+           all,
+       folder, "shop.png", pictures + "/shop"},
+      // Generated code opens where the last file was chosen.
+      {cmd::kGenCStruct, u8"产生C结构", wxString::FromUTF8(u8"C 头文件 (*.h)|*.h;*.H|") + all,
+       pictures, "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    SeenFileDialog seen;
+    FileDialogWatcher watcher(
+        seen, c.command == cmd::kFileSaveAs ? wxString(TABLORA_BUILD_DIR) + "/save_as_dialog.png" : "",
+        wxString::FromUTF8(c.accept));
+    wxCommandEvent command(wxEVT_MENU, ToWxId(c.command));
+    Frame().GetEventHandler()->ProcessEvent(command);
+    PumpEvents(100);
 
-  ASSERT_TRUE(seen.found);
-  EXPECT_EQ(seen.directory, wxString::FromUTF8(folder)) << "starts beside the design";
-  EXPECT_EQ(seen.name, "shop.sql") << "proposes the design's own name";
-  EXPECT_EQ(seen.filterIndex, 0);
-  EXPECT_TRUE(seen.wildcard.StartsWith(wxString::FromUTF8(u8"所有文件 (*.*)|*|"))) << seen.wildcard;
-  EXPECT_TRUE(seen.wildcard.Contains("|*.sql")) << seen.wildcard;
-  EXPECT_NE(seen.background, wxGetApp().dialogColours().background())
-      << "the desktop's dialog keeps its own colours";
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.title, wxString::FromUTF8(c.title));
+    EXPECT_EQ(seen.wildcard, c.wildcard);
+    EXPECT_EQ(seen.filterIndex, 0);
+    EXPECT_EQ(seen.directory, wxString::FromUTF8(c.directory));
+    if (c.name != nullptr) {
+      EXPECT_EQ(seen.name, wxString::FromUTF8(c.name));
+    }
+    EXPECT_NE(seen.background, wxGetApp().dialogColours().background())
+        << "the desktop's dialog keeps its own colours";
+  }
+  EXPECT_TRUE(wxFileExists(wxString::FromUTF8(pictures + "/shop.png")))
+      << "the picture got the extension of its filter";
   EXPECT_EQ(Frame().session()->currentPath(), folder + "/shop.sql") << "cancel changes nothing";
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
   while (Frame().fileHistory().GetCount() > recentBefore) {
     Frame().fileHistory().RemoveFileFromHistory(0);
   }
-  for (const char* name : {"shop.sql", "orders.sql", "notes.txt"}) {
+  for (const char* name : {"shop.sql", "orders.sql", "notes.txt", "pictures/shop.png"}) {
     std::remove((folder + "/" + name).c_str());
   }
+  rmdir(pictures.c_str());
   rmdir(folderName);
 }
 

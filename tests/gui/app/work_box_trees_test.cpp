@@ -195,6 +195,54 @@ TEST_F(WorkBoxTreesGui, LoadingFillsBothTreesAndClickingATableScrollsTheViewToIt
       kLong));
 }
 
+TEST_F(WorkBoxTreesGui, KeysWalkTheTreeAndShowTablesWhileEnterOrADoubleClickGoesToThem) {
+  Open(30, 3);
+  wxTreeCtrl* tables = Tree(W::kTableTree);
+  // Shown: scrolled into the view and on top of the others.
+  const auto shows = [&](int table) {
+    int unitX = 1;
+    int unitY = 1;
+    Canvas()->GetScrollPixelsPerUnit(&unitX, &unitY);
+    const int viewTop = Canvas()->GetViewStart().y * unitY;
+    const int top = TheDesign().entry(table).window.top;
+    return Canvas()->surface()->ZOrder().back() == table && top >= viewTop &&
+           top < viewTop + Canvas()->GetClientSize().y;
+  };
+  // A click on the tables node puts the keyboard in the tree.
+  Click(ItemOnScreen(W::kTableTree, Trees().tablesNode()));
+  ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == tables; }, kLong));
+  const struct {
+    int key;
+    int table;
+  } steps[] = {{WXK_DOWN, 0}, {WXK_DOWN, 1}, {WXK_END, 29}, {WXK_UP, 28}};
+  for (const auto& step : steps) {
+    sim.Char(step.key);
+    EXPECT_TRUE(WaitFor([&] { return shows(step.table); }, kLong)) << "key " << step.key;
+    PumpEvents(300);
+    EXPECT_EQ(wxWindow::FindFocus(), tables) << "key " << step.key << ": the tree keeps the keys";
+  }
+  // Enter goes to the selected table's window.
+  const int selected = Trees().TableOf(
+      W::kTableTree, Frame().workBoxCommands().mirror(W::kTableTree).ModelItem(tables->GetSelection()));
+  Canvas()->Scroll(0, 0);
+  sim.Char(WXK_RETURN);
+  EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == Canvas(); }, kLong));
+  EXPECT_TRUE(WaitFor([&] { return shows(selected); }, kLong));
+
+  // A double-click on a table of the group tree goes to that table too.
+  const int group = Trees().FindGroup("G1");
+  Tree(W::kGroupTree)->Expand(ControlItem(W::kGroupTree, group));
+  const int member = Trees().groupTree().Children(group)[2];
+  const int table = Trees().TableOf(W::kGroupTree, member);
+  const wxPoint item = ItemOnScreen(W::kGroupTree, member);
+  Canvas()->Scroll(0, 0);
+  PumpEvents(450);
+  sim.MouseMove(item);
+  PumpEvents(60);
+  sim.MouseDblClick();
+  EXPECT_TRUE(WaitFor([&] { return shows(table) && wxWindow::FindFocus() == Canvas(); }, kLong));
+}
+
 TEST_F(WorkBoxTreesGui, EachItemKindOpensItsOwnMenu) {
   Open(4, 2);
   WorkBoxCommands& commands = Frame().workBoxCommands();
