@@ -46,9 +46,8 @@ PictureLayout PictureLayout::Lay(const std::vector<Window>& windows) {
       const int u = byX[j];
       const PixelRect& su = windows[u].surface;
       if (!SpansOverlap(su.y, su.bottom(), sw.y, sw.bottom())) continue;
-      const std::int64_t x = su.right() <= sw.x
-                                 ? rects[u].right() + (sw.x - su.right())
-                                 : rects[u].x + (sw.x - su.x);
+      const std::int64_t x =
+          su.right() <= sw.x ? rects[u].right() + (sw.x - su.right()) : rects[u].x + (sw.x - su.x);
       rects[w].x = std::max(rects[w].x, x);
     }
   }
@@ -62,9 +61,8 @@ PictureLayout PictureLayout::Lay(const std::vector<Window>& windows) {
       const int u = byY[j];
       if (!SpansOverlap(rects[u].x, rects[u].right(), rects[w].x, rects[w].right())) continue;
       const PixelRect& su = windows[u].surface;
-      const std::int64_t y = su.bottom() <= sw.y
-                                 ? rects[u].bottom() + (sw.y - su.bottom())
-                                 : rects[u].y + (sw.y - su.y);
+      const std::int64_t y = su.bottom() <= sw.y ? rects[u].bottom() + (sw.y - su.bottom())
+                                                 : rects[u].y + (sw.y - su.y);
       rects[w].y = std::max(rects[w].y, y);
     }
   }

@@ -120,11 +120,11 @@ TEST(CommandTableKeys, AcceleratorsAreTheCommandKeysThePaneKeysAndTheZoomKeys) {
     EXPECT_TRUE(keys.emplace(info.accelerator, info.id).second);
   }
   const std::map<std::string, int> expected = {
-      {"Ctrl+N", cmd::kNewTable}, {"Ctrl+O", cmd::kFileOpen},  {"Ctrl+S", cmd::kFileSaveAs},
-      {"Ctrl+D", cmd::kConnect},  {"Ctrl+L", cmd::kWorkBox},   {"Ctrl+P", cmd::kPrint},
-      {"F6", cmd::kNextPane},     {"Shift+F6", cmd::kPrevPane},
-      {"Ctrl++", cmd::kZoomIn},   {"Ctrl+=", cmd::kZoomIn},    {"Ctrl+Num +", cmd::kZoomIn},
-      {"Ctrl+-", cmd::kZoomOut},  {"Ctrl+Num -", cmd::kZoomOut}, {"Ctrl+0", cmd::kZoomActual}};
+      {"Ctrl+N", cmd::kNewTable},    {"Ctrl+O", cmd::kFileOpen},   {"Ctrl+S", cmd::kFileSaveAs},
+      {"Ctrl+D", cmd::kConnect},     {"Ctrl+L", cmd::kWorkBox},    {"Ctrl+P", cmd::kPrint},
+      {"F6", cmd::kNextPane},        {"Shift+F6", cmd::kPrevPane}, {"Ctrl++", cmd::kZoomIn},
+      {"Ctrl+=", cmd::kZoomIn},      {"Ctrl+Num +", cmd::kZoomIn}, {"Ctrl+-", cmd::kZoomOut},
+      {"Ctrl+Num -", cmd::kZoomOut}, {"Ctrl+0", cmd::kZoomActual}};
   EXPECT_EQ(keys, expected);
 }
 

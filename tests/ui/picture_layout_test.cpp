@@ -29,7 +29,8 @@ TEST(PictureLayoutTest, WholeWindowsPushTheWindowsTheyWouldCoverDownOrRight) {
     std::vector<PictureLayout::Window> windows;
     const char* placed;
   } cases[] = {
-      {"nothing grows: every window stays", {W(0, 0, 100, 150, 100, 150), W(120, 0, 100, 150, 88, 90)},
+      {"nothing grows: every window stays",
+       {W(0, 0, 100, 150, 100, 150), W(120, 0, 100, 150, 88, 90)},
        "0,0 100x150 120,0 88x90 = 218x160"},
       // Two columns of two: each column stacks by its own growth, the gap (30) kept.
       {"columns",
@@ -66,8 +67,7 @@ TEST(PictureLayoutTest, WindowsApartOnTheSurfaceStayApartInAnyGrowth) {
   };
   for (int row = 0; row < 8; ++row) {
     for (int column = 0; column < 6; ++column) {
-      windows.push_back(
-          W(column * 200, row * 180, 180, 150, 100 + next(250), 40 + next(600)));
+      windows.push_back(W(column * 200, row * 180, 180, 150, 100 + next(250), 40 + next(600)));
     }
   }
   const PictureLayout layout = PictureLayout::Lay(windows);
@@ -76,8 +76,8 @@ TEST(PictureLayoutTest, WindowsApartOnTheSurfaceStayApartInAnyGrowth) {
     EXPECT_GE(ra.x, windows[a].surface.x);
     EXPECT_GE(ra.y, windows[a].surface.y);
     for (size_t b = a + 1; b < windows.size(); ++b) {
-      EXPECT_FALSE(ra.Overlaps(layout.rects()[b].x, layout.rects()[b].y,
-                               layout.rects()[b].width, layout.rects()[b].height))
+      EXPECT_FALSE(ra.Overlaps(layout.rects()[b].x, layout.rects()[b].y, layout.rects()[b].width,
+                               layout.rects()[b].height))
           << a << " and " << b;
     }
   }
@@ -87,8 +87,8 @@ TEST(PicturePagesTest, FullSizeKeepsWindowsWholeWhereItCanAndLeavesOutEmptyPages
   const auto pages = [](const PicturePages& cut) {
     std::string out;
     for (const PicturePages::Page& p : cut.pages()) {
-      out += std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.width) +
-             "x" + std::to_string(p.height) + " @" + std::to_string(p.scale).substr(0, 4) + "; ";
+      out += std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.width) + "x" +
+             std::to_string(p.height) + " @" + std::to_string(p.scale).substr(0, 4) + "; ";
     }
     return out;
   };
@@ -103,23 +103,33 @@ TEST(PicturePagesTest, FullSizeKeepsWindowsWholeWhereItCanAndLeavesOutEmptyPages
       // A picture of 1010 x 660 with windows at the top left and the bottom right: the cut
       // at x 800 moves back to 700; the window at y 450..650 is higher than half a page
       // below the cut at 300, so the cut at 600 stays; the middle strip shows nothing.
-      {"corners", {W(0, 0, 300, 200, 300, 200), W(700, 450, 300, 200, 300, 200)}, 400.5, 300,
-       false, "0,0 400x300 @1.00; 700,300 310x300 @1.00; 700,600 310x60 @1.00; "},
+      {"corners",
+       {W(0, 0, 300, 200, 300, 200), W(700, 450, 300, 200, 300, 200)},
+       400.5,
+       300,
+       false,
+       "0,0 400x300 @1.00; 700,300 310x300 @1.00; 700,600 310x60 @1.00; "},
       // A column of windows 170 apart: each page ends where the next window begins.
       {"column",
        {W(0, 0, 200, 150, 200, 150), W(0, 170, 200, 150, 200, 150), W(0, 340, 200, 150, 200, 150),
         W(0, 510, 200, 150, 200, 150)},
-       400, 400, false, "0,0 210x340 @1.00; 0,340 210x330 @1.00; "},
-      {"fit smaller", {W(0, 0, 300, 200, 300, 200), W(700, 450, 300, 200, 300, 200)}, 400, 300,
-       true, "0,0 1010x660 @0.39; "},
-      {"fit never larger", {W(0, 0, 300, 200, 300, 200)}, 4000, 3000, true,
-       "0,0 310x210 @1.00; "},
+       400,
+       400,
+       false,
+       "0,0 210x340 @1.00; 0,340 210x330 @1.00; "},
+      {"fit smaller",
+       {W(0, 0, 300, 200, 300, 200), W(700, 450, 300, 200, 300, 200)},
+       400,
+       300,
+       true,
+       "0,0 1010x660 @0.39; "},
+      {"fit never larger", {W(0, 0, 300, 200, 300, 200)}, 4000, 3000, true, "0,0 310x210 @1.00; "},
       {"no windows", {}, 400, 300, false, "0,0 400x300 @1.00; "},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(pages(PicturePages::Cut(PictureLayout::Lay(c.windows), c.pageWidth, c.pageHeight,
-                                      c.fit)),
-              c.pages)
+    EXPECT_EQ(
+        pages(PicturePages::Cut(PictureLayout::Lay(c.windows), c.pageWidth, c.pageHeight, c.fit)),
+        c.pages)
         << c.name;
   }
 }

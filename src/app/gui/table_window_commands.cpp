@@ -143,14 +143,11 @@ void TableWindowCommands::RegisterMainCommands() {
       if (DesignCanvas* canvas = shown()) change(*canvas);
     };
   };
-  registry.Register(
-      cmd::kZoomIn, zoom([](DesignCanvas& c) { c.ZoomIn(); }), canZoom);
-  registry.Register(
-      cmd::kZoomOut, zoom([](DesignCanvas& c) { c.ZoomOut(); }), canZoom);
-  registry.Register(
-      cmd::kZoomActual, zoom([](DesignCanvas& c) { c.SetZoom(ZoomLevels::kActual); }), canZoom);
-  registry.Register(
-      cmd::kZoomFit, zoom([](DesignCanvas& c) { c.ZoomToFit(); }), canZoom);
+  registry.Register(cmd::kZoomIn, zoom([](DesignCanvas& c) { c.ZoomIn(); }), canZoom);
+  registry.Register(cmd::kZoomOut, zoom([](DesignCanvas& c) { c.ZoomOut(); }), canZoom);
+  registry.Register(cmd::kZoomActual, zoom([](DesignCanvas& c) { c.SetZoom(ZoomLevels::kActual); }),
+                    canZoom);
+  registry.Register(cmd::kZoomFit, zoom([](DesignCanvas& c) { c.ZoomToFit(); }), canZoom);
 }
 
 TableSurface* TableWindowCommands::surface() const {
@@ -169,9 +166,8 @@ PrintChoice& Printing() {
 wxPrintPreview* TableWindowCommands::ShowPrintPreview() {
   wxPrintDialogData data(Printing().paper);
   const bool fit = Printing().fitToPage;
-  auto* preview =
-      new wxPrintPreview(new DesignPrintout(surface(), frame_.appState(), fit),
-                         new DesignPrintout(surface(), frame_.appState(), fit), &data);
+  auto* preview = new wxPrintPreview(new DesignPrintout(surface(), frame_.appState(), fit),
+                                     new DesignPrintout(surface(), frame_.appState(), fit), &data);
   if (!preview->IsOk()) {
     delete preview;
     return nullptr;

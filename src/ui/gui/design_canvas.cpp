@@ -216,8 +216,8 @@ void DesignCanvas::ZoomToFit() {
   TableSurface* s = surface();
   if (s == nullptr || ShowsWelcome()) return;
   const wxSize client = GetClientSize();
-  SetZoom(ZoomLevels::Fit(s->Right() + kGrowthMargin, s->Bottom() + kGrowthMargin, client.x,
-                          client.y));
+  SetZoom(
+      ZoomLevels::Fit(s->Right() + kGrowthMargin, s->Bottom() + kGrowthMargin, client.x, client.y));
   Scroll(0, 0);
 }
 

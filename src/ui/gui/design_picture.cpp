@@ -243,8 +243,7 @@ DesignPicture::DesignPicture(TableSurface& surface, const AppState& state)
         TableSurface::kScrollBar);
     // A window the user made larger than its content keeps its size, less its scroll bars.
     windows.push_back(
-        {rect,
-         std::max(whole.width, rect.width - (bars.vertical ? TableSurface::kScrollBar : 0)),
+        {rect, std::max(whole.width, rect.width - (bars.vertical ? TableSurface::kScrollBar : 0)),
          std::max(whole.height, rect.height - (bars.horizontal ? TableSurface::kScrollBar : 0))});
   }
   layout_ = PictureLayout::Lay(windows);
@@ -257,9 +256,7 @@ DesignPicture::~DesignPicture() {
 
 std::int64_t DesignPicture::width() const { return welcome() ? kWelcomeWidth : layout_.width(); }
 
-std::int64_t DesignPicture::height() const {
-  return welcome() ? kWelcomeHeight : layout_.height();
-}
+std::int64_t DesignPicture::height() const { return welcome() ? kWelcomeHeight : layout_.height(); }
 
 void DesignPicture::DrawArea(wxDC& dc, std::int64_t left, std::int64_t top, std::int64_t width,
                              std::int64_t height, bool clipThroughContext) const {
@@ -291,7 +288,8 @@ bool DesignPicture::Export(const std::string& path, TableSurface& surface, const
     return fail(Message(u8"图片文件的扩展名应为 .png, .pdf 或 .svg"));
   }
   const DesignPicture picture(surface, state);
-  const std::string size = std::to_string(picture.width()) + " x " + std::to_string(picture.height());
+  const std::string size =
+      std::to_string(picture.width()) + " x " + std::to_string(picture.height());
   if (extension == "png" && (picture.width() > kPngMaxSide || picture.height() > kPngMaxSide)) {
     return fail(Message(u8"PNG图片的宽和高最多2147483647像素, 这个设计的图片有 ") + size +
                 Message(u8" 像素. 请导出为PDF或SVG."));
@@ -307,8 +305,7 @@ bool DesignPicture::Export(const std::string& path, TableSurface& surface, const
   bool ok = false;
   if (extension == "svg") {
     const wxString file = path_to_wx(path);
-    wxSVGFileDC dc(file, static_cast<int>(picture.width()), static_cast<int>(picture.height()),
-                   96);
+    wxSVGFileDC dc(file, static_cast<int>(picture.width()), static_cast<int>(picture.height()), 96);
     ok = dc.IsOk();
     if (ok) {
       dc.SetBackground(*wxWHITE_BRUSH);
@@ -318,8 +315,7 @@ bool DesignPicture::Export(const std::string& path, TableSurface& surface, const
   } else {
     const bool png = extension == "png";
     ok = TextFile::WriteFile(
-        path, [&](int fd) { return png ? WritePng(picture, fd) : WritePdf(picture, fd); },
-        &reason);
+        path, [&](int fd) { return png ? WritePng(picture, fd) : WritePdf(picture, fd); }, &reason);
   }
   if (ok) return true;
   std::string message = Message(u8"无法写入文件: ") + path;

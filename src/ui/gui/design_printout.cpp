@@ -47,9 +47,9 @@ void DesignPrintout::OnPreparePrinting() {
   const double margin = kMarginMm / kMmPerInch * 96.0;
   const double printableWidth = pageWidth * toPicture - 2 * margin;
   const double printableHeight = pageHeight * toPictureY - 2 * margin;
-  pages_ = picture_ ? PicturePages::Cut(picture_->layout(), printableWidth, printableHeight,
-                                        fitToPage_)
-                    : PicturePages::Cut(PictureLayout(), printableWidth, printableHeight, true);
+  pages_ = picture_
+               ? PicturePages::Cut(picture_->layout(), printableWidth, printableHeight, fitToPage_)
+               : PicturePages::Cut(PictureLayout(), printableWidth, printableHeight, true);
 }
 
 bool DesignPrintout::HasPage(int page) { return page >= 1 && page <= pageCount(); }

@@ -13,8 +13,8 @@ PrintSetupDialog::PrintSetupDialog(wxWindow* parent, const PrintChoice& choice)
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* scale = new wxStaticBoxSizer(wxVERTICAL, this, wxString::FromUTF8(u8"打印比例"));
   fullSize_ = new wxRadioButton(scale->GetStaticBox(), kFullSizeId,
-                                wxString::FromUTF8(u8"实际大小, 分多页打印(&A)"),
-                                wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+                                wxString::FromUTF8(u8"实际大小, 分多页打印(&A)"), wxDefaultPosition,
+                                wxDefaultSize, wxRB_GROUP);
   fit_ = new wxRadioButton(scale->GetStaticBox(), kFitId,
                            wxString::FromUTF8(u8"适合页面, 缩小到一页打印(&F)"));
   fullSize_->SetValue(!choice.fitToPage);

@@ -50,8 +50,8 @@ void TableWindowPainter::Draw(wxDC& dc, const TableSurface& surface, int table, 
   DrawBars(dc, surface.ScrollBars(table), x - rect.x, y - rect.y);
 }
 
-void TableWindowPainter::DrawWhole(wxDC& dc, const SurfaceWindow& window, int x, int y,
-                                   int width, int height) const {
+void TableWindowPainter::DrawWhole(wxDC& dc, const SurfaceWindow& window, int x, int y, int width,
+                                   int height) const {
   const int border = TableWindowContent::kBorder;
   DrawFrameAndGrid(dc, window, x, y, width, height,
                    {x + border, y + border, width - 2 * border, height - 2 * border}, 0, 0);

@@ -120,7 +120,8 @@ class DesignPictureTest : public ::testing::Test {
   fs::path dir = folder.path();
 };
 
-TEST_F(DesignPictureTest, AnExportedDesignWithoutStoredPositionsIsPlacedAsTheProgramWindowPlacesIt) {
+TEST_F(DesignPictureTest,
+       AnExportedDesignWithoutStoredPositionsIsPlacedAsTheProgramWindowPlacesIt) {
   // Thirty tables opened in the window at its first size...
   Open(30, 25);
   EXPECT_GT(TheDesign().tablesPerRow(), 1);
@@ -171,8 +172,8 @@ TEST_F(DesignPictureTest, PicturesThatCannotBeWrittenSayWhy) {
     }
     std::string error;
     EXPECT_FALSE(DesignPicture::Export(c.file, Surface(), Frame().appState(), &error)) << c.name;
-    EXPECT_EQ(TextCodec::Cp936ToUtf8(error).rfind(c.message, 0), 0u) << c.name << ": "
-                                                                     << TextCodec::Cp936ToUtf8(error);
+    EXPECT_EQ(TextCodec::Cp936ToUtf8(error).rfind(c.message, 0), 0u)
+        << c.name << ": " << TextCodec::Cp936ToUtf8(error);
     EXPECT_FALSE(fs::exists(c.file)) << c.name;
   }
 }
@@ -329,4 +330,4 @@ TEST_F(DesignPictureTest, ZoomScalesDrawingClicksAndDragsAndIsNotSaved) {
 }
 
 }  // namespace
-}  // namespace tablora
+}  // namespace tablora::testing

@@ -631,7 +631,8 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
   // A picture taller than 200 inches goes on PDF pages no larger than that, cut between
   // windows: the window moved far down is whole on the second page.
   int chinese = 0;
-  while (chinese < 3 && TheDesign().definitions()[chinese].actualName != Cp936(u8"用户表")) ++chinese;
+  while (chinese < 3 && TheDesign().definitions()[chinese].actualName != Cp936(u8"用户表"))
+    ++chinese;
   ASSERT_LT(chinese, 3);
   const PixelRect moved = Surface().Rect(chinese);
   Surface().SetRect(chinese, {moved.x, 25000, moved.width, moved.height});
@@ -639,8 +640,10 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
   ASSERT_TRUE(DesignPicture::Export(tall, Surface(), Frame().appState(), &error)) << error;
   const std::string info = CommandOutput("pdfinfo -f 1 -l 2 " + tall);
   EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
-  EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 " + tall + " -").find(u8"用户表"), std::string::npos);
-  EXPECT_NE(CommandOutput("pdftotext -f 2 -l 2 " + tall + " -").find(u8"用户表"), std::string::npos);
+  EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 " + tall + " -").find(u8"用户表"),
+            std::string::npos);
+  EXPECT_NE(CommandOutput("pdftotext -f 2 -l 2 " + tall + " -").find(u8"用户表"),
+            std::string::npos);
 }
 
 TEST_F(DesignSurface, PrintPreviewDrawsThePageScaledToThePaper) {

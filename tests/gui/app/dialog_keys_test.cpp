@@ -35,8 +35,8 @@
 #include "ui/gui/arrange_dialog.h"
 #include "ui/gui/colour_dialog.h"
 #include "ui/gui/display_style_sheet.h"
-#include "ui/gui/print_setup_dialog.h"
 #include "ui/gui/group_edit_dialog.h"
+#include "ui/gui/print_setup_dialog.h"
 
 namespace tablora::testing {
 namespace {
