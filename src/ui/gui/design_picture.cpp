@@ -231,10 +231,11 @@ DesignPicture::DesignPicture(TableSurface& surface, const AppState& state)
   measurer_ = std::make_unique<CachedTextMeasurer>(measureDc_, font_);
   if (welcome()) return;
   surface_.Sync();
+  // Every window fitted first, windows that grow moving apart as on screen.
+  surface_.PrepareAll(state_.settings, *measurer_);
   std::vector<PictureLayout::Window> windows;
   windows.reserve(surface_.Count());
   for (int i = 0; i < surface_.Count(); ++i) {
-    surface_.Prepare(i, state_.settings, *measurer_);
     const GridModel& grid = surface_.Window(i).grid;
     const PixelRect rect = surface_.Rect(i);
     const TableSurface::Bars bars = surface_.ScrollBars(i);
