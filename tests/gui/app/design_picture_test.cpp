@@ -122,8 +122,8 @@ class DesignPictureTest : public ::testing::Test {
 
 TEST_F(DesignPictureTest,
        AnExportedDesignWithoutStoredPositionsIsPlacedAsTheProgramWindowPlacesIt) {
-  // Thirty tables opened in the window at its first size...
-  Open(30, 25);
+  // Forty tables opened in the window at its first size...
+  Open(40, 25);
   EXPECT_GT(TheDesign().tablesPerRow(), 1);
   const DesignPicture shown(Surface(), Frame().appState());
   // ...and the same script exported by the program that shows no window.
@@ -248,6 +248,13 @@ TEST_F(DesignPictureTest, PreviewShowsEveryPageAndFitToPageMakesOne) {
   EXPECT_EQ(full->pageCount(), pages);
   again->GetFrame()->Close(true);
   PumpEvents(100);
+
+  // The same design in the view at half size, for the screenshots.
+  Canvas()->SetZoom(50);
+  Canvas()->Scroll(0, 0);
+  PumpEvents(300);
+  Shot("zoom_50_design_70");
+  Canvas()->SetZoom(100);
 }
 
 TEST_F(DesignPictureTest, ZoomScalesDrawingClicksAndDragsAndIsNotSaved) {
@@ -284,14 +291,16 @@ TEST_F(DesignPictureTest, ZoomScalesDrawingClicksAndDragsAndIsNotSaved) {
   // A click where window 1 is drawn at 50 % takes it; where it stands at 100 % is empty.
   Surface().BringToTop(0);
   const PixelRect one = Surface().Rect(1);
-  Click(Screen(one.x + 40, one.y + 20));
+  // The middle of the window: its frame, which resizes, is widened at a small scale.
+  const wxPoint inside(one.x + one.width / 2, one.y + one.height / 2);
+  Click(Screen(inside.x, inside.y));
   EXPECT_EQ(Surface().ZOrder().back(), 1);
   Surface().BringToTop(0);
-  Click(Canvas()->ClientToScreen(wxPoint(one.x + 40, one.y + 20)));
+  Click(Canvas()->ClientToScreen(inside));
   EXPECT_EQ(Surface().ZOrder().back(), 0) << "nothing is drawn there at 50 %";
 
   // A drag of 30 x 20 screen pixels moves the window by 60 x 40 of the design.
-  const wxPoint from = Screen(one.x + 40, one.y + 20);
+  const wxPoint from = Screen(inside.x, inside.y);
   sim.MouseMove(from);
   PumpEvents(50);
   sim.MouseDown();
