@@ -8,7 +8,7 @@ packages=(
   libwxgtk3.2-dev
   unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc mdbtools-dev libglib2.0-dev
   xvfb xauth fonts-wqy-microhei imagemagick xdotool desktop-file-utils libx11-dev
-  libcairo2-dev poppler-utils time
+  libcairo2-dev libpng-dev poppler-utils time
   clang libclang-rt-14-dev
   default-jdk-headless libxerial-sqlite-jdbc-java
 )

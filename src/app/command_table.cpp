@@ -68,6 +68,10 @@ CommandTable::CommandTable() {
       {kViewToolbar, u8"工具栏(&T)", "", true},
       {kViewStatusBar, u8"状态栏(&S)", "", true},
       {kWorkBox, u8"左边工作框(&L)", "Ctrl+L", true},
+      {kZoomIn, u8"放大(&I)", "Ctrl++", false},
+      {kZoomOut, u8"缩小(&O)", "Ctrl+-", false},
+      {kZoomActual, u8"实际大小(&A)", "Ctrl+0", false},
+      {kZoomFit, u8"适合窗口(&W)", "", false},
       {kGenCStruct, u8"产生C结构(&C)", "", false},
       {kGenJavaClass, u8"产生Java类(&J)", "", false},
       {kGenCppClass, u8"产生C++类(&D)", "", false},
@@ -93,7 +97,12 @@ CommandTable::CommandTable() {
   for (const Row& row : kRows) {
     commands_.push_back({row.id, Cp936(row.caption), row.accelerator, row.checkable});
   }
-  extraAccelerators_ = {{kNextPane, "", "F6", false}, {kPrevPane, "", "Shift+F6", false}};
+  // The plus key without Shift and the keypad's keys zoom too.
+  extraAccelerators_ = {{kNextPane, "", "F6", false},
+                        {kPrevPane, "", "Shift+F6", false},
+                        {kZoomIn, "", "Ctrl+=", false},
+                        {kZoomIn, "", "Ctrl+Num +", false},
+                        {kZoomOut, "", "Ctrl+Num -", false}};
 
   emptyMenu_ = {
       Submenu(u8"文件(&F)", {Command(kFileNew), Command(kFileOpen, u8"打开(&O)..."), Separator(),
@@ -109,8 +118,9 @@ CommandTable::CommandTable() {
                Command(kPrint), Command(kPrintPreview), Command(kPrintSetup), Separator(),
                Command(kExportPicture), Separator(),
                Command(kRecentFile1), Separator(), Command(kExit)}),
-      Submenu(u8"查看(&V)",
-              {Command(kViewToolbar), Command(kViewStatusBar), Separator(), Command(kWorkBox)}),
+      Submenu(u8"查看(&V)", {Command(kViewToolbar), Command(kViewStatusBar), Separator(),
+                             Command(kWorkBox), Separator(), Command(kZoomIn), Command(kZoomOut),
+                             Command(kZoomActual), Command(kZoomFit)}),
       Submenu(u8"产生(&D)",
               {Command(kGenCStruct), Command(kGenJavaClass), Command(kGenCppClass), Separator(),
                Submenu(u8"产生SQL语句(&A)", {Command(kSelectStatement), Command(kInsertStatement)}),

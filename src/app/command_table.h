@@ -18,6 +18,11 @@ constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
 /// "导出图片(&G)...": the whole design as a PNG, PDF or SVG picture.
 constexpr int kExportPicture = 32900;
+/// The design view's scale: larger, smaller, 100 %, the whole design in the window.
+constexpr int kZoomIn = 32910;
+constexpr int kZoomOut = 32911;
+constexpr int kZoomActual = 32912;
+constexpr int kZoomFit = 32913;
 constexpr int kRecentFile1 = 57616;  ///< the first of four recent-file ids
 constexpr int kRecentFileCount = 4;
 constexpr int kWindowNew = 57648;

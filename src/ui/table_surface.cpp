@@ -122,10 +122,10 @@ PixelRect TableSurface::ClientRect(int table) const {
 
 SurfaceZone TableSurface::ZoneIn(int table, int x, int y) const {
   const PixelRect r = Rect(table);
-  const bool left = x < r.x + kEdgeGrip;
-  const bool right = x >= r.x + r.width - kEdgeGrip;
-  const bool top = y < r.y + kEdgeGrip;
-  const bool bottom = y >= r.y + r.height - kEdgeGrip;
+  const bool left = x < r.x + edgeGrip_;
+  const bool right = x >= r.x + r.width - edgeGrip_;
+  const bool top = y < r.y + edgeGrip_;
+  const bool bottom = y >= r.y + r.height - edgeGrip_;
   if (top && left) return SurfaceZone::kTopLeft;
   if (top && right) return SurfaceZone::kTopRight;
   if (bottom && left) return SurfaceZone::kBottomLeft;

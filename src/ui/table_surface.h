@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "base/settings.h"
@@ -92,6 +93,9 @@ class TableSurface {
   };
   Bars ScrollBars(int table) const;
 
+  /// How many pixels inside the frame resize a window (kEdgeGrip unless set; a view
+  /// shown at a small scale widens it).
+  void SetEdgeGrip(int pixels) { edgeGrip_ = std::max(pixels, 1); }
   /// The topmost window under a point and the zone of it.
   SurfaceHit HitTest(int x, int y) const;
   void BringToTop(int table);
@@ -152,6 +156,7 @@ class TableSurface {
   void Changed(int table) { ++windows_[table].generation; }
 
   Design& design_;
+  int edgeGrip_ = kEdgeGrip;
   std::vector<SurfaceWindow> windows_;
   std::vector<int> zOrder_;
   Mode mode_ = Mode::kIdle;

@@ -18,6 +18,8 @@ class TableEditorSheet;
 class FrameDesignView : public DesignView {
  public:
   explicit FrameDesignView(MainFrame& frame) : frame_(frame) {}
+  /// The pixels GTK's tab book takes from the width of the document windows' page.
+  static constexpr int kTabBookFrame = 2;
   ~FrameDesignView() override;
 
   bool IsOpen() const override;

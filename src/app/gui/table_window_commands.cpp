@@ -17,6 +17,7 @@
 #include "ui/gui/design_picture.h"
 #include "ui/gui/design_printout.h"
 #include "ui/gui/display_style_sheet.h"
+#include "ui/gui/print_setup_dialog.h"
 
 #include <wx/print.h>
 #include <wx/printdlg.h>
@@ -133,6 +134,24 @@ void TableWindowCommands::RegisterMainCommands() {
       cmd::kPrintSetup, [this] { PageSetup(); }, hasDesign);
   registry.Register(
       cmd::kExportPicture, [this] { ExportPicture(); }, hasDesign);
+  // The zoom commands scale the design window in front.
+  const auto shown = [this]() -> DesignCanvas* {
+    DocumentFrame* document = frame_.ActiveDocument();
+    return document != nullptr && design() != nullptr && frame_.appState().designHasContent
+               ? document->tableView()
+               : nullptr;
+  };
+  const auto canZoom = [shown] { return shown() != nullptr; };
+  const auto zoom = [shown](void (*change)(DesignCanvas&)) {
+    return [shown, change] {
+      if (DesignCanvas* canvas = shown()) change(*canvas);
+    };
+  };
+  registry.Register(cmd::kZoomIn, zoom([](DesignCanvas& c) { c.ZoomIn(); }), canZoom);
+  registry.Register(cmd::kZoomOut, zoom([](DesignCanvas& c) { c.ZoomOut(); }), canZoom);
+  registry.Register(cmd::kZoomActual, zoom([](DesignCanvas& c) { c.SetZoom(ZoomLevels::kActual); }),
+                    canZoom);
+  registry.Register(cmd::kZoomFit, zoom([](DesignCanvas& c) { c.ZoomToFit(); }), canZoom);
 }
 
 TableSurface* TableWindowCommands::surface() const {
@@ -141,17 +160,18 @@ TableSurface* TableWindowCommands::surface() const {
 }
 
 namespace {
-/// The paper and printer chosen last, for the whole run.
-wxPrintData& PrintData() {
-  static wxPrintData data;
-  return data;
+/// The paper, the printer and the scale chosen last, for the whole run.
+PrintChoice& Printing() {
+  static PrintChoice choice;
+  return choice;
 }
 }  // namespace
 
 wxPrintPreview* TableWindowCommands::ShowPrintPreview() {
-  wxPrintDialogData data(PrintData());
-  auto* preview = new wxPrintPreview(new DesignPrintout(surface(), frame_.appState()),
-                                     new DesignPrintout(surface(), frame_.appState()), &data);
+  wxPrintDialogData data(Printing().paper);
+  const bool fit = Printing().fitToPage;
+  auto* preview = new wxPrintPreview(new DesignPrintout(surface(), frame_.appState(), fit),
+                                     new DesignPrintout(surface(), frame_.appState(), fit), &data);
   if (!preview->IsOk()) {
     delete preview;
     return nullptr;
@@ -164,18 +184,17 @@ wxPrintPreview* TableWindowCommands::ShowPrintPreview() {
 }
 
 void TableWindowCommands::Print() {
-  wxPrintDialogData data(PrintData());
+  wxPrintDialogData data(Printing().paper);
   wxPrinter printer(&data);
-  DesignPrintout printout(surface(), frame_.appState());
+  DesignPrintout printout(surface(), frame_.appState(), Printing().fitToPage);
   if (printer.Print(&frame_, &printout, true)) {
-    PrintData() = printer.GetPrintDialogData().GetPrintData();
+    Printing().paper = printer.GetPrintDialogData().GetPrintData();
   }
 }
 
 void TableWindowCommands::PageSetup() {
-  wxPageSetupDialogData data(PrintData());
-  wxPageSetupDialog dialog(&frame_, &data);
-  if (dialog.ShowModal() == wxID_OK) PrintData() = dialog.GetPageSetupDialogData().GetPrintData();
+  PrintSetupDialog dialog(&frame_, Printing());
+  if (dialog.ShowModal() == wxID_OK) Printing() = dialog.choice();
 }
 
 void TableWindowCommands::ExportPicture() {

@@ -19,6 +19,9 @@ namespace {
 constexpr long long kCachePixelBudget = 50'000'000;
 constexpr int kGrowthMargin = 20;
 
+/// a / b rounded towards minus infinity (b > 0).
+long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
 wxCursor CursorFor(SurfaceZone zone) {
   switch (zone) {
     case SurfaceZone::kLeft:
@@ -102,6 +105,7 @@ TableSurface* DesignCanvas::surface() {
   if (design != surfaceDesign_) {
     surfaceDesign_ = design;
     surface_ = design != nullptr ? std::make_unique<TableSurface>(*design) : nullptr;
+    if (surface_) surface_->SetEdgeGrip(EdgeGrip());
     cache_.clear();
     cachedPixels_ = 0;
   }
@@ -184,7 +188,64 @@ void DesignCanvas::UpdateVirtualSize() {
     width = std::max(width, surface_->Right() + kGrowthMargin);
     height = std::max(height, surface_->Bottom() + kGrowthMargin);
   }
-  if (GetVirtualSize() != wxSize(width, height)) SetVirtualSize(width, height);
+  const wxSize size(Scaled(width), Scaled(height));
+  if (GetVirtualSize() != size) SetVirtualSize(size);
+}
+
+int DesignCanvas::Scaled(int value) const {
+  return static_cast<int>(FloorDiv(static_cast<long long>(value) * zoom_, 100));
+}
+
+PixelRect DesignCanvas::ScaledRect(const PixelRect& rect) const {
+  const int x = Scaled(rect.x);
+  const int y = Scaled(rect.y);
+  return {x, y, Scaled(rect.right()) - x, Scaled(rect.bottom()) - y};
+}
+
+int DesignCanvas::EdgeGrip() const {
+  // The frame's grip stays as wide on the screen at a small scale.
+  return static_cast<int>(std::max<long long>(
+      TableSurface::kEdgeGrip, FloorDiv(TableSurface::kEdgeGrip * 100LL + zoom_ - 1, zoom_)));
+}
+
+wxPoint DesignCanvas::ToSurface(const wxPoint& client) const {
+  const wxPoint p = CalcUnscrolledPosition(client);
+  if (zoom_ == ZoomLevels::kActual) return p;
+  return wxPoint(static_cast<int>(FloorDiv(p.x * 100LL, zoom_)),
+                 static_cast<int>(FloorDiv(p.y * 100LL, zoom_)));
+}
+
+wxPoint DesignCanvas::ToClient(const wxPoint& surfacePoint) const {
+  return CalcScrolledPosition(wxPoint(Scaled(surfacePoint.x), Scaled(surfacePoint.y)));
+}
+
+void DesignCanvas::SetZoom(int percent, wxPoint anchor) {
+  percent = ZoomLevels::Clamp(percent);
+  if (percent == zoom_) return;
+  const wxSize client = GetClientSize();
+  if (anchor == wxDefaultPosition) anchor = wxPoint(client.x / 2, client.y / 2);
+  const wxPoint kept = ToSurface(anchor);
+  zoom_ = percent;
+  cache_.clear();
+  cachedPixels_ = 0;
+  if (surface_) surface_->SetEdgeGrip(EdgeGrip());
+  titleTip_->HideTip();
+  UpdateVirtualSize();
+  int unitX = 1;
+  int unitY = 1;
+  GetScrollPixelsPerUnit(&unitX, &unitY);
+  Scroll(std::max(0, Scaled(kept.x) - anchor.x) / std::max(unitX, 1),
+         std::max(0, Scaled(kept.y) - anchor.y) / std::max(unitY, 1));
+  Refresh();
+}
+
+void DesignCanvas::ZoomToFit() {
+  TableSurface* s = surface();
+  if (s == nullptr || ShowsWelcome()) return;
+  const wxSize client = GetClientSize();
+  SetZoom(
+      ZoomLevels::Fit(s->Right() + kGrowthMargin, s->Bottom() + kGrowthMargin, client.x, client.y));
+  Scroll(0, 0);
 }
 
 void DesignCanvas::ToggleWholeBox(int table) {
@@ -199,22 +260,25 @@ void DesignCanvas::ToggleWholeBox(int table) {
 }
 
 PixelRect DesignCanvas::VisibleArea() const {
-  const wxPoint origin = CalcUnscrolledPosition(wxPoint(0, 0));
+  const wxPoint origin = ToSurface(wxPoint(0, 0));
   const wxSize size = GetClientSize();
-  return {origin.x, origin.y, size.x, size.y};
+  const wxPoint end = ToSurface(wxPoint(size.x, size.y));
+  return {origin.x, origin.y, end.x - origin.x + 1, end.y - origin.y + 1};
 }
 
 void DesignCanvas::RefreshSurfaceRect(const PixelRect& rect) {
-  const wxPoint at = ToClient(wxPoint(rect.x, rect.y));
-  RefreshRect(wxRect(at.x, at.y, rect.width + 1, rect.height + 1), false);
+  const PixelRect scaled = ScaledRect(rect);
+  const wxPoint at = CalcScrolledPosition(wxPoint(scaled.x, scaled.y));
+  RefreshRect(wxRect(at.x, at.y, scaled.width + 2, scaled.height + 2), false);
 }
 
 const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   const SurfaceWindow& window = surface_->Window(table);
   CachedDrawing& cached = cache_[table];
-  const PixelRect rect = surface_->Rect(table);
-  if (cached.bitmap.IsOk() && cached.generation == window.generation &&
-      cached.bitmap.GetWidth() == rect.width && cached.bitmap.GetHeight() == rect.height) {
+  const PixelRect rect = ScaledRect(surface_->Rect(table));
+  if (cached.bitmap.IsOk() && cached.generation == window.generation && cached.zoom == zoom_ &&
+      cached.bitmap.GetWidth() == std::max(rect.width, 1) &&
+      cached.bitmap.GetHeight() == std::max(rect.height, 1)) {
     return cached.bitmap;
   }
   if (cached.bitmap.IsOk()) {
@@ -224,9 +288,16 @@ const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   cachedPixels_ += static_cast<long long>(cached.bitmap.GetWidth()) * cached.bitmap.GetHeight();
   {
     wxMemoryDC dc(cached.bitmap);
-    painter_.Draw(dc, *surface_, table, 0, 0);
+    if (zoom_ == ZoomLevels::kActual) {
+      painter_.Draw(dc, *surface_, table, 0, 0);
+    } else {
+      // Drawn at the scale with the layout's text widths, so that no line loses its end.
+      dc.SetUserScale(zoom_ / 100.0, zoom_ / 100.0);
+      TableWindowPainter(painter_.font(), false, measurer_.get()).Draw(dc, *surface_, table, 0, 0);
+    }
   }
   cached.generation = window.generation;
+  cached.zoom = zoom_;
   ++drawCount_;
   return cached.bitmap;
 }
@@ -258,10 +329,12 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
   }
   const wxRect box = GetUpdateRegion().GetBox();
   const wxPoint at = ToSurface(box.GetTopLeft());
-  const PixelRect update = box.IsEmpty() ? area : PixelRect{at.x, at.y, box.width, box.height};
+  const wxPoint end = ToSurface(box.GetBottomRight());
+  const PixelRect update =
+      box.IsEmpty() ? area : PixelRect{at.x, at.y, end.x - at.x + 2, end.y - at.y + 2};
   const std::vector<int> visible = surface_->VisibleIn(update);
   for (int table : visible) {
-    const PixelRect rect = surface_->Rect(table);
+    const PixelRect rect = ScaledRect(surface_->Rect(table));
     dc.DrawBitmap(WindowBitmap(table), rect.x, rect.y);
   }
   if (cachedPixels_ > kCachePixelBudget) {
@@ -367,7 +440,7 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
   const std::string text = window.grid.GetCellText(cell.row, cell.column);
   const PixelRect block = layout.BlockRect(cell.row, cell.column);
   const wxPoint at = ToClient(wxPoint(client.x + block.x, client.y + block.y));
-  const wxRect cellRect(at.x, at.y, block.width, block.height);
+  const wxRect cellRect(at.x, at.y, Scaled(block.width), Scaled(block.height));
   if (titleTip_->IsShownTip() && titleTip_->CellRect() == cellRect) return;
   titleTip_->HideTip();
   // Cut by its own width (a text that cannot wrap) or by the window's edge.
@@ -393,6 +466,13 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
 }
 
 void DesignCanvas::OnWheel(wxMouseEvent& event) {
+  if (event.ControlDown() && event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL) {
+    if (event.GetWheelRotation() != 0 && !ShowsWelcome()) {
+      SetZoom(event.GetWheelRotation() > 0 ? ZoomLevels::Larger(zoom_) : ZoomLevels::Smaller(zoom_),
+              event.GetPosition());
+    }
+    return;
+  }
   TableSurface* s = surface_.get();
   if (s != nullptr && !ShowsWelcome() && event.GetWheelRotation() != 0) {
     const wxPoint p = ToSurface(event.GetPosition());
@@ -443,7 +523,7 @@ void DesignCanvas::ShowTable(int table, bool takeFocus) {
   int unitX = 1;
   int unitY = 1;
   GetScrollPixelsPerUnit(&unitX, &unitY);
-  Scroll(0, s->Rect(table).y / std::max(unitY, 1));
+  Scroll(0, Scaled(s->Rect(table).y) / std::max(unitY, 1));
   s->BringToTop(table);
   selected_ = table;
   RefreshSurfaceRect(s->Rect(table));

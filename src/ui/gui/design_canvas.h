@@ -15,6 +15,7 @@
 #include "ui/gui/table_window_painter.h"
 #include "ui/table_commands.h"
 #include "ui/table_surface.h"
+#include "ui/zoom_levels.h"
 
 class wxMenu;
 
@@ -67,9 +68,19 @@ class DesignCanvas : public wxScrolledCanvas {
   bool ShowsWelcome() const { return !state_.designHasContent; }
   /// The windows' state; nullptr while there is no design.
   TableSurface* surface();
-  /// Canvas client point <-> surface point.
-  wxPoint ToSurface(const wxPoint& client) const { return CalcUnscrolledPosition(client); }
-  wxPoint ToClient(const wxPoint& surfacePoint) const { return CalcScrolledPosition(surfacePoint); }
+  /// Canvas client point <-> surface point (the surface keeps unscaled pixels).
+  wxPoint ToSurface(const wxPoint& client) const;
+  wxPoint ToClient(const wxPoint& surfacePoint) const;
+
+  /// The display scale in per cent (ZoomLevels); a view's own, not part of the design.
+  int zoom() const { return zoom_; }
+  /// Sets the scale (clamped to the limits), keeping the surface point under `anchor` (a
+  /// client point; the middle of the client area when omitted) where it is.
+  void SetZoom(int percent, wxPoint anchor = wxDefaultPosition);
+  void ZoomIn() { SetZoom(ZoomLevels::Larger(zoom_)); }
+  void ZoomOut() { SetZoom(ZoomLevels::Smaller(zoom_)); }
+  /// The largest scale at which every window fits the client area, scrolled to the origin.
+  void ZoomToFit();
   /// Builds the menu "rightwnd_popup" for `table` (command ids minus kMenuIdBase).
   std::unique_ptr<wxMenu> BuildTableMenu(int table) const;
   static constexpr int kMenuIdBase = 30000;
@@ -109,6 +120,11 @@ class DesignCanvas : public wxScrolledCanvas {
   void UpdateVirtualSize();
   void UpdateHover(const wxPoint& surfacePoint);
   PixelRect VisibleArea() const;
+  /// A surface length or coordinate at the current scale (rounded down).
+  int Scaled(int value) const;
+  PixelRect ScaledRect(const PixelRect& rect) const;
+  /// The surface pixels of a window's frame that resize it at the current scale.
+  int EdgeGrip() const;
 
   AppState& state_;
   DesignSource design_;
@@ -122,6 +138,7 @@ class DesignCanvas : public wxScrolledCanvas {
 
   struct CachedDrawing {
     unsigned generation = 0;
+    int zoom = 0;
     wxBitmap bitmap;
   };
   std::unordered_map<int, CachedDrawing> cache_;
@@ -130,6 +147,7 @@ class DesignCanvas : public wxScrolledCanvas {
   int scrollHeight_ = 1000;
   int scrollWidth_ = 1000;
   bool sizePending_ = false;
+  int zoom_ = ZoomLevels::kActual;
   int selected_ = -1;
   TitleTip* titleTip_ = nullptr;
 };

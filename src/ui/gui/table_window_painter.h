@@ -50,9 +50,14 @@ class TableWindowPainter {
       : font_(font), clipThroughContext_(clipThroughContext), layoutMeasurer_(layoutMeasurer) {}
   /// Draws window `table` of `surface` with its top-left corner at (x, y) of `dc`.
   void Draw(wxDC& dc, const TableSurface& surface, int table, int x, int y) const;
+  /// Draws `window` whole (from its first row, no scroll bars) in a frame of `width` x
+  /// `height` at (x, y): pictures and printouts.
+  void DrawWhole(wxDC& dc, const SurfaceWindow& window, int x, int y, int width, int height) const;
   const wxFont& font() const { return font_; }
 
  private:
+  void DrawFrameAndGrid(wxDC& dc, const SurfaceWindow& window, int x, int y, int width, int height,
+                        const PixelRect& client, int scrollX, int scrollY) const;
   void DrawBars(wxDC& dc, const TableSurface::Bars& bars, int dx, int dy) const;
   wxFont font_;
   bool clipThroughContext_;

@@ -36,6 +36,7 @@
 #include "ui/gui/colour_dialog.h"
 #include "ui/gui/display_style_sheet.h"
 #include "ui/gui/group_edit_dialog.h"
+#include "ui/gui/print_setup_dialog.h"
 #include "ui/table_commands.h"
 
 namespace tablora::testing {
@@ -177,6 +178,8 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeTheCancelButtonInEveryDial
       {"password", [&] { return new PasswordDialog(&Frame(), prompts, kinds, 0); }, wxID_OK,
        wxID_CANCEL, nullptr},
       {"display styles", [&] { return new DisplayStyleSheet(&Frame(), settings); }, wxID_OK,
+       wxID_CANCEL, nullptr},
+      {"print setup", [&] { return new PrintSetupDialog(&Frame(), PrintChoice{}); }, wxID_OK,
        wxID_CANCEL, nullptr},
   };
   for (const DialogCase& c : cases) {
