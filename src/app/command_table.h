@@ -18,6 +18,8 @@ constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
 /// "导出图片(&G)...": the whole design as a PNG, PDF or SVG picture.
 constexpr int kExportPicture = 32900;
+/// "导出数据字典(&Z)...": the design as a data dictionary (HTML, Markdown, Excel or PDF).
+constexpr int kExportDictionary = 32901;
 constexpr int kRecentFile1 = 57616;  ///< the first of four recent-file ids
 constexpr int kRecentFileCount = 4;
 constexpr int kWindowNew = 57648;

@@ -5,6 +5,7 @@
 
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
+#include "model/script_writer.h"
 
 namespace tablora {
 
@@ -18,7 +19,10 @@ const std::string& OtherTables() {
 }
 
 /// The editor grid column each cell shows (its caption and its yes and no texts).
-constexpr int kGridColumn[DataDictionary::kCellCount] = {0, 1, 2, 3, 4, 5, 6, 8, 9, 7};
+constexpr int kGridColumn[DataDictionary::kCellCount] = {
+    0, grid_column::kDisplayName, grid_column::kActualName, grid_column::kType,
+    grid_column::kNullable, grid_column::kIdentity, grid_column::kDefault,
+    grid_column::kPrimaryKey, grid_column::kForeignKey, grid_column::kNote};
 /// The captions of the shipped settings, for settings that lack some.
 constexpr const char* kDefaultCaptions[DataDictionary::kCellCount] = {
     u8"序号", u8"显示名称", u8"实际名称", u8"数据类型", u8"允许空",
@@ -86,9 +90,9 @@ std::string DataDictionary::DefaultTitle(const std::string& designPath) {
 DataDictionary::DataDictionary(const std::vector<TableDesign>& tables, const Settings& settings,
                                const std::string& group, const std::string& title)
     : title_(U(title)),
-      nullableTexts_(YesNo(settings, 4)),
-      identityTexts_(YesNo(settings, 5)),
-      primaryKeyTexts_(YesNo(settings, 8)) {
+      nullableTexts_(YesNo(settings, grid_column::kNullable)),
+      identityTexts_(YesNo(settings, grid_column::kIdentity)),
+      primaryKeyTexts_(YesNo(settings, grid_column::kPrimaryKey)) {
   for (int c = 0; c < kCellCount; ++c) {
     const auto grid = static_cast<std::size_t>(kGridColumn[c]);
     captions_[c] = grid < settings.gridCaptions.size() && !settings.gridCaptions[grid].empty()

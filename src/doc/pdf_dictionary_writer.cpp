@@ -16,9 +16,9 @@ namespace tablora {
 
 namespace {
 
-// Points (1/72 inch). An A4 page, turned for the picture's pages.
-constexpr double kPageWidth = 595.276;
-constexpr double kPageHeight = 841.89;
+// Points (1/72 inch). An A4 page in landscape: a table's ten columns need the width.
+constexpr double kPageWidth = 841.89;
+constexpr double kPageHeight = 595.276;
 constexpr double kMarginX = 42;
 constexpr double kMarginTop = 46;
 constexpr double kMarginBottom = 54;
@@ -31,7 +31,7 @@ constexpr double kCellPadX = 3;
 constexpr double kCellPadY = 2.5;
 constexpr double kContentsLine = 15;
 /// The width of each row cell; the note takes what is left of the line.
-constexpr double kCellWidth[DataDictionary::kCellCount] = {24, 66, 66, 56, 30, 38, 46, 24, 70, 0};
+constexpr double kCellWidth[DataDictionary::kCellCount] = {24, 92, 112, 72, 32, 40, 62, 26, 124, 0};
 constexpr double kPicturePoints = 0.75;  ///< points per pixel at 100 %
 constexpr double kMinPictureScale = 0.3;
 constexpr int kMaxPicturePages = 100;
@@ -81,7 +81,7 @@ class PdfDictionary {
   double CellTextWidth(const std::string& text);
   RowFit FitRow(const DataDictionary::Row& row);
 
-  void NewPage(bool turned = false);
+  void NewPage();
   void TitlePage();
   void Contents();
   void PicturePages();
@@ -94,9 +94,7 @@ class PdfDictionary {
   void DrawRow(const DataDictionary::Row& row, const RowFit& fit);
   void AddOutline();
 
-  double pageWidth() const { return turned_ ? kPageHeight : kPageWidth; }
-  double pageHeight() const { return turned_ ? kPageWidth : kPageHeight; }
-  double bottom() const { return pageHeight() - kMarginBottom; }
+  static double bottom() { return kPageHeight - kMarginBottom; }
 
   const DataDictionary& dictionary_;
   const DictionaryPicture* picture_;
@@ -120,7 +118,6 @@ class PdfDictionary {
   std::array<double, DataDictionary::kCellCount> cellWidth_{};
 
   bool drawing_ = false;
-  bool turned_ = false;
   int page_ = 0;
   double y_ = 0;
   int pageCount_ = 0;
@@ -265,19 +262,17 @@ PdfDictionary::RowFit PdfDictionary::FitRow(const DataDictionary::Row& row) {
   return fit;
 }
 
-void PdfDictionary::NewPage(bool turned) {
+void PdfDictionary::NewPage() {
   if (page_ > 0 && drawing_) cairo_show_page(cr_);
   ++page_;
-  turned_ = turned;
   y_ = kMarginTop;
   if (!drawing_) return;
-  cairo_pdf_surface_set_size(surface_, pageWidth(), pageHeight());
   if (page_ == 1) return;  // the title page has no footer
-  const double footer = pageHeight() - kMarginBottom + 20;
-  Show(small_, dictionary_.title(), kMarginX, footer, pageWidth() / 2 - kMarginX, kGrey);
+  const double footer = kPageHeight - kMarginBottom + 20;
+  Show(small_, dictionary_.title(), kMarginX, footer, kPageWidth / 2 - kMarginX, kGrey);
   const std::string number = std::to_string(page_) + " / " + std::to_string(pageCount_);
   pango_layout_set_alignment(small_, PANGO_ALIGN_RIGHT);
-  Show(small_, number, pageWidth() / 2, footer, pageWidth() / 2 - kMarginX, kGrey);
+  Show(small_, number, kPageWidth / 2, footer, kPageWidth / 2 - kMarginX, kGrey);
   pango_layout_set_alignment(small_, PANGO_ALIGN_LEFT);
 }
 
@@ -327,8 +322,8 @@ void PdfDictionary::Contents() {
 
 void PdfDictionary::PicturePages() {
   if (picture_ == nullptr) return;
-  const double width = kPageHeight - 2 * kMarginX;
-  const double height = kPageWidth - kMarginTop - kMarginBottom - 24;
+  const double width = kPageWidth - 2 * kMarginX;
+  const double height = kPageHeight - kMarginTop - kMarginBottom - 24;
   // As large as 100 % allows and the page's width asks, never so small that it cannot be
   // read, unless the picture would need too many pages.
   double scale = std::max(std::min(kPicturePoints, width / picture_->width), kMinPictureScale);
@@ -354,7 +349,7 @@ void PdfDictionary::PicturePages() {
     cairo_destroy(cr);
   }
   for (int p = 0; p < picturePages_; ++p) {
-    NewPage(true);
+    NewPage();
     if (p == 0) picturePage_ = page_;
     const std::string caption = picturePages_ == 1 ? std::string(u8"关系图")
                                                    : u8"关系图 (" + std::to_string(p + 1) + "/" +

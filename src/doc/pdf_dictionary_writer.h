@@ -7,7 +7,7 @@
 
 namespace tablora {
 
-/// Writes a data dictionary as a PDF document (A4): a title page, the contents with page
+/// Writes a data dictionary as a PDF document (A4 landscape): a title page, the contents with page
 /// numbers and links, the design's picture on pages of its own, then each table from a new
 /// page, its columns continuing over as many pages as they need under a repeated header
 /// row. Text is laid out with Pango and drawn with cairo, with the fonts embedded.

@@ -21,6 +21,7 @@
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/password_dialog.h"
 #include "db/gui/server_browser_dialog.h"
+#include "doc/gui/dictionary_dialog.h"
 #include "gen/gui/code_kind_dialog.h"
 #include "gen/gui/condition_dialog.h"
 #include "gen/gui/join_dialog.h"
@@ -166,6 +167,9 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeTheCancelButtonInEveryDial
       {"password", [&] { return new PasswordDialog(&Frame(), prompts, kinds, 0); }, wxID_OK,
        wxID_CANCEL, nullptr},
       {"display styles", [&] { return new DisplayStyleSheet(&Frame(), settings); }, wxID_OK,
+       wxID_CANCEL, nullptr},
+      {"data dictionary",
+       [&] { return new DictionaryDialog(&Frame(), {"G"}, DictionaryOptions{}); }, wxID_OK,
        wxID_CANCEL, nullptr},
   };
   for (const DialogCase& c : cases) {
