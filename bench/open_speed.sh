@@ -5,11 +5,18 @@
 # floor; prints the median wall time and the median CPU time (user + system), each with
 # its ratio to the floor's, and the peak resident memory (largest of the runs,
 # /usr/bin/time %M). On a busy machine the CPU times are the steadier measure.
-# `gen java` runs into a new folder (gen_java) and again into the folder the previous run
-# filled, every file unchanged (gen_again). Nothing is deleted while they run: for some
+# `gen java` runs into a new folder (gen_java: every file created), again into the folder
+# the previous run filled with every file unchanged (gen_again: nothing written), and over
+# it with every file different (gen_over, with --prefix: every file replaced through a
+# temporary file; each replaced file frees an inode, so the next run waits SETTLE seconds,
+# default 35, before it starts). Nothing else is deleted while they run: for some
 # seconds after many files were deleted, ext4's inode allocator rescans the freed inodes
 # on every file it creates, which would slow whatever runs next. GEN_RM=1 measures that
 # case on its own: each run first deletes the folder the previous run filled (gen_rm).
+# Every replaced or deleted file frees its old blocks; an ext4 without a journal mounted
+# with `discard` (this machine's root file system) discards them at once, one request per
+# file, which bounds gen_over and gen_rm by the file system, not the program. The files go
+# under TMPDIR: TMPDIR=/some/other/fs measures on another file system.
 # Usage: bench/open_speed.sh [BUILD_DIR] [TABLES...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,7 +47,7 @@ for n in "${sizes[@]}"; do
   script="$work/script_$n.sql"
   "$floor" --write-script "$n" "$script"
   declare -A times=() cpus=() peaks=()
-  names=(floor save dump gen_java gen_again)
+  names=(floor save dump gen_java gen_again gen_over)
   [ "${GEN_RM:-0}" = 1 ] && names=(floor save gen_rm)
   for i in $(seq 1 "$runs"); do
     for name in "${names[@]}"; do
@@ -50,6 +57,7 @@ for n in "${sizes[@]}"; do
         dump) cmd=("$cli" dump "$script") ;;
         gen_java) mkdir -p "$work/java_${n}_$i"; cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
         gen_again) cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time) ;;
+        gen_over) cmd=("$cli" gen java "$script" "$work/java_${n}_$i" --skip-time --prefix) ;;
         gen_rm) rm -rf "$work/java_$n"; mkdir -p "$work/java_$n"; cmd=("$cli" gen java "$script" "$work/java_$n" --skip-time) ;;
       esac
       read -r us cpu kb < <(run_once "${cmd[@]}")
@@ -57,6 +65,7 @@ for n in "${sizes[@]}"; do
       cpus[$name]+="$cpu "
       [ "${peaks[$name]:-0}" -ge "$kb" ] || peaks[$name]=$kb
     done
+    [[ " ${names[*]} " == *" gen_over "* && $i -lt $runs ]] && sleep "${SETTLE:-35}"
   done
   floor_us=$(printf '%s\n' ${times[floor]} | median)
   floor_cpu=$(printf '%s\n' ${cpus[floor]} | median)

@@ -37,6 +37,9 @@ class DesignSession {
   virtual bool SaveTableScript(int index) { return false; }
   /// The script the design was opened from or last saved to; empty for none.
   virtual std::string currentPath() const = 0;
+  /// True when the file at currentPath() holds statements the design does not keep
+  /// (views, procedures, ...): saving over it would lose them.
+  virtual bool currentFileHoldsMore() const { return false; }
   /// True when the design changed since it was opened or saved.
   virtual bool modified() const = 0;
   virtual std::vector<TableSummary> Tables() const = 0;
@@ -48,7 +51,9 @@ class DesignSession {
 
   /// Before a changed design is discarded: asks "将改动保存到 %1？" (the current path, or
   /// "表视图" when there is none). Yes saves (asking for a path when there is none), no
-  /// discards. True when the caller may go on; false after cancel or a failed save.
+  /// discards. When the current file holds more than the design, the question says that
+  /// saving would lose it, and yes saves under a new name the user confirms. True when the
+  /// caller may go on; false after cancel or a failed save.
   bool ConfirmDiscard(Prompts& prompts);
 };
 

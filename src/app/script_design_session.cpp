@@ -10,9 +10,10 @@ ScriptDesignSession::ScriptDesignSession(AppState& app, Prompts& prompts, Design
       opener_(design_, parser_, prompts),
       writer_(app),
       database_(design_, prompts, app.settings.programFolder) {
-  opener_.setDatabaseFileOpener([this](const std::string& path) {
+  opener_.setDatabaseFileOpener([this](const std::string& path,
+                                       const std::function<void()>& beforeAdding) {
     opening_ = true;
-    const bool imported = database_.OpenAccessFile(path);
+    const bool imported = database_.OpenAccessFile(path, beforeAdding);
     opening_ = false;
     return imported;
   });
@@ -41,8 +42,9 @@ bool ScriptDesignSession::SaveScript(const std::string& path) {
 bool ScriptDesignSession::SaveTableScript(int index) {
   // One table's file is not the design's file: the design keeps its own path.
   const std::string designPath = design_.currentPath();
+  const bool holdsMore = design_.currentFileHoldsMore();
   const bool saved = writer_.SaveScript(design_, prompts_, "", index);
-  design_.setCurrentPath(designPath);
+  design_.setCurrentPath(designPath, holdsMore);
   return saved;
 }
 
@@ -71,6 +73,11 @@ void ScriptDesignSession::TableChanged(int index) {
 void ScriptDesignSession::TableTreeTextChanged(int index, const std::string& treeText) {
   MarkChanged();
   view_->TableTreeTextChanged(index, treeText);
+}
+
+void ScriptDesignSession::TableWindowChanged(int index) {
+  MarkChanged();
+  view_->TableWindowChanged(index);
 }
 
 void ScriptDesignSession::DesignCleared() {

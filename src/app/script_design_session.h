@@ -25,6 +25,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   bool SaveScript(const std::string& path) override;
   bool SaveTableScript(int index) override;
   std::string currentPath() const override { return design_.currentPath(); }
+  bool currentFileHoldsMore() const override { return design_.currentFileHoldsMore(); }
   bool modified() const override { return modified_; }
   std::vector<TableSummary> Tables() const override;
 
@@ -43,6 +44,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   void TableAdded(int index, bool show) override;
   void TableChanged(int index) override;
   void TableTreeTextChanged(int index, const std::string& treeText) override;
+  void TableWindowChanged(int index) override;
   void DesignCleared() override;
   void DesignLoaded() override { view_->DesignLoaded(); }
   void ArrangeDesign() override { view_->ArrangeDesign(); }

@@ -25,9 +25,9 @@ std::string DocumentTitles::TitleOfNewDocument(const std::string& untitledName) 
   return untitledName;
 }
 
-std::string DocumentTitles::FrameTitle(const std::string& activeDocumentTitle) {
+std::string DocumentTitles::FrameTitle(const std::string& activeDocumentTitle, bool changed) {
   if (activeDocumentTitle.empty()) return kProgramName;
-  return std::string(kProgramName) + " - " + activeDocumentTitle;
+  return std::string(kProgramName) + " - " + activeDocumentTitle + (changed ? " *" : "");
 }
 
 bool DocumentTitles::SameTitle(const std::string& a, const std::string& b) {

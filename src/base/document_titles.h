@@ -22,8 +22,10 @@ class DocumentTitles {
   /// The title a new document gives itself: "TabloraD1" becomes "表视图", "TabloraD2"
   /// becomes "存储过程视图", any other name stays.
   static std::string TitleOfNewDocument(const std::string& untitledName);
-  /// "Tablora - title" for the active document, or "Tablora" when none is active.
-  static std::string FrameTitle(const std::string& activeDocumentTitle);
+  /// "Tablora - title" for the active document, or "Tablora" when none is active;
+  /// "Tablora - title *" for a document showing a design changed since it was opened or
+  /// saved.
+  static std::string FrameTitle(const std::string& activeDocumentTitle, bool changed = false);
   /// True when two titles are equal ignoring ASCII letter case.
   static bool SameTitle(const std::string& a, const std::string& b);
   /// "将改动保存到 %1？" with %1 replaced by `name`.

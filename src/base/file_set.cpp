@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,11 +21,7 @@ void SetError(std::string* error) {
   if (error) *error = std::strerror(errno);
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
+std::string FolderOf(const std::string& path) { return TextFile::FolderOf(path); }
 
 /// Syncs the file system that holds `folder` (every file written on it so far); falls
 /// back to syncing `files` one by one where the system has no such call.
@@ -45,15 +40,11 @@ bool SyncFileSystem(const std::string& folder, const std::vector<std::string>& f
   return true;
 }
 
-/// True when `target` is a file that holds exactly `bytes`.
-bool HoldsAlready(const std::string& target, const std::string& bytes) {
-  struct stat info {};
-  if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-      static_cast<std::uint64_t>(info.st_size) != bytes.size()) {
-    return false;
-  }
+/// True when the regular file `target` (of `size` bytes) holds exactly `bytes`.
+bool HoldsAlready(const TextFile::WriteTarget& target, const std::string& bytes) {
+  if (target.size != bytes.size()) return false;
   std::string held;
-  return TextFile::ReadBytes(target, held) && held == bytes;
+  return TextFile::ReadBytes(target.path, held) && held == bytes;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -65,27 +56,70 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-FileSet::~FileSet() {
-  for (const Pending& p : pending_) {
-    if (!p.temp.empty()) ::unlink(p.temp.c_str());
+FileSet::FileSet() : pid_(::getpid()) {}
+
+FileSet::~FileSet() { Discard(pending_, 0); }
+
+void FileSet::Discard(const std::vector<Pending>& pending, std::size_t first) {
+  for (std::size_t i = first; i < pending.size(); ++i) {
+    if (pending[i].kind == Pending::kTemporary) ::unlink(pending[i].temp.c_str());
+    if (pending[i].kind == Pending::kCreated) ::unlink(pending[i].target.c_str());
   }
 }
 
+void FileSet::RemoveStale(const std::string& target) {
+  const std::string folder = TextFile::FolderOf(target);
+  auto listed = stale_.find(folder);
+  if (listed == stale_.end()) {
+    std::multimap<std::string, std::string> found;
+    for (auto& [name, temp] : TextFile::StaleTemporaries(folder))
+      found.emplace(std::move(name), std::move(temp));
+    listed = stale_.emplace(folder, std::move(found)).first;
+  }
+  if (listed->second.empty()) return;
+  const std::size_t slash = target.rfind('/');
+  const auto range =
+      listed->second.equal_range(slash == std::string::npos ? target : target.substr(slash + 1));
+  for (auto it = range.first; it != range.second; ++it) ::unlink(it->second.c_str());
+  listed->second.erase(range.first, range.second);
+}
+
 bool FileSet::Add(const std::string& path, const std::string& bytes, std::string* error) {
-  std::string target;
+  TextFile::WriteTarget target;
   if (!TextFile::ResolveTarget(path, target, error)) return false;
+  using Way = TextFile::WriteWay;
+  if (target.way == Way::kStandardOutput || target.way == Way::kInPlace) {
+    pending_.push_back({path, std::move(target.path), Pending::kInPlace, {}, bytes});
+    return true;
+  }
+  RemoveStale(target.path);
+  const auto write = [&bytes](int fd) { return TextFile::WriteAll(fd, bytes); };
+  if (target.way == Way::kCreate) {
+    bool exists = false;
+    if (TextFile::WriteNew(target.path, write, false, error, &exists)) {
+      targets_.insert(target.path);
+      pending_.push_back({path, std::move(target.path), Pending::kCreated, {}, {}});
+      return true;
+    }
+    // Made meanwhile by someone else, or a link to nowhere: replaced as any file is.
+    if (!exists || !TextFile::ResolveTarget(path, target, error)) return false;
+    if (target.way == Way::kInPlace) {
+      pending_.push_back({path, std::move(target.path), Pending::kInPlace, {}, bytes});
+      return true;
+    }
+  }
   // A path added before in this set is renamed over later: this one must follow it.
-  const bool first = targets_.insert(target).second;
+  const bool first = targets_.insert(target.path).second;
   if (first && HoldsAlready(target, bytes)) {
-    pending_.push_back({path, std::move(target), std::string()});
+    pending_.push_back({path, std::move(target.path), Pending::kUnchanged, {}, {}});
     return true;
   }
   // The process id and the file's place in the set keep the names of one set apart.
   std::string temp =
-      target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(pending_.size());
-  const auto write = [&bytes](int fd) { return TextFile::WriteAll(fd, bytes); };
-  if (!TextFile::WriteTemporary(target, temp, write, false, error)) return false;
-  pending_.push_back({path, std::move(target), std::move(temp)});
+      TextFile::TemporaryName(target.path, static_cast<int>(pending_.size()), pid_);
+  const int mode = target.way == Way::kReplace ? static_cast<int>(target.mode) : -1;
+  if (!TextFile::WriteTemporary(target.path, temp, write, false, error, mode)) return false;
+  pending_.push_back({path, std::move(target.path), Pending::kTemporary, std::move(temp), {}});
   return true;
 }
 
@@ -95,41 +129,49 @@ bool FileSet::Commit(std::string* error) {
   std::vector<Pending> pending = std::move(pending_);
   pending_.clear();
   targets_.clear();
-  auto removeFrom = [&pending](std::size_t first) {
-    for (std::size_t i = first; i < pending.size(); ++i) {
-      if (!pending[i].temp.empty()) ::unlink(pending[i].temp.c_str());
-    }
-  };
+  stale_.clear();
 
-  // One sync per file system makes every temporary file durable before any is renamed.
+  // One sync per file system makes every new and temporary file durable before any is
+  // renamed.
   std::set<dev_t> synced;
   std::set<std::string> folders;
+  const auto written = [](const Pending& p) {
+    return p.kind == Pending::kTemporary || p.kind == Pending::kCreated;
+  };
   for (const Pending& p : pending) {
-    if (!p.temp.empty()) folders.insert(FolderOf(p.target));
+    if (written(p)) folders.insert(FolderOf(p.target));
   }
   for (const std::string& folder : folders) {
     struct stat info {};
     if (::stat(folder.c_str(), &info) == 0 && !synced.insert(info.st_dev).second) continue;
-    std::vector<std::string> temps;
+    std::vector<std::string> files;
     for (const Pending& p : pending) {
-      if (!p.temp.empty() && FolderOf(p.target) == folder) temps.push_back(p.temp);
+      if (written(p) && FolderOf(p.target) == folder)
+        files.push_back(p.kind == Pending::kTemporary ? p.temp : p.target);
     }
-    if (!SyncFileSystem(folder, temps)) {
+    if (!SyncFileSystem(folder, files)) {
       SetError(error);
       failedPath_ = pending.front().path;
-      removeFrom(0);
+      Discard(pending, 0);
       return false;
     }
   }
   for (std::size_t i = 0; i < pending.size(); ++i) {
-    if (!pending[i].temp.empty() &&
-        std::rename(pending[i].temp.c_str(), pending[i].target.c_str()) != 0) {
-      SetError(error);
-      failedPath_ = pending[i].path;
-      removeFrom(i);
+    const Pending& p = pending[i];
+    bool ok = true;
+    if (p.kind == Pending::kTemporary) {
+      ok = std::rename(p.temp.c_str(), p.target.c_str()) == 0;
+      if (!ok) SetError(error);
+    } else if (p.kind == Pending::kInPlace) {
+      ok = TextFile::WriteInPlace(
+          p.target, [&p](int fd) { return TextFile::WriteAll(fd, p.bytes); }, error);
+    }
+    if (!ok) {
+      failedPath_ = p.path;
+      Discard(pending, i);
       return false;
     }
-    committed_.push_back(pending[i].path);
+    committed_.push_back(p.path);
   }
   // The new names themselves are made durable, one folder at a time (where the file
   // system allows it: the files are whole either way).

@@ -66,7 +66,7 @@ bool DatabaseSession::Connect() {
   request.database = last_.database;
   request.user = last_.user;
   request.password = last_.password;
-  return SchemaImport(design_, state_, observer_).Run(request);
+  return Import(request);
 }
 
 bool DatabaseSession::BrowseServers() {
@@ -85,10 +85,17 @@ bool DatabaseSession::BrowseServers() {
   request.user = choice.user;
   request.password = choice.password;
   request.integrated = choice.integrated;
-  return SchemaImport(design_, state_, observer_).Run(request);
+  return Import(request);
 }
 
-bool DatabaseSession::OpenAccessFile(const std::string& path) {
+bool DatabaseSession::Import(const ImportRequest& request) {
+  if (!SchemaImport(design_, state_, observer_).Run(request)) return false;
+  design_.setCurrentPath("");
+  return true;
+}
+
+bool DatabaseSession::OpenAccessFile(const std::string& path,
+                                     const std::function<void()>& beforeAdding) {
   AppState& app = design_.app();
   app.databaseKind = kAccess;
   int kind = kAccess;
@@ -100,7 +107,8 @@ bool DatabaseSession::OpenAccessFile(const std::string& path) {
   request.kind = kAccess;
   request.database = path;
   request.password = password;
-  return SchemaImport(design_, state_, observer_).Run(request);
+  request.beforeAdding = beforeAdding;
+  return Import(request);
 }
 
 bool DatabaseSession::OpenShared() {

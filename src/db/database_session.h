@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,7 @@ namespace tablora {
 class DatabaseDialogs;
 class Design;
 class ImportObserver;
+struct ImportRequest;
 class Prompts;
 
 /// The design's way to databases: the shared connection with its state, and the routes
@@ -35,8 +37,9 @@ class DatabaseSession {
   /// "查看MS SQL Server数据库(&E)": the server browser, then the import.
   bool BrowseServers();
   /// Opening an MS Access file: the password dialog, then the import of the file (always
-  /// as a direct connection).
-  bool OpenAccessFile(const std::string& path);
+  /// as a direct connection); `beforeAdding` (may be empty) runs once the file's tables
+  /// are read, before they are added.
+  bool OpenAccessFile(const std::string& path, const std::function<void()>& beforeAdding = {});
   /// Opens the shared connection through the connect dialog unless it is open already.
   bool EnsureConnected();
 
@@ -49,6 +52,9 @@ class DatabaseSession {
 
  private:
   bool RunConnectDialog();
+  /// Runs an import of every table; an imported design belongs to no file until it is
+  /// saved, so that no file it did not come from is written over by a save.
+  bool Import(const ImportRequest& request);
   bool OpenShared();
 
   Design& design_;

@@ -153,6 +153,7 @@ bool SchemaImport::Run(const ImportRequest& request) {
 
   design_.app().databaseKind = kind_;
   if (all_) {
+    if (request.beforeAdding) request.beforeAdding();
     const std::size_t first = definitions.size();
     for (TableDesign& table : tables) definitions.push_back(std::move(table));
     for (std::size_t i = first; i < definitions.size(); ++i)

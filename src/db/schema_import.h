@@ -34,6 +34,8 @@ struct ImportRequest {
   std::string password;
   bool integrated = false;
   int tableIndex = -1;  ///< -1: import every table; otherwise refresh that table
+  /// Every table: runs once the tables are read, before they are added (may be empty).
+  std::function<void()> beforeAdding;
 };
 
 /// Turns a database's tables, columns, keys and comments into the design's tables:

@@ -129,4 +129,8 @@ void Design::TableChanged(int tableIndex) {
   if (tableIndex != addingIndex_) view_->TableChanged(tableIndex);
 }
 
+void Design::TableWindowChanged(int tableIndex) {
+  if (tableIndex != addingIndex_) view_->TableWindowChanged(tableIndex);
+}
+
 }  // namespace tablora

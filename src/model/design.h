@@ -80,8 +80,16 @@ class Design : public TableEditorHost {
   /// The user-defined data types the design's tables use, in the order they were read.
   std::vector<UserType>& userTypes() { return userTypes_; }
   const std::vector<UserType>& userTypes() const { return userTypes_; }
+  /// The script the design was opened from or last saved to; empty for none.
   const std::string& currentPath() const { return currentPath_; }
-  void setCurrentPath(const std::string& path) { currentPath_ = path; }
+  /// True when the file at currentPath() holds statements the design does not keep
+  /// (views, procedures, triggers, functions, data loads, ...): a save over it loses them.
+  bool currentFileHoldsMore() const { return currentFileHoldsMore_; }
+  /// `holdsMore` as the reader found it; a file the writer just wrote holds nothing more.
+  void setCurrentPath(const std::string& path, bool holdsMore = false) {
+    currentPath_ = path;
+    currentFileHoldsMore_ = holdsMore;
+  }
 
   AppState& app() { return app_; }
   const AppState& app() const { return app_; }
@@ -91,6 +99,8 @@ class Design : public TableEditorHost {
   std::vector<TableDesign>& Definitions() override { return definitions_; }
   void TreeTextChanged(int tableIndex, const std::string& treeText) override;
   void TableChanged(int tableIndex) override;
+  /// Passes DesignView::TableWindowChanged on.
+  void TableWindowChanged(int tableIndex);
 
  private:
   /// The rectangle of new table `index` on a grid of cells `Width` + `MarginW` wide and
@@ -114,6 +124,7 @@ class Design : public TableEditorHost {
   std::vector<ProcedureDesign> procedures_;
   std::vector<UserType> userTypes_;
   std::string currentPath_;
+  bool currentFileHoldsMore_ = false;
 };
 
 }  // namespace tablora

@@ -31,6 +31,9 @@ class DesignView {
   virtual void TableChanged(int index) = 0;
   /// The text of table `index`'s tree item changed.
   virtual void TableTreeTextChanged(int index, const std::string& treeText) = 0;
+  /// The user moved or resized table `index`'s window, flipped its full height or changed
+  /// its colours: the design changed. The window side draws such changes itself.
+  virtual void TableWindowChanged(int index) {}
   /// Every table, window and editor was released.
   virtual void DesignCleared() = 0;
   /// A script was opened or a schema imported: the group tree is rebuilt from the

@@ -277,17 +277,88 @@ std::size_t ScriptClauses::FindFirstCodeWord(std::string_view text, std::string_
   return first;
 }
 
-ScriptClauses::Keywords ScriptClauses::FindKeywords(std::string_view text) {
+namespace {
+
+/// The word that ends just before `pos` (white space skipped), lower case; empty when a
+/// byte other than a letter stands there.
+std::string WordBefore(std::string_view text, std::size_t pos) {
+  std::size_t end = pos;
+  while (end > 0 && IsSpace(text[end - 1])) --end;
+  std::size_t begin = end;
+  while (begin > 0 && gbk::IsWordChar(static_cast<unsigned char>(text[begin - 1]))) --begin;
+  return gbk::ToLowerAscii(text.substr(begin, end - begin));
+}
+
+/// The name of the procedure an EXEC at `pos` (`length` bytes long) calls, without its
+/// owner and brackets, lower case.
+std::string CalledProcedure(std::string_view text, std::size_t pos, std::size_t length) {
+  std::size_t i = pos + length;
+  while (i < text.size() && IsSpace(text[i])) ++i;
+  std::string name;
+  for (; i < text.size() && !IsSpace(text[i]) && text[i] != '(' && text[i] != ';'; ++i) {
+    if (text[i] == '.') {
+      name.clear();
+    } else if (text[i] != '[' && text[i] != ']') {
+      name += Lower(text[i]);
+    }
+  }
+  return name;
+}
+
+/// True when the word found at `pos` starts a statement the design does not keep.
+bool IsUnkeptStatement(std::string_view text, std::size_t pos, std::string_view word) {
+  const std::size_t end = pos + word.size();
+  // A name that reads like a keyword: [update], "delete", t.insert, @merge.
+  const char before = pos > 0 ? text[pos - 1] : ' ';
+  const char after = end < text.size() ? text[end] : ' ';
+  if (before == '[' || before == '"' || before == '.' || after == ']' || after == '"' ||
+      after == '.')
+    return false;
+  if (word == "create") {
+    return MatchWordAt(text, pos, "create table") == 0 && MatchWordAt(text, pos, "create type") == 0;
+  }
+  if (word == "alter") {
+    return MatchWordAt(text, pos, "alter table") == 0 &&
+           MatchWordAt(text, pos, "alter column") == 0;
+  }
+  // ON UPDATE and ON DELETE are the actions of a foreign key.
+  if (word == "update" || word == "delete") return WordBefore(text, pos) != "on";
+  if (word == "exec" || word == "execute") {
+    // The descriptions and types the reader reads, and the descriptions the writer drops
+    // before it adds them again.
+    const std::string called = CalledProcedure(text, pos, word.size());
+    return called != "sp_addextendedproperty" && called != "sp_dropextendedproperty" &&
+           called != "sp_updateextendedproperty" && called != "sp_addtype";
+  }
+  return true;
+}
+
+}  // namespace
+
+ScriptClauses::Keywords ScriptClauses::FindKeywords(std::string_view text, bool unkept) {
   Keywords keywords;
   std::vector<std::size_t>* lists[] = {&keywords.createTable, &keywords.createType,
                                        &keywords.addType, &keywords.alterTable,
                                        &keywords.addProperty};
-  ScanCodeWords(
-      text, {"create table", "create type", "sp_addtype", "alter table", "sp_addextendedproperty"},
-      [&lists](std::size_t k, std::size_t pos) {
-        lists[k]->push_back(pos);
-        return true;
-      });
+  static const std::vector<std::string_view> kKept = {
+      "create table", "create type", "sp_addtype", "alter table", "sp_addextendedproperty"};
+  static const std::vector<std::string_view> kWithUnkept = [] {
+    std::vector<std::string_view> words = kKept;
+    for (std::string_view word : {"create", "alter", "insert", "update", "delete", "merge",
+                                  "truncate", "grant", "deny", "revoke", "exec", "execute"})
+      words.push_back(word);
+    return words;
+  }();
+  const std::vector<std::string_view>& words = unkept ? kWithUnkept : kKept;
+  ScanCodeWords(text, words, [&](std::size_t k, std::size_t pos) {
+    if (k < std::size(lists)) {
+      lists[k]->push_back(pos);
+    } else if (IsUnkeptStatement(text, pos, words[k]) &&
+               (keywords.unkept.empty() || keywords.unkept.back() != pos)) {
+      keywords.unkept.push_back(pos);
+    }
+    return true;
+  });
   return keywords;
 }
 

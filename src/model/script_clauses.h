@@ -21,8 +21,15 @@ class ScriptClauses {
     std::vector<std::size_t> addType;      ///< "sp_addtype"
     std::vector<std::size_t> alterTable;   ///< "alter table"
     std::vector<std::size_t> addProperty;  ///< "sp_addextendedproperty"
+    /// Statements the design does not keep, when asked for: CREATE and ALTER of anything
+    /// but tables and types (views, procedures, functions, triggers, indexes, ...), data
+    /// loads and changes (INSERT, UPDATE, DELETE, MERGE, TRUNCATE), permissions (GRANT,
+    /// DENY, REVOKE) and EXEC of any procedure but those of descriptions and types. USE,
+    /// SET and GO are not content and are not counted.
+    std::vector<std::size_t> unkept;
   };
-  static Keywords FindKeywords(std::string_view text);
+  /// `unkept`: also look for the statements the design does not keep.
+  static Keywords FindKeywords(std::string_view text, bool unkept = false);
 
   /// One constraint clause ("CONSTRAINT [n] PRIMARY KEY (...)", "FOREIGN KEY (...)
   /// REFERENCES ...", "CHECK (...)", "DEFAULT (...) FOR [c]"), applied to `table`'s columns

@@ -175,7 +175,11 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     if (path.empty()) return false;
   }
   if (EndsWithIgnoreCase(path, ".mdb")) {
-    if (databaseFileOpener_) return databaseFileOpener_(path);
+    if (databaseFileOpener_) {
+      return databaseFileOpener_(path, [this] {
+        if (ConfirmReplace()) design_.ClearDesign();
+      });
+    }
     static const std::string refused = Cp936(u8"还不能打开MS Access数据库文件(.mdb)!");
     return Fail(refused);
   }
@@ -204,7 +208,8 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     for (ProcedureDesign& procedure : procedures)
       design_.procedures().push_back(std::move(procedure));
     readProcedures_ = true;
-    design_.setCurrentPath(path);
+    // The table script the design saves does not hold the procedures.
+    design_.setCurrentPath(path, true);
     design_.view().DesignLoaded();
     return true;
   }
@@ -212,7 +217,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   static const std::string notTables = Cp936(u8"不是表的SQL脚本文件!");
   // Without a full-width colon the text is its own normalised form.
   if (text.find("\xA3\xBA") != std::string::npos) text = ScriptClauses::NormaliseColons(text);
-  const ScriptClauses::Keywords keywords = ScriptClauses::FindKeywords(text);
+  const ScriptClauses::Keywords keywords = ScriptClauses::FindKeywords(text, true);
   if (keywords.createTable.empty()) return Fail(notTables);
 
   const bool lineComments = ownScript || keywords.addProperty.empty();
@@ -278,7 +283,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     }
     if (!known) design_.userTypes().push_back(type);
   }
-  design_.setCurrentPath(path);
+  design_.setCurrentPath(path, !keywords.unkept.empty());
   design_.view().DesignLoaded();
   return true;
 }

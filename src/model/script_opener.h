@@ -33,9 +33,13 @@ class ScriptOpener {
   /// (the user was told through the prompts, except for a cancelled dialog).
   bool OpenScript(const std::string& path);
 
-  /// What opening an MS Access file (".mdb") does: import it into the design; true when
-  /// tables were added. Without one such files are refused.
-  void setDatabaseFileOpener(std::function<bool(const std::string&)> opener) {
+  /// What opening an MS Access file (".mdb") does: import it into the design, calling
+  /// `beforeAdding` once its tables are read (which asks, as a script open does, whether
+  /// the design's tables go); true when tables were added. Without one such files are
+  /// refused.
+  using DatabaseFileOpener =
+      std::function<bool(const std::string& path, const std::function<void()>& beforeAdding)>;
+  void setDatabaseFileOpener(DatabaseFileOpener opener) {
     databaseFileOpener_ = std::move(opener);
   }
 
@@ -66,7 +70,7 @@ class ScriptOpener {
   Prompts& prompts_;
   std::string error_;
   bool readProcedures_ = false;
-  std::function<bool(const std::string&)> databaseFileOpener_;
+  DatabaseFileOpener databaseFileOpener_;
 };
 
 }  // namespace tablora

@@ -1,5 +1,11 @@
 #include "model/script_writer.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -454,22 +460,83 @@ std::string ScriptWriter::BuildScript(Design& design, int index) const {
   return script;
 }
 
+std::string ScriptWriter::NameBeside(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot <= nameStart) dot = path.size();
+  for (int n = 1;; ++n) {
+    std::string name = path.substr(0, dot) + "_" + std::to_string(n) + path.substr(dot);
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) != 0 && errno == ENOENT) return name.substr(nameStart);
+  }
+}
+
+bool ScriptWriter::KeepForeignScript(const std::string& path, std::string& backup,
+                                     std::string* error) {
+  backup.clear();
+  TextFile::WriteTarget target;
+  if (!TextFile::ResolveTarget(path, target, error)) return false;
+  if (target.way != TextFile::WriteWay::kReplace) return true;
+  // This program's scripts begin with its file header (any version).
+  static const std::string kSignature = "/* TABLORA";
+  char head[10] = {};
+  ssize_t got = 0;
+  if (const int fd = ::open(target.path.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+    got = ::read(fd, head, sizeof head);
+    ::close(fd);
+  }
+  if (got == 0 || (got == static_cast<ssize_t>(kSignature.size()) &&
+                   kSignature.compare(0, kSignature.size(), head, sizeof head) == 0)) {
+    return true;
+  }
+  std::string bytes;
+  for (int n = 1; n < 1000; ++n) {
+    const std::string name =
+        target.path + (n == 1 ? std::string(".bak") : "(" + std::to_string(n) + ").bak");
+    // A second name for the old file: the save then renames the new one over the path.
+    if (::link(target.path.c_str(), name.c_str()) == 0) {
+      backup = name;
+      return true;
+    }
+    if (errno == EEXIST) continue;
+    // A file system without links gets a copy.
+    if (bytes.empty() && !TextFile::ReadBytes(target.path, bytes, error)) return false;
+    bool exists = false;
+    if (TextFile::WriteNew(
+            name, [&bytes](int fd) { return TextFile::WriteAll(fd, bytes); }, true, error,
+            &exists)) {
+      backup = name;
+      return true;
+    }
+    if (!exists) return false;
+  }
+  if (error != nullptr) *error = std::strerror(EEXIST);
+  return false;
+}
+
 bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::string& path,
                               int index) const {
   std::string target = path;
   if (target.empty()) {
-    // Start beside the design's own file, under its name when nothing else is proposed.
+    // Start beside the design's own file, under its name when nothing else is proposed;
+    // a file that holds more than the design keeps its name, and a new one is proposed.
     const std::string& current = design.currentPath();
     std::string proposed = TextCodec::Cp936ToUtf8(ProposedFileName(design, index));
-    if (proposed.empty() && !FileDialogs::FolderOf(current).empty()) {
-      proposed = current.substr(current.rfind('/') + 1);
+    if (!FileDialogs::FolderOf(current).empty()) {
+      if (index < 0 && design.currentFileHoldsMore()) {
+        proposed = NameBeside(current);
+      } else if (proposed.empty()) {
+        proposed = current.substr(current.rfind('/') + 1);
+      }
     }
     target = prompts.ChooseSaveFile(index < 0 ? FileDialogs::SaveDesign(current, proposed)
                                               : FileDialogs::SaveTableScript(current, proposed));
     if (target.empty()) return false;
     design.setCurrentPath(target);
   }
-  if (target.front() != '/' && !app_.settings.programFolder.empty()) {
+  if (target.front() != '/' && target != TextFile::kStandardOutput &&
+      !app_.settings.programFolder.empty()) {
     target = app_.settings.programFolder + "/" + target;
   }
 
@@ -480,11 +547,24 @@ bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::strin
     return false;
   }
   std::string error;
-  if (!TextFile::WriteText(target, script, &error)) {
-    static const std::string cannotWrite = Cp936(u8"无法写入文件, 原来的文件没有改变:\n");
+  std::string backup;
+  if (!KeepForeignScript(target, backup, &error)) {
+    static const std::string cannotKeep = Cp936(u8"无法保留原来的文件, 没有保存:\n");
     prompts.ShowMessage(
-        cannotWrite + TextCodec::Utf8ToCp936(target) + "\n" + TextCodec::Utf8ToCp936(error),
+        cannotKeep + TextCodec::Utf8ToCp936(target) + "\n" + TextCodec::Utf8ToCp936(error),
         "Tablora");
+    return false;
+  }
+  const bool inPlace = TextFile::WritesInPlace(target);
+  if (!TextFile::WriteText(target, script, &error)) {
+    if (!backup.empty()) ::unlink(backup.c_str());
+    // A device or pipe has no old content to keep.
+    static const std::string cannotWrite = Cp936(u8"无法写入文件, 原来的文件没有改变:\n");
+    static const std::string cannotWriteInPlace = Cp936(u8"无法写入文件:\n");
+    prompts.ShowMessage((inPlace ? cannotWriteInPlace : cannotWrite) +
+                            TextCodec::Utf8ToCp936(target) + "\n" +
+                            TextCodec::Utf8ToCp936(error),
+                        "Tablora");
     return false;
   }
   return true;

@@ -73,6 +73,16 @@ class ScriptWriter {
   /// The file name SaveScript proposes ("" for none).
   std::string ProposedFileName(const Design& design, int index) const;
 
+  /// The first free name beside `path` made of its name, "_n" and its extension
+  /// ("trade.sql": "trade_1.sql", "trade_2.sql", ...); the file name alone.
+  static std::string NameBeside(const std::string& path);
+  /// Before a save over `path`: when it is a regular file (or a link to one) that does not
+  /// begin with this program's file header, so this program did not write it, it is kept
+  /// as "NAME.bak" (or "NAME(2).bak", ... when that is taken) and `backup` gets that path;
+  /// otherwise `backup` is "". False (with the system's reason) when it cannot be kept.
+  static bool KeepForeignScript(const std::string& path, std::string& backup,
+                                std::string* error = nullptr);
+
  private:
   /// One row's foreign key as the grid gives it.
   struct ForeignKeyRow {

@@ -221,13 +221,16 @@ void TableEditor::FillFromDefinition(const std::vector<TableDesign>& list, int i
 }
 
 void TableEditor::FillNames(const TableDesign& table) {
+  // Filled again from its own record (an editor closed without an edit), the tree's text
+  // stays and nothing changed.
+  const std::string before = TreeText(names_.actualName, names_.displayName);
   names_.actualName = table.actualName;
   names_.comment = table.comment;
   if (!table.displayName.empty()) names_.displayName = table.displayName;
   if (!table.group.empty()) names_.group = table.group;
   if (!table.owner.empty()) names_.owner = table.owner;
   if (names_.displayName.empty()) names_.displayName = names_.actualName;
-  NotifyTreeText();
+  if (TreeText(names_.actualName, names_.displayName) != before) NotifyTreeText();
 }
 
 void TableEditor::FillGrid(GridCells& g, const TableDesign& table) const {
@@ -322,11 +325,22 @@ void TableEditor::BuildSqlText() {
   }
   if (header.empty()) return;
   const ColumnLines columns = writer.BuildColumnLines(*grid_, names_);
-  tableText_ = gbk::ReplaceAll(header, ScriptWriter::kContentPlaceholder, columns.lines);
+  std::string text = gbk::ReplaceAll(header, ScriptWriter::kContentPlaceholder, columns.lines);
+  // A text built again the same (an editor opened and closed without an edit) is no change
+  // of the table; neither is the first text of a table whose record it reads back as.
+  const bool textEdited = !tableText_.empty() && (text != tableText_ ||
+                                                  columns.extraStatements != extraStatements_);
+  tableText_ = std::move(text);
   extraStatements_ = columns.extraStatements;
   textChanged_ = true;
   ShowText(showExtra_ ? tableText_ + extraStatements_ : tableText_);
-  if (ParseSqlText()) host_.TableChanged(tableIndex_);
+  const std::size_t k = static_cast<std::size_t>(tableIndex_);
+  const bool hadRecord = k < host_.Definitions().size();
+  const std::uint64_t before = hadRecord ? RecordHash(host_.Definitions()[k]) : 0;
+  if (ParseSqlText() &&
+      (textEdited || !hadRecord || RecordHash(host_.Definitions()[k]) != before)) {
+    host_.TableChanged(tableIndex_);
+  }
 }
 
 bool TableEditor::ApplySqlText() {

@@ -233,6 +233,7 @@ void TableSurface::ToggleWholeBox(int table, const Settings& settings,
     ApplySize(table, settings);
   }
   Changed(table);
+  design_.TableWindowChanged(table);
 }
 
 bool TableSurface::ScrollBy(int table, int dx, int dy) {
@@ -247,6 +248,13 @@ bool TableSurface::ScrollBy(int table, int dx, int dy) {
   window.scrollY = y;
   Changed(table);
   return true;
+}
+
+void TableSurface::Release() {
+  const bool placed = (mode_ == Mode::kMoving || mode_ == Mode::kResizing) && dragTable_ >= 0 &&
+                      dragTable_ < Count() && !(Rect(dragTable_) == pressRect_);
+  mode_ = Mode::kIdle;
+  if (placed) design_.TableWindowChanged(dragTable_);
 }
 
 SurfaceHit TableSurface::Press(int x, int y) {

@@ -102,7 +102,7 @@ class TableSurface {
   /// Rebuilds and fits the window when needed; the size rule keeps its top-left corner.
   /// True when anything changed.
   bool Prepare(int table, const Settings& settings, const TextMeasurer& measurer);
-  /// Flips the whole-box flag and applies the size rule.
+  /// Flips the whole-box flag and applies the size rule; a change of the design.
   void ToggleWholeBox(int table, const Settings& settings, const TextMeasurer& measurer);
   /// Scrolls a window's grid by (dx, dy) pixels within its content; true when it moved.
   bool ScrollBy(int table, int dx, int dy);
@@ -115,7 +115,9 @@ class TableSurface {
   SurfaceHit Press(int x, int y);
   /// Mouse move while a button is down: the rectangles to repaint (old and new place).
   std::vector<PixelRect> Drag(int x, int y);
-  void Release() { mode_ = Mode::kIdle; }
+  /// The button went up (or the capture was lost): a window moved or resized by the drag
+  /// is a change of the design (Design::TableWindowChanged).
+  void Release();
   Mode mode() const { return mode_; }
   int dragTable() const { return dragTable_; }
   /// The wheel over (x, y): scrolls the window there when it has a vertical bar and

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "base/settings_loader.h"
+#include "base/text_codec.h"
 #include "base/text_file.h"
 #include "support/scripted_prompts.h"
 
@@ -123,6 +125,60 @@ TEST_F(ScriptDesignSessionTest, OpeningOverADesignMarksItChangedOnlyWhenTheTable
     EXPECT_EQ(session.Tables().size(), replace ? 2u : 4u);
     EXPECT_EQ(session.modified(), !replace) << "replace " << replace;
   }
+}
+
+TEST_F(ScriptDesignSessionTest, AScriptHoldingMoreThanTablesIsNeverWrittenOverUnasked) {
+  // A server's script of a whole database: tables beside a view, a function, a procedure,
+  // a trigger, an index, rows and a grant.
+  std::string original;
+  ASSERT_TRUE(TextFile::ReadBytes(TABLORA_TEST_DATA "/reader_server_objects.sql", original));
+  const std::string shop = (folder_ / "shop.sql").string();
+  ASSERT_TRUE(TextFile::WriteBytes(shop, original));
+  ScriptDesignSession session(app_, prompts_, &view_);
+  ASSERT_TRUE(session.OpenScript(shop));
+  EXPECT_EQ(session.Tables().size(), 2u);
+  EXPECT_TRUE(session.currentFileHoldsMore());
+  session.design()->TableWindowChanged(0);  // a window moved
+  ASSERT_TRUE(session.modified());
+
+  // Yes saves under a new name beside it; the script stays as it was.
+  const std::string beside = (folder_ / "shop_1.sql").string();
+  prompts_.yesNoCancelAnswers = {Answer::kYes};
+  prompts_.saveFiles = {beside};
+  ASSERT_TRUE(session.ConfirmDiscard(prompts_));
+  ASSERT_EQ(prompts_.questions.size(), 1u);
+  EXPECT_EQ(TextCodec::Cp936ToUtf8(prompts_.questions[0]),
+            u8"将改动保存到 " + shop +
+                u8"？\n此文件含有本程序不保存的内容(视图、存储过程等), 保存将丢失它们\n"
+                u8"选择“是”将改动另存为新的文件。");
+  ASSERT_EQ(prompts_.fileDialogs.size(), 1u);
+  EXPECT_EQ(prompts_.fileDialogs[0].proposedName, "shop_1.sql");
+  EXPECT_EQ(prompts_.fileDialogs[0].startFolder, folder_.string());
+  std::string bytes;
+  ASSERT_TRUE(TextFile::ReadBytes(shop, bytes));
+  EXPECT_EQ(bytes, original);
+  ASSERT_TRUE(TextFile::ReadBytes(beside, bytes));
+  EXPECT_EQ(bytes.compare(0, 10, "/* TABLORA"), 0);
+  EXPECT_EQ(session.currentPath(), beside);
+  EXPECT_FALSE(session.currentFileHoldsMore());
+  EXPECT_FALSE(session.modified());
+
+  // The first save over a file this program did not write keeps it as NAME.bak (the next
+  // free name when that is taken); a file it wrote is saved over without one.
+  ASSERT_TRUE(TextFile::WriteBytes(shop + ".bak", "older"));
+  ASSERT_TRUE(session.SaveScript(shop));
+  ASSERT_TRUE(TextFile::ReadBytes(shop + "(2).bak", bytes));
+  EXPECT_EQ(bytes, original);
+  ASSERT_TRUE(TextFile::ReadBytes(shop + ".bak", bytes));
+  EXPECT_EQ(bytes, "older");
+  ASSERT_TRUE(session.SaveScript(shop));
+  ASSERT_TRUE(session.SaveScript(beside));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"shop.sql", "shop.sql(2).bak", "shop.sql.bak",
+                                             "shop_1.sql", "two.sql"}));
 }
 
 TEST_F(ScriptDesignSessionTest, SavingAnEmptyDesignWritesNothing) {

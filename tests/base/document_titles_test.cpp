@@ -21,6 +21,8 @@ TEST(DocumentTitles, FirstTwoUntitledDocumentsBecomeTheTwoViews) {
 TEST(DocumentTitles, FrameTitleFollowsTheActiveDocument) {
   EXPECT_EQ(DocumentTitles::FrameTitle(""), "Tablora");
   EXPECT_EQ(Utf8(DocumentTitles::FrameTitle(DocumentTitles::DesignView())), u8"Tablora - 表视图");
+  EXPECT_EQ(Utf8(DocumentTitles::FrameTitle(DocumentTitles::DesignView(), true)),
+            u8"Tablora - 表视图 *");
 }
 
 TEST(DocumentTitles, TitlesCompareIgnoringAsciiCaseOnly) {

@@ -1,15 +1,18 @@
 #include "base/file_set.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <set>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "base/text_file.h"
+#include "support/temp_folder.h"
 
 namespace tablora {
 namespace {
@@ -113,6 +116,45 @@ TEST(FileSetTest, AFileHoldingTheBytesAlreadyIsLeftAsItIs) {
   EXPECT_EQ(Read(dir + "/twice"), "held");
   EXPECT_EQ(Names(dir), (std::set<std::string>{"same", "changed", "longer", "twice"}));
   std::filesystem::remove_all(dir);
+}
+
+TEST(FileSetTest, NewFilesAreWrittenAtOnceAPipeAtCommitAndStaleTemporariesGo) {
+  testing::TempFolder dir;
+  const pid_t child = ::fork();  // ended: stands for a killed generation
+  if (child == 0) ::_exit(0);
+  ASSERT_GT(child, 0);
+  ::waitpid(child, nullptr, 0);
+  ASSERT_TRUE(TextFile::WriteBytes(dir / ("b.java.tmp" + std::to_string(child) + "_0"), "half"));
+  const std::string pipe = dir / "pipe.java";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  ASSERT_TRUE(TextFile::WritesInPlace(pipe));
+  {
+    FileSet files;
+    std::string received;
+    std::thread reader([&] { TextFile::ReadBytes(pipe, received); });
+    ASSERT_TRUE(files.Add(dir / "a.java", "a"));
+    ASSERT_TRUE(files.Add(pipe, "p"));
+    ASSERT_TRUE(files.Add(dir / "b.java", "b"));
+    // The new files stand already, without temporary files; the pipe waits for Commit.
+    EXPECT_EQ(Names(dir.path().string()),
+              (std::set<std::string>{"a.java", "b.java", "pipe.java"}));
+    EXPECT_EQ(received, "");
+    std::string error;
+    EXPECT_TRUE(files.Commit(&error)) << error;
+    reader.join();
+    EXPECT_EQ(received, "p");
+    EXPECT_EQ(Read(dir / "b.java"), "b");
+  }
+  // A set that fails removes the new files it did not reach.
+  std::filesystem::create_directories(dir / "taken.java");
+  FileSet blocked;
+  ASSERT_TRUE(blocked.Add(dir / "c.java", "c"));
+  ASSERT_TRUE(blocked.Add(dir / "taken.java", "cannot write a folder"));
+  ASSERT_TRUE(blocked.Add(dir / "d.java", "d"));
+  EXPECT_FALSE(blocked.Commit());
+  EXPECT_EQ(blocked.committed(), (std::vector<std::string>{dir / "c.java"}));
+  EXPECT_EQ(Names(dir.path().string()),
+            (std::set<std::string>{"a.java", "b.java", "c.java", "pipe.java", "taken.java"}));
 }
 
 }  // namespace

@@ -153,6 +153,37 @@ TEST(DatabaseSession, OpeningAnMdbAsksThePasswordAndImportsItDirectly) {
   EXPECT_TRUE(prompts.messages.empty());
 }
 
+TEST(DatabaseSession, OpeningAnMdbOverAnOpenScriptAsksAsAScriptOpenAndLeavesNoPath) {
+  AppState app;
+  app.settings = testing::EditorSettings();
+  app.settings.programFolder = testing::ResourceFolder();
+  const std::string script = ::testing::TempDir() + "mdb_over_script.sql";
+  ASSERT_TRUE(TextFile::WriteBytes(script, "CREATE TABLE [dbo].[mine] (\n[id] [int] NOT NULL\n)\n"));
+  // Answer to "delete the old tables?": yes replaces them, no keeps them beside the file's.
+  for (const bool replace : {true, false}) {
+    SCOPED_TRACE(replace ? "replace" : "merge");
+    testing::ScriptedPrompts prompts;
+    ScriptDesignSession session(app, prompts);
+    ScriptedDialogs dialogs;
+    session.database()->setDialogs(&dialogs);
+    ASSERT_TRUE(session.OpenScript(script));
+    // A cancelled password dialog asks nothing and changes nothing.
+    dialogs.passwords = {{-1, ""}, {kAccess, ""}};
+    EXPECT_FALSE(session.OpenScript(testing::NwindPath()));
+    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_EQ(session.currentPath(), script);
+
+    prompts.yesNoAnswers = {replace};
+    ASSERT_TRUE(session.OpenScript(testing::NwindPath()));
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0], G(u8"严重警告---请把程序关闭, 再重新打开!!\n\t要删除原来的表吗?"));
+    EXPECT_EQ(session.design()->tableCount(), replace ? 8 : 9);
+    // The script no longer holds the design: a save asks for a file.
+    EXPECT_EQ(session.currentPath(), "");
+    EXPECT_EQ(session.modified(), !replace);
+  }
+}
+
 TEST(DatabaseSession, ConnectThroughDataLinkAndEnsureConnected) {
   testing::ImportBench bench;
   const std::string connection = testing::MakeSqliteDatabase(
@@ -162,6 +193,7 @@ TEST(DatabaseSession, ConnectThroughDataLinkAndEnsureConnected) {
   ScriptedDialogs dialogs;
   database.setDialogs(&dialogs);
 
+  bench.design.setCurrentPath("/somewhere/else.sql");
   dialogs.connects.push_back([&](ConnectForm& form) {
     form.dataLink = true;
     form.kind = kSqlServer;
@@ -171,6 +203,7 @@ TEST(DatabaseSession, ConnectThroughDataLinkAndEnsureConnected) {
   });
   ASSERT_TRUE(database.Connect());
   EXPECT_EQ(2, bench.design.tableCount());
+  EXPECT_EQ("", bench.design.currentPath()) << "an imported design belongs to no file";
   EXPECT_EQ(ConnectionState::kDataLink, database.state().connectionMode);
   EXPECT_TRUE(database.state().importProcedures);
 

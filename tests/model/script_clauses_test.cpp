@@ -46,5 +46,53 @@ TEST(ScriptClausesTest, OnePassFindsWhatEachWordSearchFinds) {
   }
 }
 
+TEST(ScriptClausesTest, FindsTheStatementsTheDesignDoesNotKeep) {
+  const std::pair<const char*, std::size_t> cases[] = {
+      // Kept, or not content: tables, types, constraints, descriptions, session settings.
+      {"USE [Trade]\nGO\nSET ANSI_NULLS ON\nGO\nCREATE TABLE [t] ([a] int)\nGO\n"
+       "create type [n] from int\nexec sp_addtype m, 'int'\n"
+       "ALTER TABLE [t] ADD CONSTRAINT [f] FOREIGN KEY ([a]) REFERENCES [u] ([a]) "
+       "ON DELETE CASCADE ON  UPDATE NO ACTION\nALTER TABLE [t] ALTER COLUMN [a] bigint\n"
+       "EXECUTE [sys].[sp_addextendedproperty] N'MS_Description', N'x'\n"
+       "exec sp_dropextendedproperty N'MS_Description'\n"
+       "-- insert into t values (1)\n/* create view v as select 1 */\n"
+       "select [update], \"delete\", t.insert, [last update] from t where a = 'grant x'",
+       0},
+      // Each of these is one statement the design does not keep.
+      {"create view v as select 1", 1},
+      {"CREATE PROCEDURE p AS SELECT 1", 1},
+      {"create function f() returns int as begin return 1 end", 1},
+      {"CREATE TRIGGER tr ON t AFTER INSERT AS SELECT 1", 2},  // and its INSERT
+      {"CREATE UNIQUE NONCLUSTERED INDEX ix ON t (a)", 1},
+      {"ALTER VIEW v AS SELECT 2", 1},
+      {"INSERT INTO t VALUES (1)", 1},
+      {"BULK INSERT t FROM 'x.csv'", 1},
+      {"update t set a = 1", 1},
+      {"DELETE FROM t", 1},
+      {"MERGE t USING u ON 1 = 1", 1},
+      {"truncate table t", 1},
+      {"GRANT SELECT ON t TO public", 1},
+      {"DENY SELECT ON t TO public", 1},
+      {"REVOKE SELECT ON t FROM public", 1},
+      {"EXEC dbo.sp_executesql N'CREATE VIEW v AS SELECT 1'", 1},
+      {"EXECUTE sp_bindrule 'r', 't.a'", 1},
+  };
+  for (const auto& [text, count] : cases) {
+    EXPECT_EQ(ScriptClauses::FindKeywords(text, true).unkept.size(), count) << text;
+    EXPECT_TRUE(ScriptClauses::FindKeywords(text).unkept.empty()) << "looked for only when asked";
+  }
+  // The program's own scripts and a server's table script hold nothing else; a procedure
+  // script and a server's script of a whole database do.
+  for (const auto& entry : std::filesystem::directory_iterator(TABLORA_TEST_DATA)) {
+    if (entry.path().extension() != ".sql") continue;
+    std::string bytes;
+    ASSERT_TRUE(TextFile::ReadBytes(entry.path().string(), bytes));
+    const bool more = entry.path().filename() == "procedures_sample.sql" ||
+                      entry.path().filename() == "reader_server_objects.sql";
+    EXPECT_EQ(ScriptClauses::FindKeywords(bytes, true).unkept.empty(), !more)
+        << entry.path().filename();
+  }
+}
+
 }  // namespace
 }  // namespace tablora

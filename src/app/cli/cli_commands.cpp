@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/text_file.h"
+
 namespace tablora::cli {
 
 std::string AbsolutePath(const std::string& path) {
@@ -11,6 +13,10 @@ std::string AbsolutePath(const std::string& path) {
   std::error_code error;
   const auto absolute = std::filesystem::absolute(path, error);
   return error ? path : absolute.string();
+}
+
+std::string OutputPath(const std::string& path) {
+  return path == TextFile::kStandardOutput ? path : AbsolutePath(path);
 }
 
 namespace {
@@ -25,9 +31,11 @@ struct Command {
 
 /// Every command of the tool; add a line here for a new one.
 constexpr Command kCommands[] = {
-    {"new-sample", "OUT", "write the saved script of a small sample design", NewSampleCommand, 1},
+    {"new-sample", "OUT", "write the saved script of a small sample design (OUT - : standard output)",
+     NewSampleCommand, 1},
     {"dump", "FILE", "open a script and print the design as JSON (UTF-8)", DumpCommand, 1},
-    {"save", "IN OUT", "open a script and save all its tables with the writer", SaveCommand, 2},
+    {"save", "IN OUT", "open a script and save all its tables with the writer (OUT - : standard output)",
+     SaveCommand, 2},
     {"gen", "c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] [--skip-time]",
      "generate C structures, Java classes or C++ classes", GenCommand},
     {"sql", "KIND DESIGN.sql TABLE [--fields a,b] [--where TEXT] [--params] [--proc]",

@@ -11,6 +11,8 @@ int Run(const std::vector<std::string>& args);
 /// `path` made absolute against the current folder: the core resolves relative paths
 /// against the program folder, a command line against where it was started.
 std::string AbsolutePath(const std::string& path);
+/// A file the command writes: "-" stays standard output, anything else AbsolutePath.
+std::string OutputPath(const std::string& path);
 
 /// The commands, each in its own <command>_command.cpp. `args` follow the command name;
 /// Run has checked their number where the command takes a fixed number.

@@ -7,6 +7,7 @@
 #include "app/cli/opened_design.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
+#include "base/text_file.h"
 #include "gen/code_generation.h"
 #include "gen/fixed_options_prompt.h"
 
@@ -17,8 +18,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: tablora-cli gen c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] "
     "[--skip-time]\n"
-    "  OUT is the file to write; for java without --table it is the folder that receives\n"
-    "  one NAME.java per table (the package is the folder's name).\n";
+    "  OUT is the file to write (- : standard output); for java without --table it is the\n"
+    "  folder that receives one NAME.java per table (the package is the folder's name).\n";
 
 struct GenArguments {
   std::string language;
@@ -55,7 +56,7 @@ bool ParseArguments(const std::vector<std::string>& args, GenArguments& parsed) 
   if (positional.size() != 3) return false;
   parsed.language = positional[0];
   parsed.designPath = AbsolutePath(positional[1]);
-  parsed.out = AbsolutePath(positional[2]);
+  parsed.out = OutputPath(positional[2]);
   if (parsed.language != "c" && parsed.language != "java" && parsed.language != "cpp") {
     std::fprintf(stderr, "tablora-cli gen: unknown language '%s'\n", parsed.language.c_str());
     return false;
@@ -108,6 +109,11 @@ int GenCommand(const std::vector<std::string>& args) {
     }
   }
   if (parsed.language == "java" && index == -1) {
+    if (parsed.out == TextFile::kStandardOutput) {
+      std::fprintf(stderr, "tablora-cli gen: java without --table writes a folder, not '-'\n");
+      std::fputs(kUsage, stderr);
+      return 2;
+    }
     std::error_code ec;  // a folder that cannot be made fails at the first write
     std::filesystem::create_directories(parsed.out, ec);
   }

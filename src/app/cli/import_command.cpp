@@ -76,7 +76,7 @@ int ImportCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "skipped table %s: its name has characters code page 936 lacks\n",
                  name.c_str());
   return ScriptWriter(opened.app)
-                 .SaveScript(opened.design, opened.prompts, AbsolutePath(positional[1]), -1)
+                 .SaveScript(opened.design, opened.prompts, OutputPath(positional[1]), -1)
              ? 0
              : 1;
 }

@@ -115,7 +115,7 @@ int NewSampleCommand(const std::vector<std::string>& args) {
   Design design(app, prompts, parser);
   app.designHasContent = true;
   for (const SampleTable& table : SampleTables()) EnterTable(design, table);
-  if (!ScriptWriter(app).SaveScript(design, prompts, AbsolutePath(args[0]), -1)) {
+  if (!ScriptWriter(app).SaveScript(design, prompts, OutputPath(args[0]), -1)) {
     std::fprintf(stderr, "tablora-cli: cannot write %s\n", args[0].c_str());
     return 1;
   }

@@ -13,7 +13,7 @@ int SaveCommand(const std::vector<std::string>& args) {
   if (!opened.Open(args[0])) return 1;
   // SaveScript tells the user (here: standard error) why it could not write.
   return ScriptWriter(opened.app)
-                 .SaveScript(opened.design, opened.prompts, AbsolutePath(args[1]), -1)
+                 .SaveScript(opened.design, opened.prompts, OutputPath(args[1]), -1)
              ? 0
              : 1;
 }

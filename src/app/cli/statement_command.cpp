@@ -220,7 +220,7 @@ int TemplateCommand(const std::vector<std::string>& rawArgs) {
   builder.ForTemplate(input);
   const std::string code = TemplateEngine::Expand(text, markers, input, boxes, opened.app.settings);
   if (args.positional.size() == 5) {
-    const std::string out = AbsolutePath(args.positional[4]);
+    const std::string out = OutputPath(args.positional[4]);
     if (!TextFile::WriteText(out, code, &error)) {
       std::fprintf(stderr, "tablora-cli template: %s\n", error.c_str());
       return 1;

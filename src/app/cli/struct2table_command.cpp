@@ -44,7 +44,7 @@ int StructToTableCommand(const std::vector<std::string>& args) {
   }
   // SaveScript tells the user (here: standard error) why it could not write.
   return ScriptWriter(opened.app)
-                 .SaveScript(opened.design, opened.prompts, AbsolutePath(paths[1]), -1)
+                 .SaveScript(opened.design, opened.prompts, OutputPath(paths[1]), -1)
              ? 0
              : 1;
 }

@@ -125,9 +125,11 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
   Bind(wxEVT_SIZE, &MainFrame::OnSize, this);
   Bind(wxEVT_DROP_FILES, &MainFrame::OnDropFiles, this);
   Bind(wxEVT_TIMER, [this](wxTimerEvent&) { UpdateIndicators(); });
-  // A tab chosen with the mouse activates its document without telling the frame first.
+  // A tab chosen with the mouse activates its document without telling the frame first;
+  // the design's changed mark follows its session.
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
-    if (!closing_ && ActiveDocument() != lastActive_) UpdateMenusAndTitle();
+    if (!closing_ && (ActiveDocument() != lastActive_ || DesignChangedMark() != lastMarked_))
+      UpdateMenusAndTitle();
     event.Skip();
   });
   indicatorTimer_.Start(300);
@@ -230,7 +232,15 @@ void MainFrame::UpdateMenusAndTitle() {
   if (GetMenuBar() != wanted) SetMenuBar(wanted);
   const DocumentFrame* active = ActiveDocument();
   lastActive_ = active;
-  SetTitle(to_wx(DocumentTitles::FrameTitle(active != nullptr ? active->caption() : "")));
+  lastMarked_ = DesignChangedMark();
+  SetTitle(to_wx(DocumentTitles::FrameTitle(active != nullptr ? active->caption() : "",
+                                            lastMarked_)));
+}
+
+bool MainFrame::DesignChangedMark() const {
+  const DocumentFrame* active = ActiveDocument();
+  return active != nullptr && active->IsDesignView() && session_ != nullptr &&
+         session_->modified();
 }
 
 void MainFrame::RefreshDesignViews() {

@@ -96,6 +96,9 @@ class MainFrame : public wxMDIParentFrame, public CommandHost {
   void NumberWindows(const std::string& title);
   void OnDocumentActivated();
   void UpdateMenusAndTitle();
+  /// True when the title marks the design changed: a design window is active and the
+  /// design changed since it was opened or saved.
+  bool DesignChangedMark() const;
   void AddToRecentFiles(const std::string& path);
   void LayoutChildren();
   void UpdateIndicators();
@@ -153,6 +156,7 @@ class MainFrame : public wxMDIParentFrame, public CommandHost {
   wxTimer indicatorTimer_;
   wxString indicators_[3];
   const DocumentFrame* lastActive_ = nullptr;  ///< the document the title was made for
+  bool lastMarked_ = false;                    ///< the title's changed mark
   bool closing_ = false;
 };
 

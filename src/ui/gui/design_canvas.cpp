@@ -410,8 +410,12 @@ void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
   if (s == nullptr) return;
   for (const ArrangedWindow& placed : arrangement.windows) {
     if (placed.table < 0 || placed.table >= s->Count()) continue;
+    const PixelRect before = s->Rect(placed.table);
+    const bool wasWhole = s->Window(placed.table).wholeBox;
     if (placed.wholeBox) s->Window(placed.table).wholeBox = true;
     s->SetRect(placed.table, placed.rect);
+    if (!(s->Rect(placed.table) == before) || s->Window(placed.table).wholeBox != wasWhole)
+      surfaceDesign_->TableWindowChanged(placed.table);
   }
   scrollWidth_ = arrangement.scrollWidth;
   scrollHeight_ = arrangement.scrollHeight;

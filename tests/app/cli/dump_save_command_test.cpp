@@ -81,6 +81,12 @@ TEST_F(DumpSaveCommand, SaveWritesWhatOpensAgainAsTheSameDesign) {
   ASSERT_TRUE(TextFile::ReadBytes(second, b));
   EXPECT_EQ(a, b);
   EXPECT_EQ(Cli("dump " + first).out, Cli("dump " + Fixture("reader_handwritten_mssql.sql")).out);
+  // "-" is standard output, never a file of that name.
+  EXPECT_EQ(Cli("save first.sql -").out, a);
+  EXPECT_FALSE(std::filesystem::exists(dir / "-"));
+  const CliRun folder = Cli("gen java first.sql -");
+  EXPECT_EQ(folder.exitCode, 2) << "java without --table writes a folder";
+  EXPECT_FALSE(std::filesystem::exists(dir / "-"));
 }
 
 TEST_F(DumpSaveCommand, FailuresExitNonZeroWithTheProgramsMessage) {

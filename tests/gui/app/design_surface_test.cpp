@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/bookctrl.h>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/dcmemory.h>
@@ -11,12 +12,14 @@
 #include <wx/print.h>
 #include <wx/propdlg.h>
 #include <wx/scrolbar.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/command_table.h"
@@ -25,6 +28,9 @@
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/message_dialog.h"
+#include "app/gui/wx_prompts.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/table_window_commands.h"
 #include "app_test_support.h"
@@ -43,6 +49,7 @@
 #include "ui/gui/design_picture.h"
 #include "ui/gui/design_printout.h"
 #include "ui/gui/display_style_sheet.h"
+#include "ui/gui/colour_dialog.h"
 #include "ui/gui/drop_list.h"
 #include "ui/gui/in_place_list.h"
 #include "ui/gui/table_editor_sheet.h"
@@ -759,6 +766,147 @@ TEST_F(DesignSurface, TheWindowsStyleCommandRebuildsOnlyThatWindow) {
   }));
   EXPECT_EQ(Surface().Window(0).grid.GetColumnCount(), 2);
   EXPECT_EQ(Surface().Window(2).grid.GetColumnCount(), 2);
+}
+
+TEST_F(DesignSurface, MovingResizingFullHeightAndColoursMarkTheDesignChangedALookDoesNot) {
+  Open(2, 20);  // windows cut at their height, so that the full height is taller
+  Surface().SetRect(1, {500, 20, Surface().Rect(1).width, Surface().Rect(1).height});
+  Frame().layoutCommands().SetColourChooser([](wxWindow*, std::uint32_t& colour) {
+    colour = 0x0000C0FF;
+    return true;
+  });
+  const wxString plain = wxString::FromUTF8(u8"Tablora - 表视图");
+  const std::string saved = (dir / "saved.sql").string();
+  const auto inside = [&] { return Screen(Surface().Rect(0).x + 20, Surface().Rect(0).y + 30); };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool changes;
+  };
+  const Step steps[] = {
+      {"a click that moves nothing",
+       [&] {
+         sim.MouseMove(inside());
+         PumpEvents(50);
+         sim.MouseClick();
+       },
+       false},
+      {"the editor sheet opened and closed by Escape",
+       [&] {
+         Frame().tableCommands().RunTableCommand(table_cmd::kProperties, 0);
+         TableEditorSheet* sheet = nullptr;
+         ASSERT_TRUE(WaitFor([&] {
+           sheet = Frame().designWindow().Sheet(0);
+           return sheet != nullptr && sheet->IsShown();
+         }));
+         ClickOnTab(*sheet, 2);  // the SQL page builds the text again
+         ASSERT_TRUE(WaitFor([&] { return sheet->GetBookCtrl()->GetSelection() == 2; }));
+         sim.Char(WXK_ESCAPE);
+         ASSERT_TRUE(WaitFor([&] { return !sheet->IsShown(); }));
+       },
+       false},
+      {"a drag", [&] { Drag(inside(), inside() + wxPoint(40, 25)); }, true},
+      {"the right edge dragged",
+       [&] {
+         const PixelRect r = Surface().Rect(0);
+         const wxPoint edge = Screen(r.x + r.width - 1, r.y + 40);
+         Drag(edge, edge + wxPoint(30, 0));
+       },
+       true},
+      {"a double-click: the full height",
+       [&] {
+         sim.MouseMove(inside());
+         PumpEvents(50);
+         sim.MouseDblClick();
+         ASSERT_TRUE(WaitFor([&] { return Surface().Window(0).wholeBox; }));
+       },
+       true},
+      {"a background colour from the window's menu",
+       [&] {
+         WhenModal<ColourDialog>([](ColourDialog& dialog) {
+           Click(dialog.chooseButton());
+           Click(dialog.FindWindow(wxID_OK));
+           Click(dialog.FindWindow(wxID_CANCEL));
+         });
+         Frame().tableCommands().RunTableCommand(table_cmd::kBackColour, 0);
+         EXPECT_EQ(TheDesign().entry(0).window.bkColour, 0x0000C0FFu);
+       },
+       true},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    ASSERT_TRUE(Frame().session()->SaveScript(saved));
+    ASSERT_TRUE(WaitFor([&] { return Frame().GetTitle() == plain; }));
+    const PixelRect before = Surface().Rect(0);
+    PumpEvents(600);  // no double-click with the step before
+    step.act();
+    PumpEvents(100);
+    EXPECT_EQ(Frame().session()->modified(), step.changes);
+    EXPECT_TRUE(WaitFor([&] { return Frame().GetTitle() == (step.changes ? plain + " *" : plain); }))
+        << Frame().GetTitle();
+    // Closing asks about the change.
+    prompts.yesNoCancelAnswers = {Answer::kCancel};
+    const std::size_t asked = prompts.questions.size();
+    EXPECT_EQ(Frame().session()->ConfirmDiscard(prompts), !step.changes);
+    EXPECT_EQ(prompts.questions.size(), asked + (step.changes ? 1 : 0));
+    if (!step.changes) {
+      EXPECT_EQ(Surface().Rect(0), before);
+    }
+  }
+}
+
+TEST_F(DesignSurface, CtrlOAndEnterOverAServerScriptSaveTheChangesBesideIt) {
+  // The real question box, answered by the keyboard; the file dialogs are scripted.
+  class RealQuestions : public ScriptedPrompts {
+   public:
+    Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
+      questions.push_back(text);
+      return WxPrompts(&Frame(), Frame().appState().settings).AskYesNoCancel(text, caption);
+    }
+  } answers;
+  Frame().SetPrompts(&answers);
+  std::string original;
+  ASSERT_TRUE(TextFile::ReadBytes(TABLORA_SOURCE_DIR "/tests/data/reader_server_objects.sql", original));
+  const std::string shop = (dir / "shop.sql").string();
+  ASSERT_TRUE(TextFile::WriteBytes(shop, original));
+  ASSERT_TRUE(OpenQuietly(shop));
+  ASSERT_TRUE(WaitFor([&] { return Canvas()->surface() && Surface().Count() == 2; }));
+  Canvas()->Update();
+  ASSERT_TRUE(WaitFor([&] { return !Surface().Window(0).fitDirty; }));
+  const PixelRect r = Surface().Rect(0);
+  Drag(Screen(r.x + 20, r.y + 30), Screen(r.x + 80, r.y + 60));
+  ASSERT_TRUE(Frame().session()->modified());
+
+  answers.saveFiles = {(dir / "shop_1.sql").string()};
+  wxString question;
+  WhenModal<MessageDialog>([&](MessageDialog& box) {
+    for (wxWindow* child : box.GetChildren()) {
+      if (auto* label = dynamic_cast<wxStaticText*>(child)) question = label->GetLabel();
+    }
+    PumpEvents(200);
+    Shot("save_question_over_server_script");
+    sim.Char(WXK_RETURN);  // Yes is the default
+  });
+  const wxRect client = Canvas()->GetScreenRect();
+  sim.MouseMove(client.x + client.width / 2, client.y + client.height - 10);
+  PumpEvents(50);
+  sim.Char('o', wxMOD_CONTROL);
+  ASSERT_TRUE(WaitFor([&] { return !answers.fileDialogs.empty() && !question.empty(); }, 8000));
+  PumpEvents(200);
+  Frame().SetPrompts(&prompts);
+  EXPECT_TRUE(question.Contains(
+      wxString::FromUTF8(u8"此文件含有本程序不保存的内容(视图、存储过程等), 保存将丢失它们")))
+      << question;
+  ASSERT_GE(answers.fileDialogs.size(), 1u);
+  EXPECT_EQ(answers.fileDialogs[0].proposedName, "shop_1.sql");
+  EXPECT_EQ(answers.fileDialogs[0].startFolder, dir.string());
+  std::string bytes;
+  ASSERT_TRUE(TextFile::ReadBytes(shop, bytes));
+  EXPECT_EQ(bytes, original) << "the server's script is untouched";
+  ASSERT_TRUE(TextFile::ReadBytes((dir / "shop_1.sql").string(), bytes));
+  EXPECT_EQ(bytes.compare(0, 10, "/* TABLORA"), 0);
+  EXPECT_FALSE(Frame().session()->modified());
+  EXPECT_EQ(Frame().session()->currentPath(), (dir / "shop_1.sql").string());
 }
 
 }  // namespace
