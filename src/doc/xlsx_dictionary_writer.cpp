@@ -1,7 +1,6 @@
 #include "doc/xlsx_dictionary_writer.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -10,6 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string_view>
 #include <vector>
 
 #include "base/text_file.h"
@@ -47,8 +48,8 @@ class ColumnWidths {
   }
   void Apply(lxw_worksheet* sheet) const {
     for (std::size_t c = 0; c < widths_.size(); ++c) {
-      worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                           widths_[c], nullptr);
+      worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths_[c],
+                           nullptr);
     }
   }
 
@@ -134,8 +135,7 @@ void WriteSheets(const DataDictionary& dictionary, lxw_workbook* book) {
       }
       contentsWidths.Fit(c + 1, *texts[c]);
     }
-    worksheet_write_number(contents, row, 6, dictionary.ColumnCount(static_cast<int>(i)),
-                           nullptr);
+    worksheet_write_number(contents, row, 6, dictionary.ColumnCount(static_cast<int>(i)), nullptr);
   }
   contentsWidths.Apply(contents);
   worksheet_freeze_panes(contents, kContentsHeader + 1, 0);
@@ -159,8 +159,8 @@ void WriteSheets(const DataDictionary& dictionary, lxw_workbook* book) {
     for (std::size_t r = 0; r < facts.size(); ++r) {
       worksheet_write_string(sheet, static_cast<lxw_row_t>(r + 1), 0, facts[r].first, f.label);
       if (!facts[r].second->empty()) {
-        worksheet_write_string(sheet, static_cast<lxw_row_t>(r + 1), 1,
-                               facts[r].second->c_str(), nullptr);
+        worksheet_write_string(sheet, static_cast<lxw_row_t>(r + 1), 1, facts[r].second->c_str(),
+                               nullptr);
       }
     }
     for (int c = 0; c < DataDictionary::kCellCount; ++c) {
@@ -194,50 +194,65 @@ void WriteSheets(const DataDictionary& dictionary, lxw_workbook* book) {
 
 bool XlsxDictionaryWriter::Write(const DataDictionary& dictionary, const std::string& path,
                                  std::string* error) {
-  std::string target;
+  TextFile::WriteTarget target;
   if (!TextFile::ResolveTarget(path, target, error)) return false;
-  // The workbook is made beside its file and renamed over it only when complete.
-  const std::string temp = target + ".tmp" + std::to_string(::getpid());
-  std::string folder = temp.substr(0, temp.rfind('/') + 1);
-  if (folder.empty()) folder = ".";
+  // The workbook is made in a file of its own beside its place (or in the temporary folder
+  // for standard output and devices), then written as any file is.
+  const bool inPlace = target.way == TextFile::WriteWay::kStandardOutput ||
+                       target.way == TextFile::WriteWay::kInPlace;
+  const std::string book = inPlace ? (std::filesystem::temp_directory_path() /
+                                      ("tablora" + std::to_string(::getpid()) + ".xlsx"))
+                                         .string()
+                                   : TextFile::TemporaryName(target.path, 0);
+  std::string folder = TextFile::FolderOf(book);
   lxw_workbook_options options{};
   // Not the streaming mode: it keeps a row buffer of every column a sheet could have for
   // each sheet, far more than a table's sheet holds.
   options.constant_memory = LXW_FALSE;
   options.tmpdir = folder.data();
   options.use_zip64 = LXW_TRUE;
-  lxw_workbook* book = workbook_new_opt(temp.c_str(), &options);
-  if (book == nullptr) {
+  lxw_workbook* workbook = workbook_new_opt(book.c_str(), &options);
+  if (workbook == nullptr) {
     if (error != nullptr) *error = std::strerror(errno != 0 ? errno : ENOMEM);
     return false;
   }
   lxw_doc_properties properties{};
   std::string title = dictionary.title();
   properties.title = title.data();
-  workbook_set_properties(book, &properties);
-  WriteSheets(dictionary, book);
-  const lxw_error closed = workbook_close(book);
+  workbook_set_properties(workbook, &properties);
+  WriteSheets(dictionary, workbook);
+  const lxw_error closed = workbook_close(workbook);
   if (closed != LXW_NO_ERROR) {
     if (error != nullptr) *error = lxw_strerror(closed);
-    std::remove(temp.c_str());
+    std::remove(book.c_str());
     return false;
   }
-  // The finished file keeps the mode of the file it replaces, is made durable, then takes
-  // its place.
-  struct stat existing {};
-  const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
-  const bool ok = fd >= 0 &&
-                  (::stat(target.c_str(), &existing) != 0 ||
-                   ::fchmod(fd, existing.st_mode & 07777) == 0) &&
-                  ::fsync(fd) == 0 && std::rename(temp.c_str(), target.c_str()) == 0;
-  const int reason = errno;
-  if (fd >= 0) ::close(fd);
-  if (!ok) {
-    if (error != nullptr) *error = std::strerror(reason);
-    std::remove(temp.c_str());
+  // Copied a piece at a time, so that a large workbook is not held in memory.
+  const int in = ::open(book.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) {
+    if (error != nullptr) *error = std::strerror(errno);
+    std::remove(book.c_str());
     return false;
   }
-  return true;
+  const bool written = TextFile::WriteFile(
+      path,
+      [in](int fd) {
+        std::vector<char> piece(256 * 1024);
+        for (;;) {
+          const ssize_t got = ::read(in, piece.data(), piece.size());
+          if (got < 0 && errno == EINTR) continue;
+          if (got < 0) return false;
+          if (got == 0) return true;
+          if (!TextFile::WriteAll(fd,
+                                  std::string_view(piece.data(), static_cast<std::size_t>(got)))) {
+            return false;
+          }
+        }
+      },
+      error);
+  ::close(in);
+  std::remove(book.c_str());
+  return written;
 }
 
 }  // namespace tablora

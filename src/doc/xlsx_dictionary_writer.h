@@ -13,8 +13,8 @@ namespace tablora {
 /// 30 KB a table).
 class XlsxDictionaryWriter {
  public:
-  /// Writes the workbook to `path` (a temporary file renamed over it when complete). False
-  /// with the reason (UTF-8) in `error` when it could not be written.
+  /// Writes the workbook to `path` as TextFile::WriteBytes writes a file ("-" is standard
+  /// output). False with the reason (UTF-8) in `error` when it could not be written.
   static bool Write(const DataDictionary& dictionary, const std::string& path,
                     std::string* error);
 };

@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tablora-cli doc html|md|xlsx|pdf DESIGN.sql OUT [--group NAME] [--title TEXT]\n"
+    "  OUT - : standard output.\n"
     "  writes the data dictionary of the design (of one group with --group; \"其他表\" is the\n"
     "  tables without a group); the title is the script's name and \" 数据字典\" unless given.\n";
 
@@ -49,7 +50,7 @@ bool ParseArguments(const std::vector<std::string>& args, DocArguments& parsed) 
     return false;
   }
   parsed.designPath = AbsolutePath(positional[1]);
-  parsed.out = AbsolutePath(positional[2]);
+  parsed.out = OutputPath(positional[2]);
   if (!titled) parsed.options.title = DataDictionary::DefaultTitle(positional[1]);
   return true;
 }
