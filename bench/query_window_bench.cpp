@@ -24,7 +24,7 @@ const std::string& Rows100k() {
   static const std::string connection = [] {
     const std::string path = "/tmp/tablora_bench_query_100k.db";
     std::remove(path.c_str());
-    const std::string text = "Driver=SQLite3;Database=" + path;
+    const std::string text = "Driver=SQLite3;NoCreat=0;Database=" + path;
     OdbcConnection db;
     db.Open(text);
     db.Execute(

@@ -1,6 +1,7 @@
 // Speed of the design view with thousands of tables, measured through the real canvas under
-// a (virtual) display: open to first paint against the core's open alone, a drag step and
-// a display-style change. Prints medians and ratios. Run: xvfb-run -a design_surface_bench
+// a (virtual) display: open to first paint against the core's open alone, a drag step, a
+// wheel notch over the view, arranging every window and a display-style change. Prints
+// medians and ratios. Run: xvfb-run -a design_surface_bench
 #include <sys/resource.h>
 
 #include <wx/app.h>
@@ -21,6 +22,7 @@
 #include "base/settings_loader.h"
 #include "base/text_file.h"
 #include "model/design.h"
+#include "ui/arrange_layout.h"
 #include "ui/gui/design_canvas.h"
 
 namespace {
@@ -86,8 +88,10 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
 
   std::vector<double> shown;
   std::vector<double> drag;
+  std::vector<double> wheel;
+  std::vector<double> arrange;
   std::vector<double> restyle;
-  for (int run = 0; run < 3; ++run) {
+  for (int run = 0; run < 5; ++run) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "bench", wxDefaultPosition, wxSize(1000, 700));
     CanvasView view;
     std::unique_ptr<ScriptDesignSession> session;
@@ -122,6 +126,28 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
       }
       wxMouseEvent up(wxEVT_LEFT_UP);
       view.canvas->GetEventHandler()->ProcessEvent(up);
+      // Wheel notches down the view: three lines of scrolling each, then the repaint.
+      for (int notch = 1; notch <= 10; ++notch) {
+        const auto at = Clock::now();
+        view.canvas->Scroll(0, 3 * notch);
+        view.canvas->Update();
+        wheel.push_back(Millis(at));
+      }
+      view.canvas->Scroll(0, 0);
+      // Arrange: every window fitted, laid out six to a row and repainted.
+      {
+        const auto at = Clock::now();
+        ArrangeOptions options;
+        options.tablesPerRow = 6;
+        options.width = state.settings.tableWinWidth;
+        const ArrangeMetrics metrics{state.settings.tableWinHeight, state.settings.marginW,
+                                     state.settings.marginH, view.canvas->ScrollHeight()};
+        const std::vector<ArrangeLayout::Content> sizes = view.canvas->ContentSizes();
+        view.canvas->ApplyArrangement(ArrangeLayout::Compute(
+            options, metrics, ArrangeLayout::ListRun(static_cast<int>(sizes.size())), sizes));
+        view.canvas->Update();
+        arrange.push_back(Millis(at));
+      }
       // A display-style change: every window rebuilt, the visible ones repainted.
       state.settings.currentColumnStyle = state.settings.currentColumnStyle == 2 ? 1 : 2;
       const auto at = Clock::now();
@@ -139,6 +165,9 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
   if (interaction) {
     std::printf("  drag step (move to repainted) median %.2f ms, max %.2f ms\n", Median(drag),
                 *std::max_element(drag.begin(), drag.end()));
+    std::printf("  wheel notch (scrolled and repainted) median %.2f ms, max %.2f ms\n",
+                Median(wheel), *std::max_element(wheel.begin(), wheel.end()));
+    std::printf("  arrange %.0f ms\n", Median(arrange));
     std::printf("  display-style change %.0f ms\n", Median(restyle));
   }
   rusage usage{};

@@ -57,12 +57,26 @@ std::vector<TableSummary> ScriptDesignSession::Tables() const {
 }
 
 void ScriptDesignSession::MarkChanged() {
+  newTable_ = -1;
   if (!opening_) modified_ = true;
 }
 
 void ScriptDesignSession::TableAdded(int index, bool show) {
+  const bool before = modified_;
   MarkChanged();
+  if (show) {
+    newTable_ = index;
+    modifiedBeforeNewTable_ = before;
+  }
   view_->TableAdded(index, show);
+}
+
+void ScriptDesignSession::TableRemoved(int index) {
+  const bool newTableOnly = index == newTable_;
+  const bool before = modifiedBeforeNewTable_;
+  MarkChanged();
+  if (newTableOnly) modified_ = before;
+  view_->TableRemoved(index);
 }
 
 void ScriptDesignSession::TableChanged(int index) {

@@ -46,6 +46,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void TableWindowChanged(int index) override;
   void DesignCleared() override;
+  void TableRemoved(int index) override;
   void DesignLoaded() override { view_->DesignLoaded(); }
   void ArrangeDesign() override { view_->ArrangeDesign(); }
   void SetRootTexts(const std::string& text) override { view_->SetRootTexts(text); }
@@ -62,6 +63,10 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   bool opening_ = false;
   bool clearedWhileOpening_ = false;
   bool modified_ = false;
+  /// The new table last added and whether the design was changed before it: taking that
+  /// table out again before anything else changed leaves the design as it was.
+  int newTable_ = -1;
+  bool modifiedBeforeNewTable_ = false;
 };
 
 }  // namespace tablora

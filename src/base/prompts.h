@@ -20,6 +20,16 @@ struct FileDialogSpec {
 /// The answer to a question with yes, no and cancel.
 enum class Answer { kYes, kNo, kCancel };
 
+/// A table being added has the owner and name of a table the design already holds.
+struct TableConflictQuestion {
+  std::string table;     ///< "owner.name" of the table the design holds
+  std::string freeName;  ///< the name the added table gets when both are kept
+  int more = 0;          ///< how many such tables follow this one
+};
+/// What becomes of that table: it replaces the design's, both are kept (the added one
+/// under the free name), or it is not added.
+enum class ConflictChoice { kReplace, kRename, kSkip };
+
 /// The questions and messages the core puts to the user. The program answers with real
 /// dialogs; tests answer with scripted ones. Texts are code page 936 bytes.
 class Prompts {
@@ -33,6 +43,10 @@ class Prompts {
   virtual Answer AskYesNoCancel(const std::string& text, const std::string& caption) {
     return AskYesNo(text, caption) ? Answer::kYes : Answer::kNo;
   }
+  /// Asks what becomes of a table being added whose owner and name the design holds;
+  /// `forAll` true takes the answer for the `more` tables after it as well. By default a
+  /// yes/no/cancel question: yes replaces, no keeps both, cancel skips, one table at a time.
+  virtual ConflictChoice ChooseConflict(const TableConflictQuestion& question, bool& forAll);
   /// A message with an OK button.
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
   /// The path the user chose to save to, or empty when cancelled.

@@ -44,6 +44,10 @@ struct Settings {
   int tableWinHeight = 150;
   int marginW = 10;
   int marginH = 20;
+  /// Table windows: each column as wide as its longest text, at most `maxColumnWidth`
+  /// pixels ("列宽适应内容"); off, the widths of `columnWidths` hold.
+  bool fitColumnWidths = false;
+  int maxColumnWidth = 300;
 
   std::vector<std::string> databaseKindNames;
   /// Slot k: the data type names of database kind k.

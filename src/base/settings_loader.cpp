@@ -73,6 +73,7 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
   s.tableWinHeight = std::clamp(ini.GetInt("TableWin", "Height", 150), 1, kMaxPixels);
   s.marginW = std::clamp(ini.GetInt("TableWin", "MarginW", 10), 0, kMaxPixels);
   s.marginH = std::clamp(ini.GetInt("TableWin", "MarginH", 20), 0, kMaxPixels);
+  s.maxColumnWidth = std::clamp(ini.GetInt("TableWin", "MaxColWidth", 300), 10, kMaxPixels);
 
   s.databaseKindNames = ReadList(ini, "SuportDB", "Type", kTextBuffer);
   s.gridWidths = ReadMap(ini, "DesignTableCols");
@@ -103,6 +104,7 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
 
   s.currentHeaderStyle = ini.GetInt("DefaultCol", "DefaultTypeHead", 0);
   s.currentColumnStyle = ini.GetInt("DefaultCol", "DefaultType", 0);
+  s.fitColumnWidths = ini.GetInt("DefaultCol", "FitColWidth", 0) != 0;
 
   s.headerStyles = ReadList(ini, "ShowTypeHead", "Type", kStyleBuffer);
   s.columnStyles = ReadList(ini, "ShowType", "Type", kStyleBuffer);

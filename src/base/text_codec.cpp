@@ -23,6 +23,14 @@ class IconvHandle {
  private:
   iconv_t cd_;
 };
+
+/// ASCII reads the same in code page 936 and UTF-8: such texts need no converter (opening
+/// one costs more than a short conversion).
+bool IsAscii(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
 }  // namespace
 
 std::string TextCodec::Convert(const char* to, const char* from, std::string_view input,
@@ -55,10 +63,12 @@ std::string TextCodec::Convert(const char* to, const char* from, std::string_vie
 }
 
 std::string TextCodec::Cp936ToUtf8(std::string_view cp936) {
+  if (IsAscii(cp936)) return std::string(cp936);
   return Convert("UTF-8", "CP936", cp936, 1);
 }
 
 std::string TextCodec::Utf8ToCp936(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
   return Convert("CP936", "UTF-8", utf8, 1);
 }
 

@@ -9,6 +9,17 @@
 
 namespace tablora {
 
+const std::string& LockedPrefix() {
+  static const std::string prefix = Cp936(u8"数据库被锁定: ");
+  return prefix;
+}
+
+bool SaysLocked(const std::vector<DiagnosticRecord>& errors) {
+  for (const DiagnosticRecord& e : errors)
+    if (e.description.rfind(LockedPrefix(), 0) == 0) return true;
+  return false;
+}
+
 bool AdoConnection::Open(const std::string& connectionString, int options) {
   if (!connectionString.empty()) connectionString_ = connectionString;
   if (connectionString_.empty()) return false;

@@ -21,6 +21,12 @@ struct DiagnosticRecord {
   std::string source;
 };
 
+/// What a diagnostic's description starts with when the database was locked by another
+/// connection ("数据库被锁定: ", code page 936).
+const std::string& LockedPrefix();
+/// True when one of `errors` says the database was locked.
+bool SaysLocked(const std::vector<DiagnosticRecord>& errors);
+
 /// One database connection. Every operation reports failure as its return value; only
 /// Open tells the user (through the prompts, when given) why it failed. Result sets are
 /// read whole into memory. The real connection is OdbcConnection; RecordingConnection
@@ -80,12 +86,21 @@ class AdoConnection {
   /// 3 PKTABLE_NAME, 4 PKCOLUMN_NAME, 7 FKTABLE_NAME, 8 FKCOLUMN_NAME, 9 KEY_SEQ,
   /// 12 FK_NAME; positions counted from 1). Table names are search patterns: filter rows
   /// by exact name. An empty `table` in Columns means every table. Columns reads only
-  /// TABLE_NAME, COLUMN_NAME, NULLABLE, REMARKS and COLUMN_DEF; its other cells are null.
+  /// TABLE_SCHEM, TABLE_NAME, COLUMN_NAME, NULLABLE, REMARKS and COLUMN_DEF; its other cells
+  /// are null.
   virtual bool Tables(ResultSet& out) = 0;
   virtual bool Columns(const std::string& table, ResultSet& out) = 0;
   virtual bool PrimaryKeys(const std::string& table, ResultSet& out) = 0;
   virtual bool ForeignKeys(const std::string& table, ResultSet& out) = 0;
   virtual bool Procedures(ResultSet& out) = 0;
+  /// PrimaryKeys and ForeignKeys of the table of that name in `schema` (where two schemas
+  /// hold a table of one name); by default the schema is not given to the driver.
+  virtual bool PrimaryKeysOf(const std::string& schema, const std::string& table, ResultSet& out) {
+    return PrimaryKeys(table, out);
+  }
+  virtual bool ForeignKeysOf(const std::string& schema, const std::string& table, ResultSet& out) {
+    return ForeignKeys(table, out);
+  }
 
   /// The product name the driver gives for the database ("SQLite", "Microsoft SQL
   /// Server"); empty when it gives none or the connection is closed.

@@ -26,9 +26,12 @@ void Set(std::string& field, const std::string& value, std::size_t width) {
 
 void CommentRule::ApplyToTable(std::vector<TableDesign>& tables, const std::string& table,
                                const std::string& text) {
+  if (TableDesign* t = FindTable(tables, table)) ApplyToTable(*t, text);
+}
+
+void CommentRule::ApplyToTable(TableDesign& table, const std::string& text) {
   static const std::string kGroupMark = "(\xD7\xE9)";  // "(组)"
-  TableDesign* t = FindTable(tables, table);
-  if (t == nullptr) return;
+  TableDesign* t = &table;
   const std::string comment = Normalise(text);
   std::string rest = comment;
   std::string group;
@@ -50,8 +53,12 @@ void CommentRule::ApplyToTable(std::vector<TableDesign>& tables, const std::stri
 
 void CommentRule::ApplyToColumn(std::vector<TableDesign>& tables, const std::string& table,
                                 const std::string& column, const std::string& text) {
-  TableDesign* t = FindTable(tables, table);
-  if (t == nullptr) return;
+  if (TableDesign* t = FindTable(tables, table)) ApplyToColumn(*t, column, text);
+}
+
+void CommentRule::ApplyToColumn(TableDesign& table, const std::string& column,
+                                const std::string& text) {
+  TableDesign* t = &table;
   const std::string comment = Normalise(text);
   std::string display;
   std::string note = comment;

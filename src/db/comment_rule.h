@@ -19,6 +19,9 @@ class CommentRule {
   /// Applies `text` to the column named exactly `column` of the table named `table`.
   static void ApplyToColumn(std::vector<TableDesign>& tables, const std::string& table,
                             const std::string& column, const std::string& text);
+  /// The same for one table.
+  static void ApplyToTable(TableDesign& table, const std::string& text);
+  static void ApplyToColumn(TableDesign& table, const std::string& column, const std::string& text);
 };
 
 }  // namespace tablora

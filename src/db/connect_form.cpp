@@ -3,6 +3,7 @@
 #include "base/settings.h"
 #include "base/text_codec.h"
 #include "db/connection_strings.h"
+#include "db/odbc_connection.h"
 
 namespace tablora {
 
@@ -41,8 +42,8 @@ std::string ConnectForm::ConfirmDirect() {
 }
 
 int ConnectForm::PreselectedKind(const std::string& chosen, int currentKind) {
-  if (chosen.find("MSDAORA") != std::string::npos || currentKind == kSqlServer) return kOracle;
-  return currentKind;
+  const int implied = OdbcConnection::ImpliedKind(chosen);
+  return implied >= 0 ? implied : currentKind;
 }
 
 std::string ConnectForm::CompleteDataLink(const std::string& chosen, const std::string& password,

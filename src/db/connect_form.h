@@ -30,7 +30,8 @@ class ConnectForm {
   /// added; `kind` becomes 2 for Oracle strings; other strings turn off the client cursor.
   static std::string CompleteDataLink(const std::string& chosen, const std::string& password,
                                       int& kind, bool& useClientCursor);
-  /// The kind the password dialog starts at for a data-link string.
+  /// The kind the password dialog starts at for a data-link string: the one its driver
+  /// implies (OdbcConnection::ImpliedKind), else `currentKind`.
   static int PreselectedKind(const std::string& chosen, int currentKind);
 
   int kind = 0;  ///< 0 MS SQL Server, 1 MS Access; -1 none chosen

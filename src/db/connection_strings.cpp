@@ -1,8 +1,10 @@
 #include "db/connection_strings.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "base/gbk_text.h"
+#include "base/settings.h"
 
 namespace tablora {
 
@@ -48,6 +50,29 @@ std::vector<std::pair<std::string, std::string>> Split(const std::string& text) 
     pairs.emplace_back(std::move(key), std::move(value));
   }
   return pairs;
+}
+
+bool HasAttribute(const std::vector<std::pair<std::string, std::string>>& pairs,
+                  const std::string& key) {
+  for (const auto& pair : pairs)
+    if (gbk::EqualsIgnoreCase(pair.first, key)) return true;
+  return false;
+}
+
+bool Contains(const std::string& text, const char* lowerPart) {
+  return gbk::ToLowerAscii(text).find(lowerPart) != std::string::npos;
+}
+
+/// A yes/no option as the SQLite driver reads it: a number not 0, or a word starting
+/// with y or t.
+bool OptionIsOn(const std::string& value) {
+  if (value.empty()) return false;
+  if (value[0] >= '0' && value[0] <= '9') return std::atoi(value.c_str()) != 0;
+  return value[0] == 'y' || value[0] == 'Y' || value[0] == 't' || value[0] == 'T';
+}
+
+bool IsSqliteString(const std::string& connectionString) {
+  return Contains(ConnectionStrings::Attribute(connectionString, "Driver"), "sqlite");
 }
 
 }  // namespace
@@ -110,6 +135,39 @@ std::string ConnectionStrings::AccessFile(const std::string& connectionString) {
   const std::string driver = gbk::ToLowerAscii(Attribute(connectionString, "Driver"));
   if (driver.find("mdbtools") == std::string::npos) return "";
   return Attribute(connectionString, "DBQ");
+}
+
+int ConnectionStrings::ImpliedKind(const std::string& connectionString,
+                                   const std::string& dataSourceDriver) {
+  if (IsOracle(connectionString)) return kOracle;
+  std::string driver = Attribute(connectionString, "Driver");
+  if (driver.empty()) driver = dataSourceDriver;
+  if (Contains(driver, "oracle")) return kOracle;
+  if (Contains(driver, "mdbtools")) return kAccess;
+  if (Contains(driver, "freetds") || Contains(driver, "sqlite")) return kSqlServer;
+  return -1;
+}
+
+std::string ConnectionStrings::WithSqliteDefaults(const std::string& connectionString) {
+  if (!IsSqliteString(connectionString)) return connectionString;
+  const auto pairs = Split(connectionString);
+  std::string text = connectionString;
+  const std::pair<const char*, std::string> defaults[] = {
+      {"Timeout", std::to_string(kSqliteTimeout)}, {"StepAPI", "1"}, {"NoCreat", "1"}};
+  for (const auto& [key, value] : defaults) {
+    if (HasAttribute(pairs, key)) continue;
+    if (!text.empty() && text.back() != ';') text += ';';
+    text += std::string(key) + "=" + value;
+  }
+  return text;
+}
+
+std::string ConnectionStrings::SqliteFileThatMustExist(const std::string& connectionString) {
+  if (!IsSqliteString(connectionString) || !OptionIsOn(Attribute(connectionString, "NoCreat")))
+    return "";
+  const std::string file = Attribute(connectionString, "Database");
+  if (file == ":memory:" || file.rfind("file:", 0) == 0) return "";
+  return file;
 }
 
 }  // namespace tablora

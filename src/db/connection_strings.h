@@ -32,6 +32,23 @@ class ConnectionStrings {
   static bool IsOracle(const std::string& connectionString);
   /// The MS Access file behind an MDBTools string (its DBQ), or empty.
   static std::string AccessFile(const std::string& connectionString);
+
+  /// The database kind a string's driver implies: MDBTools gives MS Access; an Oracle
+  /// driver or "MSDAORA" Oracle; FreeTDS and SQLite MS SQL Server (SQLite's own dialect is
+  /// told apart by the server's name once connected); -1 when the driver says nothing.
+  /// `dataSourceDriver` is the driver of the string's data source (DSN=), when known.
+  static int ImpliedKind(const std::string& connectionString,
+                         const std::string& dataSourceDriver = {});
+
+  /// Busy wait on a locked SQLite file, in milliseconds (the driver waits 100 s by default).
+  static constexpr int kSqliteTimeout = 3000;
+  /// A string naming the SQLite driver, with what it leaves unsaid set: a busy timeout
+  /// ("Timeout=3000"), rows streamed rather than buffered whole ("StepAPI=1") and no new
+  /// empty database for a missing file ("NoCreat=1"). Other strings come back unchanged.
+  static std::string WithSqliteDefaults(const std::string& connectionString);
+  /// The file a SQLite string opens without creating it (its Database, NoCreat on); empty
+  /// for other strings, in-memory databases and strings that let the driver create files.
+  static std::string SqliteFileThatMustExist(const std::string& connectionString);
 };
 
 }  // namespace tablora

@@ -30,7 +30,7 @@ std::string CsvWriter::Row(const std::vector<ResultColumn>& columns,
   for (std::size_t c = 0; c < columns.size(); ++c) {
     if (c > 0) line += ',';
     if (c >= cells.size() || cells[c].null) continue;
-    line += Field(TextCodec::Cp936ToUtf8(ValueRules::Text(columns[c].adoType, cells[c])));
+    line += Field(TextCodec::Cp936ToUtf8(ValueRules::ExactText(columns[c].adoType, cells[c])));
   }
   return line + "\r\n";
 }

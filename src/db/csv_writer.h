@@ -9,7 +9,8 @@ namespace tablora {
 
 /// Result rows as CSV (RFC 4180) in UTF-8: CR LF after each record; a field holding a
 /// comma, a quote, a CR or an LF is quoted with its quotes doubled; a null is an empty
-/// field and an empty text is "", so the two stay apart. Values follow the text rule.
+/// field and an empty text is "", so the two stay apart. Values lose nothing
+/// (ValueRules::ExactText): the grid's display texts round reals, CSV does not.
 class CsvWriter {
  public:
   /// The record of the columns' names.

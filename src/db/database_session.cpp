@@ -58,6 +58,16 @@ bool DatabaseSession::RunConnectDialog() {
   return true;
 }
 
+bool DatabaseSession::Import(const ImportRequest& request) {
+  SchemaImport import(design_, state_, observer_);
+  if (import.Run(request)) {
+    design_.setCurrentPath("");
+    return true;
+  }
+  if (!import.error().empty()) prompts_.ShowMessage(import.error(), "");
+  return false;
+}
+
 bool DatabaseSession::Connect() {
   if (!RunConnectDialog()) return false;
   ImportRequest request;
@@ -86,12 +96,6 @@ bool DatabaseSession::BrowseServers() {
   request.password = choice.password;
   request.integrated = choice.integrated;
   return Import(request);
-}
-
-bool DatabaseSession::Import(const ImportRequest& request) {
-  if (!SchemaImport(design_, state_, observer_).Run(request)) return false;
-  design_.setCurrentPath("");
-  return true;
 }
 
 bool DatabaseSession::OpenAccessFile(const std::string& path,

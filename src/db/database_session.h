@@ -53,7 +53,8 @@ class DatabaseSession {
  private:
   bool RunConnectDialog();
   /// Runs an import of every table; an imported design belongs to no file until it is
-  /// saved, so that no file it did not come from is written over by a save.
+  /// saved, so that no file it did not come from is written over by a save. A table list
+  /// the database would not give is shown to the user.
   bool Import(const ImportRequest& request);
   bool OpenShared();
 

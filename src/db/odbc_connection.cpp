@@ -14,6 +14,12 @@ namespace tablora {
 
 namespace {
 
+/// True for SQLite's "database is locked" answers (SQLITE_BUSY 5, SQLITE_LOCKED 6).
+bool IsSqliteBusy(const std::string& source, SQLINTEGER native, const std::string& description) {
+  if (source.find("[SQLite]") == std::string::npos) return false;
+  return native == 5 || native == 6 || description.find("is locked") != std::string::npos;
+}
+
 /// The diagnostics of a handle. The bracketed prefix of a message is its source.
 std::vector<DiagnosticRecord> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
   std::vector<DiagnosticRecord> records;
@@ -36,6 +42,8 @@ std::vector<DiagnosticRecord> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
     }
     r.source = text.substr(0, p);
     r.description = text.substr(p);
+    if (IsSqliteBusy(r.source, native, r.description))
+      r.description = LockedPrefix() + r.description;
     r.state = reinterpret_cast<char*>(state);
     r.native = native;
     records.push_back(std::move(r));
@@ -169,9 +177,12 @@ SQLCHAR* Text(const std::string& text) {
   return reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.c_str()));
 }
 
-bool FileExists(const std::string& path) {
+/// Why the database file `path` cannot be opened, or empty when it is there.
+std::string MissingFileProblem(const std::string& path) {
   struct stat st;
-  return stat(path.c_str(), &st) == 0;
+  if (stat(path.c_str(), &st) != 0) return Cp936(u8"找不到数据库文件: ") + path;
+  if (S_ISDIR(st.st_mode)) return Cp936(u8"这是一个文件夹, 不是数据库文件: ") + path;
+  return "";
 }
 
 }  // namespace
@@ -193,11 +204,16 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
     errors_.push_back({"unixODBC refused an environment", "", 0, "Tablora"});
     return false;
   }
-  // MDBTools fails a missing file with no diagnostic at all: tell it ourselves.
-  const std::string accessFile = ConnectionStrings::AccessFile(connectionString);
-  if (!accessFile.empty() && !FileExists(accessFile)) {
-    errors_.push_back({Cp936(u8"找不到数据库文件: ") + accessFile, "HY000", 0, "[Tablora]"});
-    return false;
+  const std::string effective = ConnectionStrings::WithSqliteDefaults(connectionString);
+  // MDBTools fails a missing file with no diagnostic at all, SQLite with "connect failed":
+  // tell it ourselves.
+  for (const std::string& file : {ConnectionStrings::AccessFile(effective),
+                                  ConnectionStrings::SqliteFileThatMustExist(effective)}) {
+    const std::string problem = file.empty() ? "" : MissingFileProblem(file);
+    if (!problem.empty()) {
+      errors_.push_back({problem, "HY000", 0, "[Tablora]"});
+      return false;
+    }
   }
   SQLHDBC dbc = SQL_NULL_HDBC;
   if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, environment_->handle(), &dbc))) {
@@ -207,7 +223,7 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
   SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
                     reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(loginTimeout_)), 0);
   SQLSMALLINT outLength = 0;
-  const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, Text(connectionString), SQL_NTS, nullptr, 0,
+  const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, Text(effective), SQL_NTS, nullptr, 0,
                                         &outLength, SQL_DRIVER_NOPROMPT);
   if (!SQL_SUCCEEDED(rc)) {
     errors_ = Diagnostics(SQL_HANDLE_DBC, dbc);
@@ -218,7 +234,8 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
   return true;
 }
 
-bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
+bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out,
+                         const std::string& schema) {
   out = ResultSet{};
   errors_.clear();
   if (connection_ == nullptr) return false;
@@ -229,6 +246,8 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
   }
   SQLCHAR* name = text.empty() ? nullptr : Text(text);
   const SQLSMALLINT length = text.empty() ? 0 : SQL_NTS;
+  SQLCHAR* schemaName = schema.empty() ? nullptr : Text(schema);
+  const SQLSMALLINT schemaLength = schema.empty() ? 0 : SQL_NTS;
   SQLRETURN rc = SQL_ERROR;
   switch (call) {
     case Call::kQuery:
@@ -241,11 +260,11 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
       rc = SQLColumns(st, nullptr, 0, nullptr, 0, name, length, nullptr, 0);
       break;
     case Call::kPrimaryKeys:
-      rc = SQLPrimaryKeys(st, nullptr, 0, nullptr, 0, name, length);
+      rc = SQLPrimaryKeys(st, nullptr, 0, schemaName, schemaLength, name, length);
       break;
     case Call::kForeignKeys:
-      rc = SQLForeignKeys(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, name,
-                          length);
+      rc = SQLForeignKeys(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0, schemaName,
+                          schemaLength, name, length);
       break;
     case Call::kProcedures:
       rc = SQLProcedures(st, nullptr, 0, nullptr, 0, nullptr, 0);
@@ -256,7 +275,7 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out) {
   // reads are left null (a schema of 100,000 columns answers in a third of the time).
   const unsigned long long wanted =
       call == Call::kColumns
-          ? (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
+          ? (1ull << 2) | (1ull << 3) | (1ull << 4) | (1ull << 11) | (1ull << 12) | (1ull << 13)
           : ~0ull;
   if (ok && rc != SQL_NO_DATA) ok = ReadResult(st, out, wanted);
   if (!ok) {
@@ -289,6 +308,16 @@ std::unique_ptr<RowCursor> OdbcConnection::OpenCursor(const std::string& sql) {
   return std::make_unique<OdbcCursor>(st, std::move(columns));
 }
 
+int OdbcConnection::ImpliedKind(const std::string& connectionString) {
+  std::string sourceDriver;
+  const std::string source = ConnectionStrings::Attribute(connectionString, "DSN");
+  if (!source.empty() && ConnectionStrings::Attribute(connectionString, "Driver").empty()) {
+    if (auto environment = OdbcEnvironment::Get())
+      sourceDriver = environment->DataSourceDriver(source);
+  }
+  return ConnectionStrings::ImpliedKind(connectionString, sourceDriver);
+}
+
 bool OdbcConnection::Tables(ResultSet& out) { return Run(Call::kTables, "", out); }
 bool OdbcConnection::Columns(const std::string& table, ResultSet& out) {
   return Run(Call::kColumns, table, out);
@@ -298,6 +327,14 @@ bool OdbcConnection::PrimaryKeys(const std::string& table, ResultSet& out) {
 }
 bool OdbcConnection::ForeignKeys(const std::string& table, ResultSet& out) {
   return Run(Call::kForeignKeys, table, out);
+}
+bool OdbcConnection::PrimaryKeysOf(const std::string& schema, const std::string& table,
+                                   ResultSet& out) {
+  return Run(Call::kPrimaryKeys, table, out, schema);
+}
+bool OdbcConnection::ForeignKeysOf(const std::string& schema, const std::string& table,
+                                   ResultSet& out) {
+  return Run(Call::kForeignKeys, table, out, schema);
 }
 bool OdbcConnection::Procedures(ResultSet& out) { return Run(Call::kProcedures, "", out); }
 

@@ -11,7 +11,8 @@ class OdbcEnvironment;
 
 /// A connection through unixODBC's narrow API (code page 936 bytes pass unchanged): one
 /// connection handle, a fresh statement handle per call, a login timeout always set.
-/// Every value is read as text.
+/// Every value is read as text. SQLite strings get the driver options they leave unsaid
+/// (ConnectionStrings::WithSqliteDefaults), and SQLite's busy errors read "数据库被锁定: ...".
 class OdbcConnection : public AdoConnection {
  public:
   static constexpr int kDefaultLoginTimeout = 15;  ///< seconds
@@ -28,17 +29,24 @@ class OdbcConnection : public AdoConnection {
   bool Columns(const std::string& table, ResultSet& out) override;
   bool PrimaryKeys(const std::string& table, ResultSet& out) override;
   bool ForeignKeys(const std::string& table, ResultSet& out) override;
+  bool PrimaryKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override;
+  bool ForeignKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override;
   bool Procedures(ResultSet& out) override;
   std::string DbmsName() override;
 
   void setLoginTimeout(int seconds) { loginTimeout_ = seconds; }
+
+  /// The kind the string's driver implies (ConnectionStrings::ImpliedKind), the driver of a
+  /// data source (DSN=) taken from the driver manager's list; -1 when nothing is implied.
+  static int ImpliedKind(const std::string& connectionString);
 
  protected:
   bool Connect(const std::string& connectionString, int options) override;
 
  private:
   enum class Call { kTables, kColumns, kPrimaryKeys, kForeignKeys, kProcedures, kQuery };
-  bool Run(Call call, const std::string& text, ResultSet& out);
+  /// `schema` (empty: none) goes to the key calls with the table name `text`.
+  bool Run(Call call, const std::string& text, ResultSet& out, const std::string& schema = {});
 
   std::shared_ptr<OdbcEnvironment> environment_;
   void* connection_ = nullptr;  ///< SQLHDBC while connected

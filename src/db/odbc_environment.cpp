@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "base/gbk_text.h"
+
 namespace tablora {
 
 std::shared_ptr<OdbcEnvironment> OdbcEnvironment::Get() {
@@ -56,6 +58,21 @@ std::vector<std::string> OdbcEnvironment::DataSources() {
     direction = SQL_FETCH_NEXT;
   }
   return names;
+}
+
+std::string OdbcEnvironment::DataSourceDriver(const std::string& name) {
+  SQLCHAR source[512];
+  SQLCHAR driver[512];
+  SQLSMALLINT sourceLength = 0;
+  SQLSMALLINT driverLength = 0;
+  SQLUSMALLINT direction = SQL_FETCH_FIRST;
+  while (SQL_SUCCEEDED(SQLDataSources(handle_, direction, source, sizeof source, &sourceLength,
+                                      driver, sizeof driver, &driverLength))) {
+    direction = SQL_FETCH_NEXT;
+    if (gbk::EqualsIgnoreCase(reinterpret_cast<char*>(source), name))
+      return reinterpret_cast<char*>(driver);
+  }
+  return "";
 }
 
 }  // namespace tablora

@@ -20,6 +20,8 @@ class OdbcEnvironment {
   /// manager lists them.
   std::vector<std::string> Drivers();
   std::vector<std::string> DataSources();
+  /// The driver of data source `name` (ASCII case ignored), or empty when there is none.
+  std::string DataSourceDriver(const std::string& name);
 
  private:
   OdbcEnvironment() = default;

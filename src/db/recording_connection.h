@@ -11,7 +11,8 @@ namespace tablora {
 /// A connection that reaches no server: it records every text it is sent and answers with
 /// result sets given in advance, for exact-SQL tests of servers a test cannot run.
 /// Catalog calls are recorded as "SQLTables", "SQLColumns <table>", "SQLPrimaryKeys <table>",
-/// "SQLForeignKeys <table>" and "SQLProcedures".
+/// "SQLForeignKeys <table>" and "SQLProcedures"; key calls given a schema as
+/// "SQLPrimaryKeys <schema>.<table>" and "SQLForeignKeys <schema>.<table>".
 class RecordingConnection : public AdoConnection {
  public:
   explicit RecordingConnection(Prompts* prompts = nullptr) : AdoConnection(prompts) {}
@@ -41,6 +42,12 @@ class RecordingConnection : public AdoConnection {
     return Reply("SQLForeignKeys " + table, out);
   }
   bool Procedures(ResultSet& out) override { return Reply("SQLProcedures", out); }
+  bool PrimaryKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override {
+    return Reply("SQLPrimaryKeys " + (schema.empty() ? table : schema + "." + table), out);
+  }
+  bool ForeignKeysOf(const std::string& schema, const std::string& table, ResultSet& out) override {
+    return Reply("SQLForeignKeys " + (schema.empty() ? table : schema + "." + table), out);
+  }
   std::string DbmsName() override { return dbmsName_; }
   void setDbmsName(const std::string& name) { dbmsName_ = name; }
 

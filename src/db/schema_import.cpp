@@ -2,7 +2,9 @@
 
 #include "base/gbk_text.h"
 #include "base/ini_file.h"
+#include "base/text_codec.h"
 #include "db/ado_recordset.h"
+#include "db/comment_executor.h"
 #include "db/comment_rule.h"
 #include "db/connection_state.h"
 #include "db/connection_strings.h"
@@ -23,16 +25,19 @@ bool IsSystemName(const std::string& name) {
   return name.compare(0, 4, "MSys") == 0 || gbk::ToLowerAscii(name.substr(0, 7)) == "sqlite_";
 }
 
-/// Finds tables by name, remembering the last one found while the name repeats.
+/// Finds tables by name, remembering the last one found while the name repeats. A row
+/// that names its schema goes to the table of that schema where several share the name
+/// (`matches` tells).
 class TableLookup {
  public:
-  TableLookup(std::vector<TableDesign>& tables, bool ignoreCase)
-      : tables_(tables), ignoreCase_(ignoreCase) {}
-  TableDesign* Find(const std::string& name) {
-    if (last_ != nullptr && Same(last_->actualName, name)) return last_;
+  using SchemaMatches = std::function<bool(const TableDesign&, const std::string&)>;
+  TableLookup(std::vector<TableDesign>& tables, bool ignoreCase, SchemaMatches matches)
+      : tables_(tables), ignoreCase_(ignoreCase), matches_(std::move(matches)) {}
+  TableDesign* Find(const std::string& name, const std::string& schema = {}) {
+    if (last_ != nullptr && Same(last_->actualName, name) && matches_(*last_, schema)) return last_;
     last_ = nullptr;
     for (TableDesign& t : tables_)
-      if (Same(t.actualName, name)) return last_ = &t;
+      if (Same(t.actualName, name) && matches_(t, schema)) return last_ = &t;
     return nullptr;
   }
 
@@ -42,6 +47,7 @@ class TableLookup {
   }
   std::vector<TableDesign>& tables_;
   bool ignoreCase_;
+  SchemaMatches matches_;
   TableDesign* last_ = nullptr;
 };
 
@@ -84,6 +90,37 @@ void SchemaImport::Progress(int position) {
   if (observer_ != nullptr) observer_->ProgressChanged(position);
 }
 
+bool SchemaImport::Shared(const TableDesign& table) const {
+  return !table.owner.empty() && sharedNames_.count(gbk::ToLowerAscii(table.actualName)) != 0;
+}
+
+bool SchemaImport::SchemaMatches(const TableDesign& table, const std::string& schema) const {
+  return schema.empty() || !Shared(table) || gbk::EqualsIgnoreCase(schema, table.owner);
+}
+
+void SchemaImport::AddImported(std::vector<TableDesign>& tables, const ImportRequest& request) {
+  std::vector<TableDesign>& definitions = design_.definitions();
+  // The design's tables as their editors hold them now.
+  design_.RefreshTableDefinitions();
+  const std::vector<TableConflicts::Placement> placements = TableConflicts::Resolve(
+      definitions, tables, request.onConflict,
+      request.conflictPrompts ? *request.conflictPrompts : design_.prompts());
+  // A new table whose editor has not built its text yet keeps its place.
+  if (static_cast<int>(definitions.size()) < design_.tableCount()) {
+    definitions.resize(static_cast<std::size_t>(design_.tableCount()));
+  }
+  const std::size_t first = definitions.size();
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    if (placements[i].kind == TableConflicts::Placement::kAppend) {
+      definitions.push_back(std::move(tables[i]));
+    } else if (placements[i].kind == TableConflicts::Placement::kReplace) {
+      design_.ReplaceTable(placements[i].index, std::move(tables[i]));
+    }
+  }
+  for (std::size_t i = first; i < definitions.size(); ++i)
+    design_.AddTable(false, static_cast<int>(i));
+}
+
 bool SchemaImport::OpenConnection(const ImportRequest& r) {
   if (state_.connectionMode == ConnectionState::kDataLink) return connection_->Open("");
   if (r.kind == kSqlServer)
@@ -93,6 +130,7 @@ bool SchemaImport::OpenConnection(const ImportRequest& r) {
 }
 
 bool SchemaImport::Run(const ImportRequest& request) {
+  error_.clear();
   kind_ = request.kind;
   all_ = request.tableIndex < 0;
   std::vector<TableDesign>& definitions = design_.definitions();
@@ -119,13 +157,34 @@ bool SchemaImport::Run(const ImportRequest& request) {
       kind_ == kAccess && !accessFile_.empty() && accessReader_(accessFile_, accessSchema_);
 
   std::vector<TableDesign> tables;
+  sharedNames_.clear();
   if (all_) {
-    ReadTables(tables);
+    // A locked SQLite file answers the table list with no tables: ask it for something.
+    ResultSet probe;
+    if (!ReadTables(tables) ||
+        (tables.empty() && SqliteDialect::IsSqlite(connection_->DbmsName()) &&
+         !connection_->Query("SELECT COUNT(*) FROM sqlite_master", probe))) {
+      error_ = Cp936(u8"无法读取数据库中的表!\n") + CommentExecutor::LastError(*connection_);
+      if (observer_ != nullptr) observer_->ProgressEnded();
+      return false;
+    }
+    std::unordered_set<std::string> seen;
+    for (const TableDesign& table : tables) {
+      const std::string name = gbk::ToLowerAscii(table.actualName);
+      if (!seen.insert(name).second) sharedNames_.insert(name);
+    }
   } else {
     TableDesign table;
     table.actualName = definitions[request.tableIndex].actualName;
     // The refreshed table stays under its owner; MS Access keeps its description in the file.
     table.owner = definitions[request.tableIndex].owner;
+    for (std::size_t i = 0; i < definitions.size(); ++i) {
+      if (static_cast<int>(i) != request.tableIndex &&
+          gbk::EqualsIgnoreCase(definitions[i].actualName, table.actualName) &&
+          !SameTable(definitions[i], table)) {
+        sharedNames_.insert(gbk::ToLowerAscii(table.actualName));
+      }
+    }
     if (haveAccessSchema_) {
       if (const AccessTableInfo* info = accessSchema_.Find(table.actualName))
         table.comment = Cut(info->description, width::kComment);
@@ -154,10 +213,7 @@ bool SchemaImport::Run(const ImportRequest& request) {
   design_.app().databaseKind = kind_;
   if (all_) {
     if (request.beforeAdding) request.beforeAdding();
-    const std::size_t first = definitions.size();
-    for (TableDesign& table : tables) definitions.push_back(std::move(table));
-    for (std::size_t i = first; i < definitions.size(); ++i)
-      design_.AddTable(false, static_cast<int>(i));
+    AddImported(tables, request);
     Progress(90);
     design_.view().ArrangeDesign();
     if (state_.importProcedures && kind_ == kSqlServer)
@@ -166,16 +222,10 @@ bool SchemaImport::Run(const ImportRequest& request) {
     design_.view().DesignLoaded();
   } else {
     const int index = request.tableIndex;
-    // The editor's text and grid stand as they were built from the record replaced.
-    if (index < design_.tableCount()) design_.editor(index).Realise();
-    definitions[index] = std::move(tables.front());
     if (index < design_.tableCount()) {
-      TableEditor& editor = design_.editor(index);
-      editor.ClearGrid();
-      editor.FillFromDefinition(definitions, index);
-      editor.ActivatePage(TableEditor::kDesignPage);
-      editor.ActivatePage(TableEditor::kSqlPage);
-      design_.TableChanged(index);
+      design_.ReplaceTable(index, std::move(tables.front()));
+    } else {
+      definitions[index] = std::move(tables.front());
     }
   }
   const AppState& app = design_.app();
@@ -189,9 +239,9 @@ bool SchemaImport::Run(const ImportRequest& request) {
   return true;
 }
 
-void SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
+bool SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
   ResultSet rs;
-  if (!connection_->Tables(rs)) return;
+  if (!connection_->Tables(rs)) return false;
   for (std::size_t r = 0; r < rs.rows.size(); ++r) {
     const std::string& schema = rs.Text(r, 1);
     const std::string& name = rs.Text(r, 2);
@@ -211,15 +261,22 @@ void SchemaImport::ReadTables(std::vector<TableDesign>& tables) {
     t.owner = Cut(schema, width::kName);
     tables.push_back(std::move(t));
   }
+  return true;
 }
 
 void SchemaImport::ReadColumns(TableDesign& table) {
   AdoRecordset rs(connection_);
-  bool open =
-      !topFails_ && rs.Open("SELECT TOP 1 * FROM " + sql_names::Bracketed(table.actualName));
+  // A name two schemas hold is read from the table's own.
+  const bool shared = Shared(table);
+  const std::string bracketed = (shared ? sql_names::Bracketed(table.owner) + "." : std::string()) +
+                                sql_names::Bracketed(table.actualName);
+  bool open = !topFails_ && rs.Open("SELECT TOP 1 * FROM " + bracketed);
   if (!open) {
     // SQLite and other drivers without TOP describe the columns of an empty selection.
-    open = rs.Open("SELECT * FROM " + SqliteDialect::TableName(table.actualName) + " WHERE 1=0");
+    const std::string name =
+        (shared ? SqliteDialect::TableName(table.owner) + "." : std::string()) +
+        SqliteDialect::TableName(table.actualName);
+    open = rs.Open("SELECT * FROM " + name + " WHERE 1=0");
     if (open) topFails_ = true;
   }
   if (!open) return;
@@ -294,11 +351,14 @@ void SchemaImport::ReadColumnDetails(std::vector<TableDesign>& tables) {
   // One catalog call for every table: per-table calls cost seconds on large schemas.
   ResultSet rs;
   if (!connection_->Columns(all_ ? "" : tables.front().actualName, rs)) return;
-  TableLookup lookup(tables, false);
+  const auto matches = [this](const TableDesign& t, const std::string& s) {
+    return SchemaMatches(t, s);
+  };
+  TableLookup lookup(tables, false, matches);
   for (std::size_t r = 0; r < rs.rows.size(); ++r) {
     const std::string& tableName = rs.Text(r, 2);
     if (IsSystemName(tableName)) continue;
-    TableDesign* table = lookup.Find(tableName);
+    TableDesign* table = lookup.Find(tableName, rs.Text(r, 1));
     ColumnDesign* c = table ? FindColumn(*table, rs.Text(r, 3)) : nullptr;
     if (c == nullptr) continue;
     if (!rs.IsNull(r, 10)) c->nullable = rs.Text(r, 10) == "1";
@@ -326,18 +386,23 @@ void SchemaImport::ReadKeys(std::vector<TableDesign>& tables) {
   }
   if (state_.connectionMode == ConnectionState::kDataLink && kind_ == kSqlServer) {
     AdoRecordset rs(connection_);
-    std::string sql = kKeyQuery;
+    // Where two schemas hold a table of one name, the rows say their schema.
+    std::string sql =
+        sharedNames_.empty() ? kKeyQuery : "SELECT TABLE_SCHEMA," + kKeyQuery.substr(7);
     if (!all_) sql += " WHERE TABLE_NAME='" + Literal(tables.front().actualName) + "'";
     if (rs.Open(sql + " ORDER by TABLE_NAME")) {
-      TableLookup lookup(tables, false);
+      TableLookup lookup(tables, false, [this](const TableDesign& t, const std::string& s) {
+        return SchemaMatches(t, s);
+      });
       for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string tableName, columnName, constraint, pkey, fkey;
+        std::string schema, tableName, columnName, constraint, pkey, fkey;
+        if (!sharedNames_.empty()) rs.GetValueText("TABLE_SCHEMA", schema);
         rs.GetValueText("TABLE_NAME", tableName);
         rs.GetValueText("COLUMN_NAME", columnName);
         rs.GetValueText("CONSTRAINT_NAME", constraint);
         rs.GetValueText("PKEY", pkey);
         rs.GetValueText("FKEY", fkey);
-        TableDesign* table = lookup.Find(tableName);
+        TableDesign* table = lookup.Find(tableName, schema);
         ColumnDesign* c = table ? FindColumn(*table, columnName) : nullptr;
         if (c == nullptr) continue;
         if (pkey == "1")
@@ -358,15 +423,19 @@ void SchemaImport::ReadKeysFromCatalog(std::vector<TableDesign>& tables) {
   };
   for (TableDesign& table : tables) {
     ResultSet rs;
-    if (connection_->PrimaryKeys(table.actualName, rs)) {
+    // A name two schemas hold is asked for in the table's own schema.
+    const std::string schema = Shared(table) ? table.owner : std::string();
+    if (connection_->PrimaryKeysOf(schema, table.actualName, rs)) {
       for (std::size_t r = 0; r < rs.rows.size(); ++r) {
-        if (!same(rs.Text(r, 2), table.actualName)) continue;
+        if (!same(rs.Text(r, 2), table.actualName) || !SchemaMatches(table, rs.Text(r, 1)))
+          continue;
         if (ColumnDesign* c = FindColumn(table, rs.Text(r, 3))) c->primaryKey = true;
       }
     }
-    if (connection_->ForeignKeys(table.actualName, rs)) {
+    if (connection_->ForeignKeysOf(schema, table.actualName, rs)) {
       for (std::size_t r = 0; r < rs.rows.size(); ++r) {
-        if (!same(rs.Text(r, 6), table.actualName)) continue;
+        if (!same(rs.Text(r, 6), table.actualName) || !SchemaMatches(table, rs.Text(r, 5)))
+          continue;
         if (ColumnDesign* c = FindColumn(table, rs.Text(r, 7)))
           MarkForeignKey(*c, rs.Text(r, 11), rs.Text(r, 2), rs.Text(r, 3));
       }
@@ -382,30 +451,55 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
                : "SELECT TABLE_NAME as objname, COMMENTS as description FROM ALL_TAB_COMMENTS "
                  "WHERE TABLE_TYPE='TABLE' AND TABLE_NAME='" +
                      Literal(tables.front().actualName) + "'";
-  } else {
-    sql =
-        "SELECT  objname, cast(value as varchar(255)) as description FROM  "
-        "::fn_listextendedproperty (N'MS_Description', N'user', N'dbo', N'table', default, "
-        "null, null)";
-    if (!all_) sql += " WHERE objname='" + Literal(tables.front().actualName) + "'";
   }
-  AdoRecordset rs(connection_);
-  if (!rs.Open(sql)) return;
-  for (; !rs.IsEOF(); rs.MoveNext()) {
-    std::string name, description;
-    rs.GetValueText("objname", name);
-    rs.GetValueText("description", description);
-    CommentRule::ApplyToTable(tables, name, description);
+  // The descriptions of dbo's tables, then (where two schemas hold one name) those of the
+  // other owners of such names, each going to its own owner's table.
+  std::vector<std::string> owners = {"dbo"};
+  if (kind_ != kOracle) {
+    for (const TableDesign& table : tables) {
+      if (!Shared(table)) continue;
+      bool listed = false;
+      for (const std::string& owner : owners)
+        listed = listed || gbk::EqualsIgnoreCase(owner, table.owner);
+      if (!listed) owners.push_back(table.owner);
+    }
+  }
+  for (const std::string& owner : owners) {
+    if (kind_ != kOracle) {
+      sql =
+          "SELECT  objname, cast(value as varchar(255)) as description FROM  "
+          "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
+          Literal(owner) + "', N'table', default, null, null)";
+      if (!all_) sql += " WHERE objname='" + Literal(tables.front().actualName) + "'";
+    }
+    AdoRecordset rs(connection_);
+    if (!rs.Open(sql)) continue;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+      std::string name, description;
+      rs.GetValueText("objname", name);
+      rs.GetValueText("description", description);
+      // The owner's table of that name; for a name one schema holds, the first of it.
+      TableDesign* target = nullptr;
+      for (TableDesign& table : tables) {
+        if (!gbk::EqualsIgnoreCase(table.actualName, name)) continue;
+        if (kind_ == kOracle || !Shared(table) || SameTable(table.owner, name, owner, name)) {
+          target = &table;
+          break;
+        }
+      }
+      if (target != nullptr) CommentRule::ApplyToTable(*target, description);
+    }
   }
   for (TableDesign& table : tables) {
     const std::string name = Literal(table.actualName);
+    const std::string owner = Literal(Shared(table) ? table.owner : std::string("dbo"));
     const std::string columnSql =
         kind_ == kOracle
             ? "SELECT COLUMN_NAME as objname, COMMENTS FROM ALL_COL_COMMENTS WHERE TABLE_NAME='" +
                   name + "'"
             : "SELECT  objname, cast(value as varchar(255)) as COMMENTS FROM   "
-              "::fn_listextendedproperty (N'MS_Description', N'user', N'dbo', N'table', N'" +
-                  name + "', N'column', default)";
+              "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
+                  owner + "', N'table', N'" + name + "', N'column', default)";
     AdoRecordset columns(connection_);
     if (!columns.Open(columnSql)) continue;
     for (; !columns.IsEOF(); columns.MoveNext()) {
@@ -413,7 +507,7 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
       columns.GetValueText("objname", column);
       columns.GetValueText("COMMENTS", comment);
       if (comment.empty()) continue;
-      CommentRule::ApplyToColumn(tables, table.actualName, column, comment);
+      CommentRule::ApplyToColumn(table, column, comment);
     }
   }
 }

@@ -2,9 +2,11 @@
 
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "db/access_file_reader.h"
+#include "model/table_conflicts.h"
 
 namespace tablora {
 
@@ -36,6 +38,11 @@ struct ImportRequest {
   int tableIndex = -1;  ///< -1: import every table; otherwise refresh that table
   /// Every table: runs once the tables are read, before they are added (may be empty).
   std::function<void()> beforeAdding;
+  /// A table the design already holds (same owner and name): replaced, kept beside it under
+  /// a free name, skipped, or asked about.
+  ConflictPolicy onConflict = ConflictPolicy::kAsk;
+  /// Where kAsk's question goes (not owned); null: the design's prompts.
+  Prompts* conflictPrompts = nullptr;
 };
 
 /// Turns a database's tables, columns, keys and comments into the design's tables:
@@ -47,9 +54,12 @@ class SchemaImport {
 
   SchemaImport(Design& design, ConnectionState& state, ImportObserver* observer = nullptr);
 
-  /// False when the connection could not be opened (the user was told) or the kind has no
-  /// direct connection; the design is then unchanged.
+  /// False when the connection could not be opened (the user was told), the kind has no
+  /// direct connection, or the database's list of tables could not be read (error() says
+  /// why); the design is then unchanged.
   bool Run(const ImportRequest& request);
+  /// Why the last run read no table list (code page 936); empty otherwise.
+  const std::string& error() const { return error_; }
 
   /// MS Access tables the last run left out because code page 936 cannot write their names
   /// (UTF-8).
@@ -63,7 +73,8 @@ class SchemaImport {
 
  private:
   bool OpenConnection(const ImportRequest& request);
-  void ReadTables(std::vector<TableDesign>& tables);
+  /// False when the driver could not list the tables.
+  bool ReadTables(std::vector<TableDesign>& tables);
   void ReadColumns(TableDesign& table);
   void ReadOracleColumns(TableDesign& table);
   void ReadColumnDetails(std::vector<TableDesign>& tables);
@@ -71,6 +82,13 @@ class SchemaImport {
   void ReadKeysFromCatalog(std::vector<TableDesign>& tables);
   void ReadComments(std::vector<TableDesign>& tables);
   void Progress(int position);
+  /// True when another schema holds a table of this one's name: statements and catalog
+  /// answers then name the table's schema.
+  bool Shared(const TableDesign& table) const;
+  /// True when a catalog row of schema `schema` belongs to `table`.
+  bool SchemaMatches(const TableDesign& table, const std::string& schema) const;
+  /// Appends the tables of an import, placing those the design holds by the request's rule.
+  void AddImported(std::vector<TableDesign>& tables, const ImportRequest& request);
 
   Design& design_;
   ConnectionState& state_;
@@ -83,6 +101,8 @@ class SchemaImport {
   std::string accessFile_;  ///< the MS Access file behind the connection, if any
   AccessFileSchema accessSchema_;
   bool haveAccessSchema_ = false;
+  std::string error_;
+  std::unordered_set<std::string> sharedNames_;  ///< lower-case names two schemas hold
 };
 
 }  // namespace tablora

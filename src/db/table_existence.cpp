@@ -1,11 +1,14 @@
 #include "db/table_existence.h"
 
+#include <cstdlib>
+
 #include "base/gbk_text.h"
 #include "base/settings.h"
 #include "db/ado_connection.h"
 #include "db/comment_executor.h"
 #include "db/oracle_comments.h"
 #include "db/schema_import.h"
+#include "db/sqlite_dialect.h"
 #include "model/sql_names.h"
 
 namespace tablora {
@@ -37,11 +40,40 @@ std::string TableExistence::DropStatement(int databaseKind, const TableDesign& t
   return "drop table " + SqlServerName(table);
 }
 
+std::string TableExistence::CountStatement(int databaseKind, bool sqlite,
+                                           const TableDesign& table) {
+  std::string name = SqlServerName(table);
+  if (databaseKind == kOracle) {
+    name = "\"" + OracleIdentifier(OracleOwner(table)) + "\".\"" +
+           OracleIdentifier(table.actualName) + "\"";
+  } else if (sqlite) {
+    name = SqliteDialect::TableName(table.actualName);
+  }
+  return "SELECT COUNT(*) FROM " + name;
+}
+
+long long TableExistence::RowCount(AdoConnection& connection, int databaseKind, bool sqlite,
+                                   const TableDesign& table) {
+  ResultSet rows;
+  if (!connection.Query(CountStatement(databaseKind, sqlite, table), rows) || rows.rows.empty() ||
+      rows.IsNull(0, 0))
+    return -1;
+  const std::string& text = rows.Text(0, 0);
+  char* end = nullptr;
+  const long long count = std::strtoll(text.c_str(), &end, 10);
+  return end == text.c_str() || count < 0 ? -1 : count;
+}
+
 bool TableExistence::InCatalog(AdoConnection& connection, int databaseKind,
                                const TableDesign& table, bool& found) {
   found = false;
   ResultSet rows;
   if (!connection.Tables(rows)) return false;
+  // A locked SQLite file lists no tables at all rather than failing: ask it for something.
+  ResultSet probe;
+  if (rows.rows.empty() && SqliteDialect::IsSqlite(connection.DbmsName()) &&
+      !connection.Query("SELECT COUNT(*) FROM sqlite_master", probe))
+    return false;
   const std::string owner = databaseKind == kOracle ? OracleOwner(table) : SqlServerOwner(table);
   for (std::size_t r = 0; r < rows.rows.size(); ++r) {
     if (rows.Text(r, 2) != table.actualName) continue;
@@ -61,6 +93,11 @@ TableExistence::Result TableExistence::Check(AdoConnection& connection, int data
     ResultSet rows;
     if (connection.Query(SqlServerQuery(table), rows)) {
       return rows.rows.empty() ? Result::kMissing : Result::kExists;
+    }
+    // Locked: the catalog would not know either.
+    if (SaysLocked(connection.errors())) {
+      if (error != nullptr) *error = CommentExecutor::LastError(connection);
+      return Result::kUnknown;
     }
   }
   bool found = false;

@@ -26,6 +26,13 @@ class TableExistence {
   /// DROP TABLE "owner"."name" for Oracle.
   static std::string DropStatement(int databaseKind, const TableDesign& table);
 
+  /// The statement that counts the table's rows: [owner].[name] for MS SQL Server, the
+  /// bare name for SQLite (`sqlite`), "OWNER"."NAME" for Oracle.
+  static std::string CountStatement(int databaseKind, bool sqlite, const TableDesign& table);
+  /// The number of rows the table holds; -1 when the database did not say.
+  static long long RowCount(AdoConnection& connection, int databaseKind, bool sqlite,
+                            const TableDesign& table);
+
   /// True when the catalog rows of SQLTables hold the table.
   static bool InCatalog(AdoConnection& connection, int databaseKind, const TableDesign& table,
                         bool& found);

@@ -3,6 +3,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -50,6 +51,22 @@ bool BooleanValue(const std::string& text) {
   const std::string lower = gbk::ToLowerAscii(gbk::Trim(text));
   if (lower == "true" || lower == "yes") return true;
   return std::strtod(lower.c_str(), nullptr) != 0;
+}
+
+/// `text` read as a T and written back as the shortest text that reads as the same value;
+/// a text that is no number stays as it is.
+template <typename T>
+std::string ShortestText(const std::string& text) {
+  const std::string trimmed = gbk::Trim(text);
+  const char* first = trimmed.data();
+  const char* last = first + trimmed.size();
+  if (first != last && *first == '+') ++first;
+  T value{};
+  const auto read = std::from_chars(first, last, value);
+  if (read.ec != std::errc() || read.ptr != last) return trimmed;
+  char buffer[64];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, written.ptr);
 }
 
 }  // namespace
@@ -148,6 +165,20 @@ std::string ValueRules::Text(int adoType, const ResultCell& cell) {
       return "[BLOB]";
     default:
       return t;
+  }
+}
+
+std::string ValueRules::ExactText(int adoType, const ResultCell& cell) {
+  if (cell.null) return "";
+  switch (adoType) {
+    case ado::kSingle:
+      return ShortestText<float>(cell.text);
+    case ado::kDouble:
+      return ShortestText<double>(cell.text);
+    case ado::kCurrency:
+      return gbk::Trim(cell.text);
+    default:
+      return Text(adoType, cell);
   }
 }
 

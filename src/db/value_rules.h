@@ -30,6 +30,10 @@ class ValueRules {
   /// 8-byte reals "%.8f"; decimals keep the driver's exact text; currency two decimals;
   /// dates "%Y-%m-%d %H:%M:%S"; booleans "TRUE"/"FALSE"; binary "[BLOB]"; text as it is.
   static std::string Text(int adoType, const ResultCell& cell);
+  /// The text with nothing of the value lost, for data that leaves the program: reals as
+  /// the shortest text that reads back to the same value (a 4-byte real as a float),
+  /// currency as the driver's own digits; other types as Text.
+  static std::string ExactText(int adoType, const ResultCell& cell);
   /// The integer: 2-byte types and booleans (true is -1) as signed 16-bit; reals rounded
   /// by truncating value + 0.5; decimals and currency rounded; text by its leading digits;
   /// bytes unsigned; larger integers clamped to the int range; anything else 0.

@@ -24,9 +24,12 @@ namespace {
 
 const char kCaption[] = "Tablora";
 
-/// `format` (UTF-8, "%s" and "%d" markers) filled with code page 936 texts.
-std::string Format(const char* formatUtf8, const std::string& a, const std::string& b = {}) {
+/// `format` (UTF-8, "%s" and "%d" markers) filled with code page 936 texts and `number`.
+std::string Format(const char* formatUtf8, const std::string& a, const std::string& b = {},
+                   long long number = 0) {
   std::string text = Cp936(formatUtf8);
+  const std::size_t at = text.find("%d");
+  if (at != std::string::npos) text.replace(at, 2, std::to_string(number));
   for (const std::string* value : {&a, &b}) {
     const std::size_t at = text.find("%s");
     if (at == std::string::npos) break;
@@ -44,7 +47,7 @@ std::string FailureMessage(const TableReplacement::Outcome& outcome, const Table
   if (outcome.failedStep == TableReplacement::Step::kCommit) action = u8"表%s %s的事务无法提交";
   std::string text = Format(action, table.displayName, table.actualName);
   if (outcome.rolledBack) {
-    text += Cp936(u8", 数据库已恢复原样!");
+    text += Cp936(u8", 该表已恢复原样!");
   } else if (outcome.dropped) {
     text += Cp936(u8", 原来的表已经删除!");
   } else {
@@ -64,6 +67,14 @@ const std::string& WriteBack::ReadOnlyMessage() {
 }
 
 void WriteBack::Show(const std::string& text) { prompts_.ShowMessage(text, kCaption); }
+
+void WriteBack::ShowFailure(const std::string& text) {
+  if (written_ == nullptr) return Show(text);
+  std::string list;
+  for (const std::string& name : *written_) list += (list.empty() ? "" : ", ") + name;
+  Show(text + (list.empty() ? Cp936(u8"\n还没有表写入数据库.")
+                            : Cp936(u8"\n已经写入数据库的表: ") + list));
+}
 
 bool WriteBack::Connected() {
   return database_.EnsureConnected() && database_.state().IsConnected();
@@ -121,7 +132,7 @@ WriteBackResult WriteBack::RunComments(bool tablesOnly, int tableIndex) {
   if (run.failed > 0) {
     std::string message = Cp936(u8"有%d条注释语句执行失败!\n第一个错误:\n");
     message.replace(message.find("%d"), 2, std::to_string(run.failed));
-    Show(message + run.firstError);
+    ShowFailure(message + run.firstError);
     return WriteBackResult::kFailed;
   }
   Show("OK!");
@@ -143,16 +154,27 @@ WriteBackResult WriteBack::UpdateTable(int tableIndex) {
   std::string error;
   const TableExistence::Result existence = TableExistence::Check(connection, kind, table, &error);
   if (existence == TableExistence::Result::kUnknown) {
-    Show(Format(u8"无法检查表%s是否存在!\n", table.actualName) + error);
+    ShowFailure(Format(u8"无法检查表%s是否存在!\n", table.actualName) + error);
     return WriteBackResult::kFailed;
   }
   const bool exists = existence == TableExistence::Result::kExists;
-  if (exists &&
-      !prompts_.AskYesNo(Format(u8"表%s %s已存在, 要删除吗?", table.displayName, table.actualName),
-                         kCaption)) {
-    return WriteBackResult::kCancelled;
-  }
   const bool sqlite = SqliteDialect::IsSqlite(connection.DbmsName());
+  if (exists) {
+    const long long rows = TableExistence::RowCount(connection, kind, sqlite, table);
+    if (keepTablesWithRows_ && rows != 0) {
+      Show(rows > 0 ? Format(u8"表%s %s有 %d 行数据, 没有删除它!", table.displayName,
+                             table.actualName, rows)
+                    : Format(u8"表%s %s可能有数据(无法知道有多少行), 没有删除它!",
+                             table.displayName, table.actualName));
+      return WriteBackResult::kSkipped;
+    }
+    const char* question = u8"表%s %s已存在, 要删除吗?";
+    if (rows > 0) question = u8"表%s %s已存在, 有 %d 行数据, 删除后数据将丢失. 要删除吗?";
+    if (rows < 0)
+      question = u8"表%s %s已存在, 无法知道其中有多少行数据, 删除后数据将丢失. 要删除吗?";
+    if (!prompts_.AskYesNo(Format(question, table.displayName, table.actualName, rows), kCaption))
+      return WriteBackResult::kCancelled;
+  }
   const auto plan = TableReplacement::Plan(kind, sqlite, table, editor.tableText(),
                                            editor.extraStatements(), exists);
   TableReplacement::Outcome outcome = TableReplacement::Run(connection, plan);
@@ -163,10 +185,29 @@ WriteBackResult WriteBack::UpdateTable(int tableIndex) {
     outcome.dropped = !outcome.rolledBack;
   }
   if (!outcome.ok) {
-    Show(FailureMessage(outcome, table));
+    ShowFailure(FailureMessage(outcome, table));
     return WriteBackResult::kFailed;
   }
+  if (written_ != nullptr) written_->push_back(table.actualName);
   return RunComments(false, tableIndex);
+}
+
+WriteBackResult WriteBack::UpdateTables(const std::vector<int>& tableIndexes) {
+  std::vector<std::string> written;
+  written_ = &written;
+  WriteBackResult result = WriteBackResult::kDone;
+  for (int index : tableIndexes) {
+    const WriteBackResult one = UpdateTable(index);
+    if (one == WriteBackResult::kFailed || one == WriteBackResult::kRefused) {
+      result = one;
+      break;
+    }
+    if (one == WriteBackResult::kSkipped ||
+        (one == WriteBackResult::kCancelled && result == WriteBackResult::kDone))
+      result = one;
+  }
+  written_ = nullptr;
+  return result;
 }
 
 WriteBackResult WriteBack::RefreshTable(int tableIndex, ImportObserver* observer) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tablora {
 
@@ -16,6 +17,7 @@ enum class WriteBackResult {
   kCancelled,  ///< no connection, no file chosen, or the user said no
   kRefused,    ///< the database kind cannot take it (MS Access is read-only here)
   kFailed,     ///< a statement or file failed; the user was shown the provider's error
+  kSkipped,    ///< a table holding rows was left as it was (setKeepTablesWithRows)
 };
 
 /// The commands that write the design's tables and comments into a database or into a
@@ -33,9 +35,18 @@ class WriteBack {
   /// (-1) and "只更新注释到数据库(&V)" (one table): connects when needed, then runs the
   /// comment statements; "OK!" or the count of failed statements with the first error.
   WriteBackResult UpdateComments(bool tablesOnly, int tableIndex);
-  /// "更新到数据库(&S)": drops the table when it exists (after asking) and creates it from
-  /// the editor's SQL text with its extra statements, then writes its comments.
+  /// "更新到数据库(&S)": drops the table when it exists (after a question that says how
+  /// many rows it holds) and creates it from the editor's SQL text with its extra
+  /// statements, then writes its comments.
   WriteBackResult UpdateTable(int tableIndex);
+  /// UpdateTable for each of `tableIndexes` in turn, stopping at the first that fails or is
+  /// refused; that failure's message lists the tables written before it. Otherwise kSkipped
+  /// when a table was skipped, kCancelled when a question was answered no, else kDone.
+  WriteBackResult UpdateTables(const std::vector<int>& tableIndexes);
+  /// With `keep`, a table that holds rows (or whose rows cannot be counted) is not dropped
+  /// even when the question would be answered yes: the user is told and UpdateTable answers
+  /// kSkipped. Off by default.
+  void setKeepTablesWithRows(bool keep) { keepTablesWithRows_ = keep; }
   /// "从数据库更新表(&U)": reads the table again from the database into its definition and
   /// editor, with `observer` (else the session's) showing the progress. A table the
   /// database does not hold is left as it is.
@@ -52,10 +63,15 @@ class WriteBack {
   /// Runs the comment statements of one table or every table on the open connection.
   WriteBackResult RunComments(bool tablesOnly, int tableIndex);
   void Show(const std::string& text);
+  /// Shows a failure, followed in a run of several tables by the tables already written.
+  void ShowFailure(const std::string& text);
 
   Design& design_;
   DatabaseSession& database_;
   Prompts& prompts_;
+  bool keepTablesWithRows_ = false;
+  /// The actual names of the tables written so far by UpdateTables; null outside it.
+  std::vector<std::string>* written_ = nullptr;
 };
 
 }  // namespace tablora

@@ -64,8 +64,9 @@ bool CodeGeneration::HasTables(int index) {
 std::string CodeGeneration::AskSaveFile(int index, const std::string& extension) {
   std::string proposed;
   if (index >= 0) {
-    proposed = TextCodec::Cp936ToUtf8(gen_text::SafeFileName((*tables_)[index].actualName)) + "." +
-               extension;
+    proposed =
+        TextCodec::Cp936ToUtf8(gen_text::SafeFileName(gen_text::TypeNames(*tables_)[index])) + "." +
+        extension;
   }
   return prompts_.ChooseSaveFile(FileDialogs::SaveCode(extension, proposed));
 }

@@ -1,5 +1,8 @@
 #include "gen/generator_texts.h"
 
+#include <unordered_map>
+#include <unordered_set>
+
 #include "base/gbk_text.h"
 
 namespace tablora::gen_text {
@@ -52,6 +55,33 @@ std::vector<const TableDesign*> SelectTables(const std::vector<TableDesign>& tab
   return selected;
 }
 
+std::vector<std::string> TypeNames(const std::vector<TableDesign>& tables) {
+  std::unordered_map<std::string, int> uses;
+  for (const TableDesign& table : tables) ++uses[gbk::ToLowerAscii(table.actualName)];
+  std::vector<std::string> names(tables.size());
+  std::vector<bool> shared(tables.size(), false);
+  std::unordered_set<std::string> taken;
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    if (tables[i].actualName.empty()) continue;
+    if (uses[gbk::ToLowerAscii(tables[i].actualName)] == 1) {
+      names[i] = tables[i].actualName;
+      taken.insert(gbk::ToLowerAscii(tables[i].actualName));
+    } else {
+      shared[i] = true;  // named below, once every plain name is taken
+    }
+  }
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    if (!shared[i]) continue;
+    const std::string base = OwnerOrDbo(tables[i].owner) + "_" + tables[i].actualName;
+    std::string name = base;
+    for (int k = 2; taken.count(gbk::ToLowerAscii(name)) != 0; ++k)
+      name = base + "_" + std::to_string(k);
+    taken.insert(gbk::ToLowerAscii(name));
+    names[i] = name;
+  }
+  return names;
+}
+
 bool IsGenerated(const ColumnDesign& column) { return column.computedExpression.empty(); }
 
 std::string SafeFileName(const std::string& name) {
@@ -74,7 +104,18 @@ std::string BuildHeaderFile(const std::vector<TableDesign>& tables, int index,
                             const TypeMapper& types, const GenerationOptions& options,
                             AppendTableFn append) {
   std::string out;
-  for (const TableDesign* table : SelectTables(tables, index)) append(out, *table, types, options);
+  const std::vector<std::string> names = TypeNames(tables);
+  for (const TableDesign* table : SelectTables(tables, index)) {
+    const std::string& name = names[static_cast<std::size_t>(table - tables.data())];
+    if (name == table->actualName) {
+      append(out, *table, types, options);
+    } else {
+      // Two tables of one name under two owners: one declaration each.
+      TableDesign renamed = *table;
+      renamed.actualName = name;
+      append(out, renamed, types, options);
+    }
+  }
   return out;
 }
 

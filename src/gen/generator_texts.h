@@ -27,6 +27,13 @@ bool IsDateTimeType(const std::string& typeName);
 /// still being typed) are left out.
 std::vector<const TableDesign*> SelectTables(const std::vector<TableDesign>& tables, int index);
 
+/// The names the generated types of the design's tables go by (and their Java files and
+/// proposed file names), one per table of `tables` (empty for a nameless one): the actual
+/// name; where two tables share it (ASCII case ignored), owner + "_" + name ("dbo" for
+/// none), and "_2", "_3", ... after that when it is taken as well. A table keeps its name
+/// whether it is generated alone or with the others.
+std::vector<std::string> TypeNames(const std::vector<TableDesign>& tables);
+
 /// True for a column the generators write: computed columns are left out (their values
 /// are the server's to compute).
 bool IsGenerated(const ColumnDesign& column);

@@ -9,8 +9,17 @@ std::vector<JavaSource> JavaClassGenerator::Build(const std::vector<TableDesign>
                                                   const GenerationOptions& options, int index,
                                                   const std::string& packageName, int year) {
   std::vector<JavaSource> sources;
+  // Two tables of one name under two owners get a class and a file each.
+  const std::vector<std::string> names = gen_text::TypeNames(tables);
   for (const TableDesign* table : gen_text::SelectTables(tables, index)) {
-    sources.push_back({table->actualName, BuildClass(*table, types, options, packageName, year)});
+    const std::string& name = names[static_cast<std::size_t>(table - tables.data())];
+    if (name == table->actualName) {
+      sources.push_back({name, BuildClass(*table, types, options, packageName, year)});
+    } else {
+      TableDesign renamed = *table;
+      renamed.actualName = name;
+      sources.push_back({name, BuildClass(renamed, types, options, packageName, year)});
+    }
   }
   return sources;
 }

@@ -11,8 +11,10 @@ namespace tablora {
 
 /// One generated Java source file.
 struct JavaSource {
-  std::string className;  ///< the table's actual name; the file is className + ".java"
-  std::string text;       ///< "\n" line ends, code page 936
+  /// The table's actual name (owner + "_" + name where two tables share it, see
+  /// gen_text::TypeNames); the file is className + ".java".
+  std::string className;
+  std::string text;  ///< "\n" line ends, code page 936
 };
 
 /// Writes one Java class per table, field types from Table2ClassJava.

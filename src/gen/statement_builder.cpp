@@ -37,7 +37,9 @@ const TableDesign* StatementBuilder::Checked(const QueryTable& table) const {
   const std::vector<TableDesign>& defs = definitions_();
   if (table.index < 0 || static_cast<std::size_t>(table.index) >= defs.size()) return nullptr;
   const TableDesign& def = defs[static_cast<std::size_t>(table.index)];
-  if (def.actualName.empty() || def.actualName != table.actualName) return nullptr;
+  // The index may since name another table (one before it was removed).
+  if (def.actualName.empty() || def.actualName != table.actualName || def.owner != table.owner)
+    return nullptr;
   return &def;
 }
 

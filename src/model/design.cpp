@@ -34,7 +34,9 @@ int StyleWindowWidth(const Settings& settings) {
 
 TableWindowState Design::PlaceWindow(int index) {
   const Settings& s = app_.settings;
-  const int styleWidth = StyleWindowWidth(s);
+  // Windows whose columns fit their texts get their widths only when fitted; the view
+  // then moves the windows right of a wider one aside.
+  const int styleWidth = s.fitColumnWidths ? 0 : StyleWindowWidth(s);
   const int cell = styleWidth > s.tableWinWidth + s.marginW ? styleWidth + s.marginW
                                                             : s.tableWinWidth + s.marginW;
   // A view narrower than one window and its margin still holds one table per row.
@@ -119,6 +121,66 @@ void Design::ClearDesign() {
   procedures_.clear();
   userTypes_.clear();
   view_->DesignCleared();
+}
+
+Design::RemovedTable Design::RemoveTable(int index) {
+  RemovedTable removed;
+  if (index < 0 || index >= tableCount()) return removed;
+  TableEditor& gone = editor(index);
+  // The definition as the editor's text gives it now, for putting the table back.
+  if (!gone.RecordCurrent() && !(gone.tableText().empty() && gone.extraStatements().empty())) {
+    gone.ParseSqlText(false);
+  }
+  removed.index = index;
+  removed.window = entries_[static_cast<std::size_t>(index)]->window;
+  if (index < static_cast<int>(definitions_.size())) {
+    removed.hadDefinition = !definitions_[static_cast<std::size_t>(index)].actualName.empty();
+    removed.definition = std::move(definitions_[static_cast<std::size_t>(index)]);
+    definitions_.erase(definitions_.begin() + index);
+  }
+  entries_.erase(entries_.begin() + index);
+  for (int i = index; i < tableCount(); ++i) {
+    TableEntry& moved = *entries_[static_cast<std::size_t>(i)];
+    moved.tableIndex = i;
+    moved.editor->setTableIndex(i);
+  }
+  view_->TableRemoved(index);
+  return removed;
+}
+
+bool Design::AskRemoveTable(int index) {
+  if (index < 0 || index >= tableCount()) return false;
+  const TableNames& names = editor(index).names();
+  std::string name = TreeText(names.actualName, names.displayName);
+  if (name.empty()) name = Cp936(u8"新表") + std::to_string(index + 1);
+  const std::string question = Cp936(u8"要从设计中删除表 ") + name +
+                               Cp936(u8" 吗?\n(只删除设计中的表, 数据库中的表不受影响)");
+  if (!prompts_.AskYesNo(question, "")) return false;
+  return RemoveTable(index).index >= 0;
+}
+
+bool Design::IsBlankTable(int index) {
+  if (index < 0 || index >= tableCount()) return false;
+  // A table read or built once keeps its definition even when its editor is emptied.
+  const bool defined = index < static_cast<int>(definitions_.size()) &&
+                       !definitions_[static_cast<std::size_t>(index)].actualName.empty();
+  return !defined && editor(index).IsBlank();
+}
+
+void Design::ReplaceTable(int index, TableDesign table) {
+  if (index < 0 || index >= tableCount()) return;
+  TableEditor& replaced = editor(index);
+  // The editor's text and grid stand as they were built from the record replaced.
+  replaced.Realise();
+  if (static_cast<int>(definitions_.size()) <= index) {
+    definitions_.resize(static_cast<std::size_t>(index) + 1);
+  }
+  definitions_[static_cast<std::size_t>(index)] = std::move(table);
+  replaced.ClearGrid();
+  replaced.FillFromDefinition(definitions_, index);
+  replaced.ActivatePage(TableEditor::kDesignPage);
+  replaced.ActivatePage(TableEditor::kSqlPage);
+  TableChanged(index);
 }
 
 void Design::TreeTextChanged(int tableIndex, const std::string& treeText) {

@@ -66,6 +66,27 @@ class Design : public TableEditorHost {
   /// Releases every table, editor and procedure.
   void ClearDesign();
 
+  /// What RemoveTable took out: enough to put the table back at its index.
+  struct RemovedTable {
+    int index = -1;              ///< -1: nothing was removed
+    bool hadDefinition = false;  ///< the editor had built its text (a new one may not)
+    TableDesign definition;      ///< as the editor's text last gave it
+    TableWindowState window;
+  };
+  /// Takes table `index` out of the design: its definition, entry, editor and window; the
+  /// tables after it move down one index (their entries, editors and the view follow, the
+  /// view told by TableRemoved). Nothing is sent to a database.
+  RemovedTable RemoveTable(int index);
+  /// Asks whether table `index` is to be taken out of the design, naming it; yes removes it
+  /// (RemoveTable). True when it was removed.
+  bool AskRemoveTable(int index);
+  /// True for a new table that holds nothing: never built into a definition, and no names,
+  /// comment, group or grid cell in its editor (a new table left as it was made).
+  bool IsBlankTable(int index);
+  /// Puts `table` in place of table `index`, as refreshing it from the database does: the
+  /// editor is filled from it and builds its text again; the window keeps its place.
+  void ReplaceTable(int index, TableDesign table);
+
   /// Definition i describes table i. A record with an empty actual name holds the place
   /// of a new table whose editor has not built its text yet (a later table's had): skip it.
   const std::vector<TableDesign>& definitions() const { return definitions_; }
@@ -91,6 +112,7 @@ class Design : public TableEditorHost {
     currentFileHoldsMore_ = holdsMore;
   }
 
+  Prompts& prompts() { return prompts_; }
   AppState& app() { return app_; }
   const AppState& app() const { return app_; }
   DesignView& view() { return *view_; }
@@ -106,7 +128,8 @@ class Design : public TableEditorHost {
   /// The rectangle of new table `index` on a grid of cells `Width` + `MarginW` wide and
   /// `Height` + `MarginH` tall, as many per row as the view's width holds (at least one). A
   /// cell is widened to the window width + `MarginW` when the current column style makes
-  /// every window wider than a cell, so that neighbours do not overlap.
+  /// every window wider than a cell, so that neighbours do not overlap (with
+  /// "列宽适应内容" the widths depend on the texts: the view moves windows apart).
   TableWindowState PlaceWindow(int index);
   /// The entry of a new table `index` with its window placed; null without an open view.
   TableEditor* NewEntry(int index);

@@ -36,6 +36,9 @@ class DesignView {
   virtual void TableWindowChanged(int index) {}
   /// Every table, window and editor was released.
   virtual void DesignCleared() = 0;
+  /// Table `index` is gone with its window and editor; the tables after it moved down one
+  /// index.
+  virtual void TableRemoved(int index) {}
   /// A script was opened or a schema imported: the group tree is rebuilt from the
   /// tables' groups, the table tree names its tables by both names and lists the
   /// procedures.

@@ -75,6 +75,58 @@ std::size_t FindGoLine(std::string_view text, std::size_t from) {
 
 std::string Cut(std::string_view text, std::size_t width) { return gbk::CutToWidth(text, width); }
 
+/// True when `text` is one parenthesised expression: its first "(" closes at its last byte.
+bool WhollyParenthesised(std::string_view text) {
+  if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
+  std::size_t depth = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t skipped = SqlCursor::SkipQuoted(text, i);
+    if (skipped != i) {
+      i = skipped;
+      continue;
+    }
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c == '(') ++depth;
+    if (c == ')' && depth > 0 && --depth == 0) return i + 1 == text.size();
+    i += (gbk::IsLeadByte(c) && i + 1 < text.size()) ? 2 : 1;
+  }
+  return false;
+}
+
+/// The parts of an expression between its top-level ANDs, trimmed.
+std::vector<std::string> AndParts(std::string_view text) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t at = FindTopLevelWord(text, "and"); at != std::string_view::npos;
+       at = FindTopLevelWord(text, "and", from)) {
+    parts.push_back(gbk::Trim(text.substr(from, at - from)));
+    from = at + 3;
+  }
+  parts.push_back(gbk::Trim(text.substr(from)));
+  return parts;
+}
+
+/// Two CHECK expressions of one column as one: "(a) AND (b)", each side in parentheses
+/// unless it stands in its own already (or is such a join); an expression the column
+/// holds already is not added again.
+std::string JoinChecks(const std::string& held, const std::string& added) {
+  if (held.empty()) return added;
+  const auto wrap = [](const std::string& text) {
+    const std::string trimmed = gbk::Trim(text);
+    return WhollyParenthesised(trimmed) ? trimmed : "(" + trimmed + ")";
+  };
+  const std::string next = wrap(added);
+  const std::vector<std::string> parts = AndParts(held);
+  bool joined = parts.size() > 1;
+  for (const std::string& part : parts) {
+    if (part == next) return held;
+    joined = joined && WhollyParenthesised(part);
+  }
+  if (wrap(held) == next) return held;
+  return (joined ? gbk::Trim(held) : wrap(held)) + " AND " + next;
+}
+
 }  // namespace
 
 std::string ScriptClauses::NormaliseColons(std::string_view text) {
@@ -124,6 +176,8 @@ void ForColumnsNamed(TableDesign& table, const std::string& name, Fn fn) {
 }
 
 /// The tables by actual name ignoring letter case, each name's tables in list order.
+/// Where two owners hold a table of one name, a statement naming an owner finds that
+/// owner's table, one naming none finds dbo's; otherwise the first of the name serves.
 class TableIndex {
  public:
   explicit TableIndex(std::vector<TableDesign>& tables) : tables_(tables) {
@@ -142,6 +196,23 @@ class TableIndex {
   TableDesign* First(std::string_view name) const {
     auto it = byName_.find(gbk::ToLowerAscii(name));
     return it == byName_.end() ? nullptr : &tables_[it->second.front()];
+  }
+  /// The table of `owner` (empty: dbo) and `name`, or the first of the name.
+  TableDesign* Find(std::string_view owner, std::string_view name) const {
+    const std::vector<TableDesign*> named = All(name);
+    for (TableDesign* table : named) {
+      if (SameTable(table->owner, table->actualName, owner, name)) return table;
+    }
+    return named.empty() ? nullptr : named.front();
+  }
+  /// Every table of `owner` and `name`, or every one of the name when the owner has none.
+  std::vector<TableDesign*> AllOf(std::string_view owner, std::string_view name) const {
+    std::vector<TableDesign*> named = All(name);
+    std::vector<TableDesign*> owned;
+    for (TableDesign* table : named) {
+      if (SameTable(table->owner, table->actualName, owner, name)) owned.push_back(table);
+    }
+    return owned.empty() ? named : owned;
   }
 
  private:
@@ -411,9 +482,12 @@ void ScriptClauses::ApplyConstraint(TableDesign& table, std::string_view clause,
     }
     if (column.empty()) column = FirstBracketedName(*expression);
     if (column.empty()) return;
-    // Expressions are kept whole: a cut one would no longer parse.
+    // Expressions are kept whole: a cut one would no longer parse. A column keeps every
+    // CHECK of its own, joined as "(a) AND (b)": the server enforces the same.
     const std::string& value = *expression;
-    ForColumnsNamed(table, column, [&value](ColumnDesign& c) { c.checkExpression = value; });
+    ForColumnsNamed(table, column, [&value](ColumnDesign& c) {
+      c.checkExpression = JoinChecks(c.checkExpression, value);
+    });
   } else if (cursor.Keyword("default")) {
     std::string value;
     if (auto inside = cursor.Parenthesised()) {
@@ -469,7 +543,7 @@ void ScriptClauses::ApplyAlterTables(std::vector<TableDesign>& tables, std::stri
     auto name = cursor.QualifiedNameParts();
     if (!name) continue;
     const std::string owner = name->size() >= 2 ? (*name)[name->size() - 2] : std::string();
-    TableDesign* table = index.First(name->back());
+    TableDesign* table = index.Find(owner, name->back());
     if (!table) continue;
     if (!cursor.Keyword("with check")) cursor.Keyword("with nocheck");
     if (!cursor.Keyword("add")) continue;
@@ -541,9 +615,12 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
     const std::string description =
         ScriptClauses::NormaliseColons(StripLineBreaks(args[1].value_or("")));
     const std::string& tableName = *args[5];
+    // The owner: level 0 names a user or schema.
+    const std::string owner =
+        Is(args[2], "user") || Is(args[2], "schema") ? args[3].value_or("") : "";
     if (onColumn) {
       const auto [display, note] = SplitDescription(description);
-      TableDesign* table = index.First(tableName);
+      TableDesign* table = index.Find(owner, tableName);
       if (!table) continue;
       for (ColumnDesign& column : table->columns) {
         if (column.actualName != *args[7]) continue;
@@ -561,7 +638,7 @@ void ScriptClauses::ApplyDescriptions(std::vector<TableDesign>& tables, std::str
       rest = description.substr(0, mark);
     }
     const auto [display, comment] = SplitDescription(rest);
-    for (TableDesign* table : index.All(tableName)) {
+    for (TableDesign* table : index.AllOf(owner, tableName)) {
       if (!display.empty()) table->displayName = Cut(display, width::kName);
       if (!comment.empty()) table->comment = Cut(comment, width::kComment);
       if (!group.empty()) table->group = Cut(group, width::kName);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 #include <unordered_map>
 
@@ -16,6 +17,7 @@
 #include "model/procedure_script.h"
 #include "model/script_clauses.h"
 #include "model/script_parser.h"
+#include "model/table_conflicts.h"
 
 namespace tablora {
 
@@ -184,6 +186,11 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     return Fail(refused);
   }
 
+  std::error_code folderError;
+  if (std::filesystem::is_directory(path, folderError)) {
+    static const std::string folder = Cp936(u8"是一个文件夹, 不是SQL脚本文件!");
+    return Fail(TextCodec::Utf8ToCp936(path) + " " + folder);
+  }
   std::string bytes;
   std::string readError;
   if (!TextFile::ReadBytes(path, bytes, &readError)) {
@@ -223,7 +230,7 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   const bool lineComments = ownScript || keywords.addProperty.empty();
   std::vector<TableDesign> tables = parser_.ParseTables(text, lineComments, &keywords);
   const std::string parseError = parser_.error();
-  const std::vector<std::string> fileOrder = parser_.fileOrder();
+  const std::vector<ScriptParser::TableName> fileOrder = parser_.fileOrder();
   const std::vector<UserType> userTypes = parser_.userTypes();
   // A script the reader could not read whole is not opened: saving it would lose tables.
   if (!parseError.empty()) {
@@ -232,8 +239,27 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   }
   if (tables.empty()) return Fail(notTables);
 
+  // The writer stores one record per table in the order it writes the tables, so record
+  // i belongs to the i-th CREATE TABLE of the file: the table the reader keyed by that
+  // owner and name (found before a table kept beside one of the design's is renamed).
+  const auto key = [](const std::string& owner, const std::string& name) {
+    return gbk::ToLowerAscii(OwnerOrDbo(owner)) + '\0' + name;
+  };
+  std::unordered_map<std::string, std::size_t> positions;
+  positions.reserve(tables.size());
+  for (std::size_t i = 0; i < tables.size(); ++i)
+    positions.emplace(key(tables[i].owner, tables[i].actualName), i);
+
   // Asked only now, so that a file that holds no tables never costs the open design.
   if (ConfirmReplace()) design_.ClearDesign();
+  // Kept beside the design's tables, a file's table of an owner and name the design holds
+  // replaces it, goes in under a free name or stays out, as the user says.
+  std::vector<TableConflicts::Placement> placements(tables.size());
+  if (design_.tableCount() > 0) {
+    design_.RefreshTableDefinitions();
+    placements =
+        TableConflicts::Resolve(design_.definitions(), tables, ConflictPolicy::kAsk, prompts_);
+  }
   // A new table whose editor has not built its text yet has no definition; an empty one
   // keeps its index so that the file's tables get indexes of their own (the editor's
   // first parse replaces it).
@@ -244,9 +270,17 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
   // A record settled to its editor's form is kept as it is; any other passes through its
   // editor's build-and-parse cycle.
   const EditorRecord editorRecord(design_.app());
-  std::vector<bool> settled(tables.size());
-  for (std::size_t i = 0; i < tables.size(); ++i) settled[i] = editorRecord.Settle(tables[i]);
-  for (TableDesign& table : tables) design_.definitions().push_back(std::move(table));
+  std::vector<int> indexOf(tables.size(), -1);  ///< the design's index of each new table
+  std::vector<bool> settled;
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    if (placements[i].kind == TableConflicts::Placement::kReplace) {
+      design_.ReplaceTable(placements[i].index, std::move(tables[i]));
+    } else if (placements[i].kind == TableConflicts::Placement::kAppend) {
+      settled.push_back(editorRecord.Settle(tables[i]));
+      indexOf[i] = static_cast<int>(design_.definitions().size());
+      design_.definitions().push_back(std::move(tables[i]));
+    }
+  }
   for (int i = firstNew; i < static_cast<int>(design_.definitions().size()); ++i) {
     if (settled[static_cast<std::size_t>(i - firstNew)]) {
       design_.AddSettledTable(i);
@@ -255,16 +289,12 @@ bool ScriptOpener::OpenScript(const std::string& givenPath) {
     }
   }
 
-  // The writer stores one record per table in the order it writes the tables, so record
-  // i belongs to the i-th CREATE TABLE of the file, whatever index that table got here.
-  const int last = std::min(design_.tableCount(), static_cast<int>(design_.definitions().size()));
-  std::unordered_map<std::string_view, int> byName;
-  byName.reserve(static_cast<std::size_t>(std::max(0, last - firstNew)));
-  for (int t = firstNew; t < last; ++t) byName.emplace(design_.definitions()[t].actualName, t);
   for (std::size_t i = 0; i < layout.records.size() && i < fileOrder.size(); ++i) {
-    const auto found = byName.find(fileOrder[i]);
-    if (found != byName.end()) {
-      TableWindowState& window = design_.entry(found->second).window;
+    const auto found = positions.find(key(fileOrder[i].owner, fileOrder[i].actualName));
+    if (found == positions.end()) continue;
+    const int index = indexOf[found->second];
+    if (index >= 0 && index < design_.tableCount()) {
+      TableWindowState& window = design_.entry(index).window;
       const LayoutRecord& record = layout.records[i];
       const int width = window.right - window.left;
       const int height = window.bottom - window.top;

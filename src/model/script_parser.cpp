@@ -240,7 +240,8 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
 
   // Each search is bounded by the next CREATE TABLE, so an unclosed statement can
   // neither swallow the next table nor make the matcher scan the rest of the script.
-  std::map<std::string, FoundTable> found;
+  // Keyed by actual name, then owner: tables of one name under two owners are two tables.
+  std::map<std::pair<std::string, std::string>, FoundTable> found;
   const std::vector<std::size_t>& starts = places.createTable;
   for (std::size_t i = 0; i < starts.size(); ++i) {
     const Iter begin = text.begin() + static_cast<std::ptrdiff_t>(starts[i]);
@@ -260,14 +261,15 @@ std::vector<TableDesign> ScriptParser::ParseTables(const std::string& text, bool
       table.displayName = Text(m, kTableDisplay);
       table.comment = Text(m, kTableComment);
     }
-    std::string key = Cut(NameText(m, kTableName), width::kName);
-    fileOrder_.push_back(key);
-    found[std::move(key)] = std::move(table);
+    std::string name = Cut(NameText(m, kTableName), width::kName);
+    fileOrder_.push_back({Cut(table.owner, width::kName), name});
+    std::string owner = gbk::ToLowerAscii(OwnerOrDbo(table.owner));
+    found[{std::move(name), std::move(owner)}] = std::move(table);
   }
 
-  for (auto& [name, foundTable] : found) {
+  for (auto& [key, foundTable] : found) {
     TableDesign table;
-    table.actualName = name;
+    table.actualName = key.first;
     table.owner = Cut(foundTable.owner, width::kName);
     table.displayName = Cut(foundTable.displayName, width::kName);
     const std::string comment = gbk::TrimChars(foundTable.comment, "\r\n");

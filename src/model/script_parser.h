@@ -33,8 +33,9 @@ class ScriptParser : public TableTextParser {
   /// unreadable or does not compile; error() then tells which.
   bool LoadPatterns();
 
-  /// Every table found in `text`, sorted by actual name (byte order); a table defined
-  /// twice keeps its last definition. Empty when the patterns are missing or the text
+  /// Every table found in `text`, sorted by actual name (byte order), tables of one name by
+  /// owner; a table is its owner (ASCII case ignored, none is "dbo") and actual name, and one
+  /// defined twice keeps its last definition. Empty when the patterns are missing or the text
   /// holds no table; error() is set when a search failed (for example a pathological
   /// input exhausting the matcher), and the tables found before it are still returned.
   /// Without `lineComments` the "--" comments after a table's "(" and after its columns
@@ -52,9 +53,14 @@ class ScriptParser : public TableTextParser {
     return ParseTableText(text);
   }
 
-  /// The actual names of the tables of the last ParseTables in the order their CREATE
-  /// TABLE statements stand in the text (a table defined twice appears twice).
-  const std::vector<std::string>& fileOrder() const { return fileOrder_; }
+  /// The owner (empty when the statement names none) and actual name of a CREATE TABLE.
+  struct TableName {
+    std::string owner;
+    std::string actualName;
+  };
+  /// The tables of the last ParseTables in the order their CREATE TABLE statements stand in
+  /// the text (a table defined twice appears twice).
+  const std::vector<TableName>& fileOrder() const { return fileOrder_; }
 
   /// The user-defined types of the last ParseTables, in the order of the text.
   const std::vector<UserType>& userTypes() const { return userTypes_; }
@@ -77,7 +83,7 @@ class ScriptParser : public TableTextParser {
   Prompts* prompts_;
   bool reportedMissing_ = false;
   std::string error_;
-  std::vector<std::string> fileOrder_;
+  std::vector<TableName> fileOrder_;
   std::vector<UserType> userTypes_;
 };
 

@@ -117,8 +117,6 @@ void AppendLf(std::string& out, const std::string& text) {
   }
 }
 
-std::string OwnerOrDbo(const std::string& owner) { return owner.empty() ? "dbo" : owner; }
-
 /// A free text (display name, comment, note, group) as a "--" comment carries it: line
 /// breaks become spaces (a comment ends at its line) and colons "-" (the first ":" of the
 /// comment separates the display name).

@@ -129,4 +129,42 @@ std::string TreeText(const std::string& actualName, const std::string& displayNa
   return actualName;
 }
 
+std::string OwnerOrDbo(const std::string& owner) { return owner.empty() ? "dbo" : owner; }
+
+bool SameTable(std::string_view ownerA, std::string_view nameA, std::string_view ownerB,
+               std::string_view nameB) {
+  const std::string_view dbo = "dbo";
+  return gbk::EqualsIgnoreCase(nameA, nameB) &&
+         gbk::EqualsIgnoreCase(ownerA.empty() ? dbo : ownerA, ownerB.empty() ? dbo : ownerB);
+}
+
+std::string QualifiedName(const TableDesign& table) {
+  return OwnerOrDbo(table.owner) + "." + table.actualName;
+}
+
+int FindTableByName(const std::vector<TableDesign>& tables, const std::string& name) {
+  const auto find = [&tables](auto fits) {
+    int found = -1;
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+      if (!fits(tables[i])) continue;
+      if (found >= 0) return kAmbiguousTable;
+      found = static_cast<int>(i);
+    }
+    return found;
+  };
+  const int exact = find([&name](const TableDesign& t) { return t.actualName == name; });
+  const std::size_t dot = name.find('.');
+  if (exact != -1 || dot == std::string::npos) return exact;
+  const std::string owner = name.substr(0, dot);
+  const std::string actual = name.substr(dot + 1);
+  return find([&](const TableDesign& t) {
+    return t.actualName == actual && gbk::EqualsIgnoreCase(OwnerOrDbo(t.owner), owner);
+  });
+}
+
+std::string CommentWithoutGroup(const std::string& comment) {
+  static const std::string mark = "(\xD7\xE9)";  // "(组)"
+  return comment.substr(0, comment.find(mark));
+}
+
 }  // namespace tablora

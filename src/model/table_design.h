@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tablora {
@@ -102,5 +103,25 @@ struct UserType {
 /// The text of a table's tree item: "actual(display)" when the display name is set and
 /// differs from the actual name, otherwise "actual".
 std::string TreeText(const std::string& actualName, const std::string& displayName);
+
+/// The owner a table stands under in a database: `owner`, or "dbo" when it is empty.
+std::string OwnerOrDbo(const std::string& owner);
+/// True when the names are one table of a database: the same owner (no owner is "dbo") and
+/// the same actual name, ASCII letter case ignored in both.
+bool SameTable(std::string_view ownerA, std::string_view nameA, std::string_view ownerB,
+               std::string_view nameB);
+inline bool SameTable(const TableDesign& a, const TableDesign& b) {
+  return SameTable(a.owner, a.actualName, b.owner, b.actualName);
+}
+/// "owner.name" with the owner as OwnerOrDbo gives it.
+std::string QualifiedName(const TableDesign& table);
+/// The table `name` names: its actual name (exactly), or "owner.name" (the owner ASCII
+/// case ignored) where several owners hold the name. -1 for none; kAmbiguousTable when the
+/// name fits several tables.
+int FindTableByName(const std::vector<TableDesign>& tables, const std::string& name);
+constexpr int kAmbiguousTable = -2;
+
+/// A table comment without the "(组)" + group tail it may carry: what the name page shows.
+std::string CommentWithoutGroup(const std::string& comment);
 
 }  // namespace tablora

@@ -43,6 +43,20 @@ TableEditor::TableEditor(const AppState& app, TableTextParser& parser, TableEdit
                          int tableIndex)
     : app_(app), parser_(parser), host_(host), tableIndex_(tableIndex) {}
 
+bool TableEditor::IsBlank() const {
+  if (!names_.displayName.empty() || !names_.actualName.empty() || !names_.comment.empty() ||
+      !names_.group.empty()) {
+    return false;
+  }
+  const GridCells& cells = grid();
+  for (int r = 1; r < cells.GetRowCount(); ++r) {
+    for (int c = 0; c < cells.GetColumnCount(); ++c) {
+      if (!cells.GetCellText(r, c).empty()) return false;
+    }
+  }
+  return true;
+}
+
 void TableEditor::LayOutGrid(CellGrid& grid) const {
   const std::vector<std::string>& captions = app_.settings.gridCaptions;
   grid.Resize(kMinGridRows, static_cast<int>(captions.size()));

@@ -65,6 +65,11 @@ class TableEditor {
   TableEditor(const AppState& app, TableTextParser& parser, TableEditorHost& host, int tableIndex);
 
   int tableIndex() const { return tableIndex_; }
+  /// The table moved to another index (a table before it was removed).
+  void setTableIndex(int index) { tableIndex_ = index; }
+  /// True when nothing was entered: no names, comment or group, and no cell below the
+  /// grid's header row holds text.
+  bool IsBlank() const;
 
   /// Takes definition `index` of `list` (a record EditorRecord::Settle brought to the form
   /// this editor's build-and-parse cycle gives it) as the table's record: the pages exist

@@ -55,11 +55,16 @@ Arrangement ArrangeLayout::Compute(const ArrangeOptions& options, const ArrangeM
         rowW[j] = c.width + metrics.marginW + 5;
         colY[j] += c.height + metrics.marginH + 5;
       } else {
-        const int h = std::min(metrics.height, c.height + 5);
-        if (options.width > c.width + 5) {
-          window.rect = {x, colY[j], c.width + 5, h};
-          rowW[j] = c.width + metrics.marginW + 5;
+        int h = std::min(metrics.height, c.height + 5);
+        // A window cut at the height has a vertical scroll bar: room for it, as the size
+        // rule gives, so that it hides no column.
+        const int natural = c.width + 5 + (h < c.height + 5 ? metrics.scrollBar : 0);
+        if (options.width >= natural || metrics.contentWidth) {
+          window.rect = {x, colY[j], natural, h};
+          rowW[j] = natural + metrics.marginW;
         } else {
+          // Cut at the width: a horizontal scroll bar, below the rows when all of them show.
+          if (h == c.height + 5) h += metrics.scrollBar;
           window.rect = {x, colY[j], options.width, h};
           rowW[j] = options.width + metrics.marginW;
         }

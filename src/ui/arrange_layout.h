@@ -23,6 +23,12 @@ struct ArrangeMetrics {
   int marginW = 10;
   int marginH = 20;
   int scrollHeight = 1000;
+  /// "列宽适应内容": a window keeps its content's width instead of being cut at the width.
+  bool contentWidth = false;
+  /// The size of a window's scroll bars: a window cut at the height is this much wider for
+  /// its vertical bar; one cut at the width that shows all its rows this much taller for
+  /// its horizontal bar, so that no bar hides a column or a row.
+  int scrollBar = 12;
 };
 
 struct ArrangedWindow {

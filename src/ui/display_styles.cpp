@@ -87,29 +87,60 @@ std::string DisplayStyles::TitleText(const std::string& style, const TableDesign
 }
 
 std::string DisplayStyles::FieldText(const std::string& keyword, const ColumnDesign& column) {
+  return FieldText(FieldOf(keyword), column);
+}
+
+DisplayStyles::Field DisplayStyles::FieldOf(const std::string& keyword) {
+  static const std::pair<int, Field> fields[] = {
+      {6, Field::kDisplayName},   {7, Field::kActualName}, {8, Field::kDisplayActual},
+      {9, Field::kActualDisplay}, {10, Field::kType},      {11, Field::kSize},
+      {12, Field::kTypeSize},     {13, Field::kNullable},  {15, Field::kDefault},
+      {16, Field::kNote},         {17, Field::kIdentity},  {19, Field::kPrimaryKey},
+      {20, Field::kForeignKey},   {21, Field::kKeys},
+  };
+  for (const auto& [index, field] : fields) {
+    if (keyword == K(index)) return field;
+  }
+  return Field::kUnknown;
+}
+
+std::string DisplayStyles::FieldText(Field field, const ColumnDesign& column) {
   const std::string& display = column.displayName;
   const std::string& actual = column.actualName;
-  const bool paired = Paired(display, actual);
-  if (keyword == K(6)) return display.empty() ? actual : display;
-  if (keyword == K(7)) return actual;
-  if (keyword == K(8)) return paired ? Pair(display, actual) : actual;
-  if (keyword == K(9)) return paired ? Pair(actual, display) : actual;
-  if (keyword == K(10)) return column.typeName;
-  if (keyword == K(11)) return SizeText(column);
-  if (keyword == K(12)) {
-    return column.length == 0 ? column.typeName : column.typeName + "(" + SizeText(column) + ")";
-  }
-  if (keyword == K(13)) return column.nullable ? K(14) : " ";
-  if (keyword == K(15)) return column.defaultValue;
-  if (keyword == K(16)) return column.note;
-  if (keyword == K(17)) return column.identity.empty() ? "" : K(18);
-  if (keyword == K(19)) return column.primaryKey ? "<pk>" : "";
-  if (keyword == K(20)) return column.foreignKey ? "<fk>" : "";
-  if (keyword == K(21)) {
-    if (column.primaryKey && column.foreignKey) return "<pk,fk>";
-    if (column.primaryKey) return "<pk>";
-    if (column.foreignKey) return "<fk>";
-    return "";
+  switch (field) {
+    case Field::kDisplayName:
+      return display.empty() ? actual : display;
+    case Field::kActualName:
+      return actual;
+    case Field::kDisplayActual:
+      return Paired(display, actual) ? Pair(display, actual) : actual;
+    case Field::kActualDisplay:
+      return Paired(display, actual) ? Pair(actual, display) : actual;
+    case Field::kType:
+      return column.typeName;
+    case Field::kSize:
+      return SizeText(column);
+    case Field::kTypeSize:
+      return column.length == 0 ? column.typeName : column.typeName + "(" + SizeText(column) + ")";
+    case Field::kNullable:
+      return column.nullable ? K(14) : " ";
+    case Field::kDefault:
+      return column.defaultValue;
+    case Field::kNote:
+      return column.note;
+    case Field::kIdentity:
+      return column.identity.empty() ? "" : K(18);
+    case Field::kPrimaryKey:
+      return column.primaryKey ? "<pk>" : "";
+    case Field::kForeignKey:
+      return column.foreignKey ? "<fk>" : "";
+    case Field::kKeys:
+      if (column.primaryKey && column.foreignKey) return "<pk,fk>";
+      if (column.primaryKey) return "<pk>";
+      if (column.foreignKey) return "<fk>";
+      return "";
+    case Field::kUnknown:
+      break;
   }
   return "";
 }
@@ -150,6 +181,10 @@ bool DisplayStyles::ApplyChoice(Settings& settings, const Choice& choice) {
   if (choice.field >= 0) {
     settings.currentColumnStyle = choice.field + 1;
     written &= write("DefaultType", settings.currentColumnStyle);
+  }
+  if (choice.fitWidths >= 0) {
+    settings.fitColumnWidths = choice.fitWidths != 0;
+    written &= write("FitColWidth", settings.fitColumnWidths ? 1 : 0);
   }
   return written;
 }

@@ -16,6 +16,26 @@ class DisplayStyles {
   static std::string TitleText(const std::string& style, const TableDesign& table);
   /// The cell text of `keyword` for one column (an unknown keyword gives "").
   static std::string FieldText(const std::string& keyword, const ColumnDesign& column);
+  /// The field keywords, for resolving a keyword once for many cells.
+  enum class Field {
+    kUnknown,
+    kDisplayName,
+    kActualName,
+    kDisplayActual,
+    kActualDisplay,
+    kType,
+    kSize,
+    kTypeSize,
+    kNullable,
+    kDefault,
+    kNote,
+    kIdentity,
+    kPrimaryKey,
+    kForeignKey,
+    kKeys,
+  };
+  static Field FieldOf(const std::string& keyword);
+  static std::string FieldText(Field field, const ColumnDesign& column);
 
   /// The 1-based index of the style in use: `index` when it lies within a list of `count`
   /// styles, else the first style (0 when the list is empty).
@@ -29,14 +49,15 @@ class DisplayStyles {
   static std::vector<Settings::StyleWord> CurrentFieldWords(const Settings& settings);
 
   /// The outcome of the display-style sheet: chosen 0-based list positions, -1 where the
-  /// user changed nothing.
+  /// user changed nothing; "列宽适应内容" 1 on, 0 off, -1 unchanged.
   struct Choice {
     int title = -1;
     int field = -1;
+    int fitWidths = -1;
   };
-  /// Makes the choice current and writes each changed index ("DefaultCol" keys
-  /// "DefaultTypeHead" and "DefaultType") to the settings file. False when the file could
-  /// not be written (the choice still holds for this run).
+  /// Makes the choice current and writes each changed value ("DefaultCol" keys
+  /// "DefaultTypeHead", "DefaultType" and "FitColWidth") to the settings file. False when
+  /// the file could not be written (the choice still holds for this run).
   static bool ApplyChoice(Settings& settings, const Choice& choice);
 };
 

@@ -25,7 +25,8 @@ const std::vector<TableCommand>& TableMenuCommands() {
       {kReloadFromDatabase, u8"从数据库更新表(&U)", false},
       {kWriteToDatabase, u8"更新到数据库(&S)", false},
       {kWriteCommentsToDatabase, u8"只更新注释到数据库(&V)", true},
-      {kSaveTableScript, u8"保存创建表的SQL语句(&M)", false},
+      {kSaveTableScript, u8"保存创建表的SQL语句(&M)", true},
+      {kRemoveTable, u8"删除表(&E)", false},
   };
   return commands;
 }

@@ -45,6 +45,8 @@ constexpr int kReloadFromDatabase = 32819;
 constexpr int kWriteToDatabase = 32820;
 constexpr int kWriteCommentsToDatabase = 32827;
 constexpr int kSaveTableScript = 32833;
+/// "删除表(&E)": takes the table out of the design (nothing is sent to a database).
+constexpr int kRemoveTable = 32850;
 }  // namespace table_cmd
 
 }  // namespace tablora

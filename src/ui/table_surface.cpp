@@ -1,14 +1,18 @@
 #include "ui/table_surface.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "ui/arrange_layout.h"
 #include "ui/table_window_content.h"
+#include "ui/window_spread.h"
 
 namespace tablora {
 
 namespace {
 
 constexpr int kBorder = TableWindowContent::kBorder;
+static_assert(ArrangeMetrics{}.scrollBar == TableSurface::kScrollBar);
 
 bool Overlaps(const PixelRect& a, const PixelRect& b) {
   return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
@@ -37,6 +41,21 @@ void TableSurface::Sync() {
     windows_.emplace_back();
     // A window stored above or left of the surface could never be reached again.
     SetRect(table, Rect(table));
+  }
+}
+
+void TableSurface::TableRemoved(int index) {
+  if (index < 0 || index >= Count()) return;
+  windows_.erase(windows_.begin() + index);
+  zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), index), zOrder_.end());
+  for (int& table : zOrder_) {
+    if (table > index) --table;
+  }
+  if (dragTable_ == index) {
+    mode_ = Mode::kIdle;
+    dragTable_ = -1;
+  } else if (dragTable_ > index) {
+    --dragTable_;
   }
 }
 
@@ -172,6 +191,7 @@ int TableSurface::Right() const {
 void TableSurface::MarkContentDirty(int table) {
   if (table < 0 || table >= Count()) return;
   windows_[table].contentDirty = true;
+  windows_[table].fitDirty = true;
   Changed(table);
 }
 
@@ -179,13 +199,12 @@ void TableSurface::MarkAllContentDirty() {
   for (int i = 0; i < Count(); ++i) MarkContentDirty(i);
 }
 
-TableDesign TableSurface::DefinitionOf(int table) const {
+const TableDesign& TableSurface::DefinitionOf(int table, TableDesign& names) const {
   const auto& definitions = design_.definitions();
   if (table < static_cast<int>(definitions.size()) && !definitions[table].actualName.empty()) {
     return definitions[table];
   }
   // A new table whose editor has not built its text yet: its names only.
-  TableDesign names;
   const TableNames& editorNames = design_.entries().at(table)->editor->names();
   names.displayName = editorNames.displayName;
   names.actualName = editorNames.actualName;
@@ -193,28 +212,80 @@ TableDesign TableSurface::DefinitionOf(int table) const {
   return names;
 }
 
-bool TableSurface::Prepare(int table, const Settings& settings, const TextMeasurer& measurer) {
+bool TableSurface::Fit(int table, const TableWindowContent::Style& style, const Settings& settings,
+                       const TextMeasurer& measurer, bool build) {
   SurfaceWindow& window = windows_.at(table);
-  if (!window.contentDirty && !window.fitDirty) return false;
-  if (window.contentDirty) {
-    const TableWindowState& state = design_.entries()[table]->window;
-    window.titlesOnly = TableWindowContent::Fill(window.grid, DefinitionOf(table), settings,
-                                                 Rgb::FromColorRef(state.textColour),
-                                                 Rgb::FromColorRef(state.bkColour));
-    window.contentDirty = false;
-    window.fitDirty = true;
-  }
-  TableWindowContent::Fit(window.grid, window.titlesOnly, measurer);
+  TableDesign names;
+  const TableWindowContent::Texts texts =
+      TableWindowContent::TextsOf(DefinitionOf(table, names), style);
+  const TableWindowContent::Measures measures =
+      TableWindowContent::Measure(texts, style, settings, measurer);
+  window.titlesOnly = texts.titlesOnly;
   window.fitDirty = false;
+  if (build) {
+    const TableWindowState& state = design_.entries()[table]->window;
+    TableWindowContent::Fill(window.grid, texts, style, measures,
+                             Rgb::FromColorRef(state.textColour),
+                             Rgb::FromColorRef(state.bkColour));
+    window.contentDirty = false;
+    Changed(table);
+  }
+  const int width = measures.Width();
+  const int height = measures.Height();
+  if (window.fitted && width == window.fittedWidth && height == window.fittedHeight) return false;
+  window.fitted = true;
+  window.fittedWidth = width;
+  window.fittedHeight = height;
   ApplySize(table, settings);
-  Changed(table);
   return true;
+}
+
+bool TableSurface::Prepare(int table, const Settings& settings, const TextMeasurer& measurer) {
+  const SurfaceWindow& window = windows_.at(table);
+  if (!window.contentDirty && !window.fitDirty) return false;
+  Fit(table, TableWindowContent::Style::Current(settings), settings, measurer, true);
+  return true;
+}
+
+bool TableSurface::PrepareAll(const Settings& settings, const TextMeasurer& measurer,
+                              const PixelRect* area) {
+  const auto shown = [&](int table) { return area == nullptr || Overlaps(Rect(table), *area); };
+  std::vector<PixelRect> before;
+  bool resized = false;
+  std::optional<TableWindowContent::Style> style;
+  for (int table = 0; table < Count(); ++table) {
+    if (!windows_[table].fitDirty) continue;
+    if (!style) {
+      style = TableWindowContent::Style::Current(settings);
+      before.reserve(Count());
+      for (int i = 0; i < Count(); ++i) before.push_back(Rect(i));
+    }
+    // Windows out of sight are only measured: their cells are made when they come into it.
+    resized |= Fit(table, *style, settings, measurer, shown(table));
+  }
+  bool moved = false;
+  if (resized) {
+    std::vector<PixelRect> after;
+    after.reserve(Count());
+    for (int i = 0; i < Count(); ++i) after.push_back(Rect(i));
+    const std::vector<PixelRect> spread = WindowSpread::Spread(before, after);
+    for (int i = 0; i < Count(); ++i) {
+      if (!(spread[i] == after[i])) SetRect(i, spread[i]);
+      moved |= !(spread[i] == before[i]);
+    }
+  }
+  for (int table = 0; table < Count(); ++table) {
+    if (!windows_[table].contentDirty || !shown(table)) continue;
+    if (!style) style = TableWindowContent::Style::Current(settings);
+    Fit(table, *style, settings, measurer, true);
+  }
+  return moved;
 }
 
 void TableSurface::ApplySize(int table, const Settings& settings) {
   SurfaceWindow& window = windows_[table];
   const TableWindowContent::Size size =
-      TableWindowContent::WindowSize(window.grid.ContentWidth(), window.grid.ContentHeight(),
+      TableWindowContent::WindowSize(window.fittedWidth, window.fittedHeight,
                                      settings.tableWinHeight, window.wholeBox, kScrollBar);
   PixelRect rect = Rect(table);
   rect.width = size.width;
@@ -227,11 +298,8 @@ void TableSurface::ToggleWholeBox(int table, const Settings& settings,
                                   const TextMeasurer& measurer) {
   SurfaceWindow& window = windows_.at(table);
   window.wholeBox = !window.wholeBox;
-  if (window.contentDirty || window.fitDirty) {
-    Prepare(table, settings, measurer);
-  } else {
-    ApplySize(table, settings);
-  }
+  if (window.contentDirty || window.fitDirty) Prepare(table, settings, measurer);
+  ApplySize(table, settings);
   Changed(table);
   design_.TableWindowChanged(table);
 }

@@ -6,6 +6,7 @@
 #include "model/design.h"
 #include "ui/grid_layout.h"
 #include "ui/grid_model.h"
+#include "ui/table_window_content.h"
 #include "ui/text_measurer.h"
 
 namespace tablora {
@@ -47,8 +48,11 @@ struct SurfaceWindow {
   int scrollX = 0;  ///< the window's own scroll position in grid pixels
   int scrollY = 0;
   bool contentDirty = true;  ///< the cells must be rebuilt from the definition
-  bool fitDirty = true;      ///< the rows must be measured and the size rule applied
+  bool fitDirty = true;      ///< the content must be measured and the size rule applied
   bool titlesOnly = false;
+  bool fitted = false;  ///< the size rule ran since the window was made
+  int fittedWidth = 0;  ///< the content size the size rule last ran for
+  int fittedHeight = 0;
   unsigned generation = 0;  ///< changes whenever the window's drawing changes
 };
 
@@ -66,6 +70,9 @@ class TableSurface {
 
   /// Follows the design's table list: new tables go on top, a cleared design empties it.
   void Sync();
+  /// Table `index` was taken out of the design: its window goes, the windows after it
+  /// take the indexes their tables now have, the stacking order stays.
+  void TableRemoved(int index);
   int Count() const { return static_cast<int>(windows_.size()); }
   SurfaceWindow& Window(int table) { return windows_.at(table); }
   const SurfaceWindow& Window(int table) const { return windows_.at(table); }
@@ -99,9 +106,17 @@ class TableSurface {
   /// The table's definition changed (or its colours): rebuild its cells when next shown.
   void MarkContentDirty(int table);
   void MarkAllContentDirty();
-  /// Rebuilds and fits the window when needed; the size rule keeps its top-left corner.
+  /// Rebuilds and fits the window when needed. The size rule (which keeps the top-left
+  /// corner) runs on the first fit and when the content's size changed: a rebuild that
+  /// leaves it as it was, such as a colour change, keeps a size the user or arrange gave.
   /// True when anything changed.
   bool Prepare(int table, const Settings& settings, const TextMeasurer& measurer);
+  /// Fits every window that needs it, windows that grew pushing the windows wholly right
+  /// of or below them apart (WindowSpread) so that no two windows come to overlap, and
+  /// rebuilds the cells of the windows that overlap `area` (all windows when null); the
+  /// others are only measured. True when a window's rectangle changed.
+  bool PrepareAll(const Settings& settings, const TextMeasurer& measurer,
+                  const PixelRect* area = nullptr);
   /// Flips the whole-box flag and applies the size rule; a change of the design.
   void ToggleWholeBox(int table, const Settings& settings, const TextMeasurer& measurer);
   /// Scrolls a window's grid by (dx, dy) pixels within its content; true when it moved.
@@ -126,7 +141,13 @@ class TableSurface {
 
  private:
   SurfaceZone ZoneIn(int table, int x, int y) const;
-  TableDesign DefinitionOf(int table) const;
+  /// The table's definition, or its names (in `names`) while it has none.
+  const TableDesign& DefinitionOf(int table, TableDesign& names) const;
+  /// Measures the window (and rebuilds its cells when `build`); the size rule runs when
+  /// the content's size changed. True when it did.
+  bool Fit(int table, const TableWindowContent::Style& style, const Settings& settings,
+           const TextMeasurer& measurer, bool build);
+  /// The size rule for the content size last measured, from the window's corner.
   void ApplySize(int table, const Settings& settings);
   void Changed(int table) { ++windows_[table].generation; }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "base/settings.h"
 #include "model/table_design.h"
+#include "ui/display_styles.h"
 #include "ui/grid_model.h"
 #include "ui/text_measurer.h"
 
@@ -15,13 +19,42 @@ class TableWindowContent {
   static constexpr int kBorder = 2;
   static constexpr int kSizeExtra = 2 * kBorder + 1;
 
-  /// Rebuilds rows, columns, texts and colours of `grid` from `table` and the current
-  /// styles (no measuring). A later keyword without a width gets width 0. Returns true
-  /// when the style shows titles only (its first keyword has no width).
-  static bool Fill(GridModel& grid, const TableDesign& table, const Settings& settings,
-                   Rgb textColour, Rgb backColour);
-  /// Fits the rows to their tallest cells, and the whole grid when `titlesOnly`.
-  static void Fit(GridModel& grid, bool titlesOnly, const TextMeasurer& measurer);
+  /// The current title and field styles, looked up once for many windows.
+  struct Style {
+    std::string title;                         ///< the title style's name
+    std::vector<Settings::StyleWord> words;    ///< field keywords with their widths (-1: none)
+    std::vector<DisplayStyles::Field> fields;  ///< what each keyword shows
+    static Style Current(const Settings& settings);
+  };
+
+  /// What a window shows. Titles only when the style's first keyword has no width.
+  struct Texts {
+    std::string title;
+    std::vector<std::vector<std::string>> rows;  ///< per table column: a text per keyword
+    bool titlesOnly = false;
+  };
+  static Texts TextsOf(const TableDesign& table, const Style& style);
+
+  /// The column widths and row heights of a window's grid.
+  struct Measures {
+    std::vector<int> widths;
+    std::vector<int> heights;
+    int Width() const;
+    int Height() const;
+  };
+  /// Fits the grid to its texts. Off "列宽适应内容" (`settings.fitColumnWidths`) a column
+  /// is as wide as the settings give its keyword (0 when they give none). On, it is as wide
+  /// as its longest text (0 when it has none), at most `settings.maxColumnWidth`, and the
+  /// last column widens so that the title fits on one line within that maximum (or within
+  /// the columns when they are wider). Every row is as tall as its tallest cell, a text
+  /// wider than its cell (the title: than the whole row) taking the lines it wraps into.
+  /// Titles only: one column as wide as the title and a row 15 pixels taller than it.
+  static Measures Measure(const Texts& texts, const Style& style, const Settings& settings,
+                          const TextMeasurer& measurer);
+
+  /// Rebuilds rows, columns, texts, sizes and colours of `grid`.
+  static void Fill(GridModel& grid, const Texts& texts, const Style& style,
+                   const Measures& measures, Rgb textColour, Rgb backColour);
 
   struct Size {
     int width = 0;

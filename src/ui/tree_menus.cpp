@@ -21,7 +21,8 @@ const std::vector<TableCommand>& TreeMenuCommands(TreePopup popup) {
       {kSelectAll, u8"选择所有记录", true},
       {kSelectStatement, u8"选择语句(SELECT)", false},
       {kInsertStatement, u8"插入语句(INSERT)", true},
-      {kNewTable, u8"新建表(&A)", false},
+      {kNewTable, u8"新建表(&A)", true},
+      {kRemoveTable, u8"删除表(&E)", false},
   };
   static const std::vector<TableCommand> groupTreeNode = {
       {kNewGroup, u8"新建分组(&A)", true}, displayNames, actualNames, bothNames, writeGroups};

@@ -52,6 +52,10 @@ void TreeModel::SetText(int item, const std::string& text) {
   if (observer_ != nullptr) observer_->ItemTextChanged(*this, item);
 }
 
+void TreeModel::SetData(int item, int data) {
+  if (Exists(item)) items_[item].data = data;
+}
+
 void TreeModel::Expand(int item) {
   if (!Exists(item)) return;
   items_[item].expanded = true;

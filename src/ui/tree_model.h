@@ -57,6 +57,8 @@ class TreeModel {
   /// Removes a leaf item.
   void Remove(int item);
   void SetText(int item, const std::string& text);
+  /// Sets what the item stands for (a table's index moved); trees show nothing of it.
+  void SetData(int item, int data);
   void Expand(int item);
 
   bool Exists(int item) const;

@@ -38,10 +38,57 @@ void WorkBoxTrees::TableAdded(int index, bool show) {
   if (index < 0 || index >= design_.tableCount()) return;
   if (show) {
     AddNewTableItem(index);
+    AddToGroupTree(index);
   } else {
     AddLoadedTableItem(index, design_.editor(index).names().displayName);
   }
   ShowTableCount();
+}
+
+void WorkBoxTrees::TableRemoved(int index) {
+  if (index < 0) return;
+  if (index < static_cast<int>(tableItems_.size())) {
+    tableTree_.Remove(tableItems_[index]);
+    tableItems_.erase(tableItems_.begin() + index);
+    for (std::size_t i = index; i < tableItems_.size(); ++i)
+      tableTree_.SetData(tableItems_[i], static_cast<int>(i));
+  }
+  if (index < static_cast<int>(memberItems_.size())) {
+    RemoveMember(memberItems_[index]);
+    memberItems_.erase(memberItems_.begin() + index);
+    for (std::size_t i = index; i < memberItems_.size(); ++i)
+      groupTree_.SetData(memberItems_[i], static_cast<int>(i));
+  }
+  ShowTableCount();
+}
+
+void WorkBoxTrees::FollowGroup(int index) {
+  if (index < 0 || index >= design_.tableCount() ||
+      index >= static_cast<int>(memberItems_.size()) || !groupTree_.Exists(memberItems_[index])) {
+    return;
+  }
+  std::string group = GroupText(index);
+  if (group.empty()) group = OtherTablesGroup();
+  const int member = memberItems_[index];
+  if (groupTree_.Item(groupTree_.Item(member).parent).text == group) return;
+  RemoveMember(member);
+  AddToGroupTree(index);
+}
+
+void WorkBoxTrees::RemoveMember(int member) {
+  if (!groupTree_.Exists(member)) return;
+  const int group = groupTree_.Item(member).parent;
+  groupTree_.Remove(member);
+  if (!groupTree_.Exists(group) || groupTree_.Item(group).kind != TreeItemKind::kGroup ||
+      !groupTree_.Children(group).empty()) {
+    return;
+  }
+  auto it = groupsByName_.find(groupTree_.Item(group).text);
+  if (it != groupsByName_.end()) {
+    it->second.erase(std::remove(it->second.begin(), it->second.end(), group), it->second.end());
+    if (it->second.empty()) groupsByName_.erase(it);
+  }
+  groupTree_.Remove(group);
 }
 
 void WorkBoxTrees::DesignCleared() {
@@ -71,6 +118,7 @@ void WorkBoxTrees::ResetGroupTree() {
   static const std::string groups = Cp936(u8"分组");
   groupTree_.Clear();
   groupsByName_.clear();
+  memberItems_.clear();
   groupRoot_ = groupTree_.Append(-1, TreeItemKind::kRoot, RootText(), kRootImage, kRootImage);
   groupsNode_ = groupTree_.Append(groupRoot_, TreeItemKind::kGroupsNode, groups, kNodeImage,
                                   kNodeImage, -1, true);
@@ -116,6 +164,8 @@ void WorkBoxTrees::AddMissingProcedures() {
 
 void WorkBoxTrees::SetTableItemText(int index, const std::string& text) {
   tableTree_.SetText(TableItem(index), text);
+  if (index >= 0 && index < static_cast<int>(memberItems_.size()) && index < design_.tableCount())
+    groupTree_.SetText(memberItems_[index], MemberText(index));
 }
 
 int WorkBoxTrees::TableItem(int index) const {
@@ -145,9 +195,19 @@ int WorkBoxTrees::AddGroup(const std::string& name) {
   return item;
 }
 
+std::string WorkBoxTrees::MemberText(int index) const {
+  const TableNames& names = design_.entries().at(index)->editor->names();
+  if (!names.displayName.empty()) return names.displayName;
+  if (!names.actualName.empty()) return names.actualName;
+  const int item = TableItem(index);
+  return tableTree_.Exists(item) ? tableTree_.Item(item).text : std::string();
+}
+
 void WorkBoxTrees::AddMember(int groupItem, int index) {
-  groupTree_.Append(groupItem, TreeItemKind::kGroupTable, design_.editor(index).names().displayName,
-                    kMemberImage, kMemberSelectedImage, index);
+  const int item = groupTree_.Append(groupItem, TreeItemKind::kGroupTable, MemberText(index),
+                                     kMemberImage, kMemberSelectedImage, index);
+  if (index >= static_cast<int>(memberItems_.size())) memberItems_.resize(index + 1, -1);
+  memberItems_[index] = item;
 }
 
 int WorkBoxTrees::FindGroup(const std::string& name) const {
@@ -214,14 +274,17 @@ void WorkBoxTrees::ShowNames(Tree which, TreeNameMode mode) {
     }
   };
   if (which == kTableTree) {
+    // A new table without names keeps its "新表%d".
     for (int i = 0; i < static_cast<int>(tableItems_.size()) && i < design_.tableCount(); ++i) {
-      if (tableItems_[i] >= 0) tableTree_.SetText(tableItems_[i], text(i, true));
+      const std::string shown = text(i, true);
+      if (tableItems_[i] >= 0 && !shown.empty()) tableTree_.SetText(tableItems_[i], shown);
     }
     return;
   }
   for (int group : Groups()) {
     for (int member : groupTree_.Children(group)) {
-      groupTree_.SetText(member, text(groupTree_.Item(member).data, false));
+      const std::string shown = text(groupTree_.Item(member).data, false);
+      if (!shown.empty()) groupTree_.SetText(member, shown);
     }
   }
 }

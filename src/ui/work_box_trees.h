@@ -52,10 +52,17 @@ class WorkBoxTrees {
 
   // The design's notes (DesignView), as the window side passes them on.
   /// Table `index` was added: a new table (`show`) as "新表%d", a loaded one by its
-  /// display name; the tables node shows the count. The group tree is left alone.
+  /// display name; the tables node shows the count. A new table joins the group tree at
+  /// once; loaded ones join when the design is loaded (DesignLoaded).
   void TableAdded(int index, bool show);
   /// Both trees are emptied.
   void DesignCleared();
+  /// Table `index` is gone: its items go from both trees (a group it leaves empty with
+  /// them), and the items of the tables after it name their new indexes.
+  void TableRemoved(int index);
+  /// Table `index`'s definition changed: its group tree item moves to the group its editor
+  /// now names, when that is another one (a group it leaves empty goes).
+  void FollowGroup(int index);
   /// After an open or import: the group tree is rebuilt, the table tree shows both
   /// names, and procedures without an item get one.
   void DesignLoaded();
@@ -73,6 +80,7 @@ class WorkBoxTrees {
   void AddProcedureItem(int index, const std::string& name);
   /// Adds items for the design's procedures that have none yet.
   void AddMissingProcedures();
+  /// The table tree item's text; the table's group tree item shows the display name.
   void SetTableItemText(int index, const std::string& text);
   /// The table tree's item of table `index`, or -1.
   int TableItem(int index) const;
@@ -118,6 +126,11 @@ class WorkBoxTrees {
   std::string GroupText(int index) const;
   void SetGroup(int index, const std::string& group);
   void AddMember(int groupItem, int index);
+  /// A group tree item's text: the display name, or the table tree item's text while the
+  /// table has no names.
+  std::string MemberText(int index) const;
+  /// Removes a member item, and its group when that is left empty.
+  void RemoveMember(int member);
   void RenameGroup(int groupItem, const std::string& name);
   int AddGroup(const std::string& name);
 
@@ -130,6 +143,7 @@ class WorkBoxTrees {
   int groupRoot_ = -1;
   int groupsNode_ = -1;
   std::vector<int> tableItems_;      ///< table index -> table tree item
+  std::vector<int> memberItems_;     ///< table index -> group tree item (or a removed one)
   std::vector<int> procedureItems_;  ///< procedure index -> table tree item
   /// Group name -> its group items, in tree order (groups are only appended).
   std::unordered_map<std::string, std::vector<int>> groupsByName_;

@@ -116,15 +116,30 @@ TEST_F(ScriptDesignSessionTest, AFailedOpenChangesNothing) {
 }
 
 TEST_F(ScriptDesignSessionTest, OpeningOverADesignMarksItChangedOnlyWhenTheTablesMerge) {
-  // Answer to "delete the old tables?": yes replaces, no merges the two files.
+  // Answer to "delete the old tables?": yes replaces, no merges the two files (keeping
+  // both of each table the two share).
   for (const bool replace : {true, false}) {
     ScriptDesignSession session(app_, prompts_, &view_);
     ASSERT_TRUE(session.OpenScript(scriptPath_));
     prompts_.yesNoAnswers = {replace};
+    prompts_.yesNoCancelAnswers = {Answer::kNo, Answer::kNo};
     ASSERT_TRUE(session.OpenScript(scriptPath_));
     EXPECT_EQ(session.Tables().size(), replace ? 2u : 4u);
     EXPECT_EQ(session.modified(), !replace) << "replace " << replace;
   }
+}
+
+TEST_F(ScriptDesignSessionTest, RemovingATableIsAChangeUnlessItIsANewOneLeftAsMade) {
+  ScriptDesignSession session(app_, prompts_, &view_);
+  ASSERT_TRUE(session.OpenScript(scriptPath_));
+  const int index = session.design()->AddTable(true, -1);
+  EXPECT_TRUE(session.modified());
+  session.design()->RemoveTable(index);
+  EXPECT_FALSE(session.modified());
+  session.design()->RemoveTable(0);
+  EXPECT_TRUE(session.modified());
+  ASSERT_EQ(session.Tables().size(), 1u);
+  EXPECT_EQ(session.Tables()[0].actualName, "t_user");
 }
 
 TEST_F(ScriptDesignSessionTest, AScriptHoldingMoreThanTablesIsNeverWrittenOverUnasked) {

@@ -29,6 +29,8 @@ TEST(SettingsLoaderDefaults, AnEmptyFileGivesEveryDefault) {
   EXPECT_EQ(s.tableWinHeight, 150);
   EXPECT_EQ(s.marginW, 10);
   EXPECT_EQ(s.marginH, 20);
+  EXPECT_FALSE(s.fitColumnWidths);
+  EXPECT_EQ(s.maxColumnWidth, 300);
   EXPECT_EQ(s.currentHeaderStyle, 0);
   EXPECT_EQ(s.currentColumnStyle, 0);
   EXPECT_TRUE(s.databaseKindNames.empty());
@@ -64,7 +66,7 @@ TEST(SettingsLoaderDefaults, MissingFileGivesDefaultsAndTheFileIsFoundUnderSetti
 TEST(SettingsLoaderOverrides, EverySectionIsRead) {
   const std::string text = Cp936(
       u8"[Dialog]\r\nBKColor=102030\r\nTextColor=a0b0c0\r\n"
-      u8"[TableWin]\r\nWidth=200\r\nHeight=180\r\nMarginW=5\r\nMarginH=6\r\n"
+      u8"[TableWin]\r\nWidth=200\r\nHeight=180\r\nMarginW=5\r\nMarginH=6\r\nMaxColWidth=240\r\n"
       u8"[SuportDB]\r\nCount=2\r\nType1=MS SQL Server\r\nType2=Oracle\r\n"
       u8"[DesignTableCols]\r\nCount=3\r\nTypeA1=序号\r\nTypeB1=30\r\nTypeA2=显示名称\r\nTypeB2="
       u8"100\r\n"
@@ -83,7 +85,7 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
       u8"[Sql2OracleType]\r\nCount=1\r\nTypeA1=varchar\r\nTypeB1=VARCHAR2\r\n"
       u8"[ColType]\r\nCount=2\r\nTypeA1=实际列名\r\nTypeB1=80\r\nTypeA2=数据类型\r\nTypeB2= "
       u8"60px\r\n"
-      u8"[DefaultCol]\r\nDefaultTypeHead=2\r\nDefaultType=1\r\n"
+      u8"[DefaultCol]\r\nDefaultTypeHead=2\r\nDefaultType=1\r\nFitColWidth=1\r\n"
       u8"[ShowTypeHead]\r\nCount=2\r\nType1=实际表名\r\nType2=名称表名\r\n"
       u8"[ShowType]\r\nCount=1\r\nType1=实际列名 数据类型\r\n");
   const Settings s = FromText(text);
@@ -93,6 +95,8 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
   EXPECT_EQ(s.tableWinHeight, 180);
   EXPECT_EQ(s.marginW, 5);
   EXPECT_EQ(s.marginH, 6);
+  EXPECT_EQ(s.maxColumnWidth, 240);
+  EXPECT_TRUE(s.fitColumnWidths);
   EXPECT_EQ(s.databaseKindNames, (Strings{"MS SQL Server", "Oracle"}));
   EXPECT_EQ(s.gridCaptions, (Strings{Cp936(u8"序号"), Cp936(u8"显示名称"), Cp936(u8"实际名称")}));
   EXPECT_EQ(s.GridColumnWidth(Cp936(u8"显示名称")), 100);

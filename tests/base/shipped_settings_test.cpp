@@ -194,6 +194,8 @@ TEST(ShippedSettingsFile, OffersTheSixTitleStylesAndStartsWithTheFirstStyles) {
                  u8"名称表名(实际表名) 表注释", u8"实际表名(名称表名) 表注释"}));
   EXPECT_EQ(s.currentHeaderStyle, 1);
   EXPECT_EQ(s.currentColumnStyle, 1);
+  EXPECT_TRUE(s.fitColumnWidths);  // 列宽适应内容
+  EXPECT_EQ(s.maxColumnWidth, 300);
 }
 
 TEST(ShippedSettingsFile, KeywordsAreLowerCaseReservedWords) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/settings.h"
+
 namespace tablora {
 namespace {
 
@@ -52,6 +54,57 @@ TEST(ConnectionStrings, AccessPassThroughAndAttributes) {
   EXPECT_TRUE(ConnectionStrings::IsOracle("Provider=MSDAORA.1;Data Source=orcl"));
   EXPECT_TRUE(ConnectionStrings::IsOracle("Driver={Oracle 19 ODBC driver};DBQ=orcl"));
   EXPECT_FALSE(ConnectionStrings::IsOracle("Driver=SQLite3;Database=/tmp/oracle.db"));
+}
+
+TEST(ConnectionStrings, TheDriverImpliesTheKind) {
+  struct Case {
+    const char* text;
+    const char* sourceDriver;  ///< the driver of the string's data source
+    int kind;
+  };
+  const Case cases[] = {
+      {"Driver=MDBTools;DBQ=nwind.mdb", "", kAccess},
+      {"Driver={MDBTools};DBQ=nwind.mdb;", "", kAccess},
+      {"Driver=SQLite3;Database=/tmp/oracle.db", "", kSqlServer},
+      {"Driver=FreeTDS;SERVER=h;PORT=1433", "", kSqlServer},
+      {"Driver={Oracle 19 ODBC driver};DBQ=orcl", "", kOracle},
+      {"Provider=MSDAORA.1;Data Source=orcl", "", kOracle},
+      {"DSN=books", "SQLite3", kSqlServer},
+      {"DSN=books", "MDBTools", kAccess},
+      {"DSN=books", "", -1},
+      {"Driver=PostgreSQL Unicode;Server=h", "", -1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.kind, ConnectionStrings::ImpliedKind(c.text, c.sourceDriver)) << c.text;
+}
+
+TEST(ConnectionStrings, SqliteGetsTimeoutStreamingAndNoNewFilesUnlessItSaysSo) {
+  struct Case {
+    const char* text;
+    const char* withDefaults;
+    const char* fileThatMustExist;
+  };
+  const Case cases[] = {
+      {"Driver=SQLite3;Database=/d/a.db",
+       "Driver=SQLite3;Database=/d/a.db;Timeout=3000;"
+       "StepAPI=1;NoCreat=1",
+       "/d/a.db"},
+      {"Driver={SQLite3};Database={/d/x;y.db};",
+       "Driver={SQLite3};Database={/d/x;y.db};"
+       "Timeout=3000;StepAPI=1;NoCreat=1",
+       "/d/x;y.db"},
+      {"driver=sqlite3;timeout=100;stepapi=0;NoCreat=0;Database=a.db",
+       "driver=sqlite3;timeout=100;stepapi=0;NoCreat=0;Database=a.db", ""},
+      {"Driver=SQLite3;NoCreat=yes;Database=:memory:",
+       "Driver=SQLite3;NoCreat=yes;Database=:memory:;Timeout=3000;StepAPI=1", ""},
+      {"Driver=FreeTDS;SERVER=h;Database=a.db", "Driver=FreeTDS;SERVER=h;Database=a.db", ""},
+      {"DSN=books", "DSN=books", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string text = ConnectionStrings::WithSqliteDefaults(c.text);
+    EXPECT_EQ(c.withDefaults, text);
+    EXPECT_EQ(c.fileThatMustExist, ConnectionStrings::SqliteFileThatMustExist(text)) << c.text;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <tuple>
 
 #include "app/script_design_session.h"
 #include "base/text_codec.h"
@@ -109,9 +110,17 @@ TEST(ConnectForm, ConfirmRulesAndWhichEntryIsWritten) {
 }
 
 TEST(ConnectForm, DataLinkKinds) {
-  EXPECT_EQ(kOracle, ConnectForm::PreselectedKind("Provider=MSDAORA;Data Source=x", kAccess));
-  EXPECT_EQ(kOracle, ConnectForm::PreselectedKind("DSN=x", kSqlServer));
-  EXPECT_EQ(kAccess, ConnectForm::PreselectedKind("DSN=x", kAccess));
+  // The password dialog starts at the kind the driver implies, else where the kind stood.
+  const std::tuple<const char*, int, int> preselected[] = {
+      {"Provider=MSDAORA;Data Source=x", kAccess, kOracle},
+      {"Driver=SQLite3;Database=/tmp/a.db", kSqlServer, kSqlServer},
+      {"Driver=SQLite3;Database=/tmp/a.db", kAccess, kSqlServer},
+      {"Driver=MDBTools;DBQ=/tmp/a.mdb", kSqlServer, kAccess},
+      {"DSN=no_such_source", kSqlServer, kSqlServer},
+      {"DSN=no_such_source", kAccess, kAccess},
+  };
+  for (const auto& [text, current, expected] : preselected)
+    EXPECT_EQ(expected, ConnectForm::PreselectedKind(text, current)) << text << " " << current;
   int kind = kSqlServer;
   bool clientCursor = true;
   EXPECT_EQ(

@@ -65,7 +65,7 @@ inline std::string MakeSqliteDatabase(const std::string& name,
   // Named after the process too: tests that run side by side must not share a file.
   const std::string path = ::testing::TempDir() + std::to_string(::getpid()) + "_" + name;
   std::remove(path.c_str());
-  const std::string connection = "Driver=SQLite3;Database=" + path;
+  const std::string connection = "Driver=SQLite3;NoCreat=0;Database=" + path;
   OdbcConnection db;
   EXPECT_TRUE(db.Open(connection)) << db.ErrorsText();
   for (const std::string& sql : statements) EXPECT_TRUE(db.Execute(sql)) << sql << db.ErrorsText();

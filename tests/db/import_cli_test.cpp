@@ -66,5 +66,43 @@ TEST(ImportCli, ConnectionStringsAndMdbFilesBecomeScripts) {
   EXPECT_EQ(2, Cli("import only-one-argument").exitCode);
 }
 
+TEST(ImportCli, IntoADesignATableItHoldsIsReplacedRenamedOrSkippedAsSaid) {
+  const std::string connection = testing::MakeSqliteDatabase(
+      "cli_into.db",
+      {"CREATE TABLE Customer (id int PRIMARY KEY, name text)", "CREATE TABLE Orders (x int)"});
+  const std::string design = ::testing::TempDir() + "cli_into_design.sql";
+  ASSERT_TRUE(TextFile::WriteBytes(design,
+                                   "CREATE TABLE [dbo].[Customer] (\r\n\t[mine] [int] NULL\r\n) "
+                                   "ON [PRIMARY]\r\nGO\r\n"));
+  const std::string out = ::testing::TempDir() + "cli_into_out.sql";
+  const struct {
+    const char* option;
+    int exitCode;
+    std::vector<std::string> tables;
+    const char* firstColumn;  ///< of Customer in the saved design
+  } cases[] = {
+      {"", 1, {}, ""},
+      {" --on-conflict replace", 0, {"Customer", "Orders"}, "id"},
+      {" --on-conflict rename", 0, {"Customer", "Customer_1", "Orders"}, "mine"},
+      {" --on-conflict skip", 0, {"Customer", "Orders"}, "mine"},
+      {" --on-conflict merge", 2, {}, ""},
+  };
+  for (const auto& c : cases) {
+    std::remove(out.c_str());
+    const CliRun run = Cli("import \"" + connection + "\" " + out + " --into " + design + c.option);
+    EXPECT_EQ(c.exitCode, run.exitCode) << c.option << run.err;
+    if (c.exitCode != 0) {
+      std::string ignored;
+      EXPECT_FALSE(TextFile::ReadBytes(out, ignored)) << c.option << ": nothing is written";
+      continue;
+    }
+    EXPECT_EQ(c.tables, SavedTableNames(out)) << c.option;
+    const nlohmann::json saved = nlohmann::json::parse(Cli("dump " + out).out);
+    EXPECT_EQ(saved["tables"][0]["columns"][0]["actualName"], c.firstColumn) << c.option;
+  }
+  EXPECT_NE(std::string::npos, Cli("import \"" + connection + "\" " + out + " --into " + design)
+                                   .err.find("dbo.Customer is in the design already"));
+}
+
 }  // namespace
 }  // namespace tablora

@@ -175,6 +175,79 @@ TEST_F(RecordedImport, DataLinkSqlServerReadsKeysByQueryAndRefreshesOneTable) {
   EXPECT_EQ("a", bench.design.definitions()[1].columns.at(0).actualName);
 }
 
+TEST_F(RecordedImport, TwoSchemasHoldingOneTableNameGiveTwoTablesEachReadFromItsOwn) {
+  db->Answer("SQLTables", Rows(kTableColumns, {{"shop", "dbo", "t", "TABLE", nullptr},
+                                               {"shop", "sales", "t", "TABLE", nullptr}}));
+  db->Answer("SELECT TOP 1 * FROM [dbo].[t]", Fields({{"a", ado::kInteger, 4, 4, false}}));
+  db->Answer("SELECT TOP 1 * FROM [sales].[t]",
+             Fields({{"a", ado::kInteger, 4, 4, false}, {"b", ado::kVarChar, 12, 9, false}}));
+  db->Answer("SQLColumns",
+             Rows(kColumnColumns, {{"", "sales", "t", "a", "", "", "", "", "", "", "0", "", ""},
+                                   {"", "dbo", "t", "a", "", "", "", "", "", "", "1", "", ""},
+                                   {"", "sales", "t", "b", "", "", "", "", "", "", "1", "", ""}}));
+  db->Answer("SQLPrimaryKeys sales.t", Rows(kKeyColumns, {{"", "sales", "t", "a", "1", "PK"},
+                                                          {"", "dbo", "t", "a", "1", "PK"}}));
+  db->Answer(kSqlServerTableComments, Rows({"objname", "description"}, {{"t", u8"默认"}}));
+  const std::string salesComments =
+      "SELECT  objname, cast(value as varchar(255)) as description FROM  ::fn_listextendedproperty "
+      "(N'MS_Description', N'user', N'sales', N'table', default, null, null)";
+  db->Answer(salesComments, Rows({"objname", "description"}, {{"t", u8"销售"}}));
+  db->Answer(
+      "SELECT  objname, cast(value as varchar(255)) as COMMENTS FROM   "
+      "::fn_listextendedproperty (N'MS_Description', N'user', N'sales', N'table', N't', "
+      "N'column', default)",
+      Rows({"objname", "COMMENTS"}, {{"b", u8"乙"}}));
+  SchemaImport import(bench.design, bench.state);
+  ASSERT_TRUE(import.Run(ImportRequest{}));
+  EXPECT_EQ(std::string(u8"table t display= comment=默认 group= owner=dbo\n"
+                        u8"  [a] display= type=int(0,0) identity= default= note= null=1 pk=0 fk=0 "
+                        u8"check=\n"
+                        u8"table t display= comment=销售 group= owner=sales\n"
+                        u8"  [a] display= type=int(0,0) identity= default= note= null=0 pk=1 fk=0 "
+                        u8"check=\n"
+                        u8"  [b] display= type=varchar(9,0) identity= default= note=乙 null=1 pk=0 "
+                        u8"fk=0 check=\n"),
+            bench.DescribeAll());
+}
+
+TEST_F(RecordedImport, ATableTheDesignHoldsIsReplacedRenamedOrSkippedAsTheRequestSays) {
+  db->Answer("SQLTables", Rows(kTableColumns, {{"shop", "dbo", "orders", "TABLE", nullptr}}));
+  const struct {
+    ConflictPolicy policy;
+    const char* names;
+    int columns;  ///< of the design's first table afterwards
+  } cases[] = {
+      {ConflictPolicy::kReplace, "orders", 3},
+      {ConflictPolicy::kRename, "ORDERS orders_1", 1},
+      {ConflictPolicy::kSkip, "ORDERS", 1},
+  };
+  for (const auto& c : cases) {
+    testing::ImportBench mine;
+    mine.state.sharedConnection = std::move(bench.state.sharedConnection);
+    TableDesign orders;
+    orders.actualName = "ORDERS";
+    orders.displayName = Cp936(u8"我的订单");
+    orders.columns.resize(1);
+    orders.columns[0].actualName = "mine";
+    orders.columns[0].typeName = "int";
+    mine.design.definitions().push_back(orders);
+    mine.design.AddTable(false, 0);
+    mine.design.entry(0).window.left = 321;
+    ImportRequest request;
+    request.onConflict = c.policy;
+    SchemaImport import(mine.design, mine.state);
+    ASSERT_TRUE(import.Run(request));
+    std::string names;
+    for (const TableDesign& t : mine.design.definitions())
+      names += (names.empty() ? "" : " ") + t.actualName;
+    EXPECT_EQ(names, c.names);
+    EXPECT_EQ(mine.design.definitions()[0].columns.size(), static_cast<std::size_t>(c.columns));
+    EXPECT_EQ(mine.design.entry(0).window.left, 321);
+    EXPECT_EQ(mine.design.tableCount(), static_cast<int>(mine.design.definitions().size()));
+    bench.state.sharedConnection = std::move(mine.state.sharedConnection);
+  }
+}
+
 TEST_F(RecordedImport, OracleSkipsDollarTablesAndFiltersColumnsByOwner) {
   bench.state.connectionMode = ConnectionState::kDataLink;
   db->setConnectionString("Provider=MSDAORA;Data Source=orcl");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 namespace tablora {
 namespace {
@@ -47,6 +48,31 @@ TEST(ValueRules, TextAndIntegerByType) {
     SCOPED_TRACE(std::to_string(c.type) + " " + (c.text ? c.text : "null"));
     EXPECT_EQ(c.expectedText, ValueRules::Text(c.type, cell));
     EXPECT_EQ(c.expectedInt, ValueRules::Integer(c.type, cell));
+  }
+}
+
+// What leaves the program (CSV) keeps every digit the driver gave: reals as the shortest
+// text that reads back to the same value.
+TEST(ValueRules, ExactTextLosesNothing) {
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {ado::kDouble, "1.0e-10", "1e-10"},
+      {ado::kDouble, "0.30000000000000004", "0.30000000000000004"},
+      {ado::kDouble, "0.1", "0.1"},
+      {ado::kDouble, "123456789.125", "123456789.125"},
+      {ado::kDouble, "-2.5e300", "-2.5e+300"},
+      {ado::kDouble, " +3.000 ", "3"},
+      {ado::kDouble, "not a number", "not a number"},
+      {ado::kSingle, "0.15000001", "0.15"},
+      {ado::kSingle, "16777217", "16777216"},
+      {ado::kCurrency, "12.7550", "12.7550"},
+      {ado::kInteger, "42", "42"},
+      {ado::kDouble, nullptr, ""},
+  };
+  for (const auto& [type, text, expected] : cases) {
+    ResultCell cell;
+    cell.null = text == nullptr;
+    if (text != nullptr) cell.text = text;
+    EXPECT_EQ(expected, ValueRules::ExactText(type, cell)) << type << " " << (text ? text : "null");
   }
 }
 

@@ -45,8 +45,7 @@ TEST(WriteBackSqlite, UpdateTableRecreatesWithKeysOrRollsBack) {
   const Case cases[] = {
       {"recreate", "0", WriteBackResult::kDone, "0", "OK!"},
       // The create fails after the drop: the drop is undone, the rows are still there.
-      {"rollback", "1 +", WriteBackResult::kFailed, "2",
-       u8"创建表 orders失败, 数据库已恢复原样!\n"},
+      {"rollback", "1 +", WriteBackResult::kFailed, "2", u8"创建表 orders失败, 该表已恢复原样!\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -56,7 +55,9 @@ TEST(WriteBackSqlite, UpdateTableRecreatesWithKeysOrRollsBack) {
     bench.prompts.yesNoAnswers = {true};
 
     EXPECT_EQ(c.result, bench.writeBack.UpdateTable(0));
-    EXPECT_EQ(std::vector<std::string>{G(u8"表 orders已存在, 要删除吗?")}, bench.prompts.questions);
+    EXPECT_EQ(
+        std::vector<std::string>{G(u8"表 orders已存在, 有 2 行数据, 删除后数据将丢失. 要删除吗?")},
+        bench.prompts.questions);
     ASSERT_EQ(1u, bench.prompts.messages.size());
     EXPECT_EQ(0u, bench.prompts.messages[0].rfind(G(c.messageStart), 0))
         << TextCodec::Cp936ToUtf8(bench.prompts.messages[0]);
@@ -103,6 +104,65 @@ TEST(WriteBackSqlite, NamesWithClosingBracketsAreCreatedAsNamed) {
   for (const ColumnDesign& c : bench.design.definitions()[0].columns)
     columns.push_back(c.actualName);
   EXPECT_EQ((std::vector<std::string>{"c]1", "q]"}), columns);
+}
+
+// Several tables in a row (the command line's push): the first failure ends the run and
+// says which tables were written before it; a table holding rows can be kept out of it.
+TEST(WriteBackSqlite, UpdateTablesStopsAtTheFirstFailureOrSkipsTablesWithRows) {
+  struct Case {
+    const char* name;
+    bool keepTablesWithRows;
+    const char* amountDefault;
+    WriteBackResult result;
+    const char* tablesAfter;            ///< the tables of the database, then the rows of orders
+    std::vector<const char*> messages;  ///< UTF-8, each the start of one message
+    std::size_t questions;
+  };
+  const Case cases[] = {
+      {"stop",
+       false,
+       "1 +",
+       WriteBackResult::kFailed,
+       "first orders 2",
+       {"OK!", u8"创建表 orders失败, 该表已恢复原样!\n"},
+       1},
+      {"skip",
+       true,
+       "0",
+       WriteBackResult::kSkipped,
+       "first last orders 2",
+       {"OK!", u8"表 orders有 2 行数据, 没有删除它!", "OK!"},
+       0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBackBench bench(kSqlServer);
+    bench.Add(testing::Table("first", "", "", "", "", {Col("a", "int")}));
+    bench.Add(OrdersDesign(c.amountDefault));
+    bench.Add(testing::Table("last", "", "", "", "", {Col("z", "int")}));
+    ASSERT_TRUE(bench.OpenOdbc(OrdersDatabase(std::string("tables_") + c.name + ".db")));
+    bench.prompts.yesNoAnswers = {true};
+    bench.writeBack.setKeepTablesWithRows(c.keepTablesWithRows);
+
+    EXPECT_EQ(c.result, bench.writeBack.UpdateTables({0, 1, 2}));
+    EXPECT_EQ(c.questions, bench.prompts.questions.size());
+    ASSERT_EQ(c.messages.size(), bench.prompts.messages.size());
+    for (std::size_t m = 0; m < c.messages.size(); ++m)
+      EXPECT_EQ(0u, bench.prompts.messages[m].rfind(G(c.messages[m]), 0))
+          << TextCodec::Cp936ToUtf8(bench.prompts.messages[m]);
+    if (c.result == WriteBackResult::kFailed) {
+      const std::string& failure = bench.prompts.messages.back();
+      const std::string written = G(u8"\n已经写入数据库的表: first");
+      EXPECT_EQ(failure.size() - written.size(), failure.rfind(written))
+          << TextCodec::Cp936ToUtf8(failure);
+    }
+    auto& db = static_cast<OdbcConnection&>(*bench.database.state().sharedConnection);
+    EXPECT_EQ(c.tablesAfter,
+              One(db,
+                  "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master "
+                  "WHERE type = 'table' ORDER BY name)") +
+                  " " + One(db, "SELECT COUNT(*) FROM orders"));
+  }
 }
 
 TEST(WriteBackSqlite, NoAnswerLeavesTheTable) {

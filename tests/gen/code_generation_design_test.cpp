@@ -56,5 +56,48 @@ TEST(CodeGenerationOnADesign, GeneratesFromTheEditorsAfterRefreshing) {
   fs::remove(out);
 }
 
+/// Tables of one name under two owners become types (and Java files) of their own.
+TEST(CodeGenerationOnADesign, TablesSharingANameGetTheirOwnersNamesAndNoFileIsWrittenTwice) {
+  AppState app;
+  app.settings = testing::EditorSettings();
+  testing::ScriptedPrompts prompts;
+  std::vector<TableDesign> tables(4);
+  const char* const names[][2] = {{"dbo", "t"}, {"Sales", "t"}, {"", "sales_t"}, {"dbo", "u"}};
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    tables[i].owner = names[i][0];
+    tables[i].actualName = names[i][1];
+  }
+  GenerationOptions plain;
+  FixedOptionsPrompt options(plain);
+  CodeGeneration generation(app.settings, prompts, options,
+                            [&tables]() -> const std::vector<TableDesign>& { return tables; });
+
+  const fs::path folder = fs::path(::testing::TempDir()) / "two_owners_java";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  prompts.folders.push_back(folder.string());
+  ASSERT_EQ(generation.GenerateJavaClass(-1), GenerationResult::kWritten);
+  const char* const types[] = {"dbo_t", "Sales_t_2", "sales_t", "u"};
+  ASSERT_EQ(generation.writtenFiles().size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    const fs::path file = folder / (std::string(types[i]) + ".java");
+    EXPECT_EQ(generation.writtenFiles()[i], file.string());
+    std::string bytes;
+    ASSERT_TRUE(TextFile::ReadBytes(file.string(), bytes)) << file;
+    EXPECT_NE(bytes.find("public class " + std::string(types[i]) + "\r\n"), std::string::npos)
+        << types[i];
+  }
+
+  const fs::path header = folder / "all.h";
+  prompts.saveFiles.push_back(header.string());
+  ASSERT_EQ(generation.GenerateCStruct(-1), GenerationResult::kWritten);
+  std::string bytes;
+  ASSERT_TRUE(TextFile::ReadBytes(header.string(), bytes));
+  for (const char* type : types) {
+    EXPECT_NE(bytes.find("}" + std::string(type) + ";"), std::string::npos) << type;
+  }
+  fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace tablora

@@ -217,7 +217,7 @@ class ShippedTemplatesRun : public ShippedTemplates {
     WriteRecords(defs, dir);
     database = (dir / "people.db").string();
     testing::OdbcTestConnection c;
-    ASSERT_TRUE(c.Connect("Driver=SQLite3;Database=" + database)) << c.error();
+    ASSERT_TRUE(c.Connect("Driver=SQLite3;NoCreat=0;Database=" + database)) << c.error();
     ASSERT_TRUE(c.Execute("CREATE TABLE People(Id int, Name varchar(40), Price float)"));
   }
   /// Fills select, insert, update (Name where Id = 2) and delete (where Id = 1).

@@ -52,6 +52,12 @@ TEST_F(StatementCommand, PrintsStatements) {
        "UPDATE Goods Set Name=?  \r\nWHERE Id = 1\n"},
       {"sql delete " + design + " Goods --database Shop", "DELETE FROM Shop.dbo.Goods\n"},
       {"sql drop " + design + " Note --where 'WHERE x = 1'", "DROP TABLE Note\n"},
+      // The command line's --where is the condition: the word is added where it is missing.
+      {"sql delete " + design + " Goods --where 'Id=1'", "DELETE FROM Goods \r\nWHERE Id=1\n"},
+      {"sql select " + design + " Goods --fields Id --where ' where Id>1 or'",
+       "SELECT Id \r\nFROM Goods \r\nwhere Id>1\n"},
+      {"sql update " + design + " Goods --fields Name --where 'WhereNot = 1'",
+       "UPDATE Goods Set Name=?  \r\nWHERE WhereNot = 1\n"},
   };
   for (const auto& [args, expected] : cases) {
     ASSERT_EQ(Cli(args), 0) << args << "\n" << out();

@@ -40,7 +40,7 @@ TEST(StatementsRunOnDrivers, SqliteRunsInsertSelectJoinUpdateDeleteDrop) {
   const fs::path db = fs::path(::testing::TempDir()) / ("stmts_" + std::to_string(getpid()));
   fs::remove(db);
   OdbcTestConnection c;
-  ASSERT_TRUE(c.Connect("Driver=SQLite3;Database=" + db.string())) << c.error();
+  ASSERT_TRUE(c.Connect("Driver=SQLite3;NoCreat=0;Database=" + db.string())) << c.error();
   ASSERT_TRUE(c.Execute("CREATE TABLE People(id int, name varchar(40), price decimal(10,2))"));
   ASSERT_TRUE(c.Execute("CREATE TABLE Orders(id int, personId int, total int)"));
   std::vector<TableDesign> defs = {

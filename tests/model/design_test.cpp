@@ -88,6 +88,7 @@ TEST_F(DesignTest, AColumnStyleWiderThanACellWidensTheCellsSoWindowsDoNotOverlap
     std::vector<int> lefts;  ///< of tables 0 to 3
     int perRow;
     int top3;  ///< of table 3
+    bool fit = false;  ///< columns fitted to their texts
   };
   const std::vector<Case> cases = {
       {1, 900, {0, 295, 590, 0}, 3, 170},  // 275 wide: cells of 275 + 20
@@ -98,9 +99,12 @@ TEST_F(DesignTest, AColumnStyleWiderThanACellWidensTheCellsSoWindowsDoNotOverlap
       {4, 800, {0, 200, 400, 600}, 4, 0},  // first word without a width: titles only
       {5, 800, {0, 200, 400, 600}, 4, 0},  // an empty style: no columns
       {0, 900, {0, 295, 590, 0}, 3, 170},  // no current style: the first, as the view shows
+      // Fitted to their texts, windows get their widths later (the view moves them apart).
+      {1, 900, {0, 200, 400, 600}, 4, 0, true},
   };
   for (const Case& c : cases) {
     app.settings.currentColumnStyle = c.style;
+    app.settings.fitColumnWidths = c.fit;
     view.clientWidth = c.clientWidth;
     Design placed(app, prompts, parser, &view);
     std::vector<int> lefts;
@@ -252,6 +256,65 @@ TEST_F(DesignTest, DefinitionsStayIndexedByTableWhenALaterTableIsBuiltFirst) {
   first.Close();
   EXPECT_EQ(design.definitions()[0].actualName, "first");
   EXPECT_EQ(design.definitions()[1].actualName, "second");
+}
+
+TEST_F(DesignTest, RemovingATableMovesTheLaterOnesDownAndHandsBackWhatAReinsertNeeds) {
+  for (const char* name : {"a", "b", "c"}) design.definitions().push_back(Definition(name));
+  for (int i = 0; i < 3; ++i) design.AddTable(false, i);
+  design.AddTable(true, -1);  // a new table, no definition yet
+  TableEditor* third = &design.editor(2);
+  view.events.clear();
+
+  const std::string question =
+      Cp936(u8"要从设计中删除表 b(b_d) 吗?\n(只删除设计中的表, 数据库中的表不受影响)");
+  prompts.yesNoAnswers = {false, true};
+  EXPECT_FALSE(design.AskRemoveTable(1));
+  EXPECT_EQ(design.tableCount(), 4);
+  ASSERT_TRUE(design.AskRemoveTable(1));
+  EXPECT_EQ(prompts.questions, (std::vector<std::string>{question, question}));
+  EXPECT_EQ(view.events, (std::vector<std::string>{"removed 1"}));
+
+  ASSERT_EQ(design.tableCount(), 3);
+  ASSERT_EQ(design.definitions().size(), 2u);
+  EXPECT_EQ(design.definitions()[1].actualName, "c");
+  EXPECT_EQ(&design.editor(1), third);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(design.entry(i).tableIndex, i);
+    EXPECT_EQ(design.editor(i).tableIndex(), i);
+  }
+  // The editors after it read and write their own definitions at their new indexes.
+  design.editor(1).grid().SetCellText(1, 3, "bigint");
+  design.editor(1).ActivatePage(TableEditor::kDesignPage);
+  design.editor(1).ActivatePage(TableEditor::kSqlPage);
+  EXPECT_EQ(design.definitions()[1].columns[0].typeName, "bigint");
+  EXPECT_EQ(design.definitions()[0].columns[0].typeName, "int");
+  EXPECT_EQ(design.editor(2).names().actualName, "");  // the new table moved down too
+
+  // The new table, as it was made, is blank; named, it is not.
+  EXPECT_TRUE(design.IsBlankTable(2));
+  EXPECT_FALSE(design.IsBlankTable(0));
+  design.editor(2).DisplayNameChanged("x");
+  EXPECT_FALSE(design.IsBlankTable(2));
+  EXPECT_FALSE(design.IsBlankTable(3));
+  // A table once read stays, even emptied.
+  design.editor(0).ActualNameChanged("", true);
+  design.editor(0).DisplayNameChanged("");
+  design.editor(0).ClearGrid();
+  EXPECT_FALSE(design.IsBlankTable(0));
+
+  // The removed table, as its editor last built it, with its window.
+  design.entry(0).window.left = 777;
+  Design::RemovedTable removed = design.RemoveTable(0);
+  EXPECT_EQ(removed.index, 0);
+  EXPECT_TRUE(removed.hadDefinition);
+  TableDesign a = Definition("a");
+  a.owner = "dbo";
+  EXPECT_EQ(removed.definition, a);
+  EXPECT_EQ(removed.window.left, 777);
+  EXPECT_EQ(design.RemoveTable(5).index, -1);
+  removed = design.RemoveTable(1);  // the new table: its editor built no text
+  EXPECT_FALSE(removed.hadDefinition);
+  EXPECT_EQ(design.tableCount(), 1);
 }
 
 TEST_F(DesignTest, ClearDesignReleasesEverything) {

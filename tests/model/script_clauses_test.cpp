@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/text_file.h"
+#include "model/table_design.h"
 
 namespace tablora {
 namespace {
@@ -91,6 +92,38 @@ TEST(ScriptClausesTest, FindsTheStatementsTheDesignDoesNotKeep) {
                       entry.path().filename() == "reader_server_objects.sql";
     EXPECT_EQ(ScriptClauses::FindKeywords(bytes, true).unkept.empty(), !more)
         << entry.path().filename();
+  }
+}
+
+TEST(ScriptClausesTest, AColumnKeepsEveryCheckOfItsOwnJoinedWithAnd) {
+  const struct {
+    const char* held;
+    const char* clause;
+    const char* joined;
+  } cases[] = {
+      {"", "CONSTRAINT [CK_a] CHECK ([a]>0)", "[a]>0"},
+      {"([a]>0)", "CONSTRAINT [CK_t_a2] CHECK (([a]<9))", "([a]>0) AND ([a]<9)"},
+      {"([a]>0) AND ([a]<9)", "CHECK (([a]<>5))", "([a]>0) AND ([a]<9) AND ([a]<>5)"},
+      // Each side keeps its meaning: OR binds looser than AND, BETWEEN holds an AND.
+      {"[a]=1 OR [a]=2", "CHECK ([a]<>[b])", "([a]=1 OR [a]=2) AND ([a]<>[b])"},
+      {"[a] BETWEEN 1 AND 5", "CHECK ([a]<>3 OR [b]=0)",
+       "([a] BETWEEN 1 AND 5) AND ([a]<>3 OR [b]=0)"},
+      {"(([a]>0))", "CHECK ([a]<>')(')", "(([a]>0)) AND ([a]<>')(')"},
+      // The same CHECK read twice is one CHECK.
+      {"([a]>0)", "CHECK (([a]>0))", "([a]>0)"},
+      {"[a]>0", "CHECK ([a]>0)", "[a]>0"},
+      {"([a]>0) AND ([a]<9)", "CHECK (([a]<9))", "([a]>0) AND ([a]<9)"},
+  };
+  for (const auto& c : cases) {
+    TableDesign table;
+    table.actualName = "t";
+    table.columns.resize(2);
+    table.columns[0].actualName = "a";
+    table.columns[1].actualName = "b";
+    table.columns[0].checkExpression = c.held;
+    ScriptClauses::ApplyConstraint(table, c.clause);
+    EXPECT_EQ(table.columns[0].checkExpression, c.joined) << c.held << " + " << c.clause;
+    EXPECT_EQ(table.columns[1].checkExpression, "") << c.clause;
   }
 }
 

@@ -10,6 +10,7 @@
 #include "base/text_file.h"
 #include "model/design.h"
 #include "model/script_parser.h"
+#include "model/script_writer.h"
 #include "support/model_fixture.h"
 #include "support/script_test_support.h"
 #include "support/scripted_prompts.h"
@@ -141,6 +142,104 @@ TEST_F(ScriptOpenerTest, OpensAHandWrittenSqlServerScript) {
                   .Default("0.5")
                   .Check("[Discount] >= 0 and [Discount] <= (1)"),
               Col("ShippedOn", "datetime").Nullable().Default("getdate()")})});
+}
+
+/// How often `part` occurs in `text`.
+int Count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST_F(ScriptOpenerTest, TablesOfOneNameUnderTwoOwnersStayTwoThroughSaveAndReopen) {
+  ASSERT_TRUE(Open(Fixture("reader_owners_and_checks.sql")));
+  ASSERT_EQ(design.tableCount(), 3);
+  const std::vector<TableDesign> opened = design.definitions();
+  const TableDesign& mine = opened[1];
+  const TableDesign& sales = opened[2];
+  ASSERT_EQ(QualifiedName(mine), "dbo.Customer");
+  ASSERT_EQ(QualifiedName(sales), "Sales.Customer");
+  // Each table has its own columns, key, default, CHECK and descriptions.
+  ASSERT_EQ(mine.columns.size(), 2u);
+  ASSERT_EQ(sales.columns.size(), 3u);
+  EXPECT_TRUE(mine.columns[0].primaryKey);
+  EXPECT_TRUE(sales.columns[0].primaryKey);
+  EXPECT_EQ(mine.columns[1].checkExpression, "([Name]<>'')");
+  EXPECT_EQ(sales.columns[2].defaultValue, "'AW'");
+  EXPECT_EQ(sales.columns[2].checkExpression, "");
+  EXPECT_EQ(mine.displayName, G(u8"客户"));
+  EXPECT_EQ(mine.comment, G(u8"零售客户"));
+  EXPECT_EQ(mine.columns[1].note, G(u8"名称"));
+  EXPECT_EQ(sales.displayName, G(u8"门店客户"));
+  EXPECT_EQ(sales.group, G(u8"销售"));
+  EXPECT_EQ(sales.columns[1].note, G(u8"区域"));
+
+  // Saved once each, and each window's place comes back with its own table.
+  design.entry(1).window.left = 400;
+  design.entry(2).window.left = 10;
+  design.entry(2).window.top = 500;
+  const std::string path = ::testing::TempDir() + "reader_opener_two_owners.sql";
+  ASSERT_TRUE(ScriptWriter(app).SaveScript(design, prompts, path, -1));
+  std::string saved;
+  ASSERT_TRUE(TextFile::ReadBytes(path, saved));
+  EXPECT_EQ(Count(saved, "CREATE TABLE [dbo].[Customer]"), 1);
+  EXPECT_EQ(Count(saved, "CREATE TABLE [Sales].[Customer]"), 1);
+  prompts.yesNoAnswers = {true};
+  ASSERT_TRUE(Open(path));
+  ExpectDesign(opened);
+  EXPECT_EQ(design.entry(1).window.left, 400);
+  EXPECT_EQ(design.entry(2).window.left, 10);
+  EXPECT_EQ(design.entry(2).window.top, 500);
+}
+
+TEST_F(ScriptOpenerTest, EveryCheckOfAColumnIsKeptThroughSaveAndReopen) {
+  ASSERT_TRUE(Open(Fixture("reader_owners_and_checks.sql")));
+  const TableDesign bill = design.definitions()[0];
+  ASSERT_EQ(QualifiedName(bill), "Production.BillOfMaterials");
+  const std::string both =
+      "([ProductAssemblyID] IS NULL AND [BOMLevel]=(0) AND [PerAssemblyQty]=(1.00) OR "
+      "[ProductAssemblyID] IS NOT NULL AND [BOMLevel]>=(1)) AND "
+      "([ProductAssemblyID]<>[ComponentID])";
+  EXPECT_EQ(bill.columns[1].checkExpression, both);
+  EXPECT_EQ(bill.columns[4].checkExpression, "([PerAssemblyQty]>=(1.00))");
+  for (int c : {0, 2, 3}) EXPECT_EQ(bill.columns[c].checkExpression, "") << c;
+
+  const std::string path = ::testing::TempDir() + "reader_opener_checks.sql";
+  ASSERT_TRUE(ScriptWriter(app).SaveScript(design, prompts, path, -1));
+  std::string saved;
+  ASSERT_TRUE(TextFile::ReadBytes(path, saved));
+  EXPECT_EQ(Count(saved, "CONSTRAINT [CK_ProductAssemblyID] CHECK (" + both + ")"), 1);
+  prompts.yesNoAnswers = {true};
+  ASSERT_TRUE(Open(path));
+  EXPECT_EQ(design.definitions()[0], bill) << Describe(design.definitions()[0]);
+}
+
+TEST_F(ScriptOpenerTest, TablesKeptBesideTheDesignsOwnAreReplacedRenamedOrSkippedAsAnswered) {
+  ASSERT_TRUE(Open(Fixture("reader_owners_and_checks.sql")));
+  design.entry(0).window.left = 400;
+  // Keep the design; then for each table the file shares with it: replace, keep both, skip.
+  prompts.yesNoAnswers = {false};
+  prompts.yesNoCancelAnswers = {Answer::kYes, Answer::kNo, Answer::kCancel};
+  ASSERT_TRUE(Open(Fixture("reader_owners_and_checks.sql")));
+  ASSERT_EQ(prompts.questions.size(), 4u);
+  EXPECT_NE(prompts.questions[1].find("Production.BillOfMaterials"), std::string::npos);
+  EXPECT_NE(prompts.questions[2].find("Customer_1"), std::string::npos);
+  ASSERT_EQ(design.tableCount(), 4);
+  std::vector<std::string> names;
+  for (const TableDesign& t : design.definitions()) names.push_back(QualifiedName(t));
+  EXPECT_EQ(names, (std::vector<std::string>{"Production.BillOfMaterials", "dbo.Customer",
+                                             "Sales.Customer", "dbo.Customer_1"}));
+  EXPECT_EQ(design.entry(0).window.left, 400);  // the replaced table kept its window
+  EXPECT_EQ(design.definitions()[3].columns, design.definitions()[1].columns);
+
+  const std::string path = ::testing::TempDir() + "reader_opener_merged.sql";
+  ASSERT_TRUE(ScriptWriter(app).SaveScript(design, prompts, path, -1));
+  std::string saved;
+  ASSERT_TRUE(TextFile::ReadBytes(path, saved));
+  for (const char* name : {"[dbo].[Customer]", "[Sales].[Customer]", "[dbo].[Customer_1]",
+                           "[Production].[BillOfMaterials]"}) {
+    EXPECT_EQ(Count(saved, std::string("CREATE TABLE ") + name), 1) << name;
+  }
 }
 
 TEST_F(ScriptOpenerTest, AsksBeforeReplacingAnOpenDesign) {

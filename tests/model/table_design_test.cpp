@@ -37,5 +37,30 @@ TEST(TableDesign, CopiesOwnTheirForeignKeyBlock) {
   EXPECT_EQ(a.foreignKeyRef->refColumn, "id");
 }
 
+TEST(TableDesign, ATableIsItsOwnerAndNameAndANameAloneFindsItOnlyWhenOneOwnerHoldsIt) {
+  const auto table = [](const char* owner, const char* name) {
+    TableDesign t;
+    t.owner = owner;
+    t.actualName = name;
+    return t;
+  };
+  // dbo.t, Sales.t, dbo.Orders (no owner: dbo), x.y.z named "y.z" under x.
+  const std::vector<TableDesign> tables = {table("dbo", "t"), table("Sales", "t"),
+                                           table("", "Orders"), table("x", "y.z")};
+  EXPECT_TRUE(SameTable(tables[0], table("DBO", "T")));
+  EXPECT_TRUE(SameTable(tables[2], table("dbo", "orders")));
+  EXPECT_FALSE(SameTable(tables[0], tables[1]));
+  EXPECT_EQ(QualifiedName(tables[2]), "dbo.Orders");
+
+  const struct {
+    const char* name;
+    int found;
+  } cases[] = {
+      {"t", kAmbiguousTable}, {"sales.t", 1}, {"dbo.t", 0}, {"Orders", 2}, {"dbo.Orders", 2},
+      {"other.t", -1},        {"orders", -1}, {"y.z", 3},   {"x.y.z", 3},  {"nothing", -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FindTableByName(tables, c.name), c.found) << c.name;
+}
+
 }  // namespace
 }  // namespace tablora

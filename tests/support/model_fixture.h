@@ -17,7 +17,8 @@ class RecordingDesignView : public DesignView {
   int clientHeight = 700;
   int scrollHeight = 1000;
   int scrollResets = 0;
-  std::vector<std::string> events;  ///< "added 0 show", "changed 1", "tree 0 t(x)", "cleared"
+  /// "added 0 show", "changed 1", "tree 0 t(x)", "cleared", "removed 2"
+  std::vector<std::string> events;
 
   bool IsOpen() const override { return open; }
   int ClientWidth() const override { return clientWidth; }
@@ -29,6 +30,7 @@ class RecordingDesignView : public DesignView {
   void TableChanged(int index) override;
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override { events.push_back("cleared"); }
+  void TableRemoved(int index) override { events.push_back("removed " + std::to_string(index)); }
 };
 
 }  // namespace tablora::testing

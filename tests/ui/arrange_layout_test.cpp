@@ -34,21 +34,29 @@ TEST(ArrangeLayoutTest, ListOrderPlacesWindowsSlotBySlot) {
     int width;
     std::vector<ArrangeLayout::Content> content;
     const char* layout;
+    bool contentWidth = false;
   } cases[] = {
-      // Three windows of 100 x 300 cut at the height; the fourth goes to slot 0 below.
+      // Three windows of 100 x 300 cut at the height, with room for their vertical scroll
+      // bars; the fourth goes to slot 0 below.
       {"cut", false, false, 150, tall,
-       "0@0,0 105x150 1@115,0 105x150 2@230,0 105x150 3@0,170 105x150"},
+       "0@0,0 117x150 1@127,0 117x150 2@254,0 117x150 3@0,170 117x150"},
       {"whole", true, false, 150, tall,
        "0@0,0 105x305* 1@115,0 105x305* 2@230,0 105x305* 3@0,325 105x305*"},
       // Short windows let the next row start higher in their slot...
       {"columns", false, false, 150, mixed,
-       "0@0,0 105x150 1@115,0 105x55 2@230,0 150x105 3@0,170 105x45"},
+       "0@0,0 117x150 1@127,0 105x55 2@242,0 150x117 3@0,170 105x45"},
       // ...unless rows are aligned below the tallest window of the row.
       {"aligned", false, true, 150, mixed,
-       "0@0,0 105x150 1@115,0 105x55 2@230,0 150x105 3@0,170 105x45"},
-      // A window as wide as the width or wider gets the width.
+       "0@0,0 117x150 1@127,0 105x55 2@242,0 150x117 3@0,170 105x45"},
+      // A window as wide as the width or wider gets the width; cut narrower than its
+      // content, it grows by its horizontal scroll bar unless it is cut at the height.
       {"narrow", false, false, 105, mixed,
-       "0@0,0 105x150 1@115,0 105x55 2@230,0 105x105 3@0,170 105x45"},
+       "0@0,0 105x150 1@115,0 105x55 2@230,0 105x117 3@0,170 105x45"},
+      {"cut both ways", false, false, 100, tall,
+       "0@0,0 100x150 1@110,0 100x150 2@220,0 100x150 3@0,170 100x150"},
+      // With the columns fitted to their texts no window is cut at the width.
+      {"content width", false, false, 105, mixed,
+       "0@0,0 117x150 1@127,0 105x55 2@242,0 205x105 3@0,170 105x45", true},
   };
   for (const Case& c : cases) {
     ArrangeOptions options;
@@ -56,8 +64,10 @@ TEST(ArrangeLayoutTest, ListOrderPlacesWindowsSlotBySlot) {
     options.alignRows = c.align;
     options.tablesPerRow = 3;
     options.width = c.width;
+    ArrangeMetrics metrics = kMetrics;
+    metrics.contentWidth = c.contentWidth;
     const Arrangement a =
-        ArrangeLayout::Compute(options, kMetrics, ArrangeLayout::ListRun(4), c.content);
+        ArrangeLayout::Compute(options, metrics, ArrangeLayout::ListRun(4), c.content);
     EXPECT_EQ(Layout(a), c.layout) << c.name;
   }
 }
@@ -69,10 +79,10 @@ TEST(ArrangeLayoutTest, AlignedRowsStartBelowTheTallestWindowOfTheRowAbove) {
   ArrangeOptions options;
   options.tablesPerRow = 3;
   EXPECT_EQ(Layout(ArrangeLayout::Compute(options, kMetrics, ArrangeLayout::ListRun(5), content)),
-            "0@0,0 105x150 1@115,0 105x55 2@230,0 105x45 3@0,170 105x45 4@115,75 105x45");
+            "0@0,0 117x150 1@127,0 105x55 2@242,0 105x45 3@0,170 105x45 4@115,75 105x45");
   options.alignRows = true;
   EXPECT_EQ(Layout(ArrangeLayout::Compute(options, kMetrics, ArrangeLayout::ListRun(5), content)),
-            "0@0,0 105x150 1@115,0 105x55 2@230,0 105x45 3@0,170 105x45 4@115,170 105x45");
+            "0@0,0 117x150 1@127,0 105x55 2@242,0 105x45 3@0,170 105x45 4@115,170 105x45");
 }
 
 TEST(ArrangeLayoutTest, ByGroupEachGroupStartsARowAndEveryTableIsPlaced) {
@@ -87,13 +97,13 @@ TEST(ArrangeLayoutTest, ByGroupEachGroupStartsARowAndEveryTableIsPlaced) {
   } cases[] = {
       {"two and two",
        {{0, 1}, {2, 3}},
-       "0@0,0 105x150 1@115,0 105x150 2@0,170 105x150 3@115,170 105x150 "
-       "4@0,340 105x150 5@115,340 105x150 6@230,340 105x150"},
+       "0@0,0 117x150 1@127,0 117x150 2@0,170 117x150 3@127,170 117x150 "
+       "4@0,340 117x150 5@127,340 117x150 6@254,340 117x150"},
       // An empty group in the middle is skipped; tables no group holds come last.
       {"empty middle",
        {{3}, {}, {1, 5}, {}},
-       "3@0,0 105x150 1@0,170 105x150 5@115,170 105x150 "
-       "0@0,340 105x150 2@115,340 105x150 4@230,340 105x150 6@0,510 105x150"},
+       "3@0,0 117x150 1@0,170 117x150 5@127,170 117x150 "
+       "0@0,340 117x150 2@127,340 117x150 4@254,340 117x150 6@0,510 117x150"},
       // A table listed by two groups is placed once.
       {"twice", {{0, 1, 2, 3, 4, 5, 6}, {6}}, ""},
   };
@@ -122,7 +132,7 @@ TEST(ArrangeLayoutTest, TablesPerRowIsClampedAndBelowOneArrangesNothing) {
   options.order = 2;  // by group, a huge count also starts each group on a row of its own
   EXPECT_EQ(Layout(ArrangeLayout::Compute(options, kMetrics,
                                           ArrangeLayout::GroupRuns({{0}, {1}, {2}}, 3), content)),
-            "0@0,0 105x150 1@0,170 65x25 2@0,215 150x95");
+            "0@0,0 117x150 1@0,170 65x25 2@0,215 150x107");
   for (int perRow : {0, -5}) {
     options.tablesPerRow = perRow;
     EXPECT_TRUE(ArrangeLayout::Compute(options, kMetrics, ArrangeLayout::ListRun(3), content)

@@ -148,8 +148,14 @@ TEST(DisplayStyles, AChoiceIsWrittenToTheSettingsFileOnlyWhereMade) {
   IniFile ini = IniFile::Load(path);
   EXPECT_EQ(ini.GetInt("DefaultCol", "DefaultType", -5), 3);
   EXPECT_EQ(ini.GetInt("DefaultCol", "DefaultTypeHead", -5), -5);
+  EXPECT_EQ(ini.GetInt("DefaultCol", "FitColWidth", -5), -5);
   EXPECT_TRUE(DisplayStyles::ApplyChoice(s, {4, -1}));
   EXPECT_EQ(IniFile::Load(path).GetInt("DefaultCol", "DefaultTypeHead", -5), 5);
+  for (int fit : {1, 0}) {
+    EXPECT_TRUE(DisplayStyles::ApplyChoice(s, {-1, -1, fit}));
+    EXPECT_EQ(s.fitColumnWidths, fit == 1);
+    EXPECT_EQ(IniFile::Load(path).GetInt("DefaultCol", "FitColWidth", -5), fit);
+  }
   s.settingsPath.clear();
   EXPECT_FALSE(DisplayStyles::ApplyChoice(s, {0, -1}));
   EXPECT_EQ(s.currentHeaderStyle, 1);

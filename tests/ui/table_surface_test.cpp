@@ -6,6 +6,7 @@
 #include "model/script_parser.h"
 #include "support/model_fixture.h"
 #include "support/scripted_prompts.h"
+#include "ui/grid_text_wrap.h"
 #include "ui/table_window_content.h"
 
 namespace tablora {
@@ -18,8 +19,10 @@ class FakeMeasurer : public TextMeasurer {
     return {static_cast<int>(text.size()) * 7, 12};
   }
   int WrappedHeight(const std::string& text, int width, bool) const override {
-    const int single = static_cast<int>(text.size()) * 7;
-    return 12 * std::max(1, width > 0 ? (single + width - 1) / width : 1);
+    // The last pixel of a cell is its grid line.
+    const auto lines = GridTextWrap::Lines(
+        text, width - 1, [](std::string_view piece) { return static_cast<int>(piece.size()) * 7; });
+    return 12 * static_cast<int>(lines.size());
   }
   Extent ImageExtent(int) const override { return {}; }
 };
@@ -110,6 +113,72 @@ TEST_F(TableSurfaceTest, SizeRuleForEachHeight) {
   }
 }
 
+TEST(TableWindowContentTest, ColumnsFitTheirLongestTextsAndRowsTheLinesTheyWrapInto) {
+  Settings s;
+  s.headerStyles = {Cp936(u8"实际表名")};
+  s.columnStyles = {Cp936(u8"实际列名 数据类型 主键(外键) 描述 默认值"), Cp936(u8"主键(外键)")};
+  s.columnWidths = {{Cp936(u8"实际列名"), "60"},
+                    {Cp936(u8"数据类型"), "50"},
+                    {Cp936(u8"主键(外键)"), "30"},
+                    {Cp936(u8"描述"), "80"},
+                    {Cp936(u8"默认值"), "40"}};
+  s.currentHeaderStyle = 1;
+  const auto column = [](std::string name, std::string type, bool key, bool foreign,
+                         std::string note) {
+    ColumnDesign c;
+    c.actualName = std::move(name);
+    c.typeName = std::move(type);
+    c.primaryKey = key;
+    c.foreignKey = foreign;
+    c.note = std::move(note);
+    return c;
+  };
+  TableDesign table;
+  table.columns = {
+      column("ModifiedDate", "datetime", false, false, "The date the row was last changed"),
+      column("BusinessEntityID", "uniqueidentifier", true, true, ""),
+      column("ID", "int", true, false, "")};
+  struct Case {
+    const char* name;
+    int style;
+    bool fit;
+    int maximum;
+    const char* title;
+    std::vector<int> widths;
+    std::vector<int> heights;  ///< lines of 12 pixels
+  };
+  const Case cases[] = {
+      // The widths of the settings; no Latin word is broken, the note wraps at blanks.
+      {"widths of the settings", 1, false, 300, "Sales", {60, 50, 30, 80, 40}, {12, 48, 12, 12}},
+      // Each column as wide as its longest text (7 pixels a byte and the grid line); a
+      // column without text takes no room.
+      {"fitted", 1, true, 300, "Sales", {113, 113, 50, 232, 0}, {12, 12, 12, 12}},
+      {"fitted within the maximum",
+       1,
+       true,
+       100,
+       "Sales",
+       {100, 100, 50, 100, 0},
+       {12, 36, 12, 12}},
+      // A title wider than the columns widens the last one, up to the maximum...
+      {"title", 2, true, 300, "EmployeeDepartmentHistory", {176}, {12, 12, 12, 12}},
+      // ...and beyond it wraps between its words.
+      {"long title", 2, true, 100, "Employee Department History", {100}, {36, 12, 12, 12}},
+  };
+  FakeMeasurer measurer;
+  for (const Case& c : cases) {
+    s.currentColumnStyle = c.style;
+    s.fitColumnWidths = c.fit;
+    s.maxColumnWidth = c.maximum;
+    table.actualName = c.title;
+    const auto style = TableWindowContent::Style::Current(s);
+    const auto measures =
+        TableWindowContent::Measure(TableWindowContent::TextsOf(table, style), style, s, measurer);
+    EXPECT_EQ(measures.widths, c.widths) << c.name;
+    EXPECT_EQ(measures.heights, c.heights) << c.name;
+  }
+}
+
 TEST_F(TableSurfaceTest, StyleEdgesTitlesOnlyEmptyStyleAndLaterUnknownWords) {
   Add({3});
   app.settings.currentColumnStyle = 2;  // first keyword has no width: titles only
@@ -128,6 +197,39 @@ TEST_F(TableSurfaceTest, StyleEdgesTitlesOnlyEmptyStyleAndLaterUnknownWords) {
   surface.Prepare(0, app.settings, measurer);
   EXPECT_EQ(surface.Window(0).grid.GetColumnWidth(1), 0);
   EXPECT_EQ(surface.Rect(0).width, 65);
+}
+
+TEST_F(TableSurfaceTest, ARebuildKeepsAGivenSizeUntilTheContentSizeChanges) {
+  Add({3, 3});
+  Place(0, {10, 10, 60, 40});  // resized (or arranged) smaller than its content
+  design.entry(0).window.bkColour = 0x000000FF;
+  surface.MarkContentDirty(0);  // as a colour change does
+  EXPECT_FALSE(surface.PrepareAll(app.settings, measurer));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{10, 10, 60, 40}));
+  EXPECT_EQ(surface.Window(0).grid.Colours().cellBack, (Rgb{255, 0, 0}));
+  // One column more: the size rule again, from the same corner.
+  design.definitions()[0].columns.push_back(Table("x", 1).columns[0]);
+  surface.MarkContentDirty(0);
+  EXPECT_TRUE(surface.PrepareAll(app.settings, measurer));
+  EXPECT_EQ(surface.Rect(0), (PixelRect{10, 10, 145, 5 * 12 + 5}));
+}
+
+TEST_F(TableSurfaceTest, WindowsThatAStyleWidensMoveTheirNeighboursApart) {
+  Add({2, 2, 2, 2, 2, 2, 2});  // six to a row of cells 160 wide, the seventh below
+  ASSERT_EQ(surface.Rect(6), (PixelRect{0, 170, 145, 41}));
+  app.settings.columnWidths[Cp936(u8"实际列名")] = "120";  // every window 60 wider
+  surface.MarkAllContentDirty();
+  EXPECT_TRUE(surface.PrepareAll(app.settings, measurer));
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(surface.Rect(i), (PixelRect{220 * i, 0, 205, 41})) << i;  // the gaps stay 15
+  }
+  EXPECT_EQ(surface.Rect(6), (PixelRect{0, 170, 205, 41}));
+  EXPECT_FALSE(surface.PrepareAll(app.settings, measurer)) << "nothing left to fit";
+  // A narrower style moves nothing.
+  app.settings.columnWidths[Cp936(u8"实际列名")] = "60";
+  surface.MarkAllContentDirty();
+  EXPECT_TRUE(surface.PrepareAll(app.settings, measurer));
+  EXPECT_EQ(surface.Rect(5), (PixelRect{1100, 0, 145, 41}));
 }
 
 TEST_F(TableSurfaceTest, HitTestFindsTheTopmostWindowAndItsZone) {

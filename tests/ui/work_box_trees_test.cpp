@@ -26,6 +26,8 @@ class TreesView : public HeadlessDesignView {
     trees->SetTableItemText(index, text);
   }
   void DesignCleared() override { trees->DesignCleared(); }
+  void TableChanged(int index) override { trees->FollowGroup(index); }
+  void TableRemoved(int index) override { trees->TableRemoved(index); }
   void DesignLoaded() override { trees->DesignLoaded(); }
 };
 
@@ -158,25 +160,50 @@ TEST_F(WorkBoxTreesTest, ItemsAnswerTheirTableProcedureAndPopup) {
   EXPECT_EQ(Text(W::kTableTree, trees->proceduresNode()), u8"存储过程");
 }
 
-TEST_F(WorkBoxTreesTest, NewTablesJoinTheTableTreeOnlyUntilTheGroupTreeIsRebuilt) {
+TEST_F(WorkBoxTreesTest, NewTablesJoinBothTreesAtOnceAndFollowTheirGroup) {
   Open(FourTables());
   const int index = design().AddTable(true, -1);
   ASSERT_EQ(index, 4);
   EXPECT_EQ(TableTree(), u8"表(5): a_orders(订单) b_items(货品) c_users(用户) d_notes 新表5");
+  EXPECT_EQ(GroupTree(), u8"A: 订单 d_notes | 其他表: 货品 新表5 | B: 用户");
   design().editor(index).DisplayNameChanged(Cp936(u8"客户"));
   EXPECT_EQ(Text(WorkBoxTrees::kTableTree, trees->TableItem(index)), u8"客户");
-  EXPECT_EQ(GroupTree(), u8"A: 订单 d_notes | 其他表: 货品 | B: 用户");
-  trees->RebuildGroupTree();
   EXPECT_EQ(GroupTree(), u8"A: 订单 d_notes | 其他表: 货品 客户 | B: 用户");
+  // A group typed on the name page moves the table once its editor builds its text; a
+  // group left empty goes.
+  GridCells& grid = design().editor(index).grid();
+  for (int c = 1; c <= 3; ++c) grid.SetCellText(1, c, c < 3 ? "id" : "int");
+  design().editor(index).GroupChanged("B");
+  ASSERT_TRUE(design().editor(index).Close());
+  EXPECT_EQ(GroupTree(), u8"A: 订单 d_notes | 其他表: 货品 | B: 用户 客户");
+  design().editor(1).GroupChanged("A");
+  design().editor(1).BuildSqlText();
+  EXPECT_EQ(GroupTree(), u8"A: 订单 d_notes 货品 | B: 用户 客户");
+  trees->RebuildGroupTree();
+  EXPECT_EQ(GroupTree(), u8"A: 订单 货品 d_notes | B: 用户 客户");
 
   // Opening more tables into the design (not replacing it) lists every table once.
   prompts.yesNoAnswers = {false};
   Open(Table("e_more", Cp936(u8"--(组)B")), "more.sql");
-  EXPECT_EQ(GroupTree(), u8"A: 订单 d_notes | 其他表: 货品 客户 | B: 用户 e_more");
+  EXPECT_EQ(GroupTree(), u8"A: 订单 货品 d_notes | B: 用户 客户 e_more");
   prompts.yesNoAnswers = {true};
   Open(Table("z", ""), "z.sql");
   EXPECT_EQ(TableTree(), u8"表(1): z");
   EXPECT_EQ(GroupTree(), u8"其他表: z");
+}
+
+TEST_F(WorkBoxTreesTest, ARemovedTableLeavesBothTreesAndTheLaterItemsNameTheirNewIndexes) {
+  Open(FourTables());
+  design().RemoveTable(1);  // b_items, the only one of 其他表
+  EXPECT_EQ(TableTree(), u8"表(3): a_orders(订单) c_users(用户) d_notes");
+  EXPECT_EQ(GroupTree(), u8"A: 订单 d_notes | B: 用户");
+  EXPECT_EQ(trees->TableOf(WorkBoxTrees::kTableTree, trees->TableItem(2)), 2);
+  EXPECT_EQ(Text(WorkBoxTrees::kTableTree, trees->TableItem(2)), "d_notes");
+  EXPECT_EQ(trees->GroupTables(trees->FindGroup("A")), (std::vector<int>{0, 2}));
+  EXPECT_EQ(trees->FindGroup(Cp936(u8"其他表")), -1);
+  // Names typed later reach the right items.
+  design().editor(2).DisplayNameChanged(Cp936(u8"备注"));
+  EXPECT_EQ(GroupTree(), u8"A: 订单 备注 | B: 用户");
 }
 
 TEST_F(WorkBoxTreesTest, NewGroupsAreAllNamedAlikeAndTheFirstOfANameTakesNewMembers) {

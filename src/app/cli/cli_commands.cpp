@@ -42,11 +42,15 @@ constexpr Command kCommands[] = {
      "print a select|insert|update|delete|backup|drop statement", SqlCommand},
     {"template", "KIND CODEKIND DESIGN.sql TABLE [OUT] [--fields a,b]",
      "fill a code template of sqltemplate/ for a table", TemplateCommand},
-    {"import", "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P]",
+    {"import",
+     "\"CONNECTION STRING\"|FILE.mdb OUT.sql [--kind N] [--password P] [--into DESIGN.sql] "
+     "[--on-conflict replace|rename|skip]",
      "import a database's tables and save them as a design script", ImportCommand},
     {"query", "\"CONNECTION STRING\"|FILE.mdb \"SQL\" [--limit N]",
      "run a query and print its rows as CSV (UTF-8)", QueryCommand},
-    {"push", "DESIGN.sql \"CONNECTION\"|FILE.mdb [--table NAME] [--comments-only] [--yes]",
+    {"push",
+     "DESIGN.sql \"CONNECTION\"|FILE.mdb [--table NAME] [--comments-only] [--yes] "
+     "[--drop-data]",
      "write tables (drop, create, keys, comments) or only comments to a database", PushCommand},
     {"convert-defs", "FORMAT_SCRIPT OUTPUT_FORMAT_NAME [IN]",
      "convert definition lines (standard input by default) with a source format script (a file "

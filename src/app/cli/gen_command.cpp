@@ -78,14 +78,6 @@ class CommandLinePrompts : public SilentPrompts {
   std::string out_;
 };
 
-/// The position of the table with this actual name, or -1.
-int FindTable(const std::vector<TableDesign>& tables, const std::string& actualName) {
-  for (std::size_t i = 0; i < tables.size(); ++i) {
-    if (tables[i].actualName == actualName) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 }  // namespace
 
 int GenCommand(const std::vector<std::string>& args) {
@@ -101,7 +93,14 @@ int GenCommand(const std::vector<std::string>& args) {
 
   int index = -1;
   if (!parsed.table.empty()) {
-    index = FindTable(design.RefreshTableDefinitions(), TextCodec::Utf8ToCp936(parsed.table));
+    index = FindTableByName(design.RefreshTableDefinitions(), TextCodec::Utf8ToCp936(parsed.table));
+    if (index == kAmbiguousTable) {
+      std::fprintf(stderr,
+                   "tablora-cli gen: several owners hold a table '%s' in %s: name it as "
+                   "OWNER.%s\n",
+                   parsed.table.c_str(), parsed.designPath.c_str(), parsed.table.c_str());
+      return 1;
+    }
     if (index < 0) {
       std::fprintf(stderr, "tablora-cli gen: no table '%s' in %s\n", parsed.table.c_str(),
                    parsed.designPath.c_str());

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/cli/cli_commands.h"
+#include "app/cli/database_target.h"
 #include "app/cli/opened_design.h"
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
-#include "db/connection_strings.h"
 #include "db/database_session.h"
 #include "db/write_back.h"
 
@@ -17,14 +17,19 @@ namespace {
 
 const char kUsage[] =
     "usage: tablora-cli push DESIGN.sql \"CONNECTION STRING\"|FILE.mdb [--table NAME] "
-    "[--comments-only] [--yes] [--kind N] [--password P]\n"
+    "[--comments-only] [--yes] [--drop-data] [--kind N] [--password P]\n"
     "  Writes the design's tables (drop when they exist, create, extra statements, comments)\n"
     "  or with --comments-only only their comments to the database, as the program's\n"
     "  \"更新到数据库\" commands do. --table limits it to the table of that actual name.\n"
-    "  Questions (\"表... 已存在, 要删除吗?\") are read from standard input (y or n); --yes\n"
-    "  answers yes; without an answer (end of input) the answer is no.\n"
-    "  --kind: 0 MS SQL Server (default; also SQLite and other ODBC databases), 2 Oracle.\n"
-    "  Exit codes: 0 written, 1 failed or refused, 3 left undone because the answer was no.\n";
+    "  The first table that fails ends the run; the tables written before it stay written.\n"
+    "  Questions (\"表... 已存在, 有 3 行数据, ... 要删除吗?\") are read from standard input\n"
+    "  (y or n); without an answer (end of input) the answer is no. --yes answers yes for\n"
+    "  empty tables only: a table holding rows is skipped unless --drop-data is given too.\n"
+    "  --kind: 0 MS SQL Server (also SQLite and other ODBC databases), 1 MS Access, 2 Oracle;\n"
+    "  by default the kind the connection string's driver implies. A missing SQLite file is\n"
+    "  not created (NoCreat=0 in the connection string creates it).\n"
+    "  Exit codes: 0 written, 1 failed, refused or skipped, 3 left undone because the answer\n"
+    "  was no.\n";
 
 /// Questions on standard error, answers from standard input (or yes with --yes); messages
 /// on standard error. Texts are turned from code page 936 into UTF-8.
@@ -58,13 +63,15 @@ int ExitCode(WriteBackResult result) {
       return 0;
     case WriteBackResult::kCancelled:
       return 3;
+    case WriteBackResult::kSkipped:
+      std::fputs(
+          "tablora-cli push: --yes does not drop a table that holds rows; "
+          "add --drop-data to drop it\n",
+          stderr);
+      return 1;
     default:
       return 1;
   }
-}
-
-bool EndsWithMdb(const std::string& text) {
-  return text.size() >= 4 && gbk::EqualsIgnoreCase(text.substr(text.size() - 4), ".mdb");
 }
 
 }  // namespace
@@ -75,29 +82,34 @@ int PushCommand(const std::vector<std::string>& args) {
   std::string password;
   bool commentsOnly = false;
   bool yes = false;
+  bool dropData = false;
+  bool usage = false;
   int kind = -1;
-  for (std::size_t i = 0; i < args.size(); ++i) {
+  for (std::size_t i = 0; i < args.size() && !usage; ++i) {
     if (args[i] == "--table" && i + 1 < args.size()) {
       table = args[++i];
     } else if (args[i] == "--password" && i + 1 < args.size()) {
       password = args[++i];
     } else if (args[i] == "--kind" && i + 1 < args.size()) {
-      kind = std::atoi(args[++i].c_str());
+      usage = !ParseKind(args[++i], kind);
     } else if (args[i] == "--comments-only") {
       commentsOnly = true;
     } else if (args[i] == "--yes") {
       yes = true;
+    } else if (args[i] == "--drop-data") {
+      dropData = true;
     } else if (args[i].rfind("--", 0) == 0) {
-      positional.clear();
-      break;
+      usage = true;
     } else {
       positional.push_back(args[i]);
     }
   }
-  if (positional.size() != 2 || kind < -1 || kind > 2) {
+  if (usage || positional.size() != 2) {
     std::fputs(kUsage, stderr);
     return 2;
   }
+  DatabaseTarget target;
+  if (!ResolveTarget("push", positional[1], kind, password, target)) return 2;
   OpenedDesign opened;
   if (!opened.Open(AbsolutePath(positional[0]))) return 1;
   ConsolePrompts prompts(yes);
@@ -105,26 +117,20 @@ int PushCommand(const std::vector<std::string>& args) {
   ConnectionState& state = database.state();
   AdoConnection& connection = *state.sharedConnection;
   connection.setPrompts(&prompts);
-  const std::string& target = positional[1];
-  bool open = false;
-  if (EndsWithMdb(target)) {
-    opened.app.databaseKind = kAccess;
-    open = connection.OpenAccess(AbsolutePath(target), password, -1);
-  } else {
-    state.connectionMode = ConnectionState::kDataLink;
-    opened.app.databaseKind =
-        kind >= 0 ? kind : (ConnectionStrings::IsOracle(target) ? kOracle : kSqlServer);
-    open = connection.Open(ConnectionStrings::WithPassword(target, password));
-  }
-  if (!open) return 1;
+  opened.app.databaseKind = target.kind;
+  if (target.accessFile.empty()) state.connectionMode = ConnectionState::kDataLink;
+  if (!connection.Open(target.connectionString)) return 1;
   state.connected = true;
 
   int index = -1;
   if (!table.empty()) {
     const std::string name = TextCodec::Utf8ToCp936(table);
-    const auto& tables = opened.design.RefreshTableDefinitions();
-    for (std::size_t i = 0; i < tables.size() && index < 0; ++i) {
-      if (tables[i].actualName == name) index = static_cast<int>(i);
+    index = FindTableByName(opened.design.RefreshTableDefinitions(), name);
+    if (index == kAmbiguousTable) {
+      std::fprintf(
+          stderr, "tablora-cli push: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
+          table.c_str(), positional[0].c_str(), table.c_str());
+      return 2;
     }
     if (index < 0) {
       std::fprintf(stderr, "tablora-cli push: no table '%s' in %s\n", table.c_str(),
@@ -134,16 +140,13 @@ int PushCommand(const std::vector<std::string>& args) {
   }
   WriteBack writeBack(opened.design, database, prompts);
   if (commentsOnly) return ExitCode(writeBack.UpdateComments(false, index));
+  writeBack.setKeepTablesWithRows(yes && !dropData);
   if (index >= 0) return ExitCode(writeBack.UpdateTable(index));
-  int code = 0;
+  std::vector<int> indexes;
   for (int i = 0; i < opened.design.tableCount(); ++i) {
-    if (opened.design.definitions().at(i).actualName.empty()) continue;
-    const int tableCode = ExitCode(writeBack.UpdateTable(i));
-    if (tableCode == 1 || code == 0) code = tableCode;
-    // MS Access refuses every table alike: once is enough.
-    if (opened.app.databaseKind == kAccess) break;
+    if (!opened.design.definitions().at(i).actualName.empty()) indexes.push_back(i);
   }
-  return code;
+  return ExitCode(writeBack.UpdateTables(indexes));
 }
 
 }  // namespace tablora::cli

@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "app/cli/cli_commands.h"
-#include "base/gbk_text.h"
+#include "app/cli/database_target.h"
 #include "base/text_codec.h"
-#include "db/connection_strings.h"
 #include "db/csv_writer.h"
 #include "db/odbc_connection.h"
 #include "db/row_cursor.h"
@@ -23,10 +22,6 @@ int Failed(const char* what, const std::vector<DiagnosticRecord>& errors) {
   if (text.empty()) text = "the driver gave no message\n";
   std::fprintf(stderr, "tablora-cli query: %s\n%s", what, TextCodec::Cp936ToUtf8(text).c_str());
   return 1;
-}
-
-bool EndsWithMdb(const std::string& text) {
-  return text.size() >= 4 && gbk::EqualsIgnoreCase(text.substr(text.size() - 4), ".mdb");
 }
 
 }  // namespace
@@ -49,10 +44,10 @@ int QueryCommand(const std::vector<std::string>& args) {
                  "usage: tablora-cli query \"CONNECTION STRING\"|FILE.mdb \"SQL\" [--limit N]\n");
     return 2;
   }
-  const std::string& source = positional[0];
+  DatabaseTarget target;
+  if (!ResolveTarget("query", positional[0], -1, "", target)) return 2;
   OdbcConnection db;
-  if (!db.Open(EndsWithMdb(source) ? ConnectionStrings::Access(AbsolutePath(source), "") : source))
-    return Failed("cannot connect", db.errors());
+  if (!db.Open(target.connectionString)) return Failed("cannot connect", db.errors());
   // The command line is UTF-8; the drivers take code page 936.
   std::unique_ptr<RowCursor> cursor = db.OpenCursor(TextCodec::Utf8ToCp936(positional[1]));
   if (!cursor) return Failed("the statement failed", db.errors());

@@ -5,6 +5,7 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/opened_design.h"
+#include "base/gbk_text.h"
 #include "base/ini_file.h"
 #include "base/program_folder.h"
 #include "base/text_codec.h"
@@ -100,15 +101,30 @@ bool Parse(const char* command, const std::vector<std::string>& args, StatementA
   return true;
 }
 
+/// The condition of --where as a clause: "WHERE " goes before a text that does not begin
+/// with that word (any case); an empty text stays empty.
+std::string WhereClause(const std::string& text) {
+  const std::string trimmed = gbk::Trim(text);
+  if (trimmed.empty()) return trimmed;
+  const bool hasWord =
+      trimmed.size() >= 5 &&
+      gbk::EqualsIgnoreCase(std::string_view(trimmed).substr(0, 5), "WHERE") &&
+      (trimmed.size() == 5 || !gbk::IsWordChar(static_cast<unsigned char>(trimmed[5])));
+  return hasWord ? trimmed : "WHERE " + trimmed;
+}
+
 /// Opens the design, picks the table and the fields into `builder`; prints why not.
 bool Prepare(const char* command, OpenedDesign& opened, const std::string& designPath,
              const std::string& tableName, const StatementArguments& args,
              StatementBuilder& builder) {
   const std::vector<TableDesign>& tables = opened.design.RefreshTableDefinitions();
   const std::string wanted = TextCodec::Utf8ToCp936(tableName);
-  int index = -1;
-  for (std::size_t i = 0; i < tables.size(); ++i) {
-    if (tables[i].actualName == wanted) index = static_cast<int>(i);
+  const int index = FindTableByName(tables, wanted);
+  if (index == kAmbiguousTable) {
+    std::fprintf(stderr,
+                 "tablora-cli %s: several owners hold a table '%s' in %s: name it as OWNER.%s\n",
+                 command, tableName.c_str(), designPath.c_str(), tableName.c_str());
+    return false;
   }
   if (index < 0) {
     std::fprintf(stderr, "tablora-cli %s: no table '%s' in %s\n", command, tableName.c_str(),
@@ -133,7 +149,7 @@ bool Prepare(const char* command, OpenedDesign& opened, const std::string& desig
       builder.Choose(pos);
     }
   }
-  builder.setWhere(TextCodec::Utf8ToCp936(args.where));
+  builder.setWhere(TextCodec::Utf8ToCp936(WhereClause(args.where)));
   builder.setParameters(args.params);
   builder.setProcedureHeader(args.proc);
   builder.setNoLineBreaks(args.noBreaks);

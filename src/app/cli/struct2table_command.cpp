@@ -1,9 +1,9 @@
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/cli/cli_commands.h"
+#include "app/cli/database_target.h"
 #include "app/cli/opened_design.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -17,9 +17,7 @@ int StructToTableCommand(const std::vector<std::string>& args) {
   int kind = -1;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--kind" && i + 1 < args.size()) {
-      const std::string& value = args[++i];
-      if (value != "0" && value != "1" && value != "2") paths.push_back("");  // bad usage
-      kind = std::atoi(value.c_str());
+      if (!ParseKind(args[++i], kind)) paths.push_back("");  // bad usage
     } else {
       paths.push_back(args[i]);
     }

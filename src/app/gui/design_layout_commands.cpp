@@ -62,7 +62,7 @@ void DesignLayoutCommands::ApplyArrange(const ArrangeOptions& options) {
     runs = ArrangeLayout::GroupRuns(groups, design.tableCount());
   }
   const ArrangeMetrics metrics{settings.tableWinHeight, settings.marginW, settings.marginH,
-                               frame_.designWindow().ScrollHeight()};
+                               frame_.designWindow().ScrollHeight(), settings.fitColumnWidths};
   const Arrangement arrangement =
       ArrangeLayout::Compute(options, metrics, runs, canvas->ContentSizes());
   design.setTablesPerRow(arrangement.tablesPerRow);

@@ -18,6 +18,9 @@ class ForwardingPrompts : public Prompts {
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
     return target_().AskYesNoCancel(text, caption);
   }
+  ConflictChoice ChooseConflict(const TableConflictQuestion& question, bool& forAll) override {
+    return target_().ChooseConflict(question, forAll);
+  }
   void ShowMessage(const std::string& text, const std::string& caption) override {
     target_().ShowMessage(text, caption);
   }

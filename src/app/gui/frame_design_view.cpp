@@ -66,6 +66,7 @@ void FrameDesignView::TableAdded(int index, bool show) {
 }
 
 void FrameDesignView::TableChanged(int index) {
+  frame_.workBoxCommands().TableChanged(index);
   ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableChanged(index); });
   if (TableEditorSheet* sheet = Sheet(index)) sheet->ShowEditorData();
 }
@@ -81,6 +82,35 @@ void FrameDesignView::DesignCleared() {
   DestroySheets();
   ForEachCanvas(frame_, [](DesignCanvas& canvas) { canvas.DesignCleared(); });
   RefreshSoon();
+}
+
+void FrameDesignView::TableRemoved(int index) {
+  // The sheet of the table goes; the sheets of the tables after it keep their editors.
+  std::map<int, TableEditorSheet*> kept;
+  for (auto& [table, sheet] : sheets_) {
+    if (table == index) {
+      sheet->Orphan();
+      sheet->Destroy();
+    } else {
+      kept.emplace(table > index ? table - 1 : table, sheet);
+    }
+  }
+  sheets_ = std::move(kept);
+  frame_.workBoxCommands().TableRemoved(index);
+  ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableRemoved(index); });
+  RefreshSoon();
+}
+
+void FrameDesignView::SheetClosed(TableEditorSheet* sheet) {
+  // After the close event is done: the sheet goes with its table.
+  frame_.CallAfter([this, sheet] {
+    for (auto& [table, shown] : sheets_) {
+      if (shown != sheet) continue;
+      Design* design = frame_.session() != nullptr ? frame_.session()->design() : nullptr;
+      if (design != nullptr && design->IsBlankTable(table)) design->RemoveTable(table);
+      return;
+    }
+  });
 }
 
 void FrameDesignView::DestroySheets() {
@@ -100,6 +130,7 @@ void FrameDesignView::ShowSheet(int index) {
   if (sheet == nullptr) {
     sheet =
         new TableEditorSheet(&frame_, frame_.appState(), frame_.prompts(), design->editor(index));
+    sheet->SetOnClosed([this, sheet] { SheetClosed(sheet); });
     sheets_[index] = sheet;
   }
   sheet->ShowSheet();

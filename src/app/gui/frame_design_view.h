@@ -31,6 +31,7 @@ class FrameDesignView : public DesignView {
   void TableChanged(int index) override;
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
+  void TableRemoved(int index) override;
   void DesignLoaded() override;
   void ArrangeDesign() override;
   void SetRootTexts(const std::string& text) override;
@@ -46,6 +47,8 @@ class FrameDesignView : public DesignView {
   wxSize ClientSize() const;
   void RefreshSoon();
   void DestroySheets();
+  /// A sheet was closed: a new table left blank goes again (a new table the user let go).
+  void SheetClosed(TableEditorSheet* sheet);
 
   MainFrame& frame_;
   int scrollHeight_ = HeadlessDesignView::kInitialScrollHeight;

@@ -103,9 +103,10 @@ void QueryWindow::ShowTableRows(int count, int table) {
   Design* design = session != nullptr ? session->design() : nullptr;
   if (design == nullptr || table < 0 || table >= design->tableCount()) return;
   const std::string name = design->RefreshTableDefinitions()[table].actualName;
-  const int kind = host_.appState().databaseKind;
-  // The server decides between TOP and LIMIT, so connect before the text is made.
+  // The server decides between TOP and LIMIT, and connecting may choose the kind: connect
+  // before the text is made.
   const bool connected = EnsureConnected();
+  const int kind = host_.appState().databaseKind;
   const bool limit = connected && SqliteDialect::IsSqlite(
                                       session->database()->state().sharedConnection->DbmsName());
   const std::string sql = TableQuery::Text(kind, name, count, limit);
@@ -124,6 +125,9 @@ void QueryWindow::Execute() {
 
 void QueryWindow::RunQuery(const std::string& sql) {
   if (sqlText() != sql) sql_->SetValue(to_wx(sql));
+  // The count of an earlier run must not stand beside a run that fails or never starts.
+  count_->SetLabel(wxEmptyString);
+  count_->Update();
   if (!EnsureConnected()) return;
   if (!gridPrepared_) {
     grid_->SetEditable(true);

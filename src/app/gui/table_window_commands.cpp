@@ -51,6 +51,7 @@ bool TableWindowCommands::IsTableCommandEnabled(int id, int table) const {
     case table_cmd::kSelectOne:
     case table_cmd::kSelectTen:
     case table_cmd::kSelectAll:
+    case table_cmd::kRemoveTable:
       return true;
     case table_cmd::kReloadFromDatabase:
     case table_cmd::kWriteToDatabase:
@@ -108,6 +109,9 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
     case table_cmd::kWriteToDatabase:
     case table_cmd::kWriteCommentsToDatabase:
       RunWriteBackCommand(frame_, id, table);
+      break;
+    case table_cmd::kRemoveTable:
+      design()->AskRemoveTable(table);
       break;
     default:
       break;

@@ -116,6 +116,14 @@ void WorkBoxCommands::TableTreeTextChanged(int index, const std::string& text) {
   if (WorkBoxTrees* t = trees()) t->SetTableItemText(index, text);
 }
 
+void WorkBoxCommands::TableChanged(int index) {
+  if (WorkBoxTrees* t = trees()) t->FollowGroup(index);
+}
+
+void WorkBoxCommands::TableRemoved(int index) {
+  if (WorkBoxTrees* t = trees()) t->TableRemoved(index);
+}
+
 void WorkBoxCommands::DesignCleared() {
   if (WorkBoxTrees* t = trees()) t->DesignCleared();
 }

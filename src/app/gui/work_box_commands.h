@@ -32,6 +32,8 @@ class WorkBoxCommands {
   // The design's notes.
   void TableAdded(int index, bool show);
   void TableTreeTextChanged(int index, const std::string& text);
+  void TableChanged(int index);
+  void TableRemoved(int index);
   void DesignCleared();
   void DesignLoaded();
 

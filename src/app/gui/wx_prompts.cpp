@@ -7,6 +7,7 @@
 
 #include "app/gui/database_kind_dialog.h"
 #include "app/gui/message_dialog.h"
+#include "app/gui/table_conflict_dialog.h"
 #include "base/file_dialogs.h"
 #include "base/gui/wx_text.h"
 #include "base/settings.h"
@@ -29,6 +30,13 @@ Answer WxPrompts::AskYesNoCancel(const std::string& text, const std::string& cap
     default:
       return Answer::kCancel;
   }
+}
+
+ConflictChoice WxPrompts::ChooseConflict(const TableConflictQuestion& question, bool& forAll) {
+  TableConflictDialog dialog(parent_, question);
+  dialog.ShowModal();
+  forAll = dialog.forAll();
+  return dialog.choice();
 }
 
 void WxPrompts::ShowMessage(const std::string& text, const std::string& caption) {

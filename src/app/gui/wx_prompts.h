@@ -19,6 +19,7 @@ class WxPrompts : public Prompts {
 
   bool AskYesNo(const std::string& text, const std::string& caption) override;
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+  ConflictChoice ChooseConflict(const TableConflictQuestion& question, bool& forAll) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   std::string ChooseSaveFile(const FileDialogSpec& spec) override;
   std::string ChooseOpenFile(const FileDialogSpec& spec) override;

@@ -86,6 +86,7 @@ DesignCanvas::DesignCanvas(wxWindow* parent, AppState& state, DesignSource desig
   Bind(wxEVT_MOTION, &DesignCanvas::OnMotion, this);
   Bind(wxEVT_MOUSEWHEEL, &DesignCanvas::OnWheel, this);
   Bind(wxEVT_MOUSE_CAPTURE_LOST, &DesignCanvas::OnCaptureLost, this);
+  Bind(wxEVT_KEY_DOWN, &DesignCanvas::OnKeyDown, this);
   Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
     if (titleTip_ && !titleTip_->GetScreenRect().Contains(ClientToScreen(event.GetPosition()))) {
       titleTip_->HideTip();
@@ -120,11 +121,37 @@ void DesignCanvas::TableChanged(int index) {
 }
 
 void DesignCanvas::DesignCleared() {
+  selected_ = -1;
   surface_.reset();
   surfaceDesign_ = nullptr;
   cache_.clear();
   cachedPixels_ = 0;
   Refresh();
+}
+
+void DesignCanvas::TableRemoved(int index) {
+  if (selected_ == index) {
+    selected_ = -1;
+  } else if (selected_ > index) {
+    --selected_;
+  }
+  titleTip_->HideTip();
+  // The drawings are kept by table index: they are made again as windows are shown.
+  cache_.clear();
+  cachedPixels_ = 0;
+  if (surface_ != nullptr && surfaceDesign_ != nullptr) surface_->TableRemoved(index);
+  Refresh();
+}
+
+void DesignCanvas::OnKeyDown(wxKeyEvent& event) {
+  TableSurface* s = surface();
+  if (event.GetKeyCode() == WXK_DELETE && event.GetModifiers() == wxMOD_NONE && s != nullptr &&
+      selected_ >= 0 && selected_ < s->Count() && target_ != nullptr &&
+      target_->IsTableCommandEnabled(table_cmd::kRemoveTable, selected_)) {
+    target_->RunTableCommand(table_cmd::kRemoveTable, selected_);
+    return;
+  }
+  event.Skip();
 }
 
 void DesignCanvas::Restyle(int index) {
@@ -182,23 +209,6 @@ void DesignCanvas::RefreshSurfaceRect(const PixelRect& rect) {
   RefreshRect(wxRect(at.x, at.y, rect.width + 1, rect.height + 1), false);
 }
 
-bool DesignCanvas::PrepareVisible(const PixelRect& area) {
-  bool resized = false;
-  // A window's size is known only once it is fitted: look a window's default size
-  // beyond the area so that windows growing into it are fitted too.
-  const PixelRect wide{
-      area.x - state_.settings.tableWinWidth, area.y - state_.settings.tableWinHeight,
-      area.width + state_.settings.tableWinWidth, area.height + state_.settings.tableWinHeight};
-  for (int table : surface_->VisibleIn(wide)) {
-    const PixelRect before = surface_->Rect(table);
-    if (surface_->Prepare(table, state_.settings, *measurer_) &&
-        !(surface_->Rect(table) == before)) {
-      resized = true;
-    }
-  }
-  return resized;
-}
-
 const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   const SurfaceWindow& window = surface_->Window(table);
   CachedDrawing& cached = cache_[table];
@@ -240,7 +250,9 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
   }
   if (surface() == nullptr) return;
   const PixelRect area = VisibleArea();
-  if (PrepareVisible(area)) {
+  // Every window is measured before any is drawn (a window that grows moves its
+  // neighbours); the cells are made for the windows in sight.
+  if (surface_->PrepareAll(state_.settings, *measurer_, &area)) {
     UpdateVirtualSize();
     Refresh();  // a fitted window may reach beyond this paint's region
   }
@@ -274,6 +286,7 @@ void DesignCanvas::OnLeftDown(wxMouseEvent& event) {
   if (s == nullptr || ShowsWelcome()) return;
   const wxPoint p = ToSurface(event.GetPosition());
   const SurfaceHit hit = s->Press(p.x, p.y);
+  selected_ = hit.table;
   if (hit.table < 0) return;
   RefreshSurfaceRect(s->Rect(hit.table));
   if (s->mode() != TableSurface::Mode::kIdle && !HasCapture()) CaptureMouse();
@@ -315,6 +328,7 @@ void DesignCanvas::OnRightDown(wxMouseEvent& event) {
   const wxPoint p = ToSurface(event.GetPosition());
   const SurfaceHit hit = s->HitTest(p.x, p.y);
   if (hit.table < 0) return;
+  selected_ = hit.table;
   std::unique_ptr<wxMenu> menu = BuildTableMenu(hit.table);
   const int chosen = GetPopupMenuSelectionFromUser(*menu, event.GetPosition());
   if (chosen != wxID_NONE && target_ != nullptr) {
@@ -397,8 +411,8 @@ std::vector<ArrangeLayout::Content> DesignCanvas::ContentSizes() {
   std::vector<ArrangeLayout::Content> sizes;
   TableSurface* s = surface();
   if (s == nullptr) return sizes;
+  s->PrepareAll(state_.settings, *measurer_);
   for (int table = 0; table < s->Count(); ++table) {
-    s->Prepare(table, state_.settings, *measurer_);
     const GridModel& grid = s->Window(table).grid;
     sizes.push_back({grid.ContentWidth(), grid.ContentHeight()});
   }
@@ -431,6 +445,7 @@ void DesignCanvas::ShowTable(int table, bool takeFocus) {
   GetScrollPixelsPerUnit(&unitX, &unitY);
   Scroll(0, s->Rect(table).y / std::max(unitY, 1));
   s->BringToTop(table);
+  selected_ = table;
   RefreshSurfaceRect(s->Rect(table));
   if (!takeFocus) return;
   SetFocus();

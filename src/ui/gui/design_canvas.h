@@ -42,6 +42,10 @@ class DesignCanvas : public wxScrolledCanvas {
   void TableChanged(int index);
   /// Every table was released.
   void DesignCleared();
+  /// Table `index` was taken out of the design; the tables after it moved down one index.
+  void TableRemoved(int index);
+  /// The window the user last clicked (the Delete key's table), or -1.
+  int selectedTable() const { return selected_; }
   /// The display styles changed: rebuild every window (or only `index`).
   void Restyle(int index = -1);
   /// The total scroll height (the width becomes 10000 once set, as for new tables); the
@@ -98,9 +102,8 @@ class DesignCanvas : public wxScrolledCanvas {
   void OnMotion(wxMouseEvent& event);
   void OnWheel(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
 
-  /// Prepares the windows in the visible area; true when a window changed its size.
-  bool PrepareVisible(const PixelRect& area);
   const wxBitmap& WindowBitmap(int table);
   void RefreshSurfaceRect(const PixelRect& rect);
   void UpdateVirtualSize();
@@ -127,6 +130,7 @@ class DesignCanvas : public wxScrolledCanvas {
   int scrollHeight_ = 1000;
   int scrollWidth_ = 1000;
   bool sizePending_ = false;
+  int selected_ = -1;
   TitleTip* titleTip_ = nullptr;
 };
 

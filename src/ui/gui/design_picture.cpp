@@ -34,7 +34,7 @@ DesignPicture::DesignPicture(TableSurface& surface, const AppState& state)
 
 void DesignPicture::PrepareAll(const TextMeasurer& measurer) {
   surface_.Sync();
-  for (int i = 0; i < surface_.Count(); ++i) surface_.Prepare(i, state_.settings, measurer);
+  surface_.PrepareAll(state_.settings, measurer);  // windows that grow move apart, as on screen
 }
 
 wxSize DesignPicture::Size() {

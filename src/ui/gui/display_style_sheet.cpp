@@ -2,6 +2,7 @@
 
 #include <wx/bookctrl.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/panel.h>
 #include <wx/scrolwin.h>
@@ -47,6 +48,10 @@ wxWindow* DisplayStyleSheet::BuildChoosePage(wxWindow* book) {
   fields_ = combo(u8"字段样式:", settings_.columnStyles, settings_.currentColumnStyle);
   titles_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { choice_.title = titles_->GetSelection(); });
   fields_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { choice_.field = fields_->GetSelection(); });
+  fit_ = new wxCheckBox(page, wxID_ANY, U(u8"列宽适应内容"));
+  fit_->SetValue(settings_.fitColumnWidths);
+  fit_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { choice_.fitWidths = fit_->GetValue(); });
+  sizer->Add(fit_, 0, wxALL, 10);
   page->SetSizer(sizer);
   return page;
 }

@@ -8,6 +8,7 @@
 #include "ui/display_styles.h"
 
 class wxButton;
+class wxCheckBox;
 class wxChoice;
 class wxTextCtrl;
 
@@ -24,6 +25,8 @@ class DisplayStyleSheet : public wxPropertySheetDialog {
   DisplayStyles::Choice choice() const { return choice_; }
   wxChoice* titleChoice() const { return titles_; }
   wxChoice* fieldChoice() const { return fields_; }
+  /// "列宽适应内容".
+  wxCheckBox* fitCheck() const { return fit_; }
   const std::vector<wxTextCtrl*>& widthBoxes() const { return widthBoxes_; }
   /// "修改(&E)": the width boxes become editable.
   void EnableWidthEdits();
@@ -38,6 +41,7 @@ class DisplayStyleSheet : public wxPropertySheetDialog {
   DisplayStyles::Choice choice_;
   wxChoice* titles_ = nullptr;
   wxChoice* fields_ = nullptr;
+  wxCheckBox* fit_ = nullptr;
   std::vector<wxTextCtrl*> widthBoxes_;
 };
 

@@ -148,7 +148,10 @@ wxWindow* TableEditorSheet::BuildSqlPage(wxWindow* book) {
 }
 
 void TableEditorSheet::TakeNames() {
-  editor_.CommentChanged(from_wx(comment_->GetValue()));
+  // The box shows the comment without the group tail the script may have carried: an
+  // untouched box leaves the comment as it is.
+  const std::string comment = from_wx(comment_->GetValue());
+  if (comment != CommentWithoutGroup(editor_.names().comment)) editor_.CommentChanged(comment);
   editor_.GroupChanged(from_wx(group_->GetValue()));
   editor_.OwnerChanged(from_wx(owner_->GetValue()));
 }
@@ -162,7 +165,7 @@ void TableEditorSheet::ShowNames() {
   };
   set(displayName_, names.displayName);
   set(actualName_, names.actualName);
-  set(comment_, names.comment);
+  set(comment_, CommentWithoutGroup(names.comment));
   set(group_, names.group);
   set(owner_, names.owner);
   showing_ = false;
@@ -217,7 +220,15 @@ void TableEditorSheet::ApplyText() {
   ShowEditorData();
 }
 
+void TableEditorSheet::Orphan() {
+  orphaned_ = true;
+  showing_ = true;  // every control's handler stands still
+  onClosed_ = nullptr;
+  Hide();
+}
+
 void TableEditorSheet::CloseSheet() {
+  if (orphaned_) return;
   TakeNames();
   if (grid_->IsEditing()) grid_->EndEdit();
   showing_ = true;
@@ -230,6 +241,7 @@ void TableEditorSheet::CloseSheet() {
   }
   ShowEditorData();
   Hide();
+  if (onClosed_) onClosed_();
 }
 
 }  // namespace tablora

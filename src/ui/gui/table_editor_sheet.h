@@ -2,6 +2,8 @@
 
 #include <wx/propdlg.h>
 
+#include <functional>
+
 #include "base/app_state.h"
 #include "base/prompts.h"
 #include "model/table_editor.h"
@@ -29,6 +31,8 @@ class TableEditorSheet : public wxPropertySheetDialog {
 
   wxTextCtrl* displayNameBox() const { return displayName_; }
   wxTextCtrl* actualNameBox() const { return actualName_; }
+  wxTextCtrl* commentBox() const { return comment_; }
+  wxTextCtrl* groupBox() const { return group_; }
   wxTextCtrl* sqlBox() const { return sql_; }
   wxCheckBox* extraBox() const { return extra_; }
   DataGrid* grid() const { return grid_; }
@@ -37,6 +41,11 @@ class TableEditorSheet : public wxPropertySheetDialog {
   void ApplyText();
   /// The close box.
   void CloseSheet();
+  /// Called after the close box hid the sheet.
+  void SetOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
+  /// The table is gone (its editor with it): the sheet touches the editor no more and
+  /// waits to be destroyed.
+  void Orphan();
 
  private:
   wxWindow* BuildNamePage(wxWindow* book);
@@ -59,6 +68,8 @@ class TableEditorSheet : public wxPropertySheetDialog {
   wxTextCtrl* sql_ = nullptr;
   wxCheckBox* extra_ = nullptr;
   bool showing_ = false;  ///< the sheet writes its controls: their change events are its own
+  bool orphaned_ = false;
+  std::function<void()> onClosed_;
 };
 
 }  // namespace tablora

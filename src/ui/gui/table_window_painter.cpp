@@ -2,6 +2,7 @@
 
 #include <wx/dcclient.h>
 
+#include "base/gbk_text.h"
 #include "base/gui/wx_text.h"
 #include "ui/grid_text_wrap.h"
 #include "ui/gui/grid_renderer.h"
@@ -13,18 +14,46 @@ CachedTextMeasurer::CachedTextMeasurer(wxDC& dc, const wxFont& font)
     : dc_(dc), font_(font), boldFont_(GridRenderer::FixedFont(font)) {
   dc_.SetFont(font_);
   lineHeight_ = dc_.GetCharHeight();
+  Clear();
 }
 
-int CachedTextMeasurer::Width(const std::string& text, bool bold) const {
-  std::string key;
-  key.reserve(text.size() + 1);
-  key += bold ? 'b' : 'n';
-  key += text;
-  auto it = extents_.find(key);
-  if (it != extents_.end()) return it->second;
-  dc_.SetFont(bold ? boldFont_ : font_);
-  const int width = dc_.GetTextExtent(to_wx(text)).x;
-  extents_.emplace(std::move(key), width);
+void CachedTextMeasurer::Clear() {
+  for (auto& widths : single_) widths.fill(-1);
+  for (auto& widths : wide_) widths.clear();
+}
+
+int CachedTextMeasurer::CharacterWidth(std::string_view character, bool bold) const {
+  const auto measure = [&] {
+    dc_.SetFont(bold ? boldFont_ : font_);
+    return dc_.GetTextExtent(to_wx(std::string(character))).x;
+  };
+  const auto first = static_cast<unsigned char>(character[0]);
+  if (character.size() == 1 && first < 0x80) {
+    int& width = single_[bold][first];
+    if (width < 0) width = measure();
+    return width;
+  }
+  const unsigned key =
+      first << 8 | (character.size() > 1 ? static_cast<unsigned char>(character[1]) : 0);
+  auto it = wide_[bold].find(key);
+  if (it == wide_[bold].end()) it = wide_[bold].emplace(key, measure()).first;
+  return it->second;
+}
+
+int CachedTextMeasurer::Width(std::string_view text, bool bold) const {
+  const std::array<int, 128>& single = single_[bold];
+  int width = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[pos]);
+    if (byte < 0x80 && single[byte] >= 0) {
+      width += single[byte];
+      ++pos;
+      continue;
+    }
+    const std::size_t length = gbk::IsLeadByte(byte) && pos + 1 < text.size() ? 2 : 1;
+    width += CharacterWidth(text.substr(pos, length), bold);
+    pos += length;
+  }
   return width;
 }
 
@@ -37,7 +66,7 @@ int CachedTextMeasurer::WrappedHeight(const std::string& text, int width, bool b
   const int room = width - 2 * GridRenderer::kTextPadding - 1;
   if (text.find('\n') == std::string::npos && Width(text, bold) <= room) return lineHeight_;
   const auto lines = GridTextWrap::Lines(
-      text, room, [this, bold](std::string_view piece) { return Width(std::string(piece), bold); });
+      text, room, [this, bold](std::string_view piece) { return Width(piece, bold); });
   return lineHeight_ * static_cast<int>(lines.size());
 }
 

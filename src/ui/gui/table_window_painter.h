@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include <wx/dc.h>
@@ -11,9 +13,10 @@
 
 namespace tablora {
 
-/// Measures cell texts in one font and remembers every extent it measured: a table
-/// window's texts are measured once, not on every fit. A word-broken text is measured
-/// whole first and broken into lines only when it does not fit.
+/// Measures cell texts in one font as the sum of their characters' widths, each character
+/// measured once: thousands of table windows are fitted without a device call per text.
+/// The sum ignores kerning, so it is the drawn width or (where the font kerns) a pixel or
+/// a few more: a text measured to fit is drawn whole, on as many lines or fewer.
 class CachedTextMeasurer : public TextMeasurer {
  public:
   /// `dc` must outlive the measurer.
@@ -21,16 +24,19 @@ class CachedTextMeasurer : public TextMeasurer {
   Extent TextExtent(const std::string& text, bool bold) const override;
   int WrappedHeight(const std::string& text, int width, bool bold) const override;
   Extent ImageExtent(int) const override { return {}; }
-  /// Forget every extent (after a font change).
-  void Clear() { extents_.clear(); }
+  /// Forget every width (after a font change).
+  void Clear();
 
  private:
-  int Width(const std::string& text, bool bold) const;
+  int Width(std::string_view text, bool bold) const;
+  /// One character: a byte below 0x80, else up to two bytes of code page 936.
+  int CharacterWidth(std::string_view character, bool bold) const;
   wxDC& dc_;
   wxFont font_;
   wxFont boldFont_;
   int lineHeight_ = 0;
-  mutable std::unordered_map<std::string, int> extents_;  ///< key: bold flag + text
+  mutable std::array<std::array<int, 128>, 2> single_;  ///< -1: not measured yet
+  mutable std::array<std::unordered_map<unsigned, int>, 2> wide_;
 };
 
 /// Draws table windows: the frame, the grid scrolled by the window's own position and the

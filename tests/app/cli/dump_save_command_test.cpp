@@ -101,6 +101,10 @@ TEST_F(DumpSaveCommand, FailuresExitNonZeroWithTheProgramsMessage) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err.rfind("无法读取文件!", 0), 0u) << run.err;
 
+  run = Cli("dump " + dir.path().string());
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, dir.path().string() + " 是一个文件夹, 不是SQL脚本文件!\n");
+
   const std::string out = dir / "never.sql";
   run = Cli("save " + notTables + " " + out);
   EXPECT_EQ(run.exitCode, 1);

@@ -52,6 +52,12 @@ TEST_F(NewSampleCommand, SampleOpensAndSavesAgainWithEveryLineKept) {
   ASSERT_EQ(SortedLayout(original).size(), 4u);
   EXPECT_EQ(SortedLayout(first), SortedLayout(original));
   EXPECT_EQ(second, first);
+
+  // The shipped business sample is already in the form the program saves.
+  const std::string business = std::string(TABLORA_SOURCE_DIR) + "/resources/samples/erp70.sql";
+  ASSERT_EQ(Cli("save " + business + " " + (dir / "business.sql")).exitCode, 0);
+  EXPECT_EQ(Read(dir / "business.sql"), Read(business));
+  EXPECT_EQ(SortedLayout(Read(business)).size(), 70u);
 }
 
 TEST_F(NewSampleCommand, RelativeTargetsAreWrittenWhereTheCommandRuns) {

@@ -12,7 +12,7 @@ class PushCommand : public testing::CliTest {
  protected:
   /// A SQLite file in the test's folder holding "orders" without keys and two rows.
   std::string MakeDatabase() {
-    const std::string connection = "Driver=SQLite3;Database=" + (dir / "push.db");
+    const std::string connection = "Driver=SQLite3;NoCreat=0;Database=" + (dir / "push.db");
     OdbcConnection db;
     EXPECT_TRUE(db.Open(connection)) << db.ErrorsText();
     for (const char* sql :
@@ -46,11 +46,18 @@ TEST_F(PushCommand, AnswersDecideTheDrop) {
     const char* errorHas;  ///< UTF-8
   };
   const Case cases[] = {
-      {"--yes", "", 0, "0 rows, key: cust_id line_no", u8"表 orders已存在, 要删除吗? y\nOK!\n"},
+      // --yes does not cover a table that holds rows.
+      {"--yes", "", 1, "2 rows, key:",
+       u8"表 orders有 2 行数据, 没有删除它!\ntablora-cli push: --yes does not drop a table "
+       u8"that holds rows; add --drop-data to drop it\n"},
+      {"--yes --drop-data", "", 0, "0 rows, key: cust_id line_no",
+       u8"表 orders已存在, 有 2 行数据, 删除后数据将丢失. 要删除吗? y\nOK!\n"},
       {"--table orders", "y\n", 0, "0 rows, key: cust_id line_no", u8"[y/N] OK!\n"},
-      {"", "n\n", 3, "2 rows, key:", u8"表 orders已存在, 要删除吗? [y/N] "},
+      {"", "n\n", 3,
+       "2 rows, key:", u8"表 orders已存在, 有 2 行数据, 删除后数据将丢失. 要删除吗? [y/N] "},
       {"", "", 3, "2 rows, key:", "no answer on standard input: no (use --yes)"},
       {"--table missing --yes", "", 2, "2 rows, key:", "no table 'missing'"},
+      {"--kind abc --yes", "", 2, "2 rows, key:", "usage: tablora-cli push"},
       // The design has no comments: only drops are sent, and SQLite's refusals of them are
       // what a table without comments answers.
       {"--comments-only", "", 0, "2 rows, key:", "OK!\n"},

@@ -85,6 +85,9 @@ TEST(DbImport, OpeningAnMdbAsksForThePasswordAndFillsTheDesignSurface) {
   same.width = Frame().appState().settings.tableWinWidth;
   Frame().layoutCommands().ApplyArrange(same);
   for (int t = 0; t < 8; ++t) EXPECT_TRUE(imported[t] == canvas->surface()->Rect(t)) << t;
+  // With the columns fitted to their texts no window is cut at the arranged width.
+  ASSERT_TRUE(Frame().appState().settings.fitColumnWidths);
+  for (int t = 0; t < 8; ++t) EXPECT_FALSE(canvas->surface()->ScrollBars(t).horizontal) << t;
 
   // Both trees hold every table, and their roots name the last confirmed database.
   WorkBoxTrees* trees = Frame().workBoxCommands().trees();

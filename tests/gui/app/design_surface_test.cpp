@@ -25,14 +25,14 @@
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/database_kind_dialog.h"
+#include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/message_dialog.h"
-#include "app/gui/wx_prompts.h"
-#include "app/gui/design_layout_commands.h"
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/table_window_commands.h"
+#include "app/gui/wx_prompts.h"
 #include "app_test_support.h"
 #include "base/app_state.h"
 #include "base/document_titles.h"
@@ -42,14 +42,15 @@
 #include "gen/gui/options_dialog.h"
 #include "gen/gui/statement_builder_dialog.h"
 #include "model/design.h"
+#include "model/script_opener.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/gui/colour_dialog.h"
 #include "ui/gui/data_grid.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/design_picture.h"
 #include "ui/gui/design_printout.h"
 #include "ui/gui/display_style_sheet.h"
-#include "ui/gui/colour_dialog.h"
 #include "ui/gui/drop_list.h"
 #include "ui/gui/in_place_list.h"
 #include "ui/gui/table_editor_sheet.h"
@@ -86,6 +87,7 @@ class DesignSurface : public ::testing::Test {
     saved = Frame().appState().settings;
     Frame().appState().settings.currentHeaderStyle = 2;  // 实际表名
     Frame().appState().settings.currentColumnStyle = 7;  // 实际列名 数据类型(数组大小)
+    Frame().appState().settings.fitColumnWidths = false;  // the widths of the settings
     Frame().appState().designHasContent = false;
     ResetToOneDesignWindow();
     Frame().SetSession(CreateDesignSession(Frame()));
@@ -99,11 +101,72 @@ class DesignSurface : public ::testing::Test {
     Frame().SetSession(nullptr);
     Frame().appState().settings = saved;
     Frame().appState().designHasContent = false;
+    if (Frame().GetRect() != frameRect) Frame().SetSize(frameRect);
+  }
+
+  /// Opens the business sample with its columns fitted to their texts, in style `field`
+  /// with both names in the titles, on a main window of 1600 x 1000 when the display
+  /// holds one (the screenshots are for the record).
+  void OpenBusinessSample(int field) {
+    frameRect = Frame().GetRect();
+    const wxSize display = wxGetDisplaySize();
+    if (display.x >= 1600 && display.y >= 1000) {
+      Frame().SetSize(0, 0, 1600, 1000);
+      PumpEvents(200);
+    }
+    Settings& settings = Frame().appState().settings;
+    settings.fitColumnWidths = true;
+    settings.currentHeaderStyle = 3;  // 名称表名(实际表名)
+    settings.currentColumnStyle = field;
+    ASSERT_TRUE(OpenQuietly(std::string(TABLORA_SOURCE_DIR) + "/resources/samples/erp70.sql"));
+    ASSERT_TRUE(WaitFor([&] { return AllFitted(70); }, 10000));
   }
 
   DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
   Design& TheDesign() { return *Frame().session()->design(); }
   TableSurface& Surface() { return *Canvas()->surface(); }
+  /// True once `count` windows are there and fitted (those out of sight only measured).
+  bool AllFitted(int count) {
+    if (Canvas()->surface() == nullptr || Surface().Count() != count) return false;
+    for (int i = 0; i < count; ++i) {
+      if (Surface().Window(i).fitDirty) return false;
+    }
+    return true;
+  }
+  /// The pairs of windows that overlap, "a/b ...".
+  std::string Overlaps() {
+    std::string out;
+    for (int a = 0; a < Surface().Count(); ++a) {
+      for (int b = a + 1; b < Surface().Count(); ++b) {
+        const PixelRect ra = Surface().Rect(a);
+        const PixelRect rb = Surface().Rect(b);
+        if (ra.x < rb.right() && rb.x < ra.right() && ra.y < rb.bottom() && rb.y < ra.bottom())
+          out += std::to_string(a) + "/" + std::to_string(b) + " ";
+      }
+    }
+    return out;
+  }
+  std::vector<PixelRect> Rects() {
+    std::vector<PixelRect> rects;
+    for (int i = 0; i < Surface().Count(); ++i) rects.push_back(Surface().Rect(i));
+    return rects;
+  }
+  /// Chooses field style `index` (0-based) and "列宽适应内容" in the display-style sheet by
+  /// clicks, when its menu command shows it.
+  void ChooseStyleLater(int index, bool fit) {
+    Later(
+        [this, index, fit] {
+          auto* sheet = ModalDialog<DisplayStyleSheet>();
+          if (sheet == nullptr) return;
+          sheet->fieldChoice()->SetSelection(index);
+          wxCommandEvent pick(wxEVT_CHOICE, sheet->fieldChoice()->GetId());
+          pick.SetInt(index);
+          sheet->fieldChoice()->GetEventHandler()->ProcessEvent(pick);
+          if (sheet->fitCheck()->GetValue() != fit) Click(sheet->fitCheck());
+          Click(sheet->FindWindow(wxID_OK));
+        },
+        300);
+  }
 
   /// Opens a script of `count` tables and waits until their windows are fitted.
   void Open(int count, int columns) {
@@ -227,6 +290,7 @@ class DesignSurface : public ::testing::Test {
   }
 
   Settings saved;
+  wxRect frameRect = Frame().GetRect();
   ScriptedPrompts prompts;
   wxUIActionSimulator sim;
   TempFolder folder;  ///< fresh for each test
@@ -431,7 +495,12 @@ TEST_F(DesignSurface, AStyleChangeRebuildsEveryWindowAndIsWrittenToTheSettings) 
     }
     return true;
   }));
-  EXPECT_GE(Canvas()->drawCount(), drawsBefore + 3);
+  // Wider, the windows moved apart: those still in sight were drawn again.
+  const wxPoint origin = Canvas()->ToSurface({0, 0});
+  const wxSize client = Canvas()->GetClientSize();
+  const std::size_t shown = Surface().VisibleIn({origin.x, origin.y, client.x, client.y}).size();
+  EXPECT_GE(shown, 2u);
+  EXPECT_GE(Canvas()->drawCount(), drawsBefore + static_cast<int>(shown));
   EXPECT_NE(ReadBytesOrEmpty(ini).find("DefaultType=5"), std::string::npos);
 }
 
@@ -468,9 +537,9 @@ TEST_F(DesignSurface, TheWindowMenuListsEveryCommandAndRunsTheGeneratorsForItsTa
   for (const auto& [id, on] : items) {
     if (on) enabled.push_back(id);
   }
-  EXPECT_EQ(enabled, (std::vector<int>{32772, 32779, 32805, 32816, 32810, 32775, 32776,
-                                       32781, 32815, 32813, 32814, 32784, 32801, 32829,
-                                       32830, 32832, 32831, 32819, 32820, 32827, 32833}));
+  EXPECT_EQ(enabled, (std::vector<int>{32772, 32779, 32805, 32816, 32810, 32775, 32776, 32781,
+                                       32815, 32813, 32814, 32784, 32801, 32829, 32830, 32832,
+                                       32831, 32819, 32820, 32827, 32833, 32850}));
 
   // A statement command opens a builder on the window's table.
   Frame().tableCommands().RunTableCommand(32830, 1);
@@ -766,6 +835,127 @@ TEST_F(DesignSurface, TheWindowsStyleCommandRebuildsOnlyThatWindow) {
   }));
   EXPECT_EQ(Surface().Window(0).grid.GetColumnCount(), 2);
   EXPECT_EQ(Surface().Window(2).grid.GetColumnCount(), 2);
+}
+
+TEST_F(DesignSurface, FittedColumnsShowTheBusinessSampleWholeWithoutOverlaps) {
+  OpenBusinessSample(2);  // 实际列名 数据类型(数组大小) 是否为空 主键(外键)
+  Shot("business_sample_fitted");
+  const std::vector<PixelRect> placed = Rects();
+  Canvas()->ContentSizes();  // the cells of the windows out of sight too
+  EXPECT_EQ(Rects(), placed) << "made in sight, a window keeps the size it was measured to";
+  wxBitmap bitmap(1, 1);
+  wxMemoryDC dc(bitmap);
+  const CachedTextMeasurer measurer(dc, Canvas()->tableFont());
+  const int line = measurer.TextExtent("x", false).height;
+  // Every text whole on one line (no name is longer than the maximum width): the English
+  // names, "uniqueidentifier" and "<pk,fk>" neither wrap nor lose their ends.
+  std::string cut;
+  for (int t = 0; t < 70; ++t) {
+    const GridModel& grid = Surface().Window(t).grid;
+    for (int r = 1; r < grid.GetRowCount(); ++r) {
+      for (int c = 0; c < grid.GetColumnCount(); ++c) {
+        const std::string text = grid.GetCellText(r, c);
+        if (!text.empty() && measurer.TextExtent(text, false).width + 1 > grid.GetColumnWidth(c)) {
+          cut += TextCodec::Cp936ToUtf8(text) + " ";
+        }
+      }
+      if (grid.GetRowHeight(r) != line) cut += "(row " + std::to_string(r) + " wrapped) ";
+    }
+    if (Surface().ScrollBars(t).horizontal) cut += "(window " + std::to_string(t) + ") ";
+  }
+  EXPECT_EQ(cut, "");
+  EXPECT_EQ(Overlaps(), "");
+  // Wider than the cells the sample stored them in, the windows keep their rows, and those
+  // of the first cell column their corners; the cells widen to the right.
+  std::string bytes, text;
+  ASSERT_TRUE(
+      TextFile::ReadBytes(std::string(TABLORA_SOURCE_DIR) + "/resources/samples/erp70.sql", bytes));
+  ASSERT_TRUE(ScriptOpener::DecodeFile(bytes, text));
+  const std::vector<LayoutRecord> stored = ScriptOpener::ReadLayout(text).records;
+  ASSERT_EQ(stored.size(), 70u);
+  for (int t = 0; t < 70; ++t) {
+    EXPECT_EQ(Surface().Rect(t).y, stored[t].top) << t;
+    EXPECT_GE(Surface().Rect(t).x, stored[t].left) << t;
+    if (stored[t].left == 0) {
+      EXPECT_EQ(Surface().Rect(t).x, 0) << t;
+    }
+  }
+}
+
+TEST_F(DesignSurface, AColourChangeRepaintsWithoutResizingOrMovingAnyWindow) {
+  OpenBusinessSample(2);
+  // The window in the top-left corner made narrower by its right edge: scroll bars.
+  const int table = Surface().HitTest(10, 10).table;
+  ASSERT_GE(table, 0);
+  const PixelRect start = Surface().Rect(table);
+  Drag(Screen(start.right() - 1, start.y + 40), Screen(start.right() - 41, start.y + 40));
+  ASSERT_EQ(Surface().Rect(table).width, start.width - 40);
+  ASSERT_TRUE(Surface().ScrollBars(table).horizontal);
+  const std::vector<PixelRect> before = Rects();
+  // Every window light yellow, from the main menu ("<<全部表>>").
+  Frame().layoutCommands().SetColourChooser([](wxWindow*, std::uint32_t& colour) {
+    colour = 0x00C0FFFF;
+    return true;
+  });
+  Later(
+      [&] {
+        ColourDialog* dialog = ModalDialog<ColourDialog>();
+        if (dialog == nullptr) return;
+        Click(dialog->chooseButton());
+        Click(dialog->FindWindow(wxID_OK));
+        Click(dialog->FindWindow(wxID_CANCEL));
+      },
+      600);
+  wxCommandEvent command(wxEVT_MENU, ToWxId(cmd::kBackColour));
+  Frame().GetEventHandler()->ProcessEvent(command);
+  Frame().layoutCommands().SetColourChooser(nullptr);
+  ASSERT_EQ(TheDesign().entry(table).window.bkColour, 0x00C0FFFFu);
+  ASSERT_TRUE(WaitFor([&] { return AllFitted(70); }));
+  EXPECT_EQ(PixelAt(start.x + 4, start.y + 4), "255,255,192");
+  Shot("business_sample_recoloured");
+  const std::vector<PixelRect> after = Rects();
+  for (int i = 0; i < 70; ++i) EXPECT_EQ(after[i], before[i]) << i;
+  EXPECT_TRUE(Surface().ScrollBars(table).horizontal);
+}
+
+TEST_F(DesignSurface, AStyleChangeWidensWindowsInPlaceAndMovesTheirNeighboursApart) {
+  Settings& settings = Frame().appState().settings;
+  settings.settingsPath = (dir / "Tablora.ini").string();
+  OpenBusinessSample(1);  // 名称列名 数据类型(数组大小) 主键(外键)
+  const std::vector<PixelRect> before = Rects();
+  ASSERT_EQ(Overlaps(), "");
+  // 名称列名(实际列名): every window wider.
+  ChooseStyleLater(2, true);
+  wxCommandEvent command(wxEVT_MENU, ToWxId(cmd::kDisplayStyles));
+  Frame().GetEventHandler()->ProcessEvent(command);
+  ASSERT_EQ(settings.currentColumnStyle, 3);
+  ASSERT_TRUE(WaitFor([&] { return AllFitted(70); }, 10000));
+  Shot("business_sample_restyled");
+  std::vector<PixelRect> after = Rects();
+  int leftmost = 0;
+  for (int i = 0; i < 70; ++i) {
+    EXPECT_GT(after[i].width, before[i].width) << i;
+    EXPECT_GE(after[i].x, before[i].x) << i;
+    EXPECT_EQ(after[i].y, before[i].y) << i;  // as tall as before: the rows stay
+    // The windows of the first cell column keep their corners.
+    if (before[i].x == 0) {
+      EXPECT_EQ(after[i].x, 0) << i;
+      ++leftmost;
+    }
+  }
+  EXPECT_GT(leftmost, 0);
+  EXPECT_EQ(Overlaps(), "");
+
+  // "列宽适应内容" off: the widths of the settings, again without overlaps; the choice is
+  // written to the settings file.
+  ChooseStyleLater(2, false);
+  Frame().GetEventHandler()->ProcessEvent(command);
+  ASSERT_FALSE(settings.fitColumnWidths);
+  ASSERT_TRUE(WaitFor([&] { return AllFitted(70); }, 10000));
+  const int fixed = settings.StyleWordWidth(Cp936(u8"名称列名(实际列名)"));
+  EXPECT_EQ(Surface().Window(0).grid.GetColumnWidth(0), fixed);
+  EXPECT_EQ(Overlaps(), "");
+  EXPECT_NE(ReadBytesOrEmpty(settings.settingsPath).find("FitColWidth=0"), std::string::npos);
 }
 
 TEST_F(DesignSurface, MovingResizingFullHeightAndColoursMarkTheDesignChangedALookDoesNot) {

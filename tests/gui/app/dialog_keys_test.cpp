@@ -10,6 +10,7 @@
 #include "app/gui/main_frame.h"
 #include "app/gui/message_dialog.h"
 #include "app/gui/query_window.h"
+#include "app/gui/table_conflict_dialog.h"
 #include "app/gui/table_window_commands.h"
 #include "app_test_support.h"
 #include "base/text_codec.h"
@@ -32,11 +33,11 @@
 #include "model/design.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
-#include "ui/table_commands.h"
 #include "ui/gui/arrange_dialog.h"
 #include "ui/gui/colour_dialog.h"
 #include "ui/gui/display_style_sheet.h"
 #include "ui/gui/group_edit_dialog.h"
+#include "ui/table_commands.h"
 
 namespace tablora::testing {
 namespace {
@@ -88,8 +89,8 @@ int PressIn(wxDialog* dialog, int key) {
 struct DialogCase {
   const char* name;
   std::function<wxDialog*()> make;
-  int onEnter;   ///< end code after Enter, or kStayedOpen
-  int onEscape;  ///< end code after Escape, or kStayedOpen
+  int onEnter;                            ///< end code after Enter, or kStayedOpen
+  int onEscape;                           ///< end code after Escape, or kStayedOpen
   std::function<bool()> enterDidItsWork;  ///< for a default button that keeps the dialog open
 };
 
@@ -126,42 +127,52 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeTheCancelButtonInEveryDial
        wxID_CANCEL, nullptr},
       {"about", [&] { return new AboutDialog(&Frame()); }, wxID_OK, wxID_OK, nullptr},
       {"question with cancel",
-       [&] {
-         return new MessageDialog(&Frame(), "?", "Tablora", MessageDialog::kYesNoCancel);
-       },
+       [&] { return new MessageDialog(&Frame(), "?", "Tablora", MessageDialog::kYesNoCancel); },
        wxID_YES, wxID_CANCEL, nullptr},
       {"yes/no question, to be answered",
-       [&] { return new MessageDialog(&Frame(), "?", "Tablora", MessageDialog::kYesNo); },
-       wxID_YES, kStayedOpen, nullptr},
-      {"message", [&] { return new MessageDialog(&Frame(), "!", "", MessageDialog::kOk); },
-       wxID_OK, wxID_OK, nullptr},
+       [&] { return new MessageDialog(&Frame(), "?", "Tablora", MessageDialog::kYesNo); }, wxID_YES,
+       kStayedOpen, nullptr},
+      {"message", [&] { return new MessageDialog(&Frame(), "!", "", MessageDialog::kOk); }, wxID_OK,
+       wxID_OK, nullptr},
+      // Keeping both loses nothing; Escape skips the table being added.
+      {"table already held",
+       [&] {
+         return new TableConflictDialog(&Frame(), TableConflictQuestion{"dbo.t", "t_1", 1});
+       },
+       TableConflictDialog::kRenameId, TableConflictDialog::kSkipId, nullptr},
       // The code box takes Enter as a new line.
       {"structures to tables", [&] { return new StructToTableDialog(&Frame()); }, kStayedOpen,
        wxID_CANCEL, nullptr},
       {"definition formats",
-       [&] {
-         return new DefinitionFormatDialog(&Frame(), settings.programFolder, prompts);
-       },
+       [&] { return new DefinitionFormatDialog(&Frame(), settings.programFolder, prompts); },
        kStayedOpen, wxID_CANCEL, nullptr},
-      {"condition", [&] { return new ConditionDialog(&Frame(), {"a", "b"}, "SELECT * FROM t"); },
+      {"condition",
+       [&] {
+         return new ConditionDialog(&Frame(), {"a", "b"}, "SELECT * FROM t");
+       },
        wxID_OK, wxID_CANCEL, nullptr},
       {"code kind",
-       [&] { return new CodeKindDialog(&Frame(), {{"C_ODBC", "C_ODBC.H"}}, prompts); },
+       [&] {
+         return new CodeKindDialog(&Frame(), {{"C_ODBC", "C_ODBC.H"}}, prompts);
+       },
        wxID_OK, wxID_CANCEL, nullptr},
       {"generator options", [&] { return new OptionsDialog(&Frame(), OptionsDialogLayout{}); },
        wxID_OK, wxID_CANCEL, nullptr},
       // An empty value is refused with a message.
       {"value", [&] { return new ValueDialog(&Frame(), prompts); }, kStayedOpen, wxID_CANCEL,
        messageShown},
-      {"order by", [&] { return new OrderByDialog(&Frame(), {"a", "b"}, {}); }, wxID_OK,
-       wxID_CANCEL, nullptr},
-      {"join", [&] { return new JoinDialog(&Frame(), tables, 0, noCondition, noMessage); },
+      {"order by",
+       [&] {
+         return new OrderByDialog(&Frame(), {"a", "b"}, {});
+       },
        wxID_OK, wxID_CANCEL, nullptr},
+      {"join", [&] { return new JoinDialog(&Frame(), tables, 0, noCondition, noMessage); }, wxID_OK,
+       wxID_CANCEL, nullptr},
       {"connect", [&] { return new ConnectDialog(&Frame(), form, prompts, kinds); }, wxID_OK,
        wxID_CANCEL, nullptr},
       {"data link",
-       [&] { return new DataLinkDialog(&Frame(), {"SQLite3"}, {}, "Driver={SQLite3};"); },
-       wxID_OK, wxID_CANCEL, nullptr},
+       [&] { return new DataLinkDialog(&Frame(), {"SQLite3"}, {}, "Driver={SQLite3};"); }, wxID_OK,
+       wxID_CANCEL, nullptr},
       {"server browser", [&] { return new ServerBrowserDialog(&Frame(), prompts, {}); },
        kStayedOpen, wxID_CANCEL, messageShown},
       {"password", [&] { return new PasswordDialog(&Frame(), prompts, kinds, 0); }, wxID_OK,

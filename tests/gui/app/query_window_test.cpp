@@ -30,6 +30,9 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "db/database_session.h"
+#include "db/gui/connect_dialog.h"
+#include "db/gui/data_link_dialog.h"
+#include "db/gui/password_dialog.h"
 #include "db/odbc_connection.h"
 #include "gen/gui/condition_dialog.h"
 #include "gen/gui/join_dialog.h"
@@ -59,6 +62,17 @@ const char* const kScript =
     "CREATE TABLE [dbo].[big] (\r\n\t[id] [int] NOT NULL ,\r\n\t[name] [varchar] (20) NULL\r\n"
     ") ON [PRIMARY]\r\nGO\r\n\r\n";
 
+/// Scripted prompts that also run `onMessage` as each message is shown, while the window
+/// that shows it still stands as the user sees it then.
+class WatchingPrompts : public ScriptedPrompts {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    if (onMessage) onMessage();
+    ScriptedPrompts::ShowMessage(text, caption);
+  }
+  std::function<void()> onMessage;
+};
+
 template <typename T>
 std::vector<T*> Shown() {
   std::vector<T*> found;
@@ -78,7 +92,7 @@ class QueryWindowGui : public ::testing::Test {
     Frame().appState().databaseKind = kSqlServer;
     OpenEmptyDesign(prompts);
 
-    const std::string connection = "Driver=SQLite3;Database=" + folder / "query.db";
+    const std::string connection = "Driver=SQLite3;NoCreat=0;Database=" + folder / "query.db";
     OdbcConnection setup;
     ASSERT_TRUE(setup.Open(connection)) << setup.ErrorsText();
     for (const char* sql : {
@@ -197,7 +211,7 @@ class QueryWindowGui : public ::testing::Test {
   }
 
   Settings saved;
-  ScriptedPrompts prompts;
+  WatchingPrompts prompts;
   wxUIActionSimulator sim;
   TempFolder folder;
 };
@@ -279,6 +293,46 @@ TEST_F(QueryWindowGui, TableQueriesFromTheWindowMenuAndTheTreesOpenSideBySide) {
   PumpEvents(100);
   Click(first->FindWindow(QueryWindow::kQuitId));
   EXPECT_TRUE(WaitFor([] { return Shown<QueryWindow>().size() == 2; }, kLong));
+}
+
+// Not yet connected: "选择前10条记录" goes through the connect dialog's ODBC route, whose kind
+// chooser starts at the kind the driver implies (SQLite: MS SQL Server, not Oracle). A run
+// that fails afterwards does not leave the last count standing beside its error.
+TEST_F(QueryWindowGui, TheDriverChoosesTheKindAndAFailedRunClearsTheCount) {
+  ConnectionState& state = Frame().session()->database()->state();
+  const std::string connection = state.sharedConnection->connectionString();
+  state.sharedConnection = std::make_unique<OdbcConnection>(&Frame().prompts());
+  state.connected = false;
+  Frame().appState().databaseKind = kSqlServer;
+
+  int preselected = -1;
+  WhenModal<ConnectDialog>([&](ConnectDialog& connect) {
+    WhenModal<DataLinkDialog>([&](DataLinkDialog& link) {
+      wxDynamicCast(link.FindWindow(DataLinkDialog::kStringId), wxTextCtrl)->SetValue(connection);
+      WhenModal<PasswordDialog>([&](PasswordDialog& password) {
+        preselected = password.kind();
+        Click(password.FindWindow(wxID_OK));
+      });
+      Click(link.FindWindow(wxID_OK));
+    });
+    Click(connect.FindWindow(ConnectDialog::kDataLinkId));
+  });
+  ChooseFromMenu(WindowOnScreen(TableIndex("People")), 10);
+  QueryWindow* window = WaitForWindow(1);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(preselected, kSqlServer);
+  ASSERT_TRUE(WaitFor([&] { return !window->countText().empty(); }, kLong));
+  EXPECT_EQ(window->sqlText(), "SELECT * FROM [People] LIMIT 10");
+  EXPECT_EQ(window->countText(), Cp936(u8"受影响记录:10"));
+
+  std::vector<std::string> countWhileTold;
+  prompts.onMessage = [&] { countWhileTold.push_back(window->countText()); };
+  TypeAndExecute(window, "SELECT * FROM Nobody");
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(countWhileTold, std::vector<std::string>{""});
+  EXPECT_EQ(window->countText(), "");
+  prompts.onMessage = nullptr;
+  Shot("query_window_failed_run");
 }
 
 TEST_F(QueryWindowGui, TheBuilderFromTheGroupTreeJoinsFiltersOrdersAndExecutes) {

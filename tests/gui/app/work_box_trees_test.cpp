@@ -388,7 +388,7 @@ TEST_F(WorkBoxTreesGui, ArrangeWithEachOptionGivesTheComputedPositions) {
     for (int g : Trees().Groups()) groups.push_back(Trees().GroupTables(g));
     const Settings& s = Frame().appState().settings;
     const Arrangement expected = ArrangeLayout::Compute(
-        options, {s.tableWinHeight, s.marginW, s.marginH, 1000},
+        options, {s.tableWinHeight, s.marginW, s.marginH, 1000, s.fitColumnWidths},
         c.byGroup ? ArrangeLayout::GroupRuns(groups, 7) : ArrangeLayout::ListRun(7),
         Canvas()->ContentSizes());
     ASSERT_EQ(expected.windows.size(), 7u);

@@ -25,7 +25,7 @@ namespace {
 
 TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
   TempFolder folder;
-  const std::string connection = "Driver=SQLite3;Database=" + folder / "gui.db";
+  const std::string connection = "Driver=SQLite3;NoCreat=0;Database=" + folder / "gui.db";
   {
     OdbcConnection db;
     ASSERT_TRUE(db.Open(connection));
@@ -68,7 +68,9 @@ TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
   PumpEvents(60);
   sim.MouseClick(wxMOUSE_BTN_RIGHT);
   ASSERT_TRUE(WaitFor([&] { return !prompts.messages.empty(); }, 5000));
-  EXPECT_EQ(std::vector<std::string>{Cp936(u8"表 orders已存在, 要删除吗?")}, prompts.questions);
+  EXPECT_EQ(std::vector<std::string>{Cp936(
+                u8"表 orders已存在, 有 2 行数据, 删除后数据将丢失. 要删除吗?")},
+            prompts.questions);
   EXPECT_EQ(std::vector<std::string>{"OK!"}, prompts.messages);
 
   ResultSet rows;
