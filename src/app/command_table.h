@@ -23,6 +23,8 @@ constexpr int kZoomIn = 32910;
 constexpr int kZoomOut = 32911;
 constexpr int kZoomActual = 32912;
 constexpr int kZoomFit = 32913;
+/// "导出数据字典(&Z)...": the design as a data dictionary (HTML, Markdown, Excel or PDF).
+constexpr int kExportDictionary = 32901;
 constexpr int kRecentFile1 = 57616;  ///< the first of four recent-file ids
 constexpr int kRecentFileCount = 4;
 constexpr int kWindowNew = 57648;

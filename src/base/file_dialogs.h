@@ -28,6 +28,9 @@ class FileDialogs {
   static FileDialogSpec SaveCommentScript(const std::string& designPath, bool groupsOnly,
                                           const std::string& proposedName);
   static FileDialogSpec ExportPicture(const std::string& designPath);
+  /// A data dictionary; `extension` is "html", "md", "xlsx" or "pdf".
+  static FileDialogSpec ExportDictionary(const std::string& designPath,
+                                         const std::string& extension);
   /// Generated code: `extension` is "h", "java" or "hpp".
   static FileDialogSpec SaveCode(const std::string& extension, const std::string& proposedName);
   static FileDialogSpec ChooseAccessFile();

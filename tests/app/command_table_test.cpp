@@ -36,7 +36,7 @@ const CommandTable& Table() { return CommandTable::Get(); }
 
 TEST(CommandTableMenus, DocumentMenuHasTheFullStructureInOrder) {
   EXPECT_EQ(Render(Table().MainMenu(true)),
-            u8"文件(&F)[32771,57604,-,57601,32812,32817,57602,-,57607,57609,57606,-,32900,-,57616,-,57665],"
+            u8"文件(&F)[32771,57604,-,57601,32812,32817,57602,-,57607,57609,57606,-,32900,32901,-,57616,-,57665],"
             u8"查看(&V)[59392,59393,-,32818,-,32910,32911,32912,32913],"
             u8"产生(&D)[32775,32776,32781,-,产生SQL语句(&A)[32784,32801],-,"
             u8"产生注释(B)[32824,32825,32823,32826],-,其他功能(&O)[32821,32828]],"
@@ -71,7 +71,7 @@ TEST(CommandTableMenus, EveryMenuCommandHasACaptionAndAppearsOncePerMenu) {
       EXPECT_FALSE(info->caption.empty()) << id;
     }
   }
-  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 40u);
+  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 41u);
   EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(false)).size(), 9u);
 }
 
@@ -84,6 +84,7 @@ TEST(CommandTableMenus, CaptionsAreTheProgramsTexts) {
       {cmd::kBrowseServers, u8"查看MS SQL Server数据库(&E)"},
       {cmd::kPrintSetup, u8"打印设置(&R)..."},
       {cmd::kExportPicture, u8"导出图片(&G)..."},
+      {cmd::kExportDictionary, u8"导出数据字典(&Z)..."},
       {cmd::kRecentFile1, u8"最近文件"},
       {cmd::kWorkBox, u8"左边工作框(&L)"},
       {cmd::kGenCppClass, u8"产生C++类(&D)"},

@@ -2,6 +2,7 @@
 
 #include "app/command_table.h"
 #include "app/gui/design_layout_commands.h"
+#include "app/gui/dictionary_commands.h"
 #include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
@@ -24,6 +25,7 @@ void InstallSubsystemCommands(MainFrame& frame) {
   RegisterStatementCommands(frame);
   RegisterDatabaseCommands(frame);
   RegisterWriteBackCommands(frame);
+  RegisterDictionaryCommands(frame);
 }
 
 void RegisterDatabaseCommands(MainFrame& frame) {

@@ -22,6 +22,7 @@
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/password_dialog.h"
 #include "db/gui/server_browser_dialog.h"
+#include "doc/gui/dictionary_dialog.h"
 #include "gen/gui/code_kind_dialog.h"
 #include "gen/gui/condition_dialog.h"
 #include "gen/gui/join_dialog.h"
@@ -180,6 +181,9 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeTheCancelButtonInEveryDial
       {"display styles", [&] { return new DisplayStyleSheet(&Frame(), settings); }, wxID_OK,
        wxID_CANCEL, nullptr},
       {"print setup", [&] { return new PrintSetupDialog(&Frame(), PrintChoice{}); }, wxID_OK,
+       wxID_CANCEL, nullptr},
+      {"data dictionary",
+       [&] { return new DictionaryDialog(&Frame(), {"G"}, DictionaryOptions{}); }, wxID_OK,
        wxID_CANCEL, nullptr},
   };
   for (const DialogCase& c : cases) {
