@@ -44,6 +44,27 @@ void TableSurface::Sync() {
   }
 }
 
+void TableSurface::TableInserted(int index) {
+  if (index < 0 || index > Count() || Count() >= design_.tableCount()) return Sync();
+  for (int& table : zOrder_) {
+    if (table >= index) ++table;
+  }
+  zOrder_.push_back(index);
+  windows_.insert(windows_.begin() + index, SurfaceWindow{});
+  windows_[index].wholeBox = design_.entry(index).window.wholeBox;
+  if (dragTable_ >= index) ++dragTable_;
+  SetRect(index, Rect(index));
+}
+
+void TableSurface::WindowSet(int table) {
+  if (table < 0 || table >= Count()) return;
+  SurfaceWindow& window = windows_[table];
+  window.wholeBox = design_.entry(table).window.wholeBox;
+  // The colours are in the cells; the rectangle is the one the entry holds.
+  window.contentDirty = true;
+  Changed(table);
+}
+
 void TableSurface::TableRemoved(int index) {
   if (index < 0 || index >= Count()) return;
   windows_.erase(windows_.begin() + index);
@@ -298,6 +319,7 @@ void TableSurface::ToggleWholeBox(int table, const Settings& settings,
                                   const TextMeasurer& measurer) {
   SurfaceWindow& window = windows_.at(table);
   window.wholeBox = !window.wholeBox;
+  design_.entry(table).window.wholeBox = window.wholeBox;
   if (window.contentDirty || window.fitDirty) Prepare(table, settings, measurer);
   ApplySize(table, settings);
   Changed(table);
