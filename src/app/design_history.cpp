@@ -124,6 +124,12 @@ bool DesignHistory::TableChanged(int index) {
   return true;
 }
 
+void DesignHistory::Absorb(int index) {
+  if (index < 0 || index >= static_cast<int>(tables_.size()) || index >= design_.tableCount())
+    return;
+  tables_[static_cast<std::size_t>(index)].window = design_.entry(index).window;
+}
+
 void DesignHistory::StylesChanged() {
   if (applying_) return;
   const Styles now = CurrentStyles();

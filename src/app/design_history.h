@@ -54,6 +54,9 @@ class DesignHistory {
   /// Table `index`'s definition or window may have changed since the last step. True when
   /// it had: the change went into a step.
   bool TableChanged(int index);
+  /// Table `index`'s window was moved or sized by the view itself: its state is taken as
+  /// it is now, as no step.
+  void Absorb(int index);
   /// The display styles of the settings may have changed.
   void StylesChanged();
 

@@ -53,6 +53,7 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   void TableRemoved(int index) override;
   void TableInserted(int index) override { view_->TableInserted(index); }
   void TableWindowSet(int index) override { view_->TableWindowSet(index); }
+  void TableWindowFitted(int index) override { history_.Absorb(index); }
   void ChangesBegin(const std::string& name) override { history_.Begin(name); }
   void ChangesEnd() override { history_.End(); }
   void DesignLoaded() override { view_->DesignLoaded(); }

@@ -139,6 +139,8 @@ class Design : public TableEditorHost {
   /// The changes made until the matching EndChanges are one step for the user.
   void BeginChanges(const std::string& name) { view_->ChangesBegin(name); }
   void EndChanges() { view_->ChangesEnd(); }
+  /// Passes DesignView::TableWindowFitted on.
+  void TableWindowFitted(int index) { view_->TableWindowFitted(index); }
   /// Passes DesignView::TableWindowChanged on.
   void TableWindowChanged(int tableIndex);
 

@@ -47,6 +47,9 @@ class DesignView {
   virtual void TableWindowSet(int index) {}
   /// The changes reported until the matching ChangesEnd are one step for the user (one
   /// step of the undo history), named `name` (code page 936).
+  /// The view moved or sized table `index`'s window by itself (fitted to its content, or
+  /// pushed aside by a neighbour that grew): not a change the user made.
+  virtual void TableWindowFitted(int index) {}
   virtual void ChangesBegin(const std::string& name) {}
   virtual void ChangesEnd() {}
   /// A script was opened or a schema imported: the group tree is rebuilt from the

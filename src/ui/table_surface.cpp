@@ -264,7 +264,9 @@ bool TableSurface::Fit(int table, const TableWindowContent::Style& style, const 
 bool TableSurface::Prepare(int table, const Settings& settings, const TextMeasurer& measurer) {
   const SurfaceWindow& window = windows_.at(table);
   if (!window.contentDirty && !window.fitDirty) return false;
+  const PixelRect before = Rect(table);
   Fit(table, TableWindowContent::Style::Current(settings), settings, measurer, true);
+  if (!(Rect(table) == before)) design_.TableWindowFitted(table);
   return true;
 }
 
@@ -272,19 +274,28 @@ bool TableSurface::PrepareAll(const Settings& settings, const TextMeasurer& meas
                               const PixelRect* area) {
   const auto shown = [&](int table) { return area == nullptr || Overlaps(Rect(table), *area); };
   std::vector<PixelRect> before;
+  before.reserve(Count());
+  for (int i = 0; i < Count(); ++i) before.push_back(Rect(i));
   bool resized = false;
   std::optional<TableWindowContent::Style> style;
   for (int table = 0; table < Count(); ++table) {
     if (!windows_[table].fitDirty) continue;
-    if (!style) {
-      style = TableWindowContent::Style::Current(settings);
-      before.reserve(Count());
-      for (int i = 0; i < Count(); ++i) before.push_back(Rect(i));
-    }
+    if (!style) style = TableWindowContent::Style::Current(settings);
     // Windows out of sight are only measured: their cells are made when they come into it.
     resized |= Fit(table, *style, settings, measurer, shown(table));
   }
   bool moved = false;
+  // Fitting and spreading are the view's own doing, not steps of the design.
+  struct Fitted {
+    Design& design;
+    const TableSurface& surface;
+    const std::vector<PixelRect>& before;
+    ~Fitted() {
+      for (std::size_t i = 0; i < before.size(); ++i)
+        if (!(surface.Rect(static_cast<int>(i)) == before[i]))
+          design.TableWindowFitted(static_cast<int>(i));
+    }
+  } fitted{design_, *this, before};
   if (resized) {
     std::vector<PixelRect> after;
     after.reserve(Count());

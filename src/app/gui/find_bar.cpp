@@ -126,7 +126,9 @@ void FindBar::ShowCurrent() {
                        rect.x + rect.width <= origin.x + client.x &&
                        rect.y + rect.height <= origin.y + client.y;
   if (!inSight) {
-    canvas_.Scroll(std::max(0, rect.x - 20) / std::max(unitX, 1),
+    // Windows within the first screen's width keep the surface's left edge in sight.
+    const int left = rect.x + rect.width + 20 <= client.x ? 0 : std::max(0, rect.x - 20);
+    canvas_.Scroll(left / std::max(unitX, 1),
                    std::max(0, rect.y - 20) / std::max(unitY, 1));
   }
   surface->BringToTop(table);

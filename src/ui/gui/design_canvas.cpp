@@ -5,6 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 
 #include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
@@ -334,7 +335,7 @@ void DesignCanvas::OnLeftDown(wxMouseEvent& event) {
   TableSurface* s = surface();
   if (s == nullptr || ShowsWelcome()) return;
   const wxPoint p = ToSurface(event.GetPosition());
-  if (event.ControlDown()) {
+  if (event.ControlDown() || wxGetKeyState(WXK_CONTROL)) {
     // Ctrl+click adds a window to those selected together, or takes it out.
     const SurfaceHit at = s->HitTest(p.x, p.y);
     if (at.table >= 0) {

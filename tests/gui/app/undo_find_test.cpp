@@ -36,12 +36,14 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kLong = 15000;  ///< generous: the machine is shared
 
-/// Tables t0 ... t(count-1) with two columns; t3 is "客户" with the column "客户号".
+/// Tables t0 ... t(count-1) with two columns; t3 is "客户" with the column "客户号". They
+/// come sorted by name: t0, t1, t10 ... t19, t2, t20 ... t29, t3 (index 23), t30 ...
+constexpr int kTables = 40;
 std::string Script(int count) {
   std::string text;
   for (int t = 0; t < count; ++t) {
     const std::string header = t == 3 ? Cp936(u8"--客户:零售客户") : "";
-    const std::string column = t == 3 ? Cp936(u8"  --客户号") : "";
+    const std::string column = t == 3 ? Cp936(u8"  --客户号:编号") : "";
     text += "CREATE TABLE [dbo].[t" + std::to_string(t) + "] (\t\t\t" + header +
             "\r\n\t[a] [int] NOT NULL ," + column + "\r\n\t[b] [int] NULL \r\n) ON [PRIMARY]\r\nGO\r\n\r\n";
   }
@@ -56,13 +58,13 @@ class UndoFindGui : public ::testing::Test {
     Frame().appState().databaseKind = kSqlServer;
     OpenEmptyDesign(prompts);
     path = (folder.path() / "undo.sql").string();
-    ASSERT_TRUE(TextFile::WriteBytes(path, Script(12)));
+    ASSERT_TRUE(TextFile::WriteBytes(path, Script(kTables)));
     Frame().FindView(DocumentTitles::DesignView());
     ASSERT_TRUE(Frame().session()->OpenScript(path));
     Frame().appState().designHasContent = true;
     Frame().RefreshDesignViews();
     ASSERT_TRUE(WaitFor(
-        [&] { return Canvas()->surface() && Canvas()->surface()->Count() == 12; }, kLong));
+        [&] { return Canvas()->surface() && Canvas()->surface()->Count() == kTables; }, kLong));
     plain = Frame().GetTitle().utf8_string();
   }
   void TearDown() override {
@@ -81,7 +83,7 @@ class UndoFindGui : public ::testing::Test {
   }
   void ClickCanvasAt(int table) {
     const PixelRect r = Canvas()->surface()->Rect(table);
-    sim.MouseMove(Screen(r.x + r.width / 2, r.y + 30));
+    sim.MouseMove(Screen(r.x + r.width / 2, r.y + r.height / 2));
     PumpEvents(60);
     sim.MouseClick();
     PumpEvents(120);
@@ -156,12 +158,12 @@ TEST_F(UndoFindGui, KeysUndoAndRedoMovesAndDeletesAndTheTitleFollows) {
   const PixelRect window5 = Canvas()->surface()->Rect(5);
   prompts.yesNoAnswers = {true};
   Key(WXK_DELETE);
-  ASSERT_EQ(TheDesign().tableCount(), 11);
-  EXPECT_EQ(TheDesign().definitions()[5].actualName, "t6");
+  ASSERT_EQ(TheDesign().tableCount(), kTables - 1);
+  EXPECT_EQ(TheDesign().definitions()[5].actualName, "t14");
   Key('Z', wxMOD_CONTROL);
-  ASSERT_EQ(TheDesign().tableCount(), 12);
-  EXPECT_EQ(TheDesign().definitions()[5].actualName, "t5");
-  EXPECT_EQ(Canvas()->surface()->Count(), 12);
+  ASSERT_EQ(TheDesign().tableCount(), kTables);
+  EXPECT_EQ(TheDesign().definitions()[5].actualName, "t13");
+  EXPECT_EQ(Canvas()->surface()->Count(), kTables);
   EXPECT_EQ(Frame().workBox().tableTree()->GetCount(),
             static_cast<unsigned>(Frame().workBoxCommands().trees()->tableTree().Count()));
   EXPECT_TRUE(Canvas()->surface()->Rect(5) == window5);
@@ -170,8 +172,8 @@ TEST_F(UndoFindGui, KeysUndoAndRedoMovesAndDeletesAndTheTitleFollows) {
   EXPECT_TRUE(WaitFor([&] { return Frame().GetTitle().utf8_string() == plain; }));
   Key('Z', wxMOD_CONTROL | wxMOD_SHIFT);
   EXPECT_EQ(Canvas()->surface()->Rect(0).x, moved.x);
-  EXPECT_EQ(TheDesign().tableCount(), 12);
-  EXPECT_EQ(TextCodec::Cp936ToUtf8(Frame().session()->history()->RedoName()), u8"删除表 t5");
+  EXPECT_EQ(TheDesign().tableCount(), kTables);
+  EXPECT_EQ(TextCodec::Cp936ToUtf8(Frame().session()->history()->RedoName()), u8"删除表 t13");
 }
 
 TEST_F(UndoFindGui, FindBarFramesTheTablesFoundAndStepsThroughThem) {
@@ -180,30 +182,33 @@ TEST_F(UndoFindGui, FindBarFramesTheTablesFoundAndStepsThroughThem) {
   FindBar* bar = FindBar::Of(Frame(), *Canvas());
   ASSERT_TRUE(WaitFor([&] { return bar->IsShown(); }));
   EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == bar->text(); }));
-  sim.Text("T1");
+  sim.Text("T3");
   PumpEvents(200);
-  // t1, t10, t11: the actual names, either case.
-  ASSERT_EQ(bar->found(), (std::vector<int>{1, 10, 11}));
-  EXPECT_EQ(bar->current(), 1);
+  // t3, t30 ... t39: the actual names, either case.
+  std::vector<int> t3s;
+  for (int i = 23; i <= 33; ++i) t3s.push_back(i);
+  ASSERT_EQ(bar->found(), t3s);
+  EXPECT_EQ(bar->current(), 23);
   EXPECT_EQ(Canvas()->foundTables(), bar->found());
-  EXPECT_EQ(bar->StatusUtf8(), u8"第 1/3 个");
+  EXPECT_EQ(bar->StatusUtf8(), u8"第 1/11 个");
   Key(WXK_F3);
-  EXPECT_EQ(bar->current(), 10);
+  EXPECT_EQ(bar->current(), 24);
   Key(WXK_RETURN);
-  EXPECT_EQ(bar->current(), 11);
-  // t11 lies below the first screen: it was scrolled into view.
-  const PixelRect r11 = Canvas()->surface()->Rect(11);
-  const wxPoint topLeft = Canvas()->ToClient({r11.x, r11.y});
+  EXPECT_EQ(bar->current(), 25);
+  Key(WXK_F3, wxMOD_SHIFT);
+  EXPECT_EQ(bar->current(), 24);
+  // Far down the surface: the table shown was scrolled into view.
+  const PixelRect shown = Canvas()->surface()->Rect(24);
+  const wxPoint topLeft = Canvas()->ToClient({shown.x, shown.y});
+  EXPECT_GT(shown.y, Canvas()->GetClientSize().y);
   EXPECT_GE(topLeft.y, 0);
   EXPECT_LE(topLeft.y + 30, Canvas()->GetClientSize().y);
-  Key(WXK_F3, wxMOD_SHIFT);
-  EXPECT_EQ(bar->current(), 10);
   Shot("find_bar");
 
   // Chinese: the display name and a column's display name.
   bar->text()->SetValue(wxString::FromUTF8(u8"客户号"));
   PumpEvents(100);
-  EXPECT_EQ(bar->found(), std::vector<int>{3});
+  EXPECT_EQ(bar->found(), std::vector<int>{23});
   bar->text()->SetValue(wxString::FromUTF8(u8"没有的表"));
   PumpEvents(100);
   EXPECT_TRUE(bar->found().empty());
@@ -218,10 +223,10 @@ TEST_F(UndoFindGui, FindBarFramesTheTablesFoundAndStepsThroughThem) {
   const unsigned all = tree->GetCount();
   Frame().workBox().filter()->SetValue("t1");
   PumpEvents(100);
-  EXPECT_EQ(tree->GetCount(), all - 9);
+  EXPECT_EQ(tree->GetCount(), all - (kTables - 11));
   Frame().workBox().filter()->SetValue(wxString::FromUTF8(u8"客户"));
   PumpEvents(100);
-  EXPECT_EQ(tree->GetCount(), all - 11);
+  EXPECT_EQ(tree->GetCount(), all - (kTables - 1));
   Frame().workBox().filter()->SetValue("");
   PumpEvents(100);
   EXPECT_EQ(tree->GetCount(), all);
@@ -232,42 +237,75 @@ TEST_F(UndoFindGui, CtrlZInTheEditorSheetUndoesTypingBeforeTheChangeIsApplied) {
   TableEditorSheet* sheet = Frame().designWindow().Sheet(0);
   ASSERT_NE(sheet, nullptr);
   ASSERT_TRUE(WaitFor([&] { return sheet->IsShown(); }));
-  wxTextCtrl* box = sheet->commentBox();
+  PumpEvents(400);
+  wxTextCtrl* box = sheet->groupBox();
   const wxRect rect = box->GetScreenRect();
-  sim.MouseMove(rect.x + rect.width / 2, rect.y + 8);
+  sim.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 2);
   PumpEvents(60);
   sim.MouseClick();
+  sheet->Raise();
+  box->SetFocus();
   ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == box; }));
   box->SetInsertionPointEnd();
   const std::size_t steps = Frame().session()->history()->size();
-  sim.Text("ab");
-  ASSERT_TRUE(WaitFor([&] { return box->GetValue() == "ab"; }));
-  Key('Z', wxMOD_CONTROL);
+  // Under Xvfb without a window manager the sheet does not get the keyboard from XTest:
+  // the keys are given to the box as its key events, the text as typing makes it.
+  const auto press = [&](int key, int modifiers) {
+    wxKeyEvent down(wxEVT_KEY_DOWN);
+    down.m_keyCode = key;
+    down.SetControlDown((modifiers & wxMOD_CONTROL) != 0);
+    down.SetShiftDown((modifiers & wxMOD_SHIFT) != 0);
+    down.SetEventObject(box);
+    return box->GetEventHandler()->ProcessEvent(down);
+  };
+  for (const char c : std::string("ab")) {
+    press(c, wxMOD_NONE);
+    box->AppendText(wxString(c));
+  }
+  ASSERT_EQ(box->GetValue(), "ab");
+  press('Z', wxMOD_CONTROL);
   EXPECT_EQ(box->GetValue(), "a");
-  Key('Z', wxMOD_CONTROL);
+  press('Z', wxMOD_CONTROL);
   EXPECT_EQ(box->GetValue(), "");
-  Key('Y', wxMOD_CONTROL);
+  press('Y', wxMOD_CONTROL);
   EXPECT_EQ(box->GetValue(), "a");
+  press('Z', wxMOD_CONTROL | wxMOD_SHIFT);
+  EXPECT_EQ(box->GetValue(), "ab");
+  press('Z', wxMOD_CONTROL);
   // The editor took the text as if typed; the design's history has no step for typing.
-  EXPECT_EQ(TheDesign().editor(0).names().comment, "a");
+  EXPECT_EQ(TheDesign().editor(0).names().group, "a");
   EXPECT_EQ(Frame().session()->history()->size(), steps);
   sheet->Hide();
 }
 
 TEST_F(UndoFindGui, WindowsSelectedTogetherMoveTakeAColourAndGoTogetherOneStepEach) {
+  Canvas()->Scroll(0, 0);
+  Canvas()->Refresh();
+  PumpEvents(200);  // the windows are fitted to their content when drawn
   TableSurface& surface = *Canvas()->surface();
   const PixelRect r0 = surface.Rect(0);
   const PixelRect r2 = surface.Rect(2);
   // Ctrl+click on two windows, then a drag of one of them.
   ClickCanvasAt(0);
-  sim.MouseMove(Screen(r2.x + r2.width / 2, r2.y + 30));
+  sim.MouseMove(Screen(r2.x + r2.width / 2, r2.y + r2.height / 2));
   PumpEvents(60);
-  sim.KeyDown(WXK_CONTROL);
-  sim.MouseClick();
-  sim.KeyUp(WXK_CONTROL);
+  // XTest's Control key does not reach the mouse events' state here: the click with
+  // Control held is given to the canvas as its mouse events.
+  for (const wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+    wxMouseEvent click(type);
+    click.SetPosition(Canvas()->ToClient({r2.x + r2.width / 2, r2.y + r2.height / 2}));
+    click.SetControlDown(true);
+    click.SetLeftDown(type == wxEVT_LEFT_DOWN);
+    click.SetEventObject(Canvas());
+    Canvas()->GetEventHandler()->ProcessEvent(click);
+  }
   PumpEvents(120);
-  ASSERT_EQ(Canvas()->together().tables(), (std::vector<int>{0, 2}));
-  Drag(Screen(r0.x + 30, r0.y + 40), Screen(r0.x + 80, r0.y + 70));
+  ASSERT_EQ(Canvas()->together().tables(), (std::vector<int>{0, 2}))
+      << "selected " << Canvas()->selectedTable() << " hit "
+      << surface.HitTest(r2.x + r2.width / 2, r2.y + r2.height / 2).table;
+  PumpEvents(600);  // no double-click with the click on window 0
+  Drag(Screen(r0.x + r0.width / 2, r0.y + r0.height / 2),
+       Screen(r0.x + r0.width / 2 + 50, r0.y + r0.height / 2 + 30));
   EXPECT_EQ(surface.Rect(0).x, r0.x + 50);
   EXPECT_EQ(surface.Rect(2).x, r2.x + 50);
   EXPECT_EQ(surface.Rect(2).y, r2.y + 30);
@@ -290,8 +328,9 @@ TEST_F(UndoFindGui, WindowsSelectedTogetherMoveTakeAColourAndGoTogetherOneStepEa
   EXPECT_NE(TheDesign().entry(0).window.bkColour, 0x00FFC0C0u);
   EXPECT_NE(TheDesign().entry(2).window.bkColour, 0x00FFC0C0u);
 
-  // A band dragged from the empty surface below the windows up over the first two columns.
-  const int below = surface.Bottom() + 20;
+  // A band dragged from the empty surface below the first window up over the first two.
+  int below = r0.bottom() + 1;
+  while (surface.HitTest(5, below).table >= 0) ++below;
   const PixelRect r1 = surface.Rect(1);
   Drag(Screen(5, below), Screen(r1.x + 10, r1.y + 10));
   const std::vector<int> banded = Canvas()->together().tables();
@@ -301,15 +340,15 @@ TEST_F(UndoFindGui, WindowsSelectedTogetherMoveTakeAColourAndGoTogetherOneStepEa
   // Delete takes them all out after one question; one undo brings them all back.
   prompts.yesNoAnswers = {true};
   Key(WXK_DELETE);
-  EXPECT_EQ(TheDesign().tableCount(), 12 - static_cast<int>(banded.size()));
+  EXPECT_EQ(TheDesign().tableCount(), kTables - static_cast<int>(banded.size()));
   Key('Z', wxMOD_CONTROL);
-  EXPECT_EQ(TheDesign().tableCount(), 12);
+  EXPECT_EQ(TheDesign().tableCount(), kTables);
   EXPECT_EQ(TheDesign().definitions()[1].actualName, "t1");
 
   // Ctrl+A selects every window.
   Canvas()->SetFocus();
   Key('A', wxMOD_CONTROL);
-  EXPECT_EQ(Canvas()->together().tables().size(), 12u);
+  EXPECT_EQ(Canvas()->together().tables().size(), static_cast<std::size_t>(kTables));
 }
 
 }  // namespace
