@@ -18,14 +18,14 @@ constexpr long kTreeStyle = wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_SINGLE 
 WorkBox::WorkBox(wxWindow* frame) {
   auto* bar = new WorkBar(frame, kBarId, wxSize(kDefaultWidth, kDefaultHeight));
   bar->SetName("bar1");
-  // The filter field above the tab control.
+  // The filter field below the tab control, so that the trees keep their places.
   auto* client = new wxPanel(bar);
   filter_ = new wxTextCtrl(client, wxID_ANY);
   filter_->SetHint(wxString::FromUTF8(u8"筛选表"));
   auto* tabs = new FlatTabCtrl(client, kTabId, FlatTabCtrl::kBottom);
   auto* column = new wxBoxSizer(wxVERTICAL);
-  column->Add(filter_, 0, wxEXPAND | wxALL, 1);
   column->Add(tabs, 1, wxEXPAND);
+  column->Add(filter_, 0, wxEXPAND | wxALL, 1);
   client->SetSizer(column);
   tableTree_ = new wxTreeCtrl(tabs, kTableTreeId, wxDefaultPosition, wxDefaultSize, kTreeStyle);
   groupTree_ = new wxTreeCtrl(tabs, kGroupTreeId, wxDefaultPosition, wxDefaultSize, kTreeStyle);

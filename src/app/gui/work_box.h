@@ -31,7 +31,7 @@ class WorkBox {
   wxWindow* bar() const;
   wxTreeCtrl* tableTree() const { return tableTree_; }
   wxTreeCtrl* groupTree() const { return groupTree_; }
-  /// The field above the trees whose text filters their tables ("筛选表").
+  /// The field below the trees whose text filters their tables ("筛选表").
   wxTextCtrl* filter() const { return filter_; }
 
   /// Called when the user closes the bar with its own close button.
