@@ -39,3 +39,9 @@ c -fill '#f0f0f0' -stroke '#404040' -draw 'rectangle 1,1 9,14' \
   -fill '#c08040' -stroke '#604020' -draw 'polygon 2,2 6,4 6,15 2,13' \
   -stroke '#d02020' -strokewidth 2 -draw 'line 8,8 14,8' -draw 'line 12,5 15,8' \
   -draw 'line 12,11 15,8' quit.png
+# Undo: a blue arrow curving back to the left.
+c -fill none -stroke '#2050b0' -strokewidth 2 -draw 'arc 3,4 14,14 180,360' \
+  -fill '#2050b0' -stroke none -draw 'polygon 0,9 6,9 3,13' undo.png
+# Redo: the same arrow turning to the right.
+c -fill none -stroke '#2050b0' -strokewidth 2 -draw 'arc 1,4 12,14 180,360' \
+  -fill '#2050b0' -stroke none -draw 'polygon 9,9 15,9 12,13' redo.png

@@ -94,6 +94,11 @@ CommandTable::CommandTable() {
       {kWindowArrange, u8"排列图标(&A)", "", false},
       {kAbout, u8"关于 Tablora(&A)...", "", false},
       {kHelp, u8"使用说明文档(&B)", "", false},
+      {kUndo, u8"撤销(&U)", "Ctrl+Z", false},
+      {kRedo, u8"重做(&R)", "Ctrl+Y", false},
+      {kFind, u8"查找(&F)...", "Ctrl+F", false},
+      {kFindNext, u8"查找下一个(&N)", "F3", false},
+      {kFindPrevious, u8"查找上一个(&V)", "Shift+F3", false},
   };
   for (const Row& row : kRows) {
     commands_.push_back({row.id, Cp936(row.caption), row.accelerator, row.checkable});
@@ -103,7 +108,8 @@ CommandTable::CommandTable() {
                         {kPrevPane, "", "Shift+F6", false},
                         {kZoomIn, "", "Ctrl+=", false},
                         {kZoomIn, "", "Ctrl+Num +", false},
-                        {kZoomOut, "", "Ctrl+Num -", false}};
+                        {kZoomOut, "", "Ctrl+Num -", false},
+                        {kRedo, "", "Ctrl+Shift+Z", false}};
 
   emptyMenu_ = {
       Submenu(u8"文件(&F)", {Command(kFileNew), Command(kFileOpen, u8"打开(&O)..."), Separator(),
@@ -119,6 +125,8 @@ CommandTable::CommandTable() {
                Command(kPrint), Command(kPrintPreview), Command(kPrintSetup), Separator(),
                Command(kExportPicture), Command(kExportDictionary), Separator(),
                Command(kRecentFile1), Separator(), Command(kExit)}),
+      Submenu(u8"编辑(&E)", {Command(kUndo), Command(kRedo), Separator(), Command(kFind),
+                             Command(kFindNext), Command(kFindPrevious)}),
       Submenu(u8"查看(&V)", {Command(kViewToolbar), Command(kViewStatusBar), Separator(),
                              Command(kWorkBox), Separator(), Command(kZoomIn), Command(kZoomOut),
                              Command(kZoomActual), Command(kZoomFit)}),
@@ -137,8 +145,8 @@ CommandTable::CommandTable() {
                              Command(kWindowArrange)}),
       Submenu(u8"帮助(&H)", {Command(kAbout), Command(kHelp)}),
   };
-  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs, 0,           kPrint,
-              0,         kWorkBox,  kTextColour, kBackColour, kAbout};
+  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs, 0,           kUndo,  kRedo, 0,
+              kPrint,    0,         kWorkBox,    kTextColour, kBackColour, kAbout};
 }
 
 const CommandInfo* CommandTable::Find(int id) const {

@@ -56,6 +56,11 @@ constexpr int kTextColour = 32779;
 constexpr int kBackColour = 32805;
 constexpr int kDisplayStyles = 32810;
 constexpr int kHelp = 32809;
+constexpr int kUndo = 57643;
+constexpr int kRedo = 57644;
+constexpr int kFind = 57636;
+constexpr int kFindNext = 57637;
+constexpr int kFindPrevious = 32902;
 }  // namespace cmd
 
 /// One command: its id, menu caption (code page 936, "&" marks the mnemonic) and

@@ -183,6 +183,14 @@ void TableEditor::NotifyTreeText() {
   host_.TreeTextChanged(tableIndex_, TreeText(names_.actualName, names_.displayName));
 }
 
+void TableEditor::ResetNames() {
+  Realise();
+  names_ = TableNames{};
+  following_ = false;
+  if (app_.databaseKind == kSqlServer) names_.owner = "dbo";
+  if (app_.databaseKind == kOracle) names_.owner = "SYSTEM";
+}
+
 void TableEditor::DisplayNameChanged(const std::string& text) {
   Realise();
   names_.displayName = text;

@@ -74,6 +74,12 @@ class TableSurface {
   /// Table `index` was taken out of the design: its window goes, the windows after it
   /// take the indexes their tables now have, the stacking order stays.
   void TableRemoved(int index);
+  /// A table came back at `index` (undo): the windows from there on take their new
+  /// indexes; it goes on top of the stack.
+  void TableInserted(int index);
+  /// Table `table`'s entry was set as a whole: the window follows its full height and
+  /// colours (its rectangle is the entry's).
+  void WindowSet(int table);
   int Count() const { return static_cast<int>(windows_.size()); }
   SurfaceWindow& Window(int table) { return windows_.at(table); }
   const SurfaceWindow& Window(int table) const { return windows_.at(table); }

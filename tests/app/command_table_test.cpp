@@ -37,6 +37,7 @@ const CommandTable& Table() { return CommandTable::Get(); }
 TEST(CommandTableMenus, DocumentMenuHasTheFullStructureInOrder) {
   EXPECT_EQ(Render(Table().MainMenu(true)),
             u8"文件(&F)[32771,57604,-,57601,32812,32817,57602,-,57607,57609,57606,-,32900,32901,-,57616,-,57665],"
+            u8"编辑(&E)[57643,57644,-,57636,57637,32902],"
             u8"查看(&V)[59392,59393,-,32818,-,32910,32911,32912,32913],"
             u8"产生(&D)[32775,32776,32781,-,产生SQL语句(&A)[32784,32801],-,"
             u8"产生注释(B)[32824,32825,32823,32826],-,其他功能(&O)[32821,32828]],"
@@ -71,7 +72,7 @@ TEST(CommandTableMenus, EveryMenuCommandHasACaptionAndAppearsOncePerMenu) {
       EXPECT_FALSE(info->caption.empty()) << id;
     }
   }
-  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 41u);
+  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 46u);
   EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(false)).size(), 9u);
 }
 
@@ -125,7 +126,9 @@ TEST(CommandTableKeys, AcceleratorsAreTheCommandKeysThePaneKeysAndTheZoomKeys) {
       {"Ctrl+D", cmd::kConnect},     {"Ctrl+L", cmd::kWorkBox},    {"Ctrl+P", cmd::kPrint},
       {"F6", cmd::kNextPane},        {"Shift+F6", cmd::kPrevPane}, {"Ctrl++", cmd::kZoomIn},
       {"Ctrl+=", cmd::kZoomIn},      {"Ctrl+Num +", cmd::kZoomIn}, {"Ctrl+-", cmd::kZoomOut},
-      {"Ctrl+Num -", cmd::kZoomOut}, {"Ctrl+0", cmd::kZoomActual}};
+      {"Ctrl+Num -", cmd::kZoomOut}, {"Ctrl+0", cmd::kZoomActual},
+      {"Ctrl+Z", cmd::kUndo},        {"Ctrl+Y", cmd::kRedo},       {"Ctrl+Shift+Z", cmd::kRedo},
+      {"Ctrl+F", cmd::kFind},        {"F3", cmd::kFindNext},       {"Shift+F3", cmd::kFindPrevious}};
   EXPECT_EQ(keys, expected);
 }
 
@@ -144,7 +147,8 @@ TEST(CommandTableKeys, MenuLabelAppendsTheAcceleratorAfterATab) {
 
 TEST(CommandTableToolbar, ButtonsInOrderWithSeparators) {
   EXPECT_EQ(Table().Toolbar(),
-            (std::vector<int>{32771, 57601, 57604, 0, 57607, 0, 32818, 32779, 32805, 57664}));
+            (std::vector<int>{32771, 57601, 57604, 0, 57643, 57644, 0, 57607, 0, 32818, 32779,
+                              32805, 57664}));
 }
 
 TEST(CommandTableCaptions, PlainCaptionDropsMnemonicsAndEllipsis) {

@@ -104,6 +104,19 @@ void FrameDesignView::TableRemoved(int index) {
   RefreshSoon();
 }
 
+void FrameDesignView::TableInserted(int index) {
+  std::map<int, TableEditorSheet*> kept;
+  for (auto& [table, sheet] : sheets_) kept.emplace(table >= index ? table + 1 : table, sheet);
+  sheets_ = std::move(kept);
+  frame_.workBoxCommands().Rebuild();
+  ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableInserted(index); });
+  RefreshSoon();
+}
+
+void FrameDesignView::TableWindowSet(int index) {
+  ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableWindowSet(index); });
+}
+
 void FrameDesignView::SheetClosed(TableEditorSheet* sheet) {
   // After the close event is done: the sheet goes with its table.
   frame_.CallAfter([this, sheet] {

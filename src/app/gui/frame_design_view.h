@@ -34,6 +34,8 @@ class FrameDesignView : public DesignView {
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
   void TableRemoved(int index) override;
+  void TableInserted(int index) override;
+  void TableWindowSet(int index) override;
   void DesignLoaded() override;
   void ArrangeDesign() override;
   void SetRootTexts(const std::string& text) override;

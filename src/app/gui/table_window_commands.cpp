@@ -1,6 +1,8 @@
 #include "app/gui/table_window_commands.h"
 
 #include "app/command_table.h"
+#include "app/design_history.h"
+#include "base/text_codec.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
@@ -112,7 +114,7 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
       RunWriteBackCommand(frame_, id, table);
       break;
     case table_cmd::kRemoveTable:
-      design()->AskRemoveTable(table);
+      RemoveTables(table);
       break;
     default:
       break;
@@ -209,6 +211,25 @@ void TableWindowCommands::ExportPicture() {
   }
 }
 
+void TableWindowCommands::RemoveTables(int table) {
+  DesignCanvas* canvas = frame_.designWindow().Canvas();
+  const std::vector<int> tables = canvas != nullptr ? canvas->TablesWith(table) : std::vector<int>{table};
+  if (tables.size() <= 1) {
+    design()->AskRemoveTable(table);
+    return;
+  }
+  const std::string count = std::to_string(tables.size());
+  if (!frame_.prompts().AskYesNo(Cp936(u8"要从设计中删除选中的 ") + count +
+                                     Cp936(u8" 个表吗?\n(只删除设计中的表, 数据库中的表不受影响)"),
+                                 "")) {
+    return;
+  }
+  // The last first: the indexes of the others stay as they were.
+  design()->BeginChanges(Cp936(u8"删除 ") + count + Cp936(u8" 个表"));
+  for (auto it = tables.rbegin(); it != tables.rend(); ++it) design()->RemoveTable(*it);
+  design()->EndChanges();
+}
+
 void TableWindowCommands::NewTable() {
   Design* d = design();
   if (d == nullptr) return;
@@ -222,6 +243,8 @@ void TableWindowCommands::ChooseDisplayStyles(int table) {
   DisplayStyleSheet sheet(&frame_, frame_.appState().settings);
   if (sheet.ShowModal() != wxID_OK) return;
   DisplayStyles::ApplyChoice(frame_.appState().settings, sheet.choice());
+  if (DesignHistory* history = frame_.session() != nullptr ? frame_.session()->history() : nullptr)
+    history->StylesChanged();
   for (DocumentFrame* document : frame_.documents()) {
     if (document->tableView() != nullptr) document->tableView()->Restyle(table);
   }

@@ -5,6 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 
 #include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
@@ -140,6 +141,8 @@ void DesignCanvas::TableRemoved(int index) {
     --selected_;
   }
   titleTip_->HideTip();
+  found_.clear();
+  together_.TableRemoved(index);
   // The drawings are kept by table index: they are made again as windows are shown.
   cache_.clear();
   cachedPixels_ = 0;
@@ -147,12 +150,42 @@ void DesignCanvas::TableRemoved(int index) {
   Refresh();
 }
 
+void DesignCanvas::TableInserted(int index) {
+  if (selected_ >= index) ++selected_;
+  found_.clear();
+  together_.TableInserted(index);
+  titleTip_->HideTip();
+  cache_.clear();
+  cachedPixels_ = 0;
+  if (surface_ != nullptr && surfaceDesign_ != nullptr) surface_->TableInserted(index);
+  UpdateVirtualSize();
+  Refresh();
+}
+
+void DesignCanvas::TableWindowSet(int index) {
+  if (surface_ != nullptr && surfaceDesign_ != nullptr) surface_->WindowSet(index);
+  UpdateVirtualSize();
+  Refresh();
+}
+
+std::vector<int> DesignCanvas::TablesWith(int table) const {
+  if (together_.Several() && together_.Contains(table)) return together_.tables();
+  return {table};
+}
+
 void DesignCanvas::OnKeyDown(wxKeyEvent& event) {
   TableSurface* s = surface();
+  if (event.GetKeyCode() == 'A' && event.GetModifiers() == wxMOD_CONTROL && s != nullptr) {
+    together_.SelectAll(s->Count());
+    Refresh();
+    return;
+  }
+  // After a band no window is clicked: the first of those selected stands for them all.
+  const int table = selected_ >= 0 || !together_.Several() ? selected_ : together_.tables().front();
   if (event.GetKeyCode() == WXK_DELETE && event.GetModifiers() == wxMOD_NONE && s != nullptr &&
-      selected_ >= 0 && selected_ < s->Count() && target_ != nullptr &&
-      target_->IsTableCommandEnabled(table_cmd::kRemoveTable, selected_)) {
-    target_->RunTableCommand(table_cmd::kRemoveTable, selected_);
+      table >= 0 && table < s->Count() && target_ != nullptr &&
+      target_->IsTableCommandEnabled(table_cmd::kRemoveTable, table)) {
+    target_->RunTableCommand(table_cmd::kRemoveTable, table);
     return;
   }
   event.Skip();
@@ -336,6 +369,23 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
   for (int table : visible) {
     const PixelRect rect = ScaledRect(surface_->Rect(table));
     dc.DrawBitmap(WindowBitmap(table), rect.x, rect.y);
+    if (!found_.empty() && std::binary_search(found_.begin(), found_.end(), table)) {
+      // A frame around the window: orange for a match, red for the one shown.
+      dc.SetPen(wxPen(table == currentFound_ ? wxColour(230, 0, 0) : wxColour(255, 150, 0), 3));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawRectangle(rect.x - 2, rect.y - 2, rect.width + 4, rect.height + 4);
+    }
+    if (together_.Several() && together_.Contains(table)) {
+      dc.SetPen(wxPen(wxColour(0, 90, 220), 2));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawRectangle(rect.x - 1, rect.y - 1, rect.width + 2, rect.height + 2);
+    }
+  }
+  if (together_.banding()) {
+    const PixelRect band = together_.Band();
+    dc.SetPen(wxPen(wxColour(0, 90, 220), 1, wxPENSTYLE_SHORT_DASH));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(band.x, band.y, band.width, band.height);
   }
   if (cachedPixels_ > kCachePixelBudget) {
     // Keep only what was just drawn.
@@ -358,14 +408,45 @@ void DesignCanvas::OnLeftDown(wxMouseEvent& event) {
   TableSurface* s = surface();
   if (s == nullptr || ShowsWelcome()) return;
   const wxPoint p = ToSurface(event.GetPosition());
+  if (event.ControlDown() || wxGetKeyState(WXK_CONTROL)) {
+    // Ctrl+click adds a window to those selected together, or takes it out.
+    const SurfaceHit at = s->HitTest(p.x, p.y);
+    if (at.table >= 0) {
+      together_.Toggle(at.table, selected_);
+      selected_ = at.table;
+      Refresh();
+      return;
+    }
+  }
   const SurfaceHit hit = s->Press(p.x, p.y);
   selected_ = hit.table;
-  if (hit.table < 0) return;
+  if (hit.table < 0) {
+    // On the empty surface a band selects the windows it touches.
+    together_.StartBand(p.x, p.y);
+    if (!HasCapture()) CaptureMouse();
+    Refresh();
+    return;
+  }
+  if (!together_.Contains(hit.table)) together_.Clear();
+  if (s->mode() == TableSurface::Mode::kMoving) together_.StartMove(*s, hit.table);
   RefreshSurfaceRect(s->Rect(hit.table));
   if (s->mode() != TableSurface::Mode::kIdle && !HasCapture()) CaptureMouse();
 }
 
-void DesignCanvas::OnLeftUp(wxMouseEvent&) {
+void DesignCanvas::OnLeftUp(wxMouseEvent& event) {
+  if (surface_ && together_.banding()) {
+    together_.EndBand(*surface_, event.ControlDown());
+    Refresh();
+  } else if (surface_ && together_.moving() && surfaceDesign_ != nullptr) {
+    // The windows that went along are moved in the same step as the one dragged.
+    const std::vector<int> carried = together_.EndMove(*surface_);
+    surfaceDesign_->BeginChanges(
+        from_wx(wxString::Format(wxString::FromUTF8(u8"移动 %d 个表"),
+                                       static_cast<int>(carried.size()) + 1)));
+    surface_->Release();
+    for (int table : carried) surfaceDesign_->TableWindowChanged(table);
+    surfaceDesign_->EndChanges();
+  }
   if (surface_) surface_->Release();
   if (HasCapture()) ReleaseMouse();
   UpdateVirtualSize();
@@ -414,8 +495,14 @@ void DesignCanvas::OnMotion(wxMouseEvent& event) {
   TableSurface* s = surface_.get();
   if (s == nullptr || ShowsWelcome()) return;
   const wxPoint p = ToSurface(event.GetPosition());
+  if (event.LeftIsDown() && together_.banding()) {
+    together_.DragBand(p.x, p.y);
+    Refresh();
+    return;
+  }
   if (event.LeftIsDown() && s->mode() != TableSurface::Mode::kIdle) {
     for (const PixelRect& rect : s->Drag(p.x, p.y)) RefreshSurfaceRect(rect);
+    for (const PixelRect& rect : together_.FollowMove(*s)) RefreshSurfaceRect(rect);
     return;
   }
   UpdateHover(p);
@@ -506,7 +593,10 @@ void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
     if (placed.table < 0 || placed.table >= s->Count()) continue;
     const PixelRect before = s->Rect(placed.table);
     const bool wasWhole = s->Window(placed.table).wholeBox;
-    if (placed.wholeBox) s->Window(placed.table).wholeBox = true;
+    if (placed.wholeBox) {
+      s->Window(placed.table).wholeBox = true;
+      surfaceDesign_->entry(placed.table).window.wholeBox = true;
+    }
     s->SetRect(placed.table, placed.rect);
     if (!(s->Rect(placed.table) == before) || s->Window(placed.table).wholeBox != wasWhole)
       surfaceDesign_->TableWindowChanged(placed.table);
@@ -514,6 +604,13 @@ void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
   scrollWidth_ = arrangement.scrollWidth;
   scrollHeight_ = arrangement.scrollHeight;
   UpdateVirtualSize();
+  Refresh();
+}
+
+void DesignCanvas::SetFoundTables(const std::vector<int>& tables, int current) {
+  found_ = tables;
+  std::sort(found_.begin(), found_.end());
+  currentFound_ = current;
   Refresh();
 }
 

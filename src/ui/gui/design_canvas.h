@@ -14,6 +14,7 @@
 #include "ui/arrange_layout.h"
 #include "ui/gui/table_window_painter.h"
 #include "ui/table_commands.h"
+#include "ui/surface_selection.h"
 #include "ui/table_surface.h"
 #include "ui/zoom_levels.h"
 
@@ -45,8 +46,20 @@ class DesignCanvas : public wxScrolledCanvas {
   void DesignCleared();
   /// Table `index` was taken out of the design; the tables after it moved down one index.
   void TableRemoved(int index);
+  /// A removed table came back at `index`; the tables from there on moved up one index.
+  void TableInserted(int index);
+  /// Table `index`'s rectangle, colours or full height were set from its entry.
+  void TableWindowSet(int index);
   /// The window the user last clicked (the Delete key's table), or -1.
   int selectedTable() const { return selected_; }
+  /// Marks the tables a search found (`current`, one of them or -1, most strongly); an
+  /// empty list takes the marks away.
+  void SetFoundTables(const std::vector<int>& tables, int current);
+  const std::vector<int>& foundTables() const { return found_; }
+  /// The windows selected together (Ctrl+click, a band, Ctrl+A) when `table` is one of
+  /// several of them; otherwise `table` alone.
+  std::vector<int> TablesWith(int table) const;
+  const SurfaceSelection& together() const { return together_; }
   /// The display styles changed: rebuild every window (or only `index`).
   void Restyle(int index = -1);
   /// The total scroll height (the width becomes 10000 once set, as for new tables); the
@@ -149,6 +162,9 @@ class DesignCanvas : public wxScrolledCanvas {
   bool sizePending_ = false;
   int zoom_ = ZoomLevels::kActual;
   int selected_ = -1;
+  std::vector<int> found_;  ///< sorted
+  int currentFound_ = -1;
+  SurfaceSelection together_;
   TitleTip* titleTip_ = nullptr;
 };
 

@@ -86,6 +86,9 @@ class RemoveTableGui : public ::testing::Test {
     Frame().RefreshDesignViews();
     ASSERT_TRUE(WaitFor(
         [&] { return Canvas()->surface() && Canvas()->surface()->Count() == count; }, kLong));
+    // Drawn once, the windows are fitted to their content: points inside them hold from here.
+    Canvas()->Update();
+    PumpEvents(100);
   }
   /// The items of a tree as the control shows them: "node: item item | node: ..." (UTF-8).
   std::string Shown(W::Tree which) {
