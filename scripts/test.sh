@@ -16,6 +16,7 @@ cmake --build "$fuzz_dir" --target script_reader_fuzz
 corpus="$fuzz_dir/script_reader_corpus"
 mkdir -p "$corpus"
 "$fuzz_dir/script_reader_fuzz" -max_total_time="$fuzz_seconds" -timeout=20 -rss_limit_mb=2048 \
+  -dict=tests/fuzz/script_reader.dict \
   -max_len=65536 -artifact_prefix="$fuzz_dir/" "$corpus" tests/data 2>&1 | tail -n 5
 echo "fuzzing: ${fuzz_seconds} s without a finding"
 
