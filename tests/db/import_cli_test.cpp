@@ -5,6 +5,8 @@
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "base/text_codec.h"
@@ -55,13 +57,15 @@ TEST(ImportCli, ConnectionStringsAndMdbFilesBecomeScripts) {
   const std::string mdbOut = ::testing::TempDir() + "cli_nwind.sql";
   run = Cli("import " + testing::NwindPath() + " " + mdbOut);
   ASSERT_EQ(0, run.exitCode) << run.err;
-  EXPECT_EQ(u8"skipped table Umsätze: its name has characters code page 936 lacks\n", run.err);
-  EXPECT_EQ(8u, SavedTableNames(mdbOut).size());
+  EXPECT_EQ("", run.err);
+  const std::vector<std::string> mdbTables = SavedTableNames(mdbOut);
+  EXPECT_EQ(9u, mdbTables.size());
+  EXPECT_NE(mdbTables.end(), std::find(mdbTables.begin(), mdbTables.end(), u8"Umsätze"));
 
   run = Cli("import /no/such/file.mdb " + mdbOut);
   EXPECT_EQ(1, run.exitCode);
   EXPECT_NE(std::string::npos, run.err.find(u8"找不到数据库文件: /no/such/file.mdb")) << run.err;
-  EXPECT_EQ(8u, SavedTableNames(mdbOut).size());  // the earlier output is left as it was
+  EXPECT_EQ(9u, SavedTableNames(mdbOut).size());  // the earlier output is left as it was
 
   EXPECT_EQ(2, Cli("import only-one-argument").exitCode);
 }
