@@ -37,6 +37,7 @@ fi
 corpus="$fuzz_dir/script_reader_corpus"
 mkdir -p "$corpus"
 "$fuzz_dir/script_reader_fuzz" -max_total_time="$script_seconds" -timeout=20 -rss_limit_mb=2048 \
+  -dict=tests/fuzz/script_reader.dict \
   -max_len=65536 -artifact_prefix="$fuzz_dir/" "$corpus" tests/data 2>&1 | tail -n 5
 echo "fuzzing the script reader: ${script_seconds} s without a finding"
 if [ "$script_seconds" != "$fuzz_seconds" ]; then

@@ -177,9 +177,9 @@ std::string CommandTable::PlainCaption(const std::string& caption) {
   std::string plain;
   for (std::size_t i = 0; i < caption.size();) {
     const unsigned char c = static_cast<unsigned char>(caption[i]);
-    if (gbk::IsLeadByte(c) && i + 1 < caption.size()) {
-      plain.append(caption, i, 2);
-      i += 2;
+    if (const std::size_t size = gbk::CharSize(caption, i); size > 1) {
+      plain.append(caption, i, size);
+      i += size;
       continue;
     }
     // "(&X)" disappears whole; a lone "&" marks the next character.

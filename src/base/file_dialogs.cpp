@@ -45,11 +45,17 @@ FileDialogSpec FileDialogs::OpenDesign(const std::string& designPath) {
   return MakeDialog(u8"打开MSSQL脚本", {"sql", "mdb"}, designPath);
 }
 
+const std::vector<std::string>& FileDialogs::ScriptEncodings() {
+  static const std::vector<std::string> encodings = {"GB18030 (GBK)", "UTF-8"};
+  return encodings;
+}
+
 FileDialogSpec FileDialogs::SaveDesign(const std::string& designPath,
                                        const std::string& proposedName) {
   FileDialogSpec spec = MakeDialog(u8"保存为", {"sql", "txt"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "txt";
+  spec.encodings = ScriptEncodings();
   return spec;
 }
 
@@ -58,6 +64,7 @@ FileDialogSpec FileDialogs::SaveTableScript(const std::string& designPath,
   FileDialogSpec spec = MakeDialog(u8"保存创建表的SQL语句", {"txt", "sql"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "txt";
+  spec.encodings = ScriptEncodings();
   return spec;
 }
 

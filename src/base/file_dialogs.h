@@ -18,9 +18,13 @@ struct FileFilter {
 /// start folder, and the rules every dialog shares. Paths are file-system paths (UTF-8).
 class FileDialogs {
  public:
+  /// The encodings a script is saved in, in ScriptEncoding order.
+  static const std::vector<std::string>& ScriptEncodings();
+
   // What each dialog of the program asks. `designPath` is the current design's file (empty
   // when it has none): dialogs about the design start in its folder.
   static FileDialogSpec OpenDesign(const std::string& designPath);
+  /// The design and table script dialogs offer kScriptEncodings.
   static FileDialogSpec SaveDesign(const std::string& designPath, const std::string& proposedName);
   static FileDialogSpec SaveTableScript(const std::string& designPath,
                                         const std::string& proposedName);

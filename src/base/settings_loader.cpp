@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/gbk_text.h"
 #include "base/text_codec.h"
 
 namespace tablora {
@@ -74,6 +75,8 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
   s.marginW = std::clamp(ini.GetInt("TableWin", "MarginW", 10), 0, kMaxPixels);
   s.marginH = std::clamp(ini.GetInt("TableWin", "MarginH", 20), 0, kMaxPixels);
   s.maxColumnWidth = std::clamp(ini.GetInt("TableWin", "MaxColWidth", 300), 10, kMaxPixels);
+  s.codeFilesUtf8 = gbk::EqualsIgnoreCase(
+      gbk::Trim(ini.GetString("CodeFile", "Encoding", "GBK", kTextBuffer)), "UTF-8");
 
   s.databaseKindNames = ReadList(ini, "SuportDB", "Type", kTextBuffer);
   s.gridWidths = ReadMap(ini, "DesignTableCols");

@@ -54,10 +54,10 @@ int AdoTypeOfAccess(int mdbType) {
   }
 }
 
-/// libmdb reads in UTF-8 here; the design holds code page 936.
+/// libmdb reads in UTF-8 here; the design holds GB18030.
 std::string Text(const char* utf8) { return utf8 == nullptr ? "" : TextCodec::Utf8ToCp936(utf8); }
 
-/// True when a UTF-8 name survives code page 936 unchanged.
+/// True when a UTF-8 name survives the core's text unchanged.
 bool Representable(const char* utf8) {
   return TextCodec::Cp936ToUtf8(TextCodec::Utf8ToCp936(utf8)) == utf8;
 }
@@ -238,11 +238,9 @@ const AccessTableInfo* AccessFileSchema::Find(const std::string& table) const {
 bool AccessFileReader::ReadInProcess(const std::string& path, AccessFileSchema& schema,
                                      std::string& error, const std::function<void()>& progress) {
   schema = AccessFileSchema{};
-  // The library converts names when a file is opened: read UTF-8 to tell which names
-  // code page 936 cannot hold, then leave the setting as the ODBC driver needs it.
+  // The library converts names when a file is opened: UTF-8, as the ODBC driver reads too.
   setenv("MDBICONV", "UTF-8", 1);
   MdbHandle* mdb = mdb_open(path.c_str(), MDB_NOFLAGS);
-  setenv("MDBICONV", "CP936", 1);
   if (mdb == nullptr) {
     error = Damaged(path, Cp936(u8"文件头无法读取"));
     return false;

@@ -18,6 +18,17 @@ namespace tablora {
 
 namespace {
 
+/// Text as the drivers take it: UTF-8 (SQLite keeps it as it is, MDBTools is told so by the
+/// environment, FreeTDS and MariaDB by the connection string).
+std::string ToDriver(std::string_view text) { return TextCodec::Cp936ToUtf8(text); }
+
+/// Text from a driver as the core's text. Bytes that are not UTF-8 (names and values a
+/// code page 936 client once stored unconverted) are taken as they are.
+std::string FromDriver(std::string_view text) {
+  if (!TextCodec::IsUtf8(text)) return std::string(text);
+  return TextCodec::Utf8ToCp936(text);
+}
+
 /// True for SQLite's "database is locked" answers (SQLITE_BUSY 5, SQLITE_LOCKED 6).
 bool IsSqliteBusy(const std::string& source, SQLINTEGER native, const std::string& description) {
   if (source.find("[SQLite]") == std::string::npos) return false;
@@ -37,7 +48,7 @@ std::vector<DiagnosticRecord> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
             SQLGetDiagRec(type, handle, i, state, &native, message, sizeof message, &length)))
       break;
     DiagnosticRecord r;
-    std::string text(reinterpret_cast<char*>(message));
+    std::string text = FromDriver(reinterpret_cast<char*>(message));
     std::size_t p = 0;
     while (p < text.size() && text[p] == '[') {
       const std::size_t close = text.find(']', p);
@@ -85,6 +96,7 @@ bool ReadCell(SQLHSTMT st, SQLUSMALLINT column, bool binary, ResultCell& cell) {
       continue;
     }
     cell.text.append(buffer, indicator >= 0 ? static_cast<std::size_t>(indicator) : 0);
+    cell.text = FromDriver(cell.text);
     return true;
   }
 }
@@ -106,9 +118,9 @@ bool DescribeColumns(SQLHSTMT st, std::vector<ResultColumn>& columns) {
     SQLLEN autoUnique = SQL_FALSE;
     SQLColAttribute(st, c, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0, nullptr, &autoUnique);
     ResultColumn column;
-    column.name = reinterpret_cast<char*>(name);
+    column.name = FromDriver(reinterpret_cast<char*>(name));
     column.sqlType = sqlType;
-    column.adoType = ValueRules::AdoTypeOf(sqlType, reinterpret_cast<char*>(typeName));
+    column.adoType = ValueRules::AdoTypeOf(sqlType, FromDriver(reinterpret_cast<char*>(typeName)));
     column.definedSize = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
     column.autoIncrement = autoUnique == SQL_TRUE;
     columns.push_back(std::move(column));
@@ -212,7 +224,8 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
     errors_.push_back({"unixODBC refused an environment", "", 0, "Tablora"});
     return false;
   }
-  const std::string effective = ConnectionStrings::WithSqliteDefaults(connectionString);
+  const std::string effective =
+      ConnectionStrings::WithUtf8Client(ConnectionStrings::WithSqliteDefaults(connectionString));
   // MDBTools fails a missing file with no diagnostic at all, SQLite with "connect failed":
   // tell it ourselves.
   const std::string accessFile = ConnectionStrings::AccessFile(effective);
@@ -264,14 +277,16 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out,
     errors_ = Diagnostics(SQL_HANDLE_DBC, connection_);
     return false;
   }
-  SQLCHAR* name = text.empty() ? nullptr : Text(text);
+  const std::string driverText = ToDriver(text);
+  const std::string driverSchema = ToDriver(schema);
+  SQLCHAR* name = text.empty() ? nullptr : Text(driverText);
   const SQLSMALLINT length = text.empty() ? 0 : SQL_NTS;
-  SQLCHAR* schemaName = schema.empty() ? nullptr : Text(schema);
+  SQLCHAR* schemaName = schema.empty() ? nullptr : Text(driverSchema);
   const SQLSMALLINT schemaLength = schema.empty() ? 0 : SQL_NTS;
   SQLRETURN rc = SQL_ERROR;
   switch (call) {
     case Call::kQuery:
-      rc = SQLExecDirect(st, Text(text), SQL_NTS);
+      rc = SQLExecDirect(st, Text(driverText), SQL_NTS);
       break;
     case Call::kTables:
       rc = SQLTables(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0);
@@ -317,7 +332,7 @@ std::unique_ptr<RowCursor> OdbcConnection::OpenCursor(const std::string& sql) {
     errors_ = Diagnostics(SQL_HANDLE_DBC, connection_);
     return nullptr;
   }
-  const SQLRETURN rc = SQLExecDirect(st, Text(sql), SQL_NTS);
+  const SQLRETURN rc = SQLExecDirect(st, Text(ToDriver(sql)), SQL_NTS);
   std::vector<ResultColumn> columns;
   if ((rc != SQL_NO_DATA && !SQL_SUCCEEDED(rc)) ||
       (rc != SQL_NO_DATA && !DescribeColumns(st, columns))) {

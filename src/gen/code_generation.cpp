@@ -86,9 +86,9 @@ void CodeGeneration::ShowCannotWrite(const std::string& path, const std::string&
                        DocumentTitles::kProgramName);
 }
 
-bool CodeGeneration::Write(const std::string& path, const std::string& text) {
+bool CodeGeneration::Write(const std::string& path, const std::string& text, bool utf8) {
   std::string error;
-  if (!TextFile::WriteText(path, text, &error)) {
+  if (!TextFile::WriteText(path, utf8 ? TextCodec::Cp936ToUtf8(text) : text, &error)) {
     ShowCannotWrite(path, error);
     return false;
   }
@@ -103,13 +103,14 @@ GenerationResult CodeGeneration::GenerateHeaderFile(int index, const std::string
   const std::string path = AskSaveFile(index, extension, language);
   if (path.empty()) return GenerationResult::kCancelled;
   GenerationOptions options;
+  options.utf8 = settings_.codeFilesUtf8;
   OptionsDialogLayout layout;
   layout.showAccessors = showAccessors;
   layout.showSkipTime = false;
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
   const std::string text =
       gen_text::BuildHeaderFile(*tables_, index, Types(), options, language, append);
-  if (!Write(path, text)) return GenerationResult::kFailed;
+  if (!Write(path, text, options.utf8)) return GenerationResult::kFailed;
   ShowWritten(1, path);
   return GenerationResult::kWritten;
 }
@@ -137,6 +138,7 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
     folder = FolderOf(onePath);
   }
   GenerationOptions options;
+  options.utf8 = settings_.codeFilesUtf8;
   OptionsDialogLayout layout;
   layout.showAccessors = true;
   layout.showSkipTime = true;
@@ -158,7 +160,8 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
         index == -1 ? (std::filesystem::path(folder) / fileName).string() : onePath;
     // One failure usually means the folder cannot be written: the files before it are
     // still written, it is said once, and nothing after it is tried.
-    if (!files.Add(path, TextFile::ToCrLf(source.text), &error)) {
+    const std::string text = options.utf8 ? TextCodec::Cp936ToUtf8(source.text) : source.text;
+    if (!files.Add(path, TextFile::ToCrLf(text), &error)) {
       failed = path;
       break;
     }

@@ -23,8 +23,8 @@ enum class GenerationResult {
 };
 
 /// The three generator commands of the main menu and of a table window's menu: refresh
-/// the definitions, ask where to write and which options, and write code page 936 files
-/// with CR LF line ends.
+/// the definitions, ask where to write and which options, and write code page 936 files (or
+/// UTF-8 ones, as the settings and the options dialog choose) with CR LF line ends.
 class CodeGeneration {
  public:
   /// Brings the definition list up to date with the open editors and returns it
@@ -56,7 +56,8 @@ class CodeGeneration {
   std::string AskSaveFile(int index, const std::string& extension, CodeLanguage language);
   /// "已生成N个文件: " with the file written or the folder of the files (`where`, UTF-8).
   void ShowWritten(std::size_t count, const std::string& where);
-  bool Write(const std::string& path, const std::string& text);
+  /// Writes the core's `text` in code page 936 (GB18030 for characters GBK lacks) or UTF-8.
+  bool Write(const std::string& path, const std::string& text, bool utf8);
   /// "无法写入文件: " with the path and the system's reason.
   void ShowCannotWrite(const std::string& path, const std::string& error);
   /// The one-file generators: save dialog, options dialog, one declaration per table.

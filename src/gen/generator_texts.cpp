@@ -99,9 +99,9 @@ std::string SafeFileName(const std::string& name) {
   std::string safe;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
-    if (gbk::IsLeadByte(c) && i + 1 < name.size()) {
-      safe.append(name, i, 2);
-      ++i;
+    if (const std::size_t size = gbk::CharSize(name, i); size > 1) {
+      safe.append(name, i, size);
+      i += size - 1;
     } else if (c == '/' || c == '\\' || c == '\0') {
       safe += '_';
     } else {

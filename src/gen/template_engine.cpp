@@ -91,7 +91,7 @@ std::string TemplateEngine::DropLastCharacter(const std::string& text) {
   std::size_t last = 0;
   for (std::size_t i = 0; i < text.size();) {
     last = i;
-    i += (gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   return text.substr(0, last);
 }

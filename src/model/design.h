@@ -125,7 +125,12 @@ class Design : public TableEditorHost {
   void setCurrentPath(const std::string& path, bool holdsMore = false) {
     currentPath_ = path;
     currentFileHoldsMore_ = holdsMore;
+    currentFileUtf8_ = false;
   }
+  /// True when the user chose to save the file at currentPath() in UTF-8 (the save dialog's
+  /// second encoding); otherwise saves write GB18030, byte for byte GBK when they can.
+  bool currentFileUtf8() const { return currentFileUtf8_; }
+  void setCurrentFileUtf8(bool utf8) { currentFileUtf8_ = utf8; }
 
   Prompts& prompts() { return prompts_; }
   AppState& app() { return app_; }
@@ -168,6 +173,7 @@ class Design : public TableEditorHost {
   std::vector<UserType> userTypes_;
   std::string currentPath_;
   bool currentFileHoldsMore_ = false;
+  bool currentFileUtf8_ = false;
 };
 
 }  // namespace tablora

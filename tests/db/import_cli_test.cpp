@@ -7,6 +7,8 @@
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "base/text_codec.h"
@@ -79,10 +81,10 @@ TEST(ImportCli, ConnectionStringsAndMdbFilesBecomeScripts) {
   const std::string mdbOut = ::testing::TempDir() + "cli_nwind.sql";
   run = Cli("import " + nwind + " " + mdbOut);
   ASSERT_EQ(0, run.exitCode) << run.err;
-  EXPECT_EQ(u8"skipped table Umsätze: its name has characters code page 936 lacks\n",
-            WithoutProgress(run.err))
-      << run.err;
-  EXPECT_EQ(8u, SavedTableNames(mdbOut).size());
+  EXPECT_EQ("", WithoutProgress(run.err)) << run.err;
+  const std::vector<std::string> mdbTables = SavedTableNames(mdbOut);
+  EXPECT_EQ(9u, mdbTables.size());
+  EXPECT_NE(mdbTables.end(), std::find(mdbTables.begin(), mdbTables.end(), u8"Umsätze"));
 }
 
 TEST(ImportCli, IntoADesignATableItHoldsIsReplacedRenamedOrSkippedAsSaid) {

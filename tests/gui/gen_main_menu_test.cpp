@@ -14,6 +14,7 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/main_frame.h"
 #include "base/app_state.h"
+#include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/gui/generator_commands.h"
 #include "gen/gui/options_dialog.h"
@@ -167,6 +168,15 @@ TEST_F(GenMainMenu, JavaClassesOfAllTablesIntoTheChosenFolder) {
   EXPECT_TRUE(fs::exists(dir / "beans" / "TLog.java"));
   EXPECT_EQ(prompts.messages, std::vector<std::string>{Cp936(u8"已生成3个文件: ") +
                                                        (dir / "beans").string()});
+}
+
+TEST_F(GenMainMenu, TheEncodingBoxWritesUtf8) {
+  UseDesign(testing::SampleDesign());
+  prompts.saveFiles.push_back((dir / "all.h").string());
+  AnswerOptions({OptionsDialog::kPrefixId, OptionsDialog::kUtf8Id}, true, &optionDialogs);
+  RunMenuCommand(cmd::kGenCStruct);
+  EXPECT_EQ(optionDialogs, 1);
+  EXPECT_EQ(ReadBytes(dir / "all.h"), TextCodec::Cp936ToUtf8(Fixture("gen_c/design_prefix.h")));
 }
 
 TEST_F(GenMainMenu, CommandsWaitForADesign) {

@@ -237,7 +237,8 @@ int TemplateCommand(const std::vector<std::string>& rawArgs) {
   const std::string code = TemplateEngine::Expand(text, markers, input, boxes, opened.app.settings);
   if (args.positional.size() == 5) {
     const std::string out = OutputPath(args.positional[4]);
-    if (!TextFile::WriteText(out, code, &error)) {
+    const bool utf8 = opened.app.settings.codeFilesUtf8;
+    if (!TextFile::WriteText(out, utf8 ? TextCodec::Cp936ToUtf8(code) : code, &error)) {
       std::fprintf(stderr, "tablora-cli template: %s\n", error.c_str());
       return 1;
     }

@@ -33,8 +33,9 @@ int CachedTextMeasurer::CharacterWidth(std::string_view character, bool bold) co
     if (width < 0) width = measure();
     return width;
   }
-  const unsigned key =
-      first << 8 | (character.size() > 1 ? static_cast<unsigned char>(character[1]) : 0);
+  unsigned key = 0;  // the character's bytes, at most four
+  for (std::size_t i = 0; i < character.size() && i < 4; ++i)
+    key = key << 8 | static_cast<unsigned char>(character[i]);
   auto it = wide_[bold].find(key);
   if (it == wide_[bold].end()) it = wide_[bold].emplace(key, measure()).first;
   return it->second;
@@ -50,7 +51,7 @@ int CachedTextMeasurer::Width(std::string_view text, bool bold) const {
       ++pos;
       continue;
     }
-    const std::size_t length = gbk::IsLeadByte(byte) && pos + 1 < text.size() ? 2 : 1;
+    const std::size_t length = gbk::CharSize(text, pos);
     width += CharacterWidth(text.substr(pos, length), bold);
     pos += length;
   }

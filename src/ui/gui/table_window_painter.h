@@ -29,7 +29,7 @@ class CachedTextMeasurer : public TextMeasurer {
 
  private:
   int Width(std::string_view text, bool bold) const;
-  /// One character: a byte below 0x80, else up to two bytes of code page 936.
+  /// One character: a byte below 0x80, else one character of up to four bytes.
   int CharacterWidth(std::string_view character, bool bold) const;
   wxDC& dc_;
   wxFont font_;

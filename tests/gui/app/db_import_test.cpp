@@ -93,30 +93,30 @@ TEST(DbImport, OpeningAnMdbAsksForThePasswordAndFillsTheDesignSurface) {
   EXPECT_TRUE(*scene.passwordAsked);
 
   DesignCanvas* canvas = Frame().designWindow().Canvas();
-  ASSERT_TRUE(WaitFor([&] { return canvas->surface() && canvas->surface()->Count() == 8; }, 5000));
-  EXPECT_EQ(8, Frame().session()->design()->tableCount());
+  ASSERT_TRUE(WaitFor([&] { return canvas->surface() && canvas->surface()->Count() == 9; }, 5000));
+  EXPECT_EQ(9, Frame().session()->design()->tableCount());
   EXPECT_EQ("Order Details", Frame().session()->design()->definitions()[0].actualName);
   EXPECT_TRUE(Frame().session()->database()->state().IsConnected());
   EXPECT_TRUE(scene.prompts.messages.empty());
 
   // The import arranged its windows: arranging again with the same choices moves none.
   std::vector<GridRect> imported;
-  for (int t = 0; t < 8; ++t) imported.push_back(canvas->surface()->Rect(t));
+  for (int t = 0; t < 9; ++t) imported.push_back(canvas->surface()->Rect(t));
   ArrangeOptions same;
   same.tablesPerRow = Frame().session()->design()->tablesPerRow();
   same.width = Frame().appState().settings.tableWinWidth;
   Frame().layoutCommands().ApplyArrange(same);
-  for (int t = 0; t < 8; ++t) EXPECT_TRUE(imported[t] == canvas->surface()->Rect(t)) << t;
+  for (int t = 0; t < 9; ++t) EXPECT_TRUE(imported[t] == canvas->surface()->Rect(t)) << t;
   // With the columns fitted to their texts no window is cut at the arranged width.
   ASSERT_TRUE(Frame().appState().settings.fitColumnWidths);
-  for (int t = 0; t < 8; ++t) EXPECT_FALSE(canvas->surface()->ScrollBars(t).horizontal) << t;
+  for (int t = 0; t < 9; ++t) EXPECT_FALSE(canvas->surface()->ScrollBars(t).horizontal) << t;
 
   // Both trees hold every table, and their roots name the last confirmed database.
   WorkBoxTrees* trees = Frame().workBoxCommands().trees();
   ASSERT_NE(trees, nullptr);
   std::size_t grouped = 0;
   for (int group : trees->Groups()) grouped += trees->GroupTables(group).size();
-  EXPECT_EQ(8u, grouped);
+  EXPECT_EQ(9u, grouped);
   for (WorkBoxTrees::Tree which : {WorkBoxTrees::kTableTree, WorkBoxTrees::kGroupTree}) {
     const TreeModel& tree = trees->tree(which);
     ASSERT_FALSE(tree.TopLevel().empty());
