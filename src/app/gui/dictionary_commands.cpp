@@ -46,14 +46,15 @@ DictionaryPicture PictureFor(DictionaryFormat format, TableSurface& surface,
   if (format == DictionaryFormat::kHtml || format == DictionaryFormat::kMarkdown) {
     picture.svg = SvgPicture(surface, state);
   } else if (format == DictionaryFormat::kPdf) {
-    const wxSize size = DesignPicture(surface, state).Size();
-    picture.width = size.x;
-    picture.height = size.y;
+    const DesignPicture sized(surface, state);
+    picture.width = static_cast<int>(sized.width());
+    picture.height = static_cast<int>(sized.height());
     picture.draw = [&surface, &state](cairo_t* cr) {
       wxGraphicsContext* context =
           wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr);
       wxGCDC dc(context);
-      DesignPicture(surface, state).Draw(dc, true);
+      const DesignPicture whole(surface, state);
+      whole.DrawArea(dc, 0, 0, whole.width(), whole.height(), true);
     };
   }
   return picture;
