@@ -32,6 +32,16 @@ int StyleWindowWidth(const Settings& settings) {
 }
 }  // namespace
 
+void Design::FillHidden(TableEditor& editor, int index) {
+  // Every page built once, then the definition read in and the pages it feeds rebuilt.
+  editor.ActivatePage(TableEditor::kNamePage);
+  editor.ActivatePage(TableEditor::kDesignPage);
+  editor.ActivatePage(TableEditor::kSqlPage);
+  editor.FillFromDefinition(definitions_, index);
+  editor.ActivatePage(TableEditor::kDesignPage);
+  editor.ActivatePage(TableEditor::kSqlPage);
+}
+
 TableWindowState Design::PlaceWindow(int index) {
   const Settings& s = app_.settings;
   // Windows whose columns fit their texts get their widths only when fitted; the view
@@ -66,12 +76,7 @@ int Design::AddTable(bool show, int index) {
   if (show) {
     editor.Show();
   } else {
-    editor.ActivatePage(TableEditor::kNamePage);
-    editor.ActivatePage(TableEditor::kDesignPage);
-    editor.ActivatePage(TableEditor::kSqlPage);
-    editor.FillFromDefinition(definitions_, index);
-    editor.ActivatePage(TableEditor::kDesignPage);
-    editor.ActivatePage(TableEditor::kSqlPage);
+    FillHidden(editor, index);
   }
   addingIndex_ = -1;
   view_->TableAdded(index, show);
@@ -186,12 +191,7 @@ int Design::InsertTable(const RemovedTable& table) {
   }
   addingIndex_ = index;
   if (table.hadDefinition) {
-    editor.ActivatePage(TableEditor::kNamePage);
-    editor.ActivatePage(TableEditor::kDesignPage);
-    editor.ActivatePage(TableEditor::kSqlPage);
-    editor.FillFromDefinition(definitions_, index);
-    editor.ActivatePage(TableEditor::kDesignPage);
-    editor.ActivatePage(TableEditor::kSqlPage);
+    FillHidden(editor, index);
   }
   addingIndex_ = -1;
   view_->TableInserted(index);

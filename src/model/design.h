@@ -150,6 +150,8 @@ class Design : public TableEditorHost {
   void TableWindowChanged(int tableIndex);
 
  private:
+  /// Fills the editor of table `index`, which is not shown, from its definition.
+  void FillHidden(TableEditor& editor, int index);
   /// The rectangle of new table `index` on a grid of cells `Width` + `MarginW` wide and
   /// `Height` + `MarginH` tall, as many per row as the view's width holds (at least one). A
   /// cell is widened to the window width + `MarginW` when the current column style makes

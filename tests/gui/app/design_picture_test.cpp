@@ -18,6 +18,7 @@
 #include "app/gui/table_window_commands.h"
 #include "app/gui/work_box.h"
 #include "app_test_support.h"
+#include "design_window_fixture.h"
 #include "base/document_titles.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -49,11 +50,10 @@ std::string Script(int count, int columns) {
   return text;
 }
 
-class DesignPictureTest : public ::testing::Test {
+class DesignPictureTest : public DesignWindowFixture {
  protected:
   void SetUp() override {
-    saved = Frame().appState().settings;
-    Frame().appState().designHasContent = false;
+    DesignWindowFixture::SetUp();
     // The window as the program opens it.
     Frame().SetSize(wxSize(1024, 720));
     OpenEmptyDesign(prompts);
@@ -61,41 +61,17 @@ class DesignPictureTest : public ::testing::Test {
     ASSERT_TRUE(WaitFor([&] { return Canvas() != nullptr && Canvas()->IsShownOnScreen(); }));
     PumpEvents(100);
   }
-  void TearDown() override {
-    Frame().SetPrompts(nullptr);
-    Frame().SetSession(nullptr);
-    Frame().appState().settings = saved;
-    Frame().appState().designHasContent = false;
-  }
-
-  DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
-  Design& TheDesign() { return *Frame().session()->design(); }
   TableSurface& Surface() { return *Canvas()->surface(); }
 
   /// Opens `path` as the open command does and waits until its first window is fitted.
   void OpenFile(const std::string& path, int count) {
-    Frame().FindView(DocumentTitles::DesignView());
-    ASSERT_TRUE(Frame().session()->OpenScript(path));
-    Frame().appState().designHasContent = true;
-    Frame().RefreshDesignViews();
-    Canvas()->Update();
-    ASSERT_TRUE(WaitFor([&] {
-      return Canvas()->surface() != nullptr && Surface().Count() == count &&
-             !Surface().Window(0).fitDirty;
-    }));
+    OpenScriptFile(path, count);
+    ASSERT_TRUE(WaitFor([&] { return !Surface().Window(0).fitDirty; }));
   }
   void Open(int count, int columns) {
     const std::string path = (dir / "open.sql").string();
     ASSERT_TRUE(TextFile::WriteBytes(path, Script(count, columns)));
     OpenFile(path, count);
-  }
-  wxPoint Screen(int x, int y) { return Canvas()->ClientToScreen(Canvas()->ToClient({x, y})); }
-  void Shot(const std::string& name) {
-    wxYield();
-    const fs::path shots = fs::path(TABLORA_BUILD_DIR) / "screenshots";
-    fs::create_directories(shots);
-    const std::string command = "import -window root " + (shots / (name + ".png")).string();
-    EXPECT_EQ(std::system(command.c_str()), 0) << name;
   }
   void RunCommand(int id) {
     wxCommandEvent command(wxEVT_MENU, ToWxId(id));
@@ -113,8 +89,6 @@ class DesignPictureTest : public ::testing::Test {
     RunCommand(cmd::kPrintSetup);
   }
 
-  Settings saved;
-  ScriptedPrompts prompts;
   wxUIActionSimulator sim;
   TempFolder folder;
   fs::path dir = folder.path();

@@ -21,6 +21,7 @@
 #include "app/gui/work_box.h"
 #include "app/gui/work_box_commands.h"
 #include "app_test_support.h"
+#include "design_window_fixture.h"
 #include "base/document_titles.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -34,7 +35,6 @@ namespace tablora::testing {
 namespace {
 
 namespace fs = std::filesystem;
-constexpr int kLong = 15000;  ///< generous: the machine is shared
 
 /// Tables t0 ... t(count-1) with two columns; t3 is "客户" with the column "客户号". They
 /// come sorted by name: t0, t1, t10 ... t19, t2, t20 ... t29, t3 (index 23), t30 ...
@@ -50,33 +50,17 @@ std::string Script(int count) {
   return text;
 }
 
-class UndoFindGui : public ::testing::Test {
+class UndoFindGui : public DesignWindowFixture {
  protected:
   void SetUp() override {
-    saved = Frame().appState().settings;
-    Frame().appState().designHasContent = false;
+    DesignWindowFixture::SetUp();
     Frame().appState().databaseKind = kSqlServer;
     OpenEmptyDesign(prompts);
     path = (folder.path() / "undo.sql").string();
     ASSERT_TRUE(TextFile::WriteBytes(path, Script(kTables)));
-    Frame().FindView(DocumentTitles::DesignView());
-    ASSERT_TRUE(Frame().session()->OpenScript(path));
-    Frame().appState().designHasContent = true;
-    Frame().RefreshDesignViews();
-    ASSERT_TRUE(WaitFor(
-        [&] { return Canvas()->surface() && Canvas()->surface()->Count() == kTables; }, kLong));
+    OpenScriptFile(path, kTables);
     plain = Frame().GetTitle().utf8_string();
   }
-  void TearDown() override {
-    Frame().SetPrompts(nullptr);
-    Frame().SetSession(nullptr);
-    Frame().appState().settings = saved;
-    Frame().appState().designHasContent = false;
-  }
-
-  DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
-  Design& TheDesign() { return *Frame().session()->design(); }
-  wxPoint Screen(int x, int y) { return Canvas()->ClientToScreen(Canvas()->ToClient({x, y})); }
   void Key(int key, int modifiers = wxMOD_NONE) {
     sim.Char(key, modifiers);
     PumpEvents(120);
@@ -110,19 +94,10 @@ class UndoFindGui : public ::testing::Test {
     Frame().GetToolBar()->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
     return Frame().GetToolBar()->GetToolEnabled(ToWxId(id));
   }
-  void Shot(const std::string& name) {
-    wxYield();
-    const fs::path shots = fs::path(TABLORA_BUILD_DIR) / "screenshots";
-    fs::create_directories(shots);
-    const std::string command = "import -window root " + (shots / (name + ".png")).string();
-    EXPECT_EQ(std::system(command.c_str()), 0) << name;
-  }
 
   TempFolder folder;
   std::string path;
   std::string plain;  ///< the frame's title without the changed mark
-  Settings saved;
-  ScriptedPrompts prompts;
   wxUIActionSimulator sim;
 };
 
