@@ -16,11 +16,14 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <regex>
+#include <vector>
 
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
@@ -692,6 +695,20 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
   const std::string svgText = ReadBytesOrEmpty(svg);
   EXPECT_NE(svgText.find("<svg"), std::string::npos);
   EXPECT_NE(svgText.find("t0"), std::string::npos);
+  // Each window's grid is clipped where the window is drawn, not at the picture's corner
+  // (a clip at the corner leaves every other window an empty box).
+  const std::regex clipRect(R"re(<rect id="cliprect\d+" x="(-?\d+)" y="(-?\d+)")re");
+  std::vector<wxPoint> clips;
+  for (std::sregex_iterator m(svgText.begin(), svgText.end(), clipRect), end; m != end; ++m) {
+    clips.emplace_back(std::stoi((*m)[1]), std::stoi((*m)[2]));
+  }
+  for (int i = 0; i < 3; ++i) {
+    const PixelRect r = Surface().Rect(i);
+    const int width = Surface().Window(i).grid.ContentWidth() + 5;
+    EXPECT_TRUE(std::any_of(clips.begin(), clips.end(), [&](const wxPoint& c) {
+      return c.x > r.x && c.x < r.x + width && c.y > r.y && c.y < r.y + 30;
+    })) << "window " << i << " has no clip of its own";
+  }
   EXPECT_FALSE(
       DesignPicture::Export((dir / "design.bmp").string(), Surface(), Frame().appState(), &error));
   EXPECT_EQ(TextCodec::Cp936ToUtf8(error), u8"图片文件的扩展名应为 .png, .pdf 或 .svg");
