@@ -8,7 +8,10 @@ packages=(
   libwxgtk3.2-dev
   unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc mdbtools-dev libglib2.0-dev
   xvfb xauth fonts-wqy-microhei imagemagick xdotool desktop-file-utils libx11-dev
-  libcairo2-dev poppler-utils time
+  libcairo2-dev libpng-dev libpango1.0-dev libxlsxwriter-dev poppler-utils time
+  # tests only: the data dictionary is read back by a browser, a Markdown renderer and a
+  # workbook reader that are not Tablora's own writers
+  chromium chromium-driver cmark-gfm python3-openpyxl
   clang libclang-rt-14-dev
   default-jdk-headless libxerial-sqlite-jdbc-java
 )

@@ -1,5 +1,5 @@
 # Fails when an #include under SRC goes against the direction of the folders:
-#   base <- model <- (db, ui, gen, convert) <- app
+#   base <- model <- (db, ui, gen, convert, doc) <- app
 # A core file includes its own folder and folders below it, never a gui/ folder; app/cli is
 # part of app. A gui/ folder includes the core, its own gui/ folder, base/gui and the gui/
 # folders of subsystems below its own.
@@ -9,6 +9,7 @@ set(rank_db 2)
 set(rank_ui 2)
 set(rank_gen 2)
 set(rank_convert 2)
+set(rank_doc 2)
 set(rank_app 3)
 
 # Splits a path below src/ into its subsystem folder and its kind (core, gui or cli).

@@ -43,3 +43,9 @@ c -fill '#f0f0f0' -stroke '#404040' -draw 'rectangle 1,1 9,14' \
 c -fill white -stroke '#404040' -draw 'rectangle 0,1 6,6' -draw 'rectangle 9,9 15,14' \
   -fill '#3060c0' -stroke none -draw 'rectangle 1,2 5,2' -draw 'rectangle 10,10 14,10' \
   -stroke '#0066cc' -draw 'line 7,4 11,4' -draw 'line 11,4 11,8' relations.png
+# Undo: a blue arrow curving back to the left.
+c -fill none -stroke '#2050b0' -strokewidth 2 -draw 'arc 3,4 14,14 180,360' \
+  -fill '#2050b0' -stroke none -draw 'polygon 0,9 6,9 3,13' undo.png
+# Redo: the same arrow turning to the right.
+c -fill none -stroke '#2050b0' -strokewidth 2 -draw 'arc 1,4 12,14 180,360' \
+  -fill '#2050b0' -stroke none -draw 'polygon 9,9 15,9 12,13' redo.png

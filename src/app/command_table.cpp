@@ -63,11 +63,16 @@ CommandTable::CommandTable() {
       {kPrintPreview, u8"打印预览(&V)", "", false},
       {kPrintSetup, u8"打印设置(&R)...", "", false},
       {kExportPicture, u8"导出图片(&G)...", "", false},
+      {kExportDictionary, u8"导出数据字典(&Z)...", "", false},
       {kRecentFile1, u8"最近文件", "", false},
       {kExit, u8"退出(&X)", "", false},
       {kViewToolbar, u8"工具栏(&T)", "", true},
       {kViewStatusBar, u8"状态栏(&S)", "", true},
       {kWorkBox, u8"左边工作框(&L)", "Ctrl+L", true},
+      {kZoomIn, u8"放大(&I)", "Ctrl++", false},
+      {kZoomOut, u8"缩小(&O)", "Ctrl+-", false},
+      {kZoomActual, u8"实际大小(&A)", "Ctrl+0", false},
+      {kZoomFit, u8"适合窗口(&W)", "", false},
       {kShowRelations, u8"显示关系线(&R)", "", true},
       {kGenCStruct, u8"产生C结构(&C)", "", false},
       {kGenJavaClass, u8"产生Java类(&J)", "", false},
@@ -90,11 +95,22 @@ CommandTable::CommandTable() {
       {kWindowArrange, u8"排列图标(&A)", "", false},
       {kAbout, u8"关于 Tablora(&A)...", "", false},
       {kHelp, u8"使用说明文档(&B)", "", false},
+      {kUndo, u8"撤销(&U)", "Ctrl+Z", false},
+      {kRedo, u8"重做(&R)", "Ctrl+Y", false},
+      {kFind, u8"查找(&F)...", "Ctrl+F", false},
+      {kFindNext, u8"查找下一个(&N)", "F3", false},
+      {kFindPrevious, u8"查找上一个(&V)", "Shift+F3", false},
   };
   for (const Row& row : kRows) {
     commands_.push_back({row.id, Cp936(row.caption), row.accelerator, row.checkable});
   }
-  extraAccelerators_ = {{kNextPane, "", "F6", false}, {kPrevPane, "", "Shift+F6", false}};
+  // The plus key without Shift and the keypad's keys zoom too.
+  extraAccelerators_ = {{kNextPane, "", "F6", false},
+                        {kPrevPane, "", "Shift+F6", false},
+                        {kZoomIn, "", "Ctrl+=", false},
+                        {kZoomIn, "", "Ctrl+Num +", false},
+                        {kZoomOut, "", "Ctrl+Num -", false},
+                        {kRedo, "", "Ctrl+Shift+Z", false}};
 
   emptyMenu_ = {
       Submenu(u8"文件(&F)", {Command(kFileNew), Command(kFileOpen, u8"打开(&O)..."), Separator(),
@@ -108,11 +124,14 @@ CommandTable::CommandTable() {
               {Command(kNewTable), Command(kFileSaveAs), Separator(), Command(kFileOpen),
                Command(kConnect), Command(kBrowseServers), Command(kFileClose), Separator(),
                Command(kPrint), Command(kPrintPreview), Command(kPrintSetup), Separator(),
-               Command(kExportPicture), Separator(),
+               Command(kExportPicture), Command(kExportDictionary), Separator(),
                Command(kRecentFile1), Separator(), Command(kExit)}),
-      Submenu(u8"查看(&V)",
-              {Command(kViewToolbar), Command(kViewStatusBar), Separator(), Command(kWorkBox),
-               Command(kShowRelations)}),
+      Submenu(u8"编辑(&E)", {Command(kUndo), Command(kRedo), Separator(), Command(kFind),
+                             Command(kFindNext), Command(kFindPrevious)}),
+      Submenu(u8"查看(&V)", {Command(kViewToolbar), Command(kViewStatusBar), Separator(),
+                             Command(kWorkBox), Command(kShowRelations), Separator(),
+                             Command(kZoomIn), Command(kZoomOut), Command(kZoomActual),
+                             Command(kZoomFit)}),
       Submenu(u8"产生(&D)",
               {Command(kGenCStruct), Command(kGenJavaClass), Command(kGenCppClass), Separator(),
                Submenu(u8"产生SQL语句(&A)", {Command(kSelectStatement), Command(kInsertStatement)}),
@@ -128,8 +147,8 @@ CommandTable::CommandTable() {
                              Command(kWindowArrange)}),
       Submenu(u8"帮助(&H)", {Command(kAbout), Command(kHelp)}),
   };
-  toolbar_ = {kNewTable, kFileOpen,      kFileSaveAs, 0,           kPrint, 0,
-              kWorkBox,  kShowRelations, kTextColour, kBackColour, kAbout};
+  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs,    0,           kUndo,       kRedo, 0,
+              kPrint,    0,         kWorkBox, kShowRelations, kTextColour, kBackColour, kAbout};
 }
 
 const CommandInfo* CommandTable::Find(int id) const {
@@ -160,9 +179,9 @@ std::string CommandTable::PlainCaption(const std::string& caption) {
   std::string plain;
   for (std::size_t i = 0; i < caption.size();) {
     const unsigned char c = static_cast<unsigned char>(caption[i]);
-    if (gbk::IsLeadByte(c) && i + 1 < caption.size()) {
-      plain.append(caption, i, 2);
-      i += 2;
+    if (const std::size_t size = gbk::CharSize(caption, i); size > 1) {
+      plain.append(caption, i, size);
+      i += size;
       continue;
     }
     // "(&X)" disappears whole; a lone "&" marks the next character.

@@ -18,6 +18,13 @@ constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
 /// "导出图片(&G)...": the whole design as a PNG, PDF or SVG picture.
 constexpr int kExportPicture = 32900;
+/// The design view's scale: larger, smaller, 100 %, the whole design in the window.
+constexpr int kZoomIn = 32910;
+constexpr int kZoomOut = 32911;
+constexpr int kZoomActual = 32912;
+constexpr int kZoomFit = 32913;
+/// "导出数据字典(&Z)...": the design as a data dictionary (HTML, Markdown, Excel or PDF).
+constexpr int kExportDictionary = 32901;
 constexpr int kRecentFile1 = 57616;  ///< the first of four recent-file ids
 constexpr int kRecentFileCount = 4;
 constexpr int kWindowNew = 57648;
@@ -49,8 +56,13 @@ constexpr int kTextColour = 32779;
 constexpr int kBackColour = 32805;
 constexpr int kDisplayStyles = 32810;
 constexpr int kHelp = 32809;
+constexpr int kUndo = 57643;
+constexpr int kRedo = 57644;
+constexpr int kFind = 57636;
+constexpr int kFindNext = 57637;
+constexpr int kFindPrevious = 32902;
 /// "显示关系线(&R)": the foreign keys as lines between the table windows (a check command).
-constexpr int kShowRelations = 32901;
+constexpr int kShowRelations = 32920;
 }  // namespace cmd
 
 /// One command: its id, menu caption (code page 936, "&" marks the mnemonic) and

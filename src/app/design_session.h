@@ -9,6 +9,7 @@ namespace tablora {
 
 class DatabaseSession;
 class Design;
+class DesignHistory;
 
 /// One line of the plain table list the design window shows. Texts are code page 936.
 struct TableSummary {
@@ -48,6 +49,11 @@ class DesignSession {
   virtual Design* design() { return nullptr; }
   /// The connection and import routes of the design; nullptr when there are none.
   virtual DatabaseSession* database() { return nullptr; }
+  /// The undo history of the design; nullptr when there is none.
+  virtual DesignHistory* history() { return nullptr; }
+  /// Takes the last step back (does the last step undone again). False when there was none.
+  virtual bool Undo() { return false; }
+  virtual bool Redo() { return false; }
 
   /// Before a changed design is discarded: asks "将改动保存到 %1？" (the current path, or
   /// "表视图" when there is none). Yes saves (asking for a path when there is none), no

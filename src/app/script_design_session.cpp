@@ -9,7 +9,8 @@ ScriptDesignSession::ScriptDesignSession(AppState& app, Prompts& prompts, Design
       design_(app, prompts, parser_, this),
       opener_(design_, parser_, prompts),
       writer_(app),
-      database_(design_, prompts, app.settings.programFolder) {
+      database_(design_, prompts, app.settings.programFolder),
+      history_(design_) {
   opener_.setDatabaseFileOpener([this](const std::string& path,
                                        const std::function<void()>& beforeAdding) {
     opening_ = true;
@@ -27,7 +28,12 @@ bool ScriptDesignSession::OpenScript(const std::string& path) {
   const bool opened = opener_.OpenScript(path);
   opening_ = false;
   // Kept tables merged with the file's make a design that no file holds yet.
-  if (opened) modified_ = hadContent && !clearedWhileOpening_;
+  // An open starts a new history; kept tables merged with the file's make a design that
+  // no file holds yet.
+  if (opened) {
+    history_.Reset(!(hadContent && !clearedWhileOpening_));
+    unrecorded_ = false;
+  }
   return opened;
 }
 
@@ -35,7 +41,8 @@ bool ScriptDesignSession::SaveScript(const std::string& path) {
   if (!writer_.SaveScript(design_, prompts_, path, -1)) return false;
   // The writer records a path the user chose; a given path becomes current here.
   if (!path.empty()) design_.setCurrentPath(path);
-  modified_ = false;
+  history_.MarkSaved();
+  unrecorded_ = false;
   return true;
 }
 
@@ -56,47 +63,51 @@ std::vector<TableSummary> ScriptDesignSession::Tables() const {
   return tables;
 }
 
-void ScriptDesignSession::MarkChanged() {
-  newTable_ = -1;
-  if (!opening_) modified_ = true;
+bool ScriptDesignSession::Undo() {
+  if (!history_.Undo()) return false;
+  unrecorded_ = false;
+  return true;
+}
+
+bool ScriptDesignSession::Redo() {
+  if (!history_.Redo()) return false;
+  unrecorded_ = false;
+  return true;
+}
+
+void ScriptDesignSession::Noted(bool recorded) {
+  if (opening_ || history_.applying()) return;
+  if (!recorded) unrecorded_ = true;
 }
 
 void ScriptDesignSession::TableAdded(int index, bool show) {
-  const bool before = modified_;
-  MarkChanged();
-  if (show) {
-    newTable_ = index;
-    modifiedBeforeNewTable_ = before;
-  }
+  if (!opening_) history_.TableAdded(index);
   view_->TableAdded(index, show);
 }
 
 void ScriptDesignSession::TableRemoved(int index) {
-  const bool newTableOnly = index == newTable_;
-  const bool before = modifiedBeforeNewTable_;
-  MarkChanged();
-  if (newTableOnly) modified_ = before;
+  if (!opening_) history_.TableRemoved(index);
   view_->TableRemoved(index);
 }
 
 void ScriptDesignSession::TableChanged(int index) {
-  MarkChanged();
+  Noted(!opening_ && history_.TableChanged(index));
   view_->TableChanged(index);
 }
 
 void ScriptDesignSession::TableTreeTextChanged(int index, const std::string& treeText) {
-  MarkChanged();
+  Noted(false);
   view_->TableTreeTextChanged(index, treeText);
 }
 
 void ScriptDesignSession::TableWindowChanged(int index) {
-  MarkChanged();
+  Noted(!opening_ && history_.TableChanged(index));
   view_->TableWindowChanged(index);
 }
 
 void ScriptDesignSession::DesignCleared() {
   if (opening_) clearedWhileOpening_ = true;
-  MarkChanged();
+  history_.Reset(false);
   view_->DesignCleared();
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/design_history.h"
 #include "app/design_session.h"
 #include "db/database_session.h"
 #include "model/design.h"
@@ -26,11 +27,14 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   bool SaveTableScript(int index) override;
   std::string currentPath() const override { return design_.currentPath(); }
   bool currentFileHoldsMore() const override { return design_.currentFileHoldsMore(); }
-  bool modified() const override { return modified_; }
+  bool modified() const override { return unrecorded_ || !history_.AtSavedMark(); }
   std::vector<TableSummary> Tables() const override;
 
   Design* design() override { return &design_; }
   DatabaseSession* database() override { return &database_; }
+  DesignHistory* history() override { return &history_; }
+  bool Undo() override;
+  bool Redo() override;
 
  private:
   // DesignView: passed on to the window side; every change marks the design changed,
@@ -47,10 +51,17 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   void TableWindowChanged(int index) override;
   void DesignCleared() override;
   void TableRemoved(int index) override;
+  void TableInserted(int index) override { view_->TableInserted(index); }
+  void TableWindowSet(int index) override { view_->TableWindowSet(index); }
+  void TableWindowFitted(int index) override { history_.Absorb(index); }
+  void ChangesBegin(const std::string& name) override { history_.Begin(name); }
+  void ChangesEnd() override { history_.End(); }
   void DesignLoaded() override { view_->DesignLoaded(); }
   void ArrangeDesign() override { view_->ArrangeDesign(); }
   void SetRootTexts(const std::string& text) override { view_->SetRootTexts(text); }
-  void MarkChanged();
+  /// A note of a change: a step of the history, or (when it holds none) a change the
+  /// history cannot see, such as names typed but not yet applied.
+  void Noted(bool recorded);
 
   Prompts& prompts_;
   HeadlessDesignView headless_;
@@ -60,13 +71,11 @@ class ScriptDesignSession : public DesignSession, private DesignView {
   ScriptOpener opener_;
   ScriptWriter writer_;
   DatabaseSession database_;
+  DesignHistory history_;
   bool opening_ = false;
   bool clearedWhileOpening_ = false;
-  bool modified_ = false;
-  /// The new table last added and whether the design was changed before it: taking that
-  /// table out again before anything else changed leaves the design as it was.
-  int newTable_ = -1;
-  bool modifiedBeforeNewTable_ = false;
+  /// A change was reported that no step of the history holds.
+  bool unrecorded_ = false;
 };
 
 }  // namespace tablora

@@ -22,6 +22,7 @@ std::string TypeName(const std::string& extension) {
       {"sql", u8"SQL 脚本"},      {"mdb", u8"MS Access 数据库"}, {"txt", u8"文本文件"},
       {"png", u8"PNG 图片"},      {"svg", u8"SVG 图片"},         {"pdf", u8"PDF 文件"},
       {"h", u8"C 头文件"},        {"hpp", u8"C++ 头文件"},       {"java", u8"Java 源文件"},
+      {"html", u8"HTML 网页"},    {"md", u8"Markdown 文档"},     {"xlsx", u8"Excel 工作簿"},
   };
   const std::string lower = gbk::ToLowerAscii(extension);
   for (const auto& [ext, name] : kNames) {
@@ -44,11 +45,17 @@ FileDialogSpec FileDialogs::OpenDesign(const std::string& designPath) {
   return MakeDialog(u8"打开MSSQL脚本", {"sql", "mdb"}, designPath);
 }
 
+const std::vector<std::string>& FileDialogs::ScriptEncodings() {
+  static const std::vector<std::string> encodings = {"GB18030 (GBK)", "UTF-8"};
+  return encodings;
+}
+
 FileDialogSpec FileDialogs::SaveDesign(const std::string& designPath,
                                        const std::string& proposedName) {
   FileDialogSpec spec = MakeDialog(u8"保存为", {"sql", "txt"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "txt";
+  spec.encodings = ScriptEncodings();
   return spec;
 }
 
@@ -57,6 +64,7 @@ FileDialogSpec FileDialogs::SaveTableScript(const std::string& designPath,
   FileDialogSpec spec = MakeDialog(u8"保存创建表的SQL语句", {"txt", "sql"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "txt";
+  spec.encodings = ScriptEncodings();
   return spec;
 }
 
@@ -76,6 +84,17 @@ FileDialogSpec FileDialogs::ExportPicture(const std::string& designPath) {
   if (HasExtension(name)) name.erase(name.rfind('.'));
   spec.proposedName = (name.empty() ? std::string("design") : name) + ".png";
   spec.defaultExtension = "png";
+  return spec;
+}
+
+FileDialogSpec FileDialogs::ExportDictionary(const std::string& designPath,
+                                             const std::string& extension) {
+  FileDialogSpec spec = MakeDialog(u8"导出数据字典", {extension}, designPath);
+  // Named after the design, like its picture.
+  std::string name = designPath.substr(designPath.rfind('/') + 1);
+  if (HasExtension(name)) name.erase(name.rfind('.'));
+  spec.proposedName = (name.empty() ? std::string("design") : name) + "." + extension;
+  spec.defaultExtension = extension;
   return spec;
 }
 

@@ -18,9 +18,13 @@ struct FileFilter {
 /// start folder, and the rules every dialog shares. Paths are file-system paths (UTF-8).
 class FileDialogs {
  public:
+  /// The encodings a script is saved in, in ScriptEncoding order.
+  static const std::vector<std::string>& ScriptEncodings();
+
   // What each dialog of the program asks. `designPath` is the current design's file (empty
   // when it has none): dialogs about the design start in its folder.
   static FileDialogSpec OpenDesign(const std::string& designPath);
+  /// The design and table script dialogs offer kScriptEncodings.
   static FileDialogSpec SaveDesign(const std::string& designPath, const std::string& proposedName);
   static FileDialogSpec SaveTableScript(const std::string& designPath,
                                         const std::string& proposedName);
@@ -28,6 +32,9 @@ class FileDialogs {
   static FileDialogSpec SaveCommentScript(const std::string& designPath, bool groupsOnly,
                                           const std::string& proposedName);
   static FileDialogSpec ExportPicture(const std::string& designPath);
+  /// A data dictionary; `extension` is "html", "md", "xlsx" or "pdf".
+  static FileDialogSpec ExportDictionary(const std::string& designPath,
+                                         const std::string& extension);
   /// Generated code: `extension` is "h", "java" or "hpp".
   static FileDialogSpec SaveCode(const std::string& extension, const std::string& proposedName);
   static FileDialogSpec ChooseAccessFile();

@@ -6,7 +6,7 @@ std::string CutToBytes(std::string_view text, std::size_t maxBytes) {
   if (text.size() <= maxBytes) return std::string(text);
   std::size_t i = 0;
   while (i < maxBytes) {
-    const std::size_t step = IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    const std::size_t step = CharSize(text, i);
     if (i + step > maxBytes) break;
     i += step;
   }
@@ -18,7 +18,7 @@ std::size_t CharIndex(std::string_view text, std::size_t bytePos) {
   std::size_t i = 0;
   const std::size_t end = bytePos < text.size() ? bytePos : text.size();
   while (i < end) {
-    i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
+    i += CharSize(text, i);
     ++chars;
   }
   return chars;
@@ -29,8 +29,9 @@ template <char (*Fold)(char)>
 std::string FoldCase(std::string_view text) {
   std::string out(text);
   for (std::size_t i = 0; i < out.size(); ++i) {
-    if (IsLeadByte(static_cast<unsigned char>(out[i])) && i + 1 < out.size()) {
-      ++i;  // the trail byte of a double-byte character may look like a letter
+    const std::size_t size = CharSize(out, i);
+    if (size > 1) {
+      i += size - 1;  // the later bytes of a character may look like letters or digits
       continue;
     }
     out[i] = Fold(out[i]);

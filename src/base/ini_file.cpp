@@ -30,7 +30,7 @@ std::size_t LastCloseBracket(std::string_view text, std::size_t from) {
   std::size_t found = std::string_view::npos;
   for (std::size_t i = from; i < text.size(); ++i) {
     if (gbk::IsLeadByte(static_cast<unsigned char>(text[i]))) {
-      ++i;
+      i += gbk::CharSize(text, i) - 1;
     } else if (text[i] == ']') {
       found = i;
     }

@@ -15,6 +15,9 @@ struct FileDialogSpec {
   std::string startFolder;       ///< empty: the folder last used, else the home folder
   std::string proposedName;      ///< the file name the dialog starts with
   std::string defaultExtension;  ///< for a saved name without one under "all files"
+  /// The encodings a save dialog offers (captions), the first chosen at the start; empty
+  /// when the dialog offers none.
+  std::vector<std::string> encodings;
 };
 
 /// The answer to a question with yes, no and cancel.
@@ -51,6 +54,12 @@ class Prompts {
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
   /// The path the user chose to save to, or empty when cancelled.
   virtual std::string ChooseSaveFile(const FileDialogSpec& spec) = 0;
+  /// As ChooseSaveFile, with `encoding` set to the index of the chosen entry of
+  /// `spec.encodings` (0 when the prompts offer no choice).
+  virtual std::string ChooseSaveFileWithEncoding(const FileDialogSpec& spec, int& encoding) {
+    encoding = 0;
+    return ChooseSaveFile(spec);
+  }
   /// The path the user chose to open, or empty when cancelled.
   virtual std::string ChooseOpenFile(const FileDialogSpec& spec) = 0;
   /// The folder the user chose, or empty when cancelled.

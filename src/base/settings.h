@@ -49,6 +49,9 @@ struct Settings {
   /// pixels ("列宽适应内容"); off, the widths of `columnWidths` hold.
   bool fitColumnWidths = false;
   int maxColumnWidth = 300;
+  /// Generated code files in UTF-8 (`CodeFile`/`Encoding` "UTF-8", any letter case);
+  /// otherwise code page 936.
+  bool codeFilesUtf8 = false;
 
   std::vector<std::string> databaseKindNames;
   /// Slot k: the data type names of database kind k.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/gbk_text.h"
 #include "base/text_codec.h"
 
 namespace tablora {
@@ -75,6 +76,8 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
   s.marginH = std::clamp(ini.GetInt("TableWin", "MarginH", 20), 0, kMaxPixels);
   s.showRelations = ini.GetInt("TableWin", "ShowRelations", 1) != 0;
   s.maxColumnWidth = std::clamp(ini.GetInt("TableWin", "MaxColWidth", 300), 10, kMaxPixels);
+  s.codeFilesUtf8 = gbk::EqualsIgnoreCase(
+      gbk::Trim(ini.GetString("CodeFile", "Encoding", "GBK", kTextBuffer)), "UTF-8");
 
   s.databaseKindNames = ReadList(ini, "SuportDB", "Type", kTextBuffer);
   s.gridWidths = ReadMap(ini, "DesignTableCols");

@@ -6,7 +6,7 @@ namespace tablora::source_text {
 
 namespace {
 std::size_t CharLength(std::string_view text, std::size_t at) {
-  return gbk::IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+  return gbk::CharSize(text, at);
 }
 }  // namespace
 

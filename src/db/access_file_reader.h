@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,10 +45,33 @@ struct AccessFileSchema {
 /// Reads an MS Access file's schema through MDBTools' own library: what its ODBC driver
 /// does not give (auto-numbers, the primary key, column properties, table descriptions,
 /// relationships). Texts are code page 936.
+///
+/// The library trusts the file: a damaged one can make it crash or loop. Read therefore
+/// runs it in a child process (ForkedCall) that also fetches the first row of every table,
+/// as the driver's first query does, so that a file the driver would stumble over is
+/// refused before the driver opens it.
 class AccessFileReader {
  public:
-  /// False (with `error`) when the file cannot be opened as an MS Access database.
-  static bool Read(const std::string& path, AccessFileSchema& schema, std::string* error = nullptr);
+  /// How long the reading may go without progress (each table is progress) before the
+  /// file is taken for damaged.
+  static constexpr int kStallMilliseconds = 5000;
+
+  /// False with `error` (code page 936, shown to the user) when the file cannot be read
+  /// ("无法读取数据库文件: PATH (reason)"), is no MS Access file ("不是MS Access数据库文件:
+  /// PATH") or is damaged ("数据库文件已损坏: PATH (what)"); `schema` is then empty.
+  /// `stallMilliseconds`: how long the reading may go without progress.
+  static bool Read(const std::string& path, AccessFileSchema& schema, std::string* error = nullptr,
+                   int stallMilliseconds = kStallMilliseconds);
+
+  /// The same reading in this process, without protection from a damaged file: for the
+  /// reader's own child process and for fuzzing it. `progress` is called for each table.
+  static bool ReadInProcess(const std::string& path, AccessFileSchema& schema, std::string& error,
+                            const std::function<void()>& progress = {});
+
+  /// The schema as bytes and back: how the child hands it to the parent. Decode is false
+  /// for bytes Encode did not make.
+  static std::string Encode(const AccessFileSchema& schema);
+  static bool Decode(const std::string& bytes, AccessFileSchema& schema);
 };
 
 }  // namespace tablora

@@ -162,6 +162,26 @@ std::string ConnectionStrings::WithSqliteDefaults(const std::string& connectionS
   return text;
 }
 
+std::string ConnectionStrings::WithUtf8Client(const std::string& connectionString) {
+  const std::string driver = gbk::ToLowerAscii(Attribute(connectionString, "Driver"));
+  std::string key;
+  std::string value;
+  if (driver.find("freetds") != std::string::npos) {
+    key = "ClientCharset";
+    value = "UTF-8";
+  } else if (driver.find("mariadb") != std::string::npos ||
+             driver.find("mysql") != std::string::npos) {
+    key = "CHARSET";
+    value = "utf8mb4";
+  } else {
+    return connectionString;
+  }
+  if (HasAttribute(Split(connectionString), key)) return connectionString;
+  std::string text = connectionString;
+  if (!text.empty() && text.back() != ';') text += ';';
+  return text + key + "=" + value;
+}
+
 std::string ConnectionStrings::SqliteFileThatMustExist(const std::string& connectionString) {
   if (!IsSqliteString(connectionString) || !OptionIsOn(Attribute(connectionString, "NoCreat")))
     return "";

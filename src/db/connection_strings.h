@@ -46,6 +46,10 @@ class ConnectionStrings {
   /// ("Timeout=3000"), rows streamed rather than buffered whole ("StepAPI=1") and no new
   /// empty database for a missing file ("NoCreat=1"). Other strings come back unchanged.
   static std::string WithSqliteDefaults(const std::string& connectionString);
+  /// A string whose driver must be told to speak UTF-8, with that said unless the string
+  /// says otherwise: FreeTDS "ClientCharset=UTF-8", MariaDB and MySQL "CHARSET=utf8mb4".
+  /// Other strings (SQLite, MDBTools, data sources) come back unchanged.
+  static std::string WithUtf8Client(const std::string& connectionString);
   /// The file a SQLite string opens without creating it (its Database, NoCreat on); empty
   /// for other strings, in-memory databases and strings that let the driver create files.
   static std::string SqliteFileThatMustExist(const std::string& connectionString);

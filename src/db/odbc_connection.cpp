@@ -4,7 +4,11 @@
 #include <sqlext.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "base/text_codec.h"
+#include "db/access_file_reader.h"
 #include "db/connection_strings.h"
 #include "db/odbc_environment.h"
 #include "db/row_cursor.h"
@@ -13,6 +17,17 @@
 namespace tablora {
 
 namespace {
+
+/// Text as the drivers take it: UTF-8 (SQLite keeps it as it is, MDBTools is told so by the
+/// environment, FreeTDS and MariaDB by the connection string).
+std::string ToDriver(std::string_view text) { return TextCodec::Cp936ToUtf8(text); }
+
+/// Text from a driver as the core's text. Bytes that are not UTF-8 (names and values a
+/// code page 936 client once stored unconverted) are taken as they are.
+std::string FromDriver(std::string_view text) {
+  if (!TextCodec::IsUtf8(text)) return std::string(text);
+  return TextCodec::Utf8ToCp936(text);
+}
 
 /// True for SQLite's "database is locked" answers (SQLITE_BUSY 5, SQLITE_LOCKED 6).
 bool IsSqliteBusy(const std::string& source, SQLINTEGER native, const std::string& description) {
@@ -33,7 +48,7 @@ std::vector<DiagnosticRecord> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
             SQLGetDiagRec(type, handle, i, state, &native, message, sizeof message, &length)))
       break;
     DiagnosticRecord r;
-    std::string text(reinterpret_cast<char*>(message));
+    std::string text = FromDriver(reinterpret_cast<char*>(message));
     std::size_t p = 0;
     while (p < text.size() && text[p] == '[') {
       const std::size_t close = text.find(']', p);
@@ -81,6 +96,7 @@ bool ReadCell(SQLHSTMT st, SQLUSMALLINT column, bool binary, ResultCell& cell) {
       continue;
     }
     cell.text.append(buffer, indicator >= 0 ? static_cast<std::size_t>(indicator) : 0);
+    cell.text = FromDriver(cell.text);
     return true;
   }
 }
@@ -102,9 +118,9 @@ bool DescribeColumns(SQLHSTMT st, std::vector<ResultColumn>& columns) {
     SQLLEN autoUnique = SQL_FALSE;
     SQLColAttribute(st, c, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0, nullptr, &autoUnique);
     ResultColumn column;
-    column.name = reinterpret_cast<char*>(name);
+    column.name = FromDriver(reinterpret_cast<char*>(name));
     column.sqlType = sqlType;
-    column.adoType = ValueRules::AdoTypeOf(sqlType, reinterpret_cast<char*>(typeName));
+    column.adoType = ValueRules::AdoTypeOf(sqlType, FromDriver(reinterpret_cast<char*>(typeName)));
     column.definedSize = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
     column.autoIncrement = autoUnique == SQL_TRUE;
     columns.push_back(std::move(column));
@@ -180,7 +196,11 @@ SQLCHAR* Text(const std::string& text) {
 /// Why the database file `path` cannot be opened, or empty when it is there.
 std::string MissingFileProblem(const std::string& path) {
   struct stat st;
-  if (stat(path.c_str(), &st) != 0) return Cp936(u8"找不到数据库文件: ") + path;
+  if (stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return Cp936(u8"找不到数据库文件: ") + path;
+    // There, but not to be reached (a folder that may not be searched, a link loop).
+    return Cp936(u8"无法读取数据库文件: ") + path + " (" + std::strerror(errno) + ")";
+  }
   if (S_ISDIR(st.st_mode)) return Cp936(u8"这是一个文件夹, 不是数据库文件: ") + path;
   return "";
 }
@@ -204,14 +224,27 @@ bool OdbcConnection::Connect(const std::string& connectionString, int options) {
     errors_.push_back({"unixODBC refused an environment", "", 0, "Tablora"});
     return false;
   }
-  const std::string effective = ConnectionStrings::WithSqliteDefaults(connectionString);
+  const std::string effective =
+      ConnectionStrings::WithUtf8Client(ConnectionStrings::WithSqliteDefaults(connectionString));
   // MDBTools fails a missing file with no diagnostic at all, SQLite with "connect failed":
   // tell it ourselves.
-  for (const std::string& file : {ConnectionStrings::AccessFile(effective),
-                                  ConnectionStrings::SqliteFileThatMustExist(effective)}) {
+  const std::string accessFile = ConnectionStrings::AccessFile(effective);
+  for (const std::string& file :
+       {accessFile, ConnectionStrings::SqliteFileThatMustExist(effective)}) {
     const std::string problem = file.empty() ? "" : MissingFileProblem(file);
     if (!problem.empty()) {
       errors_.push_back({problem, "HY000", 0, "[Tablora]"});
+      return false;
+    }
+  }
+  // MDBTools says nothing of its own about an unreadable file, and a damaged one can
+  // crash or hang it: the file is read in a child process first and refused with our own
+  // message.
+  if (!accessFile.empty()) {
+    AccessFileSchema schema;
+    std::string error;
+    if (!AccessFileReader::Read(accessFile, schema, &error)) {
+      errors_.push_back({error, "HY000", 0, "[Tablora]"});
       return false;
     }
   }
@@ -244,14 +277,16 @@ bool OdbcConnection::Run(Call call, const std::string& text, ResultSet& out,
     errors_ = Diagnostics(SQL_HANDLE_DBC, connection_);
     return false;
   }
-  SQLCHAR* name = text.empty() ? nullptr : Text(text);
+  const std::string driverText = ToDriver(text);
+  const std::string driverSchema = ToDriver(schema);
+  SQLCHAR* name = text.empty() ? nullptr : Text(driverText);
   const SQLSMALLINT length = text.empty() ? 0 : SQL_NTS;
-  SQLCHAR* schemaName = schema.empty() ? nullptr : Text(schema);
+  SQLCHAR* schemaName = schema.empty() ? nullptr : Text(driverSchema);
   const SQLSMALLINT schemaLength = schema.empty() ? 0 : SQL_NTS;
   SQLRETURN rc = SQL_ERROR;
   switch (call) {
     case Call::kQuery:
-      rc = SQLExecDirect(st, Text(text), SQL_NTS);
+      rc = SQLExecDirect(st, Text(driverText), SQL_NTS);
       break;
     case Call::kTables:
       rc = SQLTables(st, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0);
@@ -297,7 +332,7 @@ std::unique_ptr<RowCursor> OdbcConnection::OpenCursor(const std::string& sql) {
     errors_ = Diagnostics(SQL_HANDLE_DBC, connection_);
     return nullptr;
   }
-  const SQLRETURN rc = SQLExecDirect(st, Text(sql), SQL_NTS);
+  const SQLRETURN rc = SQLExecDirect(st, Text(ToDriver(sql)), SQL_NTS);
   std::vector<ResultColumn> columns;
   if ((rc != SQL_NO_DATA && !SQL_SUCCEEDED(rc)) ||
       (rc != SQL_NO_DATA && !DescribeColumns(st, columns))) {

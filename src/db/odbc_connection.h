@@ -9,7 +9,9 @@ namespace tablora {
 
 class OdbcEnvironment;
 
-/// A connection through unixODBC's narrow API (code page 936 bytes pass unchanged): one
+/// A connection through unixODBC's narrow API in UTF-8, the one place where the core's
+/// GB18030 texts (SQL, names, values, messages) are converted to and from what the drivers
+/// speak; the connection string goes as it is (file paths are the system's bytes). One
 /// connection handle, a fresh statement handle per call, a login timeout always set.
 /// Every value is read as text. SQLite strings get the driver options they leave unsaid
 /// (ConnectionStrings::WithSqliteDefaults), and SQLite's busy errors read "数据库被锁定: ...".

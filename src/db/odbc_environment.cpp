@@ -15,7 +15,7 @@ std::shared_ptr<OdbcEnvironment> OdbcEnvironment::Get() {
   static std::weak_ptr<OdbcEnvironment> current;
   std::lock_guard<std::mutex> lock(mutex);
   if (auto env = current.lock()) return env;
-  setenv("MDBICONV", "CP936", 1);
+  setenv("MDBICONV", "UTF-8", 1);
   std::shared_ptr<OdbcEnvironment> env(new OdbcEnvironment);
   SQLHENV h = SQL_NULL_HENV;
   if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &h))) return nullptr;

@@ -7,8 +7,8 @@
 namespace tablora {
 
 /// The process's one ODBC environment (ODBC 3), shared by every connection and freed after
-/// the last one. Creating it first sets MDBICONV=CP936, so MS Access texts arrive in code
-/// page 936.
+/// the last one. Creating it first sets MDBICONV=UTF-8, so MS Access texts arrive in UTF-8
+/// as every other driver's do.
 class OdbcEnvironment {
  public:
   /// The environment, created on first use; null when the driver manager refuses one.

@@ -11,8 +11,7 @@ class CharMap {
  public:
   explicit CharMap(const std::string& text) : charOf_(text.size()) {
     for (std::size_t i = 0; i < text.size();) {
-      const std::size_t width =
-          static_cast<unsigned char>(text[i]) >= 0x80 && i + 1 < text.size() ? 2 : 1;
+      const std::size_t width = gbk::CharSize(text, i);
       for (std::size_t k = 0; k < width; ++k) charOf_[i + k] = static_cast<int>(starts_.size());
       starts_.push_back(i);
       i += width;

@@ -135,7 +135,6 @@ bool SchemaImport::Run(const ImportRequest& request) {
   all_ = request.tableIndex < 0;
   std::vector<TableDesign>& definitions = design_.definitions();
   if (!all_ && request.tableIndex >= static_cast<int>(definitions.size())) return false;
-  design_.app().designHasContent = true;
   if (observer_ != nullptr) observer_->ProgressStarted();
   if (!state_.sharedConnection) state_.sharedConnection = std::make_unique<OdbcConnection>();
   connection_ = state_.sharedConnection.get();
@@ -148,6 +147,8 @@ bool SchemaImport::Run(const ImportRequest& request) {
     }
     state_.connected = true;
   }
+  // Only now: a file or server that cannot be read leaves the design view as it was.
+  design_.app().designHasContent = true;
   Progress(10);
 
   accessFile_ = state_.connectionMode == ConnectionState::kDataLink

@@ -15,7 +15,7 @@ std::size_t NameEnd(const std::string& text, std::size_t p) {
   if (p < text.size() && text[p] == '[') {
     for (std::size_t i = p + 1; i < text.size(); ++i) {
       if (gbk::IsLeadByte(static_cast<unsigned char>(text[i]))) {
-        ++i;  // the second byte of a double-byte character may be "]"
+        i += gbk::CharSize(text, i) - 1;  // a later byte of a character may be "]"
         continue;
       }
       if (text[i] != ']') continue;
@@ -65,9 +65,9 @@ std::string QuoteClosingBrackets(const std::string& text) {
   while (i < text.size()) {
     const std::size_t next = SqlCursor::SkipQuoted(text, i);
     if (next == i) {
-      const bool pair = gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
-      out.append(text, i, pair ? 2 : 1);
-      i += pair ? 2 : 1;
+      const std::size_t size = gbk::CharSize(text, i);
+      out.append(text, i, size);
+      i += size;
       continue;
     }
     const std::string_view inside = text[i] == '[' && next > i + 1

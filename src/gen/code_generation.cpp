@@ -9,6 +9,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"
+#include "gen/code_names.h"
 #include "gen/cpp_class_generator.h"
 #include "gen/generator_texts.h"
 #include "gen/java_class_generator.h"
@@ -61,14 +62,22 @@ bool CodeGeneration::HasTables(int index) {
   return true;
 }
 
-std::string CodeGeneration::AskSaveFile(int index, const std::string& extension) {
+std::string CodeGeneration::AskSaveFile(int index, const std::string& extension,
+                                        CodeLanguage language) {
   std::string proposed;
   if (index >= 0) {
-    proposed =
-        TextCodec::Cp936ToUtf8(gen_text::SafeFileName(gen_text::TypeNames(*tables_)[index])) + "." +
-        extension;
+    // Named as the type the file declares.
+    proposed = TextCodec::Cp936ToUtf8(gen_text::TypeNames(*tables_, language)[index]) + "." +
+               extension;
   }
   return prompts_.ChooseSaveFile(FileDialogs::SaveCode(extension, proposed));
+}
+
+void CodeGeneration::ShowWritten(std::size_t count, const std::string& where) {
+  static const std::string kWritten = Cp936(u8"已生成");
+  static const std::string kFiles = Cp936(u8"个文件: ");
+  prompts_.ShowMessage(kWritten + std::to_string(count) + kFiles + TextCodec::Utf8ToCp936(where),
+                       DocumentTitles::kProgramName);
 }
 
 void CodeGeneration::ShowCannotWrite(const std::string& path, const std::string& error) {
@@ -77,9 +86,9 @@ void CodeGeneration::ShowCannotWrite(const std::string& path, const std::string&
                        DocumentTitles::kProgramName);
 }
 
-bool CodeGeneration::Write(const std::string& path, const std::string& text) {
+bool CodeGeneration::Write(const std::string& path, const std::string& text, bool utf8) {
   std::string error;
-  if (!TextFile::WriteText(path, text, &error)) {
+  if (!TextFile::WriteText(path, utf8 ? TextCodec::Cp936ToUtf8(text) : text, &error)) {
     ShowCannotWrite(path, error);
     return false;
   }
@@ -88,26 +97,31 @@ bool CodeGeneration::Write(const std::string& path, const std::string& text) {
 }
 
 GenerationResult CodeGeneration::GenerateHeaderFile(int index, const std::string& extension,
-                                                    bool showAccessors,
+                                                    CodeLanguage language, bool showAccessors,
                                                     gen_text::AppendTableFn append) {
   if (!HasTables(index)) return GenerationResult::kNoData;
-  const std::string path = AskSaveFile(index, extension);
+  const std::string path = AskSaveFile(index, extension, language);
   if (path.empty()) return GenerationResult::kCancelled;
   GenerationOptions options;
+  options.utf8 = settings_.codeFilesUtf8;
   OptionsDialogLayout layout;
   layout.showAccessors = showAccessors;
   layout.showSkipTime = false;
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
-  const std::string text = gen_text::BuildHeaderFile(*tables_, index, Types(), options, append);
-  return Write(path, text) ? GenerationResult::kWritten : GenerationResult::kFailed;
+  const std::string text =
+      gen_text::BuildHeaderFile(*tables_, index, Types(), options, language, append);
+  if (!Write(path, text, options.utf8)) return GenerationResult::kFailed;
+  ShowWritten(1, path);
+  return GenerationResult::kWritten;
 }
 
 GenerationResult CodeGeneration::GenerateCStruct(int index) {
-  return GenerateHeaderFile(index, "h", false, &CStructGenerator::AppendTable);
+  return GenerateHeaderFile(index, "h", CodeLanguage::kC, false, &CStructGenerator::AppendTable);
 }
 
 GenerationResult CodeGeneration::GenerateCppClass(int index) {
-  return GenerateHeaderFile(index, "hpp", true, &CppClassGenerator::AppendTable);
+  return GenerateHeaderFile(index, "hpp", CodeLanguage::kCpp, true,
+                            &CppClassGenerator::AppendTable);
 }
 
 GenerationResult CodeGeneration::GenerateJavaClass(int index) {
@@ -119,17 +133,20 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
     folder = prompts_.ChooseFolder("");
     if (folder.empty()) return GenerationResult::kCancelled;
   } else {
-    onePath = AskSaveFile(index, "java");
+    onePath = AskSaveFile(index, "java", CodeLanguage::kJava);
     if (onePath.empty()) return GenerationResult::kCancelled;
     folder = FolderOf(onePath);
   }
   GenerationOptions options;
+  options.utf8 = settings_.codeFilesUtf8;
   OptionsDialogLayout layout;
   layout.showAccessors = true;
   layout.showSkipTime = true;
   if (!options_.AskOptions(layout, options)) return GenerationResult::kCancelled;
 
-  const std::string package = TextCodec::Utf8ToCp936(JavaClassGenerator::PackageNameOf(folder));
+  // A folder name that is no Java name ("gen out") still gives a package line javac takes.
+  const std::string package = CodeNames::Identifier(
+      TextCodec::Utf8ToCp936(JavaClassGenerator::PackageNameOf(folder)), CodeLanguage::kJava);
   // The files are written as one set, made durable by one sync for all of them.
   FileSet files;
   std::string error;
@@ -143,7 +160,8 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
         index == -1 ? (std::filesystem::path(folder) / fileName).string() : onePath;
     // One failure usually means the folder cannot be written: the files before it are
     // still written, it is said once, and nothing after it is tried.
-    if (!files.Add(path, TextFile::ToCrLf(source.text), &error)) {
+    const std::string text = options.utf8 ? TextCodec::Cp936ToUtf8(source.text) : source.text;
+    if (!files.Add(path, TextFile::ToCrLf(text), &error)) {
       failed = path;
       break;
     }
@@ -159,6 +177,7 @@ GenerationResult CodeGeneration::GenerateJavaClass(int index) {
     ShowCannotWrite(failed, error);
     return GenerationResult::kFailed;
   }
+  ShowWritten(writtenFiles_.size(), index == -1 ? folder : onePath);
   return GenerationResult::kWritten;
 }
 

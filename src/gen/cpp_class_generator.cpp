@@ -1,5 +1,6 @@
 #include "gen/cpp_class_generator.h"
 
+#include "gen/code_names.h"
 #include "gen/generator_texts.h"
 
 namespace tablora {
@@ -7,24 +8,29 @@ namespace tablora {
 std::string CppClassGenerator::Build(const std::vector<TableDesign>& tables,
                                      const TypeMapper& types, const GenerationOptions& options,
                                      int index) {
-  return gen_text::BuildHeaderFile(tables, index, types, options, &AppendTable);
+  return gen_text::BuildHeaderFile(tables, index, types, options, CodeLanguage::kCpp,
+                                   &AppendTable);
 }
 
 void CppClassGenerator::AppendTable(std::string& out, const TableDesign& table,
                                     const TypeMapper& types, const GenerationOptions& options) {
-  out += gen_text::TableHeader(table);
+  const std::string className = CodeNames::TypeName(table, CodeLanguage::kCpp);
+  out += gen_text::WithOriginalName(gen_text::TableHeader(table),
+                                    CodeNames::OriginalNote(table.actualName, className));
   out += "\nclass ";
-  out += table.actualName;
+  out += className;
   out += "\n{\n";
 
+  const std::vector<std::string> members = CodeNames::MemberNames(table, CodeLanguage::kCpp);
   std::string methods;
   bool first = true;
-  for (const ColumnDesign& column : table.columns) {
+  for (std::size_t i = 0; i < table.columns.size(); ++i) {
+    const ColumnDesign& column = table.columns[i];
     if (!gen_text::IsGenerated(column)) continue;
     if (first) {
       out += options.accessors ? "private:\n" : "public:\n";
       if (options.accessors) {
-        methods += "\npublic:\n" + table.actualName + "() { }\n~" + table.actualName + "() { }\n";
+        methods += "\npublic:\n" + className + "() { }\n~" + className + "() { }\n";
       }
       first = false;
     }
@@ -36,26 +42,26 @@ void CppClassGenerator::AppendTable(std::string& out, const TableDesign& table,
     out += ' ';
     if (options.accessors) out += "m_";
     if (options.prefix) out += cPrefix;
-    out += column.actualName;
+    out += members[i];
     if (length > 0) {
       out += '[';
       out += std::to_string(length);
       out += ']';
     }
     out += ";\t";
-    out += gen_text::ColumnComment(column);
+    out += gen_text::WithOriginalName(gen_text::ColumnComment(column),
+                                      CodeNames::OriginalNote(column.actualName, members[i]));
     out += '\n';
-    if (options.accessors) AppendAccessors(methods, column, length, cType, cPrefix, options);
+    if (options.accessors) AppendAccessors(methods, members[i], length, cType, cPrefix, options);
   }
   out += methods;
   out += "\n};\n\n";
 }
 
-void CppClassGenerator::AppendAccessors(std::string& methods, const ColumnDesign& column,
+void CppClassGenerator::AppendAccessors(std::string& methods, const std::string& name,
                                         int length, const std::string& cType,
                                         const std::string& cPrefix,
                                         const GenerationOptions& options) {
-  const std::string& name = column.actualName;
   const std::string param = options.prefix ? cPrefix + name : name;
   const std::string member = "m_" + param;
   const bool charArray = cPrefix == "ac" && length > 0;

@@ -24,7 +24,8 @@ class CppClassGenerator {
                           const GenerationOptions& options);
 
  private:
-  static void AppendAccessors(std::string& methods, const ColumnDesign& column, int length,
+  /// `name`: the column's member name without "m_" and prefix.
+  static void AppendAccessors(std::string& methods, const std::string& name, int length,
                               const std::string& cType, const std::string& cPrefix,
                               const GenerationOptions& options);
 };

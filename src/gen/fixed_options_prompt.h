@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "gen/generation_options.h"
 
 namespace tablora {
@@ -19,8 +21,11 @@ class FixedOptionsPrompt : public OptionsPrompt {
     options.prefix = answer_.prefix;
     options.accessors = layout.showAccessors && answer_.accessors;
     options.skipTime = layout.showSkipTime && answer_.skipTime;
+    if (utf8_) options.utf8 = *utf8_;
     return true;
   }
+  /// Answers the encoding too; without it the encoding stays as the dialog would open.
+  void setUtf8(bool utf8) { utf8_ = utf8; }
 
   int asked() const { return asked_; }
   const OptionsDialogLayout& lastLayout() const { return lastLayout_; }
@@ -28,6 +33,7 @@ class FixedOptionsPrompt : public OptionsPrompt {
  private:
   GenerationOptions answer_;
   bool cancel_;
+  std::optional<bool> utf8_;
   int asked_ = 0;
   OptionsDialogLayout lastLayout_;
 };

@@ -2,11 +2,13 @@
 
 namespace tablora {
 
-/// The three choices of the code generators' options dialog; all off when it opens.
+/// The choices of the code generators' options dialog; all off when it opens except the
+/// encoding, which starts as the settings say (`CodeFile`/`Encoding`).
 struct GenerationOptions {
   bool prefix = false;     ///< put the type prefix before member names (Id -> nId)
   bool accessors = false;  ///< private members with Get/Set (get/set) methods
   bool skipTime = false;   ///< Java only: no field for columns of a datetime type
+  bool utf8 = false;       ///< files in UTF-8 instead of code page 936
 };
 
 /// Which check boxes the options dialog shows; the prefix box is always shown.

@@ -21,6 +21,12 @@ std::string ColumnComment(const ColumnDesign& column, bool markNamelessColumns) 
   return text;
 }
 
+std::string WithOriginalName(const std::string& comment, const std::string& originalNote) {
+  if (originalNote.empty()) return comment;
+  if (comment.empty()) return "// " + originalNote;
+  return "// " + originalNote + " " + comment.substr(3);
+}
+
 std::string TableHeader(const TableDesign& table) {
   std::string text;
   if (!table.displayName.empty()) {
@@ -55,24 +61,29 @@ std::vector<const TableDesign*> SelectTables(const std::vector<TableDesign>& tab
   return selected;
 }
 
-std::vector<std::string> TypeNames(const std::vector<TableDesign>& tables) {
+std::vector<std::string> TypeNames(const std::vector<TableDesign>& tables, CodeLanguage language) {
+  std::vector<std::string> plain(tables.size());
   std::unordered_map<std::string, int> uses;
-  for (const TableDesign& table : tables) ++uses[gbk::ToLowerAscii(table.actualName)];
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    plain[i] = CodeNames::TypeName(tables[i], language);
+    ++uses[gbk::ToLowerAscii(plain[i])];
+  }
   std::vector<std::string> names(tables.size());
   std::vector<bool> shared(tables.size(), false);
   std::unordered_set<std::string> taken;
   for (std::size_t i = 0; i < tables.size(); ++i) {
     if (tables[i].actualName.empty()) continue;
-    if (uses[gbk::ToLowerAscii(tables[i].actualName)] == 1) {
-      names[i] = tables[i].actualName;
-      taken.insert(gbk::ToLowerAscii(tables[i].actualName));
+    if (uses[gbk::ToLowerAscii(plain[i])] == 1) {
+      names[i] = plain[i];
+      taken.insert(gbk::ToLowerAscii(plain[i]));
     } else {
       shared[i] = true;  // named below, once every plain name is taken
     }
   }
   for (std::size_t i = 0; i < tables.size(); ++i) {
     if (!shared[i]) continue;
-    const std::string base = OwnerOrDbo(tables[i].owner) + "_" + tables[i].actualName;
+    const std::string base = CodeNames::Identifier(
+        OwnerOrDbo(tables[i].owner) + "_" + tables[i].actualName, language, true);
     std::string name = base;
     for (int k = 2; taken.count(gbk::ToLowerAscii(name)) != 0; ++k)
       name = base + "_" + std::to_string(k);
@@ -88,9 +99,9 @@ std::string SafeFileName(const std::string& name) {
   std::string safe;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
-    if (gbk::IsLeadByte(c) && i + 1 < name.size()) {
-      safe.append(name, i, 2);
-      ++i;
+    if (const std::size_t size = gbk::CharSize(name, i); size > 1) {
+      safe.append(name, i, size);
+      i += size - 1;
     } else if (c == '/' || c == '\\' || c == '\0') {
       safe += '_';
     } else {
@@ -102,15 +113,16 @@ std::string SafeFileName(const std::string& name) {
 
 std::string BuildHeaderFile(const std::vector<TableDesign>& tables, int index,
                             const TypeMapper& types, const GenerationOptions& options,
-                            AppendTableFn append) {
+                            CodeLanguage language, AppendTableFn append) {
   std::string out;
-  const std::vector<std::string> names = TypeNames(tables);
+  const std::vector<std::string> names = TypeNames(tables, language);
   for (const TableDesign* table : SelectTables(tables, index)) {
     const std::string& name = names[static_cast<std::size_t>(table - tables.data())];
-    if (name == table->actualName) {
+    if (name == CodeNames::TypeName(*table, language)) {
       append(out, *table, types, options);
     } else {
-      // Two tables of one name under two owners: one declaration each.
+      // Two tables of one name (under two owners, or alike once made identifiers): one
+      // declaration each.
       TableDesign renamed = *table;
       renamed.actualName = name;
       append(out, renamed, types, options);

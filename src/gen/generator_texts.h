@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "gen/code_names.h"
 #include "gen/generation_options.h"
 #include "gen/type_mapper.h"
 #include "model/table_design.h"
@@ -14,6 +15,10 @@ namespace tablora::gen_text {
 /// is set, then the note (with "// " before it when nothing was written yet). With
 /// `markNamelessColumns` a column without display and actual name still gets "// :".
 std::string ColumnComment(const ColumnDesign& column, bool markNamelessColumns = false);
+
+/// `comment` (empty, or beginning with "// ") with the original name of a member or type
+/// that had to change (CodeNames::OriginalNote) put first: "// [Unit Price] " + the rest.
+std::string WithOriginalName(const std::string& comment, const std::string& originalNote);
 
 /// The comment line above a C structure or C++ class, without its line end: "// " + display
 /// name + ":" and the table comment (after " " or "// "); empty when both are empty.
@@ -27,12 +32,14 @@ bool IsDateTimeType(const std::string& typeName);
 /// still being typed) are left out.
 std::vector<const TableDesign*> SelectTables(const std::vector<TableDesign>& tables, int index);
 
-/// The names the generated types of the design's tables go by (and their Java files and
-/// proposed file names), one per table of `tables` (empty for a nameless one): the actual
-/// name; where two tables share it (ASCII case ignored), owner + "_" + name ("dbo" for
-/// none), and "_2", "_3", ... after that when it is taken as well. A table keeps its name
-/// whether it is generated alone or with the others.
-std::vector<std::string> TypeNames(const std::vector<TableDesign>& tables);
+/// The names the generated types of the design's tables go by in `language` (and their
+/// Java files and proposed file names), one per table of `tables` (empty for a nameless
+/// one): the actual name as an identifier (CodeNames::TypeName); where two tables share
+/// that identifier (ASCII case ignored: "Order Details" and "Order_Details" do too),
+/// owner + "_" + name ("dbo" for none) as an identifier, and "_2", "_3", ... after that
+/// when it is taken as well. A table keeps its name whether it is generated alone or with
+/// the others.
+std::vector<std::string> TypeNames(const std::vector<TableDesign>& tables, CodeLanguage language);
 
 /// True for a column the generators write: computed columns are left out (their values
 /// are the server's to compute).
@@ -49,6 +56,6 @@ using AppendTableFn = void (*)(std::string& out, const TableDesign& table, const
 /// The text of a header file holding one declaration per selected table, in list order.
 std::string BuildHeaderFile(const std::vector<TableDesign>& tables, int index,
                             const TypeMapper& types, const GenerationOptions& options,
-                            AppendTableFn append);
+                            CodeLanguage language, AppendTableFn append);
 
 }  // namespace tablora::gen_text

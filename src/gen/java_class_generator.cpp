@@ -1,8 +1,17 @@
 #include "gen/java_class_generator.h"
 
+#include "base/gbk_text.h"
+#include "gen/code_names.h"
 #include "gen/generator_texts.h"
 
 namespace tablora {
+
+namespace {
+
+/// Text inside the class comment: "*/" would end it.
+std::string InComment(const std::string& text) { return gbk::ReplaceAll(text, "*/", "* /"); }
+
+}  // namespace
 
 std::vector<JavaSource> JavaClassGenerator::Build(const std::vector<TableDesign>& tables,
                                                   const TypeMapper& types,
@@ -10,10 +19,10 @@ std::vector<JavaSource> JavaClassGenerator::Build(const std::vector<TableDesign>
                                                   const std::string& packageName, int year) {
   std::vector<JavaSource> sources;
   // Two tables of one name under two owners get a class and a file each.
-  const std::vector<std::string> names = gen_text::TypeNames(tables);
+  const std::vector<std::string> names = gen_text::TypeNames(tables, CodeLanguage::kJava);
   for (const TableDesign* table : gen_text::SelectTables(tables, index)) {
     const std::string& name = names[static_cast<std::size_t>(table - tables.data())];
-    if (name == table->actualName) {
+    if (name == CodeNames::TypeName(*table, CodeLanguage::kJava)) {
       sources.push_back({name, BuildClass(*table, types, options, packageName, year)});
     } else {
       TableDesign renamed = *table;
@@ -29,8 +38,11 @@ std::string JavaClassGenerator::BuildClass(const TableDesign& table, const TypeM
                                            const std::string& packageName, int year) {
   std::string out;
   if (!packageName.empty()) out += "package " + packageName + ";\n";
-  out += " /* <p>Title:" + table.displayName + "</p>\n";
-  out += " * <p>Description:" + table.comment + "</p>\n";
+  const std::string className = CodeNames::TypeName(table, CodeLanguage::kJava);
+  out += " /* <p>Title:" + InComment(table.displayName) + "</p>\n";
+  out += " * <p>Description:" + InComment(table.comment) + "</p>\n";
+  const std::string original = CodeNames::OriginalNote(table.actualName, className);
+  if (!original.empty()) out += " * <p>Table:" + InComment(original) + "</p>\n";
   out += " * <p>Copyright: Copyright (c) " + std::to_string(year) + "</p>\n";
   out +=
       " * <p>Company: </p>\n"
@@ -38,16 +50,18 @@ std::string JavaClassGenerator::BuildClass(const TableDesign& table, const TypeM
       " * @version 1.5\n"
       " */\n"
       "\n";
-  out += "public class " + table.actualName + "\n{\n";
+  out += "public class " + className + "\n{\n";
 
+  const std::vector<std::string> members = CodeNames::MemberNames(table, CodeLanguage::kJava);
   std::string methods;
-  for (const ColumnDesign& column : table.columns) {
+  for (std::size_t i = 0; i < table.columns.size(); ++i) {
+    const ColumnDesign& column = table.columns[i];
     if (!gen_text::IsGenerated(column)) continue;
     const MappedType type = types.Resolve(column);
     if (options.skipTime && gen_text::IsDateTimeType(type.designType)) continue;
     const std::string javaType = types.JavaType(type);
     const std::string prefix = options.prefix ? types.JavaPrefix(javaType) : "";
-    const std::string& name = column.actualName;
+    const std::string& name = members[i];
 
     out += options.accessors ? "private " : "public ";
     out += javaType;
@@ -55,7 +69,8 @@ std::string JavaClassGenerator::BuildClass(const TableDesign& table, const TypeM
     out += prefix;
     out += name;
     out += ";\t";
-    const std::string comment = gen_text::ColumnComment(column);
+    const std::string comment = gen_text::WithOriginalName(
+        gen_text::ColumnComment(column), CodeNames::OriginalNote(column.actualName, name));
     out += comment;
     if (type.length > 0 && !type.unbounded) {
       if (comment.empty()) out += "// ";

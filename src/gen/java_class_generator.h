@@ -11,8 +11,8 @@ namespace tablora {
 
 /// One generated Java source file.
 struct JavaSource {
-  /// The table's actual name (owner + "_" + name where two tables share it, see
-  /// gen_text::TypeNames); the file is className + ".java".
+  /// The table's actual name as a Java type name (owner + "_" + name where two tables
+  /// share it, see gen_text::TypeNames); the file is className + ".java".
   std::string className;
   std::string text;  ///< "\n" line ends, code page 936
 };

@@ -1,6 +1,7 @@
 #include "gen/statement_builder.h"
 
 #include <ctime>
+#include <map>
 
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
@@ -200,15 +201,17 @@ const std::string& StatementBuilder::Rebuild() {
   return statement_;
 }
 
-bool StatementBuilder::ForTemplate(TemplateInput& input) const {
+bool StatementBuilder::ForTemplate(TemplateInput& input, CodeLanguage language) const {
   if (tables_.empty()) return false;
   const TableDesign* def = Checked(tables_.front());
   if (def == nullptr) return false;
   input = TemplateInput();
+  input.language = language;
   input.tableName = def->actualName;
   input.tableNameCN = def->displayName;
   input.tableComment = def->comment;
   input.statement = statement_;
+  std::map<const TableDesign*, std::vector<std::string>> memberNames;  // per query table
   for (const FieldEntry& entry : chosen_) {
     const TableDesign* owner = Checked(tables_[static_cast<std::size_t>(entry.slot)]);
     if (owner == nullptr || static_cast<std::size_t>(entry.column) >= owner->columns.size()) {
@@ -216,8 +219,12 @@ bool StatementBuilder::ForTemplate(TemplateInput& input) const {
     }
     const ColumnDesign& column = owner->columns[static_cast<std::size_t>(entry.column)];
     if (column.actualName != entry.copy.actualName) continue;
-    input.fields.push_back(
-        {column.actualName, column.displayName, column.typeName, column.note, column.length});
+    auto members = memberNames.find(owner);
+    if (members == memberNames.end())
+      members = memberNames.emplace(owner, CodeNames::MemberNames(*owner, language)).first;
+    input.fields.push_back({column.actualName, column.displayName, column.typeName, column.note,
+                            column.length,
+                            members->second[static_cast<std::size_t>(entry.column)]});
   }
   return true;
 }

@@ -89,9 +89,9 @@ class StatementBuilder {
   /// The checked state as the generators take it (no tables when the current table is
   /// gone or not built yet).
   StatementInput Input() const;
-  /// The current table and chosen fields as the template engine takes them; false when
-  /// there is no current table.
-  bool ForTemplate(TemplateInput& input) const;
+  /// The current table and chosen fields as the template engine takes them, members named
+  /// for `language`; false when there is no current table.
+  bool ForTemplate(TemplateInput& input, CodeLanguage language = CodeLanguage::kC) const;
   /// Texts of the available entries followed by those of the chosen ones (ORDER BY).
   std::vector<std::string> AllFieldTexts() const;
   std::vector<std::string> ChosenFieldTexts() const;

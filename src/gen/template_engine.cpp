@@ -27,7 +27,32 @@ void ReplaceFirst(std::string& text, const std::string& search, const std::strin
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+/// `text` escaped for a C or Java string literal: "\\" and "\"" get a backslash; the
+/// second byte of a double-byte character is left alone, whatever its value.
+std::string InStringLiteral(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (gbk::IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size()) {
+      out += c;
+      out += text[++i];
+      continue;
+    }
+    if (c == '\\' || c == '"') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
 }  // namespace
+
+CodeLanguage TemplateEngine::LanguageOf(const std::string& codeKind) {
+  const std::string name = gbk::ToLowerAscii(codeKind);
+  if (name.compare(0, 4, "java") == 0) return CodeLanguage::kJava;
+  if (name.compare(0, 3, "cpp") == 0 || name.compare(0, 3, "c++") == 0) return CodeLanguage::kCpp;
+  return CodeLanguage::kC;
+}
 
 bool TemplateEngine::ListCodeKinds(const std::string& folder, std::vector<CodeKindFile>& kinds,
                                    std::string& error) {
@@ -66,7 +91,7 @@ std::string TemplateEngine::DropLastCharacter(const std::string& text) {
   std::size_t last = 0;
   for (std::size_t i = 0; i < text.size();) {
     last = i;
-    i += (gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   return text.substr(0, last);
 }
@@ -98,13 +123,13 @@ std::string TemplateEngine::SingleLine(const std::string& statement) {
     out += line;
     pos = end + 2;
   }
-  return out;
+  return InStringLiteral(out);
 }
 
 std::string TemplateEngine::Expand(const std::string& text, TemplateMarkers& markers,
                                    const TemplateInput& input, TemplateBoxes& boxes,
                                    const Settings& settings) {
-  markers["tablename"].value = input.tableName;
+  markers["tablename"].value = CodeNames::Identifier(input.tableName, input.language, true);
   markers["tablenameCN"].value = input.tableNameCN;
   markers["tablecomment"].value = input.tableComment;
   markers["sqlselecttext"].value = SingleLine(input.statement);
@@ -157,13 +182,16 @@ std::string TemplateEngine::ExpandBlock(const std::string& block, const Template
     ReplaceFirst(copy, search("increaseid0"), std::to_string(i));
     const std::string cType = settings.LookupCType(field.typeName);
     const std::string prefix = settings.LookupCPrefix(cType, field.length);
-    const std::string structName = prefix + field.actualName;
+    const std::string member = field.memberName.empty()
+                                   ? CodeNames::Identifier(field.actualName, input.language)
+                                   : field.memberName;
+    const std::string structName = prefix + member;
     const std::string javaType = settings.LookupJavaType(field.typeName);
     ReplaceEvery(copy, search("sqltype"), settings.LookupOdbcType(field.typeName));
     ReplaceEvery(copy, search("fieldaddress_struct_c"),
                  (field.length < 1 ? "&" : "") + variable + "." + structName);
     ReplaceEvery(copy, search("field_struct_c"), structName);
-    ReplaceEvery(copy, search("field_EN"), field.actualName);
+    ReplaceEvery(copy, search("field_EN"), member);
     ReplaceEvery(copy, search("field_CN"),
                  field.displayName.empty() ? field.actualName : field.displayName);
     ReplaceEvery(copy, search("field_comment"), field.note);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/settings.h"
+#include "gen/code_names.h"
 #include "gen/template_markers.h"
 
 namespace tablora {
@@ -16,6 +17,9 @@ struct TemplateField {
   std::string typeName;
   std::string note;
   int length = 0;
+  /// The column's member name in the generated record (CodeNames::MemberNames of its
+  /// table); empty: the actual name made an identifier.
+  std::string memberName;
 };
 
 /// The five code boxes of a builder window, paired with the markers classname,
@@ -30,6 +34,8 @@ struct TemplateBoxes {
 
 /// What a template is filled from. Texts are code page 936.
 struct TemplateInput {
+  /// The language of the template: names of types and members follow its rules.
+  CodeLanguage language = CodeLanguage::kC;
   std::string tableName;  ///< actual name
   std::string tableNameCN;
   std::string tableComment;
@@ -53,14 +59,21 @@ class TemplateEngine {
   /// Reads a template with CR LF turned into LF. False (with a message) when it cannot.
   static bool ReadTemplate(const std::string& path, std::string& text, std::string& error);
 
+  /// The language a code kind's templates are written in, by the kind's name: "Java..."
+  /// (any case) is Java, "CPP..." or "C++..." C++, anything else C.
+  static CodeLanguage LanguageOf(const std::string& codeKind);
+
   /// Fills `text`. Boxes that hold text set their markers' defaults; empty boxes receive
-  /// the defaults.
+  /// the defaults. The table's name ($tablename$) and the members ($field_EN$,
+  /// $field_struct_c$, $fieldaddress_struct_c$) are named as the generators name the
+  /// record's type and members.
   static std::string Expand(const std::string& text, TemplateMarkers& markers,
                             const TemplateInput& input, TemplateBoxes& boxes,
                             const Settings& settings);
 
-  /// The statement on one line for a string literal: line comments become block comments
-  /// and each line break becomes a blank where the words would otherwise run together.
+  /// The statement on one line for a string literal: line comments become block comments,
+  /// each line break becomes a blank where the words would otherwise run together, and
+  /// "\\" and "\"" are escaped.
   static std::string SingleLine(const std::string& statement);
   /// The Java type in a JDBC accessor name: "String", "Int", "Bytes" for "byte[]".
   static std::string JavaAccessorType(const std::string& javaType);

@@ -32,6 +32,16 @@ int StyleWindowWidth(const Settings& settings) {
 }
 }  // namespace
 
+void Design::FillHidden(TableEditor& editor, int index) {
+  // Every page built once, then the definition read in and the pages it feeds rebuilt.
+  editor.ActivatePage(TableEditor::kNamePage);
+  editor.ActivatePage(TableEditor::kDesignPage);
+  editor.ActivatePage(TableEditor::kSqlPage);
+  editor.FillFromDefinition(definitions_, index);
+  editor.ActivatePage(TableEditor::kDesignPage);
+  editor.ActivatePage(TableEditor::kSqlPage);
+}
+
 TableWindowState Design::PlaceWindow(int index) {
   const Settings& s = app_.settings;
   // Windows whose columns fit their texts get their widths only when fitted; the view
@@ -66,12 +76,7 @@ int Design::AddTable(bool show, int index) {
   if (show) {
     editor.Show();
   } else {
-    editor.ActivatePage(TableEditor::kNamePage);
-    editor.ActivatePage(TableEditor::kDesignPage);
-    editor.ActivatePage(TableEditor::kSqlPage);
-    editor.FillFromDefinition(definitions_, index);
-    editor.ActivatePage(TableEditor::kDesignPage);
-    editor.ActivatePage(TableEditor::kSqlPage);
+    FillHidden(editor, index);
   }
   addingIndex_ = -1;
   view_->TableAdded(index, show);
@@ -157,6 +162,46 @@ bool Design::AskRemoveTable(int index) {
                                Cp936(u8" 吗?\n(只删除设计中的表, 数据库中的表不受影响)");
   if (!prompts_.AskYesNo(question, "")) return false;
   return RemoveTable(index).index >= 0;
+}
+
+int Design::InsertTable(const RemovedTable& table) {
+  if (!view_->IsOpen()) return -1;
+  const int index = std::clamp(table.index, 0, tableCount());
+  auto entry = std::make_unique<TableEntry>();
+  entry->tableIndex = index;
+  entry->window = table.window;
+  entry->editor = std::make_unique<TableEditor>(app_, parser_, *this, index);
+  TableEditor& editor = *entry->editor;
+  entries_.insert(entries_.begin() + index, std::move(entry));
+  for (int i = index + 1; i < tableCount(); ++i) {
+    TableEntry& moved = *entries_[static_cast<std::size_t>(i)];
+    moved.tableIndex = i;
+    moved.editor->setTableIndex(i);
+  }
+  const auto at = static_cast<std::size_t>(index);
+  if (at <= definitions_.size()) {
+    // A table without a definition keeps an empty place when later tables have theirs.
+    if (table.hadDefinition || at < definitions_.size()) {
+      definitions_.insert(definitions_.begin() + index,
+                          table.hadDefinition ? table.definition : TableDesign{});
+    }
+  } else if (table.hadDefinition) {
+    definitions_.resize(at);
+    definitions_.push_back(table.definition);
+  }
+  addingIndex_ = index;
+  if (table.hadDefinition) {
+    FillHidden(editor, index);
+  }
+  addingIndex_ = -1;
+  view_->TableInserted(index);
+  return index;
+}
+
+void Design::SetWindow(int index, const TableWindowState& window) {
+  if (index < 0 || index >= tableCount()) return;
+  entry(index).window = window;
+  view_->TableWindowSet(index);
 }
 
 bool Design::IsBlankTable(int index) {

@@ -27,6 +27,14 @@ struct TableWindowState {
   int bottom = 0;
   std::uint32_t textColour = 0;         ///< COLORREF 0x00BBGGRR, black
   std::uint32_t bkColour = 0x0080FF80;  ///< COLORREF of RGB(128, 255, 128)
+  /// The window is as tall as all its lines (the surface keeps it; not saved in scripts).
+  bool wholeBox = false;
+
+  bool operator==(const TableWindowState& o) const {
+    return left == o.left && top == o.top && right == o.right && bottom == o.bottom &&
+           textColour == o.textColour && bkColour == o.bkColour && wholeBox == o.wholeBox;
+  }
+  bool operator!=(const TableWindowState& o) const { return !(*this == o); }
 };
 
 /// One table on screen: its window and its editor. Index i of the table list is table i.
@@ -80,6 +88,13 @@ class Design : public TableEditorHost {
   /// Asks whether table `index` is to be taken out of the design, naming it; yes removes it
   /// (RemoveTable). True when it was removed.
   bool AskRemoveTable(int index);
+  /// Puts a table RemoveTable took out back at its index (the end when past it): the
+  /// tables from there on move up one index, the view told by TableInserted. Returns the
+  /// index, or -1 without an open design view.
+  int InsertTable(const RemovedTable& table);
+  /// Sets table `index`'s window state as a whole (undo and redo); the view is told by
+  /// TableWindowSet.
+  void SetWindow(int index, const TableWindowState& window);
   /// True for a new table that holds nothing: never built into a definition, and no names,
   /// comment, group or grid cell in its editor (a new table left as it was made).
   bool IsBlankTable(int index);
@@ -110,7 +125,12 @@ class Design : public TableEditorHost {
   void setCurrentPath(const std::string& path, bool holdsMore = false) {
     currentPath_ = path;
     currentFileHoldsMore_ = holdsMore;
+    currentFileUtf8_ = false;
   }
+  /// True when the user chose to save the file at currentPath() in UTF-8 (the save dialog's
+  /// second encoding); otherwise saves write GB18030, byte for byte GBK when they can.
+  bool currentFileUtf8() const { return currentFileUtf8_; }
+  void setCurrentFileUtf8(bool utf8) { currentFileUtf8_ = utf8; }
 
   Prompts& prompts() { return prompts_; }
   AppState& app() { return app_; }
@@ -121,10 +141,17 @@ class Design : public TableEditorHost {
   std::vector<TableDesign>& Definitions() override { return definitions_; }
   void TreeTextChanged(int tableIndex, const std::string& treeText) override;
   void TableChanged(int tableIndex) override;
+  /// The changes made until the matching EndChanges are one step for the user.
+  void BeginChanges(const std::string& name) { view_->ChangesBegin(name); }
+  void EndChanges() { view_->ChangesEnd(); }
+  /// Passes DesignView::TableWindowFitted on.
+  void TableWindowFitted(int index) { view_->TableWindowFitted(index); }
   /// Passes DesignView::TableWindowChanged on.
   void TableWindowChanged(int tableIndex);
 
  private:
+  /// Fills the editor of table `index`, which is not shown, from its definition.
+  void FillHidden(TableEditor& editor, int index);
   /// The rectangle of new table `index` on a grid of cells `Width` + `MarginW` wide and
   /// `Height` + `MarginH` tall, as many per row as the view's width holds (at least one). A
   /// cell is widened to the window width + `MarginW` when the current column style makes
@@ -148,6 +175,7 @@ class Design : public TableEditorHost {
   std::vector<UserType> userTypes_;
   std::string currentPath_;
   bool currentFileHoldsMore_ = false;
+  bool currentFileUtf8_ = false;
 };
 
 }  // namespace tablora

@@ -39,6 +39,19 @@ class DesignView {
   /// Table `index` is gone with its window and editor; the tables after it moved down one
   /// index.
   virtual void TableRemoved(int index) {}
+  /// A removed table came back at `index` (undo): the tables from there on moved up one
+  /// index; create its window at its entry's rectangle and its tree items.
+  virtual void TableInserted(int index) {}
+  /// Table `index`'s rectangle, colours and full height were set from its entry (undo and
+  /// redo): show the window as its entry now says.
+  virtual void TableWindowSet(int index) {}
+  /// The changes reported until the matching ChangesEnd are one step for the user (one
+  /// step of the undo history), named `name` (code page 936).
+  /// The view moved or sized table `index`'s window by itself (fitted to its content, or
+  /// pushed aside by a neighbour that grew): not a change the user made.
+  virtual void TableWindowFitted(int index) {}
+  virtual void ChangesBegin(const std::string& name) {}
+  virtual void ChangesEnd() {}
   /// A script was opened or a schema imported: the group tree is rebuilt from the
   /// tables' groups, the table tree names its tables by both names and lists the
   /// procedures.

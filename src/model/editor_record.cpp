@@ -17,15 +17,21 @@ const std::string& GroupMark() {
   return mark;
 }
 
-/// True when every lead byte of `text` has its trail byte.
+/// True when the multi-byte character at `i` (a lead byte) is whole: a four-byte character,
+/// or a lead byte with a trail byte.
+bool WholeCharacterAt(std::string_view text, std::size_t i) {
+  if (gbk::IsFourByteAt(text, i)) return true;
+  if (i + 1 >= text.size()) return false;
+  const auto t = static_cast<unsigned char>(text[i + 1]);
+  return t >= 0x40 && t != 0xFF;
+}
+
+/// True when every lead byte of `text` starts a whole character.
 bool WholeCharacters(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (!gbk::IsLeadByte(static_cast<unsigned char>(text[i]))) continue;
-    if (i + 1 >= text.size() || static_cast<unsigned char>(text[i + 1]) < 0x40 ||
-        static_cast<unsigned char>(text[i + 1]) == 0xFF) {
-      return false;
-    }
-    ++i;
+    if (!WholeCharacterAt(text, i)) return false;
+    i += gbk::CharSize(text, i) - 1;
   }
   return true;
 }
@@ -35,10 +41,12 @@ bool WholeCharacters(std::string_view text) {
 /// cycle can tell what such a table reads back as.
 bool PlainName(std::string_view name) {
   if (name.empty() || name.size() >= width::kName) return false;
-  for (char c : name) {
+  if (!WholeCharacters(name)) return false;
+  for (std::size_t i = 0; i < name.size(); i += gbk::CharSize(name, i)) {
+    const char c = name[i];  // a later byte of a character may look like "[" or "]"
     if (c == '[' || c == ']' || c == '\n' || c == '\r' || c == '.') return false;
   }
-  return WholeCharacters(name);
+  return true;
 }
 
 /// A free text a "--" comment carries unchanged: no colon (half or full width), no line
@@ -47,10 +55,10 @@ bool PlainText(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (gbk::IsLeadByte(c)) {
-      if (i + 1 >= text.size()) return false;
-      const unsigned char t = static_cast<unsigned char>(text[i + 1]);
-      if (t < 0x40 || t == 0xFF || (c == 0xA3 && t == 0xBA)) return false;
-      ++i;
+      if (!WholeCharacterAt(text, i)) return false;
+      const std::size_t size = gbk::CharSize(text, i);
+      if (size == 2 && c == 0xA3 && static_cast<unsigned char>(text[i + 1]) == 0xBA) return false;
+      i += size - 1;
     } else if (c == ':' || c == '\r' || c == '\n') {
       return false;
     }
@@ -65,8 +73,8 @@ bool PlainExpression(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (gbk::IsLeadByte(c)) {
-      if (i + 1 >= text.size() || static_cast<unsigned char>(text[i + 1]) < 0x40) return false;
-      ++i;
+      if (!WholeCharacterAt(text, i)) return false;
+      i += gbk::CharSize(text, i) - 1;
       continue;
     }
     switch (c) {
@@ -91,11 +99,10 @@ bool PlainExpression(std::string_view text) {
         break;
       }
       case '[': {
-        const std::size_t close = text.find(']', i + 1);
-        if (close == std::string_view::npos || !PlainName(text.substr(i + 1, close - i - 1)) ||
-            text.substr(i + 1, close - i - 1).find('[') != std::string_view::npos) {
-          return false;
-        }
+        // The "]" that closes the name: a character of its own, not a later byte of one.
+        std::size_t close = i + 1;
+        while (close < text.size() && text[close] != ']') close += gbk::CharSize(text, close);
+        if (close >= text.size() || !PlainName(text.substr(i + 1, close - i - 1))) return false;
         i = close;
         break;
       }

@@ -46,8 +46,7 @@ std::string NameOf(const std::string& line, const std::string& lowerLine) {
   std::size_t end = start;
   static const std::string kEnds(" [](\n\t\r)");
   while (end < line.size() && kEnds.find(line[end]) == std::string::npos) {
-    end +=
-        (gbk::IsLeadByte(static_cast<unsigned char>(line[end])) && end + 1 < line.size()) ? 2 : 1;
+    end += gbk::CharSize(line, end);
   }
   return line.substr(start, end - start);
 }

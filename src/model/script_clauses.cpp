@@ -52,7 +52,7 @@ std::size_t FindTopLevelWord(std::string_view text, std::string_view word, std::
                MatchWordAt(text, i, word) != 0) {
       return i;
     }
-    i += (gbk::IsLeadByte(c) && i + 1 < text.size()) ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   return std::string_view::npos;
 }
@@ -89,7 +89,7 @@ bool WhollyParenthesised(std::string_view text) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c == '(') ++depth;
     if (c == ')' && depth > 0 && --depth == 0) return i + 1 == text.size();
-    i += (gbk::IsLeadByte(c) && i + 1 < text.size()) ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   return false;
 }
@@ -134,13 +134,14 @@ std::string ScriptClauses::NormaliseColons(std::string_view text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (gbk::IsLeadByte(c) && i + 1 < text.size()) {
-      if (c == 0xA3 && static_cast<unsigned char>(text[i + 1]) == 0xBA) {
+    const std::size_t size = gbk::CharSize(text, i);
+    if (size > 1) {
+      if (size == 2 && c == 0xA3 && static_cast<unsigned char>(text[i + 1]) == 0xBA) {
         out += ':';
       } else {
-        out.append(text.substr(i, 2));
+        out.append(text.substr(i, size));
       }
-      ++i;
+      i += size - 1;
     } else {
       out += static_cast<char>(c);
     }
@@ -163,7 +164,7 @@ std::string FirstBracketedName(std::string_view text) {
       SqlCursor cursor(text, i);
       if (auto name = cursor.Name()) return *name;
     }
-    i += (gbk::IsLeadByte(c) && i + 1 < text.size()) ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   return {};
 }
@@ -248,7 +249,7 @@ std::size_t ScriptClauses::FindWord(std::string_view text, std::string_view word
   while (i < text.size()) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (gbk::IsLeadByte(c)) {
-      i += 2;
+      i += gbk::CharSize(text, i);
       continue;
     }
     if (Lower(static_cast<char>(c)) == Lower(word[0]) &&
@@ -287,7 +288,7 @@ void ScanCodeWords(std::string_view text, const std::vector<std::string_view>& w
     }
     const char c = text[i];
     if (gbk::IsLeadByte(static_cast<unsigned char>(c))) {
-      i += 2;
+      i += gbk::CharSize(text, i);
     } else if (c == '-' && i + 1 < text.size() && text[i + 1] == '-') {
       const std::size_t nl = text.find('\n', i);
       i = nl == std::string_view::npos ? text.size() : nl + 1;

@@ -88,40 +88,9 @@ bool ScriptOpener::DecodeFile(std::string&& bytes, std::string& text) {
 }
 
 bool ScriptOpener::IsMultiByteUtf8(std::string_view bytes) {
-  bool multiByte = false;
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const unsigned char c = static_cast<unsigned char>(bytes[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length;
-    unsigned int min;
-    if (c >= 0xC2 && c <= 0xDF) {
-      length = 2;
-      min = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      length = 3;
-      min = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      length = 4;
-      min = 0x10000;
-    } else {
-      return false;
-    }
-    if (i + length > bytes.size()) return false;
-    unsigned int code = c & (0xFF >> (length + 1));
-    for (std::size_t k = 1; k < length; ++k) {
-      const unsigned char t = static_cast<unsigned char>(bytes[i + k]);
-      if ((t & 0xC0) != 0x80) return false;
-      code = (code << 6) | (t & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    multiByte = true;
-    i += length;
-  }
-  return multiByte;
+  const bool multiByte = std::any_of(bytes.begin(), bytes.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  return multiByte && TextCodec::IsUtf8(bytes);
 }
 
 ScriptOpener::StoredLayout ScriptOpener::ReadLayout(const std::string& text) {

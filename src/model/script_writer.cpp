@@ -125,13 +125,13 @@ std::string CommentText(std::string_view text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (gbk::IsLeadByte(c) && i + 1 < text.size()) {
-      if (c == 0xA3 && static_cast<unsigned char>(text[i + 1]) == 0xBA) {
+    if (const std::size_t size = gbk::CharSize(text, i); size > 1) {
+      if (size == 2 && c == 0xA3 && static_cast<unsigned char>(text[i + 1]) == 0xBA) {
         out += '-';  // a full-width colon reads as ":"
       } else {
-        out.append(text.substr(i, 2));
+        out.append(text.substr(i, size));
       }
-      ++i;
+      i += size - 1;
     } else if (c == '\r') {
       out += ' ';
       if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
@@ -516,6 +516,7 @@ bool ScriptWriter::KeepForeignScript(const std::string& path, std::string& backu
 bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::string& path,
                               int index) const {
   std::string target = path;
+  bool utf8 = index < 0 && design.currentFileUtf8();
   if (target.empty()) {
     // Start beside the design's own file, under its name when nothing else is proposed;
     // a file that holds more than the design keeps its name, and a new one is proposed.
@@ -528,17 +529,22 @@ bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::strin
         proposed = current.substr(current.rfind('/') + 1);
       }
     }
-    target = prompts.ChooseSaveFile(index < 0 ? FileDialogs::SaveDesign(current, proposed)
-                                              : FileDialogs::SaveTableScript(current, proposed));
+    int encoding = 0;
+    target = prompts.ChooseSaveFileWithEncoding(
+        index < 0 ? FileDialogs::SaveDesign(current, proposed)
+                  : FileDialogs::SaveTableScript(current, proposed),
+        encoding);
     if (target.empty()) return false;
+    utf8 = encoding == 1;
     design.setCurrentPath(target);
+    design.setCurrentFileUtf8(utf8);
   }
   if (target.front() != '/' && target != TextFile::kStandardOutput &&
       !app_.settings.programFolder.empty()) {
     target = app_.settings.programFolder + "/" + target;
   }
 
-  const std::string script = BuildScript(design, index);
+  std::string script = BuildScript(design, index);
   if (script.empty()) {
     static const std::string noData = Cp936(u8"没有数据!");
     prompts.ShowMessage(noData, "Tablora");
@@ -553,6 +559,8 @@ bool ScriptWriter::SaveScript(Design& design, Prompts& prompts, const std::strin
         "Tablora");
     return false;
   }
+  // The script is the core's GB18030 text: byte for byte GBK unless a character needs more.
+  if (utf8) script = TextCodec::Cp936ToUtf8(script);
   const bool inPlace = TextFile::WritesInPlace(target);
   if (!TextFile::WriteText(target, script, &error)) {
     if (!backup.empty()) ::unlink(backup.c_str());

@@ -37,9 +37,7 @@ std::size_t SqlCursor::SkipQuoted(std::string_view text, std::size_t pos) {
         i += 2;
         continue;
       }
-      i += (c == '[' && gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
-               ? 2
-               : 1;
+      i += c == '[' ? gbk::CharSize(text, i) : 1;
     }
     return pos + 1;  // an unclosed name is a plain character
   }
@@ -66,7 +64,7 @@ std::size_t SqlCursor::MatchingParen(std::string_view text, std::size_t open) {
       if (depth == 0) return std::string_view::npos;
       if (--depth == 0) return i;
     }
-    i += (gbk::IsLeadByte(c) && i + 1 < text.size()) ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   return std::string_view::npos;
 }
@@ -91,7 +89,7 @@ std::vector<std::string_view> SqlCursor::SplitTopLevel(std::string_view text, ch
       parts.push_back(text.substr(start, i - start));
       start = i + 1;
     }
-    i += (gbk::IsLeadByte(c) && i + 1 < text.size()) ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   parts.push_back(text.substr(start));
   return parts;
@@ -151,8 +149,9 @@ std::optional<std::string> SqlCursor::Name() {
     while (i < text_.size() && text_[i] != '\n') {
       const unsigned char b = static_cast<unsigned char>(text_[i]);
       if (gbk::IsLeadByte(b) && i + 1 < text_.size()) {
-        name.append(text_.substr(i, 2));
-        i += 2;
+        const std::size_t size = gbk::CharSize(text_, i);
+        name.append(text_.substr(i, size));
+        i += size;
         continue;
       }
       if (b == ']') {
@@ -178,7 +177,7 @@ std::optional<std::string> SqlCursor::Name() {
   }
   std::size_t i = pos_;
   while (i < text_.size() && IsNameByte(static_cast<unsigned char>(text_[i]))) {
-    i += (gbk::IsLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < text_.size()) ? 2 : 1;
+    i += gbk::CharSize(text_, i);
   }
   if (i == pos_) return std::nullopt;
   std::string name(text_.substr(pos_, i - pos_));

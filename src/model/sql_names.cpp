@@ -10,8 +10,9 @@ namespace {
 void AppendDoubled(std::string& out, std::string_view name, char close) {
   for (std::size_t i = 0; i < name.size(); ++i) {
     out += name[i];
-    if (gbk::IsLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size()) {
-      out += name[++i];
+    if (const std::size_t size = gbk::CharSize(name, i); size > 1) {
+      out.append(name, i + 1, size - 1);
+      i += size - 1;
     } else if (name[i] == close) {
       out += close;
     }
@@ -41,8 +42,9 @@ std::string FromInsideBrackets(std::string_view inside) {
   name.reserve(inside.size());
   for (std::size_t i = 0; i < inside.size(); ++i) {
     name += inside[i];
-    if (gbk::IsLeadByte(static_cast<unsigned char>(inside[i])) && i + 1 < inside.size()) {
-      name += inside[++i];
+    if (const std::size_t size = gbk::CharSize(inside, i); size > 1) {
+      name.append(inside, i + 1, size - 1);
+      i += size - 1;
     } else if (inside[i] == ']' && i + 1 < inside.size() && inside[i + 1] == ']') {
       ++i;
     }

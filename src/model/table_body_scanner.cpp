@@ -1,5 +1,7 @@
 #include "model/table_body_scanner.h"
 
+#include "base/gbk_text.h"
+
 namespace tablora {
 
 namespace {
@@ -25,7 +27,7 @@ struct Element {
   bool ranOut = false;
 };
 
-/// "[...]": bytes other than [ ] and line feeds, whole double-byte characters and "]]" (a
+/// "[...]": bytes other than [ ] and line feeds, whole multi-byte characters and "]]" (a
 /// "]" of the name), then "]".
 Element Bracketed(const char* p, const char* limit) {
   for (++p; p < limit;) {
@@ -43,6 +45,10 @@ Element Bracketed(const char* p, const char* limit) {
       break;
     } else if (IsTrail(static_cast<unsigned char>(p[1]))) {
       p += 2;
+    } else if (gbk::IsFourByteAt(std::string_view(p, static_cast<std::size_t>(limit - p)), 0)) {
+      p += 4;
+    } else if (limit - p < 4 && gbk::IsFourByteDigit(static_cast<unsigned char>(p[1]))) {
+      break;  // perhaps a four-byte character cut by the limit
     } else {
       return {};
     }
@@ -73,7 +79,7 @@ Element Quoted(const char* p, const char* limit) {
 }  // namespace
 
 std::string_view TableBodyScanner::Rule() {
-  return R"re(((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE][\x40-\xFE])++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE][\x40-\xFE]|\]\])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(\((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE][\x40-\xFE])++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE][\x40-\xFE]|\]\])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(?10))*+\)))*+)\))re";
+  return R"re(((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE](?:[\x40-\xFE]|[\x30-\x39][\x81-\xFE][\x30-\x39]))++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE](?:[\x40-\xFE]|[\x30-\x39][\x81-\xFE][\x30-\x39])|\]\])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(\((?:[^()'"\-\[\x81-\xFE]++|(?:[\x81-\xFE](?:[\x40-\xFE]|[\x30-\x39][\x81-\xFE][\x30-\x39]))++|\[(?:[^\[\]\n\x81-\xFE]++|[\x81-\xFE](?:[\x40-\xFE]|[\x30-\x39][\x81-\xFE][\x30-\x39])|\]\])*+\]|'(?:[^']++|'')*+'|"[^"\n]*+"|--[^\n]*|[-'"\[\x81-\xFE]|(?10))*+\)))*+)\))re";
 }
 
 std::optional<std::string> TableBodyScanner::HeadOf(std::string_view pattern) {
@@ -96,7 +102,13 @@ const char* TableBodyScanner::FindEnd(const char* begin, const char* end) {
       ++p;
     } else if (IsLead(c)) {
       if (p + 1 >= limit) return nullptr;
-      p += IsTrail(static_cast<unsigned char>(p[1])) ? 2 : 1;
+      if (IsTrail(static_cast<unsigned char>(p[1]))) {
+        p += 2;
+      } else if (gbk::IsFourByteAt(std::string_view(p, static_cast<std::size_t>(limit - p)), 0)) {
+        p += 4;
+      } else {
+        ++p;
+      }
     } else if (c == '[' || c == '\'' || c == '"') {
       const Element element = c == '['    ? Bracketed(p, limit)
                               : c == '\'' ? Literal(p, limit)

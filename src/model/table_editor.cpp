@@ -10,14 +10,14 @@ namespace tablora {
 namespace {
 
 /// For each byte offset (and the end), the number of characters before it, or npos for
-/// the second byte of a double-byte character, so that a search never lands inside one.
+/// a later byte of a multi-byte character, so that a search never lands inside one.
 std::vector<std::size_t> CharacterPositions(const std::string& text) {
   std::vector<std::size_t> positions(text.size() + 1, std::string::npos);
   std::size_t i = 0;
   std::size_t chars = 0;
   while (i < text.size()) {
     positions[i] = chars++;
-    i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
+    i += gbk::CharSize(text, i);
   }
   positions[std::min(i, text.size())] = chars;
   return positions;
@@ -181,6 +181,14 @@ bool TableEditor::Close() {
 
 void TableEditor::NotifyTreeText() {
   host_.TreeTextChanged(tableIndex_, TreeText(names_.actualName, names_.displayName));
+}
+
+void TableEditor::ResetNames() {
+  Realise();
+  names_ = TableNames{};
+  following_ = false;
+  if (app_.databaseKind == kSqlServer) names_.owner = "dbo";
+  if (app_.databaseKind == kOracle) names_.owner = "SYSTEM";
 }
 
 void TableEditor::DisplayNameChanged(const std::string& text) {

@@ -101,6 +101,9 @@ class TableEditor {
   bool following() const { return following_; }
   /// The display name box changed (each keystroke).
   void DisplayNameChanged(const std::string& text);
+  /// Empties the name page as a new editor's is (the owner as the database kind gives
+  /// it), so that filling it from a record afterwards takes every name from the record.
+  void ResetNames();
   /// The actual name box changed; `typedByUser` when the box has the keyboard focus.
   void ActualNameChanged(const std::string& text, bool typedByUser);
   void CommentChanged(const std::string& text) {

@@ -17,13 +17,11 @@ EditStart GridEditRules::Start(const std::string& cellText, EditStartKind kind,
     case EditStartKind::kEnter:
       return {cellText, EditCaret::kAtEnd};
     case EditStartKind::kBackspace: {
-      // Drop the last character, which may be a double-byte one.
+      // Drop the last character, which may be a multi-byte one.
       std::size_t last = 0;
       for (std::size_t i = 0; i < cellText.size();) {
         last = i;
-        i += gbk::IsLeadByte(static_cast<unsigned char>(cellText[i])) && i + 1 < cellText.size()
-                 ? 2
-                 : 1;
+        i += gbk::CharSize(cellText, i);
       }
       return {cellText.substr(0, cellText.empty() ? 0 : last), EditCaret::kAtEnd};
     }

@@ -10,7 +10,7 @@ namespace tablora {
 namespace {
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {
-  return gbk::IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+  return gbk::CharSize(text, pos);
 }
 
 /// The marks that stay with the character before them (closing) or after them (opening).

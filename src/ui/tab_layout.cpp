@@ -16,13 +16,12 @@ PixelRect Span(int left, int top, int right, int bottom) {
   return PixelRect{left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
-/// Byte length of every character of a code page 936 text, in order. A lead byte at
+/// Byte length of every character of a text, in order. A lead byte at
 /// the very end (a cut-off text) counts as one character.
 std::vector<std::size_t> CharLengths(std::string_view text) {
   std::vector<std::size_t> lengths;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n =
-        gbk::IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    const std::size_t n = gbk::CharSize(text, i);
     lengths.push_back(n);
     i += n;
   }

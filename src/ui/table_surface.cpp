@@ -44,6 +44,27 @@ void TableSurface::Sync() {
   }
 }
 
+void TableSurface::TableInserted(int index) {
+  if (index < 0 || index > Count() || Count() >= design_.tableCount()) return Sync();
+  for (int& table : zOrder_) {
+    if (table >= index) ++table;
+  }
+  zOrder_.push_back(index);
+  windows_.insert(windows_.begin() + index, SurfaceWindow{});
+  windows_[index].wholeBox = design_.entry(index).window.wholeBox;
+  if (dragTable_ >= index) ++dragTable_;
+  SetRect(index, Rect(index));
+}
+
+void TableSurface::WindowSet(int table) {
+  if (table < 0 || table >= Count()) return;
+  SurfaceWindow& window = windows_[table];
+  window.wholeBox = design_.entry(table).window.wholeBox;
+  // The colours are in the cells; the rectangle is the one the entry holds.
+  window.contentDirty = true;
+  Changed(table);
+}
+
 void TableSurface::TableRemoved(int index) {
   if (index < 0 || index >= Count()) return;
   windows_.erase(windows_.begin() + index);
@@ -122,10 +143,10 @@ PixelRect TableSurface::ClientRect(int table) const {
 
 SurfaceZone TableSurface::ZoneIn(int table, int x, int y) const {
   const PixelRect r = Rect(table);
-  const bool left = x < r.x + kEdgeGrip;
-  const bool right = x >= r.x + r.width - kEdgeGrip;
-  const bool top = y < r.y + kEdgeGrip;
-  const bool bottom = y >= r.y + r.height - kEdgeGrip;
+  const bool left = x < r.x + edgeGrip_;
+  const bool right = x >= r.x + r.width - edgeGrip_;
+  const bool top = y < r.y + edgeGrip_;
+  const bool bottom = y >= r.y + r.height - edgeGrip_;
   if (top && left) return SurfaceZone::kTopLeft;
   if (top && right) return SurfaceZone::kTopRight;
   if (bottom && left) return SurfaceZone::kBottomLeft;
@@ -243,7 +264,9 @@ bool TableSurface::Fit(int table, const TableWindowContent::Style& style, const 
 bool TableSurface::Prepare(int table, const Settings& settings, const TextMeasurer& measurer) {
   const SurfaceWindow& window = windows_.at(table);
   if (!window.contentDirty && !window.fitDirty) return false;
+  const PixelRect before = Rect(table);
   Fit(table, TableWindowContent::Style::Current(settings), settings, measurer, true);
+  if (!(Rect(table) == before)) design_.TableWindowFitted(table);
   return true;
 }
 
@@ -251,19 +274,28 @@ bool TableSurface::PrepareAll(const Settings& settings, const TextMeasurer& meas
                               const PixelRect* area) {
   const auto shown = [&](int table) { return area == nullptr || Overlaps(Rect(table), *area); };
   std::vector<PixelRect> before;
+  before.reserve(Count());
+  for (int i = 0; i < Count(); ++i) before.push_back(Rect(i));
   bool resized = false;
   std::optional<TableWindowContent::Style> style;
   for (int table = 0; table < Count(); ++table) {
     if (!windows_[table].fitDirty) continue;
-    if (!style) {
-      style = TableWindowContent::Style::Current(settings);
-      before.reserve(Count());
-      for (int i = 0; i < Count(); ++i) before.push_back(Rect(i));
-    }
+    if (!style) style = TableWindowContent::Style::Current(settings);
     // Windows out of sight are only measured: their cells are made when they come into it.
     resized |= Fit(table, *style, settings, measurer, shown(table));
   }
   bool moved = false;
+  // Fitting and spreading are the view's own doing, not steps of the design.
+  struct Fitted {
+    Design& design;
+    const TableSurface& surface;
+    const std::vector<PixelRect>& before;
+    ~Fitted() {
+      for (std::size_t i = 0; i < before.size(); ++i)
+        if (!(surface.Rect(static_cast<int>(i)) == before[i]))
+          design.TableWindowFitted(static_cast<int>(i));
+    }
+  } fitted{design_, *this, before};
   if (resized) {
     std::vector<PixelRect> after;
     after.reserve(Count());
@@ -298,6 +330,7 @@ void TableSurface::ToggleWholeBox(int table, const Settings& settings,
                                   const TextMeasurer& measurer) {
   SurfaceWindow& window = windows_.at(table);
   window.wholeBox = !window.wholeBox;
+  design_.entry(table).window.wholeBox = window.wholeBox;
   if (window.contentDirty || window.fitDirty) Prepare(table, settings, measurer);
   ApplySize(table, settings);
   Changed(table);

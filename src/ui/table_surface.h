@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "base/settings.h"
@@ -74,6 +75,12 @@ class TableSurface {
   /// Table `index` was taken out of the design: its window goes, the windows after it
   /// take the indexes their tables now have, the stacking order stays.
   void TableRemoved(int index);
+  /// A table came back at `index` (undo): the windows from there on take their new
+  /// indexes; it goes on top of the stack.
+  void TableInserted(int index);
+  /// Table `table`'s entry was set as a whole: the window follows its full height and
+  /// colours (its rectangle is the entry's).
+  void WindowSet(int table);
   int Count() const { return static_cast<int>(windows_.size()); }
   SurfaceWindow& Window(int table) { return windows_.at(table); }
   const SurfaceWindow& Window(int table) const { return windows_.at(table); }
@@ -93,6 +100,9 @@ class TableSurface {
   };
   Bars ScrollBars(int table) const;
 
+  /// How many pixels inside the frame resize a window (kEdgeGrip unless set; a view
+  /// shown at a small scale widens it).
+  void SetEdgeGrip(int pixels) { edgeGrip_ = std::max(pixels, 1); }
   /// The topmost window under a point and the zone of it.
   SurfaceHit HitTest(int x, int y) const;
   void BringToTop(int table);
@@ -153,6 +163,7 @@ class TableSurface {
   void Changed(int table) { ++windows_[table].generation; }
 
   Design& design_;
+  int edgeGrip_ = kEdgeGrip;
   std::vector<SurfaceWindow> windows_;
   std::vector<int> zOrder_;
   Mode mode_ = Mode::kIdle;

@@ -36,8 +36,9 @@ const CommandTable& Table() { return CommandTable::Get(); }
 
 TEST(CommandTableMenus, DocumentMenuHasTheFullStructureInOrder) {
   EXPECT_EQ(Render(Table().MainMenu(true)),
-            u8"文件(&F)[32771,57604,-,57601,32812,32817,57602,-,57607,57609,57606,-,32900,-,57616,-,57665],"
-            u8"查看(&V)[59392,59393,-,32818,32901],"
+            u8"文件(&F)[32771,57604,-,57601,32812,32817,57602,-,57607,57609,57606,-,32900,32901,-,57616,-,57665],"
+            u8"编辑(&E)[57643,57644,-,57636,57637,32902],"
+            u8"查看(&V)[59392,59393,-,32818,32920,-,32910,32911,32912,32913],"
             u8"产生(&D)[32775,32776,32781,-,产生SQL语句(&A)[32784,32801],-,"
             u8"产生注释(B)[32824,32825,32823,32826],-,其他功能(&O)[32821,32828]],"
             u8"显示(&S)[32780,-,颜色(&C)[32779,32805],32810],"
@@ -71,7 +72,7 @@ TEST(CommandTableMenus, EveryMenuCommandHasACaptionAndAppearsOncePerMenu) {
       EXPECT_FALSE(info->caption.empty()) << id;
     }
   }
-  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 37u);
+  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 47u);
   EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(false)).size(), 9u);
 }
 
@@ -84,6 +85,7 @@ TEST(CommandTableMenus, CaptionsAreTheProgramsTexts) {
       {cmd::kBrowseServers, u8"查看MS SQL Server数据库(&E)"},
       {cmd::kPrintSetup, u8"打印设置(&R)..."},
       {cmd::kExportPicture, u8"导出图片(&G)..."},
+      {cmd::kExportDictionary, u8"导出数据字典(&Z)..."},
       {cmd::kRecentFile1, u8"最近文件"},
       {cmd::kWorkBox, u8"左边工作框(&L)"},
       {cmd::kGenCppClass, u8"产生C++类(&D)"},
@@ -92,6 +94,7 @@ TEST(CommandTableMenus, CaptionsAreTheProgramsTexts) {
       {cmd::kWindowArrange, u8"排列图标(&A)"},
       {cmd::kAbout, u8"关于 Tablora(&A)..."},
       {cmd::kHelp, u8"使用说明文档(&B)"},
+      {cmd::kZoomFit, u8"适合窗口(&W)"},
   };
   for (const auto& [id, caption] : expected) {
     ASSERT_NE(Table().Find(id), nullptr) << id;
@@ -108,7 +111,7 @@ TEST(CommandTableMenus, OnlyTheBarTogglesCarryCheckMarks) {
   EXPECT_EQ(checkable, (std::set<int>{cmd::kWorkBox, cmd::kShowRelations, cmd::kViewToolbar, cmd::kViewStatusBar}));
 }
 
-TEST(CommandTableKeys, AcceleratorsAreTheSixCommandKeysAndThePaneKeys) {
+TEST(CommandTableKeys, AcceleratorsAreTheCommandKeysThePaneKeysAndTheZoomKeys) {
   std::map<std::string, int> keys;
   for (const CommandInfo& info : Table().commands()) {
     if (!info.accelerator.empty()) {
@@ -119,9 +122,13 @@ TEST(CommandTableKeys, AcceleratorsAreTheSixCommandKeysAndThePaneKeys) {
     EXPECT_TRUE(keys.emplace(info.accelerator, info.id).second);
   }
   const std::map<std::string, int> expected = {
-      {"Ctrl+N", cmd::kNewTable}, {"Ctrl+O", cmd::kFileOpen},  {"Ctrl+S", cmd::kFileSaveAs},
-      {"Ctrl+D", cmd::kConnect},  {"Ctrl+L", cmd::kWorkBox},   {"Ctrl+P", cmd::kPrint},
-      {"F6", cmd::kNextPane},     {"Shift+F6", cmd::kPrevPane}};
+      {"Ctrl+N", cmd::kNewTable},    {"Ctrl+O", cmd::kFileOpen},   {"Ctrl+S", cmd::kFileSaveAs},
+      {"Ctrl+D", cmd::kConnect},     {"Ctrl+L", cmd::kWorkBox},    {"Ctrl+P", cmd::kPrint},
+      {"F6", cmd::kNextPane},        {"Shift+F6", cmd::kPrevPane}, {"Ctrl++", cmd::kZoomIn},
+      {"Ctrl+=", cmd::kZoomIn},      {"Ctrl+Num +", cmd::kZoomIn}, {"Ctrl+-", cmd::kZoomOut},
+      {"Ctrl+Num -", cmd::kZoomOut}, {"Ctrl+0", cmd::kZoomActual},
+      {"Ctrl+Z", cmd::kUndo},        {"Ctrl+Y", cmd::kRedo},       {"Ctrl+Shift+Z", cmd::kRedo},
+      {"Ctrl+F", cmd::kFind},        {"F3", cmd::kFindNext},       {"Shift+F3", cmd::kFindPrevious}};
   EXPECT_EQ(keys, expected);
 }
 
@@ -140,7 +147,8 @@ TEST(CommandTableKeys, MenuLabelAppendsTheAcceleratorAfterATab) {
 
 TEST(CommandTableToolbar, ButtonsInOrderWithSeparators) {
   EXPECT_EQ(Table().Toolbar(),
-            (std::vector<int>{32771, 57601, 57604, 0, 57607, 0, 32818, 32901, 32779, 32805, 57664}));
+            (std::vector<int>{32771, 57601, 57604, 0, 57643, 57644, 0, 57607, 0, 32818, 32920,
+                              32779, 32805, 57664}));
 }
 
 TEST(CommandTableCaptions, PlainCaptionDropsMnemonicsAndEllipsis) {

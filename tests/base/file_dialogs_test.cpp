@@ -30,6 +30,9 @@ TEST(FileDialogs, EachDialogHasItsTitleFiltersAndFolder) {
       {FileDialogs::ExportPicture(design), u8"导出图片", {"png", "svg", "pdf"},
        "/home/li/designs", "shop.png"},
       {FileDialogs::ExportPicture(""), u8"导出图片", {"png", "svg", "pdf"}, "", "design.png"},
+      {FileDialogs::ExportDictionary(design, "xlsx"), u8"导出数据字典", {"xlsx"},
+       "/home/li/designs", "shop.xlsx"},
+      {FileDialogs::ExportDictionary("", "md"), u8"导出数据字典", {"md"}, "", "design.md"},
       {FileDialogs::SaveCode("h", "TUser.h"), u8"产生C结构", {"h"}, "", "TUser.h"},
       {FileDialogs::SaveCode("java", ""), u8"产生Java类", {"java"}, "", ""},
       {FileDialogs::SaveCode("hpp", "TUser.hpp"), u8"产生C++类", {"hpp"}, "", "TUser.hpp"},
@@ -45,11 +48,12 @@ TEST(FileDialogs, EachDialogHasItsTitleFiltersAndFolder) {
 
 TEST(FileDialogs, FiltersNameTheirTypesMatchBothCasesAndEndWithAllFiles) {
   FileDialogSpec spec;
-  spec.filters = {"sql", "mdb", "h", "xyz"};
+  spec.filters = {"sql", "mdb", "h", "html", "xyz"};
   const std::vector<FileFilter> expected = {
       {Cp936(u8"SQL 脚本 (*.sql)"), "*.sql;*.SQL"},
       {Cp936(u8"MS Access 数据库 (*.mdb)"), "*.mdb;*.MDB"},
       {Cp936(u8"C 头文件 (*.h)"), "*.h;*.H"},
+      {Cp936(u8"HTML 网页 (*.html)"), "*.html;*.HTML"},
       {Cp936(u8"XYZ 文件 (*.xyz)"), "*.xyz;*.XYZ"},
       {Cp936(u8"所有文件 (*.*)"), "*"},
   };

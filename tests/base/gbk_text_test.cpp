@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "base/text_codec.h"
 
 namespace tablora {
@@ -60,6 +62,63 @@ TEST(TextCodec, RoundTripsChineseAndReplacesBadBytes) {
   EXPECT_EQ(TextCodec::Cp936ToUtf8("ok\xD3"), "ok?");
   const std::string utf16("\x28\x75\x37\x62", 4);  // 用户 in UTF-16 LE
   EXPECT_EQ(TextCodec::Utf16LeToCp936(utf16), kUser);
+}
+
+// Four-byte characters: ä is 81 30 8A 31, 😀 is 94 39 FC 36. Their second and fourth
+// bytes are ASCII digits and their third a lead byte: no cut, count or fold may take
+// them apart.
+TEST(GbkText, FourByteCharactersStayWhole) {
+  const std::string ae = "\x81\x30\x8A\x31";
+  const std::string smile = "\x94\x39\xFC\x36";
+  struct Case {
+    std::string text;
+    std::size_t cut;          // CutToBytes(text, cut) ...
+    std::string cutResult;    // ... gives this
+    std::size_t charsInText;  // CharIndex(text, npos)
+  };
+  const std::vector<Case> cases = {
+      {"a" + ae, 4, "a", 2},
+      {"a" + ae, 5, "a" + ae, 2},
+      {ae + smile, 7, ae, 2},
+      {kUser + smile + "b", 7, kUser, 4},
+      {smile + kUser, 5, smile, 3},
+      {"\x81\x30", 1, "", 1},              // a cut-off four-byte start is one pair
+      {"\x81\x30\x81", 3, "\x81\x30\x81", 2},  // ... and its lone lead byte one more
+      {"\x80x", 1, "\x80", 2},             // 0x80 (the euro sign) is one byte
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(gbk::CutToBytes(c.text, c.cut), c.cutResult) << c.cut;
+    EXPECT_EQ(gbk::CharIndex(c.text, std::string::npos), c.charsInText) << c.text;
+  }
+  // A four-byte character whose third byte is a letter-like lead byte next to ASCII.
+  EXPECT_EQ(gbk::ToUpperAscii("a" + ae + "z"), "A" + ae + "Z");
+  EXPECT_EQ(gbk::CharSize("x" + smile, 1), 4u);
+  EXPECT_EQ(gbk::CharSize(kUser + smile, 4), 4u);
+  EXPECT_EQ(gbk::CharSize("\x94\x39\xFC", 0), 2u);
+}
+
+TEST(TextCodec, Gb18030HoldsEveryCharacterAndKeepsTheEuroByte) {
+  struct Case {
+    std::string utf8;
+    std::string bytes;
+    bool fourByte;
+  };
+  const std::vector<Case> cases = {
+      {"Ums\xC3\xA4tze", "Ums\x81\x30\x8A\x31tze", true},
+      {u8"Antônio 😀", "Ant\x81\x30\x8B\x30nio \x94\x39\xFC\x36", true},
+      {u8"\U0010FFFF", "\xE3\x32\x9A\x35", true},
+      {u8"订单", "\xB6\xA9\xB5\xA5", false},
+      {u8"€5", "\x80" "5", false},  // code page 936's euro byte, not GB18030's A2 E3
+      {u8"a€€b", "a\x80\x80" "b", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TextCodec::Utf8ToCp936(c.utf8), c.bytes) << c.utf8;
+    EXPECT_EQ(TextCodec::Cp936ToUtf8(c.bytes), c.utf8) << c.utf8;
+    EXPECT_EQ(TextCodec::Utf16LeToCp936(TextCodec::Cp936ToUtf16Le(c.bytes)), c.bytes) << c.utf8;
+    EXPECT_EQ(TextCodec::HasFourByteCharacters(c.bytes), c.fourByte) << c.utf8;
+  }
+  EXPECT_EQ(TextCodec::Cp936ToUtf8("\xA2\xE3"), u8"€");
+  EXPECT_EQ(TextCodec::Cp936ToUtf8("\x81\x30x"), "?0x");  // a cut-off four-byte start
 }
 
 }  // namespace

@@ -130,6 +130,18 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
   EXPECT_EQ(words[1].width, 60);
 }
 
+TEST(SettingsLoaderEdgeCases, CodeFilesAreUtf8OnlyWhenTheEncodingSaysSo) {
+  const std::pair<const char*, bool> cases[] = {
+      {"", false},
+      {"[CodeFile]\r\nEncoding=GBK\r\n", false},
+      {"[CodeFile]\r\nEncoding=utf-8 \r\n", true},
+      {"[CodeFile]\r\nEncoding=UTF-8\r\n", true},
+      {"[CodeFile]\r\nEncoding=UTF8\r\n", false},  // not a spelling the file documents
+  };
+  for (const auto& [text, utf8] : cases) EXPECT_EQ(FromText(text).codeFilesUtf8, utf8) << text;
+  EXPECT_FALSE(LoadSettingsFile(TABLORA_SOURCE_DIR "/resources").codeFilesUtf8);
+}
+
 TEST(SettingsLoaderEdgeCases, ColourLettersBeyondFCountAsZero) {
   const Settings s = FromText("[Dialog]\r\nBKColor=0077XZ\r\nTextColor=FF77FF99\r\n");
   EXPECT_EQ(s.DialogBackground(), (Rgb{0x00, 0x77, 0x00}));

@@ -10,6 +10,7 @@
 #include "db/ado_recordset.h"
 #include "db/db_test_support.h"
 #include "db/value_rules.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -124,8 +125,9 @@ TEST(AccessLayer, MissingMdbGetsOurMessage) {
 }
 
 TEST(AccessLayer, NorthwindValuesThroughMdbTools) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   OdbcConnection db;
-  ASSERT_TRUE(db.OpenAccess(testing::NwindPath(), "", -1)) << db.ErrorsText();
+  ASSERT_TRUE(db.OpenAccess(nwind, "", -1)) << db.ErrorsText();
   AdoRecordset rs(&db);
   ASSERT_TRUE(rs.Open("SELECT * FROM Categories"));
   EXPECT_EQ(8, rs.GetRecordCount());

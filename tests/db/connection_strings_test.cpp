@@ -107,5 +107,19 @@ TEST(ConnectionStrings, SqliteGetsTimeoutStreamingAndNoNewFilesUnlessItSaysSo) {
   }
 }
 
+TEST(ConnectionStrings, DriversThatNeedToBeToldSpeakUtf8UnlessTheStringSaysOtherwise) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Driver=FreeTDS;SERVER=h", "Driver=FreeTDS;SERVER=h;ClientCharset=UTF-8"},
+      {"Driver={FreeTDS};SERVER=h;clientcharset=GBK", "Driver={FreeTDS};SERVER=h;clientcharset=GBK"},
+      {"DRIVER=MariaDB Unicode;SERVER=h;", "DRIVER=MariaDB Unicode;SERVER=h;CHARSET=utf8mb4"},
+      {"Driver=MySQL;CHARSET=gbk", "Driver=MySQL;CHARSET=gbk"},
+      {"Driver=SQLite3;Database=a.db", "Driver=SQLite3;Database=a.db"},
+      {"Driver=MDBTools;DBQ=f.mdb", "Driver=MDBTools;DBQ=f.mdb"},
+      {"DSN=books", "DSN=books"},
+  };
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(expected, ConnectionStrings::WithUtf8Client(text)) << text;
+}
+
 }  // namespace
 }  // namespace tablora

@@ -12,6 +12,7 @@
 #include "db/connect_form.h"
 #include "db/database_dialogs.h"
 #include "db/db_test_support.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -135,6 +136,7 @@ TEST(ConnectForm, DataLinkKinds) {
 }
 
 TEST(DatabaseSession, OpeningAnMdbAsksThePasswordAndImportsItDirectly) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   AppState app;
   app.settings = testing::EditorSettings();
   app.settings.programFolder = testing::ResourceFolder();
@@ -148,13 +150,13 @@ TEST(DatabaseSession, OpeningAnMdbAsksThePasswordAndImportsItDirectly) {
   database.state().sharedConnection->setConnectionString("Driver=SQLite3;Database=/nonexistent");
 
   dialogs.passwords.push_back({-1, ""});
-  EXPECT_FALSE(session.OpenScript(testing::NwindPath()));
+  EXPECT_FALSE(session.OpenScript(nwind));
   EXPECT_EQ(0, session.design()->tableCount());
 
   dialogs.passwords.push_back({kAccess, ""});
-  ASSERT_TRUE(session.OpenScript(testing::NwindPath()));
+  ASSERT_TRUE(session.OpenScript(nwind));
   EXPECT_EQ((std::vector<int>{kAccess, kAccess}), dialogs.preselectedKinds);
-  EXPECT_EQ(8, session.design()->tableCount());
+  EXPECT_EQ(9, session.design()->tableCount());  // Umsätze too
   EXPECT_EQ(kAccess, app.databaseKind);
   EXPECT_TRUE(database.state().IsConnected());
   EXPECT_EQ(ConnectionState::kDirect, database.state().connectionMode);
@@ -163,6 +165,7 @@ TEST(DatabaseSession, OpeningAnMdbAsksThePasswordAndImportsItDirectly) {
 }
 
 TEST(DatabaseSession, OpeningAnMdbOverAnOpenScriptAsksAsAScriptOpenAndLeavesNoPath) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   AppState app;
   app.settings = testing::EditorSettings();
   app.settings.programFolder = testing::ResourceFolder();
@@ -178,15 +181,15 @@ TEST(DatabaseSession, OpeningAnMdbOverAnOpenScriptAsksAsAScriptOpenAndLeavesNoPa
     ASSERT_TRUE(session.OpenScript(script));
     // A cancelled password dialog asks nothing and changes nothing.
     dialogs.passwords = {{-1, ""}, {kAccess, ""}};
-    EXPECT_FALSE(session.OpenScript(testing::NwindPath()));
+    EXPECT_FALSE(session.OpenScript(nwind));
     EXPECT_TRUE(prompts.questions.empty());
     EXPECT_EQ(session.currentPath(), script);
 
     prompts.yesNoAnswers = {replace};
-    ASSERT_TRUE(session.OpenScript(testing::NwindPath()));
+    ASSERT_TRUE(session.OpenScript(nwind));
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0], G(u8"严重警告---请把程序关闭, 再重新打开!!\n\t要删除原来的表吗?"));
-    EXPECT_EQ(session.design()->tableCount(), replace ? 8 : 9);
+    EXPECT_EQ(session.design()->tableCount(), replace ? 9 : 10);
     // The script no longer holds the design: a save asks for a file.
     EXPECT_EQ(session.currentPath(), "");
     EXPECT_EQ(session.modified(), !replace);

@@ -78,6 +78,4 @@ inline std::string ReadFixture(const std::string& name) {
   return bytes;
 }
 
-inline std::string NwindPath() { return std::string(TABLORA_SHARED_FIXTURES) + "/nwind.mdb"; }
-
 }  // namespace tablora::testing

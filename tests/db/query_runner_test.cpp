@@ -10,6 +10,7 @@
 #include "db/query_runner.h"
 #include "db/table_query.h"
 #include "ui/grid_model.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -190,8 +191,9 @@ TEST_F(QueryRunnerTest, ValuesPastTheSixtyFourthColumnAreRead) {
 }
 
 TEST(QueryRunnerAccess, NorthwindRecordQueries) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   OdbcConnection db;
-  ASSERT_TRUE(db.OpenAccess(testing::NwindPath(), "", -1)) << db.ErrorsText();
+  ASSERT_TRUE(db.OpenAccess(nwind, "", -1)) << db.ErrorsText();
   ScriptedPrompts prompts;
   GridModel grid;
   ResultGridModel result(grid);

@@ -4,6 +4,7 @@
 
 #include "base/text_codec.h"
 #include "db/write_back_test_support.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -14,6 +15,7 @@ using testing::WriteBackBench;
 /// MDBTools opens .mdb files read-only: every command that writes is refused with one
 /// message before anything is sent or a file is asked for; reading a table back works.
 TEST(WriteBackAccess, NorthwindRefusesEveryWrite) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   struct Case {
     const char* name;
     std::function<WriteBackResult(WriteBack&)> run;
@@ -38,7 +40,7 @@ TEST(WriteBackAccess, NorthwindRefusesEveryWrite) {
     WriteBackBench bench(kAccess);
     bench.Add(testing::Table("Customers", "", "", "", "", {Col("CustomerID", "TEXT")}));
     AdoConnection& db = *bench.database.state().sharedConnection;
-    ASSERT_TRUE(db.OpenAccess(testing::NwindPath(), "", -1)) << db.ErrorsText();
+    ASSERT_TRUE(db.OpenAccess(nwind, "", -1)) << db.ErrorsText();
     bench.database.state().connected = true;
     bench.prompts.yesNoAnswers = {true};
     bench.prompts.saveFiles = {::testing::TempDir() + "never_written.sql"};
@@ -51,10 +53,11 @@ TEST(WriteBackAccess, NorthwindRefusesEveryWrite) {
 }
 
 TEST(WriteBackAccess, NorthwindTableIsReadBack) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   WriteBackBench bench(kAccess);
   bench.Add(testing::Table("Order Details", "", "", "", "", {Col("old", "TEXT")}));
   AdoConnection& db = *bench.database.state().sharedConnection;
-  ASSERT_TRUE(db.OpenAccess(testing::NwindPath(), "", -1)) << db.ErrorsText();
+  ASSERT_TRUE(db.OpenAccess(nwind, "", -1)) << db.ErrorsText();
   bench.database.state().connected = true;
   EXPECT_EQ(WriteBackResult::kDone, bench.writeBack.RefreshTable(0));
   // The same record the import of the whole file makes (its first table).

@@ -56,13 +56,16 @@ TEST(CodeGenerationOnADesign, GeneratesFromTheEditorsAfterRefreshing) {
   fs::remove(out);
 }
 
-/// Tables of one name under two owners become types (and Java files) of their own.
+/// Tables of one name under two owners become types (and Java files) of their own; so do
+/// two names that only become one as identifiers.
 TEST(CodeGenerationOnADesign, TablesSharingANameGetTheirOwnersNamesAndNoFileIsWrittenTwice) {
   AppState app;
   app.settings = testing::EditorSettings();
   testing::ScriptedPrompts prompts;
-  std::vector<TableDesign> tables(4);
-  const char* const names[][2] = {{"dbo", "t"}, {"Sales", "t"}, {"", "sales_t"}, {"dbo", "u"}};
+  std::vector<TableDesign> tables(6);
+  const char* const names[][2] = {{"dbo", "t"},          {"Sales", "t"},
+                                  {"", "sales_t"},       {"dbo", "u"},
+                                  {"", "Order Details"}, {"Sales", "Order_Details"}};
   for (std::size_t i = 0; i < tables.size(); ++i) {
     tables[i].owner = names[i][0];
     tables[i].actualName = names[i][1];
@@ -77,9 +80,10 @@ TEST(CodeGenerationOnADesign, TablesSharingANameGetTheirOwnersNamesAndNoFileIsWr
   fs::create_directories(folder);
   prompts.folders.push_back(folder.string());
   ASSERT_EQ(generation.GenerateJavaClass(-1), GenerationResult::kWritten);
-  const char* const types[] = {"dbo_t", "Sales_t_2", "sales_t", "u"};
-  ASSERT_EQ(generation.writtenFiles().size(), 4u);
-  for (std::size_t i = 0; i < 4; ++i) {
+  const char* const types[] = {"dbo_t", "Sales_t_2", "sales_t", "u", "dbo_Order_Details",
+                               "Sales_Order_Details"};
+  ASSERT_EQ(generation.writtenFiles().size(), 6u);
+  for (std::size_t i = 0; i < 6; ++i) {
     const fs::path file = folder / (std::string(types[i]) + ".java");
     EXPECT_EQ(generation.writtenFiles()[i], file.string());
     std::string bytes;

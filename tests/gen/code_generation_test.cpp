@@ -137,7 +137,10 @@ TEST_F(CodeGenerationTest, CStructOfAllTablesInBothPrefixModes) {
   ASSERT_EQ(prompts.fileDialogs.size(), 2u);
   EXPECT_EQ(prompts.fileDialogs[0].defaultExtension, "h");
   EXPECT_EQ(prompts.fileDialogs[0].proposedName, "");
-  EXPECT_TRUE(prompts.messages.empty());
+  // Each run says how many files it wrote and where.
+  EXPECT_EQ(prompts.messages,
+            (std::vector<std::string>{Cp936(u8"已生成1个文件: ") + (dir / "plain.h").string(),
+                                      Cp936(u8"已生成1个文件: ") + (dir / "prefix.h").string()}));
 }
 
 TEST_F(CodeGenerationTest, CppClassOfAllTablesInEveryOptionCombination) {
@@ -177,6 +180,7 @@ TEST_F(CodeGenerationTest, JavaOfAllTablesInEveryOptionCombination) {
     EXPECT_TRUE(options.lastLayout().showSkipTime);
     ASSERT_EQ(flow.writtenFiles().size(), 3u);
     EXPECT_EQ(fs::path(flow.writtenFiles()[2]).filename(), "TLog.java");
+    EXPECT_EQ(prompts.messages.back(), Cp936(u8"已生成3个文件: ") + folder.string() + "/");
     ExpectSameAsFixture(folder / "TUser.java",
                         "gen_java/TUser_" + (name.empty() ? "plain" : name) + ".java");
     if (combo == 0) {

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "base/settings_loader.h"
+#include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"
 #include "gen/cpp_class_generator.h"
@@ -126,6 +127,43 @@ std::vector<TableDesign> DesignReadFromAScript(std::vector<UserType>& userTypes)
   return tables;
 }
 
+/// Names no language takes as they are: blanks and punctuation, a leading digit, reserved
+/// words of each language, names that differ only there, Chinese names with full-width
+/// punctuation, Java's type-only words as table names; and a table comment that would end
+/// the Java class comment.
+std::vector<TableDesign> DesignOfBadNames() {
+  auto column = [](const char* name, const char* type, int length = 0) {
+    ColumnDesign c;
+    c.actualName = Cp936(name);
+    c.typeName = type;
+    c.length = length;
+    return c;
+  };
+  TableDesign details;
+  details.actualName = "Order Details";
+  details.displayName = Cp936(u8"订单明细");
+  details.comment = "ends a block comment */ early";
+  details.columns = {column("Order ID", "int"),          column("Unit Price", "money"),
+                     column("Unit_Price", "float"),      column("Unit-Price", "decimal"),
+                     column("2nd", "int"),               column("class", "varchar", 10),
+                     column("int", "int"),               column("a$b", "int"),
+                     column(u8"数量（件）", "smallint"), column("default", "bit"),
+                     column("and", "char", 4),           column("typeof", "int"),
+                     column("synchronized", "int"),      column("Order Details", "int")};
+  TableDesign sales;
+  sales.actualName = "2020 Sales";
+  sales.columns = {column("var", "int"), column("record", "datetime"), column("this", "int")};
+  TableDesign chinese;
+  chinese.actualName = Cp936(u8"库存（旧）");
+  chinese.columns = {column(u8"商品名称", "varchar", 20)};
+  TableDesign record;
+  record.actualName = "record";
+  record.columns = {column("id", "int")};
+  TableDesign keyword;
+  keyword.actualName = "class";
+  return {details, sales, chinese, record, keyword};
+}
+
 class GeneratedCodeCompiles : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -140,8 +178,8 @@ class GeneratedCodeCompiles : public ::testing::Test {
     ASSERT_FALSE(settings.typeC.empty());
     ASSERT_FALSE(settings.typeJava.empty());
     designs = {GeneratedDesign(settings, 200), SampleDesignOfValidNames(),
-               DesignReadFromAScript(scriptTypes)};
-    userTypes = {{}, {}, scriptTypes};
+               DesignReadFromAScript(scriptTypes), DesignOfBadNames()};
+    userTypes = {{}, {}, scriptTypes, {}};
   }
   void TearDown() override {
     if (!HasFailure()) fs::remove_all(dir);
@@ -174,7 +212,7 @@ TEST_F(GeneratedCodeCompiles, CStructuresWithGcc) {
       ++files;
     }
   }
-  EXPECT_EQ(files, 6);
+  EXPECT_EQ(files, 8);
 }
 
 TEST_F(GeneratedCodeCompiles, CppClassesWithGxx) {
@@ -209,14 +247,16 @@ TEST_F(GeneratedCodeCompiles, JavaClassesWithJavac) {
       fs::create_directories(dir / "src" / package);
       for (const JavaSource& source :
            JavaClassGenerator::Build(designs[d], Types(d), options, -1, package, 2026)) {
-        const fs::path file = dir / "src" / package / (source.className + ".java");
+        // Named as the program names it: the class name in UTF-8.
+        const fs::path file =
+            dir / "src" / package / (TextCodec::Cp936ToUtf8(source.className) + ".java");
         Write(file, source.text);
         sources += " " + file.string();
         ++files;
       }
     }
   }
-  EXPECT_EQ(files, 8 * (200 + 3 + 2));
+  EXPECT_EQ(files, 8 * (200 + 3 + 2 + 5));
   const fs::path list = dir / "sources.txt";
   Write(list, sources);
   EXPECT_TRUE(

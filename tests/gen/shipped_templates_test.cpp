@@ -19,6 +19,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/c_struct_generator.h"
+#include "gen/code_names.h"
 #include "gen/cpp_class_generator.h"
 #include "gen/java_class_generator.h"
 #include "gen/statement_builder.h"
@@ -114,7 +115,7 @@ class ShippedTemplates : public ::testing::Test {
     boxes.functionPrefix = FunctionPrefixDefault(kind);
     boxes.className = className;
     TemplateInput input;
-    EXPECT_TRUE(builder.ForTemplate(input));
+    EXPECT_TRUE(builder.ForTemplate(input, TemplateEngine::LanguageOf(language.codeKind)));
     return TemplateEngine::Expand(text, markers, input, boxes, settings);
   }
 
@@ -122,15 +123,15 @@ class ShippedTemplates : public ::testing::Test {
     ASSERT_TRUE(TextFile::WriteBytes(path.string(), text)) << path;
   }
 
-  /// Writes the record headers of table 0 into `to`.
+  /// Writes the record headers of table 0 into `to`, each named as its generator names it.
   void WriteRecords(const std::vector<TableDesign>& defs, const fs::path& to) {
     GenerationOptions prefixed;
     prefixed.prefix = true;
-    const std::string& name = defs[0].actualName;
-    Write(to / (name + ".h"), Guarded(name, CStructGenerator::Build(defs, settings, prefixed, 0)));
-    Write(to / (name + ".hpp"),
-          Guarded(name, CppClassGenerator::Build(defs, settings, prefixed, 0)));
-    Write(to / (name + ".java"),
+    const std::string c = CodeNames::TypeName(defs[0], CodeLanguage::kC);
+    const std::string cpp = CodeNames::TypeName(defs[0], CodeLanguage::kCpp);
+    Write(to / (c + ".h"), Guarded(c, CStructGenerator::Build(defs, settings, prefixed, 0)));
+    Write(to / (cpp + ".hpp"), Guarded(cpp, CppClassGenerator::Build(defs, settings, prefixed, 0)));
+    Write(to / (CodeNames::TypeName(defs[0], CodeLanguage::kJava) + ".java"),
           JavaClassGenerator::BuildClass(defs[0], settings, GenerationOptions(), "", 2024));
   }
 
@@ -161,30 +162,50 @@ TEST_F(ShippedTemplates, EveryKindCompilesOverEveryType) {
     }
     table.columns.push_back(column);
   }
-  const std::vector<TableDesign> defs = {table};
-  WriteRecords(defs, dir);
-  std::string javaFiles = (dir / "AllTypes.java").string();
-  for (StatementKind kind : kKinds) {
-    const std::string word = KindWord(kind);
-    const std::string where =
-        kind == StatementKind::kSelect || kind == StatementKind::kInsert ? "" : "WHERE Field0 = 1";
-    Write(dir / (word + ".c"), Fill(defs, kind, kC, where, {}, ""));
-    Write(dir / (word + ".cpp"), Fill(defs, kind, kCpp, where, {}, ""));
-    const std::string javaClass = "AllTypes_" + word;
-    Write(dir / (javaClass + ".java"), Fill(defs, kind, kJava, where, {}, javaClass));
-    javaFiles += " " + (dir / (javaClass + ".java")).string();
-    EXPECT_TRUE(Runs("gcc -std=gnu99 -Wall -Werror -finput-charset=GBK -fsyntax-only " +
-                         (dir / (word + ".c")).string(),
-                     dir))
-        << word;
-    EXPECT_TRUE(Runs("g++ -std=c++17 -Wall -Werror -finput-charset=GBK -fsyntax-only " +
-                         (dir / (word + ".cpp")).string(),
-                     dir))
-        << word;
+  // Names no language takes as they are, and quotes and backslashes inside the statement.
+  TableDesign bad;
+  bad.actualName = "Order Details";
+  for (const char* name : {"Order ID", "Unit Price", "Unit_Price", "class", "2nd", "a\"b",
+                           "back\\slash", "int"}) {
+    ColumnDesign column;
+    column.actualName = name;
+    column.typeName = "int";
+    bad.columns.push_back(column);
   }
-  EXPECT_TRUE(Runs(
-      "javac -encoding GBK -Xlint:all -Werror -d " + (dir / "classes").string() + " " + javaFiles,
-      dir));
+  bad.columns[3].typeName = "varchar";
+  bad.columns[3].length = 10;
+  int round = 0;
+  for (const TableDesign& t : {table, bad}) {
+    const std::vector<TableDesign> defs = {t};
+    const fs::path folder = dir / std::to_string(round++);
+    fs::create_directories(folder);
+    WriteRecords(defs, folder);
+    const std::string javaName = CodeNames::TypeName(t, CodeLanguage::kJava);
+    std::string javaFiles = (folder / (javaName + ".java")).string();
+    for (StatementKind kind : kKinds) {
+      const std::string word = KindWord(kind);
+      const std::string where = kind == StatementKind::kSelect || kind == StatementKind::kInsert
+                                    ? ""
+                                    : "WHERE " + t.columns[0].actualName + " = 1";
+      Write(folder / (word + ".c"), Fill(defs, kind, kC, where, {}, ""));
+      Write(folder / (word + ".cpp"), Fill(defs, kind, kCpp, where, {}, ""));
+      const std::string javaClass = javaName + "_" + word;
+      Write(folder / (javaClass + ".java"), Fill(defs, kind, kJava, where, {}, javaClass));
+      javaFiles += " " + (folder / (javaClass + ".java")).string();
+      EXPECT_TRUE(Runs("gcc -std=gnu99 -Wall -Werror -finput-charset=GBK -fsyntax-only " +
+                           (folder / (word + ".c")).string(),
+                       dir))
+          << t.actualName << " " << word;
+      EXPECT_TRUE(Runs("g++ -std=c++17 -Wall -Werror -finput-charset=GBK -fsyntax-only " +
+                           (folder / (word + ".cpp")).string(),
+                       dir))
+          << t.actualName << " " << word;
+    }
+    EXPECT_TRUE(Runs("javac -encoding GBK -Xlint:all -Werror -d " + (folder / "classes").string() +
+                         " " + javaFiles,
+                     dir))
+        << t.actualName;
+  }
 }
 
 /// The People table of the run checks, with the statements each program calls.

@@ -11,6 +11,7 @@
 #include "gen/join_window_model.h"
 #include "gen/statement_builder.h"
 #include "support/odbc_test_connection.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -108,12 +109,8 @@ TEST(StatementsRunOnDrivers, SqliteRunsInsertSelectJoinUpdateDeleteDrop) {
 }
 
 TEST(StatementsRunOnDrivers, AccessFileAnswersAOneTableSelect) {
-  // The shared fixtures sit beside the checkout; TABLORA_SHARED_FIXTURES may point elsewhere.
-  const char* fixtures = std::getenv("TABLORA_SHARED_FIXTURES");
-  const std::string mdb = std::string(fixtures ? fixtures : TABLORA_SHARED_FIXTURES) + "/nwind.mdb";
-  if (!OdbcTestConnection::HasDriver("MDBTools") || !fs::exists(mdb)) {
-    GTEST_SKIP() << "no MDBTools driver or no Northwind file";
-  }
+  TABLORA_SHARED_FIXTURE(mdb, "nwind.mdb");
+  if (!OdbcTestConnection::HasDriver("MDBTools")) GTEST_SKIP() << "no MDBTools driver";
   setenv("MDBICONV", "CP936", 0);
   OdbcTestConnection c;
   ASSERT_TRUE(c.Connect("Driver=MDBTools;DBQ=" + mdb)) << c.error();

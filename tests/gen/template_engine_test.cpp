@@ -55,7 +55,9 @@ TemplateInput Users() {
   in.statement =
       Cp936(u8"DECLARE \r\n@a int\r\n\r\n\r\n--开始选择数据\r\nSELECT @a=a \r\nFROM Users");
   in.fields = {
-      {"a", Cp936(u8"甲"), "int", "", 0}, {"b", "", "varchar", "", 20}, {"c", "", "image", "", 0}};
+      {"a", Cp936(u8"甲"), "int", "", 0, ""},
+      {"b", "", "varchar", "", 20, ""},
+      {"c", "", "image", "", 0, ""}};
   return in;
 }
 

@@ -14,6 +14,7 @@
 #include "app/gui/command_ids.h"
 #include "app/gui/main_frame.h"
 #include "base/app_state.h"
+#include "base/text_codec.h"
 #include "base/text_file.h"
 #include "gen/gui/generator_commands.h"
 #include "gen/gui/options_dialog.h"
@@ -133,6 +134,8 @@ TEST_F(GenMainMenu, CStructureOfAllTablesThroughTheMenu) {
   ASSERT_EQ(prompts.fileDialogs.size(), 1u);
   EXPECT_EQ(prompts.fileDialogs[0].defaultExtension, "h");
   EXPECT_EQ(ReadBytes(dir / "all.h"), Fixture("gen_c/design_prefix.h"));
+  EXPECT_EQ(prompts.messages,
+            std::vector<std::string>{Cp936(u8"已生成1个文件: ") + (dir / "all.h").string()});
 }
 
 TEST_F(GenMainMenu, CppClassesOfAllTablesThroughTheMenu) {
@@ -163,6 +166,17 @@ TEST_F(GenMainMenu, JavaClassesOfAllTablesIntoTheChosenFolder) {
   EXPECT_EQ(user, Fixture("gen_java/TUser_as.java"));
   EXPECT_TRUE(fs::exists(dir / "beans" / "TEmpty.java"));
   EXPECT_TRUE(fs::exists(dir / "beans" / "TLog.java"));
+  EXPECT_EQ(prompts.messages, std::vector<std::string>{Cp936(u8"已生成3个文件: ") +
+                                                       (dir / "beans").string()});
+}
+
+TEST_F(GenMainMenu, TheEncodingBoxWritesUtf8) {
+  UseDesign(testing::SampleDesign());
+  prompts.saveFiles.push_back((dir / "all.h").string());
+  AnswerOptions({OptionsDialog::kPrefixId, OptionsDialog::kUtf8Id}, true, &optionDialogs);
+  RunMenuCommand(cmd::kGenCStruct);
+  EXPECT_EQ(optionDialogs, 1);
+  EXPECT_EQ(ReadBytes(dir / "all.h"), TextCodec::Cp936ToUtf8(Fixture("gen_c/design_prefix.h")));
 }
 
 TEST_F(GenMainMenu, CommandsWaitForADesign) {

@@ -8,6 +8,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/listbox.h>
+#include <wx/odcombo.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
@@ -288,7 +289,9 @@ TEST_F(StatementBuilderWindow, InsertValuesAndTablesChangingWhileOpen) {
             "INSERT INTO Orders(id, personId, \r\ntotal )\r\n VALUES(%d, %d, \r\n%d)");
 }
 
-TEST_F(StatementBuilderWindow, OpensBuilderAndJoinWindowOnALargeDesignQuickly) {
+// A guard against a hang on a large design, not a speed limit: the speed of the same work
+// is measured in bench/statement_builder_bench.cpp.
+TEST_F(StatementBuilderWindow, OpensBuilderAndJoinWindowOnALargeDesignWithoutHanging) {
   std::vector<TableDesign> tables(5000);
   for (int t = 0; t < 5000; ++t) {
     tables[t].actualName = "Table" + std::to_string(t);
@@ -297,19 +300,22 @@ TEST_F(StatementBuilderWindow, OpensBuilderAndJoinWindowOnALargeDesignQuickly) {
   }
   UseDesign(std::move(tables));
   auto host = std::make_shared<FrameStatementHost>(*frame);
-  std::vector<double> seconds;
-  for (int run = 0; run < 3; ++run) {
-    const auto start = std::chrono::steady_clock::now();
-    StatementBuilderDialog* builder = StatementBuilderDialog::Open(host, StatementKind::kSelect, 0);
-    { JoinDialog join(builder, design->definitions(), 0, nullptr, nullptr); }
-    seconds.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    builder->Destroy();
-    testing::PumpEvents(50);
-  }
-  std::sort(seconds.begin(), seconds.end());
-  std::printf("builder and join window on 5000 tables: median %.3f s\n", seconds[1]);
-  EXPECT_LT(seconds[1], 0.5);
+  const auto start = std::chrono::steady_clock::now();
+  StatementBuilderDialog* builder = StatementBuilderDialog::Open(host, StatementKind::kSelect, 0);
+  { JoinDialog join(builder, design->definitions(), 0, nullptr, nullptr); }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  // The windows hold the whole design: every table to choose from, the first one's fields.
+  EXPECT_EQ(wxDynamicCast(builder->FindWindow(StatementBuilderDialog::kTableId),
+                          wxOwnerDrawnComboBox)
+                ->GetCount(),
+            5000u);
+  EXPECT_EQ(wxDynamicCast(builder->FindWindow(StatementBuilderDialog::kAvailableId), wxListBox)
+                ->GetCount(),
+            20u);
+  builder->Destroy();
+  testing::PumpEvents(50);
+  EXPECT_LT(seconds, 20.0);
 }
 
 }  // namespace

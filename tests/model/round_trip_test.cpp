@@ -121,7 +121,29 @@ class Generator {
         "id", "name", "Order", "x", Cp936(u8"名称"), Cp936(u8"表"), "a_b", "Z9"};
     std::string name = parts[Pick(0, static_cast<int>(parts.size()) - 1)];
     if (Chance(2)) name += parts[Pick(0, static_cast<int>(parts.size()) - 1)];
+    if (Chance(3)) name += AnyCharacter();
     return name;
+  }
+  /// One character drawn from all of Unicode beyond ASCII, as the core holds it: half from
+  /// the basic plane (two-byte and four-byte sequences), half from the planes above it.
+  std::string AnyCharacter() {
+    char32_t code;
+    do {
+      code = Chance(2) ? static_cast<char32_t>(Pick(0x80, 0xFFFF))
+                       : static_cast<char32_t>(Pick(0x10000, 0x10FFFF));
+      // Surrogates are no characters; the full-width colon is read as ":" on purpose.
+    } while ((code >= 0xD800 && code <= 0xDFFF) || code == 0xFF1A);
+    std::string utf8;
+    if (code < 0x800) {
+      utf8 = {static_cast<char>(0xC0 | code >> 6), static_cast<char>(0x80 | (code & 0x3F))};
+    } else if (code < 0x10000) {
+      utf8 = {static_cast<char>(0xE0 | code >> 12), static_cast<char>(0x80 | (code >> 6 & 0x3F)),
+              static_cast<char>(0x80 | (code & 0x3F))};
+    } else {
+      utf8 = {static_cast<char>(0xF0 | code >> 18), static_cast<char>(0x80 | (code >> 12 & 0x3F)),
+              static_cast<char>(0x80 | (code >> 6 & 0x3F)), static_cast<char>(0x80 | (code & 0x3F))};
+    }
+    return Cp936(utf8);
   }
   std::string Type() {
     return Pick({"int", "varchar(" + std::to_string(Pick(1, 8000)) + ")",
@@ -151,12 +173,13 @@ class Generator {
                                                    "100%",
                                                    "line\nbreak",
                                                    "cr\r\nlf",
-                                                   Cp936(u8"全角：冒号")};
+                                                   Cp936(u8"全角：冒号"),
+                                                   Cp936(u8"€ 😀")};
     std::string text;
     const int count = Pick(minWords, maxWords);
     for (int i = 0; i < count; ++i) {
       if (i > 0) text += Chance(3) ? " " : "";
-      text += words[Pick(0, static_cast<int>(words.size()) - 1)];
+      text += Chance(5) ? AnyCharacter() : words[Pick(0, static_cast<int>(words.size()) - 1)];
       if (Chance(4)) text += ":";
     }
     // A name cannot be all spaces and a display name must not start empty.

@@ -2,12 +2,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "model/design.h"
 #include "model/layout_block.h"
+#include "model/script_opener.h"
 #include "model/script_parser.h"
 #include "model/script_writer.h"
 #include "model/sql_server_comments.h"
@@ -152,6 +155,39 @@ TEST_F(ScriptSaveTest, SaveDialogShowsAllFilesAndStartsBesideTheDesign) {
     EXPECT_EQ(dialog.filters,
               (c.index < 0 ? std::vector<std::string>{"sql", "txt"}
                            : std::vector<std::string>{"txt", "sql"}));
+  }
+}
+
+// A design with characters GBK lacks saves as GB18030 by default (GBK bytes where GBK has
+// the character), as UTF-8 when the dialog's second encoding is chosen (and again on the
+// next save to that file), and opens as the same design either way.
+TEST_F(ScriptSaveTest, ScriptsSaveAsGb18030OrTheChosenUtf8AndOpenTheSame) {
+  AddLoaded(Cp936(u8"订单😀"));
+  const std::string gb = TempPath("writer_gb18030.sql");
+  const std::string utf8 = TempPath("writer_utf8.sql");
+  prompts.saveFiles = {gb, utf8};
+  prompts.saveEncodings = {0, 1};
+  ASSERT_TRUE(writer.SaveScript(design, prompts, "", -1));
+  EXPECT_EQ(prompts.fileDialogs.back().encodings,
+            (std::vector<std::string>{"GB18030 (GBK)", "UTF-8"}));
+  const std::string gbBytes = ReadFile(gb);
+  EXPECT_NE(std::string::npos, gbBytes.find("[dbo].[\xB6\xA9\xB5\xA5\x94\x39\xFC\x36]"));
+  EXPECT_FALSE(design.currentFileUtf8());
+
+  ASSERT_TRUE(writer.SaveScript(design, prompts, "", -1));
+  EXPECT_TRUE(design.currentFileUtf8());
+  EXPECT_EQ(ReadFile(utf8), TextCodec::Cp936ToUtf8(gbBytes));
+  std::remove(utf8.c_str());
+  ASSERT_TRUE(writer.SaveScript(design, prompts, design.currentPath(), -1));
+  EXPECT_EQ(ReadFile(utf8), TextCodec::Cp936ToUtf8(gbBytes));
+
+  for (const std::string& path : {gb, utf8}) {
+    Design opened(app, prompts, parser, &view);
+    ScriptOpener opener(opened, parser, prompts);
+    ASSERT_TRUE(opener.OpenScript(path)) << opener.error();
+    ASSERT_EQ(opened.definitions().size(), 1u);
+    EXPECT_EQ(opened.definitions()[0].actualName, Cp936(u8"订单😀")) << path;
+    EXPECT_FALSE(opened.currentFileUtf8());  // opening alone never changes what a save writes
   }
 }
 

@@ -31,6 +31,12 @@ std::string ScriptedPrompts::ChooseSaveFile(const FileDialogSpec& spec) {
   return Take(saveFiles, std::string());
 }
 
+std::string ScriptedPrompts::ChooseSaveFileWithEncoding(const FileDialogSpec& spec,
+                                                       int& encoding) {
+  encoding = Take(saveEncodings, 0);
+  return ChooseSaveFile(spec);
+}
+
 std::string ScriptedPrompts::ChooseOpenFile(const FileDialogSpec& spec) {
   fileDialogs.push_back(spec);
   return Take(openFiles, std::string());

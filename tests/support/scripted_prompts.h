@@ -14,6 +14,7 @@ class ScriptedPrompts : public Prompts {
  public:
   std::deque<bool> yesNoAnswers;
   std::deque<std::string> saveFiles;
+  std::deque<int> saveEncodings;  ///< index into the dialog's encodings; empty: the first
   std::deque<std::string> openFiles;
   std::deque<std::string> folders;
   std::deque<int> databaseKinds;          ///< -1 means cancel
@@ -29,6 +30,7 @@ class ScriptedPrompts : public Prompts {
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   std::string ChooseSaveFile(const FileDialogSpec& spec) override;
+  std::string ChooseSaveFileWithEncoding(const FileDialogSpec& spec, int& encoding) override;
   std::string ChooseOpenFile(const FileDialogSpec& spec) override;
   std::string ChooseFolder(const std::string& startFolder) override;
   bool ChooseDatabaseKind(int& kind) override;

@@ -56,6 +56,10 @@ constexpr Command kCommands[] = {
      "convert definition lines (standard input by default) with a source format script (a file "
      "or a name in tableformat/) into an output format of tableformat/tableformat.ini",
      ConvertDefsCommand},
+    {"doc", "html|md|xlsx|pdf DESIGN.sql OUT [--group NAME] [--title TEXT]",
+     "write the design's data dictionary (the picture needs the window program: tablora "
+     "--export-doc)",
+     DocCommand},
     {"struct2table", "IN.h OUT.sql [--kind N]",
      "turn the C/C++ structures of IN.h into tables and save them as a script",
      StructToTableCommand},

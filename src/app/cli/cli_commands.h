@@ -27,5 +27,6 @@ int QueryCommand(const std::vector<std::string>& args);
 int PushCommand(const std::vector<std::string>& args);
 int ConvertDefsCommand(const std::vector<std::string>& args);
 int StructToTableCommand(const std::vector<std::string>& args);
+int DocCommand(const std::vector<std::string>& args);
 
 }  // namespace tablora::cli

@@ -5,6 +5,7 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/opened_design.h"
+#include "base/gbk_text.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -17,9 +18,10 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tablora-cli gen c|java|cpp DESIGN.sql OUT [--table NAME] [--prefix] [--accessors] "
-    "[--skip-time]\n"
+    "[--skip-time] [--encoding utf-8|gbk]\n"
     "  OUT is the file to write (- : standard output); for java without --table it is the\n"
-    "  folder that receives one NAME.java per table (the package is the folder's name).\n";
+    "  folder that receives one NAME.java per table (the package is the folder's name).\n"
+    "  --encoding: the files' encoding (default: CodeFile/Encoding of the settings, GBK).\n";
 
 struct GenArguments {
   std::string language;
@@ -27,6 +29,7 @@ struct GenArguments {
   std::string out;
   std::string table;  ///< actual table name as typed (UTF-8); empty: every table
   GenerationOptions options;
+  std::string encoding;  ///< "utf-8", "gbk" or empty (as the settings say)
 };
 
 /// False (after a message on standard error) when the arguments do not fit.
@@ -46,6 +49,14 @@ bool ParseArguments(const std::vector<std::string>& args, GenArguments& parsed) 
         return false;
       }
       parsed.table = args[++i];
+    } else if (arg == "--encoding") {
+      const std::string value = i + 1 < args.size() ? gbk::ToLowerAscii(args[i + 1]) : "";
+      if (value != "utf-8" && value != "utf8" && value != "gbk") {
+        std::fprintf(stderr, "tablora-cli gen: --encoding takes utf-8 or gbk\n");
+        return false;
+      }
+      parsed.encoding = value == "gbk" ? "gbk" : "utf-8";
+      ++i;
     } else if (arg.size() > 1 && arg[0] == '-') {
       std::fprintf(stderr, "tablora-cli gen: unknown option '%s'\n", arg.c_str());
       return false;
@@ -119,6 +130,7 @@ int GenCommand(const std::vector<std::string>& args) {
 
   CommandLinePrompts prompts(parsed.out);
   FixedOptionsPrompt options(parsed.options);
+  if (!parsed.encoding.empty()) options.setUtf8(parsed.encoding == "utf-8");
   CodeGeneration generation(
       opened.app.settings, prompts, options,
       [&design]() -> const std::vector<TableDesign>& { return design.RefreshTableDefinitions(); },

@@ -233,11 +233,12 @@ int TemplateCommand(const std::vector<std::string>& rawArgs) {
   boxes.tableVariable = TextCodec::Utf8ToCp936(args.boxes.tableVariable);
   boxes.databaseName = TextCodec::Utf8ToCp936(args.database);
   TemplateInput input;
-  builder.ForTemplate(input);
+  builder.ForTemplate(input, TemplateEngine::LanguageOf(chosen->name));
   const std::string code = TemplateEngine::Expand(text, markers, input, boxes, opened.app.settings);
   if (args.positional.size() == 5) {
     const std::string out = OutputPath(args.positional[4]);
-    if (!TextFile::WriteText(out, code, &error)) {
+    const bool utf8 = opened.app.settings.codeFilesUtf8;
+    if (!TextFile::WriteText(out, utf8 ? TextCodec::Cp936ToUtf8(code) : code, &error)) {
       std::fprintf(stderr, "tablora-cli template: %s\n", error.c_str());
       return 1;
     }

@@ -90,6 +90,10 @@ std::string CommandBars::IconName(int commandId) {
       return "back_colour.png";
     case cmd::kAbout:
       return "about.png";
+    case cmd::kUndo:
+      return "undo.png";
+    case cmd::kRedo:
+      return "redo.png";
     default:
       return {};
   }

@@ -1,6 +1,8 @@
 #include "app/gui/design_layout_commands.h"
 
 #include "app/command_table.h"
+#include "app/design_history.h"
+#include "base/text_codec.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
@@ -52,6 +54,7 @@ void DesignLayoutCommands::ApplyArrange(const ArrangeOptions& options) {
   if (!HasTables() || canvas == nullptr) return;
   Design& design = *frame_.session()->design();
   Settings& settings = frame_.appState().settings;
+  HistoryStep step(frame_.session()->history(), Cp936(u8"排列"));
   canvas->Scroll(0, 0);
   settings.tableWinWidth = options.width;
   if (options.tablesPerRow < 1) return;
@@ -85,9 +88,35 @@ void DesignLayoutCommands::ApplyArrange(const ArrangeOptions& options) {
 void DesignLayoutCommands::ChooseColour(int table, int mode) {
   if (!HasTables()) return;
   Design& design = *frame_.session()->design();
+  DesignCanvas* canvas = OpenCanvas();
+  if (table >= 0 && canvas != nullptr && canvas->TablesWith(table).size() > 1) {
+    ColourTogether(canvas->TablesWith(table), mode);
+    return;
+  }
+  // Every colour given in one visit of the dialog is one step.
+  HistoryStep step(frame_.session()->history(),
+                   Cp936(mode == ColourChoice::kText ? u8"字体颜色" : u8"背景颜色"));
   ColourDialog dialog(&frame_, design, table, mode);
   if (chooser_) dialog.SetChooser(chooser_);
   dialog.ShowModal();
+}
+
+void DesignLayoutCommands::ColourTogether(const std::vector<int>& tables, int mode) {
+  Design& design = *frame_.session()->design();
+  const bool text = mode == ColourChoice::kText;
+  const TableWindowState& first = design.entry(tables.front()).window;
+  std::uint32_t colour = text ? first.textColour : first.bkColour;
+  const bool chosen = chooser_ ? chooser_(&frame_, colour)
+                               : ColourDialog::ChooseSystemColour(&frame_, colour);
+  if (!chosen) return;
+  design.BeginChanges(Cp936(text ? u8"字体颜色 " : u8"背景颜色 ") + std::to_string(tables.size()) +
+                      Cp936(u8" 个表"));
+  for (int table : tables) {
+    TableWindowState& window = design.entry(table).window;
+    (text ? window.textColour : window.bkColour) = colour;
+    design.TableChanged(table);
+  }
+  design.EndChanges();
 }
 
 }  // namespace tablora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "ui/arrange_layout.h"
 #include "ui/gui/colour_dialog.h"
 
@@ -21,6 +23,8 @@ class DesignLayoutCommands {
   void ApplyArrange(const ArrangeOptions& options);
   /// The colour dialog for `table` (-1: all tables) in mode 1 (text) or 2 (background).
   void ChooseColour(int table, int mode);
+  /// One colour, chosen once, for every window of `tables` (selected together).
+  void ColourTogether(const std::vector<int>& tables, int mode);
   /// Replaces the system colour chooser (nullptr restores it).
   void SetColourChooser(ColourDialog::Chooser chooser) { chooser_ = std::move(chooser); }
 

@@ -27,6 +27,9 @@ class ForwardingPrompts : public Prompts {
   std::string ChooseSaveFile(const FileDialogSpec& spec) override {
     return target_().ChooseSaveFile(spec);
   }
+  std::string ChooseSaveFileWithEncoding(const FileDialogSpec& spec, int& encoding) override {
+    return target_().ChooseSaveFileWithEncoding(spec, encoding);
+  }
   std::string ChooseOpenFile(const FileDialogSpec& spec) override {
     return target_().ChooseOpenFile(spec);
   }

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "app/command_table.h"
+#include "app/design_history.h"
+#include "base/text_codec.h"
 #include "app/design_session.h"
 #include "app/gui/main_frame.h"
 #include "base/app_state.h"
@@ -28,7 +30,12 @@ void RegisterConvertCommands(MainFrame& frame) {
   CommandRegistry& registry = frame.commandRegistry();
   registry.Register(cmd::kMacroToJava, [host] { RunDefinitionFormatDialog(*host); });
   registry.Register(
-      cmd::kStructToTable, [host] { RunStructToTableDialog(*host); },
+      cmd::kStructToTable,
+      [host, &frame] {
+        HistoryStep step(frame.session() != nullptr ? frame.session()->history() : nullptr,
+                         Cp936(u8"结构转成表"));
+        RunStructToTableDialog(*host);
+      },
       [&frame] { return frame.session() != nullptr && frame.session()->design() != nullptr; });
 }
 

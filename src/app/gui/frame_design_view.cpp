@@ -36,10 +36,13 @@ wxSize FrameDesignView::ClientSize() const {
   DesignCanvas* view = Canvas();
   if (view == nullptr) return {HeadlessDesignView::kClientWidth, HeadlessDesignView::kClientHeight};
   if (view->IsShownOnScreen()) return view->GetClientSize();
-  // Not laid out yet (a design opened before the window is shown): the frame's client
-  // area beside the work box is what the view will get.
+  // Not laid out yet (a design opened before the window is shown, or a picture exported
+  // without showing it): the frame's client area beside the work box, less the frame GTK's
+  // tab book draws around its page, is what the view will get; tables are then placed as
+  // in a shown window of that size.
   wxSize size = frame_.GetClientSize();
   if (frame_.IsWorkBoxShown()) size.x -= frame_.workBox().WantedWidth();
+  size.x -= kTabBookFrame;
   return wxSize(std::max(size.x, view->GetClientSize().x),
                 std::max(size.y, view->GetClientSize().y));
 }
@@ -99,6 +102,19 @@ void FrameDesignView::TableRemoved(int index) {
   frame_.workBoxCommands().TableRemoved(index);
   ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableRemoved(index); });
   RefreshSoon();
+}
+
+void FrameDesignView::TableInserted(int index) {
+  std::map<int, TableEditorSheet*> kept;
+  for (auto& [table, sheet] : sheets_) kept.emplace(table >= index ? table + 1 : table, sheet);
+  sheets_ = std::move(kept);
+  frame_.workBoxCommands().Rebuild();
+  ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableInserted(index); });
+  RefreshSoon();
+}
+
+void FrameDesignView::TableWindowSet(int index) {
+  ForEachCanvas(frame_, [index](DesignCanvas& canvas) { canvas.TableWindowSet(index); });
 }
 
 void FrameDesignView::SheetClosed(TableEditorSheet* sheet) {

@@ -18,6 +18,8 @@ class TableEditorSheet;
 class FrameDesignView : public DesignView {
  public:
   explicit FrameDesignView(MainFrame& frame) : frame_(frame) {}
+  /// The pixels GTK's tab book takes from the width of the document windows' page.
+  static constexpr int kTabBookFrame = 2;
   ~FrameDesignView() override;
 
   bool IsOpen() const override;
@@ -32,6 +34,8 @@ class FrameDesignView : public DesignView {
   void TableTreeTextChanged(int index, const std::string& treeText) override;
   void DesignCleared() override;
   void TableRemoved(int index) override;
+  void TableInserted(int index) override;
+  void TableWindowSet(int index) override;
   void DesignLoaded() override;
   void ArrangeDesign() override;
   void SetRootTexts(const std::string& text) override;

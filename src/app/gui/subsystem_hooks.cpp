@@ -2,6 +2,8 @@
 
 #include "app/command_table.h"
 #include "app/gui/design_layout_commands.h"
+#include "app/gui/dictionary_commands.h"
+#include "app/gui/edit_commands.h"
 #include "app/gui/frame_convert_host.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/frame_statement_host.h"
@@ -9,6 +11,7 @@
 #include "app/gui/table_window_commands.h"
 #include "app/gui/write_back_commands.h"
 #include "app/script_design_session.h"
+#include "base/text_codec.h"
 #include "db/database_session.h"
 #include "db/gui/database_windows.h"
 #include "gen/gui/generator_commands.h"
@@ -20,10 +23,12 @@ void InstallSubsystemCommands(MainFrame& frame) {
   RegisterGeneratorCommands(frame, &frame);
   frame.tableCommands().RegisterMainCommands();
   frame.layoutCommands().RegisterMainCommands();
+  RegisterEditCommands(frame);
   RegisterConvertCommands(frame);
   RegisterStatementCommands(frame);
   RegisterDatabaseCommands(frame);
   RegisterWriteBackCommands(frame);
+  RegisterDictionaryCommands(frame);
 }
 
 void RegisterDatabaseCommands(MainFrame& frame) {
@@ -32,7 +37,10 @@ void RegisterDatabaseCommands(MainFrame& frame) {
   };
   frame.commandRegistry().Register(
       cmd::kConnect,
-      [database]() {
+      [database, &frame]() {
+        // The tables an import appends are one step.
+        HistoryStep step(frame.session() != nullptr ? frame.session()->history() : nullptr,
+                         Cp936(u8"导入表"));
         if (DatabaseSession* db = database()) db->Connect();
       },
       [database]() { return database() != nullptr; });

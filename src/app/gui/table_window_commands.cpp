@@ -1,6 +1,8 @@
 #include "app/gui/table_window_commands.h"
 
 #include "app/command_table.h"
+#include "app/design_history.h"
+#include "base/text_codec.h"
 #include "app/gui/command_ids.h"
 #include "app/gui/design_layout_commands.h"
 #include "app/gui/document_frame.h"
@@ -17,6 +19,7 @@
 #include "ui/gui/design_picture.h"
 #include "ui/gui/design_printout.h"
 #include "ui/gui/display_style_sheet.h"
+#include "ui/gui/print_setup_dialog.h"
 
 #include <wx/print.h>
 #include <wx/printdlg.h>
@@ -111,7 +114,7 @@ void TableWindowCommands::RunTableCommand(int id, int table) {
       RunWriteBackCommand(frame_, id, table);
       break;
     case table_cmd::kRemoveTable:
-      design()->AskRemoveTable(table);
+      RemoveTables(table);
       break;
     default:
       break;
@@ -133,6 +136,24 @@ void TableWindowCommands::RegisterMainCommands() {
       cmd::kPrintSetup, [this] { PageSetup(); }, hasDesign);
   registry.Register(
       cmd::kExportPicture, [this] { ExportPicture(); }, hasDesign);
+  // The zoom commands scale the design window in front.
+  const auto shown = [this]() -> DesignCanvas* {
+    DocumentFrame* document = frame_.ActiveDocument();
+    return document != nullptr && design() != nullptr && frame_.appState().designHasContent
+               ? document->tableView()
+               : nullptr;
+  };
+  const auto canZoom = [shown] { return shown() != nullptr; };
+  const auto zoom = [shown](void (*change)(DesignCanvas&)) {
+    return [shown, change] {
+      if (DesignCanvas* canvas = shown()) change(*canvas);
+    };
+  };
+  registry.Register(cmd::kZoomIn, zoom([](DesignCanvas& c) { c.ZoomIn(); }), canZoom);
+  registry.Register(cmd::kZoomOut, zoom([](DesignCanvas& c) { c.ZoomOut(); }), canZoom);
+  registry.Register(cmd::kZoomActual, zoom([](DesignCanvas& c) { c.SetZoom(ZoomLevels::kActual); }),
+                    canZoom);
+  registry.Register(cmd::kZoomFit, zoom([](DesignCanvas& c) { c.ZoomToFit(); }), canZoom);
 }
 
 TableSurface* TableWindowCommands::surface() const {
@@ -141,17 +162,18 @@ TableSurface* TableWindowCommands::surface() const {
 }
 
 namespace {
-/// The paper and printer chosen last, for the whole run.
-wxPrintData& PrintData() {
-  static wxPrintData data;
-  return data;
+/// The paper, the printer and the scale chosen last, for the whole run.
+PrintChoice& Printing() {
+  static PrintChoice choice;
+  return choice;
 }
 }  // namespace
 
 wxPrintPreview* TableWindowCommands::ShowPrintPreview() {
-  wxPrintDialogData data(PrintData());
-  auto* preview = new wxPrintPreview(new DesignPrintout(surface(), frame_.appState()),
-                                     new DesignPrintout(surface(), frame_.appState()), &data);
+  wxPrintDialogData data(Printing().paper);
+  const bool fit = Printing().fitToPage;
+  auto* preview = new wxPrintPreview(new DesignPrintout(surface(), frame_.appState(), fit),
+                                     new DesignPrintout(surface(), frame_.appState(), fit), &data);
   if (!preview->IsOk()) {
     delete preview;
     return nullptr;
@@ -164,18 +186,17 @@ wxPrintPreview* TableWindowCommands::ShowPrintPreview() {
 }
 
 void TableWindowCommands::Print() {
-  wxPrintDialogData data(PrintData());
+  wxPrintDialogData data(Printing().paper);
   wxPrinter printer(&data);
-  DesignPrintout printout(surface(), frame_.appState());
+  DesignPrintout printout(surface(), frame_.appState(), Printing().fitToPage);
   if (printer.Print(&frame_, &printout, true)) {
-    PrintData() = printer.GetPrintDialogData().GetPrintData();
+    Printing().paper = printer.GetPrintDialogData().GetPrintData();
   }
 }
 
 void TableWindowCommands::PageSetup() {
-  wxPageSetupDialogData data(PrintData());
-  wxPageSetupDialog dialog(&frame_, &data);
-  if (dialog.ShowModal() == wxID_OK) PrintData() = dialog.GetPageSetupDialogData().GetPrintData();
+  PrintSetupDialog dialog(&frame_, Printing());
+  if (dialog.ShowModal() == wxID_OK) Printing() = dialog.choice();
 }
 
 void TableWindowCommands::ExportPicture() {
@@ -188,6 +209,25 @@ void TableWindowCommands::ExportPicture() {
   if (!DesignPicture::Export(path, *s, frame_.appState(), &error)) {
     frame_.prompts().ShowMessage(error, "Tablora");
   }
+}
+
+void TableWindowCommands::RemoveTables(int table) {
+  DesignCanvas* canvas = frame_.designWindow().Canvas();
+  const std::vector<int> tables = canvas != nullptr ? canvas->TablesWith(table) : std::vector<int>{table};
+  if (tables.size() <= 1) {
+    design()->AskRemoveTable(table);
+    return;
+  }
+  const std::string count = std::to_string(tables.size());
+  if (!frame_.prompts().AskYesNo(Cp936(u8"要从设计中删除选中的 ") + count +
+                                     Cp936(u8" 个表吗?\n(只删除设计中的表, 数据库中的表不受影响)"),
+                                 "")) {
+    return;
+  }
+  // The last first: the indexes of the others stay as they were.
+  design()->BeginChanges(Cp936(u8"删除 ") + count + Cp936(u8" 个表"));
+  for (auto it = tables.rbegin(); it != tables.rend(); ++it) design()->RemoveTable(*it);
+  design()->EndChanges();
 }
 
 void TableWindowCommands::NewTable() {
@@ -203,6 +243,8 @@ void TableWindowCommands::ChooseDisplayStyles(int table) {
   DisplayStyleSheet sheet(&frame_, frame_.appState().settings);
   if (sheet.ShowModal() != wxID_OK) return;
   DisplayStyles::ApplyChoice(frame_.appState().settings, sheet.choice());
+  if (DesignHistory* history = frame_.session() != nullptr ? frame_.session()->history() : nullptr)
+    history->StylesChanged();
   for (DocumentFrame* document : frame_.documents()) {
     if (document->tableView() != nullptr) document->tableView()->Restyle(table);
   }

@@ -26,6 +26,8 @@ class TableWindowCommands : public TableCommandTarget {
   void RegisterMainCommands();
   /// A new table in the design window (the kind chooser comes first on the first table).
   void NewTable();
+  /// Asks and takes `table` out of the design, with the windows selected together with it.
+  void RemoveTables(int table);
   /// The display-style sheet; OK rebuilds every window (`table` -1) or that window only.
   void ChooseDisplayStyles(int table);
   /// Opens the print preview window (owned by wx); nullptr when none could be made.

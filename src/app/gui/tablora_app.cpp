@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/gui/dialog_keys.h"
+#include "app/gui/dictionary_commands.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
@@ -30,6 +31,10 @@ void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {
   parser.AddSwitch("", "exit-when-shown", "quit as soon as the main window is shown");
   parser.AddOption("", "export", "write the design's picture (.png, .pdf or .svg) and quit");
   parser.AddSwitch("", "no-relations", "leave the relationship lines out of the exported picture");
+  parser.AddOption("", "export-doc",
+                   "write the design's data dictionary (.html, .md, .xlsx or .pdf) and quit");
+  parser.AddOption("", "group", "with --export-doc: only the tables of this group");
+  parser.AddOption("", "title", "with --export-doc: the dictionary's title");
   parser.AddParam("script", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
 }
 
@@ -41,6 +46,15 @@ bool TabloraApp::OnCmdLineParsed(wxCmdLineParser& parser) {
     wxFileName file(exportPath);
     file.MakeAbsolute();
     exportPath_ = file.GetFullPath();
+  }
+  if (parser.Found("export-doc", &exportPath)) {
+    wxFileName file(exportPath);
+    file.MakeAbsolute();
+    exportPath_ = file.GetFullPath();
+    exportDocument_ = true;
+    wxString text;
+    if (parser.Found("group", &text)) dictionary_.group = from_wx(text);
+    if (parser.Found("title", &text)) dictionary_.title = from_wx(text);
   }
   if (parser.GetParamCount() > 0) {
     wxFileName file(parser.GetParam(0));
@@ -107,9 +121,24 @@ int TabloraApp::ExportPicture() {
   } else {
     DesignCanvas* canvas = frame_->designWindow().Canvas();
     std::string error;
-    if (canvas == nullptr || canvas->surface() == nullptr ||
+    if (exportDocument_) {
+      DictionaryOptions options = dictionary_;
+      const std::string extension = from_wx(wxFileName(exportPath_).GetExt().Lower());
+      if (options.title.empty()) {
+        options.title = DataDictionary::DefaultTitle(path_from_wx(fileToOpen_));
+      }
+      if (!DictionaryExport::ParseFormat(extension == "htm" ? "html" : extension, options.format)) {
+        error = Cp936(u8"数据字典文件的扩展名应为 .html, .md, .xlsx 或 .pdf");
+      } else {
+        ExportDictionary(*frame_, options, path_from_wx(exportPath_), &error);
+      }
+      if (!error.empty()) {
+        std::fprintf(stderr, "tablora: %s\n", TextCodec::Cp936ToUtf8(error).c_str());
+        code = 1;
+      }
+    } else if (canvas == nullptr || canvas->surface() == nullptr ||
         !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error,
-                               state_.settings.showRelations && !noRelations_)) {
+                                state_.settings.showRelations && !noRelations_)) {
       std::fprintf(stderr, "tablora: %s\n", TextCodec::Cp936ToUtf8(error).c_str());
       code = 1;
     }

@@ -7,6 +7,7 @@
 
 #include "app/gui/dialog_colours.h"
 #include "base/app_state.h"
+#include "doc/dictionary_export.h"
 
 class wxFileConfig;
 
@@ -41,7 +42,8 @@ class TabloraApp : public wxApp {
  private:
   void OnIdleUntilShown(wxIdleEvent& event);
   void OnIdleOpen(wxIdleEvent& event);
-  /// Opens the script and writes its picture to exportPath_; the process's exit code.
+  /// Opens the script and writes its picture (or its data dictionary) to exportPath_; the
+  /// process's exit code.
   int ExportPicture();
 
   AppState state_;
@@ -53,6 +55,8 @@ class TabloraApp : public wxApp {
   wxString fileToOpen_;
   wxString pendingOpen_;
   wxString exportPath_;  ///< --export FILE: write the design's picture and exit
+  bool exportDocument_ = false;  ///< --export-doc FILE: the data dictionary instead
+  DictionaryOptions dictionary_;  ///< --group and --title of --export-doc
   int exportExitCode_ = -1;
   wxLongLong startMillis_;
 };

@@ -1,5 +1,8 @@
 #include "app/gui/work_box.h"
 
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
 #include "ui/gui/flat_tab_ctrl.h"
@@ -15,13 +18,21 @@ constexpr long kTreeStyle = wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_SINGLE 
 WorkBox::WorkBox(wxWindow* frame) {
   auto* bar = new WorkBar(frame, kBarId, wxSize(kDefaultWidth, kDefaultHeight));
   bar->SetName("bar1");
-  auto* tabs = new FlatTabCtrl(bar, kTabId, FlatTabCtrl::kBottom);
+  // The filter field below the tab control, so that the trees keep their places.
+  auto* client = new wxPanel(bar);
+  filter_ = new wxTextCtrl(client, wxID_ANY);
+  filter_->SetHint(wxString::FromUTF8(u8"筛选表"));
+  auto* tabs = new FlatTabCtrl(client, kTabId, FlatTabCtrl::kBottom);
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(tabs, 1, wxEXPAND);
+  column->Add(filter_, 0, wxEXPAND | wxALL, 1);
+  client->SetSizer(column);
   tableTree_ = new wxTreeCtrl(tabs, kTableTreeId, wxDefaultPosition, wxDefaultSize, kTreeStyle);
   groupTree_ = new wxTreeCtrl(tabs, kGroupTreeId, wxDefaultPosition, wxDefaultSize, kTreeStyle);
   tabs->AddPage(tableTree_, wxString::FromUTF8(kCaptions[0]));
   tabs->AddPage(groupTree_, wxString::FromUTF8(kCaptions[1]));
   tabs->UpdateLayout();
-  bar->SetClient(tabs);
+  bar->SetClient(client);
   bar->SetOnClose([this] {
     if (onClose_) onClose_();
   });

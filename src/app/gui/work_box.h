@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class wxTextCtrl;
 class wxTreeCtrl;
 class wxWindow;
 
@@ -30,6 +31,8 @@ class WorkBox {
   wxWindow* bar() const;
   wxTreeCtrl* tableTree() const { return tableTree_; }
   wxTreeCtrl* groupTree() const { return groupTree_; }
+  /// The field below the trees whose text filters their tables ("筛选表").
+  wxTextCtrl* filter() const { return filter_; }
 
   /// Called when the user closes the bar with its own close button.
   void SetOnClose(std::function<void()> onClose);
@@ -50,6 +53,7 @@ class WorkBox {
   FlatTabCtrl* tabs_ = nullptr;
   wxTreeCtrl* tableTree_ = nullptr;
   wxTreeCtrl* groupTree_ = nullptr;
+  wxTextCtrl* filter_ = nullptr;
   std::function<void()> onClose_;
   std::function<void()> onResized_;
 };

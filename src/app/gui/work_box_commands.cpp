@@ -1,9 +1,12 @@
 #include "app/gui/work_box_commands.h"
 
 #include <wx/menu.h>
+#include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
 #include "app/command_table.h"
+#include "app/design_history.h"
+#include "base/text_codec.h"
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_statement_host.h"
 #include "app/gui/main_frame.h"
@@ -15,6 +18,7 @@
 #include "ui/gui/design_canvas.h"
 #include "ui/gui/group_edit_dialog.h"
 #include "ui/gui/tree_images.h"
+#include "ui/table_finder.h"
 #include "ui/tree_menus.h"
 
 namespace tablora {
@@ -78,6 +82,33 @@ WorkBoxCommands::WorkBoxCommands(MainFrame& frame)
     });
     control->Bind(wxEVT_TREE_ITEM_RIGHT_CLICK,
                   [this, tree](wxTreeEvent& event) { OnRightClick(tree, event); });
+    const auto shown = [this, tree](int item) {
+      if (filtered_.empty() || trees_ == nullptr) return true;
+      const int table = trees_->TableOf(tree, item);
+      return table < 0 || (table < static_cast<int>(filtered_.size()) && filtered_[table] != 0);
+    };
+    mirror(tree).SetFilter(shown);
+  }
+  frame_.workBox().filter()->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { ApplyFilter(); });
+}
+
+void WorkBoxCommands::ApplyFilter() {
+  WorkBoxTrees* t = trees();
+  filtered_.clear();
+  const std::string text = from_wx(frame_.workBox().filter()->GetValue());
+  if (t != nullptr && !text.empty()) {
+    TableFinder finder;
+    finder.Build(*treesDesign_);
+    filtered_.assign(static_cast<std::size_t>(treesDesign_->tableCount()), 0);
+    for (int table : finder.Find(text)) filtered_[static_cast<std::size_t>(table)] = 1;
+  }
+  FreezeTrees freeze(Control(WorkBoxTrees::kTableTree), Control(WorkBoxTrees::kGroupTree));
+  tableMirror_.Attach(t != nullptr ? &t->tableTree() : nullptr);
+  groupMirror_.Attach(t != nullptr ? &t->groupTree() : nullptr);
+  // What is left in sight is opened up.
+  if (!filtered_.empty()) {
+    Control(WorkBoxTrees::kTableTree)->ExpandAll();
+    Control(WorkBoxTrees::kGroupTree)->ExpandAll();
   }
 }
 
@@ -122,6 +153,14 @@ void WorkBoxCommands::TableChanged(int index) {
 
 void WorkBoxCommands::TableRemoved(int index) {
   if (WorkBoxTrees* t = trees()) t->TableRemoved(index);
+}
+
+void WorkBoxCommands::Rebuild() {
+  tableMirror_.Detach();
+  groupMirror_.Detach();
+  treesDesign_ = nullptr;
+  trees_.reset();
+  trees();
 }
 
 void WorkBoxCommands::DesignCleared() {
@@ -238,7 +277,13 @@ void WorkBoxCommands::EditGroup(int groupItem) {
                          t->GroupTables(groupItem));
   if (dialog.ShowModal() != wxID_OK) return;
   FreezeTrees freeze(Control(WorkBoxTrees::kTableTree), Control(WorkBoxTrees::kGroupTree));
+  DesignHistory* history = frame_.session() != nullptr ? frame_.session()->history() : nullptr;
+  HistoryStep step(history, Cp936(u8"编辑分组 ") + dialog.name());
   t->ApplyGroupEdit(groupItem, dialog.name(), dialog.tables());
+  // The groups are set on the tables directly: the history compares them all.
+  if (history != nullptr) {
+    for (int i = 0; i < treesDesign_->tableCount(); ++i) history->TableChanged(i);
+  }
 }
 
 void WorkBoxCommands::OnRightClick(WorkBoxTrees::Tree tree, wxTreeEvent& event) {

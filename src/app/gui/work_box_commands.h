@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/gui/tree_mirror.h"
 #include "ui/work_box_trees.h"
@@ -34,6 +35,8 @@ class WorkBoxCommands {
   void TableTreeTextChanged(int index, const std::string& text);
   void TableChanged(int index);
   void TableRemoved(int index);
+  /// Builds both trees again from the design (a table came back in the middle).
+  void Rebuild();
   void DesignCleared();
   void DesignLoaded();
 
@@ -51,6 +54,8 @@ class WorkBoxCommands {
  private:
   wxTreeCtrl* Control(WorkBoxTrees::Tree tree) const;
   void OnRightClick(WorkBoxTrees::Tree tree, wxTreeEvent& event);
+  /// Shows in both trees only the tables the filter field's text finds (all when empty).
+  void ApplyFilter();
 
   MainFrame& frame_;
   /// The next selection change comes from a key: the tree keeps the focus.
@@ -59,6 +64,7 @@ class WorkBoxCommands {
   std::unique_ptr<WorkBoxTrees> trees_;
   TreeMirror tableMirror_;
   TreeMirror groupMirror_;
+  std::vector<char> filtered_;  ///< per table: shown under the filter; empty: no filter
 };
 
 }  // namespace tablora

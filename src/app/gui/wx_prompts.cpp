@@ -2,6 +2,7 @@
 
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
+#include <wx/filedlgcustomize.h>
 #include <wx/filefn.h>
 #include <wx/utils.h>
 
@@ -14,6 +15,30 @@
 #include "base/text_codec.h"
 
 namespace tablora {
+
+namespace {
+
+/// The encoding list below a save dialog's file list.
+class EncodingChoice : public wxFileDialogCustomizeHook {
+ public:
+  explicit EncodingChoice(const std::vector<std::string>& encodings) : encodings_(encodings) {}
+  void AddCustomControls(wxFileDialogCustomize& customizer) override {
+    customizer.AddStaticText(wxString::FromUTF8(u8"编码:"));
+    wxArrayString names;
+    for (const std::string& name : encodings_) names.push_back(to_wx(name));
+    choice_ = customizer.AddChoice(names.size(), &names[0]);
+    choice_->SetSelection(0);
+  }
+  void TransferDataFromCustomControls() override { chosen_ = choice_->GetSelection(); }
+  int chosen() const { return chosen_ < 0 ? 0 : chosen_; }
+
+ private:
+  const std::vector<std::string>& encodings_;
+  wxFileDialogChoice* choice_ = nullptr;
+  int chosen_ = 0;
+};
+
+}  // namespace
 
 bool WxPrompts::AskYesNo(const std::string& text, const std::string& caption) {
   MessageDialog box(parent_, to_wx(text), to_wx(caption), MessageDialog::kYesNo);
@@ -44,7 +69,7 @@ void WxPrompts::ShowMessage(const std::string& text, const std::string& caption)
   box.ShowModal();
 }
 
-std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
+std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save, int* encoding) {
   wxString wildcard;
   for (const FileFilter& filter : FileDialogs::Filters(spec)) {
     if (!wildcard.empty()) wildcard += "|";
@@ -55,7 +80,10 @@ std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
   const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
   wxFileDialog dialog(parent_, to_wx(spec.title), path_to_wx(folder), path_to_wx(spec.proposedName),
                       wildcard, style);
+  EncodingChoice encodings(spec.encodings);
+  if (encoding != nullptr && !spec.encodings.empty()) dialog.SetCustomizeHook(encodings);
   if (dialog.ShowModal() != wxID_OK) return {};
+  if (encoding != nullptr) *encoding = spec.encodings.empty() ? 0 : encodings.chosen();
   const std::string chosen = path_from_wx(dialog.GetPath());
   std::string path = chosen;
   if (save) {
@@ -72,6 +100,11 @@ std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save) {
 }
 
 std::string WxPrompts::ChooseSaveFile(const FileDialogSpec& spec) { return ChooseFile(spec, true); }
+
+std::string WxPrompts::ChooseSaveFileWithEncoding(const FileDialogSpec& spec, int& encoding) {
+  encoding = 0;
+  return ChooseFile(spec, true, &encoding);
+}
 
 std::string WxPrompts::ChooseOpenFile(const FileDialogSpec& spec) {
   return ChooseFile(spec, false);

@@ -22,12 +22,14 @@ class WxPrompts : public Prompts {
   ConflictChoice ChooseConflict(const TableConflictQuestion& question, bool& forAll) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   std::string ChooseSaveFile(const FileDialogSpec& spec) override;
+  /// The dialog shows the encodings in a drop-down list ("编码:") below the file list.
+  std::string ChooseSaveFileWithEncoding(const FileDialogSpec& spec, int& encoding) override;
   std::string ChooseOpenFile(const FileDialogSpec& spec) override;
   std::string ChooseFolder(const std::string& startFolder) override;
   bool ChooseDatabaseKind(int& kind) override;
 
  private:
-  std::string ChooseFile(const FileDialogSpec& spec, bool save);
+  std::string ChooseFile(const FileDialogSpec& spec, bool save, int* encoding = nullptr);
 
   wxWindow* parent_;
   const Settings& settings_;

@@ -4,8 +4,8 @@
 
 namespace tablora {
 
-wxString to_wx(const std::string& cp936) {
-  const std::string utf8 = TextCodec::Cp936ToUtf8(cp936);
+wxString to_wx(const std::string& gb18030) {
+  const std::string utf8 = TextCodec::Cp936ToUtf8(gb18030);
   return wxString::FromUTF8(utf8.data(), utf8.size());
 }
 

@@ -9,12 +9,14 @@ class wxCheckBox;
 namespace tablora {
 
 /// The code generators' options dialog "选项": three check boxes, all unticked when it
-/// opens; the layout hides the accessor and skip-time boxes a generator does not use.
+/// opens, and the encoding box "产生UTF-8编码的文件"; the layout hides the accessor and
+/// skip-time boxes a generator does not use.
 class OptionsDialog : public wxDialog {
  public:
-  enum { kPrefixId = 1006, kAccessorsId = 1007, kSkipTimeId = 1158 };
+  enum { kPrefixId = 1006, kAccessorsId = 1007, kSkipTimeId = 1158, kUtf8Id = 1159 };
 
-  OptionsDialog(wxWindow* parent, const OptionsDialogLayout& layout);
+  /// The encoding box starts as `utf8` says.
+  OptionsDialog(wxWindow* parent, const OptionsDialogLayout& layout, bool utf8 = false);
 
   /// The ticked boxes; a hidden box counts as unticked.
   GenerationOptions options() const;
@@ -23,6 +25,7 @@ class OptionsDialog : public wxDialog {
   wxCheckBox* prefix_;
   wxCheckBox* accessors_;
   wxCheckBox* skipTime_;
+  wxCheckBox* utf8_;
 };
 
 /// Asks the options with the real dialog, modal over `parent`.

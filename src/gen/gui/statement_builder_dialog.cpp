@@ -408,7 +408,7 @@ void StatementBuilderDialog::RunGenerateCode() {
     return;
   }
   TemplateInput input;
-  if (!builder_.ForTemplate(input)) return;
+  if (!builder_.ForTemplate(input, TemplateEngine::LanguageOf(chooser.chosen().name))) return;
   TemplateMarkers markers = TemplateMarkers::FromIni(ini);
   TemplateBoxes boxes{from_wx(boxes_[0]->GetValue()), from_wx(boxes_[1]->GetValue()),
                       from_wx(boxes_[2]->GetValue()), from_wx(boxes_[3]->GetValue()),

@@ -5,6 +5,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 
 #include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
@@ -21,6 +22,9 @@ constexpr long long kCachePixelBudget = 50'000'000;
 constexpr int kGrowthMargin = 20;
 /// How near the pointer must come to a line to hover it, in pixels.
 constexpr int kLineGrip = 4;
+
+/// a / b rounded towards minus infinity (b > 0).
+long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 wxCursor CursorFor(SurfaceZone zone) {
   switch (zone) {
@@ -106,6 +110,7 @@ TableSurface* DesignCanvas::surface() {
   if (design != surfaceDesign_) {
     surfaceDesign_ = design;
     surface_ = design != nullptr ? std::make_unique<TableSurface>(*design) : nullptr;
+    if (surface_) surface_->SetEdgeGrip(EdgeGrip());
     cache_.clear();
     cachedPixels_ = 0;
     relationsDirty_ = true;
@@ -150,6 +155,8 @@ void DesignCanvas::TableRemoved(int index) {
     --selected_;
   }
   titleTip_->HideTip();
+  found_.clear();
+  together_.TableRemoved(index);
   // The drawings are kept by table index: they are made again as windows are shown.
   cache_.clear();
   cachedPixels_ = 0;
@@ -159,12 +166,42 @@ void DesignCanvas::TableRemoved(int index) {
   Refresh();
 }
 
+void DesignCanvas::TableInserted(int index) {
+  if (selected_ >= index) ++selected_;
+  found_.clear();
+  together_.TableInserted(index);
+  titleTip_->HideTip();
+  cache_.clear();
+  cachedPixels_ = 0;
+  if (surface_ != nullptr && surfaceDesign_ != nullptr) surface_->TableInserted(index);
+  UpdateVirtualSize();
+  Refresh();
+}
+
+void DesignCanvas::TableWindowSet(int index) {
+  if (surface_ != nullptr && surfaceDesign_ != nullptr) surface_->WindowSet(index);
+  UpdateVirtualSize();
+  Refresh();
+}
+
+std::vector<int> DesignCanvas::TablesWith(int table) const {
+  if (together_.Several() && together_.Contains(table)) return together_.tables();
+  return {table};
+}
+
 void DesignCanvas::OnKeyDown(wxKeyEvent& event) {
   TableSurface* s = surface();
+  if (event.GetKeyCode() == 'A' && event.GetModifiers() == wxMOD_CONTROL && s != nullptr) {
+    together_.SelectAll(s->Count());
+    Refresh();
+    return;
+  }
+  // After a band no window is clicked: the first of those selected stands for them all.
+  const int table = selected_ >= 0 || !together_.Several() ? selected_ : together_.tables().front();
   if (event.GetKeyCode() == WXK_DELETE && event.GetModifiers() == wxMOD_NONE && s != nullptr &&
-      selected_ >= 0 && selected_ < s->Count() && target_ != nullptr &&
-      target_->IsTableCommandEnabled(table_cmd::kRemoveTable, selected_)) {
-    target_->RunTableCommand(table_cmd::kRemoveTable, selected_);
+      table >= 0 && table < s->Count() && target_ != nullptr &&
+      target_->IsTableCommandEnabled(table_cmd::kRemoveTable, table)) {
+    target_->RunTableCommand(table_cmd::kRemoveTable, table);
     return;
   }
   event.Skip();
@@ -200,7 +237,64 @@ void DesignCanvas::UpdateVirtualSize() {
     width = std::max(width, surface_->Right() + kGrowthMargin);
     height = std::max(height, surface_->Bottom() + kGrowthMargin);
   }
-  if (GetVirtualSize() != wxSize(width, height)) SetVirtualSize(width, height);
+  const wxSize size(Scaled(width), Scaled(height));
+  if (GetVirtualSize() != size) SetVirtualSize(size);
+}
+
+int DesignCanvas::Scaled(int value) const {
+  return static_cast<int>(FloorDiv(static_cast<long long>(value) * zoom_, 100));
+}
+
+PixelRect DesignCanvas::ScaledRect(const PixelRect& rect) const {
+  const int x = Scaled(rect.x);
+  const int y = Scaled(rect.y);
+  return {x, y, Scaled(rect.right()) - x, Scaled(rect.bottom()) - y};
+}
+
+int DesignCanvas::EdgeGrip() const {
+  // The frame's grip stays as wide on the screen at a small scale.
+  return static_cast<int>(std::max<long long>(
+      TableSurface::kEdgeGrip, FloorDiv(TableSurface::kEdgeGrip * 100LL + zoom_ - 1, zoom_)));
+}
+
+wxPoint DesignCanvas::ToSurface(const wxPoint& client) const {
+  const wxPoint p = CalcUnscrolledPosition(client);
+  if (zoom_ == ZoomLevels::kActual) return p;
+  return wxPoint(static_cast<int>(FloorDiv(p.x * 100LL, zoom_)),
+                 static_cast<int>(FloorDiv(p.y * 100LL, zoom_)));
+}
+
+wxPoint DesignCanvas::ToClient(const wxPoint& surfacePoint) const {
+  return CalcScrolledPosition(wxPoint(Scaled(surfacePoint.x), Scaled(surfacePoint.y)));
+}
+
+void DesignCanvas::SetZoom(int percent, wxPoint anchor) {
+  percent = ZoomLevels::Clamp(percent);
+  if (percent == zoom_) return;
+  const wxSize client = GetClientSize();
+  if (anchor == wxDefaultPosition) anchor = wxPoint(client.x / 2, client.y / 2);
+  const wxPoint kept = ToSurface(anchor);
+  zoom_ = percent;
+  cache_.clear();
+  cachedPixels_ = 0;
+  if (surface_) surface_->SetEdgeGrip(EdgeGrip());
+  titleTip_->HideTip();
+  UpdateVirtualSize();
+  int unitX = 1;
+  int unitY = 1;
+  GetScrollPixelsPerUnit(&unitX, &unitY);
+  Scroll(std::max(0, Scaled(kept.x) - anchor.x) / std::max(unitX, 1),
+         std::max(0, Scaled(kept.y) - anchor.y) / std::max(unitY, 1));
+  Refresh();
+}
+
+void DesignCanvas::ZoomToFit() {
+  TableSurface* s = surface();
+  if (s == nullptr || ShowsWelcome()) return;
+  const wxSize client = GetClientSize();
+  SetZoom(
+      ZoomLevels::Fit(s->Right() + kGrowthMargin, s->Bottom() + kGrowthMargin, client.x, client.y));
+  Scroll(0, 0);
 }
 
 void DesignCanvas::ToggleWholeBox(int table) {
@@ -216,22 +310,25 @@ void DesignCanvas::ToggleWholeBox(int table) {
 }
 
 PixelRect DesignCanvas::VisibleArea() const {
-  const wxPoint origin = CalcUnscrolledPosition(wxPoint(0, 0));
+  const wxPoint origin = ToSurface(wxPoint(0, 0));
   const wxSize size = GetClientSize();
-  return {origin.x, origin.y, size.x, size.y};
+  const wxPoint end = ToSurface(wxPoint(size.x, size.y));
+  return {origin.x, origin.y, end.x - origin.x + 1, end.y - origin.y + 1};
 }
 
 void DesignCanvas::RefreshSurfaceRect(const PixelRect& rect) {
-  const wxPoint at = ToClient(wxPoint(rect.x, rect.y));
-  RefreshRect(wxRect(at.x, at.y, rect.width + 1, rect.height + 1), false);
+  const PixelRect scaled = ScaledRect(rect);
+  const wxPoint at = CalcScrolledPosition(wxPoint(scaled.x, scaled.y));
+  RefreshRect(wxRect(at.x, at.y, scaled.width + 2, scaled.height + 2), false);
 }
 
 const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   const SurfaceWindow& window = surface_->Window(table);
   CachedDrawing& cached = cache_[table];
-  const PixelRect rect = surface_->Rect(table);
-  if (cached.bitmap.IsOk() && cached.generation == window.generation &&
-      cached.bitmap.GetWidth() == rect.width && cached.bitmap.GetHeight() == rect.height) {
+  const PixelRect rect = ScaledRect(surface_->Rect(table));
+  if (cached.bitmap.IsOk() && cached.generation == window.generation && cached.zoom == zoom_ &&
+      cached.bitmap.GetWidth() == std::max(rect.width, 1) &&
+      cached.bitmap.GetHeight() == std::max(rect.height, 1)) {
     return cached.bitmap;
   }
   if (cached.bitmap.IsOk()) {
@@ -241,9 +338,16 @@ const wxBitmap& DesignCanvas::WindowBitmap(int table) {
   cachedPixels_ += static_cast<long long>(cached.bitmap.GetWidth()) * cached.bitmap.GetHeight();
   {
     wxMemoryDC dc(cached.bitmap);
-    painter_.Draw(dc, *surface_, table, 0, 0);
+    if (zoom_ == ZoomLevels::kActual) {
+      painter_.Draw(dc, *surface_, table, 0, 0);
+    } else {
+      // Drawn at the scale with the layout's text widths, so that no line loses its end.
+      dc.SetUserScale(zoom_ / 100.0, zoom_ / 100.0);
+      TableWindowPainter(painter_.font(), false, measurer_.get()).Draw(dc, *surface_, table, 0, 0);
+    }
   }
   cached.generation = window.generation;
+  cached.zoom = zoom_;
   ++drawCount_;
   return cached.bitmap;
 }
@@ -275,7 +379,9 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
   }
   const wxRect box = GetUpdateRegion().GetBox();
   const wxPoint at = ToSurface(box.GetTopLeft());
-  const PixelRect update = box.IsEmpty() ? area : PixelRect{at.x, at.y, box.width, box.height};
+  const wxPoint end = ToSurface(box.GetBottomRight());
+  const PixelRect update =
+      box.IsEmpty() ? area : PixelRect{at.x, at.y, end.x - at.x + 2, end.y - at.y + 2};
   if (showRelations_ && UpdateRelations(surface_->mode() != TableSurface::Mode::kIdle
                                              ? surface_->dragTable()
                                              : -1)) {
@@ -285,8 +391,25 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
   if (showRelations_) DrawRelations(dc, update);
   const std::vector<int> visible = surface_->VisibleIn(update);
   for (int table : visible) {
-    const PixelRect rect = surface_->Rect(table);
+    const PixelRect rect = ScaledRect(surface_->Rect(table));
     dc.DrawBitmap(WindowBitmap(table), rect.x, rect.y);
+    if (!found_.empty() && std::binary_search(found_.begin(), found_.end(), table)) {
+      // A frame around the window: orange for a match, red for the one shown.
+      dc.SetPen(wxPen(table == currentFound_ ? wxColour(230, 0, 0) : wxColour(255, 150, 0), 3));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawRectangle(rect.x - 2, rect.y - 2, rect.width + 4, rect.height + 4);
+    }
+    if (together_.Several() && together_.Contains(table)) {
+      dc.SetPen(wxPen(wxColour(0, 90, 220), 2));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      dc.DrawRectangle(rect.x - 1, rect.y - 1, rect.width + 2, rect.height + 2);
+    }
+  }
+  if (together_.banding()) {
+    const PixelRect band = together_.Band();
+    dc.SetPen(wxPen(wxColour(0, 90, 220), 1, wxPENSTYLE_SHORT_DASH));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(band.x, band.y, band.width, band.height);
   }
   if (showRelations_ && selected_ >= 0 && selected_ < surface_->Count()) {
     std::vector<bool> partner(surface_->Count(), false);
@@ -297,7 +420,7 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
     partner[selected_] = false;
     for (int table : surface_->VisibleIn({update.x - 3, update.y - 3, update.width + 6,
                                           update.height + 6})) {
-      if (partner[table]) RelationPainter::DrawPartnerFrame(dc, surface_->Rect(table));
+      if (partner[table]) RelationPainter::DrawPartnerFrame(dc, ScaledRect(surface_->Rect(table)));
     }
   }
   if (cachedPixels_ > kCachePixelBudget) {
@@ -321,15 +444,46 @@ void DesignCanvas::OnLeftDown(wxMouseEvent& event) {
   TableSurface* s = surface();
   if (s == nullptr || ShowsWelcome()) return;
   const wxPoint p = ToSurface(event.GetPosition());
+  if (event.ControlDown() || wxGetKeyState(WXK_CONTROL)) {
+    // Ctrl+click adds a window to those selected together, or takes it out.
+    const SurfaceHit at = s->HitTest(p.x, p.y);
+    if (at.table >= 0) {
+      together_.Toggle(at.table, selected_);
+      selected_ = at.table;
+      Refresh();
+      return;
+    }
+  }
   const SurfaceHit hit = s->Press(p.x, p.y);
   SetSelected(hit.table);
-  if (hit.table < 0) return;
+  if (hit.table < 0) {
+    // On the empty surface a band selects the windows it touches.
+    together_.StartBand(p.x, p.y);
+    if (!HasCapture()) CaptureMouse();
+    Refresh();
+    return;
+  }
+  if (!together_.Contains(hit.table)) together_.Clear();
+  if (s->mode() == TableSurface::Mode::kMoving) together_.StartMove(*s, hit.table);
   RefreshSurfaceRect(s->Rect(hit.table));
   if (s->mode() != TableSurface::Mode::kIdle && !HasCapture()) CaptureMouse();
 }
 
-void DesignCanvas::OnLeftUp(wxMouseEvent&) {
+void DesignCanvas::OnLeftUp(wxMouseEvent& event) {
   const bool dragged = surface_ && surface_->mode() != TableSurface::Mode::kIdle;
+  if (surface_ && together_.banding()) {
+    together_.EndBand(*surface_, event.ControlDown());
+    Refresh();
+  } else if (surface_ && together_.moving() && surfaceDesign_ != nullptr) {
+    // The windows that went along are moved in the same step as the one dragged.
+    const std::vector<int> carried = together_.EndMove(*surface_);
+    surfaceDesign_->BeginChanges(
+        from_wx(wxString::Format(wxString::FromUTF8(u8"移动 %d 个表"),
+                                       static_cast<int>(carried.size()) + 1)));
+    surface_->Release();
+    for (int table : carried) surfaceDesign_->TableWindowChanged(table);
+    surfaceDesign_->EndChanges();
+  }
   if (surface_) surface_->Release();
   if (HasCapture()) ReleaseMouse();
   UpdateVirtualSize();
@@ -386,8 +540,14 @@ void DesignCanvas::OnMotion(wxMouseEvent& event) {
   TableSurface* s = surface_.get();
   if (s == nullptr || ShowsWelcome()) return;
   const wxPoint p = ToSurface(event.GetPosition());
+  if (event.LeftIsDown() && together_.banding()) {
+    together_.DragBand(p.x, p.y);
+    Refresh();
+    return;
+  }
   if (event.LeftIsDown() && s->mode() != TableSurface::Mode::kIdle) {
     for (const PixelRect& rect : s->Drag(p.x, p.y)) RefreshSurfaceRect(rect);
+    for (const PixelRect& rect : together_.FollowMove(*s)) RefreshSurfaceRect(rect);
     // The lines follow the window: those that moved are repainted where they were and are.
     if (showRelations_) {
       std::vector<PixelRect> boxes;
@@ -427,7 +587,7 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
   const std::string text = window.grid.GetCellText(cell.row, cell.column);
   const PixelRect block = layout.BlockRect(cell.row, cell.column);
   const wxPoint at = ToClient(wxPoint(client.x + block.x, client.y + block.y));
-  const wxRect cellRect(at.x, at.y, block.width, block.height);
+  const wxRect cellRect(at.x, at.y, Scaled(block.width), Scaled(block.height));
   if (titleTip_->IsShownTip() && titleTip_->CellRect() == cellRect) return;
   titleTip_->HideTip();
   // Cut by its own width (a text that cannot wrap) or by the window's edge.
@@ -453,6 +613,13 @@ void DesignCanvas::UpdateHover(const wxPoint& p) {
 }
 
 void DesignCanvas::OnWheel(wxMouseEvent& event) {
+  if (event.ControlDown() && event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL) {
+    if (event.GetWheelRotation() != 0 && !ShowsWelcome()) {
+      SetZoom(event.GetWheelRotation() > 0 ? ZoomLevels::Larger(zoom_) : ZoomLevels::Smaller(zoom_),
+              event.GetPosition());
+    }
+    return;
+  }
   TableSurface* s = surface_.get();
   if (s != nullptr && !ShowsWelcome() && event.GetWheelRotation() != 0) {
     const wxPoint p = ToSurface(event.GetPosition());
@@ -486,7 +653,10 @@ void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
     if (placed.table < 0 || placed.table >= s->Count()) continue;
     const PixelRect before = s->Rect(placed.table);
     const bool wasWhole = s->Window(placed.table).wholeBox;
-    if (placed.wholeBox) s->Window(placed.table).wholeBox = true;
+    if (placed.wholeBox) {
+      s->Window(placed.table).wholeBox = true;
+      surfaceDesign_->entry(placed.table).window.wholeBox = true;
+    }
     s->SetRect(placed.table, placed.rect);
     if (!(s->Rect(placed.table) == before) || s->Window(placed.table).wholeBox != wasWhole)
       surfaceDesign_->TableWindowChanged(placed.table);
@@ -539,6 +709,11 @@ bool DesignCanvas::UpdateRelations(int moving) {
 void DesignCanvas::DrawRelations(wxDC& dc, const PixelRect& update) {
   const std::vector<int> shown = relations_.LinesIn(update);
   const auto& lines = relations_.lines();
+  // Lines are kept in surface pixels: the device scales them as it scales the windows.
+  double userX = 1.0;
+  double userY = 1.0;
+  dc.GetUserScale(&userX, &userY);
+  dc.SetUserScale(userX * zoom_ / 100.0, userY * zoom_ / 100.0);
   const auto touches = [this](const RelationLines::Line& line) {
     return selected_ >= 0 && (line.relation.child == selected_ || line.relation.parent == selected_);
   };
@@ -555,6 +730,7 @@ void DesignCanvas::DrawRelations(wxDC& dc, const PixelRect& update) {
   if (hoverLine_ >= 0 && hoverLine_ < static_cast<int>(lines.size())) {
     RelationPainter::Draw(dc, lines[hoverLine_], RelationPainter::Look::kHovered);
   }
+  dc.SetUserScale(userX, userY);
 }
 
 void DesignCanvas::RefreshLine(int line) {
@@ -582,13 +758,20 @@ void DesignCanvas::SetSelected(int table) {
   if (showRelations_) Refresh();
 }
 
+void DesignCanvas::SetFoundTables(const std::vector<int>& tables, int current) {
+  found_ = tables;
+  std::sort(found_.begin(), found_.end());
+  currentFound_ = current;
+  Refresh();
+}
+
 void DesignCanvas::ShowTable(int table, bool takeFocus) {
   TableSurface* s = surface();
   if (s == nullptr || table < 0 || table >= s->Count()) return;
   int unitX = 1;
   int unitY = 1;
   GetScrollPixelsPerUnit(&unitX, &unitY);
-  Scroll(0, s->Rect(table).y / std::max(unitY, 1));
+  Scroll(0, Scaled(s->Rect(table).y) / std::max(unitY, 1));
   s->BringToTop(table);
   selected_ = table;
   RefreshSurfaceRect(s->Rect(table));

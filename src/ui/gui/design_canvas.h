@@ -15,7 +15,9 @@
 #include "ui/gui/table_window_painter.h"
 #include "ui/relation_lines.h"
 #include "ui/table_commands.h"
+#include "ui/surface_selection.h"
 #include "ui/table_surface.h"
+#include "ui/zoom_levels.h"
 
 class wxMenu;
 
@@ -45,8 +47,20 @@ class DesignCanvas : public wxScrolledCanvas {
   void DesignCleared();
   /// Table `index` was taken out of the design; the tables after it moved down one index.
   void TableRemoved(int index);
+  /// A removed table came back at `index`; the tables from there on moved up one index.
+  void TableInserted(int index);
+  /// Table `index`'s rectangle, colours or full height were set from its entry.
+  void TableWindowSet(int index);
   /// The window the user last clicked (the Delete key's table), or -1.
   int selectedTable() const { return selected_; }
+  /// Marks the tables a search found (`current`, one of them or -1, most strongly); an
+  /// empty list takes the marks away.
+  void SetFoundTables(const std::vector<int>& tables, int current);
+  const std::vector<int>& foundTables() const { return found_; }
+  /// The windows selected together (Ctrl+click, a band, Ctrl+A) when `table` is one of
+  /// several of them; otherwise `table` alone.
+  std::vector<int> TablesWith(int table) const;
+  const SurfaceSelection& together() const { return together_; }
   /// The display styles changed: rebuild every window (or only `index`).
   void Restyle(int index = -1);
   /// The total scroll height (the width becomes 10000 once set, as for new tables); the
@@ -68,9 +82,19 @@ class DesignCanvas : public wxScrolledCanvas {
   bool ShowsWelcome() const { return !state_.designHasContent; }
   /// The windows' state; nullptr while there is no design.
   TableSurface* surface();
-  /// Canvas client point <-> surface point.
-  wxPoint ToSurface(const wxPoint& client) const { return CalcUnscrolledPosition(client); }
-  wxPoint ToClient(const wxPoint& surfacePoint) const { return CalcScrolledPosition(surfacePoint); }
+  /// Canvas client point <-> surface point (the surface keeps unscaled pixels).
+  wxPoint ToSurface(const wxPoint& client) const;
+  wxPoint ToClient(const wxPoint& surfacePoint) const;
+
+  /// The display scale in per cent (ZoomLevels); a view's own, not part of the design.
+  int zoom() const { return zoom_; }
+  /// Sets the scale (clamped to the limits), keeping the surface point under `anchor` (a
+  /// client point; the middle of the client area when omitted) where it is.
+  void SetZoom(int percent, wxPoint anchor = wxDefaultPosition);
+  void ZoomIn() { SetZoom(ZoomLevels::Larger(zoom_)); }
+  void ZoomOut() { SetZoom(ZoomLevels::Smaller(zoom_)); }
+  /// The largest scale at which every window fits the client area, scrolled to the origin.
+  void ZoomToFit();
   /// Builds the menu "rightwnd_popup" for `table` (command ids minus kMenuIdBase).
   std::unique_ptr<wxMenu> BuildTableMenu(int table) const;
   static constexpr int kMenuIdBase = 30000;
@@ -129,6 +153,11 @@ class DesignCanvas : public wxScrolledCanvas {
   void SetHoverLine(int line);
   void SetSelected(int table);
   void RefreshLine(int line);
+  /// A surface length or coordinate at the current scale (rounded down).
+  int Scaled(int value) const;
+  PixelRect ScaledRect(const PixelRect& rect) const;
+  /// The surface pixels of a window's frame that resize it at the current scale.
+  int EdgeGrip() const;
 
   AppState& state_;
   DesignSource design_;
@@ -142,6 +171,7 @@ class DesignCanvas : public wxScrolledCanvas {
 
   struct CachedDrawing {
     unsigned generation = 0;
+    int zoom = 0;
     wxBitmap bitmap;
   };
   std::unordered_map<int, CachedDrawing> cache_;
@@ -150,7 +180,11 @@ class DesignCanvas : public wxScrolledCanvas {
   int scrollHeight_ = 1000;
   int scrollWidth_ = 1000;
   bool sizePending_ = false;
+  int zoom_ = ZoomLevels::kActual;
   int selected_ = -1;
+  std::vector<int> found_;  ///< sorted
+  int currentFound_ = -1;
+  SurfaceSelection together_;
   TitleTip* titleTip_ = nullptr;
 
   bool showRelations_ = true;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <set>
 #include <utility>
+#include <vector>
 
+#include <wx/dcsvg.h>
 #include <wx/graphics.h>
 #include <wx/settings.h>
 
@@ -17,6 +19,11 @@ namespace tablora {
 namespace {
 
 /// Clips to a rectangle for its lifetime, through the graphics context when asked.
+///
+/// The SVG writer needs its own way: it writes a clip rectangle into the file as given while
+/// every shape goes in at its device position, and it can only end all its clips at once
+/// (restoring an outer clip the usual way writes an empty one). There the clips are given
+/// device positions and kept on a stack, and ending an inner clip sets the outer ones again.
 class AreaClip {
  public:
   AreaClip(wxDC& dc, const wxRect& rect, bool throughContext) {
@@ -24,16 +31,34 @@ class AreaClip {
     if (context_ != nullptr) {
       context_->PushState();
       context_->Clip(rect.x, rect.y, rect.width, rect.height);
+    } else if (dynamic_cast<wxSVGFileDCImpl*>(dc.GetImpl()) != nullptr) {
+      svg_ = &dc;
+      SvgClips().push_back({&dc, wxRect(dc.LogicalToDeviceX(rect.x),
+                                        dc.LogicalToDeviceY(rect.y), rect.width, rect.height)});
+      dc.SetClippingRegion(SvgClips().back().second);
     } else {
       clipper_.emplace(dc, rect);
     }
   }
   ~AreaClip() {
     if (context_ != nullptr) context_->PopState();
+    if (svg_ != nullptr) {
+      SvgClips().pop_back();
+      svg_->DestroyClippingRegion();
+      for (const auto& [dc, outer] : SvgClips()) {
+        if (dc == svg_) svg_->SetClippingRegion(outer);
+      }
+    }
   }
 
  private:
+  static std::vector<std::pair<wxDC*, wxRect>>& SvgClips() {
+    static std::vector<std::pair<wxDC*, wxRect>> clips;
+    return clips;
+  }
+
   wxGraphicsContext* context_ = nullptr;
+  wxDC* svg_ = nullptr;
   std::optional<wxDCClipper> clipper_;
 };
 

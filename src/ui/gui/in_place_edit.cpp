@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/gui/grid_renderer.h"
+#include "ui/gui/typing_undo.h"
 
 namespace tablora {
 
@@ -53,6 +54,7 @@ InPlaceEdit::InPlaceEdit(wxWindow* grid, const wxRect& rect, unsigned alignment,
       maxRight_(maxRight),
       callbacks_(std::move(callbacks)) {
   SetFont(font);
+  AttachTypingUndo(this);
   Bind(wxEVT_CHAR_HOOK, &InPlaceEdit::OnCharHook, this);
   Bind(wxEVT_TEXT, &InPlaceEdit::OnText, this);
   Bind(wxEVT_KILL_FOCUS, &InPlaceEdit::OnKillFocus, this);

@@ -29,7 +29,16 @@ void DrawMark(wxDC& dc, const RelationLines::Mark& mark) {
   if (mark.ring) dc.DrawCircle(mark.centre.x, mark.centre.y, mark.radius);
 }
 
-std::string Escaped(const std::string& cp936) {
+void AppendPoints(std::string& d, const std::vector<std::pair<RoutePoint, RoutePoint>>& strokes) {
+  for (const auto& [a, b] : strokes) {
+    d += " M " + std::to_string(a.x) + " " + std::to_string(a.y) + " L " + std::to_string(b.x) +
+         " " + std::to_string(b.y);
+  }
+}
+
+}  // namespace
+
+std::string RelationPainter::SvgText(const std::string& cp936) {
   std::string out;
   for (char c : TextCodec::Cp936ToUtf8(cp936)) {
     switch (c) {
@@ -42,15 +51,6 @@ std::string Escaped(const std::string& cp936) {
   }
   return out;
 }
-
-void AppendPoints(std::string& d, const std::vector<std::pair<RoutePoint, RoutePoint>>& strokes) {
-  for (const auto& [a, b] : strokes) {
-    d += " M " + std::to_string(a.x) + " " + std::to_string(a.y) + " L " + std::to_string(b.x) +
-         " " + std::to_string(b.y);
-  }
-}
-
-}  // namespace
 
 void RelationPainter::Draw(wxDC& dc, const RelationLines::Line& line, Look look) {
   const RoutePath& path = line.route.path;
@@ -87,8 +87,8 @@ std::string RelationPainter::Svg(const RelationLines::Line& line, const std::str
   std::string marks;
   AppendPoints(marks, child.strokes);
   AppendPoints(marks, parent.strokes);
-  std::string svg = "<path class=\"relation\" data-from=\"" + Escaped(from) + "\" data-to=\"" +
-                    Escaped(to) + "\" data-key=\"" + Escaped(line.relation.constraintName) +
+  std::string svg = "<path class=\"relation\" data-from=\"" + SvgText(from) + "\" data-to=\"" +
+                    SvgText(to) + "\" data-key=\"" + SvgText(line.relation.constraintName) +
                     "\" d=\"" + d + "\" fill=\"none\" stroke=\"#60708c\" stroke-width=\"1\"/>\n";
   svg += "<path class=\"relation-end\" d=\"" + marks.substr(1) +
          "\" fill=\"none\" stroke=\"#60708c\" stroke-width=\"1\"/>\n";

@@ -22,6 +22,8 @@ class RelationPainter {
   /// and the end marks after it; names code page 936, the text UTF-8.
   static std::string Svg(const RelationLines::Line& line, const std::string& from,
                          const std::string& to);
+  /// `cp936` as UTF-8 text for an SVG attribute (&, <, > and " escaped).
+  static std::string SvgText(const std::string& cp936);
 };
 
 }  // namespace tablora

@@ -12,6 +12,7 @@
 #include "base/gui/wx_text.h"
 #include "base/text_codec.h"
 #include "ui/gui/data_grid.h"
+#include "ui/gui/typing_undo.h"
 
 namespace tablora {
 
@@ -57,6 +58,7 @@ wxWindow* TableEditorSheet::BuildNamePage(wxWindow* book) {
     sizer->Add(new wxStaticText(page, wxID_ANY, U(label)), 0, wxALIGN_CENTER_VERTICAL);
     auto* box = new wxTextCtrl(page, wxID_ANY, "", wxDefaultPosition, wxDefaultSize, style);
     sizer->Add(box, 1, wxEXPAND);
+    AttachTypingUndo(box);
     return box;
   };
   displayName_ = row(u8"请输入表名称:", 0);
@@ -127,6 +129,7 @@ wxWindow* TableEditorSheet::BuildSqlPage(wxWindow* book) {
   auto* page = new wxPanel(book);
   sql_ = new wxTextCtrl(page, wxID_ANY, "", wxDefaultPosition, scroll_bars::StartSize(),
                         wxTE_MULTILINE | wxTE_RICH2 | wxHSCROLL);
+  AttachTypingUndo(sql_);
   auto* update = new wxButton(page, wxID_ANY, U(u8"更新(&U)"));
   extra_ = new wxCheckBox(page, wxID_ANY, U(u8"显示扩展SQL语句"));
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);

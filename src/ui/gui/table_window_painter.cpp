@@ -33,8 +33,9 @@ int CachedTextMeasurer::CharacterWidth(std::string_view character, bool bold) co
     if (width < 0) width = measure();
     return width;
   }
-  const unsigned key =
-      first << 8 | (character.size() > 1 ? static_cast<unsigned char>(character[1]) : 0);
+  unsigned key = 0;  // the character's bytes, at most four
+  for (std::size_t i = 0; i < character.size() && i < 4; ++i)
+    key = key << 8 | static_cast<unsigned char>(character[i]);
   auto it = wide_[bold].find(key);
   if (it == wide_[bold].end()) it = wide_[bold].emplace(key, measure()).first;
   return it->second;
@@ -50,7 +51,7 @@ int CachedTextMeasurer::Width(std::string_view text, bool bold) const {
       ++pos;
       continue;
     }
-    const std::size_t length = gbk::IsLeadByte(byte) && pos + 1 < text.size() ? 2 : 1;
+    const std::size_t length = gbk::CharSize(text, pos);
     width += CharacterWidth(text.substr(pos, length), bold);
     pos += length;
   }
@@ -74,18 +75,31 @@ void TableWindowPainter::Draw(wxDC& dc, const TableSurface& surface, int table, 
                               int y) const {
   const PixelRect rect = surface.Rect(table);
   const SurfaceWindow& window = surface.Window(table);
+  DrawFrameAndGrid(dc, window, x, y, rect.width, rect.height, surface.ClientRect(table),
+                   window.scrollX, window.scrollY);
+  DrawBars(dc, surface.ScrollBars(table), x - rect.x, y - rect.y);
+}
+
+void TableWindowPainter::DrawWhole(wxDC& dc, const SurfaceWindow& window, int x, int y, int width,
+                                   int height) const {
+  const int border = TableWindowContent::kBorder;
+  DrawFrameAndGrid(dc, window, x, y, width, height,
+                   {x + border, y + border, width - 2 * border, height - 2 * border}, 0, 0);
+}
+
+void TableWindowPainter::DrawFrameAndGrid(wxDC& dc, const SurfaceWindow& window, int x, int y,
+                                          int width, int height, const PixelRect& client,
+                                          int scrollX, int scrollY) const {
   const int border = TableWindowContent::kBorder;
   const wxColour back = GridColourToWx(window.grid.Colours().gridBack);
   // The frame: a dark outer line and a light inner one, like a sizable window's.
   dc.SetPen(wxPen(wxColour(64, 64, 64)));
   dc.SetBrush(wxBrush(back));
-  dc.DrawRectangle(x, y, rect.width, rect.height);
+  dc.DrawRectangle(x, y, width, height);
   dc.SetPen(wxPen(wxColour(224, 224, 224)));
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
-  if (rect.width > 2 && rect.height > 2)
-    dc.DrawRectangle(x + 1, y + 1, rect.width - 2, rect.height - 2);
+  if (width > 2 && height > 2) dc.DrawRectangle(x + 1, y + 1, width - 2, height - 2);
 
-  const PixelRect client = surface.ClientRect(table);
   if (client.width > 0 && client.height > 0) {
     GridDrawOptions options;
     options.font = font_;
@@ -98,10 +112,9 @@ void TableWindowPainter::Draw(wxDC& dc, const TableSurface& surface, int table, 
     const int left = x + border;
     const int top = y + border;
     dc.SetLogicalOrigin(origin.x - left, origin.y - top);
-    renderer.Draw(dc, wxSize(client.width, client.height), window.scrollX, window.scrollY);
+    renderer.Draw(dc, wxSize(client.width, client.height), scrollX, scrollY);
     dc.SetLogicalOrigin(origin.x, origin.y);
   }
-  DrawBars(dc, surface.ScrollBars(table), x - rect.x, y - rect.y);
 }
 
 void TableWindowPainter::DrawBars(wxDC& dc, const TableSurface::Bars& bars, int dx, int dy) const {

@@ -29,7 +29,7 @@ class CachedTextMeasurer : public TextMeasurer {
 
  private:
   int Width(std::string_view text, bool bold) const;
-  /// One character: a byte below 0x80, else up to two bytes of code page 936.
+  /// One character: a byte below 0x80, else one character of up to four bytes.
   int CharacterWidth(std::string_view character, bool bold) const;
   wxDC& dc_;
   wxFont font_;
@@ -50,9 +50,14 @@ class TableWindowPainter {
       : font_(font), clipThroughContext_(clipThroughContext), layoutMeasurer_(layoutMeasurer) {}
   /// Draws window `table` of `surface` with its top-left corner at (x, y) of `dc`.
   void Draw(wxDC& dc, const TableSurface& surface, int table, int x, int y) const;
+  /// Draws `window` whole (from its first row, no scroll bars) in a frame of `width` x
+  /// `height` at (x, y): pictures and printouts.
+  void DrawWhole(wxDC& dc, const SurfaceWindow& window, int x, int y, int width, int height) const;
   const wxFont& font() const { return font_; }
 
  private:
+  void DrawFrameAndGrid(wxDC& dc, const SurfaceWindow& window, int x, int y, int width, int height,
+                        const PixelRect& client, int scrollX, int scrollY) const;
   void DrawBars(wxDC& dc, const TableSurface::Bars& bars, int dx, int dy) const;
   wxFont font_;
   bool clipThroughContext_;

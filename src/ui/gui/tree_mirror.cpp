@@ -54,6 +54,9 @@ void TreeMirror::TreeCleared(const TreeModel&) {
 
 void TreeMirror::ItemAdded(const TreeModel& tree, int item) {
   const TreeItem& it = tree.Item(item);
+  if (shown_ && !shown_(item)) return;
+  // A child of an item that is not shown is not shown either.
+  if (it.parent >= 0 && !ControlItem(it.parent).IsOk() && control_->GetRootItem().IsOk()) return;
   const wxString text = to_wx(it.text);
   wxTreeItemId id;
   const wxTreeItemId parent = ControlItem(it.parent);

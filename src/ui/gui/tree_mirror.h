@@ -2,6 +2,7 @@
 
 #include <wx/treectrl.h>
 
+#include <functional>
 #include <vector>
 
 #include "ui/tree_model.h"
@@ -18,6 +19,10 @@ class TreeMirror : public TreeObserver {
   /// Shows `model` (replacing what the control showed) and follows its changes.
   void Attach(TreeModel* model);
   void Detach();
+  /// Only the model items `shown` accepts get control items (their children too); an
+  /// empty filter shows every item. Takes effect when the model is next attached.
+  void SetFilter(std::function<bool(int item)> shown) { shown_ = std::move(shown); }
+  TreeModel* model() const { return model_; }
   /// The model item of a control item, or -1.
   int ModelItem(const wxTreeItemId& id) const;
   /// The control item of a model item (invalid when there is none).
@@ -35,6 +40,7 @@ class TreeMirror : public TreeObserver {
   wxTreeCtrl* control_;
   TreeModel* model_ = nullptr;
   std::vector<wxTreeItemId> ids_;
+  std::function<bool(int item)> shown_;
 };
 
 }  // namespace tablora

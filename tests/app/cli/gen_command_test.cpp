@@ -118,6 +118,27 @@ TEST_F(GenCommand, JavaIntoAFolderAndIntoOneFile) {
             std::string::npos);
 }
 
+TEST_F(GenCommand, EncodingChoosesCodePage936OrUtf8) {
+  const std::pair<const char*, bool> cases[] = {
+      {"", false}, {" --encoding gbk", false}, {" --encoding utf-8", true},
+      {" --encoding UTF-8", true}};
+  for (const auto& [option, utf8] : cases) {
+    for (const char* language : {"c", "cpp", "java"}) {
+      const std::string out = dir / (std::string("enc.") + language);
+      ASSERT_EQ(Gen(std::string(language) + " '" + design + "' '" + out + "' --table Goods" +
+                    option),
+                0)
+          << Log();
+      const std::string bytes = Read(out);
+      const std::string name = utf8 ? u8"商品" : Cp936(u8"商品");
+      EXPECT_NE(bytes.find(name), std::string::npos) << language << option;
+      EXPECT_EQ(utf8, TextCodec::IsUtf8(bytes)) << language << option;
+    }
+  }
+  EXPECT_EQ(Gen("c '" + design + "' '" + (dir / "x.h") + "' --encoding latin1"), 2);
+  EXPECT_NE(Log().find("--encoding takes utf-8 or gbk"), std::string::npos);
+}
+
 TEST_F(GenCommand, BadArgumentsAndMissingInputs) {
   const std::string out = "'" + (dir / "x.h") + "'";
   EXPECT_EQ(Gen(""), 2);

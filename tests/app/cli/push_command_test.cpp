@@ -1,9 +1,15 @@
 // tablora-cli push: a design script written to a database, with the program's questions.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
 #include "app/cli/cli_test.h"
 #include "base/text_file.h"
 #include "db/odbc_connection.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora {
 namespace {
@@ -77,10 +83,64 @@ TEST_F(PushCommand, AnswersDecideTheDrop) {
 }
 
 TEST_F(PushCommand, AccessFilesAreReadOnly) {
-  const testing::CliRun run =
-      Cli("push '" + design + "' '" + TABLORA_SHARED_FIXTURES + "/nwind.mdb' --yes");
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
+  const testing::CliRun run = Cli("push '" + design + "' '" + nwind + "' --yes");
   EXPECT_EQ(1, run.exitCode);
   EXPECT_EQ(u8"MS Access 数据库只能读取, 不能更新到数据库!!\n", run.err);
+}
+
+// A design with characters code page 936 lacks (four-byte GB18030) survives every edge: the
+// script reads and saves back byte for byte, SQLite stores UTF-8, SQL typed reaches the
+// server as typed, and query and import give back what is stored.
+TEST_F(PushCommand, EveryCharacterSurvivesScriptSqliteQueryAndImport) {
+  const std::string script = Fixture("push_cli/every_character.sql");
+  const std::string saved = dir / "saved.sql";
+  testing::CliRun run = Cli("save '" + script + "' '" + saved + "'");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_NE(std::string::npos, Read(saved).find("[Ant\x81\x30\x8B\x30nio \x94\x39\xFC\x36]"));
+  run = Cli("save '" + saved + "' '" + (dir / "again.sql") + "'");
+  EXPECT_EQ(Read(saved), Read(dir / "again.sql"));
+
+  const std::string connection = "Driver=SQLite3;NoCreat=0;Database=" + (dir / "every.db");
+  // SQLite has no extended properties: the comment statements fail after the table is made.
+  run = Cli("push '" + saved + "' '" + connection + "' --yes");
+  ASSERT_NE(std::string::npos, run.err.find(u8"已经写入数据库的表: 订单")) << run.err;
+  const std::string query = "query '" + connection + "' ";
+  struct Case {
+    std::string sql;  ///< as typed (UTF-8)
+    std::string csv;
+  };
+  const Case cases[] = {
+      // The names as SQLite keeps them: UTF-8 bytes, one table only.
+      {"SELECT hex(name) FROM sqlite_master WHERE type = 'table'", "hex(name)\r\nE8AEA2E58D95\r\n"},
+      {u8"SELECT hex(name) FROM pragma_table_info('订单') WHERE cid = 1",
+       "hex(name)\r\n416E74C3B46E696F20F09F9880\r\n"},
+      {u8"INSERT INTO 订单 VALUES (1, 'Ünï 😀', '中文名')", ""},
+      {u8"INSERT INTO 订单 VALUES (2, '€ 𠀀', '英文')", ""},
+      // Bytes that are not UTF-8 (a code page 936 client stored them) come back as they were.
+      {"INSERT INTO [订单] VALUES (3, NULL, CAST(X'D6D0CEC4' AS TEXT))", ""},
+      {u8"SELECT * FROM 订单 WHERE 名称 LIKE '中文%'",
+       u8"id,Antônio 😀,名称\r\n1,Ünï 😀,中文名\r\n"},
+      {u8"SELECT id, [Antônio 😀] FROM [订单] WHERE id = 2", u8"id,Antônio 😀\r\n2,€ 𠀀\r\n"},
+      {u8"SELECT 名称 FROM 订单 WHERE id = 3", u8"名称\r\n中文\r\n"},
+  };
+  for (const Case& c : cases) {
+    run = Cli(query + "\"" + c.sql + "\"");
+    EXPECT_EQ(0, run.exitCode) << c.sql << run.err;
+    EXPECT_EQ(c.csv, run.out) << c.sql;
+  }
+
+  const std::string imported = dir / "imported.sql";
+  run = Cli("import '" + connection + "' '" + imported + "'");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  run = Cli("dump '" + imported + "'");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  const nlohmann::json design = nlohmann::json::parse(run.out);
+  ASSERT_EQ(1u, design["tables"].size());
+  EXPECT_EQ(u8"订单", design["tables"][0]["actualName"]);
+  std::vector<std::string> columns;
+  for (const auto& column : design["tables"][0]["columns"]) columns.push_back(column["actualName"]);
+  EXPECT_EQ((std::vector<std::string>{"id", u8"Antônio 😀", u8"名称"}), columns);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "base/text_codec.h"
 #include "db/db_test_support.h"
 #include "db/odbc_connection.h"
+#include "support/shared_fixtures.h"
 
 namespace tablora::testing {
 namespace {
@@ -99,12 +100,13 @@ TEST_F(QueryCommandTest, ALockedDatabaseSaysSo) {
 // A text holding "=" is a connection string, with or without its last ";"; the MDBTools
 // driver reads it as the MS Access file it names.
 TEST_F(QueryCommandTest, MdbToolsConnectionStringsAreNotFileNames) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
   const std::string sql = "'SELECT TOP 2 OrderID, Freight FROM Orders'";
-  const CliRun file = Cli("query '" + NwindPath() + "' " + sql);
+  const CliRun file = Cli("query '" + nwind + "' " + sql);
   ASSERT_EQ(0, file.exitCode) << file.err;
   EXPECT_EQ("OrderID,Freight\r\n10330,12.7500\r\n10331,10.1900\r\n", file.out);
   for (const std::string& text :
-       {"Driver=MDBTools;DBQ=" + NwindPath(), "Driver=MDBTools;DBQ=" + NwindPath() + ";"}) {
+       {"Driver=MDBTools;DBQ=" + nwind, "Driver=MDBTools;DBQ=" + nwind + ";"}) {
     const CliRun run = Cli("query '" + text + "' " + sql);
     EXPECT_EQ(0, run.exitCode) << text << "\n" << run.err;
     EXPECT_EQ(file.out, run.out) << text;
@@ -112,7 +114,8 @@ TEST_F(QueryCommandTest, MdbToolsConnectionStringsAreNotFileNames) {
 }
 
 TEST_F(QueryCommandTest, NorthwindOrderDetailsHas2155Records) {
-  const CliRun run = Cli("query '" + NwindPath() + "' 'SELECT * FROM [Order Details]'");
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
+  const CliRun run = Cli("query '" + nwind + "' 'SELECT * FROM [Order Details]'");
   ASSERT_EQ(0, run.exitCode) << run.err;
   std::size_t lines = 0;
   for (std::size_t p = run.out.find("\r\n"); p != std::string::npos;

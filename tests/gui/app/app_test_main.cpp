@@ -77,10 +77,24 @@ bool RecordingSession::SaveScript(const std::string& target) {
   return true;
 }
 
+namespace {
+
+/// No test inherits what another left on the main window: scripted prompts die with their
+/// test (a test that stops at a failed assertion skips its own clean-up).
+class ResetBetweenTests : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo&) override {
+    if (MainFrame* frame = wxGetApp().mainFrame()) frame->SetPrompts(nullptr);
+  }
+};
+
+}  // namespace
+
 }  // namespace tablora::testing
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(
+      new tablora::testing::ResetBetweenTests);
   // The recent-file list must not touch the real user's configuration.
   char home[] = "/tmp/tablora_app_test_XXXXXX";
   if (mkdtemp(home) == nullptr) return 1;

@@ -16,11 +16,14 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <regex>
+#include <vector>
 
 #include "app/command_table.h"
 #include "app/gui/command_ids.h"
@@ -647,10 +650,10 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
                                      Script(2, 25)));
   ASSERT_TRUE(OpenQuietly(path));
   ASSERT_TRUE(WaitFor([&] { return Canvas()->surface() && Surface().Count() == 3; }));
-  int t1 = 0;
-  while (t1 < 3 && TheDesign().definitions()[t1].actualName != "t1") ++t1;
-  ASSERT_LT(t1, 3);
-  Canvas()->ToggleWholeBox(t1);
+  ASSERT_TRUE(WaitFor([&] {
+    return !Surface().Window(0).fitDirty && !Surface().Window(1).fitDirty &&
+           !Surface().Window(2).fitDirty;
+  }));
   const std::string png = (dir / "design.png").string();
   const std::string pdf = (dir / "design.pdf").string();
   const std::string svg = (dir / "design.svg").string();
@@ -659,10 +662,21 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
     EXPECT_TRUE(DesignPicture::Export(file, Surface(), Frame().appState(), &error))
         << file << error;
   }
+  // The three windows share the first row; the two of 25 columns are cut on the surface and
+  // drawn whole: as tall as their rows, without the scroll bar's width.
+  ASSERT_EQ(Surface().Rect(2).y, 0);
+  int right = 0;
+  int bottom = 0;
+  for (int i = 0; i < 3; ++i) {
+    const GridModel& grid = Surface().Window(i).grid;
+    right = std::max(right, Surface().Rect(i).x + grid.ContentWidth() + 5);
+    bottom = std::max(bottom, grid.ContentHeight() + 5);
+  }
+  ASSERT_GT(bottom, Surface().Bottom());
   wxImage image;
   ASSERT_TRUE(image.LoadFile(wxString::FromUTF8(png), wxBITMAP_TYPE_PNG));
-  EXPECT_EQ(image.GetWidth(), Surface().Right() + 10);
-  EXPECT_EQ(image.GetHeight(), Surface().Bottom() + 10);
+  EXPECT_EQ(image.GetWidth(), right + 10);
+  EXPECT_EQ(image.GetHeight(), bottom + 10);
   // A window's background at its top-left inside corner, white outside every window.
   const PixelRect first = Surface().Rect(0);
   EXPECT_EQ(image.GetRed(first.x + 3, first.y + 3), 128);
@@ -675,10 +689,26 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
   EXPECT_NE(text.find(u8"用户表"), std::string::npos) << text;
   EXPECT_NE(text.find("t0"), std::string::npos) << text;
   EXPECT_NE(text.find("t1"), std::string::npos) << text;
-  EXPECT_NE(text.find("c24"), std::string::npos) << "t1 is shown whole";
+  const std::size_t lastRow = text.find("c24");
+  ASSERT_NE(lastRow, std::string::npos) << "cut windows are drawn whole";
+  EXPECT_NE(text.find("c24", lastRow + 3), std::string::npos) << "both of them";
   const std::string svgText = ReadBytesOrEmpty(svg);
   EXPECT_NE(svgText.find("<svg"), std::string::npos);
   EXPECT_NE(svgText.find("t0"), std::string::npos);
+  // Each window's grid is clipped where the window is drawn, not at the picture's corner
+  // (a clip at the corner leaves every other window an empty box).
+  const std::regex clipRect(R"re(<rect id="cliprect\d+" x="(-?\d+)" y="(-?\d+)")re");
+  std::vector<wxPoint> clips;
+  for (std::sregex_iterator m(svgText.begin(), svgText.end(), clipRect), end; m != end; ++m) {
+    clips.emplace_back(std::stoi((*m)[1]), std::stoi((*m)[2]));
+  }
+  for (int i = 0; i < 3; ++i) {
+    const PixelRect r = Surface().Rect(i);
+    const int width = Surface().Window(i).grid.ContentWidth() + 5;
+    EXPECT_TRUE(std::any_of(clips.begin(), clips.end(), [&](const wxPoint& c) {
+      return c.x > r.x && c.x < r.x + width && c.y > r.y && c.y < r.y + 30;
+    })) << "window " << i << " has no clip of its own";
+  }
   EXPECT_FALSE(
       DesignPicture::Export((dir / "design.bmp").string(), Surface(), Frame().appState(), &error));
   EXPECT_EQ(TextCodec::Cp936ToUtf8(error), u8"图片文件的扩展名应为 .png, .pdf 或 .svg");
@@ -690,6 +720,23 @@ TEST_F(DesignSurface, PicturesOfTheWholeDesignInEveryFormat) {
           .c_str());
   EXPECT_EQ(rc, 0);
   EXPECT_NE(CommandOutput("pdftotext " + cli + " -").find(u8"用户表"), std::string::npos);
+
+  // A picture taller than 200 inches goes on PDF pages no larger than that, cut between
+  // windows: the window moved far down is whole on the second page.
+  int chinese = 0;
+  while (chinese < 3 && TheDesign().definitions()[chinese].actualName != Cp936(u8"用户表"))
+    ++chinese;
+  ASSERT_LT(chinese, 3);
+  const PixelRect moved = Surface().Rect(chinese);
+  Surface().SetRect(chinese, {moved.x, 25000, moved.width, moved.height});
+  const std::string tall = (dir / "tall.pdf").string();
+  ASSERT_TRUE(DesignPicture::Export(tall, Surface(), Frame().appState(), &error)) << error;
+  const std::string info = CommandOutput("pdfinfo -f 1 -l 2 " + tall);
+  EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+  EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 " + tall + " -").find(u8"用户表"),
+            std::string::npos);
+  EXPECT_NE(CommandOutput("pdftotext -f 2 -l 2 " + tall + " -").find(u8"用户表"),
+            std::string::npos);
 }
 
 TEST_F(DesignSurface, PrintPreviewDrawsThePageScaledToThePaper) {
@@ -723,7 +770,10 @@ TEST_F(DesignSurface, PrintedCellsKeepTheirLastCharacters) {
   ASSERT_TRUE(WaitFor([&] { return !Surface().Window(0).fitDirty; }));
 
   const double scale = 1.5;
-  const wxSize page((Surface().Right() + 20) * scale, (Surface().Bottom() + 20) * scale);
+  // The page's margins, in printer pixels.
+  const int margin = static_cast<int>(DesignPrintout::kMarginMm / 25.4 * 96 * scale);
+  const wxSize page((Surface().Right() + 20) * scale + 2 * margin + 2,
+                    (Surface().Bottom() + 20) * scale + 2 * margin + 2);
   wxBitmap bitmap(page.x, page.y, 24);
   DesignPrintout printout(&Surface(), Frame().appState());
   {
@@ -733,6 +783,8 @@ TEST_F(DesignSurface, PrintedCellsKeepTheirLastCharacters) {
     printout.SetDC(&dc);
     printout.SetPPIPrinter(144, 144);  // 1.5 printer pixels per design pixel
     printout.SetPageSizePixels(page.x, page.y);
+    printout.OnPreparePrinting();
+    ASSERT_EQ(printout.pageCount(), 1);
     ASSERT_TRUE(printout.OnPrintPage(1));
     printout.SetDC(nullptr);
   }
@@ -747,14 +799,14 @@ TEST_F(DesignSurface, PrintedCellsKeepTheirLastCharacters) {
   const int lines = grid.GetRowHeight(1) / lineHeight;
   ASSERT_GT(lines, 1) << "the name is broken into lines";
   const int top = client.y + grid.GetRowHeight(0);
-  const int left = static_cast<int>(client.x * scale) + 2;
-  const int right = static_cast<int>((client.x + grid.GetColumnWidth(0)) * scale) - 3;
+  const int left = margin + static_cast<int>(client.x * scale) + 2;
+  const int right = margin + static_cast<int>((client.x + grid.GetColumnWidth(0)) * scale) - 3;
   int seen = 0;
   for (int line = 0; line < lines; ++line) {
     int most = 0;
     const int lineTop = top + line * lineHeight;
-    for (int y = (lineTop + lineHeight * 0.3) * scale; y < (lineTop + lineHeight * 0.7) * scale;
-         ++y) {
+    for (int y = margin + (lineTop + lineHeight * 0.3) * scale;
+         y < margin + (lineTop + lineHeight * 0.7) * scale; ++y) {
       int runs = 0;
       bool inInk = false;
       for (int x = left; x < right; ++x) {

@@ -22,6 +22,7 @@
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/password_dialog.h"
 #include "db/gui/server_browser_dialog.h"
+#include "doc/gui/dictionary_dialog.h"
 #include "gen/gui/code_kind_dialog.h"
 #include "gen/gui/condition_dialog.h"
 #include "gen/gui/join_dialog.h"
@@ -36,6 +37,7 @@
 #include "ui/gui/colour_dialog.h"
 #include "ui/gui/display_style_sheet.h"
 #include "ui/gui/group_edit_dialog.h"
+#include "ui/gui/print_setup_dialog.h"
 #include "ui/table_commands.h"
 
 namespace tablora::testing {
@@ -177,6 +179,11 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeTheCancelButtonInEveryDial
       {"password", [&] { return new PasswordDialog(&Frame(), prompts, kinds, 0); }, wxID_OK,
        wxID_CANCEL, nullptr},
       {"display styles", [&] { return new DisplayStyleSheet(&Frame(), settings); }, wxID_OK,
+       wxID_CANCEL, nullptr},
+      {"print setup", [&] { return new PrintSetupDialog(&Frame(), PrintChoice{}); }, wxID_OK,
+       wxID_CANCEL, nullptr},
+      {"data dictionary",
+       [&] { return new DictionaryDialog(&Frame(), {"G"}, DictionaryOptions{}); }, wxID_OK,
        wxID_CANCEL, nullptr},
   };
   for (const DialogCase& c : cases) {

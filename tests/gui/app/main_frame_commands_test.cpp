@@ -201,7 +201,7 @@ void CheckEveryMenuItem(RecordingSession* session, const std::set<int>& expected
 TEST(MainFrameCommands, DocumentMenuWithoutDesignFilesEnablesOnlyWhatWorks) {
   ResetToOneDesignWindow();
   Frame().SetSession(nullptr);
-  ASSERT_EQ(Frame().GetMenuBar()->GetMenuCount(), 6u);
+  ASSERT_EQ(Frame().GetMenuBar()->GetMenuCount(), 7u);
   CheckEveryMenuItem(
       nullptr, {cmd::kFileClose, cmd::kExit, cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kWorkBox,
                 cmd::kWindowNew, cmd::kAbout, cmd::kHelp, cmd::kMacroToJava});
@@ -241,7 +241,8 @@ TEST(MainFrameCommands, MenuBarsCarryTheCaptionsAndAccelerators) {
   std::vector<wxString> tops;
   for (size_t i = 0; i < bar->GetMenuCount(); ++i) tops.push_back(bar->GetMenuLabel(i));
   EXPECT_EQ(tops, (std::vector<wxString>{
-                      wxString::FromUTF8(u8"文件(&F)"), wxString::FromUTF8(u8"查看(&V)"),
+                      wxString::FromUTF8(u8"文件(&F)"), wxString::FromUTF8(u8"编辑(&E)"),
+                      wxString::FromUTF8(u8"查看(&V)"),
                       wxString::FromUTF8(u8"产生(&D)"), wxString::FromUTF8(u8"显示(&S)"),
                       wxString::FromUTF8(u8"窗口(&W)"), wxString::FromUTF8(u8"帮助(&H)")}));
   EXPECT_EQ(bar->FindItem(ToWxId(cmd::kNewTable))->GetItemLabel(),
@@ -251,9 +252,9 @@ TEST(MainFrameCommands, MenuBarsCarryTheCaptionsAndAccelerators) {
   EXPECT_EQ(bar->FindItem(ToWxId(cmd::kWorkBox))->GetItemLabel(),
             wxString::FromUTF8(u8"左边工作框(&L)\tCtrl+L"));
   EXPECT_TRUE(bar->FindItem(ToWxId(cmd::kWorkBox))->IsCheckable());
-  EXPECT_EQ(bar->GetMenu(2)->GetMenuItems()[4]->GetItemLabel(),
+  EXPECT_EQ(bar->GetMenu(3)->GetMenuItems()[4]->GetItemLabel(),
             wxString::FromUTF8(u8"产生SQL语句(&A)"));
-  EXPECT_EQ(bar->GetMenu(2)->GetMenuItems()[6]->GetItemLabel(),
+  EXPECT_EQ(bar->GetMenu(3)->GetMenuItems()[6]->GetItemLabel(),
             wxString::FromUTF8(u8"产生注释(B)"));
   EXPECT_EQ(Frame().GetStatusBar()->GetFieldsCount(), 4);
   EXPECT_EQ(Frame().GetStatusBar()->GetStatusText(0),

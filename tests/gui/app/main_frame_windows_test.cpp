@@ -83,7 +83,7 @@ TEST(MainFrameDocuments, MenuAndTitleFollowWhetherADocumentIsOpen) {
   EXPECT_EQ(Frame().GetMenuBar()->FindItem(ToWxId(cmd::kFileOpen))->GetItemLabel(),
             wxString::FromUTF8(u8"打开(&O)...\tCtrl+O"));
   Frame().NewDocument();
-  EXPECT_TRUE(WaitFor([] { return Frame().GetMenuBar()->GetMenuCount() == 6u; }));
+  EXPECT_TRUE(WaitFor([] { return Frame().GetMenuBar()->GetMenuCount() == 7u; }));
 }
 
 TEST(MainFrameDocuments, DesignViewShowsWelcomeUntilTheDesignHasContent) {

@@ -19,6 +19,7 @@
 #include "app/gui/work_box.h"
 #include "app/gui/work_box_commands.h"
 #include "app_test_support.h"
+#include "design_window_fixture.h"
 #include "base/document_titles.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
@@ -49,29 +50,16 @@ std::string Script(int count) {
   return text;
 }
 
-class RemoveTableGui : public ::testing::Test {
+class RemoveTableGui : public DesignWindowFixture {
  protected:
   void SetUp() override {
-    saved = Frame().appState().settings;
+    DesignWindowFixture::SetUp();
     Frame().appState().settings.currentHeaderStyle = 2;
     Frame().appState().settings.currentColumnStyle = 7;
     Frame().appState().designHasContent = false;
     Frame().appState().databaseKind = kSqlServer;
     OpenEmptyDesign(prompts);
   }
-  void TearDown() override {
-    for (wxWindow* w : wxTopLevelWindows) {
-      auto* dialog = dynamic_cast<wxDialog*>(w);
-      if (dialog != nullptr && dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
-    }
-    Frame().SetPrompts(nullptr);
-    Frame().SetSession(nullptr);
-    Frame().appState().settings = saved;
-    Frame().appState().designHasContent = false;
-  }
-
-  DesignCanvas* Canvas() { return Frame().designWindow().Canvas(); }
-  Design& TheDesign() { return *Frame().session()->design(); }
   WorkBoxTrees& Trees() { return *Frame().workBoxCommands().trees(); }
   wxTreeCtrl* Tree(W::Tree which) {
     return which == W::kTableTree ? Frame().workBox().tableTree() : Frame().workBox().groupTree();
@@ -80,12 +68,7 @@ class RemoveTableGui : public ::testing::Test {
   void Open(const std::string& name, int count) {
     const std::string path = (folder.path() / name).string();
     ASSERT_TRUE(TextFile::WriteBytes(path, Script(count)));
-    Frame().FindView(DocumentTitles::DesignView());
-    ASSERT_TRUE(Frame().session()->OpenScript(path));
-    Frame().appState().designHasContent = true;
-    Frame().RefreshDesignViews();
-    ASSERT_TRUE(WaitFor(
-        [&] { return Canvas()->surface() && Canvas()->surface()->Count() == count; }, kLong));
+    OpenScriptFile(path, count);
   }
   /// The items of a tree as the control shows them: "node: item item | node: ..." (UTF-8).
   std::string Shown(W::Tree which) {
@@ -161,8 +144,6 @@ class RemoveTableGui : public ::testing::Test {
     return prompts.questions.empty() ? "" : TextCodec::Cp936ToUtf8(prompts.questions.back());
   }
 
-  Settings saved;
-  ScriptedPrompts prompts;
   wxUIActionSimulator sim;
   TempFolder folder;
   std::size_t asked = 0;  ///< questions seen so far

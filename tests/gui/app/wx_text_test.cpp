@@ -20,10 +20,13 @@ TEST(WxText, BadBytesBecomeQuestionMarksInsteadOfBlankingTheText) {
   EXPECT_EQ(to_wx(""), wxString());
 }
 
-TEST(WxText, CharactersOutsideCodePage936BecomeQuestionMarks) {
-  // A Thai letter: one "?" for each of its three UTF-8 bytes; the rest comes through.
-  EXPECT_EQ(from_wx(wxString::FromUTF8(u8"a\u0E01b") + wxString::FromUTF8(u8"表")),
-            "a???b" + Cp936(u8"表"));
+TEST(WxText, CharactersOutsideCodePage936ComeThroughAsFourByteSequences) {
+  // A Thai letter and a face beyond the basic plane: GB18030's four-byte forms, both ways.
+  const wxString text = wxString::FromUTF8(u8"a\u0E01b😀") + wxString::FromUTF8(u8"表");
+  const std::string core = from_wx(text);
+  EXPECT_EQ(core, "a\x81\x32\xCE\x39" "b\x94\x39\xFC\x36" + Cp936(u8"表"));
+  EXPECT_EQ(to_wx(core), text);
+  EXPECT_EQ(from_wx(wxString::FromUTF8(u8"€")), "\x80");
 }
 
 TEST(WxText, PathsStayUtf8) {
