@@ -28,15 +28,18 @@ struct Segment {
   int boundHi = 0;
   int sideLo = 0;  ///< where the line goes on at the low end: -1 lower pos, +1 higher, 0 ends
   int sideHi = 0;
+  int preferLo = INT_MIN;  ///< next to an end: where it would rather stay, room allowing
+  int preferHi = INT_MAX;
 };
 
 int Sign(int v) { return (v > 0) - (v < 0); }
 
 class Pass {
  public:
+  /// `mending`: only groups where segments that must be apart share a track are placed.
   Pass(const ObstacleGrid& grid, std::vector<RouteNudger::Line>& lines, bool overX, int spacing,
-       int stub)
-      : grid_(grid), lines_(lines), overX_(overX), spacing_(spacing), stub_(stub) {}
+       int stub, bool mending = false)
+      : grid_(grid), lines_(lines), overX_(overX), spacing_(spacing), stub_(stub), mending_(mending) {}
 
   void Run() {
     Collect();
@@ -98,17 +101,16 @@ class Pass {
     if (freeAfter < kLook) s.boundHi -= margin;
     const RoutePath& path = line.path;
     if (overX_) {
-      // Next to an end: at least a pixel, and `stub` where the gap allows, from the window.
+      // Next to an end: at least a pixel from the window, and `stub` where the gap
+      // allows; in a crowded gap the lines take the whole gap rather than one track.
       const auto keepFrom = [&](int edge) {
         const bool windowBefore = edge < s.pos;
-        const int least = windowBefore ? edge + 1 : edge - 1;
-        const int wanted = windowBefore ? edge + stub_ : edge - stub_;
         if (windowBefore) {
-          s.boundLo = std::max(s.boundLo, least);
-          if (wanted <= s.boundHi) s.boundLo = std::max(s.boundLo, wanted);
+          s.boundLo = std::max(s.boundLo, edge + 1);
+          s.preferLo = std::max(s.preferLo, edge + stub_);
         } else {
-          s.boundHi = std::min(s.boundHi, least);
-          if (wanted >= s.boundLo) s.boundHi = std::min(s.boundHi, wanted);
+          s.boundHi = std::min(s.boundHi, edge - 1);
+          s.preferHi = std::min(s.preferHi, edge - stub_);
         }
       };
       if (s.index == 1) keepFrom(path[0].x);
@@ -228,6 +230,7 @@ class Pass {
   /// each drawn towards the middle of its gap (or kept where it is in a wide one).
   void Place(const std::vector<int>& group) {
     const int k = static_cast<int>(group.size());
+    if (mending_ && !SharesTrack(group)) return;
     if (k == 1) {
       const Segment& s = segments_[group[0]];
       Move(s, std::clamp(Wanted(s), s.boundLo, s.boundHi));
@@ -280,16 +283,89 @@ class Pass {
         x[i] = std::clamp(x[i], static_cast<double>(s.boundLo), static_cast<double>(s.boundHi));
       }
     }
-    for (int i = 0; i < k; ++i) {
-      Move(segments_[order[i]], static_cast<int>(std::lround(x[i])));
+    // Rounding may put two segments that must be apart on one track: each goes at least a
+    // pixel past those before it in the order, then back below those after it where its
+    // room ends.
+    std::vector<int> at(k);
+    for (int i = 0; i < k; ++i) at[i] = static_cast<int>(std::lround(x[i]));
+    std::vector<std::vector<int>> before(k);
+    std::vector<std::vector<int>> after(k);
+    for (const auto& [i, j] : apart) {
+      before[j].push_back(i);
+      after[i].push_back(j);
     }
+    for (int j = 0; j < k; ++j) {
+      for (int i : before[j]) at[j] = std::max(at[j], at[i] + 1);
+      at[j] = std::min(at[j], segments_[order[j]].boundHi);
+    }
+    for (int i = k - 1; i >= 0; --i) {
+      for (int j : after[i]) at[i] = std::min(at[i], at[j] - 1);
+      at[i] = std::max(at[i], segments_[order[i]].boundLo);
+    }
+    bool overlap = false;
+    for (const auto& [i, j] : apart) overlap = overlap || at[i] >= at[j];
+    if (overlap) Tracks(order, at);
+    for (int i = 0; i < k; ++i) Move(segments_[order[i]], at[i]);
+  }
+
+  /// Where the order asks more tracks than the gap holds (its chains of segments that must
+  /// be apart run longer than the segments side by side are deep): as few tracks as ever
+  /// run side by side, each segment on the first track free along its extent, the tracks
+  /// spread evenly over the room the group shares.
+  void Tracks(const std::vector<int>& order, std::vector<int>& at) const {
+    const int k = static_cast<int>(order.size());
+    std::vector<int> byStart(k);
+    std::iota(byStart.begin(), byStart.end(), 0);
+    std::sort(byStart.begin(), byStart.end(), [&](int a, int b) {
+      const Segment& s = segments_[order[a]];
+      const Segment& t = segments_[order[b]];
+      return s.lo != t.lo ? s.lo < t.lo : a < b;
+    });
+    std::vector<int> trackEnd;  // the last extent's end on each track
+    std::vector<int> track(k);
+    for (int i : byStart) {
+      const Segment& s = segments_[order[i]];
+      int t = 0;
+      while (t < static_cast<int>(trackEnd.size()) && trackEnd[t] >= s.lo) ++t;
+      if (t == static_cast<int>(trackEnd.size())) trackEnd.push_back(0);
+      trackEnd[t] = s.hi;
+      track[i] = t;
+    }
+    int lo = INT_MIN;
+    int hi = INT_MAX;
+    for (int m : order) {
+      lo = std::max(lo, segments_[m].boundLo);
+      hi = std::min(hi, segments_[m].boundHi);
+    }
+    const int tracks = static_cast<int>(trackEnd.size());
+    for (int i = 0; i < k; ++i) {
+      const Segment& s = segments_[order[i]];
+      const int pos = lo <= hi ? lo + static_cast<int>((track[i] + 0.5) * (hi - lo + 1) / tracks)
+                               : s.boundLo + track[i];
+      at[i] = std::clamp(pos, s.boundLo, s.boundHi);
+    }
+  }
+
+  /// Whether two segments of `group` whose extents overlap run on one track.
+  bool SharesTrack(const std::vector<int>& group) const {
+    for (std::size_t i = 0; i < group.size(); ++i) {
+      for (std::size_t j = i + 1; j < group.size(); ++j) {
+        const Segment& a = segments_[group[i]];
+        const Segment& b = segments_[group[j]];
+        if (a.pos == b.pos && a.lo < b.hi && b.lo < a.hi) return true;
+      }
+    }
+    return false;
   }
 
   /// Where a segment would go alone: the middle of a gap closed on both sides within the
   /// look, else where it is.
   int Wanted(const Segment& s) const {
-    if (s.boundHi - s.boundLo + 1 < kLook) return s.boundLo + (s.boundHi - s.boundLo) / 2;
-    return s.pos;
+    const int lo = std::max(s.boundLo, s.preferLo);
+    const int hi = std::min(s.boundHi, s.preferHi);
+    if (lo > hi) return s.boundLo + (s.boundHi - s.boundLo) / 2;
+    if (hi - lo + 1 < kLook) return lo + (hi - lo) / 2;
+    return std::clamp(s.pos, lo, hi);
   }
 
   void Move(const Segment& s, int pos) {
@@ -303,6 +379,7 @@ class Pass {
   bool overX_;
   int spacing_;
   int stub_;
+  bool mending_;
   std::vector<Segment> segments_;
   std::vector<std::vector<int>> groups_;
 };
@@ -313,6 +390,12 @@ void RouteNudger::Spread(const ObstacleGrid& grid, std::vector<Line>& lines, int
   for (Line& line : lines) Simplify(line.path);
   Pass(grid, lines, true, spacing, stub).Run();
   Pass(grid, lines, false, spacing, stub).Run();
+  // Moving the segments of one direction stretches or shrinks those of the other between
+  // them: where segments come to share a stretch on one track, their group is placed again.
+  for (int round = 0; round < 3; ++round) {
+    Pass(grid, lines, true, spacing, stub, true).Run();
+    Pass(grid, lines, false, spacing, stub, true).Run();
+  }
   for (Line& line : lines) Simplify(line.path);
 }
 

@@ -65,6 +65,14 @@ int LongestOverlap(const RoutePath& a, const RoutePath& b) {
   return longest;
 }
 
+std::string PathText(const RoutePath& path) {
+  std::string text;
+  for (const RoutePoint& p : path) {
+    text += (text.empty() ? "(" : " (") + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
+  }
+  return text;
+}
+
 int Bends(const RoutePath& path) { return std::max(0, static_cast<int>(path.size()) - 2); }
 
 }  // namespace tablora::testing

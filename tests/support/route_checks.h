@@ -17,5 +17,7 @@ std::string LineFaults(const std::vector<PixelRect>& windows, const RouteRequest
 /// cross or touch).
 int LongestOverlap(const RoutePath& a, const RoutePath& b);
 int Bends(const RoutePath& path);
+/// "(x,y) (x,y) ...": a path in a failure message.
+std::string PathText(const RoutePath& path);
 
 }  // namespace tablora::testing
