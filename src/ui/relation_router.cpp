@@ -200,7 +200,7 @@ class Search {
   int Crowding(int e, int length) const {
     const int used = usage_[e];
     if (used == 0) return 0;
-    const int fit = std::max(1, (room_[e] - 2) / std::max(1, options_.spacing));
+    const int fit = std::max(1, (room_[e] - 2) / 3);
     return used >= fit ? (8 * length + options_.bendCost) * (used - fit + 1) : 0;
   }
 
