@@ -10,10 +10,10 @@
 
 #include <algorithm>
 
-#include "app/command_host.h"
 #include "app/design_session.h"
 #include "app/result_grid_model.h"
 #include "base/app_state.h"
+#include "base/commands/command_host.h"
 #include "base/gui/icon_file.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"

@@ -1,4 +1,4 @@
-#include "app/command_registry.h"
+#include "base/commands/command_registry.h"
 
 namespace tablora {
 
