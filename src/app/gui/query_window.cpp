@@ -93,13 +93,13 @@ std::string QueryWindow::sqlText() const { return from_wx(sql_->GetValue()); }
 std::string QueryWindow::countText() const { return from_wx(count_->GetLabel()); }
 
 bool QueryWindow::EnsureConnected() {
-  DesignSession* session = host_.session();
+  DesignContext* session = host_.session();
   DatabaseSession* database = session != nullptr ? session->database() : nullptr;
   return database != nullptr && database->EnsureConnected() && database->state().IsConnected();
 }
 
 void QueryWindow::ShowTableRows(int count, int table) {
-  DesignSession* session = host_.session();
+  DesignContext* session = host_.session();
   Design* design = session != nullptr ? session->design() : nullptr;
   if (design == nullptr || table < 0 || table >= design->tableCount()) return;
   const std::string name = design->RefreshTableDefinitions()[table].actualName;

@@ -4,7 +4,7 @@ namespace tablora {
 
 struct AppState;
 class CommandRegistry;
-class DesignSession;
+class DesignContext;
 class Prompts;
 
 /// What a subsystem's window code sees of the main window: where it registers its command
@@ -15,7 +15,7 @@ class CommandHost {
   virtual AppState& appState() = 0;
   virtual Prompts& prompts() = 0;
   /// The design behind the window, or nullptr while none is set.
-  virtual DesignSession* session() const = 0;
+  virtual DesignContext* session() const = 0;
 
  protected:
   ~CommandHost() = default;

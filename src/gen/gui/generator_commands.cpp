@@ -1,10 +1,10 @@
 #include "gen/gui/generator_commands.h"
 
-#include "app/command_table.h"
-#include "app/design_session.h"
 #include "base/app_state.h"
 #include "base/commands/command_host.h"
+#include "base/commands/command_ids.h"
 #include "base/commands/command_registry.h"
+#include "base/commands/design_context.h"
 #include "gen/code_generation.h"
 #include "gen/gui/options_dialog.h"
 #include "model/design.h"
