@@ -60,6 +60,14 @@ std::unique_ptr<RowCursor> AdoConnection::OpenCursor(const std::string& sql) {
   return std::make_unique<ResultSetCursor>(std::move(result));
 }
 
+std::string AdoConnection::FirstError() const {
+  if (!errors_.empty()) {
+    const DiagnosticRecord& first = errors_.front();
+    return first.state.empty() ? first.description : first.description + " (" + first.state + ")";
+  }
+  return ErrorsText();
+}
+
 std::string AdoConnection::ErrorsText(const std::vector<DiagnosticRecord>& errors) {
   std::string text;
   for (const DiagnosticRecord& e : errors) {

@@ -66,6 +66,8 @@ class AdoConnection {
   std::string ErrorsText() const { return ErrorsText(errors_); }
   static std::string ErrorsText(const std::vector<DiagnosticRecord>& errors);
   const std::vector<DiagnosticRecord>& errors() const { return errors_; }
+  /// The first diagnostic of the last failure ("description (state)"), or ErrorsText().
+  std::string FirstError() const;
 
   const std::string& connectionString() const { return connectionString_; }
   /// The data-link route stores its string here directly.

@@ -32,20 +32,12 @@ std::vector<std::string> CommentExecutor::Statements(const std::string& text, bo
   return statements;
 }
 
-std::string CommentExecutor::LastError(const AdoConnection& connection) {
-  if (!connection.errors().empty()) {
-    const DiagnosticRecord& first = connection.errors().front();
-    return first.state.empty() ? first.description : first.description + " (" + first.state + ")";
-  }
-  return connection.ErrorsText();
-}
-
 CommentRun CommentExecutor::Run(AdoConnection& connection, const std::string& text, bool oracle) {
   CommentRun run;
   for (const std::string& statement : Statements(text, oracle)) {
     ++run.executed;
     if (connection.Execute(statement) != nullptr || IsCommentDrop(statement)) continue;
-    if (run.failed++ == 0) run.firstError = LastError(connection);
+    if (run.failed++ == 0) run.firstError = connection.FirstError();
   }
   return run;
 }

@@ -27,8 +27,6 @@ class CommentExecutor {
   /// Runs every statement of `text` on `connection`; a failing one does not stop the rest.
   static CommentRun Run(AdoConnection& connection, const std::string& text, bool oracle);
 
-  /// The first diagnostic of the connection's last failure, or its whole error text.
-  static std::string LastError(const AdoConnection& connection);
 };
 
 }  // namespace tablora

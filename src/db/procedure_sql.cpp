@@ -1,6 +1,5 @@
 #include "db/procedure_sql.h"
 
-#include "db/schema_import.h"
 #include "model/sql_names.h"
 
 namespace tablora {
@@ -11,7 +10,7 @@ std::string ProcedureSql::ObjectName(const std::string& owner, const std::string
 }
 
 std::string ProcedureSql::TextQuery(const std::string& owner, const std::string& name) {
-  return "exec sp_helptext '" + SchemaImport::Literal(ObjectName(owner, name)) + "'";
+  return "exec sp_helptext '" + sql_names::InsideLiteral(ObjectName(owner, name)) + "'";
 }
 
 std::string ProcedureSql::ParameterQuery(const std::string& owner, const std::string& name) {
@@ -19,13 +18,13 @@ std::string ProcedureSql::ParameterQuery(const std::string& owner, const std::st
          "'Prec'= case when type_name(xtype) = 'uniqueidentifier' then xprec else "
          "OdbcPrec(xtype, length, xprec) end from syscolumns where id in (select id from "
          "sysobjects where id = object_id('" +
-         SchemaImport::Literal(ObjectName(owner, name)) + "')) ";
+         sql_names::InsideLiteral(ObjectName(owner, name)) + "')) ";
 }
 
 std::string ProcedureSql::DropIfExists(const std::string& owner, const std::string& name) {
   const std::string object = ObjectName(owner, name);
   return "IF EXISTS (SELECT name FROM sysobjects WHERE id = object_id('" +
-         SchemaImport::Literal(object) + "') AND type = 'P') DROP PROCEDURE " + object;
+         sql_names::InsideLiteral(object) + "') AND type = 'P') DROP PROCEDURE " + object;
 }
 
 }  // namespace tablora

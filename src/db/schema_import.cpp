@@ -4,7 +4,6 @@
 #include "base/ini_file.h"
 #include "base/text_codec.h"
 #include "db/ado_recordset.h"
-#include "db/comment_executor.h"
 #include "db/comment_rule.h"
 #include "db/connection_state.h"
 #include "db/connection_strings.h"
@@ -81,10 +80,6 @@ SchemaImport::SchemaImport(Design& design, ConnectionState& state, ImportObserve
       accessReader_([](const std::string& path, AccessFileSchema& schema) {
         return AccessFileReader::Read(path, schema);
       }) {}
-
-std::string SchemaImport::Literal(const std::string& name) {
-  return gbk::ReplaceAll(name, "'", "''");
-}
 
 void SchemaImport::Progress(int position) {
   if (observer_ != nullptr) observer_->ProgressChanged(position);
@@ -165,7 +160,7 @@ bool SchemaImport::Run(const ImportRequest& request) {
     if (!ReadTables(tables) ||
         (tables.empty() && SqliteDialect::IsSqlite(connection_->DbmsName()) &&
          !connection_->Query("SELECT COUNT(*) FROM sqlite_master", probe))) {
-      error_ = Cp936(u8"无法读取数据库中的表!\n") + CommentExecutor::LastError(*connection_);
+      error_ = Cp936(u8"无法读取数据库中的表!\n") + connection_->FirstError();
       if (observer_ != nullptr) observer_->ProgressEnded();
       return false;
     }
@@ -311,8 +306,8 @@ void SchemaImport::ReadOracleColumns(TableDesign& table) {
   std::string sql =
       "SELECT COLUMN_NAME, DATA_TYPE, DATA_LENGTH, DATA_DEFAULT, NULLABLE FROM DBA_TAB_COLUMNS "
       "WHERE TABLE_NAME ='" +
-      Literal(table.actualName) + "'";
-  if (!table.owner.empty()) sql += " AND OWNER='" + Literal(table.owner) + "'";
+      sql_names::InsideLiteral(table.actualName) + "'";
+  if (!table.owner.empty()) sql += " AND OWNER='" + sql_names::InsideLiteral(table.owner) + "'";
   AdoRecordset rs(connection_);
   if (!rs.Open(sql)) return;
   for (; !rs.IsEOF(); rs.MoveNext()) {
@@ -390,7 +385,7 @@ void SchemaImport::ReadKeys(std::vector<TableDesign>& tables) {
     // Where two schemas hold a table of one name, the rows say their schema.
     std::string sql =
         sharedNames_.empty() ? kKeyQuery : "SELECT TABLE_SCHEMA," + kKeyQuery.substr(7);
-    if (!all_) sql += " WHERE TABLE_NAME='" + Literal(tables.front().actualName) + "'";
+    if (!all_) sql += " WHERE TABLE_NAME='" + sql_names::InsideLiteral(tables.front().actualName) + "'";
     if (rs.Open(sql + " ORDER by TABLE_NAME")) {
       TableLookup lookup(tables, false, [this](const TableDesign& t, const std::string& s) {
         return SchemaMatches(t, s);
@@ -451,7 +446,7 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
                  "WHERE TABLE_TYPE='TABLE' "
                : "SELECT TABLE_NAME as objname, COMMENTS as description FROM ALL_TAB_COMMENTS "
                  "WHERE TABLE_TYPE='TABLE' AND TABLE_NAME='" +
-                     Literal(tables.front().actualName) + "'";
+                     sql_names::InsideLiteral(tables.front().actualName) + "'";
   }
   // The descriptions of dbo's tables, then (where two schemas hold one name) those of the
   // other owners of such names, each going to its own owner's table.
@@ -470,8 +465,8 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
       sql =
           "SELECT  objname, cast(value as varchar(255)) as description FROM  "
           "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
-          Literal(owner) + "', N'table', default, null, null)";
-      if (!all_) sql += " WHERE objname='" + Literal(tables.front().actualName) + "'";
+          sql_names::InsideLiteral(owner) + "', N'table', default, null, null)";
+      if (!all_) sql += " WHERE objname='" + sql_names::InsideLiteral(tables.front().actualName) + "'";
     }
     AdoRecordset rs(connection_);
     if (!rs.Open(sql)) continue;
@@ -492,8 +487,8 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
     }
   }
   for (TableDesign& table : tables) {
-    const std::string name = Literal(table.actualName);
-    const std::string owner = Literal(Shared(table) ? table.owner : std::string("dbo"));
+    const std::string name = sql_names::InsideLiteral(table.actualName);
+    const std::string owner = sql_names::InsideLiteral(Shared(table) ? table.owner : std::string("dbo"));
     const std::string columnSql =
         kind_ == kOracle
             ? "SELECT COLUMN_NAME as objname, COMMENTS FROM ALL_COL_COMMENTS WHERE TABLE_NAME='" +

@@ -68,9 +68,6 @@ class SchemaImport {
   /// Replaces how MS Access files are read (tests); the default uses AccessFileReader.
   void setAccessReader(AccessReader reader) { accessReader_ = std::move(reader); }
 
-  /// `name` as the inside of a '...' literal (apostrophes doubled).
-  static std::string Literal(const std::string& name);
-
  private:
   bool OpenConnection(const ImportRequest& request);
   /// False when the driver could not list the tables.

@@ -5,9 +5,7 @@
 #include "base/gbk_text.h"
 #include "base/settings.h"
 #include "db/ado_connection.h"
-#include "db/comment_executor.h"
 #include "db/oracle_comments.h"
-#include "db/schema_import.h"
 #include "db/sqlite_dialect.h"
 #include "model/sql_names.h"
 
@@ -28,7 +26,7 @@ std::string SqlServerName(const TableDesign& table) {
 
 std::string TableExistence::SqlServerQuery(const TableDesign& table) {
   return "select * from dbo.sysobjects where id = object_id(N'" +
-         SchemaImport::Literal(SqlServerName(table)) +
+         sql_names::InsideLiteral(SqlServerName(table)) +
          "') and OBJECTPROPERTY(id, N'IsUserTable') = 1";
 }
 
@@ -96,7 +94,7 @@ TableExistence::Result TableExistence::Check(AdoConnection& connection, int data
     }
     // Locked: the catalog would not know either.
     if (SaysLocked(connection.errors())) {
-      if (error != nullptr) *error = CommentExecutor::LastError(connection);
+      if (error != nullptr) *error = connection.FirstError();
       return Result::kUnknown;
     }
   }
@@ -104,7 +102,7 @@ TableExistence::Result TableExistence::Check(AdoConnection& connection, int data
   if (InCatalog(connection, databaseKind, table, found)) {
     return found ? Result::kExists : Result::kMissing;
   }
-  if (error != nullptr) *error = CommentExecutor::LastError(connection);
+  if (error != nullptr) *error = connection.FirstError();
   return Result::kUnknown;
 }
 

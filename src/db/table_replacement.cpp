@@ -3,7 +3,6 @@
 #include "base/gbk_text.h"
 #include "base/settings.h"
 #include "db/ado_connection.h"
-#include "db/comment_executor.h"
 #include "db/sqlite_dialect.h"
 #include "db/table_existence.h"
 
@@ -84,7 +83,7 @@ TableReplacement::Outcome TableReplacement::Run(AdoConnection& connection,
       continue;
     }
     outcome.failedStep = statement.step;
-    outcome.error = CommentExecutor::LastError(connection);
+    outcome.error = connection.FirstError();
     if (inTransaction && connection.Execute("ROLLBACK TRANSACTION") != nullptr) {
       outcome.rolledBack = true;
       outcome.dropped = false;

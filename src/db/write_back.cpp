@@ -223,7 +223,7 @@ WriteBackResult WriteBack::RefreshTable(int tableIndex, ImportObserver* observer
   bool found = false;
   if (!TableExistence::InCatalog(connection, kind, table, found)) {
     Show(Format(u8"无法检查表%s是否存在!\n", table.actualName) +
-         CommentExecutor::LastError(connection));
+         connection.FirstError());
     return WriteBackResult::kFailed;
   }
   if (!found) {
