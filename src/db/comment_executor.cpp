@@ -1,7 +1,7 @@
 #include "db/comment_executor.h"
 
 #include "base/gbk_text.h"
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 
 namespace tablora {
 

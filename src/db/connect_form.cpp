@@ -2,8 +2,8 @@
 
 #include "base/settings.h"
 #include "base/text_codec.h"
-#include "db/connection_strings.h"
-#include "db/odbc_connection.h"
+#include "db/access/connection_strings.h"
+#include "db/access/odbc_connection.h"
 
 namespace tablora {
 

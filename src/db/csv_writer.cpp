@@ -1,7 +1,7 @@
 #include "db/csv_writer.h"
 
 #include "base/text_codec.h"
-#include "db/value_rules.h"
+#include "db/access/value_rules.h"
 
 namespace tablora {
 

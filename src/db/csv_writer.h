@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "db/result_set.h"
+#include "db/access/result_set.h"
 
 namespace tablora {
 

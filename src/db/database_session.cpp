@@ -1,9 +1,9 @@
 #include "db/database_session.h"
 
 #include "base/prompts.h"
+#include "db/access/odbc_connection.h"
 #include "db/connect_form.h"
 #include "db/database_dialogs.h"
-#include "db/odbc_connection.h"
 #include "db/saved_logins.h"
 #include "db/schema_import.h"
 #include "model/design.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "db/connection_state.h"
+#include "db/access/connection_state.h"
 
 namespace tablora {
 

@@ -1,8 +1,8 @@
 #include "db/procedure_import.h"
 
 #include "base/gbk_text.h"
-#include "db/ado_connection.h"
-#include "db/ado_recordset.h"
+#include "db/access/ado_connection.h"
+#include "db/access/ado_recordset.h"
 #include "db/procedure_sql.h"
 
 namespace tablora {

@@ -1,7 +1,7 @@
 #include "db/procedure_update.h"
 
 #include "base/gbk_text.h"
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 #include "db/procedure_sql.h"
 #include "model/procedure_script.h"
 #include "model/script_clauses.h"

@@ -6,10 +6,10 @@
 #include "base/gbk_text.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
+#include "db/access/row_cursor.h"
+#include "db/access/value_rules.h"
 #include "db/result_grid.h"
-#include "db/row_cursor.h"
-#include "db/value_rules.h"
 
 namespace tablora {
 

@@ -5,7 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "db/access_file_reader.h"
+#include "db/access/access_file_reader.h"
 #include "model/table_conflicts.h"
 
 namespace tablora {

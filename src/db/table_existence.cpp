@@ -4,7 +4,7 @@
 
 #include "base/gbk_text.h"
 #include "base/settings.h"
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 #include "db/oracle_comments.h"
 #include "db/sqlite_dialect.h"
 #include "model/sql_names.h"

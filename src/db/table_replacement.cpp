@@ -2,7 +2,7 @@
 
 #include "base/gbk_text.h"
 #include "base/settings.h"
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 #include "db/sqlite_dialect.h"
 #include "db/table_existence.h"
 

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "base/text_codec.h"
-#include "db/access_file_reader.h"
+#include "db/access/access_file_reader.h"
 #include "db/db_test_support.h"
 #include "support/shared_fixtures.h"
 

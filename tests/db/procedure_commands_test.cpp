@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "base/text_codec.h"
+#include "db/access/recording_connection.h"
 #include "db/database_session.h"
 #include "db/db_test_support.h"
-#include "db/recording_connection.h"
 
 namespace tablora {
 namespace {

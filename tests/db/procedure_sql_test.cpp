@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "base/text_codec.h"
+#include "db/access/recording_connection.h"
+#include "db/access/value_rules.h"
 #include "db/db_test_support.h"
 #include "db/procedure_import.h"
 #include "db/procedure_sql.h"
 #include "db/procedure_update.h"
-#include "db/recording_connection.h"
-#include "db/value_rules.h"
 
 namespace tablora {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "base/text_codec.h"
+#include "db/access/recording_connection.h"
+#include "db/access/value_rules.h"
 #include "db/comment_rule.h"
 #include "db/db_test_support.h"
-#include "db/recording_connection.h"
-#include "db/value_rules.h"
 
 namespace tablora {
 namespace {

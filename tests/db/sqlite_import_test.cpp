@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "base/text_codec.h"
-#include "db/ado_recordset.h"
+#include "db/access/ado_recordset.h"
 #include "db/db_test_support.h"
 
 namespace tablora {

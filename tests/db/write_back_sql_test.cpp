@@ -4,9 +4,9 @@
 
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
-#include "db/recording_connection.h"
+#include "db/access/recording_connection.h"
+#include "db/access/value_rules.h"
 #include "db/table_existence.h"
-#include "db/value_rules.h"
 #include "db/write_back_test_support.h"
 
 namespace tablora {

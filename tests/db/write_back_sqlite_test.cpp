@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text_codec.h"
-#include "db/odbc_connection.h"
+#include "db/access/odbc_connection.h"
 #include "db/write_back_test_support.h"
 
 namespace tablora {

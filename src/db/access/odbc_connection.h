@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 
 namespace tablora {
 

@@ -1,4 +1,4 @@
-#include "db/access_file_reader.h"
+#include "db/access/access_file_reader.h"
 
 #include <fcntl.h>
 #include <mdbtools.h>
@@ -13,7 +13,7 @@
 
 #include "base/forked_call.h"
 #include "base/text_codec.h"
-#include "db/value_rules.h"
+#include "db/access/value_rules.h"
 
 namespace tablora {
 

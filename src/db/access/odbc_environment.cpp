@@ -1,4 +1,4 @@
-#include "db/odbc_environment.h"
+#include "db/access/odbc_environment.h"
 
 #include <sql.h>
 #include <sqlext.h>

@@ -1,9 +1,9 @@
-#include "db/ado_recordset.h"
+#include "db/access/ado_recordset.h"
 
 #include "base/prompts.h"
 #include "base/text_codec.h"
-#include "db/ado_connection.h"
-#include "db/value_rules.h"
+#include "db/access/ado_connection.h"
+#include "db/access/value_rules.h"
 
 namespace tablora {
 

@@ -1,4 +1,4 @@
-#include "db/result_set.h"
+#include "db/access/result_set.h"
 
 #include "base/gbk_text.h"
 

@@ -1,4 +1,4 @@
-#include "db/row_cursor.h"
+#include "db/access/row_cursor.h"
 
 namespace tablora {
 

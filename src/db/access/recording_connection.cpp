@@ -1,4 +1,4 @@
-#include "db/recording_connection.h"
+#include "db/access/recording_connection.h"
 
 namespace tablora {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "db/result_set.h"
+#include "db/access/result_set.h"
 
 namespace tablora {
 

@@ -1,4 +1,4 @@
-#include "db/odbc_connection.h"
+#include "db/access/odbc_connection.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -8,11 +8,11 @@
 #include <cstring>
 
 #include "base/text_codec.h"
-#include "db/access_file_reader.h"
-#include "db/connection_strings.h"
-#include "db/odbc_environment.h"
-#include "db/row_cursor.h"
-#include "db/value_rules.h"
+#include "db/access/access_file_reader.h"
+#include "db/access/connection_strings.h"
+#include "db/access/odbc_environment.h"
+#include "db/access/row_cursor.h"
+#include "db/access/value_rules.h"
 
 namespace tablora {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 
 namespace tablora {
 

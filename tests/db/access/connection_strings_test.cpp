@@ -1,4 +1,4 @@
-#include "db/connection_strings.h"
+#include "db/access/connection_strings.h"
 
 #include <gtest/gtest.h>
 

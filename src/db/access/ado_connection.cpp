@@ -1,11 +1,11 @@
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 
 #include <cstdio>
 
 #include "base/prompts.h"
 #include "base/text_codec.h"
-#include "db/connection_strings.h"
-#include "db/row_cursor.h"
+#include "db/access/connection_strings.h"
+#include "db/access/row_cursor.h"
 
 namespace tablora {
 

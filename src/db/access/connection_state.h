@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "db/ado_connection.h"
+#include "db/access/ado_connection.h"
 
 namespace tablora {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "db/ado_connection.h"
-#include "db/result_set.h"
+#include "db/access/ado_connection.h"
+#include "db/access/result_set.h"
 
 namespace tablora {
 

@@ -7,9 +7,9 @@
 #include <chrono>
 
 #include "base/text_codec.h"
-#include "db/ado_recordset.h"
+#include "db/access/ado_recordset.h"
+#include "db/access/value_rules.h"
 #include "db/db_test_support.h"
-#include "db/value_rules.h"
 #include "support/shared_fixtures.h"
 
 namespace tablora {

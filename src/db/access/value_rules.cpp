@@ -1,4 +1,4 @@
-#include "db/value_rules.h"
+#include "db/access/value_rules.h"
 
 #include <sql.h>
 #include <sqlext.h>
