@@ -2,7 +2,7 @@
 
 #include "base/settings.h"
 #include "base/text_codec.h"
-#include "db/oracle_comments.h"
+#include "db/dialects/oracle_comments.h"
 #include "model/sql_server_comments.h"
 
 namespace tablora {

@@ -3,7 +3,7 @@
 #include "base/gbk_text.h"
 #include "db/access/ado_connection.h"
 #include "db/access/ado_recordset.h"
-#include "db/procedure_sql.h"
+#include "db/dialects/procedure_sql.h"
 
 namespace tablora {
 

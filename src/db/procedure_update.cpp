@@ -2,7 +2,7 @@
 
 #include "base/gbk_text.h"
 #include "db/access/ado_connection.h"
-#include "db/procedure_sql.h"
+#include "db/dialects/procedure_sql.h"
 #include "model/procedure_script.h"
 #include "model/script_clauses.h"
 #include "model/sql_cursor.h"

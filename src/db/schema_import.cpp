@@ -8,9 +8,9 @@
 #include "db/access/connection_strings.h"
 #include "db/access/odbc_connection.h"
 #include "db/comment_rule.h"
+#include "db/dialects/sqlite_dialect.h"
 #include "db/procedure_import.h"
 #include "db/schema_types.h"
-#include "db/sqlite_dialect.h"
 #include "model/design.h"
 #include "model/sql_names.h"
 

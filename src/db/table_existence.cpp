@@ -5,8 +5,8 @@
 #include "base/gbk_text.h"
 #include "base/settings.h"
 #include "db/access/ado_connection.h"
-#include "db/oracle_comments.h"
-#include "db/sqlite_dialect.h"
+#include "db/dialects/oracle_comments.h"
+#include "db/dialects/sqlite_dialect.h"
 #include "model/sql_names.h"
 
 namespace tablora {

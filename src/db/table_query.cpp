@@ -1,7 +1,7 @@
 #include "db/table_query.h"
 
 #include "base/settings.h"
-#include "db/sqlite_dialect.h"
+#include "db/dialects/sqlite_dialect.h"
 #include "model/sql_names.h"
 
 namespace tablora {

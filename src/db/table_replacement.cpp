@@ -3,7 +3,7 @@
 #include "base/gbk_text.h"
 #include "base/settings.h"
 #include "db/access/ado_connection.h"
-#include "db/sqlite_dialect.h"
+#include "db/dialects/sqlite_dialect.h"
 #include "db/table_existence.h"
 
 namespace tablora {

@@ -1,4 +1,4 @@
-#include "db/procedure_sql.h"
+#include "db/dialects/procedure_sql.h"
 
 #include "model/sql_names.h"
 

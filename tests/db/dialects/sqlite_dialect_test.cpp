@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "db/sqlite_dialect.h"
+#include "db/dialects/sqlite_dialect.h"
 #include "db/table_replacement.h"
 
 namespace tablora {

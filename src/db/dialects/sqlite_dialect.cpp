@@ -1,4 +1,4 @@
-#include "db/sqlite_dialect.h"
+#include "db/dialects/sqlite_dialect.h"
 
 #include <regex>
 

@@ -1,4 +1,4 @@
-#include "db/oracle_comments.h"
+#include "db/dialects/oracle_comments.h"
 
 #include "base/gbk_text.h"
 #include "model/sql_server_comments.h"
