@@ -10,7 +10,7 @@
 #include "base/prompts.h"
 #include "db/access/odbc_connection.h"
 #include "db/access/recording_connection.h"
-#include "db/query_runner.h"
+#include "db/query/query_runner.h"
 #include "ui/grid_model.h"
 
 namespace tablora {

@@ -9,7 +9,7 @@
 #include "base/text_codec.h"
 #include "db/access/odbc_connection.h"
 #include "db/access/row_cursor.h"
-#include "db/csv_writer.h"
+#include "db/query/csv_writer.h"
 
 namespace tablora::cli {
 

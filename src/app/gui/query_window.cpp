@@ -19,8 +19,8 @@
 #include "base/program_folder.h"
 #include "db/database_session.h"
 #include "db/dialects/sqlite_dialect.h"
-#include "db/query_runner.h"
-#include "db/table_query.h"
+#include "db/query/query_runner.h"
+#include "db/query/table_query.h"
 #include "model/design.h"
 #include "ui/gui/data_grid.h"
 

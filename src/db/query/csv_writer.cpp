@@ -1,4 +1,4 @@
-#include "db/csv_writer.h"
+#include "db/query/csv_writer.h"
 
 #include "base/text_codec.h"
 #include "db/access/value_rules.h"

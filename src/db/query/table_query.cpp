@@ -1,4 +1,4 @@
-#include "db/table_query.h"
+#include "db/query/table_query.h"
 
 #include "base/settings.h"
 #include "db/dialects/sqlite_dialect.h"

@@ -7,10 +7,10 @@
 #include "app/result_grid_model.h"
 #include "base/text_codec.h"
 #include "db/db_test_support.h"
-#include "db/query_runner.h"
-#include "db/table_query.h"
-#include "ui/grid_model.h"
+#include "db/query/query_runner.h"
+#include "db/query/table_query.h"
 #include "support/shared_fixtures.h"
+#include "ui/grid_model.h"
 
 namespace tablora {
 namespace {

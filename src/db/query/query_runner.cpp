@@ -1,4 +1,4 @@
-#include "db/query_runner.h"
+#include "db/query/query_runner.h"
 
 #include <cstdio>
 #include <memory>
@@ -9,7 +9,7 @@
 #include "db/access/ado_connection.h"
 #include "db/access/row_cursor.h"
 #include "db/access/value_rules.h"
-#include "db/result_grid.h"
+#include "db/query/result_grid.h"
 
 namespace tablora {
 
