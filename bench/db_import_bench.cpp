@@ -11,7 +11,7 @@
 #include "base/settings_loader.h"
 #include "db/access/connection_state.h"
 #include "db/access/odbc_connection.h"
-#include "db/schema_import.h"
+#include "db/import/schema_import.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 

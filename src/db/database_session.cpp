@@ -4,8 +4,8 @@
 #include "db/access/odbc_connection.h"
 #include "db/connect_form.h"
 #include "db/database_dialogs.h"
+#include "db/import/schema_import.h"
 #include "db/saved_logins.h"
-#include "db/schema_import.h"
 #include "model/design.h"
 
 namespace tablora {

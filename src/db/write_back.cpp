@@ -12,7 +12,7 @@
 #include "db/database_session.h"
 #include "db/dialects/oracle_comments.h"
 #include "db/dialects/sqlite_dialect.h"
-#include "db/schema_import.h"
+#include "db/import/schema_import.h"
 #include "db/table_existence.h"
 #include "db/table_replacement.h"
 #include "model/design.h"

@@ -15,7 +15,7 @@
 #include "db/access/odbc_connection.h"
 #include "db/access/result_set.h"
 #include "db/access/value_rules.h"
-#include "db/schema_import.h"
+#include "db/import/schema_import.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 #include "support/model_fixture.h"

@@ -10,7 +10,7 @@
 #include "base/text_codec.h"
 #include "db/access/connection_state.h"
 #include "db/access/odbc_connection.h"
-#include "db/schema_import.h"
+#include "db/import/schema_import.h"
 #include "model/script_writer.h"
 #include "model/table_conflicts.h"
 

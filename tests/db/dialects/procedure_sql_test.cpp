@@ -7,7 +7,7 @@
 #include "db/access/value_rules.h"
 #include "db/db_test_support.h"
 #include "db/dialects/procedure_sql.h"
-#include "db/procedure_import.h"
+#include "db/import/procedure_import.h"
 #include "db/procedure_update.h"
 
 namespace tablora {

@@ -1,4 +1,4 @@
-#include "db/comment_rule.h"
+#include "db/import/comment_rule.h"
 
 #include "base/gbk_text.h"
 #include "model/script_clauses.h"

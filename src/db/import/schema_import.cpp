@@ -1,4 +1,4 @@
-#include "db/schema_import.h"
+#include "db/import/schema_import.h"
 
 #include "base/gbk_text.h"
 #include "base/ini_file.h"
@@ -7,10 +7,10 @@
 #include "db/access/connection_state.h"
 #include "db/access/connection_strings.h"
 #include "db/access/odbc_connection.h"
-#include "db/comment_rule.h"
 #include "db/dialects/sqlite_dialect.h"
-#include "db/procedure_import.h"
-#include "db/schema_types.h"
+#include "db/import/comment_rule.h"
+#include "db/import/procedure_import.h"
+#include "db/import/schema_types.h"
 #include "model/design.h"
 #include "model/sql_names.h"
 

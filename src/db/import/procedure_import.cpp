@@ -1,4 +1,4 @@
-#include "db/procedure_import.h"
+#include "db/import/procedure_import.h"
 
 #include "base/gbk_text.h"
 #include "db/access/ado_connection.h"

@@ -3,8 +3,8 @@
 #include "base/text_codec.h"
 #include "db/access/recording_connection.h"
 #include "db/access/value_rules.h"
-#include "db/comment_rule.h"
 #include "db/db_test_support.h"
+#include "db/import/comment_rule.h"
 
 namespace tablora {
 namespace {

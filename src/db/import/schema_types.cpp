@@ -1,4 +1,4 @@
-#include "db/schema_types.h"
+#include "db/import/schema_types.h"
 
 #include "base/settings.h"
 
