@@ -3,7 +3,7 @@
 #include "base/prompts.h"
 #include "base/settings.h"
 #include "base/text_codec.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/procedure_update.h"
 #include "db/write_back.h"
 #include "model/design.h"

@@ -9,7 +9,7 @@
 #include "db/access/connection_strings.h"
 #include "db/comment_executor.h"
 #include "db/comment_script.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/dialects/oracle_comments.h"
 #include "db/dialects/sqlite_dialect.h"
 #include "db/import/schema_import.h"

@@ -5,7 +5,7 @@
 
 #include "base/text_codec.h"
 #include "db/access/recording_connection.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/db_test_support.h"
 
 namespace tablora {

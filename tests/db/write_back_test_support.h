@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/db_test_support.h"
 #include "db/write_back.h"
 

@@ -12,8 +12,8 @@
 
 #include "base/text_file.h"
 #include "db/access/odbc_environment.h"
-#include "db/connect_form.h"
-#include "db/database_dialogs.h"
+#include "db/connect/connect_form.h"
+#include "db/connect/database_dialogs.h"
 #include "db/gui/connect_dialog.h"
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/server_browser_dialog.h"

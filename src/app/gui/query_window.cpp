@@ -17,7 +17,7 @@
 #include "base/gui/icon_file.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/dialects/sqlite_dialect.h"
 #include "db/query/query_runner.h"
 #include "db/query/table_query.h"

@@ -15,7 +15,7 @@
 #include "db/access/ado_recordset.h"
 #include "db/access/connection_strings.h"
 #include "db/access/odbc_connection.h"
-#include "db/database_dialogs.h"
+#include "db/connect/database_dialogs.h"
 
 namespace tablora {
 

@@ -30,7 +30,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "db/access/odbc_connection.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/gui/connect_dialog.h"
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/password_dialog.h"

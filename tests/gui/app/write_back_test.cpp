@@ -12,7 +12,7 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "db/access/odbc_connection.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "db/connect_form.h"
+#include "db/connect/connect_form.h"
 
 #include "base/settings.h"
 #include "base/text_codec.h"

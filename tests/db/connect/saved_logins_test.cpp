@@ -1,4 +1,4 @@
-#include "db/saved_logins.h"
+#include "db/connect/saved_logins.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "db/saved_logins.h"
+#include "db/connect/saved_logins.h"
 
 namespace tablora {
 

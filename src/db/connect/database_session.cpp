@@ -1,11 +1,11 @@
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 
 #include "base/prompts.h"
 #include "db/access/odbc_connection.h"
-#include "db/connect_form.h"
-#include "db/database_dialogs.h"
+#include "db/connect/connect_form.h"
+#include "db/connect/database_dialogs.h"
+#include "db/connect/saved_logins.h"
 #include "db/import/schema_import.h"
-#include "db/saved_logins.h"
 #include "model/design.h"
 
 namespace tablora {

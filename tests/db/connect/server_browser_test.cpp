@@ -1,4 +1,4 @@
-#include "db/server_browser.h"
+#include "db/connect/server_browser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include "app/script_design_session.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "db/connect_form.h"
-#include "db/database_dialogs.h"
+#include "db/connect/connect_form.h"
+#include "db/connect/database_dialogs.h"
 #include "db/db_test_support.h"
 #include "support/shared_fixtures.h"
 
