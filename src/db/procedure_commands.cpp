@@ -5,7 +5,7 @@
 #include "base/text_codec.h"
 #include "db/connect/database_session.h"
 #include "db/procedure_update.h"
-#include "db/write_back.h"
+#include "db/writeback/write_back.h"
 #include "model/design.h"
 
 namespace tablora {

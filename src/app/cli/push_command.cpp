@@ -9,7 +9,7 @@
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
 #include "db/connect/database_session.h"
-#include "db/write_back.h"
+#include "db/writeback/write_back.h"
 
 namespace tablora::cli {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "db/dialects/sqlite_dialect.h"
-#include "db/table_replacement.h"
+#include "db/writeback/table_replacement.h"
 
 namespace tablora {
 namespace {

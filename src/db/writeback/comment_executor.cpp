@@ -1,4 +1,4 @@
-#include "db/comment_executor.h"
+#include "db/writeback/comment_executor.h"
 
 #include "base/gbk_text.h"
 #include "db/access/ado_connection.h"

@@ -1,4 +1,4 @@
-#include "db/table_existence.h"
+#include "db/writeback/table_existence.h"
 
 #include <cstdlib>
 

@@ -5,7 +5,7 @@
 
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "db/write_back_test_support.h"
+#include "db/writeback/write_back_test_support.h"
 
 namespace tablora {
 namespace {

@@ -1,10 +1,10 @@
-#include "db/table_replacement.h"
+#include "db/writeback/table_replacement.h"
 
 #include "base/gbk_text.h"
 #include "base/settings.h"
 #include "db/access/ado_connection.h"
 #include "db/dialects/sqlite_dialect.h"
-#include "db/table_existence.h"
+#include "db/writeback/table_existence.h"
 
 namespace tablora {
 

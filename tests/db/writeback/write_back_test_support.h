@@ -6,7 +6,7 @@
 
 #include "db/connect/database_session.h"
 #include "db/db_test_support.h"
-#include "db/write_back.h"
+#include "db/writeback/write_back.h"
 
 namespace tablora::testing {
 

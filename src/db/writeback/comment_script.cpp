@@ -1,4 +1,4 @@
-#include "db/comment_script.h"
+#include "db/writeback/comment_script.h"
 
 #include "base/settings.h"
 #include "base/text_codec.h"

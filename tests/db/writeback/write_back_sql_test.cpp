@@ -6,8 +6,8 @@
 #include "base/text_codec.h"
 #include "db/access/recording_connection.h"
 #include "db/access/value_rules.h"
-#include "db/table_existence.h"
-#include "db/write_back_test_support.h"
+#include "db/writeback/table_existence.h"
+#include "db/writeback/write_back_test_support.h"
 
 namespace tablora {
 namespace {

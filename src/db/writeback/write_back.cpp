@@ -1,4 +1,4 @@
-#include "db/write_back.h"
+#include "db/writeback/write_back.h"
 
 #include <cstdio>
 
@@ -7,14 +7,14 @@
 #include "base/text_codec.h"
 #include "base/text_file.h"
 #include "db/access/connection_strings.h"
-#include "db/comment_executor.h"
-#include "db/comment_script.h"
 #include "db/connect/database_session.h"
 #include "db/dialects/oracle_comments.h"
 #include "db/dialects/sqlite_dialect.h"
 #include "db/import/schema_import.h"
-#include "db/table_existence.h"
-#include "db/table_replacement.h"
+#include "db/writeback/comment_executor.h"
+#include "db/writeback/comment_script.h"
+#include "db/writeback/table_existence.h"
+#include "db/writeback/table_replacement.h"
 #include "model/design.h"
 #include "model/sql_server_comments.h"
 

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "base/text_codec.h"
-#include "db/write_back_test_support.h"
+#include "db/writeback/write_back_test_support.h"
 #include "support/shared_fixtures.h"
 
 namespace tablora {

@@ -2,7 +2,7 @@
 
 #include "base/text_codec.h"
 #include "db/access/odbc_connection.h"
-#include "db/write_back_test_support.h"
+#include "db/writeback/write_back_test_support.h"
 
 namespace tablora {
 namespace {
