@@ -8,8 +8,8 @@
 #include "base/commands/design_context.h"
 #include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
-#include "db/procedure_colouring.h"
-#include "db/procedure_commands.h"
+#include "db/procedures/procedure_colouring.h"
+#include "db/procedures/procedure_commands.h"
 #include "model/design.h"
 
 namespace tablora {

@@ -8,7 +8,7 @@
 #include "db/db_test_support.h"
 #include "db/dialects/procedure_sql.h"
 #include "db/import/procedure_import.h"
-#include "db/procedure_update.h"
+#include "db/procedures/procedure_update.h"
 
 namespace tablora {
 namespace {

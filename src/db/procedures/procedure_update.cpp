@@ -1,4 +1,4 @@
-#include "db/procedure_update.h"
+#include "db/procedures/procedure_update.h"
 
 #include "base/gbk_text.h"
 #include "db/access/ado_connection.h"

@@ -1,5 +1,5 @@
 // The procedure view's commands: what they keep, send and tell the user.
-#include "db/procedure_commands.h"
+#include "db/procedures/procedure_commands.h"
 
 #include <gtest/gtest.h>
 

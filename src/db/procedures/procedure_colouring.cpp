@@ -1,4 +1,4 @@
-#include "db/procedure_colouring.h"
+#include "db/procedures/procedure_colouring.h"
 
 #include "base/gbk_text.h"
 

@@ -1,10 +1,10 @@
-#include "db/procedure_commands.h"
+#include "db/procedures/procedure_commands.h"
 
 #include "base/prompts.h"
 #include "base/settings.h"
 #include "base/text_codec.h"
 #include "db/connect/database_session.h"
-#include "db/procedure_update.h"
+#include "db/procedures/procedure_update.h"
 #include "db/writeback/write_back.h"
 #include "model/design.h"
 
