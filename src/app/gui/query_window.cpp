@@ -18,9 +18,9 @@
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
 #include "db/connect/database_session.h"
+#include "db/dialects/dialect.h"
 #include "db/dialects/sqlite_dialect.h"
 #include "db/query/query_runner.h"
-#include "db/query/table_query.h"
 #include "model/design.h"
 #include "ui/gui/data_grid.h"
 
@@ -109,7 +109,7 @@ void QueryWindow::ShowTableRows(int count, int table) {
   const int kind = host_.appState().databaseKind;
   const bool limit = connected && SqliteDialect::IsSqlite(
                                       session->database()->state().sharedConnection->DbmsName());
-  const std::string sql = TableQuery::Text(kind, name, count, limit);
+  const std::string sql = Dialect::For(kind, limit).FirstRows(name, count);
   if (!connected) {
     sql_->SetValue(to_wx(sql));
     return;

@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "base/gbk_text.h"
+#include "db/access/ado_connection.h"
 #include "model/sql_cursor.h"
 #include "model/sql_names.h"
 
@@ -84,6 +85,42 @@ std::string QuoteClosingBrackets(const std::string& text) {
 }
 
 }  // namespace
+
+std::string SqliteDialect::QualifiedName(const TableDesign& table) const {
+  return TableName(table.actualName);
+}
+
+std::string SqliteDialect::FirstRows(const std::string& actualName, int count) const {
+  const std::string table = TableName(actualName);
+  if (count == kAllRows) return "SELECT * FROM " + table;
+  return "SELECT * FROM " + table + " LIMIT " + std::to_string(count);
+}
+
+std::string SqliteDialect::DropTable(const TableDesign& table) const {
+  return Adapt(SqlServerDialect::DropTable(table));
+}
+
+void SqliteDialect::AdaptTableScript(std::string& create, std::vector<std::string>& batches) const {
+  std::vector<std::string> constraints;
+  std::vector<std::string> others;
+  for (const std::string& batch : batches) {
+    const std::string adapted = Adapt(batch);
+    std::string list;
+    if (ConstraintList(adapted, list)) {
+      constraints.push_back(list);
+    } else {
+      others.push_back(adapted);
+    }
+  }
+  create = WithConstraints(Adapt(create), constraints);
+  batches = std::move(others);
+}
+
+bool SqliteDialect::CannotRead(AdoConnection& connection) {
+  ResultSet probe;
+  return IsSqlite(connection.DbmsName()) &&
+         !connection.Query("SELECT COUNT(*) FROM sqlite_master", probe);
+}
 
 bool SqliteDialect::IsSqlite(const std::string& dbmsName) {
   return gbk::ToUpperAscii(dbmsName).find("SQLITE") != std::string::npos;

@@ -7,6 +7,7 @@
 #include "db/access/connection_state.h"
 #include "db/access/connection_strings.h"
 #include "db/access/odbc_connection.h"
+#include "db/dialects/dialect.h"
 #include "db/dialects/sqlite_dialect.h"
 #include "db/import/comment_rule.h"
 #include "db/import/procedure_import.h"
@@ -155,11 +156,7 @@ bool SchemaImport::Run(const ImportRequest& request) {
   std::vector<TableDesign> tables;
   sharedNames_.clear();
   if (all_) {
-    // A locked SQLite file answers the table list with no tables: ask it for something.
-    ResultSet probe;
-    if (!ReadTables(tables) ||
-        (tables.empty() && SqliteDialect::IsSqlite(connection_->DbmsName()) &&
-         !connection_->Query("SELECT COUNT(*) FROM sqlite_master", probe))) {
+    if (!ReadTables(tables) || (tables.empty() && SqliteDialect::CannotRead(*connection_))) {
       error_ = Cp936(u8"无法读取数据库中的表!\n") + connection_->FirstError();
       if (observer_ != nullptr) observer_->ProgressEnded();
       return false;
@@ -203,7 +200,7 @@ bool SchemaImport::Run(const ImportRequest& request) {
     for (ColumnDesign& column : table.columns)
       if (column.primaryKey) column.nullable = false;
   Progress(60);
-  if (kind_ == kSqlServer || kind_ == kOracle) ReadComments(tables);
+  if (Dialect::For(kind_).HasComments()) ReadComments(tables);
   Progress(80);
 
   design_.app().databaseKind = kind_;

@@ -1,9 +1,7 @@
 #include "db/writeback/comment_script.h"
 
-#include "base/settings.h"
 #include "base/text_codec.h"
-#include "db/dialects/oracle_comments.h"
-#include "model/sql_server_comments.h"
+#include "db/dialects/dialect.h"
 
 namespace tablora {
 
@@ -18,18 +16,15 @@ const std::string& CommentScript::Header() {
 }
 
 bool CommentScript::HasStatements(int databaseKind) {
-  return databaseKind == kSqlServer || databaseKind == kOracle;
+  return Dialect::For(databaseKind).HasComments();
 }
 
 std::string CommentScript::Build(const std::vector<TableDesign>& tables, int databaseKind,
                                  bool tablesOnly) {
-  if (!HasStatements(databaseKind)) return {};
+  const Dialect& dialect = Dialect::For(databaseKind);
+  if (!dialect.HasComments()) return {};
   std::string text = Header();
-  if (databaseKind == kSqlServer) {
-    BuildSqlServerComments(tables, text, tablesOnly, true, -1);
-  } else {
-    BuildOracleComments(tables, text, tablesOnly, -1);
-  }
+  dialect.AppendComments(tables, text, tablesOnly, true, -1);
   return text;
 }
 

@@ -1,10 +1,8 @@
 #include "db/writeback/table_replacement.h"
 
 #include "base/gbk_text.h"
-#include "base/settings.h"
 #include "db/access/ado_connection.h"
-#include "db/dialects/sqlite_dialect.h"
-#include "db/writeback/table_existence.h"
+#include "db/dialects/dialect.h"
 
 namespace tablora {
 
@@ -37,33 +35,18 @@ std::vector<std::string> TableReplacement::Batches(const std::string& text) {
   return batches;
 }
 
-std::vector<TableReplacement::Statement> TableReplacement::Plan(int databaseKind, bool sqlite,
+std::vector<TableReplacement::Statement> TableReplacement::Plan(const Dialect& dialect,
                                                                 const TableDesign& table,
                                                                 const std::string& tableText,
                                                                 const std::string& extraStatements,
                                                                 bool exists) {
   std::vector<Statement> plan;
-  const bool transactional = databaseKind == kSqlServer;
+  const bool transactional = dialect.ReplacesInTransaction();
   if (transactional) plan.push_back({Step::kBegin, "BEGIN TRANSACTION"});
-  std::string drop = TableExistence::DropStatement(databaseKind, table);
+  const std::string drop = dialect.DropTable(table);
   std::string create = Lf(tableText);
   std::vector<std::string> extra = Batches(Lf(extraStatements));
-  if (sqlite) {
-    drop = SqliteDialect::Adapt(drop);
-    std::vector<std::string> constraints;
-    std::vector<std::string> others;
-    for (const std::string& batch : extra) {
-      const std::string adapted = SqliteDialect::Adapt(batch);
-      std::string list;
-      if (SqliteDialect::ConstraintList(adapted, list)) {
-        constraints.push_back(list);
-      } else {
-        others.push_back(adapted);
-      }
-    }
-    create = SqliteDialect::WithConstraints(SqliteDialect::Adapt(create), constraints);
-    extra = others;
-  }
+  dialect.AdaptTableScript(create, extra);
   if (exists) plan.push_back({Step::kDrop, drop});
   plan.push_back({Step::kCreate, create});
   for (const std::string& batch : extra) plan.push_back({Step::kExtra, batch});

@@ -8,6 +8,7 @@
 namespace tablora {
 
 class AdoConnection;
+class Dialect;
 
 /// Replaces one table of a database by the design's version: the drop of the old table,
 /// the CREATE TABLE text of the table editor and its extra statements (split into batches
@@ -36,9 +37,10 @@ class TableReplacement {
   /// (any case, spaces around it), each batch trimmed, empty ones left out.
   static std::vector<std::string> Batches(const std::string& text);
 
-  /// The statements in the order they are sent. `exists` adds the drop; `sqlite` turns the
-  /// MS SQL Server texts into SQLite's (SqliteDialect).
-  static std::vector<Statement> Plan(int databaseKind, bool sqlite, const TableDesign& table,
+  /// The statements in the order they are sent, inside a transaction where the dialect
+  /// replaces tables in one. `exists` adds the drop; the dialect adapts the MS SQL Server
+  /// texts (Dialect::AdaptTableScript).
+  static std::vector<Statement> Plan(const Dialect& dialect, const TableDesign& table,
                                      const std::string& tableText,
                                      const std::string& extraStatements, bool exists);
 

@@ -8,7 +8,7 @@
 #include "base/text_file.h"
 #include "db/access/connection_strings.h"
 #include "db/connect/database_session.h"
-#include "db/dialects/oracle_comments.h"
+#include "db/dialects/dialect.h"
 #include "db/dialects/sqlite_dialect.h"
 #include "db/import/schema_import.h"
 #include "db/writeback/comment_executor.h"
@@ -16,7 +16,6 @@
 #include "db/writeback/table_existence.h"
 #include "db/writeback/table_replacement.h"
 #include "model/design.h"
-#include "model/sql_server_comments.h"
 
 namespace tablora {
 
@@ -118,17 +117,13 @@ WriteBackResult WriteBack::UpdateComments(bool tablesOnly, int tableIndex) {
 }
 
 WriteBackResult WriteBack::RunComments(bool tablesOnly, int tableIndex) {
-  const int kind = design_.app().databaseKind;
-  if (!CommentScript::HasStatements(kind)) return WriteBackResult::kRefused;
+  const Dialect& dialect = Dialect::For(design_.app().databaseKind);
+  if (!dialect.HasComments()) return WriteBackResult::kRefused;
   const std::vector<TableDesign>& tables = design_.RefreshTableDefinitions();
   std::string text;
-  if (kind == kSqlServer) {
-    BuildSqlServerComments(tables, text, tablesOnly, false, tableIndex);
-  } else {
-    BuildOracleComments(tables, text, tablesOnly, tableIndex);
-  }
-  const CommentRun run =
-      CommentExecutor::Run(*database_.state().sharedConnection, text, kind == kOracle);
+  dialect.AppendComments(tables, text, tablesOnly, false, tableIndex);
+  const CommentRun run = CommentExecutor::Run(*database_.state().sharedConnection, text,
+                                              dialect.CommentsEndWithSemicolon());
   if (run.failed > 0) {
     std::string message = Cp936(u8"有%d条注释语句执行失败!\n第一个错误:\n");
     message.replace(message.find("%d"), 2, std::to_string(run.failed));
@@ -152,15 +147,16 @@ WriteBackResult WriteBack::UpdateTable(int tableIndex) {
   }
   AdoConnection& connection = *database_.state().sharedConnection;
   std::string error;
-  const TableExistence::Result existence = TableExistence::Check(connection, kind, table, &error);
+  const Dialect& dialect = Dialect::For(kind, SqliteDialect::IsSqlite(connection.DbmsName()));
+  const TableExistence::Result existence =
+      TableExistence::Check(connection, dialect, table, &error);
   if (existence == TableExistence::Result::kUnknown) {
     ShowFailure(Format(u8"无法检查表%s是否存在!\n", table.actualName) + error);
     return WriteBackResult::kFailed;
   }
   const bool exists = existence == TableExistence::Result::kExists;
-  const bool sqlite = SqliteDialect::IsSqlite(connection.DbmsName());
   if (exists) {
-    const long long rows = TableExistence::RowCount(connection, kind, sqlite, table);
+    const long long rows = TableExistence::RowCount(connection, dialect, table);
     if (keepTablesWithRows_ && rows != 0) {
       Show(rows > 0 ? Format(u8"表%s %s有 %d 行数据, 没有删除它!", table.displayName,
                              table.actualName, rows)
@@ -175,13 +171,13 @@ WriteBackResult WriteBack::UpdateTable(int tableIndex) {
     if (!prompts_.AskYesNo(Format(question, table.displayName, table.actualName, rows), kCaption))
       return WriteBackResult::kCancelled;
   }
-  const auto plan = TableReplacement::Plan(kind, sqlite, table, editor.tableText(),
+  const auto plan = TableReplacement::Plan(dialect, table, editor.tableText(),
                                            editor.extraStatements(), exists);
   TableReplacement::Outcome outcome = TableReplacement::Run(connection, plan);
-  if (!outcome.ok && outcome.dropped && kind == kSqlServer) {
+  if (!outcome.ok && outcome.dropped && dialect.ReplacesInTransaction()) {
     // A server that ended the transaction itself refuses the rollback: ask what is there.
     outcome.rolledBack =
-        TableExistence::Check(connection, kind, table) == TableExistence::Result::kExists;
+        TableExistence::Check(connection, dialect, table) == TableExistence::Result::kExists;
     outcome.dropped = !outcome.rolledBack;
   }
   if (!outcome.ok) {
@@ -221,7 +217,7 @@ WriteBackResult WriteBack::RefreshTable(int tableIndex, ImportObserver* observer
   AdoConnection& connection = *database_.state().sharedConnection;
   // Reading a table the database lacks would empty the design's table.
   bool found = false;
-  if (!TableExistence::InCatalog(connection, kind, table, found)) {
+  if (!TableExistence::InCatalog(connection, Dialect::For(kind), table, found)) {
     Show(Format(u8"无法检查表%s是否存在!\n", table.actualName) +
          connection.FirstError());
     return WriteBackResult::kFailed;

@@ -7,8 +7,8 @@
 #include "app/result_grid_model.h"
 #include "base/text_codec.h"
 #include "db/db_test_support.h"
+#include "db/dialects/dialect.h"
 #include "db/query/query_runner.h"
-#include "db/query/table_query.h"
 #include "support/shared_fixtures.h"
 #include "ui/grid_model.h"
 
@@ -19,7 +19,7 @@ using testing::ScriptedPrompts;
 
 std::string G(const char* utf8) { return Cp936(utf8); }
 
-TEST(TableQuery, TextsByKindAndServer) {
+TEST(DialectFirstRows, TextsByKindAndServer) {
   struct Case {
     int kind;
     const char* name;
@@ -29,19 +29,19 @@ TEST(TableQuery, TextsByKindAndServer) {
   } cases[] = {
       {kSqlServer, "Users", 1, false, "SELECT TOP 1 * FROM [Users]"},
       {kAccess, "Order Details", 10, false, "SELECT TOP 10 * FROM [Order Details]"},
-      {kSqlServer, "Users", TableQuery::kAll, false, "SELECT * FROM [Users]"},
+      {kSqlServer, "Users", Dialect::kAllRows, false, "SELECT * FROM [Users]"},
       {kSqlServer, "a]b", 1, false, "SELECT TOP 1 * FROM [a]]b]"},
       // SQLite reads no "]" inside brackets.
       {kSqlServer, "a]b", 1, true, "SELECT * FROM \"a]b\" LIMIT 1"},
-      {kSqlServer, "Users", TableQuery::kAll, true, "SELECT * FROM [Users]"},
+      {kSqlServer, "Users", Dialect::kAllRows, true, "SELECT * FROM [Users]"},
       {kOracle, "USERS", 1, false, "SELECT * FROM \"USERS\" WHERE rownum < 2"},
       {kOracle, "USERS", 10, true, "SELECT * FROM \"USERS\" WHERE rownum < 11"},
-      {kOracle, "A\"B", TableQuery::kAll, false, "SELECT * FROM \"A\"\"B\""},
+      {kOracle, "A\"B", Dialect::kAllRows, false, "SELECT * FROM \"A\"\"B\""},
       // The second byte of 乗 (0x81 0x5D) is the byte of "]": it is not doubled.
       {kSqlServer, "\x81\x5D]", 1, false, "SELECT TOP 1 * FROM [\x81\x5D]]]"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(c.text, TableQuery::Text(c.kind, c.name, c.count, c.limit)) << c.text;
+    EXPECT_EQ(c.text, Dialect::For(c.kind, c.limit).FirstRows(c.name, c.count)) << c.text;
 }
 
 TEST(QueryRunner, PlainSelectsAreTheTextsRunTwice) {
@@ -197,11 +197,11 @@ TEST(QueryRunnerAccess, NorthwindRecordQueries) {
   ScriptedPrompts prompts;
   GridModel grid;
   ResultGridModel result(grid);
-  for (const auto& [count, shown] : {std::pair{1, 1}, {10, 10}, {TableQuery::kAll, 2155}}) {
+  for (const auto& [count, shown] : {std::pair{1, 1}, {10, 10}, {Dialect::kAllRows, 2155}}) {
     prompts.yesNoAnswers = {true};
     const QueryOutcome outcome =
         QueryRunner(db, prompts)
-            .Run(TableQuery::Text(kAccess, "Order Details", count, false), result);
+            .Run(Dialect::For(kAccess).FirstRows("Order Details", count), result);
     EXPECT_EQ(shown, outcome.count) << count;
     EXPECT_EQ(shown, outcome.shown);
     EXPECT_EQ(shown + 1, grid.GetRowCount());

@@ -6,7 +6,7 @@
 #include "base/text_codec.h"
 #include "db/access/recording_connection.h"
 #include "db/access/value_rules.h"
-#include "db/writeback/table_existence.h"
+#include "db/dialects/dialect.h"
 #include "db/writeback/write_back_test_support.h"
 
 namespace tablora {
@@ -66,7 +66,7 @@ std::string Sent(const Case& c) {
       ResultSet one;
       one.columns.push_back({"id", ado::kInteger, 0, 0, false});
       one.rows.push_back({ResultCell{"1", false}});
-      db.Answer(TableExistence::SqlServerQuery(table), one);
+      db.Answer(Dialect::For(kSqlServer).ExistenceQuery(table), one);
     }
   }
   if (c.failRollback) db.Fail("ROLLBACK TRANSACTION");
