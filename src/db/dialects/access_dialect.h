@@ -12,6 +12,14 @@ class AccessDialect : public SqlServerDialect {
   bool HasComments() const override { return false; }
   void AppendComments(const std::vector<TableDesign>& tables, std::string& output,
                       bool tablesOnly, bool forScript, int tableIndex) const override {}
+  std::string TableCommentsQuery(const std::string& owner,
+                                 const std::string* oneTable) const override {
+    return {};
+  }
+  std::string ColumnCommentsQuery(const std::string& owner,
+                                  const std::string& actualName) const override {
+    return {};
+  }
   bool ReplacesInTransaction() const override { return false; }
 };
 

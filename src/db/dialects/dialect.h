@@ -19,9 +19,10 @@ class Dialect {
 
   virtual ~Dialect() = default;
 
-  /// The dialect of `databaseKind` (kSqlServer, kAccess, kOracle); `sqliteServer` when the
-  /// server behind the connection is SQLite (SqliteDialect::IsSqlite), which any kind but
-  /// Oracle may reach through a connection string.
+  /// The dialect of `databaseKind` (kSqlServer, kAccess, kOracle; another kind speaks MS SQL
+  /// Server without comments and transaction); `sqliteServer` when the server behind the
+  /// connection is SQLite (SqliteDialect::IsSqlite), which any kind but Oracle may reach
+  /// through a connection string.
   static const Dialect& For(int databaseKind, bool sqliteServer = false);
 
   /// The owner statements name the table with.
@@ -47,6 +48,21 @@ class Dialect {
                               bool tablesOnly, bool forScript, int tableIndex) const {}
   /// True when each comment statement ends with a ";" the driver must not be sent.
   virtual bool CommentsEndWithSemicolon() const { return false; }
+  /// The query whose rows ("objname", "description") hold the table comments of `owner`'s
+  /// tables, or of the one table `oneTable` names (nullptr: all of them); empty for the kinds
+  /// without comments.
+  virtual std::string TableCommentsQuery(const std::string& owner,
+                                         const std::string* oneTable) const {
+    return {};
+  }
+  /// The query whose rows ("objname", "COMMENTS") hold the column comments of a table.
+  virtual std::string ColumnCommentsQuery(const std::string& owner,
+                                          const std::string& actualName) const {
+    return {};
+  }
+  /// True when comments are read owner by owner, so that a name two owners hold takes the
+  /// comments of its own owner.
+  virtual bool CommentsByOwner() const { return false; }
 
   /// True when a table is dropped and created again inside one transaction.
   virtual bool ReplacesInTransaction() const { return false; }

@@ -26,4 +26,19 @@ void OracleDialect::AppendComments(const std::vector<TableDesign>& tables, std::
   BuildOracleComments(tables, output, tablesOnly, tableIndex);
 }
 
+std::string OracleDialect::TableCommentsQuery(const std::string& owner,
+                                              const std::string* oneTable) const {
+  const std::string all =
+      "SELECT TABLE_NAME as objname, COMMENTS as description FROM ALL_TAB_COMMENTS "
+      "WHERE TABLE_TYPE='TABLE' ";
+  if (oneTable == nullptr) return all;
+  return all + "AND TABLE_NAME='" + sql_names::InsideLiteral(*oneTable) + "'";
+}
+
+std::string OracleDialect::ColumnCommentsQuery(const std::string& owner,
+                                               const std::string& actualName) const {
+  return "SELECT COLUMN_NAME as objname, COMMENTS FROM ALL_COL_COMMENTS WHERE TABLE_NAME='" +
+         sql_names::InsideLiteral(actualName) + "'";
+}
+
 }  // namespace tablora

@@ -18,6 +18,12 @@ class OracleDialect : public Dialect {
   void AppendComments(const std::vector<TableDesign>& tables, std::string& output,
                       bool tablesOnly, bool forScript, int tableIndex) const override;
   bool CommentsEndWithSemicolon() const override { return true; }
+  /// ALL_TAB_COMMENTS, whatever the owner.
+  std::string TableCommentsQuery(const std::string& owner,
+                                 const std::string* oneTable) const override;
+  /// ALL_COL_COMMENTS by table name, whatever the owner.
+  std::string ColumnCommentsQuery(const std::string& owner,
+                                  const std::string& actualName) const override;
 };
 
 }  // namespace tablora

@@ -34,4 +34,22 @@ void SqlServerDialect::AppendComments(const std::vector<TableDesign>& tables, st
   BuildSqlServerComments(tables, output, tablesOnly, forScript, tableIndex);
 }
 
+std::string SqlServerDialect::TableCommentsQuery(const std::string& owner,
+                                                 const std::string* oneTable) const {
+  std::string sql =
+      "SELECT  objname, cast(value as varchar(255)) as description FROM  "
+      "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
+      sql_names::InsideLiteral(owner) + "', N'table', default, null, null)";
+  if (oneTable != nullptr) sql += " WHERE objname='" + sql_names::InsideLiteral(*oneTable) + "'";
+  return sql;
+}
+
+std::string SqlServerDialect::ColumnCommentsQuery(const std::string& owner,
+                                                  const std::string& actualName) const {
+  return "SELECT  objname, cast(value as varchar(255)) as COMMENTS FROM   "
+         "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
+         sql_names::InsideLiteral(owner) + "', N'table', N'" +
+         sql_names::InsideLiteral(actualName) + "', N'column', default)";
+}
+
 }  // namespace tablora

@@ -21,6 +21,12 @@ class SqlServerDialect : public Dialect {
   /// The extended-property statements; a script file gets a "GO" after each table's.
   void AppendComments(const std::vector<TableDesign>& tables, std::string& output,
                       bool tablesOnly, bool forScript, int tableIndex) const override;
+  /// The extended properties "MS_Description" of the owner's tables.
+  std::string TableCommentsQuery(const std::string& owner,
+                                 const std::string* oneTable) const override;
+  std::string ColumnCommentsQuery(const std::string& owner,
+                                  const std::string& actualName) const override;
+  bool CommentsByOwner() const override { return true; }
   bool ReplacesInTransaction() const override { return true; }
 };
 

@@ -437,18 +437,12 @@ void SchemaImport::ReadKeysFromCatalog(std::vector<TableDesign>& tables) {
 }
 
 void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
-  std::string sql;
-  if (kind_ == kOracle) {
-    sql = all_ ? "SELECT TABLE_NAME as objname, COMMENTS as description FROM ALL_TAB_COMMENTS "
-                 "WHERE TABLE_TYPE='TABLE' "
-               : "SELECT TABLE_NAME as objname, COMMENTS as description FROM ALL_TAB_COMMENTS "
-                 "WHERE TABLE_TYPE='TABLE' AND TABLE_NAME='" +
-                     sql_names::InsideLiteral(tables.front().actualName) + "'";
-  }
+  const Dialect& dialect = Dialect::For(kind_);
+  const bool byOwner = dialect.CommentsByOwner();
   // The descriptions of dbo's tables, then (where two schemas hold one name) those of the
   // other owners of such names, each going to its own owner's table.
   std::vector<std::string> owners = {"dbo"};
-  if (kind_ != kOracle) {
+  if (byOwner) {
     for (const TableDesign& table : tables) {
       if (!Shared(table)) continue;
       bool listed = false;
@@ -458,13 +452,8 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
     }
   }
   for (const std::string& owner : owners) {
-    if (kind_ != kOracle) {
-      sql =
-          "SELECT  objname, cast(value as varchar(255)) as description FROM  "
-          "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
-          sql_names::InsideLiteral(owner) + "', N'table', default, null, null)";
-      if (!all_) sql += " WHERE objname='" + sql_names::InsideLiteral(tables.front().actualName) + "'";
-    }
+    const std::string sql =
+        dialect.TableCommentsQuery(owner, all_ ? nullptr : &tables.front().actualName);
     AdoRecordset rs(connection_);
     if (!rs.Open(sql)) continue;
     for (; !rs.IsEOF(); rs.MoveNext()) {
@@ -475,7 +464,7 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
       TableDesign* target = nullptr;
       for (TableDesign& table : tables) {
         if (!gbk::EqualsIgnoreCase(table.actualName, name)) continue;
-        if (kind_ == kOracle || !Shared(table) || SameTable(table.owner, name, owner, name)) {
+        if (!byOwner || !Shared(table) || SameTable(table.owner, name, owner, name)) {
           target = &table;
           break;
         }
@@ -484,15 +473,8 @@ void SchemaImport::ReadComments(std::vector<TableDesign>& tables) {
     }
   }
   for (TableDesign& table : tables) {
-    const std::string name = sql_names::InsideLiteral(table.actualName);
-    const std::string owner = sql_names::InsideLiteral(Shared(table) ? table.owner : std::string("dbo"));
-    const std::string columnSql =
-        kind_ == kOracle
-            ? "SELECT COLUMN_NAME as objname, COMMENTS FROM ALL_COL_COMMENTS WHERE TABLE_NAME='" +
-                  name + "'"
-            : "SELECT  objname, cast(value as varchar(255)) as COMMENTS FROM   "
-              "::fn_listextendedproperty (N'MS_Description', N'user', N'" +
-                  owner + "', N'table', N'" + name + "', N'column', default)";
+    const std::string columnSql = dialect.ColumnCommentsQuery(
+        Shared(table) ? table.owner : std::string("dbo"), table.actualName);
     AdoRecordset columns(connection_);
     if (!columns.Open(columnSql)) continue;
     for (; !columns.IsEOF(); columns.MoveNext()) {
