@@ -10,8 +10,8 @@ class AccessDialect : public SqlServerDialect {
  public:
   std::string ExistenceQuery(const TableDesign& table) const override { return {}; }
   bool HasComments() const override { return false; }
-  void AppendComments(const std::vector<TableDesign>& tables, std::string& output,
-                      bool tablesOnly, bool forScript, int tableIndex) const override {}
+  void AppendComments(const std::vector<TableDesign>& tables, std::string& output, bool tablesOnly,
+                      bool forScript, int tableIndex) const override {}
   std::string TableCommentsQuery(const std::string& owner,
                                  const std::string* oneTable) const override {
     return {};

@@ -15,8 +15,8 @@ class OracleDialect : public Dialect {
   /// DROP TABLE "owner"."name".
   std::string DropTable(const TableDesign& table) const override;
   bool HasComments() const override { return true; }
-  void AppendComments(const std::vector<TableDesign>& tables, std::string& output,
-                      bool tablesOnly, bool forScript, int tableIndex) const override;
+  void AppendComments(const std::vector<TableDesign>& tables, std::string& output, bool tablesOnly,
+                      bool forScript, int tableIndex) const override;
   bool CommentsEndWithSemicolon() const override { return true; }
   /// ALL_TAB_COMMENTS, whatever the owner.
   std::string TableCommentsQuery(const std::string& owner,

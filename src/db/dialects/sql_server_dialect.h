@@ -19,8 +19,8 @@ class SqlServerDialect : public Dialect {
   std::string DropTable(const TableDesign& table) const override;
   bool HasComments() const override { return true; }
   /// The extended-property statements; a script file gets a "GO" after each table's.
-  void AppendComments(const std::vector<TableDesign>& tables, std::string& output,
-                      bool tablesOnly, bool forScript, int tableIndex) const override;
+  void AppendComments(const std::vector<TableDesign>& tables, std::string& output, bool tablesOnly,
+                      bool forScript, int tableIndex) const override;
   /// The extended properties "MS_Description" of the owner's tables.
   std::string TableCommentsQuery(const std::string& owner,
                                  const std::string* oneTable) const override;

@@ -382,7 +382,8 @@ void SchemaImport::ReadKeys(std::vector<TableDesign>& tables) {
     // Where two schemas hold a table of one name, the rows say their schema.
     std::string sql =
         sharedNames_.empty() ? kKeyQuery : "SELECT TABLE_SCHEMA," + kKeyQuery.substr(7);
-    if (!all_) sql += " WHERE TABLE_NAME='" + sql_names::InsideLiteral(tables.front().actualName) + "'";
+    if (!all_)
+      sql += " WHERE TABLE_NAME='" + sql_names::InsideLiteral(tables.front().actualName) + "'";
     if (rs.Open(sql + " ORDER by TABLE_NAME")) {
       TableLookup lookup(tables, false, [this](const TableDesign& t, const std::string& s) {
         return SchemaMatches(t, s);

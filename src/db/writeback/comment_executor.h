@@ -26,7 +26,6 @@ class CommentExecutor {
 
   /// Runs every statement of `text` on `connection`; a failing one does not stop the rest.
   static CommentRun Run(AdoConnection& connection, const std::string& text, bool oracle);
-
 };
 
 }  // namespace tablora

@@ -12,8 +12,7 @@ namespace tablora {
 long long TableExistence::RowCount(AdoConnection& connection, const Dialect& dialect,
                                    const TableDesign& table) {
   ResultSet rows;
-  if (!connection.Query(dialect.CountRows(table), rows) || rows.rows.empty() ||
-      rows.IsNull(0, 0))
+  if (!connection.Query(dialect.CountRows(table), rows) || rows.rows.empty() || rows.IsNull(0, 0))
     return -1;
   const std::string& text = rows.Text(0, 0);
   char* end = nullptr;

@@ -24,8 +24,8 @@ class TableExistence {
   static long long RowCount(AdoConnection& connection, const Dialect& dialect,
                             const TableDesign& table);
   /// True when the catalog rows of SQLTables hold the table.
-  static bool InCatalog(AdoConnection& connection, const Dialect& dialect,
-                        const TableDesign& table, bool& found);
+  static bool InCatalog(AdoConnection& connection, const Dialect& dialect, const TableDesign& table,
+                        bool& found);
 };
 
 }  // namespace tablora

@@ -171,8 +171,8 @@ WriteBackResult WriteBack::UpdateTable(int tableIndex) {
     if (!prompts_.AskYesNo(Format(question, table.displayName, table.actualName, rows), kCaption))
       return WriteBackResult::kCancelled;
   }
-  const auto plan = TableReplacement::Plan(dialect, table, editor.tableText(),
-                                           editor.extraStatements(), exists);
+  const auto plan =
+      TableReplacement::Plan(dialect, table, editor.tableText(), editor.extraStatements(), exists);
   TableReplacement::Outcome outcome = TableReplacement::Run(connection, plan);
   if (!outcome.ok && outcome.dropped && dialect.ReplacesInTransaction()) {
     // A server that ended the transaction itself refuses the rollback: ask what is there.
@@ -218,8 +218,7 @@ WriteBackResult WriteBack::RefreshTable(int tableIndex, ImportObserver* observer
   // Reading a table the database lacks would empty the design's table.
   bool found = false;
   if (!TableExistence::InCatalog(connection, Dialect::For(kind), table, found)) {
-    Show(Format(u8"无法检查表%s是否存在!\n", table.actualName) +
-         connection.FirstError());
+    Show(Format(u8"无法检查表%s是否存在!\n", table.actualName) + connection.FirstError());
     return WriteBackResult::kFailed;
   }
   if (!found) {
