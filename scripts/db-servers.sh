@@ -5,7 +5,8 @@
 #   scripts/db-servers.sh stop DIR    stops both and removes DIR
 # The servers listen on 127.0.0.1 only, on the ports TABLORA_PG_PORT (55432) and
 # TABLORA_MYSQL_PORT (53306), with a database "tablora" and a user "tablora" (password
-# "tablora") that the ODBC drivers log in as over TCP.
+# "tablora") that the ODBC drivers log in as over TCP. The user may create databases of its
+# own (on MariaDB those whose names start with "tablora"), so a test can have one to itself.
 set -euo pipefail
 action=${1:?start or stop}
 dir=${2:?folder for the servers}
@@ -47,7 +48,7 @@ as_postgres "$pg_bin/initdb" -D "$dir/pg" -E UTF8 --locale=C.UTF-8 -U postgres \
 as_postgres "$pg_bin/pg_ctl" -D "$dir/pg" -l "$dir/pg/server.log" -w \
   -o "-p $pg_port -k $dir/pg -c listen_addresses=127.0.0.1 -c fsync=off" start >/dev/null
 as_postgres "$pg_bin/psql" -h "$dir/pg" -p "$pg_port" -U postgres -q -v ON_ERROR_STOP=1 \
-  -c "CREATE USER tablora PASSWORD 'tablora'" -c "CREATE DATABASE tablora OWNER tablora"
+  -c "CREATE USER tablora PASSWORD 'tablora' CREATEDB" -c "CREATE DATABASE tablora OWNER tablora"
 
 # MariaDB: a server of its own, root only through the socket.
 mariadb-install-db --no-defaults --user="$(id -un)" --datadir="$dir/my" \
@@ -62,7 +63,7 @@ done
 mariadb --no-defaults --socket="$dir/my/s.sock" -uroot -e "
   CREATE DATABASE tablora CHARACTER SET utf8mb4;
   CREATE USER 'tablora'@'127.0.0.1' IDENTIFIED BY 'tablora';
-  GRANT ALL ON tablora.* TO 'tablora'@'127.0.0.1';"
+  GRANT ALL ON \`tablora%\`.* TO 'tablora'@'127.0.0.1';"
 
 cat >"$dir/servers.env" <<ENV
 TABLORA_PG_CONNECT='Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=$pg_port;Database=tablora;Uid=tablora;Pwd=tablora'
