@@ -39,7 +39,12 @@ class Pass {
   /// `mending`: only groups where segments that must be apart share a track are placed.
   Pass(const ObstacleGrid& grid, std::vector<RouteNudger::Line>& lines, bool overX, int spacing,
        int stub, bool mending = false)
-      : grid_(grid), lines_(lines), overX_(overX), spacing_(spacing), stub_(stub), mending_(mending) {}
+      : grid_(grid),
+        lines_(lines),
+        overX_(overX),
+        spacing_(spacing),
+        stub_(stub),
+        mending_(mending) {}
 
   void Run() {
     Collect();
@@ -74,7 +79,8 @@ class Pass {
         const int afterB = j + 2;
         const int lowNeighbour = aIsLow ? beforeA : afterB;
         const int highNeighbour = aIsLow ? afterB : beforeA;
-        s.sideLo = lowNeighbour >= 0 && lowNeighbour < n ? Sign(Pos(path[lowNeighbour]) - s.pos) : 0;
+        s.sideLo =
+            lowNeighbour >= 0 && lowNeighbour < n ? Sign(Pos(path[lowNeighbour]) - s.pos) : 0;
         s.sideHi =
             highNeighbour >= 0 && highNeighbour < n ? Sign(Pos(path[highNeighbour]) - s.pos) : 0;
         Bounds(line, n, s);
@@ -180,7 +186,8 @@ class Pass {
       const Segment& s = segments_[a];
       const Segment& t = segments_[b];
       if (s.pos != t.pos) return s.pos < t.pos;
-      if (s.sideLo + s.sideHi != t.sideLo + t.sideHi) return s.sideLo + s.sideHi < t.sideLo + t.sideHi;
+      if (s.sideLo + s.sideHi != t.sideLo + t.sideHi)
+        return s.sideLo + s.sideHi < t.sideLo + t.sideHi;
       return s.lo < t.lo;
     });
     if (group.size() > static_cast<std::size_t>(kCountedGroup)) return group;
@@ -386,7 +393,8 @@ class Pass {
 
 }  // namespace
 
-void RouteNudger::Spread(const ObstacleGrid& grid, std::vector<Line>& lines, int spacing, int stub) {
+void RouteNudger::Spread(const ObstacleGrid& grid, std::vector<Line>& lines, int spacing,
+                         int stub) {
   for (Line& line : lines) Simplify(line.path);
   Pass(grid, lines, true, spacing, stub).Run();
   Pass(grid, lines, false, spacing, stub).Run();

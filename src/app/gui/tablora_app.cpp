@@ -137,8 +137,8 @@ int TabloraApp::ExportPicture() {
         code = 1;
       }
     } else if (canvas == nullptr || canvas->surface() == nullptr ||
-        !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error,
-                                state_.settings.showRelations && !noRelations_)) {
+               !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error,
+                                      state_.settings.showRelations && !noRelations_)) {
       std::fprintf(stderr, "tablora: %s\n", TextCodec::Cp936ToUtf8(error).c_str());
       code = 1;
     }

@@ -265,7 +265,8 @@ bool WriteSvg(const DesignPicture& picture, const std::vector<TableDesign>& defi
       dc.SetBackground(*wxWHITE_BRUSH);
       dc.Clear();
       // The welcome text, or a design without tables, is drawn as it is.
-      if (picture.layout().rects().empty()) picture.DrawArea(dc, 0, 0, picture.width(), picture.height());
+      if (picture.layout().rects().empty())
+        picture.DrawArea(dc, 0, 0, picture.width(), picture.height());
       std::string lines = "</g>\n<g class=\"relations\">\n";
       for (const RelationLines::Line& line : picture.lines().lines()) {
         lines += RelationPainter::Svg(
@@ -335,8 +336,9 @@ DesignPicture::DesignPicture(TableSurface& surface, const AppState& state, bool 
   placed.reserve(surface_.Count());
   for (int i = 0; i < surface_.Count(); ++i) {
     const PictureRect& r = layout_.rects()[i];
-    const int columns =
-        i < static_cast<int>(definitions.size()) ? static_cast<int>(definitions[i].columns.size()) : 0;
+    const int columns = i < static_cast<int>(definitions.size())
+                            ? static_cast<int>(definitions[i].columns.size())
+                            : 0;
     placed.push_back(RelationLines::WholeWindow(
         {static_cast<int>(r.x), static_cast<int>(r.y), r.width, r.height}, surface_.Window(i).grid,
         columns, surface_.Window(i).titlesOnly));
@@ -392,10 +394,10 @@ void DesignPicture::DrawWindow(wxDC& dc, int table, std::int64_t left, std::int6
 void DesignPicture::DrawLines(wxDC& dc, std::int64_t left, std::int64_t top, std::int64_t width,
                               std::int64_t height) const {
   if (lines_.empty()) return;
-  const std::vector<int> shown = lines_.LinesIn(
-      {static_cast<int>(left), static_cast<int>(top),
-       static_cast<int>(std::min<std::int64_t>(width, INT_MAX - left)),
-       static_cast<int>(std::min<std::int64_t>(height, INT_MAX - top))});
+  const std::vector<int> shown =
+      lines_.LinesIn({static_cast<int>(left), static_cast<int>(top),
+                      static_cast<int>(std::min<std::int64_t>(width, INT_MAX - left)),
+                      static_cast<int>(std::min<std::int64_t>(height, INT_MAX - top))});
   if (shown.empty()) return;
   const wxPoint origin = dc.GetLogicalOrigin();
   dc.SetLogicalOrigin(origin.x + static_cast<int>(left), origin.y + static_cast<int>(top));

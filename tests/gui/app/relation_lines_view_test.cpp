@@ -121,7 +121,8 @@ TEST(RelationPictures, LinesOffLeavesExactlyThePictureWithoutTheLinesAndTheSvgNa
     ASSERT_TRUE(std::regex_match(d, std::regex(R"(M \d+ \d+( L \d+ \d+)+)"))) << d;
     std::vector<int> v;
     const std::regex number(R"(\d+)");
-    for (std::sregex_iterator n(d.begin(), d.end(), number), e; n != e; ++n) v.push_back(std::stoi(n->str()));
+    for (std::sregex_iterator n(d.begin(), d.end(), number), e; n != e; ++n)
+      v.push_back(std::stoi(n->str()));
     for (std::size_t i = 2; i + 1 < v.size(); i += 2) {
       EXPECT_TRUE(v[i] == v[i - 2] || v[i + 1] == v[i - 1]) << "orthogonal: " << d;
     }
@@ -185,7 +186,8 @@ class RelationLinesView : public DesignWindowFixture {
         const int l = std::abs(p[s + 1].x - p[s].x) + std::abs(p[s + 1].y - p[s].y);
         if (l > length) length = l, longest = s;
       }
-      middle = wxPoint((p[longest].x + p[longest + 1].x) / 2, (p[longest].y + p[longest + 1].y) / 2);
+      middle =
+          wxPoint((p[longest].x + p[longest + 1].x) / 2, (p[longest].y + p[longest + 1].y) / 2);
       int unitX = 1;
       int unitY = 1;
       Canvas()->GetScrollPixelsPerUnit(&unitX, &unitY);
