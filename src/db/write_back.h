@@ -13,12 +13,13 @@ class Prompts;
 
 /// How a write-back command ended.
 enum class WriteBackResult {
-  kDone,         ///< everything was written; "OK!" was shown where the command shows it
-  kCancelled,    ///< no connection, no file chosen, or the user said no
-  kRefused,      ///< the database kind cannot take it (MS Access is read-only here)
-  kFailed,       ///< a statement or file failed; the user was shown the provider's error
-  kSkipped,      ///< a table holding rows was left as it was (setKeepTablesWithRows)
-  kScriptSaved,  ///< refused, and the comment script the user was offered was saved instead
+  kDone,       ///< everything was written; "OK!" was shown where the command shows it
+  kCancelled,  ///< no connection, no file chosen, or the user said no
+  kRefused,    ///< the database kind cannot take it (MS Access is read-only here)
+  kFailed,     ///< a statement or file failed; the user was shown the provider's error
+  kSkipped,    ///< a table holding rows was left as it was (setKeepTablesWithRows)
+  /// refused, and the comment script the user was offered was saved instead
+  kScriptSaved,
 };
 
 /// The commands that write the design's tables and comments into a database or into a
