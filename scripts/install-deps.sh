@@ -7,6 +7,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev
   unixodbc-dev libsqliteodbc odbc-mdbtools tdsodbc mdbtools-dev libglib2.0-dev
+  odbc-postgresql odbc-mariadb
+  # tests only: throw-away servers on loopback (scripts/db-servers.sh)
+  postgresql mariadb-server
   xvfb xauth fonts-wqy-microhei imagemagick xdotool desktop-file-utils libx11-dev
   libcairo2-dev libpng-dev libpango1.0-dev libxlsxwriter-dev poppler-utils time
   # tests only: the data dictionary is read back by a browser, a Markdown renderer and a

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: a bounded fuzz run of the script
-# reader and the MS Access reader in their own clang build, then the whole ctest suite (GUI
-# tests under Xvfb).
+# reader and the MS Access reader in the clang sanitizer build, then the whole ctest suite (GUI
+# tests under Xvfb, PostgreSQL and MariaDB servers on loopback).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,16 +11,8 @@ build_dir=${TABLORA_BUILD_DIR:-build}
 # Two fuzz targets share the fuzzing time: the script reader, and the MS Access reader
 # seeded with the shared Access file (and the damaged copies the tests know). A crash, a
 # sanitizer report or a trap (exit code other than 0) fails the script.
-fuzz_dir=${TABLORA_FUZZ_DIR:-build-fuzz}
 fuzz_seconds=${TABLORA_FUZZ_SECONDS:-60}
-launcher=()
-if command -v ccache >/dev/null 2>&1; then
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-fi
-CC=clang CXX=clang++ cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTABLORA_BUILD_FUZZ=ON -DTABLORA_BUILD_GUI=OFF -DTABLORA_BUILD_TESTS=OFF -DTABLORA_BUILD_BENCH=OFF \
-  "${launcher[@]}"
-cmake --build "$fuzz_dir" --target script_reader_fuzz access_reader_fuzz
+fuzz_dir=$(scripts/clang-build.sh script_reader_fuzz access_reader_fuzz)
 shared=${TABLORA_SHARED_FIXTURES:-}
 for candidate in ../shared/fixtures ../../shared/fixtures; do
   if [ -z "$shared" ] && [ -f "$candidate/nwind.mdb" ]; then shared=$candidate; fi
@@ -54,5 +46,7 @@ if [ "$script_seconds" != "$fuzz_seconds" ]; then
   echo "fuzzing the MS Access reader: ${access_seconds} s without a finding"
 fi
 
+# Tests that need PostgreSQL and MariaDB get servers of their own on loopback for the run.
+root=$(pwd)
 cd "$build_dir"
-ctest --output-on-failure -j "$(nproc)" --timeout 900
+"$root/scripts/with-db-servers.sh" ctest --output-on-failure -j "$(nproc)" --timeout 900

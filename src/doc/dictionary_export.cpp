@@ -81,8 +81,14 @@ bool DictionaryExport::Write(const std::vector<TableDesign>& tables, const Setti
           &reason);
       break;
     case DictionaryFormat::kMarkdown: {
+      // The picture is a file beside the document; a document written to standard output,
+      // a device or a pipe has no folder to hold one, and goes without it.
+      TextFile::WriteTarget target;
+      if (!TextFile::ResolveTarget(path, target, &reason)) break;
+      const bool beside = target.way != TextFile::WriteWay::kStandardOutput &&
+                          target.way != TextFile::WriteWay::kInPlace;
       std::string link;
-      if (!svg.empty()) {
+      if (!svg.empty() && beside) {
         failedPath = PicturePath(path);
         if (!TextFile::WriteBytes(failedPath, svg, &reason)) break;
         link = MarkdownLink(failedPath);

@@ -53,7 +53,8 @@ body{font-size:11px}
 )";
 
 // Filters tables and columns as one types: a table whose names, comment, group or owner
-// hold the text shows all its columns, another table only the columns that hold it.
+// hold the text shows all its columns, another table only the columns that hold it. Each value
+// is matched on its own: the labels, the row numbers and the joins between values never match.
 constexpr std::string_view kScript = u8R"(<script>
 (function(){
 var box=document.getElementById('search'),found=document.getElementById('found'),none=document.getElementById('none');
@@ -63,8 +64,10 @@ var navGroups=[].slice.call(document.querySelectorAll('nav li.group'));
 var bodyGroups=[].slice.call(document.querySelectorAll('main section.group'));
 var tables=[].slice.call(document.querySelectorAll('section.table')).map(function(s){
 var rows=[].slice.call(s.querySelectorAll('tbody tr'));
-return {s:s,li:items[s.id],head:s.querySelector('.head').textContent.toLowerCase(),rows:rows,
-texts:rows.map(function(r){return r.textContent.toLowerCase();})};});
+return {s:s,li:items[s.id],head:words([s.querySelector('.head h3').firstChild].concat(
+[].slice.call(s.querySelectorAll('.head small,.head dd')))),rows:rows,
+texts:rows.map(function(r){return words([].slice.call(r.cells,1));})};});
+function words(nodes){return nodes.map(function(e){return e.textContent.toLowerCase();}).join('\n');}
 function show(e,on){if(e&&e.hidden===on)e.hidden=!on;}
 function apply(){
 var q=box.value.trim().toLowerCase(),count=0;

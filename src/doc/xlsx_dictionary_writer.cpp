@@ -206,8 +206,10 @@ bool XlsxDictionaryWriter::Write(const DataDictionary& dictionary, const std::st
                                    : TextFile::TemporaryName(target.path, 0);
   std::string folder = TextFile::FolderOf(book);
   lxw_workbook_options options{};
-  // Not the streaming mode: it keeps a row buffer of every column a sheet could have for
-  // each sheet, far more than a table's sheet holds.
+  // Not the streaming mode: it streams rows within a sheet, but a dictionary is many small
+  // sheets, and it keeps an open temporary file and a row buffer for every sheet until the
+  // workbook closes. At 5,000 sheets it used more memory than this mode (116 MB against 94 MB)
+  // and ran out of file descriptors at sheet 1,019 under the usual limit of 1,024.
   options.constant_memory = LXW_FALSE;
   options.tmpdir = folder.data();
   options.use_zip64 = LXW_TRUE;

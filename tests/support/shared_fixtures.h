@@ -66,3 +66,15 @@ inline std::vector<std::string> MakeDamagedMdbs(const std::string& original,
     if (::tablora::testing::SharedFixturesRequired()) GTEST_FAIL() << why_##var;          \
     GTEST_SKIP() << why_##var << " (set TABLORA_SHARED_FIXTURES to its folder)";          \
   }
+
+/// Declares `var` as the connection string of a test server that scripts/db-servers.sh
+/// started and named in the environment variable `name`; without it the test ends here,
+/// skipped (or failed under TABLORA_REQUIRE_FIXTURES=1) with the variable named.
+#define TABLORA_TEST_SERVER(var, name)                                                    \
+  const char* var##_env = std::getenv(name);                                              \
+  const std::string var = var##_env != nullptr ? var##_env : "";                          \
+  if (var.empty()) {                                                                      \
+    const std::string why = std::string(name) + " is not set: no test server";            \
+    if (::tablora::testing::SharedFixturesRequired()) GTEST_FAIL() << why;                \
+    GTEST_SKIP() << why << " (scripts/db-servers.sh start DIR, then export DIR/servers.env)"; \
+  }

@@ -25,7 +25,7 @@
 #include "base/app_state.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "db/connect_form.h"
+#include "db/connect/connect_form.h"
 #include "db/gui/connect_dialog.h"
 #include "db/gui/password_dialog.h"
 #include "db/gui/server_browser_dialog.h"
