@@ -21,6 +21,11 @@ namespace {
 
 class WindowArrangement : public DesignWindowFixture {
  protected:
+  void TearDown() override {
+    // Tabs again for the tests after this one, however this one ended.
+    if (Frame().tiles() != nullptr) Frame().ProcessCommand(ToWxId(cmd::kWindowCascade));
+    DesignWindowFixture::TearDown();
+  }
   /// "窗口(&W)" opened with Alt+W, then the item of `key`.
   void ChooseFromWindowMenu(char key) {
     Frame().Raise();
