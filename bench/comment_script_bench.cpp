@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/settings.h"
-#include "db/comment_script.h"
+#include "db/writeback/comment_script.h"
 
 namespace tablora {
 namespace {

@@ -9,9 +9,9 @@
 #include "base/app_state.h"
 #include "base/prompts.h"
 #include "base/settings_loader.h"
-#include "db/connection_state.h"
-#include "db/odbc_connection.h"
-#include "db/schema_import.h"
+#include "db/access/connection_state.h"
+#include "db/access/odbc_connection.h"
+#include "db/import/schema_import.h"
 #include "model/design.h"
 #include "model/script_parser.h"
 

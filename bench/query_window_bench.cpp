@@ -8,9 +8,9 @@
 
 #include "app/result_grid_model.h"
 #include "base/prompts.h"
-#include "db/odbc_connection.h"
-#include "db/query_runner.h"
-#include "db/recording_connection.h"
+#include "db/access/odbc_connection.h"
+#include "db/access/recording_connection.h"
+#include "db/query/query_runner.h"
 #include "ui/grid_model.h"
 
 namespace tablora {

@@ -2,7 +2,10 @@
 #   base <- model <- (db, ui, gen, convert, doc) <- app
 # A core file includes its own folder and folders below it, never a gui/ folder; app/cli is
 # part of app. A gui/ folder includes the core, its own gui/ folder, base/gui and the gui/
-# folders of subsystems below its own.
+# folders of subsystems below its own. Nothing outside app includes app: the shell
+# implements the interfaces of base/commands and the subsystems see only those.
+# Inside db the core lies in rooms, each including its own room and the rooms below it:
+#   access <- dialects <- (query, import) <- connect <- writeback <- procedures
 set(rank_base 0)
 set(rank_model 1)
 set(rank_db 2)
@@ -11,6 +14,14 @@ set(rank_gen 2)
 set(rank_convert 2)
 set(rank_doc 2)
 set(rank_app 3)
+
+set(db_rank_access 0)
+set(db_rank_dialects 1)
+set(db_rank_query 2)
+set(db_rank_import 2)
+set(db_rank_connect 3)
+set(db_rank_writeback 4)
+set(db_rank_procedures 5)
 
 # Splits a path below src/ into its subsystem folder and its kind (core, gui or cli).
 function(classify path out_folder out_kind)
@@ -23,6 +34,12 @@ function(classify path out_folder out_kind)
   endif()
 endfunction()
 
+# The room of a db core path ("db/ROOM/file.h"); empty for a file directly in db.
+function(db_room path out_room)
+  string(REGEX MATCH "^db/([^/]+)/" m "${path}")
+  set(${out_room} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
+
 set(offenders "")
 file(GLOB_RECURSE sources ${SRC}/*.cpp ${SRC}/*.h)
 foreach(f IN LISTS sources)
@@ -31,6 +48,12 @@ foreach(f IN LISTS sources)
   if(NOT DEFINED rank_${from})
     list(APPEND offenders "${rel}: folder src/${from} has no place in the layers")
     continue()
+  endif()
+  if(from STREQUAL "db" AND from_kind STREQUAL "core")
+    db_room("${rel}" room)
+    if(NOT DEFINED db_rank_${room})
+      list(APPEND offenders "src/${rel} lies in no room of db")
+    endif()
   endif()
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(line IN LISTS lines)
@@ -56,8 +79,23 @@ foreach(f IN LISTS sources)
         set(ok TRUE)
       endif()
     endif()
+    if(to STREQUAL "app" AND NOT from STREQUAL "app")
+      set(ok FALSE)
+    endif()
     if(NOT ok)
       list(APPEND offenders "src/${rel} (${from}/${from_kind}) includes ${inc}")
+    endif()
+    # Between the rooms of the db core: the own room or one below.
+    if(ok AND from STREQUAL "db" AND from_kind STREQUAL "core" AND to STREQUAL "db"
+       AND to_kind STREQUAL "core")
+      db_room("${rel}" from_room)
+      db_room("${inc}" to_room)
+      if(NOT DEFINED db_rank_${to_room})
+        list(APPEND offenders "src/${rel} includes ${inc}, which lies in no room of db")
+      elseif(DEFINED db_rank_${from_room} AND NOT from_room STREQUAL to_room
+             AND NOT db_rank_${to_room} LESS db_rank_${from_room})
+        list(APPEND offenders "src/${rel} (db/${from_room}) includes ${inc} (db/${to_room})")
+      endif()
     endif()
   endforeach()
 endforeach()

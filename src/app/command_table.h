@@ -3,9 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "base/commands/command_ids.h"
+
 namespace tablora {
 
-/// Command ids of the main window's menus, toolbar and accelerators.
+/// Command ids of the main window's menus, toolbar and accelerators (those a subsystem
+/// registers stand in base/commands/command_ids.h).
 namespace cmd {
 constexpr int kNewTable = 32771;
 constexpr int kFileNew = 57600;
@@ -40,9 +43,6 @@ constexpr int kViewStatusBar = 59393;
 constexpr int kConnect = 32812;
 constexpr int kBrowseServers = 32817;
 constexpr int kWorkBox = 32818;
-constexpr int kGenCStruct = 32775;
-constexpr int kGenJavaClass = 32776;
-constexpr int kGenCppClass = 32781;
 constexpr int kSelectStatement = 32784;
 constexpr int kInsertStatement = 32801;
 constexpr int kGroupCommentScript = 32824;

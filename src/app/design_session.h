@@ -3,12 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "base/commands/design_context.h"
 #include "base/prompts.h"
 
 namespace tablora {
 
-class DatabaseSession;
-class Design;
 class DesignHistory;
 
 /// One line of the plain table list the design window shows. Texts are code page 936.
@@ -24,10 +23,8 @@ struct TableSummary {
 
 /// What the window program needs of the design and its script files: the main window's
 /// file commands go through this, so the window stays free of the reader and writer.
-class DesignSession {
+class DesignSession : public DesignContext {
  public:
-  virtual ~DesignSession() = default;
-
   /// Opens a script into the design; an empty path lets the user choose. False when
   /// nothing was opened (cancelled or failed; the user has been told why).
   virtual bool OpenScript(const std::string& path) = 0;
@@ -44,11 +41,6 @@ class DesignSession {
   /// True when the design changed since it was opened or saved.
   virtual bool modified() const = 0;
   virtual std::vector<TableSummary> Tables() const = 0;
-  /// The design behind the session, for the commands that read its tables (the code
-  /// generators); nullptr when there is none.
-  virtual Design* design() { return nullptr; }
-  /// The connection and import routes of the design; nullptr when there are none.
-  virtual DatabaseSession* database() { return nullptr; }
   /// The undo history of the design; nullptr when there is none.
   virtual DesignHistory* history() { return nullptr; }
   /// Takes the last step back (does the last step undone again). False when there was none.

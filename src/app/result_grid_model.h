@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/result_grid.h"
+#include "db/query/result_grid.h"
 
 namespace tablora {
 

@@ -5,7 +5,7 @@
 
 #include "app/design_history.h"
 #include "app/design_session.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "model/design.h"
 #include "model/design_view.h"
 #include "model/script_opener.h"

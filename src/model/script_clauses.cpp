@@ -36,25 +36,18 @@ std::size_t MatchWordAt(std::string_view text, std::size_t pos, std::string_view
 /// `word` at paren depth 0 and outside literals, names and comments; npos when absent.
 std::size_t FindTopLevelWord(std::string_view text, std::string_view word, std::size_t from = 0) {
   std::size_t depth = 0;
-  std::size_t i = from;
-  while (i < text.size()) {
-    const std::size_t skipped = SqlCursor::SkipQuoted(text, i);
-    if (skipped != i) {
-      i = skipped;
-      continue;
-    }
-    const unsigned char c = static_cast<unsigned char>(text[i]);
+  return SqlCursor::FindInCode(text, from, [&](std::size_t i) {
+    const char c = text[i];
     if (c == '(') {
       ++depth;
     } else if (c == ')') {
       if (depth > 0) --depth;
     } else if (depth == 0 && (i == 0 || !IsWordByte(static_cast<unsigned char>(text[i - 1]))) &&
                MatchWordAt(text, i, word) != 0) {
-      return i;
+      return true;
     }
-    i += gbk::CharSize(text, i);
-  }
-  return std::string_view::npos;
+    return false;
+  });
 }
 
 /// The start of the next line that holds only "GO" (any case) at or after `from`.
@@ -79,19 +72,11 @@ std::string Cut(std::string_view text, std::size_t width) { return gbk::CutToWid
 bool WhollyParenthesised(std::string_view text) {
   if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
   std::size_t depth = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const std::size_t skipped = SqlCursor::SkipQuoted(text, i);
-    if (skipped != i) {
-      i = skipped;
-      continue;
-    }
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c == '(') ++depth;
-    if (c == ')' && depth > 0 && --depth == 0) return i + 1 == text.size();
-    i += gbk::CharSize(text, i);
-  }
-  return false;
+  const std::size_t close = SqlCursor::FindInCode(text, 0, [&](std::size_t i) {
+    if (text[i] == '(') ++depth;
+    return text[i] == ')' && depth > 0 && --depth == 0;
+  });
+  return close != std::string_view::npos && close + 1 == text.size();
 }
 
 /// The parts of an expression between its top-level ANDs, trimmed.

@@ -50,47 +50,35 @@ std::size_t SqlCursor::SkipQuoted(std::string_view text, std::size_t pos) {
 
 std::size_t SqlCursor::MatchingParen(std::string_view text, std::size_t open) {
   std::size_t depth = 0;
-  std::size_t i = open;
-  while (i < text.size()) {
-    const std::size_t skipped = SkipQuoted(text, i);
-    if (skipped != i) {
-      i = skipped;
-      continue;
-    }
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c == '(') {
+  bool unbalanced = false;
+  const std::size_t close = FindInCode(text, open, [&](std::size_t i) {
+    if (text[i] == '(') {
       ++depth;
-    } else if (c == ')') {
-      if (depth == 0) return std::string_view::npos;
-      if (--depth == 0) return i;
+      return false;
     }
-    i += gbk::CharSize(text, i);
-  }
-  return std::string_view::npos;
+    if (text[i] != ')') return false;
+    if (depth == 0) unbalanced = true;
+    return depth == 0 || --depth == 0;
+  });
+  return unbalanced ? std::string_view::npos : close;
 }
 
 std::vector<std::string_view> SqlCursor::SplitTopLevel(std::string_view text, char separator) {
   std::vector<std::string_view> parts;
   std::size_t start = 0;
   std::size_t depth = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const std::size_t skipped = SkipQuoted(text, i);
-    if (skipped != i) {
-      i = skipped;
-      continue;
-    }
-    const unsigned char c = static_cast<unsigned char>(text[i]);
+  FindInCode(text, 0, [&](std::size_t i) {
+    const char c = text[i];
     if (c == '(') {
       ++depth;
     } else if (c == ')') {
       if (depth > 0) --depth;
-    } else if (c == static_cast<unsigned char>(separator) && depth == 0) {
+    } else if (c == separator && depth == 0) {
       parts.push_back(text.substr(start, i - start));
       start = i + 1;
     }
-    i += gbk::CharSize(text, i);
-  }
+    return false;
+  });
   parts.push_back(text.substr(start));
   return parts;
 }

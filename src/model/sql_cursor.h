@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/gbk_text.h"
+
 namespace tablora {
 
 /// A forward reader over a piece of SQL text (code page 936): keywords, names written
@@ -48,10 +50,29 @@ class SqlCursor {
   static std::size_t SkipQuoted(std::string_view text, std::size_t pos);
   /// Position of the ")" matching the "(" at `open` outside literals, or npos.
   static std::size_t MatchingParen(std::string_view text, std::size_t open);
+  /// Calls `visit(pos)` at each character of `text` from `from` on that stands outside
+  /// literals, names and comments, until `visit` returns true: that position, or npos.
+  template <typename Visit>
+  static std::size_t FindInCode(std::string_view text, std::size_t from, Visit visit);
 
  private:
   std::string_view text_;
   std::size_t pos_;
 };
+
+template <typename Visit>
+std::size_t SqlCursor::FindInCode(std::string_view text, std::size_t from, Visit visit) {
+  std::size_t i = from;
+  while (i < text.size()) {
+    const std::size_t skipped = SkipQuoted(text, i);
+    if (skipped != i) {
+      i = skipped;
+      continue;
+    }
+    if (visit(i)) return i;
+    i += gbk::CharSize(text, i);
+  }
+  return std::string_view::npos;
+}
 
 }  // namespace tablora

@@ -52,4 +52,6 @@ std::string FromInsideBrackets(std::string_view inside) {
   return name;
 }
 
+std::string InsideLiteral(std::string_view text) { return gbk::ReplaceAll(text, "'", "''"); }
+
 }  // namespace tablora::sql_names

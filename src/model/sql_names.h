@@ -17,6 +17,8 @@ std::string InsideBrackets(std::string_view name);
 /// `name` written [bracketed]: "[" + InsideBrackets(name) + "]".
 inline std::string Bracketed(std::string_view name) { return Quoted(name, '[', ']'); }
 
+/// `text` as it stands between apostrophes in a '...' literal: every "'" doubled.
+std::string InsideLiteral(std::string_view text);
 /// The text between "[" and "]" read back as the name: each "]]" as one "]".
 std::string FromInsideBrackets(std::string_view inside);
 

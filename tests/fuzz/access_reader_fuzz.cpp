@@ -15,7 +15,7 @@
 
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "db/access_file_reader.h"
+#include "db/access/access_file_reader.h"
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 

@@ -11,12 +11,12 @@
 #include <functional>
 
 #include "base/text_file.h"
-#include "db/connect_form.h"
-#include "db/database_dialogs.h"
+#include "db/access/odbc_environment.h"
+#include "db/connect/connect_form.h"
+#include "db/connect/database_dialogs.h"
 #include "db/gui/connect_dialog.h"
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/server_browser_dialog.h"
-#include "db/odbc_environment.h"
 #include "support/gui_test_support.h"
 #include "support/scripted_prompts.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "db/odbc_connection.h"
+#include "db/access/odbc_connection.h"
 
 namespace tablora::testing {
 

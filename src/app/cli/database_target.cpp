@@ -7,8 +7,8 @@
 #include "app/cli/cli_commands.h"
 #include "base/gbk_text.h"
 #include "base/settings.h"
-#include "db/connection_strings.h"
-#include "db/odbc_connection.h"
+#include "db/access/connection_strings.h"
+#include "db/access/odbc_connection.h"
 
 namespace tablora::cli {
 

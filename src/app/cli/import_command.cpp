@@ -8,9 +8,9 @@
 #include "app/cli/database_target.h"
 #include "app/cli/opened_design.h"
 #include "base/text_codec.h"
-#include "db/connection_state.h"
-#include "db/odbc_connection.h"
-#include "db/schema_import.h"
+#include "db/access/connection_state.h"
+#include "db/access/odbc_connection.h"
+#include "db/import/schema_import.h"
 #include "model/script_writer.h"
 #include "model/table_conflicts.h"
 

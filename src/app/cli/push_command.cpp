@@ -8,8 +8,8 @@
 #include "app/cli/opened_design.h"
 #include "base/gbk_text.h"
 #include "base/text_codec.h"
-#include "db/database_session.h"
-#include "db/write_back.h"
+#include "db/connect/database_session.h"
+#include "db/writeback/write_back.h"
 
 namespace tablora::cli {
 

@@ -7,9 +7,9 @@
 #include "app/cli/cli_commands.h"
 #include "app/cli/database_target.h"
 #include "base/text_codec.h"
-#include "db/csv_writer.h"
-#include "db/odbc_connection.h"
-#include "db/row_cursor.h"
+#include "db/access/odbc_connection.h"
+#include "db/access/row_cursor.h"
+#include "db/query/csv_writer.h"
 
 namespace tablora::cli {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/command_host.h"
-#include "app/command_registry.h"
 #include "app/design_session.h"
 #include "app/gui/forwarding_prompts.h"
+#include "base/commands/command_host.h"
+#include "base/commands/command_registry.h"
 #include "base/prompts.h"
 
 class wxConfigBase;

@@ -10,17 +10,17 @@
 
 #include <algorithm>
 
-#include "app/command_host.h"
 #include "app/design_session.h"
 #include "app/result_grid_model.h"
 #include "base/app_state.h"
+#include "base/commands/command_host.h"
 #include "base/gui/icon_file.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
-#include "db/database_session.h"
-#include "db/query_runner.h"
-#include "db/sqlite_dialect.h"
-#include "db/table_query.h"
+#include "db/connect/database_session.h"
+#include "db/dialects/dialect.h"
+#include "db/dialects/sqlite_dialect.h"
+#include "db/query/query_runner.h"
 #include "model/design.h"
 #include "ui/gui/data_grid.h"
 
@@ -93,13 +93,13 @@ std::string QueryWindow::sqlText() const { return from_wx(sql_->GetValue()); }
 std::string QueryWindow::countText() const { return from_wx(count_->GetLabel()); }
 
 bool QueryWindow::EnsureConnected() {
-  DesignSession* session = host_.session();
+  DesignContext* session = host_.session();
   DatabaseSession* database = session != nullptr ? session->database() : nullptr;
   return database != nullptr && database->EnsureConnected() && database->state().IsConnected();
 }
 
 void QueryWindow::ShowTableRows(int count, int table) {
-  DesignSession* session = host_.session();
+  DesignContext* session = host_.session();
   Design* design = session != nullptr ? session->design() : nullptr;
   if (design == nullptr || table < 0 || table >= design->tableCount()) return;
   const std::string name = design->RefreshTableDefinitions()[table].actualName;
@@ -109,7 +109,7 @@ void QueryWindow::ShowTableRows(int count, int table) {
   const int kind = host_.appState().databaseKind;
   const bool limit = connected && SqliteDialect::IsSqlite(
                                       session->database()->state().sharedConnection->DbmsName());
-  const std::string sql = TableQuery::Text(kind, name, count, limit);
+  const std::string sql = Dialect::For(kind, limit).FirstRows(name, count);
   if (!connected) {
     sql_->SetValue(to_wx(sql));
     return;

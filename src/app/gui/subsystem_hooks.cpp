@@ -12,7 +12,7 @@
 #include "app/gui/write_back_commands.h"
 #include "app/script_design_session.h"
 #include "base/text_codec.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/gui/database_windows.h"
 #include "gen/gui/generator_commands.h"
 

@@ -3,8 +3,8 @@
 #include "app/command_table.h"
 #include "app/design_session.h"
 #include "app/gui/main_frame.h"
-#include "db/database_session.h"
-#include "db/write_back.h"
+#include "db/connect/database_session.h"
+#include "db/writeback/write_back.h"
 #include "ui/table_commands.h"
 
 namespace tablora {

@@ -11,10 +11,10 @@
 #include "base/file_dialogs.h"
 #include "base/gui/wx_text.h"
 #include "base/prompts.h"
-#include "db/connect_form.h"
+#include "db/access/odbc_environment.h"
+#include "db/connect/connect_form.h"
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/password_dialog.h"
-#include "db/odbc_environment.h"
 
 namespace tablora {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/gui/import_progress_dialog.h"
 #include "db/gui/wx_database_dialogs.h"
 

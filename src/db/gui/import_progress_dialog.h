@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "db/schema_import.h"
+#include "db/import/schema_import.h"
 
 class wxDialog;
 class wxGauge;

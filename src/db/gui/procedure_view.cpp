@@ -3,13 +3,13 @@
 #include <wx/clipbrd.h>
 #include <wx/menu.h>
 
-#include "app/command_host.h"
-#include "app/design_session.h"
 #include "base/app_state.h"
+#include "base/commands/command_host.h"
+#include "base/commands/design_context.h"
 #include "base/gui/scroll_bar_size.h"
 #include "base/gui/wx_text.h"
-#include "db/procedure_colouring.h"
-#include "db/procedure_commands.h"
+#include "db/procedures/procedure_colouring.h"
+#include "db/procedures/procedure_commands.h"
 #include "model/design.h"
 
 namespace tablora {

@@ -12,10 +12,10 @@
 #include "base/gui/wx_text.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
-#include "db/ado_recordset.h"
-#include "db/connection_strings.h"
-#include "db/database_dialogs.h"
-#include "db/odbc_connection.h"
+#include "db/access/ado_recordset.h"
+#include "db/access/connection_strings.h"
+#include "db/access/odbc_connection.h"
+#include "db/connect/database_dialogs.h"
 
 namespace tablora {
 

@@ -2,10 +2,10 @@
 
 #include <wx/utils.h>
 
+#include "db/connect/server_browser.h"
 #include "db/gui/connect_dialog.h"
 #include "db/gui/password_dialog.h"
 #include "db/gui/server_browser_dialog.h"
-#include "db/server_browser.h"
 
 namespace tablora {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "db/database_dialogs.h"
+#include "db/connect/database_dialogs.h"
 
 class wxWindow;
 

@@ -8,7 +8,7 @@
 
 #include "app/cli/cli_test.h"
 #include "base/text_file.h"
-#include "db/odbc_connection.h"
+#include "db/access/odbc_connection.h"
 #include "support/shared_fixtures.h"
 
 namespace tablora {

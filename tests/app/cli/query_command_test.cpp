@@ -5,8 +5,8 @@
 
 #include "app/cli/cli_test.h"
 #include "base/text_codec.h"
+#include "db/access/odbc_connection.h"
 #include "db/db_test_support.h"
-#include "db/odbc_connection.h"
 #include "support/shared_fixtures.h"
 
 namespace tablora::testing {

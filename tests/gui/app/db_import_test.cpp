@@ -16,7 +16,7 @@
 #include "base/document_titles.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
-#include "db/database_session.h"
+#include "db/connect/database_session.h"
 #include "db/gui/password_dialog.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"

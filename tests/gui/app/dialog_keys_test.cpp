@@ -17,7 +17,7 @@
 #include "base/text_file.h"
 #include "convert/gui/definition_format_dialog.h"
 #include "convert/gui/struct_to_table_dialog.h"
-#include "db/connect_form.h"
+#include "db/connect/connect_form.h"
 #include "db/gui/connect_dialog.h"
 #include "db/gui/data_link_dialog.h"
 #include "db/gui/password_dialog.h"
