@@ -80,8 +80,9 @@ BarDrop DropAt(const BarPlace& place, const PixelRect& area, const PixelRect& do
 }
 
 PixelRect DockedRect(const BarPlace& place, BarDock dock, const PixelRect& area) {
-  const int width = std::min(place.sideWidth, std::max(0, area.width));
-  const int height = std::min(place.edgeHeight, std::max(0, area.height));
+  // The documents beside it keep at least kMinimumExtent pixels.
+  const int width = std::min(place.sideWidth, std::max(0, area.width - kMinimumExtent));
+  const int height = std::min(place.edgeHeight, std::max(0, area.height - kMinimumExtent));
   switch (dock) {
     case BarDock::kLeft:
       return PixelRect{area.x, area.y, width, area.height};

@@ -51,7 +51,7 @@ BarDrop DropAt(const BarPlace& place, const PixelRect& area, const PixelRect& do
                int y);
 
 /// The rectangle the bar takes when docked at `dock` in `area`: a strip along that edge,
-/// as wide (or high) as the place says but never more than the area.
+/// as wide (or high) as the place says but leaving at least kMinimumExtent of the area.
 PixelRect DockedRect(const BarPlace& place, BarDock dock, const PixelRect& area);
 
 /// What is left of `area` beside the bar docked where `place` says (all of it while the

@@ -60,7 +60,7 @@ TEST(BarPlaceTest, DropPointDecidesTheEdgeAndThePreview) {
   }
 }
 
-TEST(BarPlaceTest, DockedBarLeavesTheRestOfTheAreaAndNeverExceedsIt) {
+TEST(BarPlaceTest, DockedBarLeavesTheRestOfTheAreaToTheDocuments) {
   struct Case {
     BarPlace place;
     bool shown;
@@ -75,8 +75,9 @@ TEST(BarPlaceTest, DockedBarLeavesTheRestOfTheAreaAndNeverExceedsIt) {
       {DockedAt(B), true, kArea, {100, 50, 800, 340}},
       {DockedAt(L), false, kArea, kArea},
       {Floating(), true, kArea, kArea},
-      {wide, true, kArea, {100, 50, 0, 600}},
-      {DockedAt(T), true, {0, 0, 300, 100}, {0, 100, 300, 0}},
+      {wide, true, kArea, {100, 50, 60, 600}},
+      {DockedAt(T), true, {0, 0, 300, 100}, {0, 40, 300, 60}},
+      {DockedAt(L), true, {0, 0, 50, 100}, {0, 0, 50, 100}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(bar_place::RestOf(c.place, c.area, c.shown), c.rest) << bar_place::Format(c.place);
