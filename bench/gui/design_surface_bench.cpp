@@ -1,7 +1,8 @@
 // Speed of the design view with thousands of tables, measured through the real canvas under
 // a (virtual) display: open to first paint against the core's open alone, a drag step, a
-// wheel notch over the view, arranging every window and a display-style change. Prints
-// medians and ratios. Run: xvfb-run -a design_surface_bench
+// wheel notch over the view, a whole screen repainted, arranging every window and a
+// display-style change, with one foreign key per table drawn as lines. Prints medians and
+// ratios. Run: xvfb-run -a design_surface_bench
 #include <sys/resource.h>
 
 #include <wx/app.h>
@@ -39,7 +40,8 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-std::string Script(int tables, int columns) {
+/// `keys`: each table refers to one of the twenty before it (the first to itself).
+std::string Script(int tables, int columns, bool keys) {
   std::string text;
   for (int t = 0; t < tables; ++t) {
     text += "CREATE TABLE [dbo].[table_" + std::to_string(t) + "] (\r\n";
@@ -49,6 +51,12 @@ std::string Script(int tables, int columns) {
               (c + 1 < columns ? " ,\r\n" : "\r\n");
     }
     text += ") ON [PRIMARY]\r\nGO\r\n\r\n";
+  }
+  for (int t = 0; keys && t < tables; ++t) {
+    const std::string parent = std::to_string(t == 0 ? 0 : std::max(0, t - 1 - (t * 7) % 20));
+    text += "ALTER TABLE [dbo].[table_" + std::to_string(t) + "] ADD CONSTRAINT [FK_" +
+            std::to_string(t) + "] FOREIGN KEY ([column_2]) REFERENCES [dbo].[table_" + parent +
+            "] ([column_0])\r\nGO\r\n";
   }
   return text;
 }
@@ -75,7 +83,7 @@ void Pump() {
 
 void Measure(AppState& state, int tables, int columns, bool interaction) {
   const std::string path = "/tmp/design_surface_bench_" + std::to_string(tables) + ".sql";
-  TextFile::WriteBytes(path, Script(tables, columns));
+  TextFile::WriteBytes(path, Script(tables, columns, interaction));
   SilentPrompts prompts(true, false);
 
   std::vector<double> core;
@@ -89,6 +97,8 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
   std::vector<double> shown;
   std::vector<double> drag;
   std::vector<double> wheel;
+  std::vector<double> screen;
+  std::size_t lineCount = 0;
   std::vector<double> arrange;
   std::vector<double> restyle;
   for (int run = 0; run < 5; ++run) {
@@ -107,6 +117,7 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
     wxTheApp->ProcessPendingEvents();  // the deferred scroll size counts too
     view.canvas->Update();
     shown.push_back(Millis(start));
+    lineCount = view.canvas->Relations().lines().size();
 
     if (interaction) {
       // A drag step: mouse move to repainted, on the first window.
@@ -134,6 +145,13 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
         wheel.push_back(Millis(at));
       }
       view.canvas->Scroll(0, 0);
+      // The whole screen repainted: every window in view and the lines between them.
+      for (int paint = 0; paint < 10; ++paint) {
+        const auto at = Clock::now();
+        view.canvas->Refresh();
+        view.canvas->Update();
+        screen.push_back(Millis(at));
+      }
       // Arrange: every window fitted, laid out six to a row and repainted.
       {
         const auto at = Clock::now();
@@ -167,6 +185,8 @@ void Measure(AppState& state, int tables, int columns, bool interaction) {
                 *std::max_element(drag.begin(), drag.end()));
     std::printf("  wheel notch (scrolled and repainted) median %.2f ms, max %.2f ms\n",
                 Median(wheel), *std::max_element(wheel.begin(), wheel.end()));
+    std::printf("  screen repainted median %.2f ms, max %.2f ms (%zu lines)\n", Median(screen),
+                *std::max_element(screen.begin(), screen.end()), lineCount);
     std::printf("  arrange %.0f ms\n", Median(arrange));
     std::printf("  display-style change %.0f ms\n", Median(restyle));
   }

@@ -39,6 +39,10 @@ c -fill '#f0f0f0' -stroke '#404040' -draw 'rectangle 1,1 9,14' \
   -fill '#c08040' -stroke '#604020' -draw 'polygon 2,2 6,4 6,15 2,13' \
   -stroke '#d02020' -strokewidth 2 -draw 'line 8,8 14,8' -draw 'line 12,5 15,8' \
   -draw 'line 12,11 15,8' quit.png
+# Relationship lines: two table windows joined by a bent line.
+c -fill white -stroke '#404040' -draw 'rectangle 0,1 6,6' -draw 'rectangle 9,9 15,14' \
+  -fill '#3060c0' -stroke none -draw 'rectangle 1,2 5,2' -draw 'rectangle 10,10 14,10' \
+  -stroke '#0066cc' -draw 'line 7,4 11,4' -draw 'line 11,4 11,8' relations.png
 # Undo: a blue arrow curving back to the left.
 c -fill none -stroke '#2050b0' -strokewidth 2 -draw 'arc 3,4 14,14 180,360' \
   -fill '#2050b0' -stroke none -draw 'polygon 0,9 6,9 3,13' undo.png

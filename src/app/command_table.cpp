@@ -73,6 +73,7 @@ CommandTable::CommandTable() {
       {kZoomOut, u8"缩小(&O)", "Ctrl+-", false},
       {kZoomActual, u8"实际大小(&A)", "Ctrl+0", false},
       {kZoomFit, u8"适合窗口(&W)", "", false},
+      {kShowRelations, u8"显示关系线(&R)", "", true},
       {kGenCStruct, u8"产生C结构(&C)", "", false},
       {kGenJavaClass, u8"产生Java类(&J)", "", false},
       {kGenCppClass, u8"产生C++类(&D)", "", false},
@@ -128,8 +129,9 @@ CommandTable::CommandTable() {
       Submenu(u8"编辑(&E)", {Command(kUndo), Command(kRedo), Separator(), Command(kFind),
                              Command(kFindNext), Command(kFindPrevious)}),
       Submenu(u8"查看(&V)", {Command(kViewToolbar), Command(kViewStatusBar), Separator(),
-                             Command(kWorkBox), Separator(), Command(kZoomIn), Command(kZoomOut),
-                             Command(kZoomActual), Command(kZoomFit)}),
+                             Command(kWorkBox), Command(kShowRelations), Separator(),
+                             Command(kZoomIn), Command(kZoomOut), Command(kZoomActual),
+                             Command(kZoomFit)}),
       Submenu(u8"产生(&D)",
               {Command(kGenCStruct), Command(kGenJavaClass), Command(kGenCppClass), Separator(),
                Submenu(u8"产生SQL语句(&A)", {Command(kSelectStatement), Command(kInsertStatement)}),
@@ -145,8 +147,8 @@ CommandTable::CommandTable() {
                              Command(kWindowArrange)}),
       Submenu(u8"帮助(&H)", {Command(kAbout), Command(kHelp)}),
   };
-  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs, 0,           kUndo,  kRedo, 0,
-              kPrint,    0,         kWorkBox,    kTextColour, kBackColour, kAbout};
+  toolbar_ = {kNewTable, kFileOpen, kFileSaveAs,    0,           kUndo,       kRedo, 0,
+              kPrint,    0,         kWorkBox, kShowRelations, kTextColour, kBackColour, kAbout};
 }
 
 const CommandInfo* CommandTable::Find(int id) const {

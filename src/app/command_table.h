@@ -61,6 +61,8 @@ constexpr int kRedo = 57644;
 constexpr int kFind = 57636;
 constexpr int kFindNext = 57637;
 constexpr int kFindPrevious = 32902;
+/// "显示关系线(&R)": the foreign keys as lines between the table windows (a check command).
+constexpr int kShowRelations = 32920;
 }  // namespace cmd
 
 /// One command: its id, menu caption (code page 936, "&" marks the mnemonic) and

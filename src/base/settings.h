@@ -44,6 +44,7 @@ struct Settings {
   int tableWinHeight = 150;
   int marginW = 10;
   int marginH = 20;
+  bool showRelations = true;  ///< the design view draws the foreign keys as lines
   /// Table windows: each column as wide as its longest text, at most `maxColumnWidth`
   /// pixels ("列宽适应内容"); off, the widths of `columnWidths` hold.
   bool fitColumnWidths = false;

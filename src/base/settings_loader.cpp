@@ -74,6 +74,7 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
   s.tableWinHeight = std::clamp(ini.GetInt("TableWin", "Height", 150), 1, kMaxPixels);
   s.marginW = std::clamp(ini.GetInt("TableWin", "MarginW", 10), 0, kMaxPixels);
   s.marginH = std::clamp(ini.GetInt("TableWin", "MarginH", 20), 0, kMaxPixels);
+  s.showRelations = ini.GetInt("TableWin", "ShowRelations", 1) != 0;
   s.maxColumnWidth = std::clamp(ini.GetInt("TableWin", "MaxColWidth", 300), 10, kMaxPixels);
   s.codeFilesUtf8 = gbk::EqualsIgnoreCase(
       gbk::Trim(ini.GetString("CodeFile", "Encoding", "GBK", kTextBuffer)), "UTF-8");

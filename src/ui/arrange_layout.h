@@ -11,7 +11,8 @@ namespace tablora {
 struct ArrangeOptions {
   bool wholeDisplay = false;  ///< "全显示": every window as large as its content
   bool alignRows = false;     ///< "每行对齐": each row starts below the tallest window above
-  int order = 1;              ///< 1 by table-list order ("按字母"), 2 by group ("按分组")
+  /// 1 by table-list order ("按字母"), 2 by group ("按分组"), 3 by relations ("按关系排列")
+  int order = 1;
   int tablesPerRow = 3;
   int width = 150;  ///< the width of a window whose content is wider
 };

@@ -68,6 +68,7 @@ class TableSurface {
   static constexpr int kMinimumSize = 2 * kEdgeGrip + 2;
 
   explicit TableSurface(Design& design) : design_(design) {}
+  const Design& design() const { return design_; }
 
   /// Follows the design's table list: new tables go on top, a cleared design empties it.
   void Sync();

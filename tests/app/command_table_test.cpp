@@ -38,7 +38,7 @@ TEST(CommandTableMenus, DocumentMenuHasTheFullStructureInOrder) {
   EXPECT_EQ(Render(Table().MainMenu(true)),
             u8"文件(&F)[32771,57604,-,57601,32812,32817,57602,-,57607,57609,57606,-,32900,32901,-,57616,-,57665],"
             u8"编辑(&E)[57643,57644,-,57636,57637,32902],"
-            u8"查看(&V)[59392,59393,-,32818,-,32910,32911,32912,32913],"
+            u8"查看(&V)[59392,59393,-,32818,32920,-,32910,32911,32912,32913],"
             u8"产生(&D)[32775,32776,32781,-,产生SQL语句(&A)[32784,32801],-,"
             u8"产生注释(B)[32824,32825,32823,32826],-,其他功能(&O)[32821,32828]],"
             u8"显示(&S)[32780,-,颜色(&C)[32779,32805],32810],"
@@ -72,7 +72,7 @@ TEST(CommandTableMenus, EveryMenuCommandHasACaptionAndAppearsOncePerMenu) {
       EXPECT_FALSE(info->caption.empty()) << id;
     }
   }
-  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 46u);
+  EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(true)).size(), 47u);
   EXPECT_EQ(CommandTable::CommandIds(Table().MainMenu(false)).size(), 9u);
 }
 
@@ -108,7 +108,7 @@ TEST(CommandTableMenus, OnlyTheBarTogglesCarryCheckMarks) {
   for (const CommandInfo& info : Table().commands()) {
     if (info.checkable) checkable.insert(info.id);
   }
-  EXPECT_EQ(checkable, (std::set<int>{cmd::kWorkBox, cmd::kViewToolbar, cmd::kViewStatusBar}));
+  EXPECT_EQ(checkable, (std::set<int>{cmd::kWorkBox, cmd::kShowRelations, cmd::kViewToolbar, cmd::kViewStatusBar}));
 }
 
 TEST(CommandTableKeys, AcceleratorsAreTheCommandKeysThePaneKeysAndTheZoomKeys) {
@@ -147,8 +147,8 @@ TEST(CommandTableKeys, MenuLabelAppendsTheAcceleratorAfterATab) {
 
 TEST(CommandTableToolbar, ButtonsInOrderWithSeparators) {
   EXPECT_EQ(Table().Toolbar(),
-            (std::vector<int>{32771, 57601, 57604, 0, 57643, 57644, 0, 57607, 0, 32818, 32779,
-                              32805, 57664}));
+            (std::vector<int>{32771, 57601, 57604, 0, 57643, 57644, 0, 57607, 0, 32818, 32920,
+                              32779, 32805, 57664}));
 }
 
 TEST(CommandTableCaptions, PlainCaptionDropsMnemonicsAndEllipsis) {

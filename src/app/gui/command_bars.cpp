@@ -82,6 +82,8 @@ std::string CommandBars::IconName(int commandId) {
       return "print.png";
     case cmd::kWorkBox:
       return "work_box.png";
+    case cmd::kShowRelations:
+      return "relations.png";
     case cmd::kTextColour:
       return "text_colour.png";
     case cmd::kBackColour:

@@ -9,7 +9,9 @@
 #include "app/gui/work_box_commands.h"
 #include "model/design.h"
 #include "ui/gui/arrange_dialog.h"
+#include "ui/design_relations.h"
 #include "ui/gui/design_canvas.h"
+#include "ui/relation_layout.h"
 
 namespace tablora {
 
@@ -66,8 +68,16 @@ void DesignLayoutCommands::ApplyArrange(const ArrangeOptions& options) {
   }
   const ArrangeMetrics metrics{settings.tableWinHeight, settings.marginW, settings.marginH,
                                frame_.designWindow().ScrollHeight(), settings.fitColumnWidths};
-  const Arrangement arrangement =
-      ArrangeLayout::Compute(options, metrics, runs, canvas->ContentSizes());
+  Arrangement arrangement;
+  if (options.order == 3) {
+    std::vector<std::pair<int, int>> links;
+    for (const Relation& r : DesignRelations::Collect(design.definitions())) {
+      links.emplace_back(r.child, r.parent);
+    }
+    arrangement = RelationLayout::Compute(options, metrics, links, canvas->ContentSizes());
+  } else {
+    arrangement = ArrangeLayout::Compute(options, metrics, runs, canvas->ContentSizes());
+  }
   design.setTablesPerRow(arrangement.tablesPerRow);
   frame_.designWindow().SetScrollHeight(arrangement.scrollHeight);
   for (DocumentFrame* document : frame_.documents()) {

@@ -23,8 +23,10 @@
 #include "base/document_titles.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
+#include "base/settings_loader.h"
 #include "base/text_codec.h"
 #include "ui/gui/design_canvas.h"
+#include "ui/gui/table_editor_sheet.h"
 
 namespace tablora {
 
@@ -57,6 +59,7 @@ const std::vector<MainFrame::Route>& MainFrame::Routes() {
       {cmd::kViewToolbar, &F::ToggleToolBar, nullptr, &F::ToolBarShown},
       {cmd::kViewStatusBar, &F::ToggleStatusBar, nullptr, &F::StatusBarShown},
       {cmd::kWorkBox, &F::ToggleWorkBox, nullptr, &F::IsWorkBoxShown},
+      {cmd::kShowRelations, &F::ToggleRelations, &F::HasSession, &F::RelationsShown},
       {cmd::kNextPane, &F::NextPane, &F::HasSeveralDocuments, nullptr},
       {cmd::kPrevPane, &F::PreviousPane, &F::HasSeveralDocuments, nullptr},
       {cmd::kWindowNew, &F::WindowNew, &F::HasActiveDocument, nullptr},
@@ -155,6 +158,10 @@ DocumentFrame* MainFrame::CreateDocument(const std::string& title) {
       return session_ != nullptr ? session_->design() : nullptr;
     });
     view->SetCommandTarget(tableCommands_.get());
+    view->SetOnOpenColumn([this](int table, int column) {
+      designWindow_->ShowSheet(table);
+      if (TableEditorSheet* sheet = designWindow_->Sheet(table)) sheet->ShowColumn(column);
+    });
     view->SetScrollHeight(designWindow_->ScrollHeight());
     document->SetTableView(view);
   }
@@ -368,6 +375,19 @@ void MainFrame::ToggleStatusBar() {
   GetStatusBar()->Show(!StatusBarShown());
   SendSizeEvent();
 }
+
+void MainFrame::ToggleRelations() {
+  Settings& settings = state_.settings;
+  settings.showRelations = !settings.showRelations;
+  if (!settings.settingsPath.empty()) {
+    WriteSettingInt(settings.settingsPath, "TableWin", "ShowRelations", settings.showRelations ? 1 : 0);
+  }
+  for (DocumentFrame* document : documents_) {
+    if (document->tableView() != nullptr) document->tableView()->ShowRelations(settings.showRelations);
+  }
+}
+
+bool MainFrame::RelationsShown() const { return state_.settings.showRelations; }
 
 bool MainFrame::IsWorkBoxShown() const { return workBox_->IsShown(); }
 

@@ -119,6 +119,10 @@ class MainFrame : public wxMDIParentFrame, public CommandHost {
   void ToggleToolBar();
   void ToggleStatusBar();
   void ToggleWorkBox();
+  /// Turns the relationship lines on or off in every design view and writes the choice to
+  /// the settings file.
+  void ToggleRelations();
+  bool RelationsShown() const;
   void NextPane();
   void PreviousPane();
   void WindowNew();

@@ -30,6 +30,7 @@ TabloraApp::~TabloraApp() = default;
 void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {
   parser.AddSwitch("", "exit-when-shown", "quit as soon as the main window is shown");
   parser.AddOption("", "export", "write the design's picture (.png, .pdf or .svg) and quit");
+  parser.AddSwitch("", "no-relations", "leave the relationship lines out of the exported picture");
   parser.AddOption("", "export-doc",
                    "write the design's data dictionary (.html, .md, .xlsx or .pdf) and quit");
   parser.AddOption("", "group", "with --export-doc: only the tables of this group");
@@ -39,6 +40,7 @@ void TabloraApp::OnInitCmdLine(wxCmdLineParser& parser) {
 
 bool TabloraApp::OnCmdLineParsed(wxCmdLineParser& parser) {
   exitWhenShown_ = parser.Found("exit-when-shown");
+  noRelations_ = parser.Found("no-relations");
   wxString exportPath;
   if (parser.Found("export", &exportPath)) {
     wxFileName file(exportPath);
@@ -135,7 +137,8 @@ int TabloraApp::ExportPicture() {
         code = 1;
       }
     } else if (canvas == nullptr || canvas->surface() == nullptr ||
-        !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error)) {
+               !DesignPicture::Export(path_from_wx(exportPath_), *canvas->surface(), state_, &error,
+                                      state_.settings.showRelations && !noRelations_)) {
       std::fprintf(stderr, "tablora: %s\n", TextCodec::Cp936ToUtf8(error).c_str());
       code = 1;
     }

@@ -51,6 +51,7 @@ class TabloraApp : public wxApp {
   std::unique_ptr<wxFileConfig> config_;
   MainFrame* frame_ = nullptr;
   bool exitWhenShown_ = false;
+  bool noRelations_ = false;  ///< --no-relations: the exported picture has no lines
   wxString fileToOpen_;
   wxString pendingOpen_;
   wxString exportPath_;  ///< --export FILE: write the design's picture and exit

@@ -30,9 +30,12 @@ ArrangeDialog::ArrangeDialog(wxWindow* parent, Prompts& prompts, const ArrangeOp
                               wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
   auto* byGroup =
       new wxRadioButton(order->GetStaticBox(), kByGroupId, wxString::FromUTF8(u8"按分组"));
+  byRelations_ = new wxRadioButton(order->GetStaticBox(), kByRelationsId,
+                                   wxString::FromUTF8(u8"按关系排列"));
   byName_->SetValue(true);
   order->Add(byName_, 0, wxALL, 4);
   order->Add(byGroup, 0, wxALL, 4);
+  order->Add(byRelations_, 0, wxALL, 4);
   top->Add(order, 0, wxEXPAND | wxLEFT | wxRIGHT, 8);
 
   auto* numbers = new wxFlexGridSizer(2, 6, 6);
@@ -61,7 +64,7 @@ void ArrangeDialog::OnOk(wxCommandEvent&) {
   ArrangeOptions taken = options_;
   taken.wholeDisplay = whole_->GetValue();
   taken.alignRows = align_->GetValue();
-  taken.order = byName_->GetValue() ? 1 : 2;
+  taken.order = byName_->GetValue() ? 1 : byRelations_->GetValue() ? 3 : 2;
   const std::string message =
       ArrangeLayout::ReadEntries(from_wx(perRow_->GetValue()), from_wx(width_->GetValue()), taken);
   if (!message.empty()) {

@@ -19,6 +19,7 @@ class ArrangeDialog : public wxDialog {
     kAlignId = 1040,
     kByNameId = 1041,
     kByGroupId = 1042,
+    kByRelationsId = 1043,
     kPerRowId = 1008,
     kWidthId = 1037,
   };
@@ -38,6 +39,7 @@ class ArrangeDialog : public wxDialog {
   wxCheckBox* whole_ = nullptr;
   wxCheckBox* align_ = nullptr;
   wxRadioButton* byName_ = nullptr;
+  wxRadioButton* byRelations_ = nullptr;
   wxTextCtrl* perRow_ = nullptr;
   wxTextCtrl* width_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "base/gui/wx_text.h"
 #include "ui/grid_layout.h"
 #include "ui/gui/grid_renderer.h"
+#include "ui/gui/relation_painter.h"
 #include "ui/gui/title_tip.h"
 
 namespace tablora {
@@ -19,6 +20,8 @@ namespace {
 /// Pixels of window drawings kept (4 bytes each): about 200 MB.
 constexpr long long kCachePixelBudget = 50'000'000;
 constexpr int kGrowthMargin = 20;
+/// How near the pointer must come to a line to hover it, in pixels.
+constexpr int kLineGrip = 4;
 
 /// a / b rounded towards minus infinity (b > 0).
 long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
@@ -74,7 +77,8 @@ DesignCanvas::DesignCanvas(wxWindow* parent, AppState& state, DesignSource desig
       state_(state),
       design_(std::move(design)),
       painter_(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)),
-      measureBitmap_(1, 1) {
+      measureBitmap_(1, 1),
+      showRelations_(state.settings.showRelations) {
   SetBackgroundColour(*wxWHITE);
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   SetScrollRate(10, 10);
@@ -109,6 +113,9 @@ TableSurface* DesignCanvas::surface() {
     if (surface_) surface_->SetEdgeGrip(EdgeGrip());
     cache_.clear();
     cachedPixels_ = 0;
+    relationsDirty_ = true;
+    hoverLine_ = -1;
+    selected_ = -1;
   }
   if (surface_) surface_->Sync();
   return surface_.get();
@@ -116,12 +123,14 @@ TableSurface* DesignCanvas::surface() {
 
 void DesignCanvas::RefreshDesign() {
   surface();
+  relationsDirty_ = true;
   UpdateVirtualSize();
   Refresh();
 }
 
 void DesignCanvas::TableChanged(int index) {
   if (TableSurface* s = surface()) s->MarkContentDirty(index);
+  relationsDirty_ = true;
   Refresh();
 }
 
@@ -131,6 +140,11 @@ void DesignCanvas::DesignCleared() {
   surfaceDesign_ = nullptr;
   cache_.clear();
   cachedPixels_ = 0;
+  relationsDirty_ = true;
+  relations_.SetRelations({});
+  hoverLine_ = -1;
+  selected_ = -1;
+  UnsetToolTip();
   Refresh();
 }
 
@@ -146,6 +160,8 @@ void DesignCanvas::TableRemoved(int index) {
   // The drawings are kept by table index: they are made again as windows are shown.
   cache_.clear();
   cachedPixels_ = 0;
+  relationsDirty_ = true;
+  hoverLine_ = -1;
   if (surface_ != nullptr && surfaceDesign_ != nullptr) surface_->TableRemoved(index);
   Refresh();
 }
@@ -290,6 +306,7 @@ void DesignCanvas::ToggleWholeBox(int table) {
   RefreshSurfaceRect(before);
   RefreshSurfaceRect(s->Rect(table));
   UpdateVirtualSize();
+  if (showRelations_) Refresh();  // the lines follow the window's new size
 }
 
 PixelRect DesignCanvas::VisibleArea() const {
@@ -365,6 +382,13 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
   const wxPoint end = ToSurface(box.GetBottomRight());
   const PixelRect update =
       box.IsEmpty() ? area : PixelRect{at.x, at.y, end.x - at.x + 2, end.y - at.y + 2};
+  if (showRelations_ && UpdateRelations(surface_->mode() != TableSurface::Mode::kIdle
+                                             ? surface_->dragTable()
+                                             : -1)) {
+    Refresh();  // lines moved outside this paint's region too
+  }
+  // Lines under the windows: where no free way exists a line passes behind them.
+  if (showRelations_) DrawRelations(dc, update);
   const std::vector<int> visible = surface_->VisibleIn(update);
   for (int table : visible) {
     const PixelRect rect = ScaledRect(surface_->Rect(table));
@@ -386,6 +410,18 @@ void DesignCanvas::OnPaint(wxPaintEvent&) {
     dc.SetPen(wxPen(wxColour(0, 90, 220), 1, wxPENSTYLE_SHORT_DASH));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(band.x, band.y, band.width, band.height);
+  }
+  if (showRelations_ && selected_ >= 0 && selected_ < surface_->Count()) {
+    std::vector<bool> partner(surface_->Count(), false);
+    for (const RelationLines::Line& line : relations_.lines()) {
+      if (line.relation.child == selected_) partner[line.relation.parent] = true;
+      if (line.relation.parent == selected_) partner[line.relation.child] = true;
+    }
+    partner[selected_] = false;
+    for (int table : surface_->VisibleIn({update.x - 3, update.y - 3, update.width + 6,
+                                          update.height + 6})) {
+      if (partner[table]) RelationPainter::DrawPartnerFrame(dc, ScaledRect(surface_->Rect(table)));
+    }
   }
   if (cachedPixels_ > kCachePixelBudget) {
     // Keep only what was just drawn.
@@ -419,7 +455,7 @@ void DesignCanvas::OnLeftDown(wxMouseEvent& event) {
     }
   }
   const SurfaceHit hit = s->Press(p.x, p.y);
-  selected_ = hit.table;
+  SetSelected(hit.table);
   if (hit.table < 0) {
     // On the empty surface a band selects the windows it touches.
     together_.StartBand(p.x, p.y);
@@ -434,6 +470,7 @@ void DesignCanvas::OnLeftDown(wxMouseEvent& event) {
 }
 
 void DesignCanvas::OnLeftUp(wxMouseEvent& event) {
+  const bool dragged = surface_ && surface_->mode() != TableSurface::Mode::kIdle;
   if (surface_ && together_.banding()) {
     together_.EndBand(*surface_, event.ControlDown());
     Refresh();
@@ -450,6 +487,8 @@ void DesignCanvas::OnLeftUp(wxMouseEvent& event) {
   if (surface_) surface_->Release();
   if (HasCapture()) ReleaseMouse();
   UpdateVirtualSize();
+  // A large design routes only the dragged window's lines while it moves: all of them now.
+  if (dragged && showRelations_ && UpdateRelations()) Refresh();
 }
 
 void DesignCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) {
@@ -462,6 +501,12 @@ void DesignCanvas::OnLeftDClick(wxMouseEvent& event) {
   const wxPoint p = ToSurface(event.GetPosition());
   const SurfaceHit hit = s->HitTest(p.x, p.y);
   if (hit.table >= 0 && hit.zone == SurfaceZone::kClient) ToggleWholeBox(hit.table);
+  if (hit.table >= 0 || !showRelations_) return;
+  UpdateRelations();
+  const int line = relations_.HitTest(p.x, p.y, kLineGrip);
+  if (line < 0 || !openColumn_) return;
+  const Relation& relation = relations_.lines()[line].relation;
+  openColumn_(relation.child, relation.childColumns.empty() ? 0 : relation.childColumns.front());
 }
 
 std::unique_ptr<wxMenu> DesignCanvas::BuildTableMenu(int table) const {
@@ -482,7 +527,7 @@ void DesignCanvas::OnRightDown(wxMouseEvent& event) {
   const wxPoint p = ToSurface(event.GetPosition());
   const SurfaceHit hit = s->HitTest(p.x, p.y);
   if (hit.table < 0) return;
-  selected_ = hit.table;
+  SetSelected(hit.table);
   std::unique_ptr<wxMenu> menu = BuildTableMenu(hit.table);
   const int chosen = GetPopupMenuSelectionFromUser(*menu, event.GetPosition());
   if (chosen != wxID_NONE && target_ != nullptr) {
@@ -503,6 +548,20 @@ void DesignCanvas::OnMotion(wxMouseEvent& event) {
   if (event.LeftIsDown() && s->mode() != TableSurface::Mode::kIdle) {
     for (const PixelRect& rect : s->Drag(p.x, p.y)) RefreshSurfaceRect(rect);
     for (const PixelRect& rect : together_.FollowMove(*s)) RefreshSurfaceRect(rect);
+    // The lines follow the window: those that moved are repainted where they were and are.
+    if (showRelations_) {
+      std::vector<PixelRect> boxes;
+      for (const RelationLines::Line& line : relations_.lines()) boxes.push_back(line.box);
+      const std::vector<RelationLines::Line> before = relations_.lines();
+      if (UpdateRelations(s->dragTable())) {
+        const auto& after = relations_.lines();
+        for (std::size_t i = 0; i < after.size(); ++i) {
+          if (i < before.size() && before[i].route.path == after[i].route.path) continue;
+          if (i < boxes.size()) RefreshSurfaceRect(boxes[i]);
+          RefreshSurfaceRect(after[i].box);
+        }
+      }
+    }
     return;
   }
   UpdateHover(p);
@@ -511,6 +570,7 @@ void DesignCanvas::OnMotion(wxMouseEvent& event) {
 void DesignCanvas::UpdateHover(const wxPoint& p) {
   const SurfaceHit hit = surface_->HitTest(p.x, p.y);
   SetCursor(CursorFor(hit.zone));
+  SetHoverLine(hit.table < 0 && showRelations_ ? relations_.HitTest(p.x, p.y, kLineGrip) : -1);
   if (hit.zone != SurfaceZone::kClient) {
     titleTip_->HideTip();
     return;
@@ -605,6 +665,97 @@ void DesignCanvas::ApplyArrangement(const Arrangement& arrangement) {
   scrollHeight_ = arrangement.scrollHeight;
   UpdateVirtualSize();
   Refresh();
+}
+
+void DesignCanvas::ShowRelations(bool show) {
+  if (show == showRelations_) return;
+  showRelations_ = show;
+  SetHoverLine(-1);
+  Refresh();
+}
+
+const RelationLines& DesignCanvas::Relations() {
+  if (showRelations_) UpdateRelations();
+  return relations_;
+}
+
+bool DesignCanvas::UpdateRelations(int moving) {
+  TableSurface* s = surface();
+  if (s == nullptr || surfaceDesign_ == nullptr) return false;
+  const std::vector<TableDesign>& definitions = surfaceDesign_->definitions();
+  bool changed = false;
+  if (relationsDirty_) {
+    relationsDirty_ = false;
+    std::vector<Relation> relations = DesignRelations::Collect(definitions);
+    relationCount_ = static_cast<int>(relations.size());
+    relations_.SetRelations(std::move(relations));
+    SetHoverLine(-1);
+    changed = true;
+  }
+  if (relationCount_ == 0) return changed;
+  // A line meets its column's row: every window must be fitted, not only those in view.
+  if (moving < 0) {
+    for (int table = 0; table < s->Count(); ++table) {
+      if (s->Window(table).fitDirty || s->Window(table).contentDirty) {
+        s->Prepare(table, state_.settings, *measurer_);
+      }
+    }
+  }
+  changed |= relations_.Update(RelationLines::WindowsOf(*s, definitions), moving);
+  if (hoverLine_ >= static_cast<int>(relations_.lines().size())) hoverLine_ = -1;
+  return changed;
+}
+
+void DesignCanvas::DrawRelations(wxDC& dc, const PixelRect& update) {
+  const std::vector<int> shown = relations_.LinesIn(update);
+  const auto& lines = relations_.lines();
+  // Lines are kept in surface pixels: the device scales them as it scales the windows.
+  double userX = 1.0;
+  double userY = 1.0;
+  dc.GetUserScale(&userX, &userY);
+  dc.SetUserScale(userX * zoom_ / 100.0, userY * zoom_ / 100.0);
+  const auto touches = [this](const RelationLines::Line& line) {
+    return selected_ >= 0 && (line.relation.child == selected_ || line.relation.parent == selected_);
+  };
+  for (int i : shown) {
+    if (!touches(lines[i]) && i != hoverLine_) {
+      RelationPainter::Draw(dc, lines[i], RelationPainter::Look::kNormal);
+    }
+  }
+  for (int i : shown) {
+    if (touches(lines[i]) && i != hoverLine_) {
+      RelationPainter::Draw(dc, lines[i], RelationPainter::Look::kHighlighted);
+    }
+  }
+  if (hoverLine_ >= 0 && hoverLine_ < static_cast<int>(lines.size())) {
+    RelationPainter::Draw(dc, lines[hoverLine_], RelationPainter::Look::kHovered);
+  }
+  dc.SetUserScale(userX, userY);
+}
+
+void DesignCanvas::RefreshLine(int line) {
+  if (line < 0 || line >= static_cast<int>(relations_.lines().size())) return;
+  const PixelRect box = relations_.lines()[line].box;
+  RefreshSurfaceRect({box.x - 2, box.y - 2, box.width + 4, box.height + 4});
+}
+
+void DesignCanvas::SetHoverLine(int line) {
+  if (line == hoverLine_) return;
+  RefreshLine(hoverLine_);
+  hoverLine_ = line;
+  RefreshLine(hoverLine_);
+  if (line < 0 || surfaceDesign_ == nullptr) {
+    UnsetToolTip();
+    return;
+  }
+  SetToolTip(to_wx(DesignRelations::Tip(relations_.lines()[line].relation,
+                                         surfaceDesign_->definitions())));
+}
+
+void DesignCanvas::SetSelected(int table) {
+  if (table == selected_) return;
+  selected_ = table;
+  if (showRelations_) Refresh();
 }
 
 void DesignCanvas::SetFoundTables(const std::vector<int>& tables, int current) {

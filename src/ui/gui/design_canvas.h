@@ -13,6 +13,7 @@
 #include "model/design.h"
 #include "ui/arrange_layout.h"
 #include "ui/gui/table_window_painter.h"
+#include "ui/relation_lines.h"
 #include "ui/table_commands.h"
 #include "ui/surface_selection.h"
 #include "ui/table_surface.h"
@@ -103,6 +104,18 @@ class DesignCanvas : public wxScrolledCanvas {
   /// The tip that shows the whole text of a cut cell under the pointer.
   TitleTip* titleTip() const { return titleTip_; }
 
+  /// Draws the foreign keys as lines between the windows (the settings' choice at first).
+  void ShowRelations(bool show);
+  bool RelationsShown() const { return showRelations_; }
+  /// The lines as last routed (brought up to date first); empty while they are not shown.
+  const RelationLines& Relations();
+  /// The line under the pointer (thickened, its tip shown), -1 for none.
+  int hoveredLine() const { return hoverLine_; }
+  /// Runs with the child table and its first key column when a line is double-clicked.
+  void SetOnOpenColumn(std::function<void(int table, int column)> open) {
+    openColumn_ = std::move(open);
+  }
+
   /// The welcome lines with their positions in 96-per-inch units, UTF-8.
   struct WelcomeLine {
     int x;
@@ -133,6 +146,13 @@ class DesignCanvas : public wxScrolledCanvas {
   void UpdateVirtualSize();
   void UpdateHover(const wxPoint& surfacePoint);
   PixelRect VisibleArea() const;
+  /// Collects the relations again when the definitions changed and routes the lines for
+  /// the windows as they are; `moving`: the window being dragged.
+  bool UpdateRelations(int moving = -1);
+  void DrawRelations(wxDC& dc, const PixelRect& update);
+  void SetHoverLine(int line);
+  void SetSelected(int table);
+  void RefreshLine(int line);
   /// A surface length or coordinate at the current scale (rounded down).
   int Scaled(int value) const;
   PixelRect ScaledRect(const PixelRect& rect) const;
@@ -166,6 +186,13 @@ class DesignCanvas : public wxScrolledCanvas {
   int currentFound_ = -1;
   SurfaceSelection together_;
   TitleTip* titleTip_ = nullptr;
+
+  bool showRelations_ = true;
+  bool relationsDirty_ = true;  ///< the definitions changed since the relations were collected
+  RelationLines relations_;
+  int relationCount_ = 0;
+  int hoverLine_ = -1;
+  std::function<void(int, int)> openColumn_;
 };
 
 }  // namespace tablora

@@ -3,6 +3,7 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <png.h>
+#include <unistd.h>
 #include <wx/dcgraph.h>
 #include <wx/dcsvg.h>
 #include <wx/filename.h>
@@ -15,12 +16,15 @@
 #include <climits>
 #include <csetjmp>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "base/gui/wx_text.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
+#include "ui/design_relations.h"
 #include "ui/gui/design_canvas.h"
+#include "ui/gui/relation_painter.h"
 #include "ui/picture_pages.h"
 #include "ui/table_window_content.h"
 
@@ -221,11 +225,86 @@ bool WritePdf(const DesignPicture& picture, int fd) {
   return ok;
 }
 
+/// Writes `picture` as an SVG to `fd`: each window a group of class "table" whose first
+/// rectangle is its frame, the lines paths of class "relation" under the windows.
+///
+/// The SVG device writes its shapes into the file as they are drawn, each inside a style
+/// group it keeps open until its pen or brush changes. It is given a pipe to write to; the
+/// groups of this picture go into the same pipe between the windows, each time closing the
+/// device's open group and leaving an empty one for it to close, and a changed pen makes
+/// the device open a styled group again. A thread copies the pipe into the file.
+/// False (errno set) when it failed.
+bool WriteSvg(const DesignPicture& picture, const std::vector<TableDesign>& definitions, int fd) {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return false;
+  int copyError = 0;
+  std::thread copier([&copyError, in = pipeEnds[0], fd]() {
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+      const ssize_t got = read(in, buffer.data(), buffer.size());
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+      // After a failed write the pipe is still drained, so that the drawing never waits.
+      if (copyError == 0 && !TextFile::WriteAll(fd, std::string_view(buffer.data(), got))) {
+        copyError = errno != 0 ? errno : EIO;
+      }
+    }
+    close(in);
+  });
+  const int out = pipeEnds[1];
+  bool ok = true;
+  const auto put = [&ok, out](wxDC& dc, const std::string& text) {
+    ok = ok && TextFile::WriteAll(out, text);
+    dc.SetPen(*wxBLACK_PEN);  // the device starts a styled group at its next shape
+  };
+  {
+    wxSVGFileDC dc(wxString::Format("/dev/fd/%d", out), static_cast<int>(picture.width()),
+                   static_cast<int>(picture.height()), 96);
+    ok = dc.IsOk();
+    if (ok) {
+      dc.SetBackground(*wxWHITE_BRUSH);
+      dc.Clear();
+      // The welcome text, or a design without tables, is drawn as it is.
+      if (picture.layout().rects().empty())
+        picture.DrawArea(dc, 0, 0, picture.width(), picture.height());
+      std::string lines = "</g>\n<g class=\"relations\">\n";
+      for (const RelationLines::Line& line : picture.lines().lines()) {
+        lines += RelationPainter::Svg(
+            line, DesignRelations::QualifiedTableName(definitions[line.relation.child]),
+            DesignRelations::QualifiedTableName(definitions[line.relation.parent]));
+      }
+      put(dc, lines + "</g>\n<g>\n");
+      const std::vector<PictureRect>& rects = picture.layout().rects();
+      for (int i = 0; ok && i < static_cast<int>(rects.size()); ++i) {
+        const PictureRect& r = rects[i];
+        const std::string name = i < static_cast<int>(definitions.size())
+                                     ? DesignRelations::QualifiedTableName(definitions[i])
+                                     : std::string();
+        put(dc, "</g>\n<g class=\"table\" data-table=\"" + RelationPainter::SvgText(name) +
+                    "\">\n<rect x=\"" + std::to_string(r.x) + "\" y=\"" + std::to_string(r.y) +
+                    "\" width=\"" + std::to_string(r.width) + "\" height=\"" +
+                    std::to_string(r.height) + "\" fill=\"none\" stroke=\"none\"/>\n<g>\n");
+        picture.DrawWindow(dc, i, 0, 0);
+        put(dc, "</g>\n</g>\n<g>\n");
+      }
+    }
+    ok = ok && dc.IsOk();
+  }
+  close(out);
+  copier.join();
+  if (ok && copyError == 0) return true;
+  errno = copyError != 0 ? copyError : EIO;
+  return false;
+}
+
 std::string Message(const std::string& utf8) { return Cp936(utf8); }
 
 }  // namespace
 
 DesignPicture::DesignPicture(TableSurface& surface, const AppState& state)
+    : DesignPicture(surface, state, state.settings.showRelations) {}
+
+DesignPicture::DesignPicture(TableSurface& surface, const AppState& state, bool relations)
     : surface_(surface), state_(state), font_(TableFont()), measureBitmap_(1, 1) {
   measureDc_.SelectObject(measureBitmap_);
   measurer_ = std::make_unique<CachedTextMeasurer>(measureDc_, font_);
@@ -248,6 +327,28 @@ DesignPicture::DesignPicture(TableSurface& surface, const AppState& state)
          std::max(whole.height, rect.height - (bars.horizontal ? TableSurface::kScrollBar : 0))});
   }
   layout_ = PictureLayout::Lay(windows);
+  // Lines are routed where the windows are drawn, in the surface's pixel range.
+  if (!relations || layout_.width() > INT_MAX || layout_.height() > INT_MAX) return;
+  const std::vector<TableDesign>& definitions = surface_.design().definitions();
+  std::vector<Relation> keys = DesignRelations::Collect(definitions);
+  if (keys.empty()) return;
+  std::vector<RelationWindow> placed;
+  placed.reserve(surface_.Count());
+  for (int i = 0; i < surface_.Count(); ++i) {
+    const PictureRect& r = layout_.rects()[i];
+    const int columns = i < static_cast<int>(definitions.size())
+                            ? static_cast<int>(definitions[i].columns.size())
+                            : 0;
+    placed.push_back(RelationLines::WholeWindow(
+        {static_cast<int>(r.x), static_cast<int>(r.y), r.width, r.height}, surface_.Window(i).grid,
+        columns, surface_.Window(i).titlesOnly));
+  }
+  lines_.SetRelations(std::move(keys));
+  lines_.Update(placed);
+  for (const RelationLines::Line& line : lines_.lines()) {
+    right_ = std::max<std::int64_t>(right_, line.box.right() + PictureLayout::kMargin);
+    bottom_ = std::max<std::int64_t>(bottom_, line.box.bottom() + PictureLayout::kMargin);
+  }
 }
 
 DesignPicture::~DesignPicture() {
@@ -255,9 +356,13 @@ DesignPicture::~DesignPicture() {
   measureDc_.SelectObject(wxNullBitmap);
 }
 
-std::int64_t DesignPicture::width() const { return welcome() ? kWelcomeWidth : layout_.width(); }
+std::int64_t DesignPicture::width() const {
+  return welcome() ? kWelcomeWidth : std::max(layout_.width(), right_);
+}
 
-std::int64_t DesignPicture::height() const { return welcome() ? kWelcomeHeight : layout_.height(); }
+std::int64_t DesignPicture::height() const {
+  return welcome() ? kWelcomeHeight : std::max(layout_.height(), bottom_);
+}
 
 void DesignPicture::DrawArea(wxDC& dc, std::int64_t left, std::int64_t top, std::int64_t width,
                              std::int64_t height, bool clipThroughContext) const {
@@ -268,18 +373,45 @@ void DesignPicture::DrawArea(wxDC& dc, std::int64_t left, std::int64_t top, std:
     dc.SetLogicalOrigin(origin.x, origin.y);
     return;
   }
-  const TableWindowPainter painter(font_, clipThroughContext, measurer_.get());
+  // The lines first: the windows cover any that found no free way.
+  DrawLines(dc, left, top, width, height);
   const std::vector<PictureRect>& rects = layout_.rects();
   for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
-    const PictureRect& r = rects[i];
-    if (!r.Overlaps(left, top, width, height)) continue;
-    painter.DrawWhole(dc, surface_.Window(i), static_cast<int>(r.x - left),
-                      static_cast<int>(r.y - top), r.width, r.height);
+    if (rects[i].Overlaps(left, top, width, height)) {
+      DrawWindow(dc, i, left, top, clipThroughContext);
+    }
   }
+}
+
+void DesignPicture::DrawWindow(wxDC& dc, int table, std::int64_t left, std::int64_t top,
+                               bool clipThroughContext) const {
+  const TableWindowPainter painter(font_, clipThroughContext, measurer_.get());
+  const PictureRect& r = layout_.rects()[table];
+  painter.DrawWhole(dc, surface_.Window(table), static_cast<int>(r.x - left),
+                    static_cast<int>(r.y - top), r.width, r.height);
+}
+
+void DesignPicture::DrawLines(wxDC& dc, std::int64_t left, std::int64_t top, std::int64_t width,
+                              std::int64_t height) const {
+  if (lines_.empty()) return;
+  const std::vector<int> shown =
+      lines_.LinesIn({static_cast<int>(left), static_cast<int>(top),
+                      static_cast<int>(std::min<std::int64_t>(width, INT_MAX - left)),
+                      static_cast<int>(std::min<std::int64_t>(height, INT_MAX - top))});
+  if (shown.empty()) return;
+  const wxPoint origin = dc.GetLogicalOrigin();
+  dc.SetLogicalOrigin(origin.x + static_cast<int>(left), origin.y + static_cast<int>(top));
+  for (int i : shown) RelationPainter::Draw(dc, lines_.lines()[i], RelationPainter::Look::kNormal);
+  dc.SetLogicalOrigin(origin.x, origin.y);
 }
 
 bool DesignPicture::Export(const std::string& path, TableSurface& surface, const AppState& state,
                            std::string* error) {
+  return Export(path, surface, state, error, state.settings.showRelations);
+}
+
+bool DesignPicture::Export(const std::string& path, TableSurface& surface, const AppState& state,
+                           std::string* error, bool relations) {
   const auto fail = [error](const std::string& cp936) {
     if (error != nullptr) *error = cp936;
     return false;
@@ -288,7 +420,7 @@ bool DesignPicture::Export(const std::string& path, TableSurface& surface, const
   if (extension != "png" && extension != "pdf" && extension != "svg") {
     return fail(Message(u8"图片文件的扩展名应为 .png, .pdf 或 .svg"));
   }
-  const DesignPicture picture(surface, state);
+  const DesignPicture picture(surface, state, relations);
   const std::string size =
       std::to_string(picture.width()) + " x " + std::to_string(picture.height());
   if (extension == "png" && (picture.width() > kPngMaxSide || picture.height() > kPngMaxSide)) {
@@ -304,20 +436,14 @@ bool DesignPicture::Export(const std::string& path, TableSurface& surface, const
   }
   std::string reason;
   bool ok = false;
-  if (extension == "svg") {
-    const wxString file = path_to_wx(path);
-    wxSVGFileDC dc(file, static_cast<int>(picture.width()), static_cast<int>(picture.height()), 96);
-    ok = dc.IsOk();
-    if (ok) {
-      dc.SetBackground(*wxWHITE_BRUSH);
-      dc.Clear();
-      picture.DrawArea(dc, 0, 0, picture.width(), picture.height());
-    }
-  } else {
-    const bool png = extension == "png";
-    ok = TextFile::WriteFile(
-        path, [&](int fd) { return png ? WritePng(picture, fd) : WritePdf(picture, fd); }, &reason);
-  }
+  const std::vector<TableDesign>& definitions = surface.design().definitions();
+  ok = TextFile::WriteFile(
+      path,
+      [&](int fd) {
+        if (extension == "svg") return WriteSvg(picture, definitions, fd);
+        return extension == "png" ? WritePng(picture, fd) : WritePdf(picture, fd);
+      },
+      &reason);
   if (ok) return true;
   std::string message = Message(u8"无法写入文件: ") + path;
   if (!reason.empty()) message += "\n" + reason;

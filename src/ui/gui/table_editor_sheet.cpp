@@ -215,6 +215,18 @@ void TableEditorSheet::ShowSheet() {
   Raise();
 }
 
+void TableEditorSheet::ShowColumn(int column) {
+  GetBookCtrl()->SetSelection(TableEditor::kDesignPage);
+  const int row = column + 1;  // below the caption row
+  if (row < grid_->Model().GetRowCount()) {
+    const CellId cell{row, 2};  // the actual name
+    grid_->Selection().SelectCell(cell);
+    grid_->EnsureVisible(cell);
+    grid_->Refresh();
+  }
+  grid_->SetFocus();
+}
+
 void TableEditorSheet::ApplyText() {
   if (!editor_.ApplySqlText()) {
     prompts_.ShowMessage(Cp936(u8"不是表的SQL脚本文件!"), "Tablora");

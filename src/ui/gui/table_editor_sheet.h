@@ -26,6 +26,8 @@ class TableEditorSheet : public wxPropertySheetDialog {
 
   /// Shows the sheet on the editor's active page.
   void ShowSheet();
+  /// Shows the design page with the row of column `column` (0-based) selected.
+  void ShowColumn(int column);
   /// Shows the editor's names, grid and SQL text again (after the editor changed them).
   void ShowEditorData();
 

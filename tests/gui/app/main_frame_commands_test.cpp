@@ -119,6 +119,13 @@ std::map<int, std::function<void()>> Effects(RecordingSession* session) {
   effects[cmd::kViewStatusBar] =
       toggles(cmd::kViewStatusBar, [] { return Frame().GetStatusBar()->IsShown(); });
   effects[cmd::kWorkBox] = toggles(cmd::kWorkBox, [] { return Frame().IsWorkBoxShown(); });
+  effects[cmd::kShowRelations] = [toggles] {
+    // The choice is written to the settings file: none here.
+    const std::string path = Frame().appState().settings.settingsPath;
+    Frame().appState().settings.settingsPath.clear();
+    toggles(cmd::kShowRelations, [] { return Frame().appState().settings.showRelations; })();
+    Frame().appState().settings.settingsPath = path;
+  };
   effects[cmd::kAbout] = [] {
     bool seen = false;
     Later([&] {
@@ -220,7 +227,8 @@ TEST(MainFrameCommands, DocumentMenuWithDesignFilesEnablesOpenSaveAndRecentFiles
   CheckEveryMenuItem(session,
                      {cmd::kFileOpen, cmd::kFileSaveAs, cmd::kFileClose, cmd::kRecentFile1,
                       cmd::kRecentFile1 + 1, cmd::kExit, cmd::kViewToolbar, cmd::kViewStatusBar,
-                      cmd::kWorkBox, cmd::kWindowNew, cmd::kAbout, cmd::kHelp, cmd::kMacroToJava});
+                      cmd::kWorkBox, cmd::kShowRelations, cmd::kWindowNew, cmd::kAbout, cmd::kHelp,
+                      cmd::kMacroToJava});
   Frame().SetSession(nullptr);
   ResetToOneDesignWindow();
 }
