@@ -52,6 +52,9 @@ struct Settings {
   /// Generated code files in UTF-8 (`CodeFile`/`Encoding` "UTF-8", any letter case);
   /// otherwise code page 936.
   bool codeFilesUtf8 = false;
+  /// Where the work box stands and how big it is (`WorkBox`/`Place`, read by the work box's
+  /// docking arithmetic); empty: docked at the left at its default size.
+  std::string workBoxPlace;
 
   std::vector<std::string> databaseKindNames;
   /// Slot k: the data type names of database kind k.

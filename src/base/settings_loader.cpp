@@ -109,6 +109,7 @@ Settings LoadSettings(const IniFile& ini, const std::string& programFolder) {
   s.currentHeaderStyle = ini.GetInt("DefaultCol", "DefaultTypeHead", 0);
   s.currentColumnStyle = ini.GetInt("DefaultCol", "DefaultType", 0);
   s.fitColumnWidths = ini.GetInt("DefaultCol", "FitColWidth", 0) != 0;
+  s.workBoxPlace = ini.GetString("WorkBox", "Place", "", kTextBuffer);
 
   s.headerStyles = ReadList(ini, "ShowTypeHead", "Type", kStyleBuffer);
   s.columnStyles = ReadList(ini, "ShowType", "Type", kStyleBuffer);
@@ -146,6 +147,16 @@ bool WriteSettingInt(const std::string& settingsPath, std::string_view section,
   struct stat info;
   if (!read && ::stat(settingsPath.c_str(), &info) == 0) return false;
   ini.WriteInt(section, key, value);
+  return ini.Save(settingsPath);
+}
+
+bool WriteSettingString(const std::string& settingsPath, std::string_view section,
+                        std::string_view key, std::string_view value) {
+  bool read = false;
+  IniFile ini = IniFile::Load(settingsPath, &read);
+  struct stat info;
+  if (!read && ::stat(settingsPath.c_str(), &info) == 0) return false;
+  ini.WriteString(section, key, value);
   return ini.Save(settingsPath);
 }
 

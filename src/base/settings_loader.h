@@ -31,5 +31,8 @@ std::string EssentialSettingsProblem(const Settings& settings);
 /// A missing file is created; a file that exists but cannot be read is left alone (false).
 bool WriteSettingInt(const std::string& settingsPath, std::string_view section,
                      std::string_view key, int value);
+/// Writes one text key back the same way (the value in code page 936, on one line).
+bool WriteSettingString(const std::string& settingsPath, std::string_view section,
+                        std::string_view key, std::string_view value);
 
 }  // namespace tablora

@@ -163,9 +163,15 @@ std::vector<int> SlideOffsets(int pageWidth) {
 
 namespace bar_layout {
 
-BarLayout Compute(int width, int height, BarDock dock) {
+BarLayout Compute(int width, int height, BarDock dock, bool floating) {
   BarLayout layout;
   PixelRect inner{0, 0, std::max(0, width), std::max(0, height)};
+  if (floating) {
+    dock = BarDock::kLeft;
+    inner.height = std::max(0, inner.height - kSashSize);
+    layout.lowerSash = Span(0, inner.bottom(), std::max(0, inner.right() - kSashSize),
+                            inner.bottom() + kSashSize);
+  }
   switch (dock) {
     case BarDock::kLeft:
       layout.sash = Span(inner.right() - kSashSize, 0, inner.right(), inner.bottom());
@@ -213,6 +219,7 @@ BarLayout Compute(int width, int height, BarDock dock) {
 BarHit HitTest(const BarLayout& layout, int x, int y) {
   if (layout.close.Contains(x, y)) return BarHit::kClose;
   if (layout.sash.Contains(x, y)) return BarHit::kSash;
+  if (layout.lowerSash.Contains(x, y)) return BarHit::kLowerSash;
   if (layout.gripper.Contains(x, y)) return BarHit::kGripper;
   if (layout.client.Contains(x, y)) return BarHit::kClient;
   return BarHit::kNowhere;

@@ -80,13 +80,14 @@ struct BarLayout {
   PixelRect gripper;            // the band holding the two 3D lines and the close button
   PixelRect lines;              // the part of the gripper the two lines are drawn along
   PixelRect close;              // 13 x 13 close button at the end of the gripper
-  PixelRect sash;               // the inner edge the user drags
+  PixelRect sash;               // the inner edge the user drags (floating: the right edge)
+  PixelRect lowerSash;          // floating only: the bottom edge, dragged for the height
   PixelRect client;             // what the one child fills
   bool linesHorizontal = true;  // lines run along the top edge (docked left or right)
 };
 
 /// What a point of the bar is over.
-enum class BarHit { kNowhere, kClient, kGripper, kClose, kSash };
+enum class BarHit { kNowhere, kClient, kGripper, kClose, kSash, kLowerSash };
 
 namespace bar_layout {
 
@@ -95,7 +96,9 @@ constexpr int kCloseSize = 13;
 constexpr int kSashSize = 5;
 constexpr int kMargin = 2;
 
-BarLayout Compute(int width, int height, BarDock dock);
+/// A floating bar is laid out as one docked at the left (gripper along the top, sash on
+/// the right) with a second sash along its bottom edge.
+BarLayout Compute(int width, int height, BarDock dock, bool floating = false);
 BarHit HitTest(const BarLayout& layout, int x, int y);
 /// The bar's extent (width when docked left or right, else height) after the sash was
 /// dragged by (dx, dy) pixels from `startExtent`, kept within [minimum, maximum].

@@ -30,6 +30,7 @@ TEST(SettingsLoaderDefaults, AnEmptyFileGivesEveryDefault) {
   EXPECT_EQ(s.marginW, 10);
   EXPECT_EQ(s.marginH, 20);
   EXPECT_FALSE(s.fitColumnWidths);
+  EXPECT_EQ(s.workBoxPlace, "");
   EXPECT_EQ(s.maxColumnWidth, 300);
   EXPECT_EQ(s.currentHeaderStyle, 0);
   EXPECT_EQ(s.currentColumnStyle, 0);
@@ -86,6 +87,7 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
       u8"[ColType]\r\nCount=2\r\nTypeA1=实际列名\r\nTypeB1=80\r\nTypeA2=数据类型\r\nTypeB2= "
       u8"60px\r\n"
       u8"[DefaultCol]\r\nDefaultTypeHead=2\r\nDefaultType=1\r\nFitColWidth=1\r\n"
+      u8"[WorkBox]\r\nPlace= right,300,260 \r\n"
       u8"[ShowTypeHead]\r\nCount=2\r\nType1=实际表名\r\nType2=名称表名\r\n"
       u8"[ShowType]\r\nCount=1\r\nType1=实际列名 数据类型\r\n");
   const Settings s = FromText(text);
@@ -97,6 +99,7 @@ TEST(SettingsLoaderOverrides, EverySectionIsRead) {
   EXPECT_EQ(s.marginH, 6);
   EXPECT_EQ(s.maxColumnWidth, 240);
   EXPECT_TRUE(s.fitColumnWidths);
+  EXPECT_EQ(s.workBoxPlace, "right,300,260");
   EXPECT_EQ(s.databaseKindNames, (Strings{"MS SQL Server", "Oracle"}));
   EXPECT_EQ(s.gridCaptions, (Strings{Cp936(u8"序号"), Cp936(u8"显示名称"), Cp936(u8"实际名称")}));
   EXPECT_EQ(s.GridColumnWidth(Cp936(u8"显示名称")), 100);

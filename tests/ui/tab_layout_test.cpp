@@ -211,6 +211,16 @@ TEST(BarLayoutTest, GripperCloseButtonSashAndClientPerDockingSide) {
   EXPECT_EQ((PixelRect{16, 2, 382, 91}), top.client);
   EXPECT_EQ((PixelRect{0, 0, 400, 5}), bar_layout::Compute(400, 100, BarDock::kBottom).sash);
 
+  // Floating (whatever edge it last docked to): gripper on top, sashes right and below.
+  const BarLayout floating = bar_layout::Compute(230, 260, BarDock::kBottom, true);
+  EXPECT_TRUE(floating.linesHorizontal);
+  EXPECT_EQ((PixelRect{225, 0, 5, 255}), floating.sash);
+  EXPECT_EQ((PixelRect{0, 255, 225, 5}), floating.lowerSash);
+  EXPECT_EQ((PixelRect{2, 16, 221, 237}), floating.client);
+  EXPECT_EQ(BarHit::kLowerSash, bar_layout::HitTest(floating, 100, 257));
+  EXPECT_EQ(BarHit::kSash, bar_layout::HitTest(floating, 227, 100));
+  EXPECT_TRUE(left.lowerSash.width == 0 && left.lowerSash.height == 0);
+
   const BarLayout tiny = bar_layout::Compute(8, 8, BarDock::kLeft);
   EXPECT_EQ(0, tiny.lines.width);
   EXPECT_EQ(0, tiny.client.width);

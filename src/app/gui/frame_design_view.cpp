@@ -40,8 +40,7 @@ wxSize FrameDesignView::ClientSize() const {
   // without showing it): the frame's client area beside the work box, less the frame GTK's
   // tab book draws around its page, is what the view will get; tables are then placed as
   // in a shown window of that size.
-  wxSize size = frame_.GetClientSize();
-  if (frame_.IsWorkBoxShown()) size.x -= frame_.workBox().WantedWidth();
+  wxSize size = frame_.workBox().DocumentArea(wxRect(frame_.GetClientSize())).GetSize();
   size.x -= kTabBookFrame;
   return wxSize(std::max(size.x, view->GetClientSize().x),
                 std::max(size.y, view->GetClientSize().y));

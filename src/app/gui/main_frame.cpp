@@ -107,8 +107,9 @@ MainFrame::MainFrame(AppState& state, wxConfigBase* config)
   UpdateIndicators();
 
   DragAcceptFiles(true);
-  workBox_ = std::make_unique<WorkBox>(this);
+  workBox_ = std::make_unique<WorkBox>(this, state_.settings);
   workBox_->bar()->SetSize(WorkBox::kDefaultWidth, WorkBox::kDefaultHeight);
+  workBox_->SetOnPlaceChanged([this] { LayoutChildren(); });
   workBox_->SetOnClose([this] {
     if (IsWorkBoxShown()) ToggleWorkBox();
   });
@@ -392,10 +393,11 @@ void MainFrame::ToggleRelations() {
 
 bool MainFrame::RelationsShown() const { return state_.settings.showRelations; }
 
-bool MainFrame::IsWorkBoxShown() const { return workBox_->bar()->IsShown(); }
+bool MainFrame::IsWorkBoxShown() const { return workBox_->IsShown(); }
 
 void MainFrame::ToggleWorkBox() {
-  workBox_->bar()->Show(!IsWorkBoxShown());
+  // Shown again where it stood: docked at its edge or floating.
+  workBox_->Show(!IsWorkBoxShown());
   LayoutChildren();
 }
 
@@ -465,17 +467,9 @@ void MainFrame::ShowHelp() {
 // Window events ----------------------------------------------------------------------
 
 void MainFrame::LayoutChildren() {
-  const wxSize client = GetClientSize();
-  int left = 0;
-  if (IsWorkBoxShown()) {
-    const int width = workBox_->WantedWidth();
-    workBox_->bar()->SetSize(0, 0, width, client.y);
-    left = width;
-  }
-  if (GetClientWindow() != nullptr) {
-    GetClientWindow()->SetSize(left, 0, std::max(client.x - left, 0), client.y);
-  }
-  if (tiles_ != nullptr) tiles_->SetSize(left, 0, std::max(client.x - left, 0), client.y);
+  const wxRect documents = workBox_->Layout(wxRect(GetClientSize()));
+  if (GetClientWindow() != nullptr) GetClientWindow()->SetSize(documents);
+  if (tiles_ != nullptr) tiles_->SetSize(documents);
 }
 
 void MainFrame::OnSize(wxSizeEvent&) { LayoutChildren(); }

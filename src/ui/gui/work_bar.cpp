@@ -5,6 +5,9 @@
 #include <wx/settings.h>
 
 #include <algorithm>
+#include <cstdlib>
+
+#include "ui/bar_place.h"
 
 namespace tablora {
 
@@ -50,7 +53,7 @@ WorkBar::WorkBar(wxWindow* parent, wxWindowID id, const wxSize& defaultSize)
   Bind(wxEVT_PAINT, &WorkBar::OnPaint, this);
   Bind(wxEVT_SIZE, &WorkBar::OnSize, this);
   Bind(wxEVT_LEFT_DOWN, &WorkBar::OnLeftDown, this);
-  Bind(wxEVT_LEFT_DCLICK, &WorkBar::OnLeftDown, this);
+  Bind(wxEVT_LEFT_DCLICK, &WorkBar::OnLeftDClick, this);
   Bind(wxEVT_LEFT_UP, &WorkBar::OnLeftUp, this);
   Bind(wxEVT_MOTION, &WorkBar::OnMotion, this);
   Bind(wxEVT_LEAVE_WINDOW, &WorkBar::OnLeave, this);
@@ -67,8 +70,22 @@ void WorkBar::SetOnClose(std::function<void()> f) { m_onClose = std::move(f); }
 
 void WorkBar::SetOnResized(std::function<void()> f) { m_onResized = std::move(f); }
 
+void WorkBar::SetOnGripperDrag(std::function<void(GripperDrag, const wxPoint&)> f) {
+  m_onGripperDrag = std::move(f);
+}
+
+void WorkBar::SetOnGripperDoubleClick(std::function<void()> f) {
+  m_onGripperDoubleClick = std::move(f);
+}
+
 void WorkBar::SetDock(BarDock dock) {
   m_dock = dock;
+  PlaceClient();
+  Refresh();
+}
+
+void WorkBar::SetFloating(bool floating) {
+  m_floating = floating;
   PlaceClient();
   Refresh();
 }
@@ -77,13 +94,15 @@ wxRect WorkBar::GetCloseButtonRect() const { return ToWxRect(CurrentLayout().clo
 
 wxRect WorkBar::GetSashRect() const { return ToWxRect(CurrentLayout().sash); }
 
+wxRect WorkBar::GetGripperRect() const { return ToWxRect(CurrentLayout().gripper); }
+
 wxRect WorkBar::GetClientArea() const { return ToWxRect(CurrentLayout().client); }
 
 wxSize WorkBar::DoGetBestSize() const { return m_wanted; }
 
 BarLayout WorkBar::CurrentLayout() const {
   const wxSize size = GetClientSize();
-  return bar_layout::Compute(size.x, size.y, m_dock);
+  return bar_layout::Compute(size.x, size.y, m_dock, m_floating);
 }
 
 void WorkBar::PlaceClient() {
@@ -133,6 +152,13 @@ void WorkBar::OnPaint(wxPaintEvent&) {
   // The sash: a raised edge the user can take hold of.
   const wxRect sash = ToWxRect(layout.sash);
   Draw3dFrame(dc, sash, highlight, shadow);
+  if (m_floating) {
+    // A window of its own: the lower sash, and a dark outline around the whole bar.
+    Draw3dFrame(dc, ToWxRect(layout.lowerSash), highlight, shadow);
+    dc.SetPen(wxPen(Sys(wxSYS_COLOUR_3DDKSHADOW)));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.DrawRectangle(wxRect(GetClientSize()));
+  }
 }
 
 void WorkBar::OnLeftDown(wxMouseEvent& event) {
@@ -143,12 +169,58 @@ void WorkBar::OnLeftDown(wxMouseEvent& event) {
     m_closeHot = true;
     CaptureMouse();
     Refresh();
-  } else if (hit == BarHit::kSash) {
+  } else if (hit == BarHit::kSash || hit == BarHit::kLowerSash) {
     m_action = Action::kSashDrag;
+    m_lowerSash = hit == BarHit::kLowerSash;
     m_dragStart = ClientToScreen(event.GetPosition());
-    m_dragStartExtent = DockedAtSide(m_dock) ? GetSize().x : GetSize().y;
+    const bool across = m_floating ? !m_lowerSash : DockedAtSide(m_dock);
+    m_dragStartExtent = across ? GetSize().x : GetSize().y;
+    CaptureMouse();
+  } else if (hit == BarHit::kGripper) {
+    m_action = Action::kGripperPressed;
+    m_grab = event.GetPosition();
+    m_dragStart = ClientToScreen(event.GetPosition());
     CaptureMouse();
   }
+}
+
+void WorkBar::OnLeftDClick(wxMouseEvent& event) {
+  const BarHit hit = bar_layout::HitTest(CurrentLayout(), event.GetX(), event.GetY());
+  if (hit == BarHit::kGripper && m_action == Action::kNone) {
+    if (m_onGripperDoubleClick) m_onGripperDoubleClick();
+    return;
+  }
+  OnLeftDown(event);
+}
+
+void WorkBar::DragSash(const wxPoint& now) {
+  // Floating, the right sash works as the left-docked bar's and the lower one as the
+  // top-docked bar's; both resize the window the bar fills.
+  const BarDock as = m_floating ? (m_lowerSash ? BarDock::kTop : BarDock::kLeft) : m_dock;
+  const bool side = DockedAtSide(as);
+  int maximum = bar_place::kMaximumExtent;
+  if (!m_floating && GetParent() != nullptr) {
+    const wxSize room = GetParent()->GetClientSize();
+    maximum = (side ? room.x : room.y) - kMinimumExtent;
+  }
+  const int extent = bar_layout::DraggedExtent(as, m_dragStartExtent, now.x - m_dragStart.x,
+                                               now.y - m_dragStart.y, kMinimumExtent, maximum);
+  const int current = side ? GetSize().x : GetSize().y;
+  if (extent == current) return;
+  if (m_floating) {
+    wxWindow* window = wxGetTopLevelParent(this);
+    const wxSize size = side ? wxSize(extent, GetSize().y) : wxSize(GetSize().x, extent);
+    if (window != nullptr && window != this) window->SetClientSize(size);
+    SetSize(size);
+  } else if (side) {
+    m_wanted.x = extent;
+    SetSize(wxSize(extent, GetSize().y));
+  } else {
+    m_wanted.y = extent;
+    SetSize(wxSize(GetSize().x, extent));
+  }
+  InvalidateBestSize();
+  if (m_onResized) m_onResized();
 }
 
 void WorkBar::OnMotion(wxMouseEvent& event) {
@@ -161,32 +233,28 @@ void WorkBar::OnMotion(wxMouseEvent& event) {
     }
     return;
   }
+  const wxPoint now = ClientToScreen(event.GetPosition());
   if (m_action == Action::kSashDrag) {
-    const wxPoint now = ClientToScreen(event.GetPosition());
-    const bool side = DockedAtSide(m_dock);
-    int maximum = 4000;
-    if (GetParent() != nullptr) {
-      const wxSize room = GetParent()->GetClientSize();
-      maximum = (side ? room.x : room.y) - kMinimumExtent;
+    DragSash(now);
+    return;
+  }
+  if (m_action == Action::kGripperPressed) {
+    if (std::abs(now.x - m_dragStart.x) < bar_place::kDragThreshold &&
+        std::abs(now.y - m_dragStart.y) < bar_place::kDragThreshold) {
+      return;
     }
-    const int extent = bar_layout::DraggedExtent(m_dock, m_dragStartExtent, now.x - m_dragStart.x,
-                                                 now.y - m_dragStart.y, kMinimumExtent, maximum);
-    const int current = side ? GetSize().x : GetSize().y;
-    if (extent == current) return;
-    if (side) {
-      m_wanted.x = extent;
-      SetSize(wxSize(extent, GetSize().y));
-    } else {
-      m_wanted.y = extent;
-      SetSize(wxSize(GetSize().x, extent));
-    }
-    InvalidateBestSize();
-    if (m_onResized) m_onResized();
+    m_action = Action::kGripperDrag;
+    SetCursor(wxCursor(wxCURSOR_SIZING));
+  }
+  if (m_action == Action::kGripperDrag) {
+    if (m_onGripperDrag) m_onGripperDrag(GripperDrag::kMove, now);
     return;
   }
   const BarHit hit = bar_layout::HitTest(layout, event.GetX(), event.GetY());
   if (hit == BarHit::kSash) {
-    SetCursor(wxCursor(DockedAtSide(m_dock) ? wxCURSOR_SIZEWE : wxCURSOR_SIZENS));
+    SetCursor(wxCursor(m_floating || DockedAtSide(m_dock) ? wxCURSOR_SIZEWE : wxCURSOR_SIZENS));
+  } else if (hit == BarHit::kLowerSash) {
+    SetCursor(wxCursor(wxCURSOR_SIZENS));
   } else {
     SetCursor(wxNullCursor);
   }
@@ -196,6 +264,9 @@ void WorkBar::OnLeftUp(wxMouseEvent& event) {
   const Action action = m_action;
   const bool insideClose = CurrentLayout().close.Contains(event.GetX(), event.GetY());
   EndMouseAction();
+  if (action == Action::kGripperDrag && m_onGripperDrag) {
+    m_onGripperDrag(GripperDrag::kDrop, ClientToScreen(event.GetPosition()));
+  }
   if (action == Action::kClosePressed && insideClose) {
     if (m_onClose) {
       m_onClose();
@@ -211,13 +282,18 @@ void WorkBar::OnLeave(wxMouseEvent& event) {
 }
 
 void WorkBar::OnCaptureLost(wxMouseCaptureLostEvent&) {
+  const Action action = m_action;
   m_action = Action::kNone;
+  if (action == Action::kGripperDrag && m_onGripperDrag) {
+    m_onGripperDrag(GripperDrag::kCancel, wxGetMousePosition());
+  }
   m_closeHot = false;
   Refresh();
 }
 
 void WorkBar::EndMouseAction() {
   if (m_action == Action::kNone) return;
+  if (m_action == Action::kGripperDrag) SetCursor(wxNullCursor);
   m_action = Action::kNone;
   m_closeHot = false;
   if (HasCapture()) ReleaseMouse();
