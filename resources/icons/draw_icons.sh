@@ -49,3 +49,28 @@ c -fill none -stroke '#2050b0' -strokewidth 2 -draw 'arc 3,4 14,14 180,360' \
 # Redo: the same arrow turning to the right.
 c -fill none -stroke '#2050b0' -strokewidth 2 -draw 'arc 1,4 12,14 180,360' \
   -fill '#2050b0' -stroke none -draw 'polygon 9,9 15,9 12,13' redo.png
+
+# Dialog buttons, at the size GTK gives button images.
+# OK ("确定"): a green check mark.
+c -fill none -stroke '#188a28' -strokewidth 2.5 -draw 'polyline 2,8 6,12 14,3' ok.png
+# Cancel and quit ("取消", "退出"): a red cross.
+c -fill none -stroke '#c82020' -strokewidth 2.5 -draw 'line 3,3 12,12' -draw 'line 12,3 3,12' \
+  cancel.png
+# Direct connection ("ADO连接"): a blue database drum with a green arrow into it.
+c -fill '#5080d0' -stroke '#203870' -draw 'rectangle 5,3 14,13' -draw 'ellipse 9.5,13 4.5,2 0,180' \
+  -fill '#90b0e8' -draw 'ellipse 9.5,3 4.5,2 0,360' \
+  -stroke '#108020' -strokewidth 2 -draw 'line 0,8 6,8' -fill '#108020' -stroke none \
+  -draw 'polygon 5,5 9,8 5,11' connect.png
+# ODBC connection ("ODBC连接"): the drum with a plug on a cable.
+c -fill '#5080d0' -stroke '#203870' -draw 'rectangle 6,3 14,13' -draw 'ellipse 10,13 4,2 0,180' \
+  -fill '#90b0e8' -draw 'ellipse 10,3 4,2 0,360' \
+  -fill '#606060' -stroke '#303030' -draw 'rectangle 1,6 4,10' \
+  -stroke '#303030' -draw 'line 4,7 6,7' -draw 'line 4,9 6,9' -draw 'line 1,8 0,8' odbc_connect.png
+# Test the connection ("测试连接"): a yellow lightning bolt.
+c -fill '#f0c020' -stroke '#806000' -draw 'polygon 9,0 3,9 7,9 5,15 13,6 9,6 11,0' \
+  test_connection.png
+# Choose a colour ("选择颜色"): a palette with three colour spots.
+c -fill '#e8d0a0' -stroke '#806030' -draw 'ellipse 8,8 7,6 0,360' \
+  -fill white -stroke '#806030' -draw 'circle 10,11 11,11' \
+  -stroke none -fill '#e02020' -draw 'circle 5,6 6.4,6' -fill '#2060e0' -draw 'circle 9,4.5 10.4,4.5' \
+  -fill '#20b040' -draw 'circle 12,7.5 13.4,7.5' choose_colour.png

@@ -23,6 +23,7 @@ std::string TypeName(const std::string& extension) {
       {"png", u8"PNG 图片"},      {"svg", u8"SVG 图片"},         {"pdf", u8"PDF 文件"},
       {"h", u8"C 头文件"},        {"hpp", u8"C++ 头文件"},       {"java", u8"Java 源文件"},
       {"html", u8"HTML 网页"},    {"md", u8"Markdown 文档"},     {"xlsx", u8"Excel 工作簿"},
+      {"vbs", u8"Windows 脚本"},
   };
   const std::string lower = gbk::ToLowerAscii(extension);
   for (const auto& [ext, name] : kNames) {
@@ -74,6 +75,14 @@ FileDialogSpec FileDialogs::SaveCommentScript(const std::string& designPath, boo
       MakeDialog(groupsOnly ? u8"产生分组信息" : u8"产生所有注释", {"sql"}, designPath);
   spec.proposedName = proposedName;
   spec.defaultExtension = "sql";
+  return spec;
+}
+
+FileDialogSpec FileDialogs::SaveAccessCommentScript(const std::string& accessPath,
+                                                    const std::string& proposedName) {
+  FileDialogSpec spec = MakeDialog(u8"保存注释脚本", {"vbs"}, accessPath);
+  spec.proposedName = proposedName;
+  spec.defaultExtension = "vbs";
   return spec;
 }
 

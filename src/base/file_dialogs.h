@@ -31,6 +31,9 @@ class FileDialogs {
   /// The comment scripts: all comments, or the group information alone.
   static FileDialogSpec SaveCommentScript(const std::string& designPath, bool groupsOnly,
                                           const std::string& proposedName);
+  /// The comment script of an MS Access file, offered beside that file.
+  static FileDialogSpec SaveAccessCommentScript(const std::string& accessPath,
+                                                const std::string& proposedName);
   static FileDialogSpec ExportPicture(const std::string& designPath);
   /// A data dictionary; `extension` is "html", "md", "xlsx" or "pdf".
   static FileDialogSpec ExportDictionary(const std::string& designPath,

@@ -52,6 +52,12 @@ class Prompts {
   virtual ConflictChoice ChooseConflict(const TableConflictQuestion& question, bool& forAll);
   /// A message with an OK button.
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+  /// A message that offers one way on: the buttons `action` and "关闭"; true when the user
+  /// chose `action`. By default a yes/no question ending in `action` + "?".
+  virtual bool Offer(const std::string& text, const std::string& caption,
+                     const std::string& action) {
+    return AskYesNo(text + "\n\n" + action + "?", caption);
+  }
   /// The path the user chose to save to, or empty when cancelled.
   virtual std::string ChooseSaveFile(const FileDialogSpec& spec) = 0;
   /// As ChooseSaveFile, with `encoding` set to the index of the chosen entry of

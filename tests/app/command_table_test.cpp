@@ -103,12 +103,14 @@ TEST(CommandTableMenus, CaptionsAreTheProgramsTexts) {
   EXPECT_EQ(Table().Find(12345), nullptr);
 }
 
-TEST(CommandTableMenus, OnlyTheBarTogglesCarryCheckMarks) {
+TEST(CommandTableMenus, OnlyTheBarTogglesAndTheWindowArrangementCarryCheckMarks) {
   std::set<int> checkable;
   for (const CommandInfo& info : Table().commands()) {
     if (info.checkable) checkable.insert(info.id);
   }
-  EXPECT_EQ(checkable, (std::set<int>{cmd::kWorkBox, cmd::kShowRelations, cmd::kViewToolbar, cmd::kViewStatusBar}));
+  EXPECT_EQ(checkable, (std::set<int>{cmd::kWorkBox, cmd::kShowRelations, cmd::kViewToolbar,
+                                      cmd::kViewStatusBar, cmd::kWindowCascade,
+                                      cmd::kWindowTile}));
 }
 
 TEST(CommandTableKeys, AcceleratorsAreTheCommandKeysThePaneKeysAndTheZoomKeys) {

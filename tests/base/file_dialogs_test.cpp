@@ -27,6 +27,8 @@ TEST(FileDialogs, EachDialogHasItsTitleFiltersAndFolder) {
        u8"产生分组信息", {"sql"}, "/home/li/designs", "Tablora_GroupComment.sql"},
       {FileDialogs::SaveCommentScript("", false, "Tablora_AllComment.sql"), u8"产生所有注释",
        {"sql"}, "", "Tablora_AllComment.sql"},
+      {FileDialogs::SaveAccessCommentScript("/data/shop.mdb", "Tablora_AccessComment.vbs"),
+       u8"保存注释脚本", {"vbs"}, "/data", "Tablora_AccessComment.vbs"},
       {FileDialogs::ExportPicture(design), u8"导出图片", {"png", "svg", "pdf"},
        "/home/li/designs", "shop.png"},
       {FileDialogs::ExportPicture(""), u8"导出图片", {"png", "svg", "pdf"}, "", "design.png"},

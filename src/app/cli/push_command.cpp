@@ -17,7 +17,8 @@ namespace {
 
 const char kUsage[] =
     "usage: tablora-cli push DESIGN.sql \"CONNECTION STRING\"|FILE.mdb [--table NAME] "
-    "[--comments-only] [--yes] [--drop-data] [--kind N] [--password P]\n"
+    "[--comments-only] [--yes] [--drop-data] [--kind N] [--password P] [--comment-script "
+    "OUT.vbs|-]\n"
     "  Writes the design's tables (drop when they exist, create, extra statements, comments)\n"
     "  or with --comments-only only their comments to the database, as the program's\n"
     "  \"更新到数据库\" commands do. --table limits it to the table of that actual name.\n"
@@ -28,14 +29,27 @@ const char kUsage[] =
     "  --kind: 0 MS SQL Server (also SQLite and other ODBC databases), 1 MS Access, 2 Oracle;\n"
     "  by default the kind the connection string's driver implies. A missing SQLite file is\n"
     "  not created (NoCreat=0 in the connection string creates it).\n"
-    "  Exit codes: 0 written, 1 failed, refused or skipped, 3 left undone because the answer\n"
-    "  was no.\n";
+    "  MS Access files are read-only here: --comments-only then saves the comments as a\n"
+    "  Windows script (\"保存注释脚本\") to --comment-script OUT.vbs, to run where the file\n"
+    "  can be written.\n"
+    "  Exit codes: 0 written (or the comment script saved), 1 failed, refused or skipped,\n"
+    "  3 left undone because the answer was no.\n";
 
 /// Questions on standard error, answers from standard input (or yes with --yes); messages
 /// on standard error. Texts are turned from code page 936 into UTF-8.
 class ConsolePrompts : public SilentPrompts {
  public:
-  explicit ConsolePrompts(bool answerYes) : SilentPrompts(answerYes), answerYes_(answerYes) {}
+  ConsolePrompts(bool answerYes, std::string scriptPath)
+      : SilentPrompts(answerYes), answerYes_(answerYes), scriptPath_(std::move(scriptPath)) {}
+  /// Taken when --comment-script names the file the action saves.
+  bool Offer(const std::string& text, const std::string& caption,
+             const std::string& action) override {
+    const std::string hint = scriptPath_.empty() ? "--comment-script OUT.vbs: " : "";
+    std::fprintf(stderr, "%s\n%s%s%s\n", TextCodec::Cp936ToUtf8(text).c_str(), hint.c_str(),
+                 TextCodec::Cp936ToUtf8(action).c_str(), scriptPath_.empty() ? "" : " y");
+    return !scriptPath_.empty();
+  }
+  std::string ChooseSaveFile(const FileDialogSpec&) override { return scriptPath_; }
   bool AskYesNo(const std::string& text, const std::string& caption) override {
     const std::string question = TextCodec::Cp936ToUtf8(text);
     if (answerYes_) {
@@ -55,11 +69,18 @@ class ConsolePrompts : public SilentPrompts {
 
  private:
   bool answerYes_;
+  std::string scriptPath_;
 };
 
 int ExitCode(WriteBackResult result) {
   switch (result) {
     case WriteBackResult::kDone:
+      return 0;
+    case WriteBackResult::kScriptSaved:
+      std::fputs(
+          "tablora-cli push: the database was not written; the comment script was\n"
+          "  saved instead\n",
+          stderr);
       return 0;
     case WriteBackResult::kCancelled:
       return 3;
@@ -80,6 +101,7 @@ int PushCommand(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
   std::string table;
   std::string password;
+  std::string scriptPath;
   bool commentsOnly = false;
   bool yes = false;
   bool dropData = false;
@@ -90,6 +112,8 @@ int PushCommand(const std::vector<std::string>& args) {
       table = args[++i];
     } else if (args[i] == "--password" && i + 1 < args.size()) {
       password = args[++i];
+    } else if (args[i] == "--comment-script" && i + 1 < args.size()) {
+      scriptPath = OutputPath(args[++i]);
     } else if (args[i] == "--kind" && i + 1 < args.size()) {
       usage = !ParseKind(args[++i], kind);
     } else if (args[i] == "--comments-only") {
@@ -112,7 +136,7 @@ int PushCommand(const std::vector<std::string>& args) {
   if (!ResolveTarget("push", positional[1], kind, password, target)) return 2;
   OpenedDesign opened;
   if (!opened.Open(AbsolutePath(positional[0]))) return 1;
-  ConsolePrompts prompts(yes);
+  ConsolePrompts prompts(yes, scriptPath);
   DatabaseSession database(opened.design, prompts, opened.folder);
   ConnectionState& state = database.state();
   AdoConnection& connection = *state.sharedConnection;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 
 namespace tablora {
@@ -34,6 +35,7 @@ DatabaseKindDialog::DatabaseKindDialog(wxWindow* parent, const std::vector<std::
   buttons->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"退出")));
   ok->SetDefault();
   top->Add(buttons, 0, wxALIGN_CENTER | wxALL, 10);
+  ButtonPictures::Put(this, {{wxID_OK, "ok.png"}, {wxID_CANCEL, "cancel.png"}});
   SetSizerAndFit(top);
   CentreOnParent();
 }

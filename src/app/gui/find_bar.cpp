@@ -18,11 +18,14 @@ FindBar* FindBar::Of(MainFrame& frame, DesignCanvas& canvas) {
   wxWindow* document = canvas.GetParent();
   if (auto* bar = dynamic_cast<FindBar*>(wxWindow::FindWindowByName(kName, document))) return bar;
   auto* bar = new FindBar(document, frame, canvas);
-  // The surface below the bar takes the rest of the window.
-  auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(bar, 0, wxEXPAND);
-  sizer->Add(&canvas, 1, wxEXPAND);
-  document->SetSizer(sizer);
+  // The bar goes above the surface, which takes the rest of the window.
+  wxSizer* sizer = document->GetSizer();
+  if (sizer == nullptr) {
+    sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(&canvas, 1, wxEXPAND);
+    document->SetSizer(sizer);
+  }
+  sizer->Insert(0, bar, 0, wxEXPAND);
   bar->Hide();
   document->Layout();
   return bar;

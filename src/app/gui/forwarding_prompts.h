@@ -24,6 +24,10 @@ class ForwardingPrompts : public Prompts {
   void ShowMessage(const std::string& text, const std::string& caption) override {
     target_().ShowMessage(text, caption);
   }
+  bool Offer(const std::string& text, const std::string& caption,
+             const std::string& action) override {
+    return target_().Offer(text, caption, action);
+  }
   std::string ChooseSaveFile(const FileDialogSpec& spec) override {
     return target_().ChooseSaveFile(spec);
   }

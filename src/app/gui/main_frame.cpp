@@ -16,6 +16,7 @@
 #include "app/gui/document_frame.h"
 #include "app/gui/frame_design_view.h"
 #include "app/gui/table_window_commands.h"
+#include "app/gui/tiled_documents.h"
 #include "app/gui/work_box.h"
 #include "app/gui/work_box_commands.h"
 #include "app/gui/wx_prompts.h"
@@ -63,9 +64,9 @@ const std::vector<MainFrame::Route>& MainFrame::Routes() {
       {cmd::kNextPane, &F::NextPane, &F::HasSeveralDocuments, nullptr},
       {cmd::kPrevPane, &F::PreviousPane, &F::HasSeveralDocuments, nullptr},
       {cmd::kWindowNew, &F::WindowNew, &F::HasActiveDocument, nullptr},
-      {cmd::kWindowCascade, &F::WindowCascade, &F::CanArrangeWindows, nullptr},
-      {cmd::kWindowTile, &F::WindowTile, &F::CanArrangeWindows, nullptr},
-      {cmd::kWindowArrange, &F::WindowArrange, &F::CanArrangeWindows, nullptr},
+      {cmd::kWindowCascade, &F::WindowCascade, &F::IsTiled, &F::IsTabbed},
+      {cmd::kWindowTile, &F::WindowTile, &F::CanTile, &F::IsTiled},
+      {cmd::kWindowArrange, &F::WindowArrange, &F::TilesUneven, nullptr},
       {cmd::kAbout, &F::ShowAbout, nullptr, nullptr},
       {cmd::kHelp, &F::ShowHelp, nullptr, nullptr},
   };
@@ -153,7 +154,7 @@ MainFrame::~MainFrame() {
 DocumentFrame* MainFrame::CreateDocument(const std::string& title) {
   auto* document = new DocumentFrame(this, title);
   if (document->IsDesignView()) {
-    auto* view = new DesignCanvas(document, state_, [this]() -> Design* {
+    auto* view = new DesignCanvas(document->body(), state_, [this]() -> Design* {
       return session_ != nullptr ? session_->design() : nullptr;
     });
     view->SetCommandTarget(tableCommands_.get());
@@ -174,6 +175,7 @@ DocumentFrame* MainFrame::CreateDocument(const std::string& title) {
     event.Skip();
   });
   document->Show();
+  if (tiles_ != nullptr) tiles_->Add(document);
   // GTK brings a new tab to the front at the next idle time, which would undo a later
   // activation of another document made before then: let that happen now.
   OnInternalIdle();
@@ -216,6 +218,7 @@ DocumentFrame* MainFrame::ActiveDocument() const {
 
 void MainFrame::OnDocumentClosed(DocumentFrame* document) {
   documents_.erase(std::remove(documents_.begin(), documents_.end(), document), documents_.end());
+  if (tiles_ != nullptr) tiles_->Remove(document);
   if (!closing_) NumberWindows(document->title());
   if (!closing_) CallAfter([this] { UpdateMenusAndTitle(); });
 }
@@ -239,6 +242,7 @@ void MainFrame::UpdateMenusAndTitle() {
   if (GetMenuBar() != wanted) SetMenuBar(wanted);
   const DocumentFrame* active = ActiveDocument();
   lastActive_ = active;
+  if (tiles_ != nullptr) tiles_->ShowActive(active);
   lastMarked_ = DesignChangedMark();
   SetTitle(to_wx(DocumentTitles::FrameTitle(active != nullptr ? active->caption() : "",
                                             lastMarked_)));
@@ -405,9 +409,33 @@ void MainFrame::WindowNew() {
   UpdateMenusAndTitle();
 }
 
-void MainFrame::WindowCascade() { Cascade(); }
-void MainFrame::WindowTile() { Tile(); }
-void MainFrame::WindowArrange() { ArrangeIcons(); }
+// The documents are tabs here: "平铺" puts them side by side in one area, "层叠" makes them
+// tabs again and "排列图标" gives every pane its even share, bringing back those pushed out.
+void MainFrame::WindowCascade() {
+  TiledDocuments* tiles = tiles_;
+  tiles_ = nullptr;
+  tiles->RemoveAll();
+  tiles->Destroy();
+  GetClientWindow()->Show();
+  LayoutChildren();
+  if (DocumentFrame* active = ActiveDocument()) active->Activate();
+  UpdateMenusAndTitle();
+}
+
+void MainFrame::WindowTile() {
+  tiles_ = new TiledDocuments(this, [this](DocumentFrame* document) {
+    document->Activate();
+    UpdateMenusAndTitle();
+  });
+  GetClientWindow()->Hide();
+  LayoutChildren();
+  for (DocumentFrame* document : documents_) tiles_->Add(document);
+  UpdateMenusAndTitle();
+}
+
+void MainFrame::WindowArrange() { tiles_->EvenOut(); }
+
+bool MainFrame::TilesUneven() const { return tiles_ != nullptr && tiles_->Uneven(); }
 
 void MainFrame::ShowAbout() {
   AboutDialog about(this);
@@ -447,6 +475,7 @@ void MainFrame::LayoutChildren() {
   if (GetClientWindow() != nullptr) {
     GetClientWindow()->SetSize(left, 0, std::max(client.x - left, 0), client.y);
   }
+  if (tiles_ != nullptr) tiles_->SetSize(left, 0, std::max(client.x - left, 0), client.y);
 }
 
 void MainFrame::OnSize(wxSizeEvent&) { LayoutChildren(); }
@@ -462,6 +491,7 @@ void MainFrame::OnClose(wxCloseEvent& event) {
     event.Veto();
     return;
   }
+  if (tiles_ != nullptr) WindowCascade();
   closing_ = true;
   indicatorTimer_.Stop();
   if (config_ != nullptr) {

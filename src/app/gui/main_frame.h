@@ -24,6 +24,7 @@ struct AppState;
 class DocumentFrame;
 class FrameDesignView;
 class TableWindowCommands;
+class TiledDocuments;
 class DesignLayoutCommands;
 class WorkBoxCommands;
 class WorkBox;
@@ -56,6 +57,8 @@ class MainFrame : public wxMDIParentFrame, public CommandHost {
   TableWindowCommands& tableCommands() { return *tableCommands_; }
   /// The work box trees with their menus.
   WorkBoxCommands& workBoxCommands() { return *workBoxCommands_; }
+  /// The documents side by side while "平铺" is in force, else nullptr (tabs).
+  TiledDocuments* tiles() const { return tiles_; }
   /// Arrange and the colour dialog.
   DesignLayoutCommands& layoutCommands() { return *layoutCommands_; }
 
@@ -135,7 +138,10 @@ class MainFrame : public wxMDIParentFrame, public CommandHost {
   bool HasSession() const { return session_ != nullptr; }
   bool HasActiveDocument() const { return ActiveDocument() != nullptr; }
   bool HasSeveralDocuments() const { return documents_.size() > 1; }
-  bool CanArrangeWindows() const { return !IsTDI(); }
+  bool IsTiled() const { return tiles_ != nullptr; }
+  bool IsTabbed() const { return tiles_ == nullptr; }
+  bool CanTile() const { return !IsTiled() && HasSeveralDocuments(); }
+  bool TilesUneven() const;
   bool ToolBarShown() const;
   bool StatusBarShown() const;
 
@@ -153,6 +159,7 @@ class MainFrame : public wxMDIParentFrame, public CommandHost {
   std::unique_ptr<WorkBoxCommands> workBoxCommands_;
   std::unique_ptr<DesignLayoutCommands> layoutCommands_;
   std::vector<DocumentFrame*> documents_;
+  TiledDocuments* tiles_ = nullptr;  ///< a child window while the documents are tiled
   int untitledCounter_ = 0;
   wxMenuBar* emptyMenuBar_ = nullptr;     ///< menu 128; owned while not shown
   wxMenuBar* documentMenuBar_ = nullptr;  ///< menu 129; owned while not shown

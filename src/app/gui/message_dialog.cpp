@@ -9,12 +9,12 @@
 namespace tablora {
 
 MessageDialog::MessageDialog(wxWindow* parent, const wxString& text, const wxString& caption,
-                             Buttons buttons)
+                             Buttons buttons, const wxString& action)
     : wxDialog(parent, wxID_ANY, caption.empty() ? wxString("Tablora") : caption, wxDefaultPosition,
                wxDefaultSize, wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   auto* row = new wxBoxSizer(wxHORIZONTAL);
-  const wxArtID art = buttons == kOk ? wxART_INFORMATION : wxART_QUESTION;
+  const wxArtID art = buttons == kOk || buttons == kOffer ? wxART_INFORMATION : wxART_QUESTION;
   row->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)), 0,
            wxALL | wxALIGN_TOP, 12);
   auto* label = new wxStaticText(this, wxID_ANY, text);
@@ -33,6 +33,10 @@ MessageDialog::MessageDialog(wxWindow* parent, const wxString& text, const wxStr
   if (buttons == kOk) {
     first = addButton(wxID_OK, wxString::FromUTF8(u8"确定"));
     SetEscapeId(wxID_OK);
+  } else if (buttons == kOffer) {
+    first = addButton(wxID_YES, action);
+    addButton(wxID_NO, wxString::FromUTF8(u8"关闭"));
+    SetEscapeId(wxID_NO);
   } else {
     first = addButton(wxID_YES, wxString::FromUTF8(u8"是(&Y)"));
     addButton(wxID_NO, wxString::FromUTF8(u8"否(&N)"));

@@ -14,9 +14,8 @@
 #include "app/result_grid_model.h"
 #include "base/app_state.h"
 #include "base/commands/command_host.h"
-#include "base/gui/icon_file.h"
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
-#include "base/program_folder.h"
 #include "db/connect/database_session.h"
 #include "db/dialects/dialect.h"
 #include "db/dialects/sqlite_dialect.h"
@@ -57,14 +56,8 @@ QueryWindow::QueryWindow(wxWindow* parent, CommandHost& host)
   auto* quit = new wxButton(this, kQuitId, U(u8"退出"));
   execute->SetDefault();
   SetEscapeId(kQuitId);
-  // The buttons' pictures from the program folder; a missing file leaves the text alone.
-  const std::string icons = ProgramFolder::Join(host_.appState().settings.programFolder, "icons");
-  const std::pair<wxButton*, const char*> pictures[] = {{execute, "execute.png"},
-                                                        {quit, "quit.png"}};
-  for (const auto& [button, file] : pictures) {
-    const wxBitmap icon = ReadIconFile(ProgramFolder::Join(icons, file));
-    if (icon.IsOk()) button->SetBitmap(icon);
-  }
+  ButtonPictures::Put(execute, "execute.png");
+  ButtonPictures::Put(quit, "quit.png");
   count_ = new wxStaticText(this, kCountId, wxEmptyString);
   grid_ = new DataGrid(this, kGridId, wxDefaultPosition, wxSize(760, 420), wxBORDER_SUNKEN);
 

@@ -14,6 +14,7 @@
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
 #include "app/gui/subsystem_hooks.h"
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 #include "base/program_folder.h"
 #include "base/settings_loader.h"
@@ -82,6 +83,7 @@ bool TabloraApp::OnInit() {
     return false;
   }
 
+  ButtonPictures::SetFolder(ProgramFolder::Join(folder, "icons"));
   // The dialog colours, applied to each of our dialogs as it opens.
   colours_ = DialogColours::FromSettings(state_.settings);
 

@@ -69,6 +69,12 @@ void WxPrompts::ShowMessage(const std::string& text, const std::string& caption)
   box.ShowModal();
 }
 
+bool WxPrompts::Offer(const std::string& text, const std::string& caption,
+                      const std::string& action) {
+  MessageDialog box(parent_, to_wx(text), to_wx(caption), MessageDialog::kOffer, to_wx(action));
+  return box.ShowModal() == wxID_YES;
+}
+
 std::string WxPrompts::ChooseFile(const FileDialogSpec& spec, bool save, int* encoding) {
   wxString wildcard;
   for (const FileFilter& filter : FileDialogs::Filters(spec)) {

@@ -21,6 +21,8 @@ class WxPrompts : public Prompts {
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
   ConflictChoice ChooseConflict(const TableConflictQuestion& question, bool& forAll) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
+  bool Offer(const std::string& text, const std::string& caption,
+             const std::string& action) override;
   std::string ChooseSaveFile(const FileDialogSpec& spec) override;
   /// The dialog shows the encodings in a drop-down list ("编码:") below the file list.
   std::string ChooseSaveFileWithEncoding(const FileDialogSpec& spec, int& encoding) override;

@@ -9,6 +9,7 @@
 #include <wx/textctrl.h>
 
 #include "base/file_dialogs.h"
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 #include "base/prompts.h"
 #include "db/access/odbc_environment.h"
@@ -78,6 +79,9 @@ ConnectDialog::ConnectDialog(wxWindow* parent, ConnectForm& form, Prompts& promp
   kind_->SetSelection(form_.kind == 1 ? 1 : 0);
   ShowEntry();
   ShowKindControls();
+  ButtonPictures::Put(
+      this,
+      {{wxID_OK, "connect.png"}, {kDataLinkId, "odbc_connect.png"}, {wxID_CANCEL, "cancel.png"}});
   SetSizerAndFit(top);
   CentreOnParent();
 

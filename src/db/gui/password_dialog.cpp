@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
@@ -35,6 +36,7 @@ PasswordDialog::PasswordDialog(wxWindow* parent, Prompts& prompts,
   ok->SetDefault();
   ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); });
   top->Add(buttons, 0, wxALIGN_CENTER | wxALL, 10);
+  ButtonPictures::Put(this, {{wxID_OK, "ok.png"}, {wxID_CANCEL, "cancel.png"}});
   SetSizerAndFit(top);
   CentreOnParent();
 }

@@ -9,6 +9,7 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 #include "base/prompts.h"
 #include "base/text_codec.h"
@@ -70,6 +71,8 @@ ServerBrowserDialog::ServerBrowserDialog(wxWindow* parent, Prompts& prompts,
   buttons->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"退出")));
   ok->SetDefault();
   top->Add(buttons, 0, wxALIGN_CENTER | wxALL, 10);
+  ButtonPictures::Put(
+      this, {{wxID_OK, "ok.png"}, {kTestId, "test_connection.png"}, {wxID_CANCEL, "cancel.png"}});
   SetSizerAndFit(top);
   CentreOnParent();
   Bind(

@@ -15,6 +15,7 @@
 #include "db/writeback/comment_script.h"
 #include "db/writeback/table_existence.h"
 #include "db/writeback/table_replacement.h"
+#include "model/access_comment_script.h"
 #include "model/design.h"
 
 namespace tablora {
@@ -61,7 +62,8 @@ WriteBack::WriteBack(Design& design, DatabaseSession& database, Prompts& prompts
     : design_(design), database_(database), prompts_(prompts) {}
 
 const std::string& WriteBack::ReadOnlyMessage() {
-  static const std::string text = Cp936(u8"MS Access 数据库只能读取, 不能更新到数据库!!");
+  static const std::string text =
+      Cp936(u8"MS Access 数据库只能读取: 本系统没有可写入 MS Access 文件的驱动");
   return text;
 }
 
@@ -112,8 +114,29 @@ WriteBackResult WriteBack::UpdateComments(bool tablesOnly, int tableIndex) {
     Show(Cp936(u8"MS Access 不能更新分组信息!!"));
     return WriteBackResult::kRefused;
   }
-  if (RefuseAccess()) return WriteBackResult::kRefused;
+  if (design_.app().databaseKind == kAccess) return OfferAccessScript(tableIndex);
   return RunComments(tablesOnly, tableIndex);
+}
+
+WriteBackResult WriteBack::OfferAccessScript(int tableIndex) {
+  const std::string text =
+      ReadOnlyMessage() +
+      Cp936(u8"\n可以保存注释脚本, 在 Windows 上运行它把字段说明写入数据库文件.");
+  if (!prompts_.Offer(text, kCaption, Cp936(u8"保存注释脚本"))) return WriteBackResult::kRefused;
+  const std::string mdb =
+      ConnectionStrings::AccessFile(database_.state().sharedConnection->connectionString());
+  const std::string path = prompts_.ChooseSaveFile(
+      FileDialogs::SaveAccessCommentScript(mdb, AccessCommentScript::FileName()));
+  if (path.empty()) return WriteBackResult::kRefused;
+  const std::string script =
+      AccessCommentScript::Build(design_.RefreshTableDefinitions(), tableIndex,
+                                 TextCodec::Utf8ToCp936(mdb.substr(mdb.rfind('/') + 1)));
+  std::string error;
+  if (!TextFile::WriteBytes(path, AccessCommentScript::FileBytes(script), &error)) {
+    Show(Cp936(u8"无法写入文件, 原来的文件没有改变:\n") + error);
+    return WriteBackResult::kFailed;
+  }
+  return WriteBackResult::kScriptSaved;
 }
 
 WriteBackResult WriteBack::RunComments(bool tablesOnly, int tableIndex) {

@@ -18,6 +18,8 @@ enum class WriteBackResult {
   kRefused,    ///< the database kind cannot take it (MS Access is read-only here)
   kFailed,     ///< a statement or file failed; the user was shown the provider's error
   kSkipped,    ///< a table holding rows was left as it was (setKeepTablesWithRows)
+  /// refused, and the comment script the user was offered was saved instead
+  kScriptSaved,
 };
 
 /// The commands that write the design's tables and comments into a database or into a
@@ -34,6 +36,7 @@ class WriteBack {
   /// "更新分组信息到数据库(&C)" (`tablesOnly`, `tableIndex` -1), "更新所有注释到数据库(&D)"
   /// (-1) and "只更新注释到数据库(&V)" (one table): connects when needed, then runs the
   /// comment statements; "OK!" or the count of failed statements with the first error.
+  /// MS Access refuses the comments and offers "保存注释脚本" instead.
   WriteBackResult UpdateComments(bool tablesOnly, int tableIndex);
   /// "更新到数据库(&S)": drops the table when it exists (after a question that says how
   /// many rows it holds) and creates it from the editor's SQL text with its extra
@@ -60,6 +63,8 @@ class WriteBack {
   bool Connected();
   /// True, after telling the user, when the current kind is MS Access.
   bool RefuseAccess();
+  /// The refusal of MS Access comments with the offer of their script; saves it if asked.
+  WriteBackResult OfferAccessScript(int tableIndex);
   /// Runs the comment statements of one table or every table on the open connection.
   WriteBackResult RunComments(bool tablesOnly, int tableIndex);
   void Show(const std::string& text);

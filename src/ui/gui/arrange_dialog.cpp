@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 
 namespace tablora {
@@ -56,6 +57,7 @@ ArrangeDialog::ArrangeDialog(wxWindow* parent, Prompts& prompts, const ArrangeOp
   buttons->Add(ok, 0, wxRIGHT, 8);
   buttons->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"取消")));
   top->Add(buttons, 0, wxEXPAND | wxALL, 8);
+  ButtonPictures::Put(this, {{wxID_OK, "ok.png"}, {wxID_CANCEL, "cancel.png"}});
   SetSizerAndFit(top);
   Bind(wxEVT_BUTTON, &ArrangeDialog::OnOk, this, wxID_OK);
 }

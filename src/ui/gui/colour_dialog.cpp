@@ -6,6 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 
 namespace tablora {
@@ -60,6 +61,8 @@ ColourDialog::ColourDialog(wxWindow* parent, Design& design, int preselected, in
   buttons->Add(ok, 0, wxRIGHT, 8);
   buttons->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"退出")));
   top->Add(buttons, 0, wxEXPAND | wxALL, 8);
+  ButtonPictures::Put(
+      this, {{wxID_OK, "ok.png"}, {kChooseId, "choose_colour.png"}, {wxID_CANCEL, "cancel.png"}});
   SetSizerAndFit(top);
   ShowSwatch();
 

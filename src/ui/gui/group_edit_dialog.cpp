@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "base/gui/button_pictures.h"
 #include "base/gui/wx_text.h"
 
 namespace tablora {
@@ -47,6 +48,7 @@ GroupEditDialog::GroupEditDialog(wxWindow* parent, const Design& design, const s
   okCancel->Add(ok, 0, wxRIGHT, 8);
   okCancel->Add(new wxButton(this, wxID_CANCEL, wxString::FromUTF8(u8"取消")));
   top->Add(okCancel, 0, wxEXPAND | wxALL, 8);
+  ButtonPictures::Put(this, {{wxID_OK, "ok.png"}, {wxID_CANCEL, "cancel.png"}});
   SetSizerAndFit(top);
   ShowLists(-1, -1);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/cli/cli_test.h"
+#include "base/text_codec.h"
 #include "base/text_file.h"
 #include "db/access/odbc_connection.h"
 #include "support/shared_fixtures.h"
@@ -84,9 +85,32 @@ TEST_F(PushCommand, AnswersDecideTheDrop) {
 
 TEST_F(PushCommand, AccessFilesAreReadOnly) {
   TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
-  const testing::CliRun run = Cli("push '" + design + "' '" + nwind + "' --yes");
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_EQ(u8"MS Access 数据库只能读取, 不能更新到数据库!!\n", run.err);
+  const std::string refusal = u8"MS Access 数据库只能读取: 本系统没有可写入 MS Access 文件的驱动\n";
+  const std::string offer =
+      refusal + u8"可以保存注释脚本, 在 Windows 上运行它把字段说明写入数据库文件.\n";
+  const struct {
+    const char* options;
+    int exitCode;
+    std::string err;
+  } cases[] = {
+      {"--yes", 1, refusal},
+      {"--comments-only", 1, offer + u8"--comment-script OUT.vbs: 保存注释脚本\n"},
+      {"--comments-only --comment-script out.vbs", 0,
+       offer + u8"保存注释脚本 y\ntablora-cli push: the database was not written; the comment "
+               u8"script was\n  saved instead\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.options);
+    const testing::CliRun run = Cli("push '" + design + "' '" + nwind + "' " + c.options);
+    EXPECT_EQ(c.exitCode, run.exitCode);
+    EXPECT_EQ(c.err, run.err);
+  }
+  // The script names the file it was made for and carries the design's columns.
+  const std::string script = Read(dir / "out.vbs");
+  ASSERT_EQ("\xFF\xFE", script.substr(0, 2));
+  const std::string text = TextCodec::Cp936ToUtf8(TextCodec::Utf16LeToCp936(script.substr(2)));
+  EXPECT_NE(std::string::npos, text.find("ScriptFullName), \"nwind.mdb\")")) << text;
+  EXPECT_NE(std::string::npos, text.find("\r\nDescribe \"orders\", \"cust_id\", ")) << text;
 }
 
 // A design with characters code page 936 lacks (four-byte GB18030) survives every edge: the
@@ -119,8 +143,7 @@ TEST_F(PushCommand, EveryCharacterSurvivesScriptSqliteQueryAndImport) {
       {u8"INSERT INTO 订单 VALUES (2, '€ 𠀀', '英文')", ""},
       // Bytes that are not UTF-8 (a code page 936 client stored them) come back as they were.
       {"INSERT INTO [订单] VALUES (3, NULL, CAST(X'D6D0CEC4' AS TEXT))", ""},
-      {u8"SELECT * FROM 订单 WHERE 名称 LIKE '中文%'",
-       u8"id,Antônio 😀,名称\r\n1,Ünï 😀,中文名\r\n"},
+      {u8"SELECT * FROM 订单 WHERE 名称 LIKE '中文%'", u8"id,Antônio 😀,名称\r\n1,Ünï 😀,中文名\r\n"},
       {u8"SELECT id, [Antônio 😀] FROM [订单] WHERE id = 2", u8"id,Antônio 😀\r\n2,€ 𠀀\r\n"},
       {u8"SELECT 名称 FROM 订单 WHERE id = 3", u8"名称\r\n中文\r\n"},
   };

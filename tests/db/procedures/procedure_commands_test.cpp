@@ -47,7 +47,8 @@ TEST_F(ProcedureCommandsTest, UpdateSavesTheTextAndSaysHowItWent) {
       {kSqlServer, "select 1", false, u8"语法错误(找不到create语句)!更新失败", false},
       {kSqlServer, "create table t (a int)", false,
        u8"语法错误(找不到create procedure语句)!更新失败", false},
-      {kAccess, create, false, u8"MS Access 数据库只能读取, 不能更新到数据库!!", false},
+      {kAccess, create, false, u8"MS Access 数据库只能读取: 本系统没有可写入 MS Access 文件的驱动",
+       false},
       {kOracle, create, false, u8"只能把存储过程更新到MS SQL Server数据库。", false},
   };
   for (const Case& c : cases) {

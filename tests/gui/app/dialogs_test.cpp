@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <functional>
+#include <wx/artprov.h>
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/listbox.h>
@@ -22,6 +25,16 @@
 #include "base/app_state.h"
 #include "base/text_codec.h"
 #include "base/text_file.h"
+#include "db/connect/connect_form.h"
+#include "db/gui/connect_dialog.h"
+#include "db/gui/password_dialog.h"
+#include "db/gui/server_browser_dialog.h"
+#include "model/design.h"
+#include "support/scripted_prompts.h"
+#include "ui/arrange_layout.h"
+#include "ui/gui/arrange_dialog.h"
+#include "ui/gui/colour_dialog.h"
+#include "ui/gui/group_edit_dialog.h"
 
 namespace tablora::testing {
 namespace {
@@ -305,6 +318,105 @@ TEST(FileDialogs, EachHasItsTitleFiltersAndFolderInTheDesktopsColours) {
   }
   rmdir(pictures.c_str());
   rmdir(folderName);
+}
+
+}  // namespace
+}  // namespace tablora::testing
+
+namespace tablora::testing {
+namespace {
+
+/// The pixels of a bitmap, for comparing pictures.
+std::vector<unsigned char> Pixels(const wxBitmap& bitmap) {
+  const wxImage image = bitmap.ConvertToImage();
+  const unsigned char* data = image.GetData();
+  std::vector<unsigned char> pixels(data, data + image.GetWidth() * image.GetHeight() * 3);
+  if (image.HasAlpha()) {
+    const unsigned char* alpha = image.GetAlpha();
+    pixels.insert(pixels.end(), alpha, alpha + image.GetWidth() * image.GetHeight());
+  }
+  return pixels;
+}
+
+// Each dialog's buttons show the program's drawn picture for their meaning beside their
+// text, at the size GTK gives button images.
+TEST(ButtonPictures, DialogButtonsShowTheProgramsPicturesBesideTheirTexts) {
+  ScriptedPrompts prompts;
+  OpenEmptyDesign(prompts);
+  Design& design = *Frame().session()->design();
+  ConnectForm form("/nonexistent/logintmp.ini");  // the dialog reads no logins itself
+  const std::vector<std::string> kinds = {"MS SQL Server", "MS Access", "Oracle"};
+  wxSize size = wxArtProvider::GetSizeHint(wxART_BUTTON);
+  ASSERT_TRUE(size.x > 0 && size.y > 0);
+  struct Button {
+    int id;
+    const char* label;  ///< UTF-8
+    const char* picture;
+  };
+  struct Case {
+    const char* name;
+    std::function<wxDialog*()> make;
+    std::vector<Button> buttons;
+  };
+  const Button ok{wxID_OK, u8"确定", "ok.png"};
+  const Button cancel{wxID_CANCEL, u8"取消", "cancel.png"};
+  const Button quit{wxID_CANCEL, u8"退出", "cancel.png"};
+  const Case cases[] = {
+      {"kind_chooser", [&] { return new DatabaseKindDialog(&Frame(), kinds, 0); }, {ok, quit}},
+      {"connect",
+       [&] { return new ConnectDialog(&Frame(), form, prompts, kinds); },
+       {{wxID_OK, u8"ADO连接(Enter)", "connect.png"},
+        {ConnectDialog::kDataLinkId, u8"ODBC连接(&O)", "odbc_connect.png"},
+        cancel}},
+      {"password", [&] { return new PasswordDialog(&Frame(), prompts, kinds, 1); }, {ok, cancel}},
+      {"server_browser",
+       [&] { return new ServerBrowserDialog(&Frame(), prompts, {"(local)"}); },
+       {{wxID_OK, u8"确定(Enter)", "ok.png"},
+        {ServerBrowserDialog::kTestId, u8"测试连接(&T)", "test_connection.png"},
+        quit}},
+      {"arrange", [&] { return new ArrangeDialog(&Frame(), prompts, ArrangeOptions()); },
+       {ok, cancel}},
+      {"colour",
+       [&] { return new ColourDialog(&Frame(), design, -1, 1); },
+       {ok, {ColourDialog::kChooseId, u8"选择颜色(&C)...", "choose_colour.png"}, quit}},
+      {"group_edit", [&] { return new GroupEditDialog(&Frame(), design, "g", {}); },
+       {ok, cancel}},
+  };
+  const std::string icons = Frame().appState().settings.programFolder + "/icons/";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    wxDialog* dialog = c.make();
+    dialog->Show();
+    PumpEvents(200);
+    for (const Button& b : c.buttons) {
+      SCOPED_TRACE(b.picture);
+      auto* button = wxDynamicCast(dialog->FindWindow(b.id), wxButton);
+      ASSERT_NE(button, nullptr);
+      EXPECT_EQ(button->GetLabel(), wxString::FromUTF8(b.label));
+      const wxBitmap shown = button->GetBitmap();
+      ASSERT_TRUE(shown.IsOk());
+      EXPECT_EQ(shown.GetSize(), size);
+      wxImage drawn(wxString(icons + b.picture), wxBITMAP_TYPE_PNG);
+      ASSERT_TRUE(drawn.IsOk());
+      if (drawn.GetSize() != size) drawn.Rescale(size.x, size.y, wxIMAGE_QUALITY_HIGH);
+      EXPECT_EQ(Pixels(shown), Pixels(wxBitmap(drawn)));
+      // The text stays readable beside the picture.
+      EXPECT_GE(button->GetSize().x, button->GetTextExtent(button->GetLabelText()).x + size.x);
+    }
+    wxYield();
+    const std::string shot = std::string(TABLORA_BUILD_DIR) + "/screenshots/buttons_" + c.name +
+                             ".png";
+    const wxRect r = dialog->GetScreenRect();
+    const std::string command = "mkdir -p '" TABLORA_BUILD_DIR "/screenshots' && import -window root -crop " +
+                                std::to_string(r.width + 20) + "x" + std::to_string(r.height + 40) +
+                                "+" + std::to_string(std::max(r.x - 10, 0)) + "+" +
+                                std::to_string(std::max(r.y - 30, 0)) + " '" + shot + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    dialog->Destroy();
+    PumpEvents(50);
+  }
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
 }
 
 }  // namespace

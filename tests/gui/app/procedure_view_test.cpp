@@ -168,7 +168,7 @@ TEST_F(ProcedureViewGui, AClickedProcedureShowsColouredAndItsPopupCopiesSavesAnd
   PopupCommand(view, 3);
   ASSERT_TRUE(WaitFor([&] { return !prompts.messages.empty(); }, kLong));
   EXPECT_EQ(TextCodec::Cp936ToUtf8(prompts.messages.back()),
-            u8"MS Access 数据库只能读取, 不能更新到数据库!!");
+            u8"MS Access 数据库只能读取: 本系统没有可写入 MS Access 文件的驱动");
 }
 
 }  // namespace

@@ -3,8 +3,17 @@
 #include <gtest/gtest.h>
 #include <wx/uiaction.h>
 
+#include <wx/button.h>
+#include <wx/filefn.h>
+#include <wx/stattext.h>
+
+#include <cstdlib>
+#include <functional>
+
 #include "app/gui/frame_design_view.h"
 #include "app/gui/main_frame.h"
+#include "app/gui/message_dialog.h"
+#include "app/gui/wx_prompts.h"
 #include "app/gui/subsystem_hooks.h"
 #include "app/gui/work_box_commands.h"
 #include "app_test_support.h"
@@ -15,6 +24,7 @@
 #include "db/connect/database_session.h"
 #include "model/design.h"
 #include "support/scripted_prompts.h"
+#include "support/shared_fixtures.h"
 #include "support/temp_folder.h"
 #include "ui/gui/design_canvas.h"
 #include "ui/table_surface.h"
@@ -103,6 +113,113 @@ TEST(WriteBackGui, UpdateToDatabaseFromTheTableWindowMenu) {
   EXPECT_EQ((std::vector<std::string>{"OK!", "OK!"}), prompts.messages);
 
   db.Close();
+  Frame().SetPrompts(nullptr);
+  Frame().SetSession(nullptr);
+  Frame().appState().designHasContent = false;
+}
+
+/// The program's own message boxes; the save dialog answers with a path chosen in advance.
+class RealBoxesChosenFile : public ScriptedPrompts {
+ public:
+  bool Offer(const std::string& text, const std::string& caption,
+             const std::string& action) override {
+    return boxes.Offer(text, caption, action);
+  }
+  WxPrompts boxes{&Frame(), Frame().appState().settings};
+};
+
+// "只更新注释到数据库(&V)" on an MS Access file: the box says why nothing can be written and
+// offers "保存注释脚本", which, clicked, saves the script for the table.
+TEST(WriteBackGui, AccessCommentsOfferTheirScriptInsteadOfWriting) {
+  TABLORA_SHARED_FIXTURE(nwind, "nwind.mdb");
+  TempFolder folder;
+  ResetToOneDesignWindow();
+  Frame().SetSession(CreateDesignSession(Frame()));
+  RealBoxesChosenFile prompts;
+  const std::string saved = folder / "Tablora_AccessComment.vbs";
+  prompts.saveFiles = {saved};
+  Frame().SetPrompts(&prompts);
+  Frame().Raise();
+  const std::string script = folder / "shippers.sql";
+  ASSERT_TRUE(TextFile::WriteBytes(
+      script, Cp936(u8"CREATE TABLE [Shippers] (\r\n[ShipperID] [int] NOT NULL ,  --编号:\r\n"
+                    u8"[CompanyName] [varchar] (40) NULL   --公司名称:送货公司\r\n)\r\nGO\r\n")));
+  Frame().FindView(DocumentTitles::DesignView());
+  ASSERT_TRUE(Frame().session()->OpenScript(script));
+  Frame().appState().designHasContent = true;
+  Frame().RefreshDesignViews();
+  DatabaseSession& database = *Frame().session()->database();
+  ASSERT_TRUE(database.state().sharedConnection->OpenAccess(nwind, "", -1));
+  database.state().connected = true;
+  Frame().appState().databaseKind = kAccess;
+
+  DesignCanvas* canvas = Frame().designWindow().Canvas();
+  ASSERT_TRUE(WaitFor([&] { return canvas->surface() && canvas->surface()->Count() == 1; }));
+  const PixelRect r = canvas->surface()->Rect(0);
+  const wxPoint at = canvas->ClientToScreen(canvas->ToClient({r.x + r.width / 2, r.y + 30}));
+  wxUIActionSimulator sim;
+  std::vector<wxString> buttons;
+  wxString text;
+  // Two items of the menu have the mnemonic V: the second is "只更新注释到数据库(&V)".
+  Later(
+      [&] {
+        sim.Char('v');
+        sim.Char('v');
+        sim.Char(WXK_RETURN);
+      },
+      800);
+  // The box, once it shows: its buttons and text read, a screenshot, the offer clicked.
+  int tries = 0;
+  std::function<void()> answer = [&] {
+    MessageDialog* box = nullptr;
+    for (wxWindow* w : wxTopLevelWindows) {
+      if (auto* found = dynamic_cast<MessageDialog*>(w); found != nullptr && found->IsShown())
+        box = found;
+    }
+    if (box == nullptr) {
+      if (++tries < 100) Later(answer, 100);
+      return;
+    }
+    wxButton* offered = nullptr;
+    for (wxWindow* child : box->GetChildren()) {
+      if (auto* button = dynamic_cast<wxButton*>(child)) {
+        buttons.push_back(button->GetLabel());
+        if (offered == nullptr) offered = button;
+      }
+      if (auto* label = dynamic_cast<wxStaticText*>(child)) text = label->GetLabel();
+    }
+    PumpEvents(200);
+    std::system("mkdir -p '" TABLORA_BUILD_DIR "/screenshots' && import -window root '"
+                TABLORA_BUILD_DIR "/screenshots/access_comment_offer.png'");
+    Click(offered);
+    // A click that did not land must not leave the box open.
+    Later([box] { if (box->IsModal()) box->EndModal(wxID_NO); }, 1500);
+  };
+  Later(answer, 1200);
+  sim.MouseMove(at);
+  PumpEvents(60);
+  sim.MouseClick(wxMOUSE_BTN_RIGHT);
+  ASSERT_TRUE(WaitFor([&] { return wxFileExists(saved); }, 8000));
+  EXPECT_EQ((std::vector<wxString>{wxString::FromUTF8(u8"保存注释脚本"),
+                                   wxString::FromUTF8(u8"关闭")}),
+            buttons);
+  text.Replace("\n", " ");  // the box wraps long lines at spaces
+  EXPECT_EQ(wxString::FromUTF8(u8"MS Access 数据库只能读取: 本系统没有可写入 MS Access 文件的驱动 "
+                               u8"可以保存注释脚本, 在 Windows 上运行它把字段说明写入数据库文件."),
+            text);
+  ASSERT_EQ(1u, prompts.fileDialogs.size());
+  EXPECT_EQ(Cp936(u8"保存注释脚本"), prompts.fileDialogs[0].title);
+  std::string bytes;
+  ASSERT_TRUE(TextFile::ReadBytes(saved, bytes));
+  const std::string written = TextCodec::Cp936ToUtf8(TextCodec::Utf16LeToCp936(bytes.substr(2)));
+  EXPECT_NE(std::string::npos, written.find(u8"Describe \"Shippers\", \"CompanyName\", \"公司名称:送货公司\""))
+      << written;
+  EXPECT_NE(std::string::npos, written.find(u8"ScriptFullName), \"nwind.mdb\")")) << written;
+  EXPECT_TRUE(prompts.messages.empty());
+
+  database.state().sharedConnection->Close();
+  database.state().connected = false;
+  Frame().appState().databaseKind = kSqlServer;
   Frame().SetPrompts(nullptr);
   Frame().SetSession(nullptr);
   Frame().appState().designHasContent = false;
