@@ -16,7 +16,9 @@ namespace {
 
 using D = ObstacleGrid::Direction;
 constexpr int kNone = INT_MIN;
-/// A search that expands this many states without reaching its end gives up.
+/// A search that expands this many states without reaching its end gives up; the search
+/// that minds crowded gaps gets less, the one that ignores them (its fallback) more.
+constexpr int kMaxCrowdedExpanded = 3000;
 constexpr int kMaxExpanded = 50000;
 
 constexpr int kDx[4] = {-1, 1, 0, 0};
@@ -99,8 +101,11 @@ class Search {
   /// The states (vertex * 4 + direction of arrival) of the cheapest way from one of
   /// `starts` to one of `ends`, with the ports it took; false when there is none within
   /// the search's budget.
-  bool Run(const std::vector<Port>& starts, const std::vector<Port>& ends, std::vector<int>& states,
-           Port& start, Port& end) {
+  /// `crowded`: the way pays for gaps that are full already.
+  bool Run(const std::vector<Port>& starts, const std::vector<Port>& ends, bool crowded,
+           std::vector<int>& states, Port& start, Port& end) {
+    crowded_ = crowded;
+    const int budget = crowded ? kMaxCrowdedExpanded : kMaxExpanded;
     ++stampNow_;
     heap_.clear();
     ends_ = &ends;
@@ -114,7 +119,7 @@ class Search {
       heap_.pop_back();
       if (node.g != g_[node.state] || stamp_[node.state] != stampNow_) continue;
       if (node.f >= best) break;
-      if (++expanded > kMaxExpanded) break;
+      if (++expanded > budget) break;
       const int v = node.state / 4;
       const int d = node.state % 4;
       for (const Port& p : ends) {
@@ -199,7 +204,7 @@ class Search {
 
   int Crowding(int e, int length) const {
     const int used = usage_[e];
-    if (used == 0) return 0;
+    if (used == 0 || !crowded_) return 0;
     const int fit = std::max(1, (room_[e] - 2) / 3);
     return used >= fit ? (8 * length + options_.bendCost) * (used - fit + 1) : 0;
   }
@@ -239,6 +244,7 @@ class Search {
   std::vector<int> room_;
   std::vector<Node> heap_;
   const std::vector<Port>* ends_ = nullptr;
+  bool crowded_ = true;
 };
 
 /// The row where a line meets a band of `top`..`bottom`.
@@ -402,7 +408,8 @@ std::vector<RoutedLine> RelationRouter::Route(const std::vector<PixelRect>& wind
     Port start;
     Port end;
     if (!ends[i].from.empty() && !ends[i].to.empty() &&
-        search.Run(ends[i].from, ends[i].to, states, start, end)) {
+        (search.Run(ends[i].from, ends[i].to, true, states, start, end) ||
+         search.Run(ends[i].from, ends[i].to, false, states, start, end))) {
       search.Use(states);
       line.path.push_back(start.edge);
       for (int s : states) {

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cmath>
 #include <numeric>
+#include <queue>
+#include <set>
 
 namespace tablora {
 
@@ -141,24 +143,15 @@ class Pass {
   /// positions they may take.
   void Group() {
     const int count = static_cast<int>(segments_.size());
-    std::vector<int> byRoom(count);
-    std::iota(byRoom.begin(), byRoom.end(), 0);
-    std::sort(byRoom.begin(), byRoom.end(),
-              [this](int a, int b) { return segments_[a].boundLo < segments_[b].boundLo; });
+    std::vector<int> all(count);
+    std::iota(all.begin(), all.end(), 0);
     std::vector<int> parent(count);
     std::iota(parent.begin(), parent.end(), 0);
     const auto root = [&parent](int v) {
       while (parent[v] != v) v = parent[v] = parent[parent[v]];
       return v;
     };
-    for (int i = 0; i < count; ++i) {
-      const Segment& a = segments_[byRoom[i]];
-      for (int k = i + 1; k < count && segments_[byRoom[k]].boundLo <= a.boundHi; ++k) {
-        const Segment& b = segments_[byRoom[k]];
-        if (b.lo > a.hi || a.lo > b.hi || a.line == b.line) continue;
-        parent[root(byRoom[i])] = root(byRoom[k]);
-      }
-    }
+    ForEachSharing(all, true, [&](int a, int b) { parent[root(a)] = root(b); });
     std::vector<int> slot(count, -1);
     for (int i = 0; i < count; ++i) {
       const int r = root(i);
@@ -167,6 +160,40 @@ class Pass {
         groups_.emplace_back();
       }
       groups_[slot[r]].push_back(i);
+    }
+  }
+
+  /// Calls `pair(i, j)` for the positions i, j in `members` of two segments (of different
+  /// lines when `otherLines`) whose extents overlap and whose rooms overlap. A sweep along the extents keeps
+  /// the segments open at each place by room, so a gap crowded along its length costs no
+  /// more than the segments side by side at any one place.
+  template <typename Pair>
+  void ForEachSharing(const std::vector<int>& members, bool otherLines, Pair pair) const {
+    const int count = static_cast<int>(members.size());
+    std::vector<int> byStart(count);
+    std::iota(byStart.begin(), byStart.end(), 0);
+    int widest = 0;
+    for (int m : members) widest = std::max(widest, segments_[m].boundHi - segments_[m].boundLo);
+    std::sort(byStart.begin(), byStart.end(), [&](int a, int b) {
+      return segments_[members[a]].lo < segments_[members[b]].lo;
+    });
+    std::set<std::pair<int, int>> open;  // (boundLo, position in members)
+    std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>>
+        ends;  // (hi, position in members)
+    for (int i : byStart) {
+      const Segment& a = segments_[members[i]];
+      while (!ends.empty() && ends.top().first < a.lo) {
+        open.erase({segments_[members[ends.top().second]].boundLo, ends.top().second});
+        ends.pop();
+      }
+      for (auto it = open.lower_bound({a.boundLo - widest, INT_MIN});
+           it != open.end() && it->first <= a.boundHi; ++it) {
+        const Segment& b = segments_[members[it->second]];
+        if (b.boundHi < a.boundLo || (otherLines && b.line == a.line)) continue;
+        pair(it->second, i);
+      }
+      open.insert({a.boundLo, i});
+      ends.push({a.hi, i});
     }
   }
 
@@ -246,15 +273,10 @@ class Pass {
     const std::vector<int> order = Order(group);
     // Pairs that must be apart, the earlier of the order at the lower position.
     std::vector<std::pair<int, int>> apart;
-    for (int i = 0; i < k; ++i) {
-      for (int j = i + 1; j < k; ++j) {
-        const Segment& a = segments_[order[i]];
-        const Segment& b = segments_[order[j]];
-        if (a.lo <= b.hi && b.lo <= a.hi && a.boundLo <= b.boundHi && b.boundLo <= a.boundHi) {
-          apart.push_back({i, j});
-        }
-      }
-    }
+    ForEachSharing(order, false, [&apart](int i, int j) {
+      apart.push_back({std::min(i, j), std::max(i, j)});
+    });
+    std::sort(apart.begin(), apart.end());
     // The spacing: as many segments as ever run side by side must fit the typical room.
     std::vector<std::pair<int, int>> events;
     std::vector<int> widths;
@@ -354,13 +376,20 @@ class Pass {
   }
 
   /// Whether two segments of `group` whose extents overlap run on one track.
-  bool SharesTrack(const std::vector<int>& group) const {
+  bool SharesTrack(std::vector<int> group) const {
+    std::sort(group.begin(), group.end(), [this](int a, int b) {
+      const Segment& s = segments_[a];
+      const Segment& t = segments_[b];
+      return s.pos != t.pos ? s.pos < t.pos : s.lo < t.lo;
+    });
+    // Sorted by start, a segment overlaps one before it on its track when it starts before
+    // the furthest end so far.
+    int furthest = INT_MIN;
     for (std::size_t i = 0; i < group.size(); ++i) {
-      for (std::size_t j = i + 1; j < group.size(); ++j) {
-        const Segment& a = segments_[group[i]];
-        const Segment& b = segments_[group[j]];
-        if (a.pos == b.pos && a.lo < b.hi && b.lo < a.hi) return true;
-      }
+      const Segment& s = segments_[group[i]];
+      if (i > 0 && s.pos != segments_[group[i - 1]].pos) furthest = INT_MIN;
+      if (s.lo < furthest) return true;
+      furthest = std::max(furthest, s.hi);
     }
     return false;
   }
