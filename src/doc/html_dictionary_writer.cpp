@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "base/markup_text.h"
+
 namespace tablora {
 
 namespace {
@@ -106,20 +108,7 @@ std::string_view Attribute(std::string_view tag, std::string_view name) {
 
 }  // namespace
 
-std::string HtmlDictionaryWriter::Escape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string HtmlDictionaryWriter::Escape(std::string_view text) { return MarkupText(text); }
 
 std::string HtmlDictionaryWriter::InlineSvg(std::string_view svg) {
   std::size_t start = svg.find("<svg");

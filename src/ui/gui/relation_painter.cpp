@@ -3,6 +3,7 @@
 #include <wx/brush.h>
 #include <wx/pen.h>
 
+#include "base/markup_text.h"
 #include "base/text_codec.h"
 
 namespace tablora {
@@ -39,17 +40,7 @@ void AppendPoints(std::string& d, const std::vector<std::pair<RoutePoint, RouteP
 }  // namespace
 
 std::string RelationPainter::SvgText(const std::string& cp936) {
-  std::string out;
-  for (char c : TextCodec::Cp936ToUtf8(cp936)) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
+  return MarkupText(TextCodec::Cp936ToUtf8(cp936));
 }
 
 void RelationPainter::Draw(wxDC& dc, const RelationLines::Line& line, Look look) {
