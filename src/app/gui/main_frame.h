@@ -29,8 +29,8 @@ class DesignLayoutCommands;
 class WorkBoxCommands;
 class WorkBox;
 
-/// The main window: documents as tabs, menus, toolbar, status bar and the work box at the
-/// left. It routes each command to one handler; commands whose work is not part of the
+/// The main window: documents as tabs (or side by side), menus, toolbar, status bar and the
+/// work box, docked at an edge or floating. It routes each command to one handler; commands whose work is not part of the
 /// program yet stay disabled.
 class MainFrame : public wxMDIParentFrame, public CommandHost {
  public:
