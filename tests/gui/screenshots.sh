@@ -21,16 +21,9 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 cd "$build_dir"
 HOME="$home" ./tablora &
 pid=$!
-# The main window: the widest window of the program (GTK also makes hidden ones).
-win=""
-for _ in $(seq 1 50); do
-  for id in $(xdotool search --class '^tablora$' 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    if [ "$WIDTH" -gt 500 ]; then win=$id; break 2; fi
-  done
-  sleep 0.2
-done
-[ -n "$win" ] || { echo "the main window did not appear" >&2; exit 1; }
+# shellcheck source=scripts/lib/main_window.sh
+source "$source_dir/scripts/lib/main_window.sh"
+wait_for_main_window
 eval "$(xdotool getwindowgeometry --shell "$win")"
 # Without a window manager the keyboard follows the pointer.
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
